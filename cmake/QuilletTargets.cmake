@@ -1,0 +1,20 @@
+# quillet_add_tests(<name> SOURCES <files...> LIBS <targets...>)
+# One test binary per library, registered with CTest case by case.
+function(quillet_add_tests name)
+  if(NOT QUILLET_TESTS)
+    return()
+  endif()
+  cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
+  add_executable(${name} ${ARG_SOURCES})
+  target_link_libraries(${name} PRIVATE ${ARG_LIBS} GTest::gtest GTest::gmock GTest::gtest_main)
+  gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60
+    PROPERTIES ENVIRONMENT "QUILLET_TEST_SOURCE_DIR=${CMAKE_CURRENT_SOURCE_DIR}")
+endfunction()
+
+# quillet_add_fuzzer(<name> SOURCES <files...> LIBS <targets...>)
+function(quillet_add_fuzzer name)
+  cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
+  add_executable(${name} ${ARG_SOURCES})
+  target_link_libraries(${name} PRIVATE ${ARG_LIBS})
+  target_link_options(${name} PRIVATE -fsanitize=fuzzer)
+endfunction()

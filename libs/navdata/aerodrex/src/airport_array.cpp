@@ -1,0 +1,140 @@
+#include "aerodrex/airport_array.h"
+
+#include <string>
+
+#include "airport_fields.h"
+#include "navdata/line_writer.h"
+#include "navdata/number_text.h"
+
+namespace layout = aerodrex::airport_line;
+using navdata::CopyField;
+using navdata::FieldText;
+using navdata::FixedText;
+using navdata::ParseDouble;
+
+namespace {
+
+// A frequency field: "%f" text of the value, blank when there is none.
+void PutFrequency(const navdata::LineWriter& writer, navdata::FieldSpec field, double mhz) {
+  if (mhz != 0.0) writer.PutRight(field, FixedText(mhz).view());
+}
+
+// The side field: the side letter, when there is one, then "%f" of the variation.
+void PutSide(const navdata::LineWriter& writer, char side, double variation) {
+  const FixedText text(variation);
+  if (side == 0) {
+    writer.PutLeft(layout::kSide, text.view());
+    return;
+  }
+  char composed[layout::kSide.size()];
+  composed[0] = side;
+  const std::string_view rest = text.view().substr(0, layout::kSide.width - 1);
+  rest.copy(composed + 1, rest.size());
+  writer.PutLeft(layout::kSide, std::string_view(composed, rest.size() + 1));
+}
+
+}  // namespace
+
+CAirportArray::CAirportArray() : count_(0), record_{} {}
+
+CAirportArray::CAirportArray(const CAirportArray& other)
+    : count_(other.count_), records_(other.records_), record_(other.record_) {}
+
+CAirportArray& CAirportArray::operator=(const CAirportArray& other) {
+  if (this != &other) {
+    count_ = other.count_;
+    records_ = other.records_;
+    record_ = other.record_;
+  }
+  return *this;
+}
+
+CAirportArray::~CAirportArray() = default;
+
+void CAirportArray::Copy(const CAirportArray& other) {
+  if (this == &other) return;
+  RemoveAll();
+  *this = other;
+}
+
+CAirportArray::Record CAirportArray::Parse(const char* text) {
+  const std::string_view line = aerodrex::AirportLineView(text);
+  Record r{};
+  aerodrex::CopyAirportOnlyField(r.city, line, layout::kCity);
+  aerodrex::CopyAirportOnlyField(r.country, line, layout::kCountry);
+  CopyField(r.name, line, layout::kName);
+  CopyField(r.ident, line, layout::kIdent);
+  r.elevation = ParseDouble(FieldText(line, layout::kElevation));
+  CopyField(r.latitude, line, layout::kLatitude);
+  CopyField(r.longitude, line, layout::kLongitude);
+  r.atisFrequency = ParseDouble(FieldText(line, layout::kAtisFrequency));
+  CopyField(r.runwayHeading, line, layout::kRunwayHeading);
+  r.side = aerodrex::RunwaySide(line);
+  r.runwayLength = aerodrex::RunwayLength(line);
+  CopyField(r.surface, line, layout::kSurface);
+  r.ilsFrequency = ParseDouble(FieldText(line, layout::kIlsFrequency));
+  CopyField(r.ilsIdent, line, layout::kIlsIdent);
+  r.magneticVariation = aerodrex::MagneticVariation(line);
+  aerodrex::CopyAirportOnlyField(r.runwayStartLatitude, line, layout::kRunwayStartLatitude);
+  aerodrex::CopyAirportOnlyField(r.runwayEndLatitude, line, layout::kRunwayEndLatitude);
+  aerodrex::CopyAirportOnlyField(r.runwayStartLongitude, line, layout::kRunwayStartLongitude);
+  aerodrex::CopyAirportOnlyField(r.runwayEndLongitude, line, layout::kRunwayEndLongitude);
+  return r;
+}
+
+bool CAirportArray::Add(const char* line) {
+  // Parsed before the sequence grows: the line may point into this list's storage.
+  const Record parsed = Parse(line);
+  records_.emplace_back().record_ = parsed;
+  ++count_;
+  return true;
+}
+
+void CAirportArray::GetALine(char* out, int i) const {
+  const Record& r = At(i);
+  const navdata::LineWriter writer(out, layout::kWidth);
+  writer.PutRight(layout::kCity, r.city);
+  writer.PutRight(layout::kCountry, r.country);
+  writer.PutRight(layout::kName, r.name);
+  writer.PutRight(layout::kIdent, r.ident);
+  writer.PutLeft(layout::kElevation, FixedText(r.elevation).view());
+  writer.PutRight(layout::kLatitude, r.latitude);
+  writer.PutRight(layout::kLongitude, r.longitude);
+  PutFrequency(writer, layout::kAtisFrequency, r.atisFrequency);
+  writer.PutRight(layout::kRunwayHeading, r.runwayHeading);
+  writer.PutLeft(layout::kRunwayLength, navdata::WholeText(r.runwayLength).view());
+  writer.PutRight(layout::kSurface, r.surface);
+  PutFrequency(writer, layout::kIlsFrequency, r.ilsFrequency);
+  writer.PutRight(layout::kIlsIdent, r.ilsIdent);
+  PutSide(writer, r.side, r.magneticVariation);
+  writer.PutRight(layout::kRunwayStartLatitude, r.runwayStartLatitude);
+  writer.PutRight(layout::kRunwayEndLatitude, r.runwayEndLatitude);
+  writer.PutRight(layout::kRunwayStartLongitude, r.runwayStartLongitude);
+  writer.PutRight(layout::kRunwayEndLongitude, r.runwayEndLongitude);
+}
+
+int CAirportArray::GetSize() const { return count_; }
+
+void CAirportArray::RemoveAll() {
+  records_.clear();
+  records_.shrink_to_fit();
+  count_ = 0;
+}
+
+const CAirportArray::Record& CAirportArray::At(int i) const {
+  return records_[static_cast<std::size_t>(i)].record_;
+}
+
+const char* CAirportArray::GetAID(int i) const { return At(i).ident; }
+const char* CAirportArray::GetARnw(int i) const { return At(i).runwayHeading; }
+const char* CAirportArray::GetAName(int i) const { return At(i).name; }
+const char* CAirportArray::GetALat(int i) const { return At(i).latitude; }
+const char* CAirportArray::GetALon(int i) const { return At(i).longitude; }
+double CAirportArray::GetAElev(int i) const { return At(i).elevation; }
+const char* CAirportArray::GetALatBeg(int i) const { return At(i).runwayStartLatitude; }
+const char* CAirportArray::GetALatEnd(int i) const { return At(i).runwayEndLatitude; }
+const char* CAirportArray::GetALonBeg(int i) const { return At(i).runwayStartLongitude; }
+const char* CAirportArray::GetALonEnd(int i) const { return At(i).runwayEndLongitude; }
+double CAirportArray::GetAMagVar(int i) const { return At(i).magneticVariation; }
+char CAirportArray::GetARnwSide(int i) const { return At(i).side; }
+double CAirportArray::GetAAtisFreq(int i) const { return At(i).atisFrequency; }

@@ -1,0 +1,99 @@
+#include "beaconex/navaid_array.h"
+
+#include "navdata/field_reader.h"
+#include "navdata/line_writer.h"
+#include "navdata/number_text.h"
+
+namespace layout = beaconex::navaid_line;
+using navdata::CopyField;
+using navdata::FieldText;
+using navdata::FixedText;
+
+namespace {
+
+float FieldValue(std::string_view line, navdata::FieldSpec field) {
+  return navdata::ToFloat(navdata::ParseDouble(FieldText(line, field)));
+}
+
+}  // namespace
+
+CNavaidArray::CNavaidArray() : count_(0), record_{} {}
+
+CNavaidArray::CNavaidArray(const CNavaidArray& other)
+    : count_(other.count_), records_(other.records_), record_(other.record_) {}
+
+CNavaidArray& CNavaidArray::operator=(const CNavaidArray& other) {
+  if (this != &other) {
+    count_ = other.count_;
+    records_ = other.records_;
+    record_ = other.record_;
+  }
+  return *this;
+}
+
+CNavaidArray::~CNavaidArray() = default;
+
+void CNavaidArray::Copy(const CNavaidArray& other) {
+  if (this == &other) return;
+  RemoveAll();
+  *this = other;
+}
+
+CNavaidArray::Record CNavaidArray::Parse(const char* text, double x, double y) {
+  const std::string_view line = navdata::BoundedLine(text, layout::kWidth);
+  Record r{};
+  CopyField(r.country, line, layout::kCountry);
+  CopyField(r.ident, line, layout::kIdent);
+  CopyField(r.latitude, line, layout::kLatitude);
+  CopyField(r.longitude, line, layout::kLongitude);
+  CopyField(r.name, line, layout::kName);
+  CopyField(r.type, line, layout::kType);
+  r.elevation = FieldValue(line, layout::kElevation);
+  r.frequency = FieldValue(line, layout::kFrequency);
+  r.x = x;
+  r.y = y;
+  return r;
+}
+
+bool CNavaidArray::Add(const char* line, double x, double y) {
+  // Parsed before the sequence grows: the line may point into this list's storage.
+  const Record parsed = Parse(line, x, y);
+  records_.emplace_back().record_ = parsed;
+  ++count_;
+  return true;
+}
+
+void CNavaidArray::GetNLine(char* out, int i) const {
+  const Record& r = At(i);
+  const navdata::LineWriter writer(out, layout::kWidth);
+  writer.PutRight(layout::kCountry, r.country);
+  writer.PutRight(layout::kType, r.type);
+  writer.PutRight(layout::kIdent, r.ident);
+  writer.PutRight(layout::kFrequency, FixedText(r.frequency).view());
+  writer.PutRight(layout::kLatitude, r.latitude);
+  writer.PutRight(layout::kLongitude, r.longitude);
+  writer.PutRight(layout::kElevation, FixedText(r.elevation).view());
+  writer.PutRight(layout::kName, r.name);
+}
+
+int CNavaidArray::GetSize() const { return count_; }
+
+void CNavaidArray::RemoveAll() {
+  records_.clear();
+  records_.shrink_to_fit();
+  count_ = 0;
+}
+
+const CNavaidArray::Record& CNavaidArray::At(int i) const {
+  return records_[static_cast<std::size_t>(i)].record_;
+}
+
+const char* CNavaidArray::GetNLat(int i) const { return At(i).latitude; }
+const char* CNavaidArray::GetNLon(int i) const { return At(i).longitude; }
+const char* CNavaidArray::GetNID(int i) const { return At(i).ident; }
+const char* CNavaidArray::GetNName(int i) const { return At(i).name; }
+const char* CNavaidArray::GetNType(int i) const { return At(i).type; }
+float CNavaidArray::GetNfreq(int i) const { return At(i).frequency; }
+double CNavaidArray::GetNfElev(int i) const { return At(i).elevation; }
+double CNavaidArray::GetNx(int i) const { return At(i).x; }
+double CNavaidArray::GetNy(int i) const { return At(i).y; }

@@ -1,0 +1,23 @@
+// The planner's own angle texts: "N047* 30'0.00" (hemisphere letter, degrees, minutes,
+// hundredths of a minute) and colon texts "D:M:H" (degrees, minutes, hundredths of a
+// minute). Longitudes are west-positive: "W" positive, "E" negative. Bad text reads as 0.
+#pragma once
+
+#include <string>
+
+#include "map/export.h"
+
+namespace trevalo {
+
+// Hemisphere text of signed degrees; a value of exactly 0 has no letter.
+NAVMATH_API std::string FormatLatLon(double value, bool isLatitude);
+
+// "D:M:H" as signed degrees (negative when the text begins with "-"); a text without ":"
+// is plain decimal degrees; a text with a single ":" gives 0.
+NAVMATH_API double ParseColonAngle(const std::string& text);
+
+// Hemisphere text ("N", "S", "E" or "W", degrees, "*", minutes, "'", hundredths) as signed
+// degrees, negative for "S" and "E".
+NAVMATH_API double ParseLatLonText(const std::string& text);
+
+}  // namespace trevalo

@@ -1,0 +1,3 @@
+// Export macro of the suite's settings table.
+#pragma once
+#define SETTINGS_API __attribute__((visibility("default")))

@@ -1,0 +1,67 @@
+// Starting programs and waiting for them.
+//
+// A program is named by its Windows path. A path ending in ".exe" that does not exist as
+// written stands for our program of that name without ".exe" (matched without regard to
+// case), looked for in the same folder, then beside the running executable. The argument
+// text is split into arguments by the Windows rules (see SplitCommandLine); it holds the
+// arguments only, the program itself is not repeated in it. A hidden program gets
+// /dev/null as its standard input and output. A process that is still running when its
+// Process object goes away is reaped in the background, so none is left as a zombie.
+#pragma once
+
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <sys/types.h>
+#include <vector>
+
+#include "platform/export.h"
+
+namespace platform {
+
+// Splits a command line by the Windows rules: blanks and tabs separate arguments; a
+// double quote starts or ends a quoted part, in which blanks are kept and "" is one
+// literal quote; 2n backslashes before a quote give n backslashes, 2n+1 give n and a
+// literal quote; other backslashes are kept.
+PLATFORM_API std::vector<std::string> SplitCommandLine(const std::string& commandLine);
+
+// The host program a Windows program path stands for; nullopt when there is none.
+PLATFORM_API std::optional<std::filesystem::path> ResolveProgram(const std::string& windowsPath);
+
+enum class ShowMode { Shown, Hidden };
+
+class PLATFORM_API Process {
+public:
+    Process() = default;
+    ~Process();
+    Process(Process&& other) noexcept;
+    Process& operator=(Process&& other) noexcept;
+    Process(const Process&) = delete;
+    Process& operator=(const Process&) = delete;
+
+    // An empty working folder keeps the current one. False when the program cannot be
+    // found or started.
+    bool Start(const std::string& programPath, const std::string& arguments,
+               const std::string& workingFolder = {}, ShowMode show = ShowMode::Shown);
+
+    // Waits until the process ends; false when none was started.
+    bool Wait();
+    // Waits at most timeoutMs milliseconds; true when the process has ended.
+    bool Wait(int timeoutMs);
+    bool IsRunning();
+
+    pid_t Id() const { return pid_; }
+    // The exit status once the process has ended; 128 + the signal number when a signal
+    // ended it.
+    std::optional<int> ExitCode() const { return exitCode_; }
+
+private:
+    bool Reap(bool block);
+    void Release();
+
+    pid_t pid_ = -1;
+    bool running_ = false;
+    std::optional<int> exitCode_;
+};
+
+}  // namespace platform

@@ -1,0 +1,64 @@
+#include "platform/files.h"
+
+#include <sys/stat.h>
+
+#include <filesystem>
+#include <system_error>
+
+#include "environment.h"
+#include "platform/paths.h"
+
+namespace platform {
+namespace {
+
+constexpr const char* kDefaultTempFolder = "C:\\Temp\\";
+
+std::optional<struct stat> StatOf(const std::string& windowsPath) {
+    struct stat info {};
+    if (::stat(HostPath(windowsPath).c_str(), &info) != 0) return std::nullopt;
+    return info;
+}
+
+}  // namespace
+
+bool CopyFile(const std::string& from, const std::string& to, bool failIfExists) {
+    const auto options = failIfExists ? std::filesystem::copy_options::none
+                                      : std::filesystem::copy_options::overwrite_existing;
+    std::error_code error;
+    return std::filesystem::copy_file(HostPath(from), HostPath(to), options, error) && !error;
+}
+
+bool DeleteFile(const std::string& windowsPath) {
+    const std::filesystem::path host = HostPath(windowsPath);
+    std::error_code error;
+    if (std::filesystem::is_directory(host, error)) return false;
+    return std::filesystem::remove(host, error);
+}
+
+bool CreateDirectory(const std::string& windowsPath) {
+    const std::filesystem::path host = HostPath(windowsPath);
+    std::error_code error;
+    std::filesystem::create_directories(host, error);
+    return std::filesystem::is_directory(host, error);
+}
+
+std::string TempFolder() {
+    std::string folder = EnvironmentValue("QUILLET_TEMP").value_or(kDefaultTempFolder);
+    if (folder.back() != '\\' && folder.back() != '/') folder += '\\';
+    CreateDirectory(folder);
+    return folder;
+}
+
+std::optional<uint64_t> FileSize(const std::string& windowsPath) {
+    const auto info = StatOf(windowsPath);
+    if (!info || S_ISDIR(info->st_mode)) return std::nullopt;
+    return static_cast<uint64_t>(info->st_size);
+}
+
+std::optional<std::time_t> ModificationTime(const std::string& windowsPath) {
+    const auto info = StatOf(windowsPath);
+    if (!info) return std::nullopt;
+    return info->st_mtime;
+}
+
+}  // namespace platform

@@ -1,0 +1,169 @@
+#include "platform/process.h"
+
+#include <fcntl.h>
+#include <signal.h>
+#include <spawn.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <chrono>
+#include <thread>
+#include <utility>
+
+#include "ascii_case.h"
+#include "platform/paths.h"
+#include "program_location.h"
+
+extern char** environ;
+
+namespace platform {
+namespace {
+
+constexpr std::string_view kWindowsSuffix = ".exe";
+constexpr int kSignalExitBase = 128;
+constexpr auto kLongestPollPause = std::chrono::milliseconds(10);
+
+bool IsExecutableFile(const std::filesystem::path& path) {
+    struct stat info {};
+    return ::stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode) && ::access(path.c_str(), X_OK) == 0;
+}
+
+int ExitCodeOf(int status) {
+    if (WIFEXITED(status)) return WEXITSTATUS(status);
+    if (WIFSIGNALED(status)) return kSignalExitBase + WTERMSIG(status);
+    return -1;
+}
+
+class SpawnSettings {
+public:
+    SpawnSettings(const std::filesystem::path& workingFolder, ShowMode show) {
+        ::posix_spawn_file_actions_init(&actions_);
+        ::posix_spawnattr_init(&attributes_);
+        if (!workingFolder.empty())
+            ::posix_spawn_file_actions_addchdir_np(&actions_, workingFolder.c_str());
+        if (show == ShowMode::Hidden) {
+            ::posix_spawn_file_actions_addopen(&actions_, STDIN_FILENO, "/dev/null", O_RDONLY, 0);
+            ::posix_spawn_file_actions_addopen(&actions_, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
+            ::posix_spawn_file_actions_addopen(&actions_, STDERR_FILENO, "/dev/null", O_WRONLY, 0);
+            ::posix_spawnattr_setflags(&attributes_, POSIX_SPAWN_SETSID);
+        }
+    }
+    ~SpawnSettings() {
+        ::posix_spawn_file_actions_destroy(&actions_);
+        ::posix_spawnattr_destroy(&attributes_);
+    }
+    SpawnSettings(const SpawnSettings&) = delete;
+    SpawnSettings& operator=(const SpawnSettings&) = delete;
+
+    const posix_spawn_file_actions_t* actions() const { return &actions_; }
+    const posix_spawnattr_t* attributes() const { return &attributes_; }
+
+private:
+    posix_spawn_file_actions_t actions_;
+    posix_spawnattr_t attributes_;
+};
+
+}  // namespace
+
+std::optional<std::filesystem::path> ResolveProgram(const std::string& windowsPath) {
+    const std::filesystem::path host = HostPath(windowsPath);
+    if (IsExecutableFile(host)) return host;
+    const std::string name = WindowsNamePart(windowsPath);
+    if (!EndsWithIgnoreCase(name, kWindowsSuffix)) return std::nullopt;
+    const std::string stem = name.substr(0, name.size() - kWindowsSuffix.size());
+    for (const std::filesystem::path& folder : {host.parent_path(), ExecutableFolder()}) {
+        auto found = FindInFolders({folder}, stem);
+        if (found && IsExecutableFile(*found)) return found;
+    }
+    return std::nullopt;
+}
+
+Process::~Process() { Release(); }
+
+Process::Process(Process&& other) noexcept
+    : pid_(std::exchange(other.pid_, -1)),
+      running_(std::exchange(other.running_, false)),
+      exitCode_(std::exchange(other.exitCode_, std::nullopt)) {}
+
+Process& Process::operator=(Process&& other) noexcept {
+    if (this != &other) {
+        Release();
+        pid_ = std::exchange(other.pid_, -1);
+        running_ = std::exchange(other.running_, false);
+        exitCode_ = std::exchange(other.exitCode_, std::nullopt);
+    }
+    return *this;
+}
+
+bool Process::Start(const std::string& programPath, const std::string& arguments,
+                    const std::string& workingFolder, ShowMode show) {
+    Release();
+    const auto program = ResolveProgram(programPath);
+    if (!program) return false;
+
+    std::vector<std::string> argv = SplitCommandLine(arguments);
+    argv.insert(argv.begin(), program->string());
+    std::vector<char*> argvPointers;
+    for (std::string& argument : argv) argvPointers.push_back(argument.data());
+    argvPointers.push_back(nullptr);
+
+    const SpawnSettings settings(workingFolder.empty() ? std::filesystem::path() : HostPath(workingFolder),
+                                 show);
+    pid_t pid = -1;
+    if (::posix_spawn(&pid, program->c_str(), settings.actions(), settings.attributes(),
+                      argvPointers.data(), environ) != 0)
+        return false;
+    pid_ = pid;
+    running_ = true;
+    return true;
+}
+
+bool Process::Reap(bool block) {
+    if (!running_) return true;
+    int status = 0;
+    pid_t result = 0;
+    do {
+        result = ::waitpid(pid_, &status, block ? 0 : WNOHANG);
+    } while (result < 0 && errno == EINTR);
+    if (result == 0) return false;
+    running_ = false;
+    exitCode_ = result == pid_ ? ExitCodeOf(status) : -1;
+    return true;
+}
+
+bool Process::Wait() {
+    if (pid_ < 0) return false;
+    return Reap(true);
+}
+
+bool Process::Wait(int timeoutMs) {
+    if (pid_ < 0) return false;
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
+    auto pause = std::chrono::milliseconds(1);
+    while (!Reap(false)) {
+        const auto now = std::chrono::steady_clock::now();
+        if (now >= deadline) return false;
+        std::this_thread::sleep_for(std::min<std::chrono::steady_clock::duration>(pause, deadline - now));
+        pause = std::min(pause * 2, kLongestPollPause);
+    }
+    return true;
+}
+
+bool Process::IsRunning() { return pid_ >= 0 && !Reap(false); }
+
+void Process::Release() {
+    if (running_) {
+        std::thread([pid = pid_] {
+            int status = 0;
+            while (::waitpid(pid, &status, 0) < 0 && errno == EINTR) {
+            }
+        }).detach();
+    }
+    pid_ = -1;
+    running_ = false;
+    exitCode_.reset();
+}
+
+}  // namespace platform

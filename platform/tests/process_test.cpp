@@ -1,0 +1,108 @@
+#include "platform/process.h"
+
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+
+#include <cerrno>
+#include <thread>
+
+#include "testing/temp_environment.h"
+
+namespace platform {
+namespace {
+
+class ProcessTest : public ::testing::Test {
+protected:
+    void WriteScript(const std::string& relative, const std::string& body) {
+        const auto path = env_.writeFile(relative, "#!/bin/sh\n" + body + "\n");
+        ::chmod(path.c_str(), 0755);
+    }
+    testing::TempEnvironment env_;
+};
+
+TEST_F(ProcessTest, ReportsExitCodes) {
+    const struct {
+        const char* arguments;
+        int exitCode;
+    } cases[] = {
+        {"-c \"exit 0\"", 0},
+        {"-c \"exit 3\"", 3},
+        {"-c \"kill -9 $$\"", 128 + 9},
+    };
+    for (const auto& test : cases) {
+        Process process;
+        ASSERT_TRUE(process.Start("/bin/sh", test.arguments, {}, ShowMode::Hidden)) << test.arguments;
+        EXPECT_GT(process.Id(), 0);
+        EXPECT_TRUE(process.Wait());
+        EXPECT_FALSE(process.IsRunning());
+        EXPECT_EQ(process.ExitCode(), test.exitCode) << test.arguments;
+    }
+}
+
+TEST_F(ProcessTest, WaitWithTimeoutReturnsWhileStillRunning) {
+    Process process;
+    ASSERT_TRUE(process.Start("/bin/sh", "-c \"sleep 0.3\"", {}, ShowMode::Hidden));
+    EXPECT_FALSE(process.Wait(20));
+    EXPECT_TRUE(process.IsRunning());
+    EXPECT_FALSE(process.ExitCode());
+    EXPECT_TRUE(process.Wait(10000));
+    EXPECT_EQ(process.ExitCode(), 0);
+}
+
+TEST_F(ProcessTest, RunsInTheWorkingFolderWithSplitArguments) {
+    std::filesystem::create_directories(env_.driveC() / "Work");
+    Process process;
+    ASSERT_TRUE(process.Start("/bin/sh", "-c \"pwd > out.txt; echo \\\"$1\\\" >> out.txt\" sh \"a b\"",
+                              "c:\\WORK", ShowMode::Hidden));
+    ASSERT_TRUE(process.Wait());
+    EXPECT_EQ(testing::TempEnvironment::readFile(env_.driveC() / "Work/out.txt"),
+              std::filesystem::canonical(env_.driveC() / "Work").string() + "\na b\n");
+    Process missingFolder;
+    EXPECT_FALSE(missingFolder.Start("/bin/sh", "-c true", "C:\\NoSuchFolder", ShowMode::Hidden));
+}
+
+TEST_F(ProcessTest, ExeNamesResolveToOurPrograms) {
+    WriteScript("drive_c/Quillet/Tool", "exit 7");
+    const struct {
+        const char* program;
+        const char* arguments;
+        int exitCode;
+    } cases[] = {
+        {"C:\\Quillet\\Tool", "", 7},
+        {"C:\\quillet\\TOOL.EXE", "", 7},                              // same folder, other case
+        {"C:\\Quillet\\Platform_Test_Child.exe", "9", 9},             // beside the test binary
+        {"C:\\Nowhere\\platform_test_child.exe", "\"11\"", 11},
+    };
+    for (const auto& test : cases) {
+        Process process;
+        ASSERT_TRUE(process.Start(test.program, test.arguments, {}, ShowMode::Hidden)) << test.program;
+        ASSERT_TRUE(process.Wait());
+        EXPECT_EQ(process.ExitCode(), test.exitCode) << test.program;
+    }
+    for (const char* missing : {"C:\\Quillet\\DuzE.exe", "C:\\Quillet\\Missing", "C:\\Quillet\\Tool.com"}) {
+        Process process;
+        EXPECT_FALSE(process.Start(missing, "", {}, ShowMode::Hidden)) << missing;
+        EXPECT_FALSE(process.Wait());
+    }
+}
+
+TEST_F(ProcessTest, UnwaitedProcessIsReapedInTheBackground) {
+    pid_t pid = -1;
+    {
+        Process process;
+        ASSERT_TRUE(process.Start("/bin/sh", "-c \"sleep 0.1\"", {}, ShowMode::Hidden));
+        pid = process.Id();
+    }
+    // Once the background reaper has collected it, the pid is no child of ours any more.
+    bool reaped = false;
+    for (int i = 0; i < 200 && !reaped; ++i) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        int status = 0;
+        reaped = ::waitpid(pid, &status, WNOHANG) < 0 && errno == ECHILD;
+    }
+    EXPECT_TRUE(reaped);
+}
+
+}  // namespace
+}  // namespace platform
