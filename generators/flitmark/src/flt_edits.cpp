@@ -1,0 +1,165 @@
+#include "flt_edits.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <iterator>
+
+#include "aerodrex/airport_getters.h"
+#include "aerodrex/airport_line_layout.h"
+#include "aerodrex/line_type.h"
+#include "angle_separators.h"
+#include "beaconex/navaid_getters.h"
+#include "beaconex/navaid_line_layout.h"
+#include "landing_block.h"
+
+namespace flitmark {
+namespace {
+
+// Definition codes read here.
+constexpr const char* kTitleCode = "_000";
+constexpr const char* kDescriptionCode = "_001";
+constexpr const char* kSeasonCode = "002";
+constexpr const char* kPlaneCode = "_011";
+constexpr const char* kDepartureCode = "_300";
+constexpr const char* kCruiseCode = "_801";
+constexpr const char* kEnginesOffCode = "_899";
+constexpr const char* kCrashCode = "_1050";
+
+constexpr int kLowestClearedAltitude = 5000;
+constexpr int kEngineCount = 4;
+
+const char* const kCrashModes[] = {"Off", "Detect", "Analysis"};
+// Crash options by their digit in the crash value, from the second on.
+const char* const kCrashOptionKeys[] = {"AircraftDamage", "OffRunway", "WithOthers"};
+const char* const kSeasons[] = {"Summer", "Winter", "Spring", "Autumn"};
+
+// Engines off: each engine's levers, switches and RPM.
+const FltEdit kEngineOff[] = {
+    {"", "ThrottleLeverPct", "0.000000"},   {"", "PropellerLeverPct", "1.000000"},
+    {"", "MixtureLeverPct", "1.000000"},    {"", "Pct Engine RPM", "0.000000"},
+    {"", "LeftMagneto", "False"},           {"", "RightMagneto", "False"},
+    {"", "GeneratorSwitch", "False"},       {"", "CowlFlapPct", "1.000000"},
+    {"", "FuelPumpSwitch", "False"},        {"", "ThrottleLeverPct", "0.000000"},
+    {"", "CarbHeat/DeiceSwitch", "False"},
+};
+
+std::string Format(const char* format, auto value) {
+    char text[64];
+    std::snprintf(text, sizeof text, format, value);
+    return text;
+}
+
+std::string Trimmed(const char* text) {
+    std::string s = text;
+    const size_t first = s.find_first_not_of(' ');
+    if (first == std::string::npos) return {};
+    return s.substr(first, s.find_last_not_of(' ') - first + 1);
+}
+
+template <class Getter>
+std::string Field(Getter getter, const std::string& line, size_t size) {
+    std::string out(size, '\0');
+    getter(out.data(), line.c_str());
+    return Trimmed(out.c_str());
+}
+
+int Digit(char c) { return c >= '0' && c <= '9' ? c - '0' : 0; }
+
+void AddCrash(const adf::Definition& definition, std::vector<FltEdit>& edits) {
+    const std::string crash = definition.Value(kCrashCode);
+    if (crash.empty()) return;
+    const int mode = Digit(crash[0]);
+    if (mode < static_cast<int>(std::size(kCrashModes)))
+        edits.push_back({"Crash", "CrashDetection", kCrashModes[mode]});
+    for (size_t i = 0; i < std::size(kCrashOptionKeys) && i + 1 < crash.size(); ++i)
+        edits.push_back({"Crash", kCrashOptionKeys[i], Digit(crash[i + 1]) != 0 ? "True" : "False"});
+}
+
+void AddStartPosition(const adf::Definition& definition, std::vector<FltEdit>& edits) {
+    using namespace aerodrex::airport_line;
+    const std::string line = definition.Value(kDepartureCode);
+    if (GetLineType(line.c_str()) != kAirportLineType) return;
+    const std::string altitude = "+" + Field(GetAirportElev, line, kElevation.size());
+    const CAirportData landing = ReadLandingBlock(definition, line);
+    double heading = landing.runwayHeading + 180.0;
+    if (heading > 360.0) heading -= 360.0;
+    std::string latitude = landing.runwayBegin ? Field(GetAirportLatBeg, line, kRunwayStartLatitude.size())
+                                               : Field(GetAirportLatEnd, line, kRunwayEndLatitude.size());
+    std::string longitude = landing.runwayBegin
+                                ? Field(GetAirportLonBeg, line, kRunwayStartLongitude.size())
+                                : Field(GetAirportLonEnd, line, kRunwayEndLongitude.size());
+    SwapAngleSeparators(latitude);
+    SwapAngleSeparators(longitude);
+    edits.push_back({"Plane", "Latitude", latitude});
+    edits.push_back({"Plane", "Longitude", longitude});
+    edits.push_back({"Plane", "Heading", Format("%f", heading)});
+    edits.push_back({"Plane", "Altitude", altitude});
+}
+
+void AddAdf(const adf::Definition& definition, std::vector<FltEdit>& edits) {
+    const auto ndb = FindNdbLine(definition);
+    if (!ndb) return;
+    const double frequency =
+        std::strtod(Field(GetNavaidsFreq, *ndb, beaconex::navaid_line::kFrequency.size()).c_str(), nullptr);
+    edits.push_back({"Avionics", "ADFActive", Format("%07.02f", frequency)});
+}
+
+void AddEnginesOff(const adf::Definition& definition, std::vector<FltEdit>& edits) {
+    if (definition.Value(kEnginesOffCode) != "1") return;
+    for (int engine = 1; engine <= kEngineCount; ++engine) {
+        const std::string section = Format("Engine Parameters.%d", engine);
+        for (const FltEdit& edit : kEngineOff) edits.push_back({section, edit.key, edit.value});
+    }
+}
+
+void AddSeasonAndYear(const adf::Definition& definition, int year, std::vector<FltEdit>& edits) {
+    const std::string season = definition.Value(kSeasonCode);
+    for (const char* known : kSeasons)
+        if (season == known) edits.push_back({"DateTimeSeason", "Season", season});
+    edits.push_back({"DateTimeSeason", "Year", Format("%d", year)});
+}
+
+void AddFlightPlan(const std::vector<std::string>& waypoints, std::vector<FltEdit>& edits) {
+    std::string joined;
+    for (const std::string& line : waypoints) joined += line;
+    edits.push_back({"[ATC_Aircraft.0]", "Waypoint.0", joined});
+    edits.push_back({"[ATC_Aircraft.0]", "NumberofWaypoints", Format("%zu", waypoints.size())});
+}
+
+void AddClearedAltitude(const adf::Definition& definition, std::vector<FltEdit>& edits) {
+    std::string cruise = definition.Value(kCruiseCode);
+    char* end = nullptr;
+    const long altitude = std::strtol(cruise.c_str(), &end, 10);
+    if (end == cruise.c_str()) return;  // no number: the default stays
+    if (altitude < kLowestClearedAltitude) cruise = Format("%d", kLowestClearedAltitude);
+    edits.push_back({"[ATC_Aircraft.0]", "AltCleared", cruise});
+}
+
+}  // namespace
+
+std::optional<std::string> FindNdbLine(const adf::Definition& definition) {
+    for (const std::string& line : definition.Lines()) {
+        if (GetLineType(line.c_str()) != kNavaidLineType) continue;
+        if (Field(GetNavaidsType, line, beaconex::navaid_line::kType.size()) == "NDB") return line;
+    }
+    return std::nullopt;
+}
+
+std::vector<FltEdit> PlanFltEdits(const adf::Definition& definition,
+                                  const std::vector<std::string>* waypoints, int year) {
+    std::vector<FltEdit> edits;
+    edits.push_back({"Main", "Title", definition.Value(kTitleCode)});
+    edits.push_back({"Main", "Description", definition.Value(kDescriptionCode) + "\n"});
+    AddCrash(definition, edits);
+    AddStartPosition(definition, edits);
+    if (std::string plane = definition.Value(kPlaneCode); !plane.empty())
+        edits.push_back({"Plane", "Aircraft", plane});
+    AddAdf(definition, edits);
+    AddEnginesOff(definition, edits);
+    AddSeasonAndYear(definition, year, edits);
+    if (waypoints) AddFlightPlan(*waypoints, edits);
+    AddClearedAltitude(definition, edits);
+    return edits;
+}
+
+}  // namespace flitmark

@@ -1,0 +1,223 @@
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "aerodrex/airport_line_layout.h"
+#include "beaconex/navaid_line_layout.h"
+#include "flitmark/flitmark.h"
+#include "flt_fixture.h"
+
+namespace flitmark {
+namespace {
+
+using Lines = std::vector<std::string>;
+
+void Put(std::string& line, navdata::FieldSpec field, const std::string& text) {
+    line.replace(field.column, text.size(), text);
+}
+
+std::string AirportLine() {
+    using namespace aerodrex::airport_line;
+    std::string line(kWidth, ' ');
+    Put(line, kIdent, "KSEA");
+    Put(line, kElevation, "433.000000");
+    Put(line, kRunwayHeading, "270.0");
+    Put(line, kRunwayStartLatitude, "N047* 27'57.00");
+    Put(line, kRunwayStartLongitude, "W122* 18'31.00");
+    Put(line, kRunwayEndLatitude, "N047* 28'10.50");
+    Put(line, kRunwayEndLongitude, "W122* 19'02.25");
+    return line;
+}
+
+std::string NavaidLine(const std::string& type, const std::string& frequency) {
+    using namespace beaconex::navaid_line;
+    std::string line(kWidth, ' ');
+    Put(line, kType, type);
+    Put(line, kIdent, "SEA");
+    Put(line, kFrequency, frequency);
+    return line;
+}
+
+struct Adventure {
+    std::string crash = "1000";
+    std::string runwayTag = "[BEG]190.000000";
+    std::string cruise = "12000";
+    std::string season = "Summer";
+    std::string engineOff = "0";
+    std::vector<std::string> navaids = {NavaidLine("VOR", "116.800000")};
+
+    Lines Definition() const {
+        Lines lines = {"\tPLANE_800:", "C002 special", "\tCRUISE_801:", cruise, "\tENGINEOFF_899:",
+                       engineOff, "\tTITLE_000:", "Rainy Seattle", "\tDESCRIPTION_001:",
+                       "Fly around 002 times", "and land", "\tSEASON_002:", season,
+                       "\tPLANE_011:", "Cessna 182", "NAVAIDINFO_300:", AirportLine(), runwayTag,
+                       "[ENDSECTION]"};
+        for (size_t i = 0; i < navaids.size(); ++i) {
+            lines.push_back("NAVAIDINFO_30" + std::to_string(i + 1) + ":");
+            lines.push_back(navaids[i]);
+            lines.push_back("[ENDSECTION]");
+        }
+        lines.insert(lines.end(), {"\tCRASH_1050:", crash});
+        return lines;
+    }
+};
+
+class CreateFltTest : public testing::FltFixture {
+protected:
+    CreateFltTest() { previous_ = SetFlitmarkYearSource([] { return 1999; }); }
+    ~CreateFltTest() override { SetFlitmarkYearSource(previous_); }
+
+    bool Create(const Adventure& adventure, Lines waypoints = {"KSEA, N, W, +000000.00,1,0,0,,0\n"}) {
+        WriteText(testing::kAdfPath, adventure.Definition());
+        return CreateFlt(testing::kAdfPath, &waypoints);
+    }
+
+    FlitmarkYearSource previous_ = nullptr;
+};
+
+TEST_F(CreateFltTest, WritesTheGeneralKeys) {
+    Adventure adventure;
+    adventure.season = "Winter";
+    ASSERT_TRUE(Create(adventure));
+    EXPECT_EQ(FltValue("Main", "Title"), "Rainy Seattle");
+    EXPECT_EQ(FltValue("Main", "Description"), "Fly around 002 times");
+    EXPECT_EQ(FltValue("Plane", "Aircraft"), "Cessna 182");
+    // The season comes from its own key, not from the first line holding "002".
+    EXPECT_EQ(FltValue("DateTimeSeason", "Season"), "Winter");
+    EXPECT_EQ(FltValue("DateTimeSeason", "Year"), "1999");
+    EXPECT_EQ(FltValue("Plane", "Altitude"), "+433.000000");
+    // A definition without NDB leaves the ADF as the default file has it.
+    EXPECT_EQ(FltValue("Avionics", "ADFActive"), "0350.00");
+    EXPECT_EQ(FltValue("Engine Parameters.1", "LeftMagneto"), "True");
+    // Still CR LF text.
+    EXPECT_NE(Bytes(testing::kFltPath).find("[Main]\r\nTitle=Rainy Seattle\r\n"), std::string::npos);
+}
+
+TEST_F(CreateFltTest, RandomSeasonLeavesTheDefault) {
+    Adventure adventure;
+    adventure.season = "Random";
+    ASSERT_TRUE(Create(adventure));
+    EXPECT_EQ(FltValue("DateTimeSeason", "Season"), "Summer");
+}
+
+struct CrashCase {
+    const char* value;
+    const char* detection;
+    const char* damage;
+    const char* offRunway;
+    const char* withOthers;
+};
+
+class CreateFltCrash : public CreateFltTest, public ::testing::WithParamInterface<CrashCase> {};
+
+TEST_P(CreateFltCrash, SetsTheCrashKeys) {
+    Adventure adventure;
+    adventure.crash = GetParam().value;
+    ASSERT_TRUE(Create(adventure));
+    EXPECT_EQ(FltValue("Crash", "CrashDetection"), GetParam().detection);
+    EXPECT_EQ(FltValue("Crash", "AircraftDamage"), GetParam().damage);
+    EXPECT_EQ(FltValue("Crash", "OffRunway"), GetParam().offRunway);
+    EXPECT_EQ(FltValue("Crash", "WithOthers"), GetParam().withOthers);
+}
+
+// The default file holds Detect, False, False, False.
+INSTANTIATE_TEST_SUITE_P(Values, CreateFltCrash,
+                         ::testing::Values(CrashCase{"2110", "Analysis", "True", "True", "False"},
+                                           CrashCase{"0001", "Off", "False", "False", "True"},
+                                           CrashCase{"9111", "Detect", "True", "True", "True"},
+                                           CrashCase{"2", "Analysis", "False", "False", "False"}));
+
+struct RunwayCase {
+    const char* tag;
+    const char* heading;
+    const char* latitude;
+    const char* longitude;
+};
+
+class CreateFltRunway : public CreateFltTest, public ::testing::WithParamInterface<RunwayCase> {};
+
+TEST_P(CreateFltRunway, StartsOnTheChosenRunwayEnd) {
+    Adventure adventure;
+    adventure.runwayTag = GetParam().tag;
+    ASSERT_TRUE(Create(adventure));
+    EXPECT_EQ(FltValue("Plane", "Heading"), GetParam().heading);
+    EXPECT_EQ(FltValue("Plane", "Latitude"), GetParam().latitude);
+    EXPECT_EQ(FltValue("Plane", "Longitude"), GetParam().longitude);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Ends, CreateFltRunway,
+    ::testing::Values(RunwayCase{"[END]270.000000", "90.000000", "N047* 28.10'50", "W122* 19.02'25"},
+                      RunwayCase{"[BEG]190.000000", "10.000000", "N047* 27.57'00", "W122* 18.31'00"},
+                      RunwayCase{"[BEG]180.000000", "360.000000", "N047* 27.57'00", "W122* 18.31'00"}));
+
+struct CruiseCase {
+    const char* cruise;
+    const char* cleared;
+};
+
+class CreateFltCruise : public CreateFltTest, public ::testing::WithParamInterface<CruiseCase> {};
+
+TEST_P(CreateFltCruise, ClearsAtLeast5000Feet) {
+    Adventure adventure;
+    adventure.cruise = GetParam().cruise;
+    ASSERT_TRUE(Create(adventure));
+    EXPECT_EQ(FltValue("ATC_Aircraft.0", "AltCleared"), GetParam().cleared);
+}
+
+INSTANTIATE_TEST_SUITE_P(Values, CreateFltCruise,
+                         ::testing::Values(CruiseCase{"3000", "5000"}, CruiseCase{"12000", "12000"},
+                                           CruiseCase{"5000", "5000"}));
+
+TEST_F(CreateFltTest, TunesTheAdfToTheFirstNdb) {
+    Adventure adventure;
+    adventure.navaids = {NavaidLine("VOR", "116.800000"), NavaidLine("NDB", "280.00000"),
+                         NavaidLine("NDB", "415.00000")};
+    ASSERT_TRUE(Create(adventure));
+    EXPECT_EQ(FltValue("Avionics", "ADFActive"), "0280.00");
+}
+
+TEST_F(CreateFltTest, TurnsTheEnginesOff) {
+    Adventure adventure;
+    adventure.engineOff = "1";
+    ASSERT_TRUE(Create(adventure));
+    for (const char* section : {"Engine Parameters.1", "Engine Parameters.4"}) {
+        EXPECT_EQ(FltValue(section, "ThrottleLeverPct"), "0.000000");
+        EXPECT_EQ(FltValue(section, "PropellerLeverPct"), "1.000000");
+        EXPECT_EQ(FltValue(section, "Pct Engine RPM"), "0.000000");
+        EXPECT_EQ(FltValue(section, "LeftMagneto"), "False");
+        EXPECT_EQ(FltValue(section, "CowlFlapPct"), "1.000000");
+        EXPECT_EQ(FltValue(section, "CarbHeat/DeiceSwitch"), "False");
+    }
+}
+
+TEST_F(CreateFltTest, WritesTheFlightPlanAfterItsKey) {
+    const Lines waypoints = {"KSEA, N047* 27.57', W122* 18.31', +000000.00,1,0,10000,,0\n",
+                             "waypoint.1=SEA, N047* 26.00', W122* 18.00', +010000.00,3,8,10000,,1\n",
+                             "waypoint.2=KPDX, N045* 35.00', W122* 36.00', +000000.00,3,0,10000,,2\n"};
+    ASSERT_TRUE(Create(Adventure{}, waypoints));
+    const Lines lines = ReadFileLines(testing::kFltPath);
+    const auto at = std::find(lines.begin(), lines.end(), "Waypoint.0=" + waypoints[0].substr(0, waypoints[0].size() - 1));
+    ASSERT_NE(at, lines.end());
+    ASSERT_GT(lines.end() - at, 3);
+    EXPECT_EQ(at[1] + "\n", waypoints[1]);
+    EXPECT_EQ(at[2] + "\n", waypoints[2]);
+    EXPECT_EQ(FltValue("ATC_Aircraft.0", "NumberofWaypoints"), "3");
+}
+
+TEST_F(CreateFltTest, FailsWithoutTheDefinitionOrTheFlightFile) {
+    const std::string before = Bytes(testing::kFltPath);
+    Lines waypoints;
+    EXPECT_FALSE(CreateFlt(testing::kAdfPath, &waypoints));
+    EXPECT_FALSE(CreateFlt(nullptr, &waypoints));
+    EXPECT_EQ(Bytes(testing::kFltPath), before);
+
+    WriteText(testing::kAdfPath, Adventure{}.Definition());
+    std::filesystem::remove(platform::HostPath(testing::kFltPath));
+    EXPECT_FALSE(CreateFlt(testing::kAdfPath, &waypoints));
+}
+
+}  // namespace
+}  // namespace flitmark

@@ -1,0 +1,90 @@
+#include "wx/wx_file.h"
+
+#include <system_error>
+
+#include "platform/paths.h"
+#include "replace_file.h"
+
+namespace wx {
+
+WxError LoadFile(const std::string& path, WxBytes& bytes) {
+    if (path.empty()) return WxError::NoFile;
+    const std::filesystem::path host = platform::HostPath(path);
+    std::error_code error;
+    if (!std::filesystem::is_regular_file(host, error)) return WxError::NoFile;
+    return detail::ReadHostFile(host, bytes) ? WxError::None : WxError::Unreadable;
+}
+
+WxError ReplaceFile(const std::string& path, const WxBytes& bytes) {
+    if (path.empty()) return WxError::NoFile;
+    return detail::ReplaceHostFile(platform::HostPath(path), bytes) ? WxError::None
+                                                                      : WxError::WriteFailed;
+}
+
+WxError ReadFileRecord(const std::string& path, size_t n, WxRecord& record, size_t* recordCount) {
+    WxBytes bytes;
+    if (WxError error = LoadFile(path, bytes); error != WxError::None) return error;
+    if (recordCount) {
+        const WxWalk walk = WalkRecords(bytes);
+        *recordCount = walk.records.size();
+    }
+    return ReadRecord(bytes, n, record);
+}
+
+WxError EditFile(const std::string& path, const std::function<WxError(WxBytes&)>& edit) {
+    WxBytes bytes;
+    if (WxError error = LoadFile(path, bytes); error != WxError::None) return error;
+    if (WxError error = edit(bytes); error != WxError::None) return error;
+    return ReplaceFile(path, bytes);
+}
+
+WxError WriteFileLayer(const std::string& path, size_t r, size_t position, bool insert,
+                       const WxLayer& layer) {
+    return EditFile(path, [&](WxBytes& bytes) { return WriteLayer(bytes, r, position, insert, layer); });
+}
+
+WxError DeleteFileLayer(const std::string& path, size_t r, WxLayerKind kind, size_t position) {
+    return EditFile(path, [&](WxBytes& bytes) { return DeleteLayer(bytes, r, kind, position); });
+}
+
+WxError DeleteFileRecord(const std::string& path, size_t r) {
+    return EditFile(path, [&](WxBytes& bytes) { return DeleteRecord(bytes, r); });
+}
+
+WxError SetFileIcaoIndex(const std::string& path, size_t r, int32_t icaoIndex) {
+    return EditFile(path, [&](WxBytes& bytes) { return SetIcaoIndex(bytes, r, icaoIndex); });
+}
+
+WxError SetFilePressure(const std::string& path, size_t r, float pressure) {
+    return EditFile(path, [&](WxBytes& bytes) { return SetPressure(bytes, r, pressure); });
+}
+
+WxError AppendFileRecord(const std::string& path, int32_t icaoIndex) {
+    WxBytes bytes;
+    if (WxError error = LoadFile(path, bytes); error != WxError::None && error != WxError::NoFile)
+        return error;
+    if (path.empty()) return WxError::NoFile;
+    if (WxError error = AppendRecord(bytes, icaoIndex); error != WxError::None) return error;
+    return ReplaceFile(path, bytes);
+}
+
+std::string ErrorText(WxError error, const std::string& path) {
+    switch (error) {
+        case WxError::None: return {};
+        case WxError::NoFile: return "The weather file " + path + " could not be found.";
+        case WxError::Unreadable: return "The weather file " + path + " could not be read.";
+        case WxError::Damaged:
+            return "The weather file " + path +
+                   " is damaged: a record runs past the end of the file.\nThe file was not changed.";
+        case WxError::NoSuchRecord: return "The weather file " + path + " has no such record.";
+        case WxError::NoSuchLayer: return "The weather file " + path + " has no such layer.";
+        case WxError::LastWindLayer: return "A weather record needs at least one wind layer.";
+        case WxError::GlobalRecord: return "The global weather of " + path + " cannot be deleted.";
+        case WxError::WriteFailed:
+            return "The weather file " + path +
+                   " could not be written.\nPlease ensure that the file is not write protected.";
+    }
+    return {};
+}
+
+}  // namespace wx
