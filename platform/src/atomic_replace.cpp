@@ -26,6 +26,9 @@ bool WriteAll(int fd, std::string_view bytes) {
 }  // namespace
 
 bool ReplaceFileAtomically(const std::filesystem::path& target, std::string_view bytes) {
+    // A read-only file (no owner write bit) keeps its content, as on the target system.
+    struct stat info {};
+    if (::stat(target.c_str(), &info) == 0 && (info.st_mode & S_IWUSR) == 0) return false;
     std::string temp = target.string() + ".XXXXXX";
     const int fd = ::mkstemp(temp.data());
     if (fd < 0) return false;

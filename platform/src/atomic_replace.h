@@ -1,5 +1,6 @@
 // Replacing a file's content so that a reader sees the old file or the new one, never
 // half of it: write a temporary file beside it, fsync, rename over the target.
+// A read-only target is not replaced.
 #pragma once
 
 #include <filesystem>

@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <system_error>
 
+#include "atomic_replace.h"
 #include "environment.h"
 #include "platform/paths.h"
 
@@ -47,6 +48,14 @@ std::string TempFolder() {
     if (folder.back() != '\\' && folder.back() != '/') folder += '\\';
     CreateDirectory(folder);
     return folder;
+}
+
+bool ReadFileBytes(const std::string& windowsPath, std::string& bytes) {
+    return ReadWholeFile(HostPath(windowsPath), bytes);
+}
+
+bool ReplaceFileBytes(const std::string& windowsPath, std::string_view bytes) {
+    return ReplaceFileAtomically(HostPath(windowsPath), bytes);
 }
 
 std::optional<uint64_t> FileSize(const std::string& windowsPath) {

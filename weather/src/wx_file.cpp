@@ -2,8 +2,10 @@
 
 #include <system_error>
 
+#include <cstring>
+
+#include "platform/files.h"
 #include "platform/paths.h"
-#include "replace_file.h"
 
 namespace wx {
 
@@ -12,13 +14,17 @@ WxError LoadFile(const std::string& path, WxBytes& bytes) {
     const std::filesystem::path host = platform::HostPath(path);
     std::error_code error;
     if (!std::filesystem::is_regular_file(host, error)) return WxError::NoFile;
-    return detail::ReadHostFile(host, bytes) ? WxError::None : WxError::Unreadable;
+    std::string text;
+    if (!platform::ReadFileBytes(path, text)) return WxError::Unreadable;
+    bytes.resize(text.size());
+    if (!text.empty()) std::memcpy(bytes.data(), text.data(), text.size());
+    return WxError::None;
 }
 
 WxError ReplaceFile(const std::string& path, const WxBytes& bytes) {
     if (path.empty()) return WxError::NoFile;
-    return detail::ReplaceHostFile(platform::HostPath(path), bytes) ? WxError::None
-                                                                      : WxError::WriteFailed;
+    const std::string_view text(reinterpret_cast<const char*>(bytes.data()), bytes.size());
+    return platform::ReplaceFileBytes(path, text) ? WxError::None : WxError::WriteFailed;
 }
 
 WxError ReadFileRecord(const std::string& path, size_t n, WxRecord& record, size_t* recordCount) {

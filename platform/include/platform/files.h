@@ -25,6 +25,13 @@ PLATFORM_API bool CreateDirectory(const std::string& windowsPath);
 // "/tmp/quillet"), else "C:\Temp\".
 PLATFORM_API std::string TempFolder();
 
+// Whole-file bytes of a Windows path; false when the file cannot be read.
+PLATFORM_API bool ReadFileBytes(const std::string& windowsPath, std::string& bytes);
+// Replaces a file's content so that a reader sees the old file or the new one, never half
+// of it (a temporary file beside it, fsync, rename). A read-only file is not replaced;
+// on any failure the old file stays as it was.
+PLATFORM_API bool ReplaceFileBytes(const std::string& windowsPath, std::string_view bytes);
+
 PLATFORM_API std::optional<uint64_t> FileSize(const std::string& windowsPath);
 PLATFORM_API std::optional<std::time_t> ModificationTime(const std::string& windowsPath);
 
