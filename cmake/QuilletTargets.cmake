@@ -18,3 +18,13 @@ function(quillet_add_fuzzer name)
   target_link_libraries(${name} PRIVATE ${ARG_LIBS})
   target_link_options(${name} PRIVATE -fsanitize=fuzzer)
 endfunction()
+
+# quillet_check_exports(<library target> <names file>)
+# A CTest case that fails when the library stops exporting a listed name.
+function(quillet_check_exports target names)
+  if(NOT QUILLET_TESTS)
+    return()
+  endif()
+  add_test(NAME ${target}.exports
+    COMMAND ${PROJECT_SOURCE_DIR}/cmake/check_exports.sh $<TARGET_FILE:${target}> ${names})
+endfunction()

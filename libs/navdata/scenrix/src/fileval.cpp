@@ -106,3 +106,11 @@ void fileval::_Sethdgid(const char* text) { SetText(hdgid_, text); }
 void fileval::_Setidtonext(const char* text) { SetText(idtonext_, text); }
 void fileval::_Setidtonexttext(const char* text) { SetText(idtonexttext_, text); }
 void fileval::_Setid(const char* text) { SetText(id_, text); }
+
+char* fileval::GetLine() const { return line_.get(); }
+char* fileval::_Getcode() const { return code_.get(); }
+char* fileval::_Getword() const { return word_.get(); }
+char* fileval::_Gethdgid() const { return hdgid_.get(); }
+char* fileval::_Getidtonext() const { return idtonext_.get(); }
+char* fileval::_Getidtonexttext() const { return idtonexttext_.get(); }
+char* fileval::_Getid() const { return id_.get(); }

@@ -27,13 +27,13 @@ public:
     int IsEmpty() const;
 
     // Owned strings, null when unset.
-    char* GetLine() const { return line_.get(); }
-    char* _Getcode() const { return code_.get(); }
-    char* _Getword() const { return word_.get(); }
-    char* _Gethdgid() const { return hdgid_.get(); }
-    char* _Getidtonext() const { return idtonext_.get(); }
-    char* _Getidtonexttext() const { return idtonexttext_.get(); }
-    char* _Getid() const { return id_.get(); }
+    char* GetLine() const;
+    char* _Getcode() const;
+    char* _Getword() const;
+    char* _Gethdgid() const;
+    char* _Getidtonext() const;
+    char* _Getidtonexttext() const;
+    char* _Getid() const;
 
     // Replace a string with an owned copy; a null text leaves it unchanged.
     void _Setcode(const char* text);
