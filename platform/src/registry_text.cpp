@@ -161,14 +161,18 @@ std::string FormatRegistryText(const RegistryDocument& document) {
         out += "[" + key.path + "]";
         out += kLineEnd;
         for (const RegistryValue& value : key.values) {
-            out += "\"" + Escape(value.name) + "\"=";
+            out += '"';
+            out += Escape(value.name);
+            out += "\"=";
             if (value.kind == RegistryValue::Kind::Dword) {
                 char digits[kDwordDigits + 1];
                 std::snprintf(digits, sizeof digits, "%08x", value.dword);
                 out += kDwordPrefix;
                 out += digits;
             } else {
-                out += "\"" + Escape(value.text) + "\"";
+                out += '"';
+                out += Escape(value.text);
+                out += '"';
             }
             out += kLineEnd;
         }

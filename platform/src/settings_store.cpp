@@ -34,7 +34,10 @@ std::string FullKeyPath(Hive hive, const std::string& keyPath) {
     while (pos < keyPath.size()) {
         size_t end = keyPath.find('\\', pos);
         if (end == std::string::npos) end = keyPath.size();
-        if (end > pos) full += "\\" + keyPath.substr(pos, end - pos);
+        if (end > pos) {
+            full += '\\';
+            full.append(keyPath, pos, end - pos);
+        }
         pos = end + 1;
     }
     return full;

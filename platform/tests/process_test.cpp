@@ -80,7 +80,7 @@ TEST_F(ProcessTest, ExeNamesResolveToOurPrograms) {
         ASSERT_TRUE(process.Wait());
         EXPECT_EQ(process.ExitCode(), test.exitCode) << test.program;
     }
-    for (const char* missing : {"C:\\Quillet\\DuzE.exe", "C:\\Quillet\\Missing", "C:\\Quillet\\Tool.com"}) {
+    for (const char* missing : {"C:\\Quillet\\NoSuchProgram.exe", "C:\\Quillet\\Missing", "C:\\Quillet\\Tool.com"}) {
         Process process;
         EXPECT_FALSE(process.Start(missing, "", {}, ShowMode::Hidden)) << missing;
         EXPECT_FALSE(process.Wait());

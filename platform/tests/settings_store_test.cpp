@@ -115,7 +115,7 @@ constexpr int kWriters = 4;
 constexpr int kValuesPerWriter = 25;
 
 std::string WriterValueName(int writer, int index) {
-    return "W" + std::to_string(writer) + "_" + std::to_string(index);
+    return std::string("W").append(std::to_string(writer)).append("_").append(std::to_string(index));
 }
 
 void WriteValuesOf(int writer) {

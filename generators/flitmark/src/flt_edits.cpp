@@ -79,7 +79,8 @@ void AddStartPosition(const adf::Definition& definition, std::vector<FltEdit>& e
     using namespace aerodrex::airport_line;
     const std::string line = definition.Value(kDepartureCode);
     if (GetLineType(line.c_str()) != kAirportLineType) return;
-    const std::string altitude = "+" + Field(GetAirportElev, line, kElevation.size());
+    std::string altitude = "+";
+    altitude += Field(GetAirportElev, line, kElevation.size());
     const CAirportData landing = ReadLandingBlock(definition, line);
     double heading = landing.runwayHeading + 180.0;
     if (heading > 360.0) heading -= 360.0;

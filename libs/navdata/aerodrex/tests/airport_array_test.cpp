@@ -218,7 +218,7 @@ TEST_F(FilledAirportList, CopyOfItselfKeepsTheRecords) {
 TEST_F(FilledAirportList, KeepsOrderWhileGrowing) {
   for (int i = 0; i < 1000; ++i) {
     AirportFields f;
-    f.ident = "X" + std::to_string(i);
+    f.ident = std::to_string(i).insert(0, 1, 'X');
     list.Add(SceneryAirportLine(f).c_str());
   }
   ASSERT_EQ(list.GetSize(), 1003);

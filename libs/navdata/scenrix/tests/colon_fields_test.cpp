@@ -49,11 +49,13 @@ TEST(GetStrAfterNColon, SplitsColonClosedFields) {
 TEST(GetStrAfterNColon, ReadsAllEighteenFieldsOfALegLine) {
     std::string line = "t05=";
     for (int n = 0; n < 18; ++n) {
-        line += "f" + std::to_string(n) + ":";
+        line += 'f';
+        line += std::to_string(n);
+        line += ':';
     }
     line += "\n";
     for (int n = 0; n < 18; ++n) {
-        EXPECT_EQ(Field(n, line.c_str()), "f" + std::to_string(n));
+        EXPECT_EQ(Field(n, line.c_str()), std::to_string(n).insert(0, 1, 'f'));
     }
     EXPECT_EQ(Field(18, line.c_str()), "");
 }

@@ -1,0 +1,31 @@
+// The adventure source of a 500-point route (airports, VORs, NDBs, holding on).
+#include <benchmark/benchmark.h>
+
+#include "adventure_source.h"
+#include "definition_builder.h"
+#include "record_lines.h"
+
+namespace {
+
+using namespace textorin::testing;
+
+adf::Definition FiveHundredPointRoute() {
+    DefinitionBuilder b;
+    b.Set("_104", "1").Set("_103", "1");
+    for (int i = 0; i < 500; ++i) {
+        if (i % 5 == 0) b.Airport(RouteAirport(AirportLine({})));
+        else if (i % 5 == 4) b.Ndb(NavaidLine({}));
+        else b.Vor(NavaidLine({}), 10 * (i % 36), i % 2 == 0, i % 3 != 0);
+    }
+    for (int k = 1; k < 100; ++k) b.Holding(k, -3, "NOHOLD");
+    return b.Build();
+}
+
+void BM_WriteAdventureSource500Points(benchmark::State& state) {
+    adf::Definition definition = FiveHundredPointRoute();
+    for (auto _ : state) benchmark::DoNotOptimize(textorin::WriteAdventureSource(definition));
+    state.SetLabel("target < 50 ms");
+}
+BENCHMARK(BM_WriteAdventureSource500Points)->Unit(benchmark::kMillisecond);
+
+}  // namespace

@@ -1,0 +1,211 @@
+// The sections that do not depend on the route: header, title, hemispheres,
+// performance, situation, season, aircraft setup, time, subEND and the main loop.
+#include <string>
+
+#include "../sections.h"
+#include "../text_format.h"
+
+namespace textorin {
+namespace {
+
+constexpr const char* kSeasonDraw =
+    "\tDECLARE dSeason\n"
+    "\t\tdSeason = RANDOM\n"
+    "\t\tif dSeason >= 0 AND dSeason <.25\n"
+    "\t\t\tSEASON = 0\n"
+    "\t\telseif dSeason >= .25 AND dSeason <.5\n"
+    "\t\t\tSEASON = 1\n"
+    "\t\telseif dSeason >= .75 AND dSeason < 1\n"
+    "\t\t\tSEASON = 3\n"
+    "\t\telse\n"
+    "\t\t\tSEASON = 2\t\t'Default (Summer)\n"
+    "\t\tendif\n";
+
+struct AircraftSwitch {
+    const char* code;
+    const char* variable;
+};
+constexpr AircraftSwitch kAircraftSwitches[] = {
+    {"_005", "AUTOPILOT_MASTER"},
+    {"_006", "SMOKE_SYSTEM_ON"},
+    {"_007", "AUTO_COORDINATION"},
+    {"_008", "AIRSPEED_INDICATOR_TAS"},
+};
+
+constexpr const char* kAdviceBindings =
+    "'\n' Advices\n'\n"
+    "\tONSTALL GOSUB subRecover\n"
+    "\tONEXP_TRUE ANGLE_OF_ATTACK > 20 GOSUB subHightAoA\n"
+    "\tONEXP_TRUE GEAR_CONTROL = 1 AND PLANE_ALT >= GROUND_ALTITUDE + 50  GOSUB subGearUp\n"
+    "\tONEXP_TRUE GEAR_CONTROL = 0 AND PLANE_ALT <= GROUND_ALTITUDE + 600 GOSUB subGearUp\n"
+    "\tONEXP_TRUE INRANGE( PLANE_ALT, GROUND_ALTITUDE+90, GROUND_ALTITUDE+110) GOSUB sub100\n"
+    "\tONEXP_TRUE PLANE_ALT < 10100 AND VELOCITY_INDICATED > 255 AND ELAPSED_TIME > iFlightSpeed GOSUB subSpeedBelow250\n";
+
+constexpr const char* kFrequencyAndEmergencyEvents =
+    "'\n' Frequencies\n'\n"
+    "\tGOSUB subSetFreq\n\tONEXP_CHANGE COM_FREQ GOSUB subCOMChange\n"
+    "'\n' Emergencies\n'\n\tONEXP_TRUE (ELAPSED_TIME > iEmer_Time) GOSUB subEmergency\n";
+
+constexpr const char* kNavNumberCall =
+    "'\n'Check that we are doing the correct VOR/NDB\n'See the function for more info\n\tGOSUB subNavNumber\n";
+
+struct SpeedCall {
+    const char* code;
+    const char* label;
+    const char* sound;
+    const char* words;
+};
+constexpr SpeedCall kSpeedCalls[] = {
+    {"_803", "subSpeedV1", "ADVS003", "V1"},
+    {"_804", "subSpeedV2", "ADVS004", "V2"},
+    {"_805", "subSpeedVr", "ADVS005", "Rotate"},
+};
+
+// Hour, minute and second of a time of day "hh:mm:ss", normalised to one day as a
+// time on a fixed date would be.
+struct TimeOfDay {
+    int hour = 0, minute = 0, second = 0;
+};
+
+TimeOfDay ParseTimeOfDay(const std::string& text) {
+    auto part = [&](size_t from, size_t count) -> long long {
+        return from < text.size() ? ToInt(text.substr(from, count)) : 0;
+    };
+    constexpr long long kDay = 24 * 3600;
+    long long seconds = part(0, 2) * 3600 + part(3, 2) * 60 + part(6, std::string::npos);
+    seconds = ((seconds % kDay) + kDay) % kDay;
+    return {static_cast<int>(seconds / 3600), static_cast<int>(seconds / 60 % 60), static_cast<int>(seconds % 60)};
+}
+
+void WriteSpeedEvents(GenerationRun& run) {
+    run.out.WriteLine("'\n' Speed events\n'\n");
+    for (const SpeedCall& call : kSpeedCalls)
+        run.out.WriteLine("\tONEXP_TRUE ON_GROUND AND VELOCITY_INDICATED >=" + run.Value(call.code) + " GOSUB " +
+                          call.label + "\n");
+}
+
+void WriteSelectedTime(GenerationRun& run) {
+    for (size_t key : run.adf.FindKeys("_010")) {
+        TimeOfDay time = ParseTimeOfDay(run.adf.Line(key + 1));
+        run.out.WriteLine("'\tSelected Time\n");
+        run.out.Printf("\tHOUR = %d\n", time.hour);
+        run.out.Printf("\tMINUTE = %d\n", time.minute);
+        run.out.Printf("\tSECOND = %d\n", time.second);
+    }
+}
+
+bool IsNextKeyLine(const std::string& line) {
+    return line.find('\t') != std::string::npos && line.find('_') != std::string::npos;
+}
+
+}  // namespace
+
+void WriteFileHeader(GenerationRun& run) {
+    run.out.WriteRule();
+    run.out.WriteLine("'\n");
+    run.out.WriteLine("'\tName:");
+    for (size_t key : run.adf.FindKeys("_000")) run.out.WriteLine(" " + run.adf.Line(key + 1) + "\n");
+    run.out.WriteRule();
+    run.out.WriteBlankLine();
+}
+
+void WriteTitleAndDescription(GenerationRun& run) {
+    run.out.WriteBanner("Title & Description");
+    run.out.WriteBlankLine();
+    run.out.WriteLine("\tTITLE");
+    for (size_t key : run.adf.FindKeys("_000"))
+        run.out.WriteLine(" \"" + QuoteSafe(run.adf.Line(key + 1)) + "\"\n");
+    // Without a title the statement still needs its text and its line end.
+    if (!run.adf.HasKey("_000")) run.out.WriteLine(" \"\"\n");
+    const auto& lines = run.adf.Lines();
+    for (size_t key : run.adf.FindKeys("_001")) {
+        for (size_t i = key + 1; i < lines.size() && !IsNextKeyLine(lines[i]); ++i)
+            run.out.WriteLine("\tDESCRIPTION \"" + QuoteSafe(Trim(lines[i])) + "\"\n");
+    }
+}
+
+void WriteHemisphereLines(GenerationRun& run) {
+    for (size_t key : run.adf.FindKeys("_004")) {
+        run.flags.north = run.adf.Line(key + 1) != "South";
+        run.out.WriteLine(run.flags.north ? "\tNORTH_LATITUDE\n" : "\tSOUTH_LATITUDE\n");
+    }
+    for (size_t key : run.adf.FindKeys("_003")) {
+        run.flags.west = run.adf.Line(key + 1) != "East";
+        run.out.WriteLine(run.flags.west ? "\tWEST_LONGITUDE\n" : "\tEAST_LONGITUDE\n");
+    }
+}
+
+void WritePerformance(GenerationRun& run) {
+    for (size_t key : run.adf.FindKeys("_009")) {
+        std::string value = ToUpper(run.adf.Line(key + 1));
+        size_t underscore = value.find('_');
+        if (underscore == std::string::npos) run.out.WriteLine("\tPERFORMANCE HIGH 5\n");
+        else
+            run.out.WriteLine("\tPERFORMANCE " + value.substr(0, underscore) + " " + value.substr(underscore + 1) + "\n");
+    }
+}
+
+void WriteLoadSituation(GenerationRun& run) {
+    if (run.adf.HasKey("_000")) run.out.WriteLine("\tLOAD_SITUATION \"" + QuoteSafe(run.Value("_000")) + "\"\n");
+    run.out.WriteLine("\tWAIT 5\n");
+}
+
+void WriteSeasonSection(GenerationRun& run) {
+    std::string season = run.Value("_002");
+    run.out.WriteBanner("Set Season of year");
+    if (season == "Random") run.out.WriteLine(kSeasonDraw);
+}
+
+void WriteAircraftSetup(GenerationRun& run) {
+    run.out.WriteBanner("Aircraft Setup");
+    for (const AircraftSwitch& s : kAircraftSwitches)
+        run.out.WriteLine(std::string("\t") + s.variable + (run.IsOptionSet(s.code) ? " = TRUE\n" : " = FALSE\n"));
+    run.out.WriteLine("'TRANS_FREQ = 12000\n'COM_FREQ = 123.0\n");
+    run.out.WriteBlankLine();
+    WriteSelectedTime(run);
+}
+
+void WriteSubEnd(GenerationRun& run) {
+    run.out.WriteLine("subEND:\n");
+    run.out.WriteBlankLine();
+    run.out.WriteLine("\tEND\n");
+    run.out.WriteBlankLine();
+}
+
+void WriteSubRun(GenerationRun& run) {
+    run.out.WriteLine("subRUNSelVal:\n");
+    run.out.WriteBlankLine();
+    run.out.WriteLine("'\tOriginal values\n'\t subTakeOff will clear all the events\n");
+    // subTakeOff exists only for a route with a landing.
+    if (run.HasLanding()) run.out.WriteLine("\tGOSUB subTakeOff\n");
+    if (run.IsOptionSet("_103")) run.out.WriteLine(kAdviceBindings);
+    if (run.IsOptionSet("_114")) WriteSpeedEvents(run);
+    run.out.WriteLine(kFrequencyAndEmergencyEvents);
+    run.out.WriteBlankLine();
+    if (run.IsOptionSet("_2000")) run.out.WriteLine("'\n' Sound\n'\n\tGOSUB subSound\n");
+    run.out.WriteBlankLine();
+    run.out.WriteLine(kNavNumberCall);
+    run.out.WriteLine("RETURN\n");
+    run.out.WriteBlankLine();
+    run.out.WriteLine("subRUN:\n");
+    run.out.WriteBlankLine();
+    run.out.WriteLine("\tGOSUB subRUNSelVal\n\tWHILE TRUE\t\t'Infinite Loop\n\tENDWHILE\n");
+    run.out.WriteBlankLine();
+}
+
+void WriteSubSpeedCalls(GenerationRun& run) {
+    run.out.WriteBlankLine();
+    run.out.WriteBanner("Function(s) to Play sounds at various speeds");
+    run.out.WriteBlankLine();
+    for (const SpeedCall& call : kSpeedCalls) {
+        run.out.Printf("%s:\n", call.label);
+        run.out.WriteBlankLine();
+        run.out.Printf(
+            "\tONEXP_CLEAR %s\n\tdSound_play = ELAPSED_TIME+ 10\n\tPLAY \"\"\n\tPLAY \"%s\"\n\tPRINT \"Co-pilot:%s\"\n\n",
+            call.label, call.sound, call.words);
+        run.out.WriteLine("RETURN\n");
+        run.out.WriteBlankLine();
+    }
+}
+
+}  // namespace textorin

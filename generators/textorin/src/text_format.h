@@ -1,0 +1,32 @@
+// Small text helpers of the source writers: printf-style formatting into a string,
+// trimming, and making a text safe inside a double-quoted literal.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace textorin {
+
+std::string Format(const char* format, ...) __attribute__((format(printf, 1, 2)));
+
+std::string Trim(std::string_view text);
+std::string ToUpper(std::string text);
+std::string ToLower(std::string text);
+
+// The text with each double quote turned into an apostrophe: the adventure language
+// has no escape inside a string, so a quote would end the literal early.
+std::string QuoteSafe(std::string_view text);
+
+// Leading-number conversions that skip blanks, stop at the first character that
+// cannot continue the number and give 0 for no number; the int form saturates.
+double ToDouble(std::string_view text);
+int ToInt(std::string_view text);
+
+}  // namespace textorin
+
+namespace textorin {
+
+// A double truncated toward zero into an int, saturating; NaN gives 0.
+int TruncateToInt(double value);
+
+}  // namespace textorin

@@ -1,0 +1,103 @@
+// CreateTxt as the planner calls it: loaded by name, on files under a temporary drive.
+#include "textorin/create_txt.h"
+
+#include <filesystem>
+
+#include <gtest/gtest.h>
+
+#include "fixture_routes.h"
+#include "platform/dynamic_library.h"
+#include "platform/message_box.h"
+#include "platform/paths.h"
+#include "source_check.h"
+#include "testing/temp_environment.h"
+
+namespace {
+
+using platform::MbIcon;
+using platform::MbResult;
+using namespace textorin::testing;
+
+constexpr const char* kAdfPath = "C:\\Adv\\Trip.adf";
+
+class CreateTxtTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_EQ(library_.Load("Textorin.dll"), platform::DynamicLibrary::LoadResult::Loaded) << library_.error();
+        createTxt_ = library_.Function<CreateTxtFunction>("CreateTxt");
+        ASSERT_NE(createTxt_, nullptr);
+        env_.writeFile("drive_c/Adv/Trip.adf", TwoAirportsVorNdbRoute().Text());
+    }
+
+    std::filesystem::path Host(const std::string& windowsPath) { return platform::HostPath(windowsPath); }
+    std::string Read(const std::string& windowsPath) { return platform::testing::TempEnvironment::readFile(Host(windowsPath)); }
+
+    platform::testing::TempEnvironment env_;
+    platform::DynamicLibrary library_;
+    CreateTxtFunction* createTxt_ = nullptr;
+};
+
+TEST_F(CreateTxtTest, DerivedPathAfterTheQuestionWritesCrLfSourceThatCompiles) {
+    platform::MessageBoxRecorder boxes({MbResult::Yes});
+    ASSERT_TRUE(createTxt_(kAdfPath, nullptr, 1));
+    ASSERT_EQ(boxes.shown().size(), 1u);
+    EXPECT_EQ(boxes.shown()[0].text, "The file does not exist would you like to create it\n\n(C:\\Adv\\Trip.txt)");
+    EXPECT_EQ(boxes.shown()[0].icon, MbIcon::Question);
+    std::string onDisk = Read("C:\\Adv\\Trip.txt");
+    ASSERT_FALSE(onDisk.empty());
+    EXPECT_NE(onDisk.find("\tTITLE \"Hop\"\r\n"), std::string::npos);
+    EXPECT_EQ(onDisk.find("\r\r"), std::string::npos);
+    std::string lf = onDisk;
+    std::erase(lf, '\r');
+    EXPECT_TRUE(Compiles(lf));
+}
+
+TEST_F(CreateTxtTest, AnswerNoWritesNothing) {
+    platform::MessageBoxRecorder boxes({MbResult::No});
+    EXPECT_FALSE(createTxt_(kAdfPath, "", 1));
+    EXPECT_FALSE(std::filesystem::exists(Host("C:\\Adv\\Trip.txt")));
+}
+
+TEST_F(CreateTxtTest, ExistingSourceIsReplacedWhateverItsLength) {
+    env_.writeFile("drive_c/Adv/Trip.txt", std::string(500000, '@'));
+    for (int overwrite : {1, 0}) {
+        platform::MessageBoxRecorder boxes;
+        ASSERT_TRUE(createTxt_(kAdfPath, "C:\\Adv\\Trip.txt", overwrite));
+        EXPECT_TRUE(boxes.shown().empty());
+        std::string onDisk = Read("C:\\Adv\\Trip.txt");
+        EXPECT_EQ(onDisk.find('@'), std::string::npos) << overwrite;
+        EXPECT_TRUE(onDisk.ends_with("RETURN\r\n"));
+    }
+}
+
+TEST_F(CreateTxtTest, RefusalsAndFailuresShowTheirMessages) {
+    struct Case {
+        const char* adf;
+        const char* txt;
+        const char* message;
+        MbIcon icon;
+    };
+    const Case cases[] = {
+        {kAdfPath, "C:\\Adv\\Trip.TXT", "The system was attempting to pass an invalid file\nThe created file must have a TXT Extenstion",
+         MbIcon::None},
+        // The derived path would be the definition itself.
+        {"C:\\Adv\\Trip.def", nullptr,
+         "The system was attempting to pass an invalid file\nThe created file must have a TXT Extenstion", MbIcon::None},
+        {"C:\\Adv\\Missing.adf", nullptr,
+         "An error occured while opening the adf file\nIf the file was created you might be able to retry",
+         MbIcon::Information},
+        {kAdfPath, "C:\\NoSuchFolder\\Out.txt",
+         "An error occured while creating the new file\nError Number 2\nThe system cannot continue.", MbIcon::Information},
+    };
+    env_.writeFile("drive_c/Adv/Trip.def", TwoAirportsVorNdbRoute().Text());
+    for (const Case& c : cases) {
+        platform::MessageBoxRecorder boxes({MbResult::Yes});
+        EXPECT_FALSE(createTxt_(c.adf, c.txt, 1)) << c.message;
+        ASSERT_FALSE(boxes.shown().empty());
+        EXPECT_EQ(boxes.shown().back().text, c.message);
+        EXPECT_EQ(boxes.shown().back().icon, c.icon);
+    }
+    EXPECT_FALSE(std::filesystem::exists(Host("C:\\Adv\\Trip.TXT")));
+}
+
+}  // namespace
