@@ -1,0 +1,29 @@
+// The link's connection to Cabinhook: the mapped transfer block, kept open between calls.
+#pragma once
+
+#include "platform/shared_memory.h"
+#include "simlinker/link_protocol.h"
+
+namespace simlink {
+
+class CSimConnection {
+public:
+    CSimConnection();  // tries once to open the block
+    virtual ~CSimConnection();
+    CSimConnection(const CSimConnection&) = delete;
+    CSimConnection& operator=(const CSimConnection&) = delete;
+
+    // One request; 1 on success, 0 on failure (nothing sent for a refused request).
+    int Transfer(void* buffer, unsigned length, unsigned* outLength, unsigned offset, std::uint32_t direction);
+
+private:
+    bool KeepOpen();
+    void Drop();
+
+    platform::SharedMemory block_;  // the mapping and its view, closed when not mapped
+    unsigned offsetLimit_ = kOffsetLimit;
+};
+
+CSimConnection& Connection();
+
+}  // namespace simlink
