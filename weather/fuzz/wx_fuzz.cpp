@@ -3,8 +3,13 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
+#include <cstring>
+#include <string>
+#include <vector>
 
 #include "wx/wx_records.h"
+#include "wx/wx_rule_names.h"
+#include "wx/wx_station_text.h"
 
 namespace {
 
@@ -26,6 +31,16 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     wx::WxRecord read;
     wx::ReadRecord(original, record, read);
     const bool sound = walk.error == wx::WxError::None;
+    // Any station position and any stored rain number have a text.
+    if (original.size() >= sizeof(double)) {
+        double position = 0;
+        std::memcpy(&position, original.data(), sizeof position);
+        wx::StationAngleText(position, data[0] % 2 == 0);
+        const std::vector<std::string> names = {"", "unknown", "Light"};
+        int32_t stored = 0;
+        std::memcpy(&stored, original.data(), sizeof stored);
+        wx::RuleNumberOf(names, wx::RuleNameOf(names, stored));
+    }
 
     auto run = [&](auto edit) {
         wx::WxBytes bytes = original;

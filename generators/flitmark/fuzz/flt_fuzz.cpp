@@ -40,6 +40,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     for (const flitmark::FltEdit& edit : flitmark::PlanFltEdits(definition, &waypoints, 2002))
         flitmark::SetFltValue(flt, edit.section, edit.key, edit.value);
     if (flt.size() >= 3) flitmark::SetFltValue(flt, flt[0], flt[1], flt[2]);
-    flitmark::FindNdbLine(definition);
+    std::string ndb;
+    flitmark::FindNdbLine(definition, ndb);
     return 0;
 }

@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <iterator>
+#include <vector>
 
 #include "aerodrex/airport_getters.h"
 #include "aerodrex/airport_line_layout.h"
@@ -56,17 +57,18 @@ std::string Trimmed(const char* text) {
     return s.substr(first, s.find_last_not_of(' ') - first + 1);
 }
 
+// A record field through its getter, which copies size characters and terminates them.
 template <class Getter>
 std::string Field(Getter getter, const std::string& line, size_t size) {
-    std::string out(size, '\0');
+    std::vector<char> out(size + 1, '\0');
     getter(out.data(), line.c_str());
-    return Trimmed(out.c_str());
+    return Trimmed(out.data());
 }
 
 int Digit(char c) { return c >= '0' && c <= '9' ? c - '0' : 0; }
 
 void AddCrash(const adf::Definition& definition, std::vector<FltEdit>& edits) {
-    const std::string crash = definition.Value(kCrashCode);
+    const std::string crash = ReadLineAfterLabel(definition, kCrashCode);
     if (crash.empty()) return;
     const int mode = Digit(crash[0]);
     if (mode < static_cast<int>(std::size(kCrashModes)))
@@ -77,7 +79,7 @@ void AddCrash(const adf::Definition& definition, std::vector<FltEdit>& edits) {
 
 void AddStartPosition(const adf::Definition& definition, std::vector<FltEdit>& edits) {
     using namespace aerodrex::airport_line;
-    const std::string line = definition.Value(kDepartureCode);
+    const std::string line = ReadLineAfterLabel(definition, kDepartureCode);
     if (GetLineType(line.c_str()) != kAirportLineType) return;
     std::string altitude = "+";
     altitude += Field(GetAirportElev, line, kElevation.size());
@@ -98,15 +100,15 @@ void AddStartPosition(const adf::Definition& definition, std::vector<FltEdit>& e
 }
 
 void AddAdf(const adf::Definition& definition, std::vector<FltEdit>& edits) {
-    const auto ndb = FindNdbLine(definition);
-    if (!ndb) return;
+    std::string ndb;
+    if (!FindNdbLine(definition, ndb)) return;
     const double frequency =
-        std::strtod(Field(GetNavaidsFreq, *ndb, beaconex::navaid_line::kFrequency.size()).c_str(), nullptr);
+        std::strtod(Field(GetNavaidsFreq, ndb, beaconex::navaid_line::kFrequency.size()).c_str(), nullptr);
     edits.push_back({"Avionics", "ADFActive", Format("%07.02f", frequency)});
 }
 
 void AddEnginesOff(const adf::Definition& definition, std::vector<FltEdit>& edits) {
-    if (definition.Value(kEnginesOffCode) != "1") return;
+    if (ReadLineAfterLabel(definition, kEnginesOffCode) != "1") return;
     for (int engine = 1; engine <= kEngineCount; ++engine) {
         const std::string section = Format("Engine Parameters.%d", engine);
         for (const FltEdit& edit : kEngineOff) edits.push_back({section, edit.key, edit.value});
@@ -114,7 +116,7 @@ void AddEnginesOff(const adf::Definition& definition, std::vector<FltEdit>& edit
 }
 
 void AddSeasonAndYear(const adf::Definition& definition, int year, std::vector<FltEdit>& edits) {
-    const std::string season = definition.Value(kSeasonCode);
+    const std::string season = ReadLineAfterLabel(definition, kSeasonCode);
     for (const char* known : kSeasons)
         if (season == known) edits.push_back({"DateTimeSeason", "Season", season});
     edits.push_back({"DateTimeSeason", "Year", Format("%d", year)});
@@ -127,33 +129,39 @@ void AddFlightPlan(const std::vector<std::string>& waypoints, std::vector<FltEdi
     edits.push_back({"[ATC_Aircraft.0]", "NumberofWaypoints", Format("%zu", waypoints.size())});
 }
 
+// A cruise altitude that is no number reads as 0 and is cleared at the lowest altitude.
 void AddClearedAltitude(const adf::Definition& definition, std::vector<FltEdit>& edits) {
-    std::string cruise = definition.Value(kCruiseCode);
-    char* end = nullptr;
-    const long altitude = std::strtol(cruise.c_str(), &end, 10);
-    if (end == cruise.c_str()) return;  // no number: the default stays
-    if (altitude < kLowestClearedAltitude) cruise = Format("%d", kLowestClearedAltitude);
+    std::string cruise = ReadLineAfterLabel(definition, kCruiseCode);
+    if (std::strtol(cruise.c_str(), nullptr, 10) < kLowestClearedAltitude)
+        cruise = Format("%d", kLowestClearedAltitude);
     edits.push_back({"[ATC_Aircraft.0]", "AltCleared", cruise});
 }
 
 }  // namespace
 
-std::optional<std::string> FindNdbLine(const adf::Definition& definition) {
-    for (const std::string& line : definition.Lines()) {
-        if (GetLineType(line.c_str()) != kNavaidLineType) continue;
-        if (Field(GetNavaidsType, line, beaconex::navaid_line::kType.size()) == "NDB") return line;
+std::string ReadLineAfterLabel(const adf::Definition& definition, std::string_view label, size_t n) {
+    return definition.Value(label, n);
+}
+
+bool FindNdbLine(const adf::Definition& definition, std::string& line) {
+    for (const std::string& candidate : definition.Lines()) {
+        if (GetLineType(candidate.c_str()) != kNavaidLineType) continue;
+        if (Field(GetNavaidsType, candidate, beaconex::navaid_line::kType.size()) == "NDB") {
+            line = candidate;
+            return true;
+        }
     }
-    return std::nullopt;
+    return false;
 }
 
 std::vector<FltEdit> PlanFltEdits(const adf::Definition& definition,
                                   const std::vector<std::string>* waypoints, int year) {
     std::vector<FltEdit> edits;
-    edits.push_back({"Main", "Title", definition.Value(kTitleCode)});
-    edits.push_back({"Main", "Description", definition.Value(kDescriptionCode) + "\n"});
+    edits.push_back({"Main", "Title", ReadLineAfterLabel(definition, kTitleCode)});
+    edits.push_back({"Main", "Description", ReadLineAfterLabel(definition, kDescriptionCode) + "\n"});
     AddCrash(definition, edits);
     AddStartPosition(definition, edits);
-    if (std::string plane = definition.Value(kPlaneCode); !plane.empty())
+    if (std::string plane = ReadLineAfterLabel(definition, kPlaneCode); !plane.empty())
         edits.push_back({"Plane", "Aircraft", plane});
     AddAdf(definition, edits);
     AddEnginesOff(definition, edits);

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstring>
 #include <string>
 #include <vector>
@@ -46,13 +47,14 @@ struct Adventure {
     std::string cruise = "12000";
     std::string season = "Summer";
     std::string engineOff = "0";
+    std::string departure = AirportLine();
     std::vector<std::string> navaids = {NavaidLine("VOR", "116.800000")};
 
     Lines Definition() const {
         Lines lines = {"\tPLANE_800:", "C002 special", "\tCRUISE_801:", cruise, "\tENGINEOFF_899:",
                        engineOff, "\tTITLE_000:", "Rainy Seattle", "\tDESCRIPTION_001:",
                        "Fly around 002 times", "and land", "\tSEASON_002:", season,
-                       "\tPLANE_011:", "Cessna 182", "NAVAIDINFO_300:", AirportLine(), runwayTag,
+                       "\tPLANE_011:", "Cessna 182", "NAVAIDINFO_300:", departure, runwayTag,
                        "[ENDSECTION]"};
         for (size_t i = 0; i < navaids.size(); ++i) {
             lines.push_back("NAVAIDINFO_30" + std::to_string(i + 1) + ":");
@@ -153,6 +155,17 @@ INSTANTIATE_TEST_SUITE_P(
                       RunwayCase{"[BEG]190.000000", "10.000000", "N047* 27.57'00", "W122* 18.31'00"},
                       RunwayCase{"[BEG]180.000000", "360.000000", "N047* 27.57'00", "W122* 18.31'00"}));
 
+TEST_F(CreateFltTest, ADepartureThatIsNoAirportLeavesThePosition) {
+    Adventure adventure;
+    adventure.departure = NavaidLine("VOR", "116.800000");
+    adventure.runwayTag = "[END]270.000000";
+    ASSERT_TRUE(Create(adventure));
+    EXPECT_EQ(FltValue("Plane", "Latitude"), "N047* 27.57'00");
+    EXPECT_EQ(FltValue("Plane", "Longitude"), "W122* 18.31'00");
+    EXPECT_EQ(FltValue("Plane", "Heading"), "0.000000");
+    EXPECT_EQ(FltValue("Plane", "Altitude"), "+000433.00");
+}
+
 struct CruiseCase {
     const char* cruise;
     const char* cleared;
@@ -161,6 +174,10 @@ struct CruiseCase {
 class CreateFltCruise : public CreateFltTest, public ::testing::WithParamInterface<CruiseCase> {};
 
 TEST_P(CreateFltCruise, ClearsAtLeast5000Feet) {
+    // A cleared altitude other than the default's, so that a skipped edit shows.
+    Lines flt = ReadFileLines(testing::kFltPath);
+    std::replace(flt.begin(), flt.end(), std::string("AltCleared=5000"), std::string("AltCleared=7000"));
+    WriteText(testing::kFltPath, flt);
     Adventure adventure;
     adventure.cruise = GetParam().cruise;
     ASSERT_TRUE(Create(adventure));
@@ -169,7 +186,8 @@ TEST_P(CreateFltCruise, ClearsAtLeast5000Feet) {
 
 INSTANTIATE_TEST_SUITE_P(Values, CreateFltCruise,
                          ::testing::Values(CruiseCase{"3000", "5000"}, CruiseCase{"12000", "12000"},
-                                           CruiseCase{"5000", "5000"}));
+                                           CruiseCase{"5000", "5000"}, CruiseCase{"", "5000"},
+                                           CruiseCase{"high", "5000"}));
 
 TEST_F(CreateFltTest, TunesTheAdfToTheFirstNdb) {
     Adventure adventure;

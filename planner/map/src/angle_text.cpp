@@ -39,10 +39,7 @@ bool IsHemisphereLetter(char letter) {
     return letter == 'N' || letter == 'W' || IsNegativeHemisphere(letter);
 }
 
-bool BeginsWithMinus(std::string_view text) {
-    const std::string trimmed = detail::TrimBlanks(text);
-    return !trimmed.empty() && trimmed.front() == '-';
-}
+bool BeginsWithMinus(std::string_view text) { return !text.empty() && text.front() == '-'; }
 
 }  // namespace
 

@@ -38,7 +38,8 @@ TEST(ParseColonAngle, ReadsColonAndDecimalTexts) {
         {"47:27:57", 47 + 27.57 / 60},
         {"-0:30:00", -0.5},
         {"-12:30:50", -(12 + 30.5 / 60)},
-        {" -1:30:00", -1.5},
+        // Only a minus sign in the first place makes the value negative.
+        {" -1:30:00", 1.5},
         {"", 0},
         {"abc", 0},
         {"a:b:c", 0},

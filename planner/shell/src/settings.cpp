@@ -4,6 +4,7 @@ namespace trevalo {
 
 namespace {
 constexpr std::string_view kSwitchOn = "1";
+constexpr std::string_view kSwitchOff = "0";
 
 std::string Text(std::string_view view) { return std::string(view); }
 }  // namespace
@@ -35,5 +36,10 @@ void Settings::WriteInt(SettingId id, int value) const {
 }
 
 bool Settings::IsSwitchOn(SettingId id) const { return ReadString(id) == kSwitchOn; }
+
+void Settings::WriteSwitch(SettingId id, bool on) const {
+    assert(DescribeSetting(id).type == SettingType::Switch);
+    WriteString(id, Text(on ? kSwitchOn : kSwitchOff));
+}
 
 }  // namespace trevalo

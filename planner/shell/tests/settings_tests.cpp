@@ -98,6 +98,19 @@ TEST_F(SettingsTest, SwitchIsOnOnlyForExactlyOne) {
     }
 }
 
+TEST_F(SettingsTest, SwitchesAreStoredAsOneOrZero) {
+    const SettingId switches[] = {SettingId::AutoMove, SettingId::RealMovePlane};
+    for (SettingId id : switches) {
+        const std::string key(DescribeSetting(id).key);
+        settings_.WriteSwitch(id, false);
+        EXPECT_EQ(profile_.GetString("Config", key, ""), "0") << key;
+        EXPECT_FALSE(settings_.IsSwitchOn(id)) << key;
+        settings_.WriteSwitch(id, true);
+        EXPECT_EQ(profile_.GetString("Config", key, ""), "1") << key;
+        EXPECT_TRUE(settings_.IsSwitchOn(id)) << key;
+    }
+}
+
 TEST(SettingTable, KeysAreUniqueWithinTheirSection) {
     for (const SettingEntry& a : kSettingTable) {
         for (const SettingEntry& b : kSettingTable) {

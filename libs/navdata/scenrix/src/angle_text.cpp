@@ -81,6 +81,10 @@ double AngleTextToDegrees(const char* text) {
     return (wholeDegrees + wholeMinutes / 60.0 + fraction * 0.01 / 60.0) * sign;
 }
 
+double AngleTextToDegrees(std::string text) {
+    return AngleTextToDegrees(text.c_str());
+}
+
 double GetDecimalMinutesFromAngle(const char* text) {
     if (text == nullptr) {
         return 0.0;

@@ -14,6 +14,7 @@ std::string LongitudeToAngleText(double degrees);
 // as the great-circle arithmetic wants them. 0.0 when "*" or "'" is missing or "'"
 // stands before "*".
 double AngleTextToDegrees(const char* text);
+double AngleTextToDegrees(std::string text);
 
 // Whole minutes plus the decimal part of the minute; 0.0 without "*".
 double GetDecimalMinutesFromAngle(const char* text);

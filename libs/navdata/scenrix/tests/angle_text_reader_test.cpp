@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <string>
+
 #include "angle_text_internal.h"
 #include "scenrix/angle_text.h"
 
@@ -25,6 +27,9 @@ TEST(AngleTextToDegrees, SignsAndSeparators) {
     };
     for (const SignedCase& c : cases) {
         EXPECT_NEAR(AngleTextToDegrees(c.text), c.degrees, 1e-9) << (c.text ? c.text : "null");
+        if (c.text != nullptr) {
+            EXPECT_NEAR(AngleTextToDegrees(std::string(c.text)), c.degrees, 1e-9) << c.text;
+        }
     }
 }
 

@@ -28,6 +28,8 @@ public:
 
     // A switch is on only when its text (or its default) is exactly "1".
     bool IsSwitchOn(SettingId id) const;
+    // Stores a switch as "1" or "0".
+    void WriteSwitch(SettingId id, bool on) const;
 
 private:
     platform::Profile profile_;

@@ -1,5 +1,5 @@
-// Scenrix: angle text readers, the SID/STAR and route record classes, the colon
-// field splitter and rounding shared by the suite.
+// Scenrix: the scenery reader, angle text readers, the SID/STAR and route record
+// classes, the colon field splitter and rounding shared by the suite.
 #pragma once
 
 #include "scenrix/airport_data.h"
@@ -10,4 +10,5 @@
 #include "scenrix/line_sizes.h"
 #include "scenrix/navaids_data.h"
 #include "scenrix/rounding.h"
+#include "scenrix/scenery_reader.h"
 #include "scenrix/sid_star.h"

@@ -1,0 +1,225 @@
+#include "airport_facility.h"
+
+#include <cmath>
+#include <vector>
+
+#include "number_text.h"
+#include "record_lines.h"
+#include "runway_ends.h"
+#include "angle_text_internal.h"
+#include "scenery_units.h"
+#include "scenrix/scenery_layout.h"
+
+namespace scenrix::detail {
+
+namespace layout = scenrix::scenery;
+
+namespace {
+
+constexpr double kLowestComFrequency = 118.0;
+constexpr double kComFrequencyLimit = 137.0;  // excluded
+constexpr double kRunwayEndTolerance = 10.0;  // degrees either side
+
+constexpr const char* kSurfaceNames[] = {"Unknown", "Dirt", "Cement", "Asphalt", "Grass",
+                                         "Gravel", "Oil treated", "Mats", "Snow"};
+constexpr const char* kSideLetters[] = {"", "L", "R", "C", "H"};  // by designator code
+
+bool IsComFrequency(double mhz) {
+    return mhz >= kLowestComFrequency && mhz < kComFrequencyLimit;
+}
+
+// Difference of two headings taken round 360, from 0 to 180.
+double HeadingDistance(double a, double b) {
+    const double d = std::fmod(std::fabs(a - b), 360.0);
+    return d > 180.0 ? 360.0 - d : d;
+}
+
+class Airport {
+public:
+    Airport(const CAirportStruct& common, SceneryScan& scan) : common_(common), scan_(scan) {}
+
+    void Read(const SceneryBytes& records);
+    void Finish();
+
+private:
+    void ReadRecord(std::uint32_t type, const SceneryBytes& record);
+    void ReadRunway(const SceneryBytes& record);
+    void ReadCommunication(const SceneryBytes& record);
+    void ReadIls(const SceneryBytes& record);
+    void ReadRunwayEnd(const SceneryBytes& record);
+
+    CAirportStruct common_;
+    SceneryScan& scan_;
+    std::vector<CAirportStruct> runways_;
+};
+
+// A record's stored length covers the record, its 8-byte header included: the reading
+// under which a record's fields (ident text from byte 8, positions from byte 10) lie
+// inside it. A length below the header ends the airport's records, and so does one
+// that reaches past their end.
+void Airport::Read(const SceneryBytes& records) {
+    std::size_t position = 0;
+    while (records.Holds(position, layout::kRecordHeaderLength)) {
+        const std::uint32_t type = records.U32(position + layout::kRecordTypeField);
+        const std::uint32_t length = records.U32(position + layout::kRecordLengthField);
+        if (type == layout::kEndRecord || length < layout::kRecordHeaderLength ||
+            !records.Holds(position, length)) {
+            return;
+        }
+        ReadRecord(type, records.Slice(position, length));
+        position += length;
+    }
+}
+
+// A record too short for its layout is skipped.
+void Airport::ReadRecord(std::uint32_t type, const SceneryBytes& record) {
+    switch (type) {
+        case layout::kIdentRecord:
+            common_.airportIdent = record.Text(layout::kIdentTextField, record.size());
+            break;
+        case layout::kRunwayRecord:
+            if (record.size() >= layout::kRunwayRecordLength) ReadRunway(record);
+            break;
+        case layout::kCommunicationRecord:
+            if (record.size() >= layout::kCommunicationRecordLength) ReadCommunication(record);
+            break;
+        case layout::kIlsRecord:
+            if (record.size() >= layout::kIlsRecordMinLength) ReadIls(record);
+            break;
+        case layout::kRunwayEndRecord:
+            if (record.size() >= layout::kRunwayEndRecordLength) ReadRunwayEnd(record);
+            break;
+        default:  // positions and kinds this reader has no use for
+            break;
+    }
+}
+
+void Airport::ReadRunway(const SceneryBytes& record) {
+    if (runways_.size() >= kMaxRunways) {
+        return;
+    }
+    CAirportStruct runway;
+    runway.airportName = common_.airportName;
+    runway.city = common_.city;
+    runway.country = common_.country;
+    runway.airportIdent = common_.airportIdent;
+    runway.latitude = LatitudeToAngleText(FacilityLatitude(record, layout::kRecordLatitudeField));
+    runway.longitude = LongitudeToAngleText(FacilityLongitude(record, layout::kRecordLongitudeField));
+    const double metres = record.S32(layout::kRunwayElevationField + 2) +
+                          record.U16(layout::kRunwayElevationField) / layout::kFractionScale;
+    runway.elevation = FixedText(metres * layout::kFeetPerMetre);
+    runway.runwayHeading = FixedText(FacilityHeading(record, layout::kRecordHeadingField));
+    runway.runwayLength = FormatText("%d", record.S32(layout::kRunwayLengthField));
+    const std::uint32_t surface = record.U32(layout::kRunwaySurfaceField);
+    runway.surfaceName = kSurfaceNames[surface < std::size(kSurfaceNames) ? surface : 0];
+    if (record.U32(layout::kRunwayNoVariationField) == 0) {
+        const std::uint32_t designator = record.U32(layout::kRunwayDesignatorField);
+        const char* side = designator < std::size(kSideLetters) ? kSideLetters[designator] : "";
+        runway.sideAndMagVar = side + FixedText(FacilityAngle(record, layout::kRunwayVariationField));
+    }
+    runways_.push_back(std::move(runway));
+}
+
+// Records before the first runway have no runway to go to and are passed over.
+void Airport::ReadCommunication(const SceneryBytes& record) {
+    if (runways_.empty()) {
+        return;
+    }
+    const double frequency = PackedFrequency(record, layout::kCommunicationFrequencyField);
+    const std::uint32_t kind = record.U32(layout::kCommunicationKindField);
+    std::string& atis = runways_.back().atisFrequency;
+    const bool takes = (kind == layout::kAtisKind && atis.empty()) || kind == layout::kAtisOverrideKind;
+    if (takes && IsComFrequency(frequency)) {
+        atis = FixedText(frequency);
+    }
+}
+
+void Airport::ReadIls(const SceneryBytes& record) {
+    if (runways_.empty()) {
+        return;
+    }
+    const CAirportStruct& runway = runways_.back();
+    IlsRecord ils;
+    ils.kind = record.S32(layout::kIlsKindField);
+    ils.ident = record.Text(layout::kIlsIdentField, record.size());
+    ils.airportIdent = runway.airportIdent;
+    ils.latitude = FacilityLatitude(record, layout::kRecordLatitudeField);
+    ils.longitude = FacilityLongitude(record, layout::kRecordLongitudeField);
+    ils.frequency = PackedFrequency(record, layout::kIlsFrequencyField);
+    ils.heading = FacilityHeading(record, layout::kRecordHeadingField);
+    ils.side = runway.sideAndMagVar;
+    scan_.AddIlsLine(ComposeIlsLine(ils));
+}
+
+void Airport::ReadRunwayEnd(const SceneryBytes& record) {
+    const std::string latitude = LatitudeToAngleText(FacilityLatitude(record, layout::kRecordLatitudeField));
+    const std::string longitude = LongitudeToAngleText(FacilityLongitude(record, layout::kRecordLongitudeField));
+    const double heading = FacilityHeading(record, layout::kRecordHeadingField);
+    const double reverse = heading + 180.0;
+
+    for (CAirportStruct& runway : runways_) {
+        const double runwayHeading = DecimalNumber(runway.runwayHeading);
+        if (HeadingDistance(runwayHeading, heading) <= kRunwayEndTolerance &&
+            runway.runwayStartLatitude.empty()) {
+            runway.runwayStartLatitude = latitude;
+            runway.runwayStartLongitude = longitude;
+            runway.runwayHeading = FixedText(heading);
+            return;
+        }
+        if (HeadingDistance(runwayHeading, reverse) <= kRunwayEndTolerance &&
+            runway.runwayEndLatitude.empty()) {
+            runway.runwayEndLatitude = latitude;
+            runway.runwayEndLongitude = longitude;
+            return;
+        }
+    }
+    for (CAirportStruct& runway : runways_) {
+        if (!runway.runwayEndLatitude.empty()) {
+            continue;
+        }
+        if (runway.runwayStartLatitude.empty()) {
+            LogInvalidRunway(runway.airportIdent, runway.runwayHeading, heading);
+            runway.runwayStartLatitude = latitude;
+            runway.runwayStartLongitude = longitude;
+            runway.runwayHeading = FixedText(heading);
+        } else {
+            runway.runwayEndLatitude = latitude;
+            runway.runwayEndLongitude = longitude;
+        }
+        return;
+    }
+}
+
+void Airport::Finish() {
+    if (runways_.empty() || runways_.back().latitude.empty()) {
+        return;
+    }
+    // The first runway with an ATIS frequency lends it to those without a usable one.
+    for (const CAirportStruct& lender : runways_) {
+        const double atis = DecimalNumber(lender.atisFrequency);
+        if (atis == 0.0) {
+            continue;
+        }
+        const std::string text = FixedText(atis);
+        for (CAirportStruct& runway : runways_) {
+            if (!IsComFrequency(DecimalNumber(runway.atisFrequency))) {
+                runway.atisFrequency = text;
+            }
+        }
+        break;
+    }
+    for (CAirportStruct& runway : runways_) {
+        scan_.AddAirportLine(std::move(runway));
+    }
+}
+
+}  // namespace
+
+void ParseAirportFacility(const SceneryBytes& records, const CAirportStruct& common,
+                          SceneryScan& scan) {
+    Airport airport(common, scan);
+    airport.Read(records);
+    airport.Finish();
+}
+
+}  // namespace scenrix::detail

@@ -1,0 +1,101 @@
+#include "known_lines.h"
+
+#include <cstring>
+
+#include "aerodrex/airport_getters.h"
+#include "aerodrex/airport_line_layout.h"
+#include "beaconex/navaid_getters.h"
+#include "beaconex/navaid_line_layout.h"
+#include "number_text.h"
+
+namespace scenrix::detail {
+
+namespace {
+
+namespace navaid = beaconex::navaid_line;
+namespace airport = aerodrex::airport_line;
+
+// Copies a getter's field (terminated, width + 1 bytes) into the key at offset.
+template <std::size_t N>
+void PutField(std::array<char, N>& key, std::size_t offset, const char* field, std::size_t width) {
+    std::memcpy(key.data() + offset, field, width);
+}
+
+std::size_t TextHash(const std::string& text) {
+    return std::hash<std::string>()(text);
+}
+
+}  // namespace
+
+NavaidKey MakeNavaidKey(const std::string& line) {
+    NavaidKey key;
+    char type[navaid::kType.size()];
+    char frequency[navaid::kFrequency.size()];
+    char ident[navaid::kIdent.size()];
+    GetNavaidsType(type, line.c_str());
+    GetNavaidsFreq(frequency, line.c_str());
+    GetNavaidsID(ident, line.c_str());
+    PutField(key, 0, type, navaid::kType.width);
+    PutField(key, navaid::kType.width, frequency, navaid::kFrequency.width);
+    PutField(key, navaid::kType.width + navaid::kFrequency.width, ident, navaid::kIdent.width);
+    return key;
+}
+
+// The runway degree is taken from the line as held: a line that still carries its line
+// feed is not 335 characters long and reads as degree 0, as the known lines do too.
+AirportKey MakeAirportKey(const std::string& line) {
+    AirportKey key;
+    key[0] = GetAirportRnw(line.c_str());
+    const std::int32_t degree = SaturatingInt(GetAirportRunwayDegree(line.c_str()));
+    std::memcpy(key.data() + 1, &degree, sizeof degree);
+    char ident[airport::kIdent.size()];
+    GetAirportID(ident, line.c_str());
+    PutField(key, 1 + sizeof degree, ident, airport::kIdent.width);
+    return key;
+}
+
+bool NavaidKeys::Add(const std::string& line) {
+    if (!built_) {
+        index_.Reserve(known_.size());
+        for (const std::string& knownLine : known_) {
+            index_.Add(knownLine);
+        }
+        built_ = true;
+    }
+    if (index_.Contains(line)) {
+        return false;
+    }
+    added_.push_back(line);
+    index_.Add(added_.back());
+    return true;
+}
+
+bool AirportKeys::IsKnown(const std::string& line) {
+    if (!built_) {
+        index_.Reserve(known_.size());
+        for (const std::string& knownLine : known_) {
+            index_.Add(knownLine);
+        }
+        built_ = true;
+    }
+    return index_.Contains(line);
+}
+
+IlsList::IlsList(std::vector<std::string>& lines) : lines_(lines) {
+    texts_.reserve(lines_.size());
+    for (std::size_t i = 0; i < lines_.size(); ++i) {
+        texts_.emplace(TextHash(lines_[i]), i);
+    }
+}
+
+void IlsList::Add(std::string line) {
+    const std::size_t hash = TextHash(line);
+    const auto [first, last] = texts_.equal_range(hash);
+    for (auto it = first; it != last; ++it) {
+        if (lines_[it->second] == line) return;
+    }
+    texts_.emplace(hash, lines_.size());
+    lines_.push_back(std::move(line));
+}
+
+}  // namespace scenrix::detail

@@ -1,0 +1,120 @@
+#include "navaid_sections.h"
+
+#include <unordered_set>
+
+#include "number_text.h"
+#include "record_lines.h"
+#include "scenery_units.h"
+#include "scenrix/scenery_layout.h"
+
+namespace scenrix::detail {
+
+namespace layout = scenrix::scenery;
+
+namespace {
+
+// A record run reached a second time (blocks of a damaged file may point into one run)
+// goes on exactly as before and yields the same lines, which are duplicates: stopping
+// there changes no result and keeps a scan linear.
+class VisitedRecords {
+public:
+    bool FirstVisit(std::size_t position) { return positions_.insert(position).second; }
+
+private:
+    std::unordered_set<std::size_t> positions_;
+};
+
+// Calls readRun(start of records) for each block of the run of blocks at blocks.
+template <class ReadRun>
+void ForEachBlock(const SceneryBytes& data, std::size_t section, std::size_t blocks,
+                  ReadRun readRun) {
+    for (std::size_t block = blocks;
+         data.Holds(block, layout::kBlockLength) && data.U8(block) == layout::kBlockMark;
+         block += layout::kBlockLength) {
+        readRun(section + data.U32(block + layout::kBlockRecordsField));
+    }
+}
+
+int WholeFeet(double feet) {
+    // The elevation is kept as a 16-bit whole number.
+    return static_cast<std::int16_t>(SaturatingInt(feet));
+}
+
+void AddNdb(const SceneryBytes& data, std::size_t record, SceneryScan& scan) {
+    NavaidRecord ndb;
+    ndb.frequency = NdbFrequency(data, record);
+    ndb.elevationFeet = WholeFeet(ElevationFeet(data, record + layout::kNdbElevationField));
+    ndb.type = ndb.frequency == 0.0 && ndb.elevationFeet == 0 ? "GPS" : "NDB";
+    ndb.ident = data.Text(record + layout::kNdbIdentField, layout::kIdentLength);
+    ndb.latitude = Latitude24(data, record + layout::kNdbLatitudeField);
+    ndb.longitude = Longitude24(data, record + layout::kNdbLongitudeField);
+    ndb.name = data.Text(record + layout::kNdbNameField, layout::kNameLength);
+    scan.AddNavaidLine(ComposeNavaidLine(ndb));
+}
+
+std::size_t VorRecordLength(std::uint8_t kind) {
+    switch (kind) {
+        case layout::kVorKind: return layout::kVorRecordLength;
+        case layout::kIlsKind: return layout::kIlsRecordLength;
+        case layout::kIlsLongKind: return layout::kIlsLongRecordLength;
+        default: return 0;
+    }
+}
+
+void AddVor(const SceneryBytes& data, std::size_t record, std::uint8_t kind, double frequency,
+            SceneryScan& scan) {
+    const bool isIls = kind != layout::kVorKind;
+    NavaidRecord vor;
+    vor.type = isIls ? "ILS" : "VOR";
+    vor.ident = data.Text(record + layout::kVorIdentField, layout::kIdentLength);
+    vor.frequency = frequency;
+    vor.latitude = Latitude24(data, record + (isIls ? layout::kIlsLatitudeField : layout::kVorLatitudeField));
+    vor.longitude = Longitude24(data, record + (isIls ? layout::kIlsLongitudeField : layout::kVorLongitudeField));
+    vor.elevationFeet = WholeFeet(ElevationFeet(data, record + layout::kVorElevationField));
+    vor.name = data.Text(record + layout::kVorNameField, layout::kNameLength);
+    scan.AddNavaidLine(ComposeNavaidLine(vor));
+}
+
+}  // namespace
+
+void ReadNdbSection(const SceneryBytes& data, std::size_t section, SceneryScan& scan) {
+    VisitedRecords visited;
+    ForEachBlock(data, section, section, [&](std::size_t record) {
+        for (; data.Holds(record, layout::kNdbRecordLength) && data.U8(record) == layout::kNdbKind &&
+               visited.FirstVisit(record);
+             record += layout::kNdbRecordLength) {
+            AddNdb(data, record, scan);
+        }
+    });
+}
+
+void ReadVorSection(const SceneryBytes& data, std::size_t section, std::uint16_t lowestChannel,
+                    std::uint16_t highestChannel, SceneryScan& scan) {
+    std::size_t entry = section;
+    for (unsigned channel = lowestChannel; channel <= highestChannel;
+         ++channel, entry += layout::kChannelEntryLength) {
+        if (!data.Holds(entry, layout::kChannelEntryLength)) {
+            return;
+        }
+        const std::uint32_t blocks = data.U32(entry + layout::kChannelEntryOffsetField);
+        if (data.U8(entry) != layout::kChannelEntryMark || blocks == 0) {
+            continue;
+        }
+        // The frequency belongs to the channel, so runs count as visited per channel.
+        const double frequency = layout::kLowestVorMhz + layout::kMhzPerChannel * channel;
+        VisitedRecords visited;
+        ForEachBlock(data, section, section + blocks, [&](std::size_t record) {
+            for (;;) {
+                const std::uint8_t kind = data.U8(record);
+                const std::size_t length = VorRecordLength(kind);
+                if (length == 0 || !data.Holds(record, length) || !visited.FirstVisit(record)) {
+                    break;
+                }
+                AddVor(data, record, kind, frequency, scan);
+                record += length;
+            }
+        });
+    }
+}
+
+}  // namespace scenrix::detail

@@ -1,0 +1,46 @@
+// Bounded little-endian reads from scenery data: every read first asks whether the
+// data holds the bytes, so a short or damaged file is never read past its end.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+
+namespace scenrix::detail {
+
+class SceneryBytes {
+public:
+    SceneryBytes() = default;
+    SceneryBytes(const std::uint8_t* data, std::size_t size) : data_(data), size_(size) {}
+
+    std::size_t size() const { return size_; }
+    const std::uint8_t* data() const { return data_; }
+
+    // True when bytes [offset, offset + count) lie inside the data.
+    bool Holds(std::size_t offset, std::size_t count) const {
+        return offset <= size_ && count <= size_ - offset;
+    }
+    // The bytes [offset, offset + count), cut at the end of the data.
+    SceneryBytes Slice(std::size_t offset, std::size_t count) const;
+
+    // Reads of bytes the data does not hold give 0.
+    std::uint8_t U8(std::size_t offset) const;
+    std::uint16_t U16(std::size_t offset) const;
+    std::int16_t S16(std::size_t offset) const;
+    std::int32_t S24(std::size_t offset) const;
+    std::uint32_t U32(std::size_t offset) const;
+    std::int32_t S32(std::size_t offset) const;
+
+    // Text of at most maxLength bytes from offset: it stops at a zero byte or the end of
+    // the data, and control characters (CR, LF, tab, ...) become blanks so that the text
+    // never breaks a fixed-width record line.
+    std::string Text(std::size_t offset, std::size_t maxLength) const;
+
+private:
+    std::uint32_t Unsigned(std::size_t offset, std::size_t count) const;
+
+    const std::uint8_t* data_ = nullptr;
+    std::size_t size_ = 0;
+};
+
+}  // namespace scenrix::detail

@@ -1,0 +1,88 @@
+#include "scenrix/scenery_reader.h"
+
+#include <memory>
+
+#include "facility_section.h"
+#include "navaid_sections.h"
+#include "platform/file_search.h"
+#include "platform/files.h"
+#include "platform/message_box.h"
+#include "scenery_file.h"
+#include "scenery_scan.h"
+#include "scenrix/scenery_layout.h"
+
+std::vector<std::string> saIlsInfo;
+std::vector<std::string> saNavaidsLinesSA;
+std::vector<std::string> saAirportLinesSA;
+std::vector<std::string> saNavInfo;
+std::vector<std::string> saAirportInfo;
+
+namespace {
+
+namespace layout = scenrix::scenery;
+using scenrix::detail::SceneryBytes;
+
+constexpr const char* kCannotOpenMessage = "Cannot open file";
+constexpr const char* kUnreadableMessage =
+    "The system tried to read a file that has been deleted or the\nAccess has been denied.\n"
+    "Please ensure that no disk is removed while the system is searching\n";
+
+// A section offset at or past the end of the data is no section.
+std::size_t SectionOffset(const SceneryBytes& data, std::size_t field) {
+    const std::size_t offset = data.U32(field);
+    return offset < data.size() ? offset : 0;
+}
+
+void ReadSections(const SceneryBytes& data, scenrix::detail::SceneryScan& scan) {
+    const std::size_t headerLength = scenrix::detail::SceneryHeaderLength(data);
+    if (const std::size_t ndb = SectionOffset(data, layout::kNdbSectionField)) {
+        ReadNdbSection(data, ndb, scan);
+    }
+    if (headerLength == layout::kExtendedHeaderLength) {
+        if (const std::size_t facility = SectionOffset(data, layout::kFacilitySectionField)) {
+            ReadFacilitySection(data, facility, scan);
+        }
+    }
+    if (const std::size_t vor = SectionOffset(data, layout::kVorSectionField)) {
+        ReadVorSection(data, vor, data.U16(layout::kLowestChannelField),
+                       data.U16(layout::kHighestChannelField), scan);
+    }
+}
+
+}  // namespace
+
+int LoadDLLBGL(const char* path, std::vector<std::string>& ilsLines,
+               std::vector<std::string>& navaidLines, std::vector<std::string>& airportLines,
+               std::vector<std::string>& knownNavaids, std::vector<std::string>& knownAirports) {
+    navaidLines.clear();
+    airportLines.clear();
+    if (path == nullptr) {
+        return 0;
+    }
+    std::size_t inflatedSize = 0;
+    std::unique_ptr<std::uint8_t[]> inflated;
+    const int code = scenrix::detail::OpenSceneryFile(path, &inflatedSize, &inflated);
+
+    platform::MappedFile plain;
+    SceneryBytes data;
+    if (code == scenrix::detail::kSceneryInflated) {
+        data = SceneryBytes(inflated.get(), inflatedSize);
+    } else if (code == scenrix::detail::kSceneryPlain) {
+        if (!platform::FileExists(path)) {
+            return 0;
+        }
+        if (!plain.Open(path)) {
+            platform::MessageBox(kCannotOpenMessage);
+            return 0;
+        }
+        data = SceneryBytes(reinterpret_cast<const std::uint8_t*>(plain.data()), plain.size());
+    } else {
+        platform::MessageBox(kUnreadableMessage, {}, platform::MbIcon::Information);
+        return 0;
+    }
+
+    scenrix::detail::SceneryScan scan(navaidLines, knownNavaids, knownAirports, ilsLines);
+    ReadSections(data, scan);
+    airportLines = scan.TakeAirportLines();
+    return 0;
+}

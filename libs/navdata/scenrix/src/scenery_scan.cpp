@@ -1,0 +1,42 @@
+#include "scenery_scan.h"
+
+#include "navdata/line_widths.h"
+#include "record_lines.h"
+#include "runway_ends.h"
+
+namespace scenrix::detail {
+
+SceneryScan::SceneryScan(std::vector<std::string>& navaidLines,
+                         const std::vector<std::string>& knownNavaids,
+                         const std::vector<std::string>& knownAirports,
+                         std::vector<std::string>& ilsLines)
+    : navaidLines_(navaidLines),
+      navaidKeys_(knownNavaids),
+      airportKeys_(knownAirports),
+      ils_(ilsLines) {}
+
+void SceneryScan::AddNavaidLine(const std::string& line) {
+    std::string ended = line.substr(0, navdata::kNavaidLineWidth) + '\n';
+    if (navaidKeys_.Add(ended)) {
+        navaidLines_.push_back(std::move(ended));
+    }
+}
+
+void SceneryScan::AddAirportLine(CAirportStruct runway) {
+    FillRunwayEnds(runway);
+    AddAirportLineUnique(ComposeAirportLine(runway) + '\n');
+}
+
+// The known airport lines alone are the keys: runways of this call are never tested
+// against one another.
+void SceneryScan::AddAirportLineUnique(std::string line) {
+    if (!airportKeys_.IsKnown(line)) {
+        airportLines_.push_back(std::move(line));
+    }
+}
+
+void SceneryScan::AddIlsLine(std::string line) {
+    ils_.Add(std::move(line));
+}
+
+}  // namespace scenrix::detail

@@ -1,0 +1,37 @@
+// The state of one LoadDLLBGL call: the duplicate tests against the builder's lines,
+// the lines found so far, and the additions that complete and compose airport lines.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "known_lines.h"
+#include "scenrix/airport_struct.h"
+
+namespace scenrix::detail {
+
+class SceneryScan {
+public:
+    SceneryScan(std::vector<std::string>& navaidLines, const std::vector<std::string>& knownNavaids,
+                const std::vector<std::string>& knownAirports, std::vector<std::string>& ilsLines);
+
+    // A navaid line (170 characters) gets its line feed and is kept unless known.
+    void AddNavaidLine(const std::string& line);
+    // Completes the runway's ends, composes its airport line and keeps it unless known.
+    void AddAirportLine(CAirportStruct runway);
+    // Appended to the ILS lines given, unless the same text is there.
+    void AddIlsLine(std::string line);
+
+    std::vector<std::string> TakeAirportLines() { return std::move(airportLines_); }
+
+private:
+    void AddAirportLineUnique(std::string line);
+
+    std::vector<std::string>& navaidLines_;
+    NavaidKeys navaidKeys_;
+    AirportKeys airportKeys_;
+    IlsList ils_;
+    std::vector<std::string> airportLines_;
+};
+
+}  // namespace scenrix::detail

@@ -1,0 +1,165 @@
+#include "fsinstall/installation.h"
+
+#include <algorithm>
+#include <cstring>
+#include <cstdio>
+#include <fstream>
+#include <vector>
+
+#include "fsinstall/scenery_writer.h"
+#include "platform/files.h"
+#include "platform/paths.h"
+#include "platform/settings_store.h"
+#include "platform/text_file.h"
+
+namespace fsinstall {
+
+namespace {
+
+constexpr std::size_t kStationRecordLength = 16;
+constexpr std::size_t kStationIdentLength = 4;
+constexpr const char* kFlightsSubfolders[] = {"Adventures", "Lessons", "Myflts"};
+constexpr const char* kAdventureFolders[] = {"Adv\\Advanced", "Adv\\Beg", "Adv\\Expert",
+                                             "Adv\\Int", "Adv\\Other", "Adv\\Wav"};
+
+struct Aircraft {
+    const char* folder;
+    std::vector<const char*> titles;
+};
+
+std::string In(const InstallationOptions& options, const std::string& relative) {
+    return platform::JoinWindowsPath(options.folder, relative);
+}
+
+bool WriteBytes(const std::string& windowsPath, const std::vector<std::uint8_t>& bytes) {
+    std::ofstream out(platform::HostPath(windowsPath), std::ios::binary | std::ios::trunc);
+    out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    return static_cast<bool>(out);
+}
+
+void AppendFloat(std::vector<std::uint8_t>& bytes, float value) {
+    std::uint8_t raw[sizeof value];
+    std::memcpy(raw, &value, sizeof value);
+    bytes.insert(bytes.end(), raw, raw + sizeof value);
+}
+
+template <class Item>
+std::vector<std::vector<Item>> Chunks(const std::vector<Item>& items, std::size_t perChunk) {
+    std::vector<std::vector<Item>> chunks;
+    for (std::size_t i = 0; i < items.size(); i += perChunk) {
+        chunks.emplace_back(items.begin() + i, items.begin() + std::min(items.size(), i + perChunk));
+    }
+    return chunks;
+}
+
+std::string NumberedName(const char* prefix, std::size_t number) {
+    char name[32];
+    std::snprintf(name, sizeof name, "%s%04zu.bgl", prefix, number);
+    return name;
+}
+
+bool WriteScenery(const InstallationOptions& options, const SceneryContent& world) {
+    const std::string folder = In(options, kSceneryFolder);
+    if (!platform::CreateDirectory(folder)) return false;
+    std::size_t number = 0;
+    for (const auto& airports : Chunks(world.airports, std::max<std::size_t>(1, options.airportsPerFile))) {
+        SceneryContent content;
+        content.airports = airports;
+        if (!WriteBytes(platform::JoinWindowsPath(folder, NumberedName("APT", number++)),
+                        WriteSceneryFile(content, Compression::Plain)))
+            return false;
+    }
+    const std::size_t perFile = std::max<std::size_t>(1, options.navaidsPerFile);
+    const auto ndbs = Chunks(world.ndbs, perFile);
+    const auto vors = Chunks(world.vors, perFile);
+    for (std::size_t i = 0; i < std::max(ndbs.size(), vors.size()); ++i) {
+        SceneryContent content;
+        if (i < ndbs.size()) content.ndbs = ndbs[i];
+        if (i < vors.size()) content.vors = vors[i];
+        if (!WriteBytes(platform::JoinWindowsPath(folder, NumberedName("NAV", i)),
+                        WriteSceneryFile(content, Compression::Compressed)))
+            return false;
+    }
+    return true;
+}
+
+// ICAO POS.BIN and ICAO Name.CFG from the airports with idents of at most 4 letters.
+bool WriteWeatherStations(const InstallationOptions& options, const SceneryContent& world) {
+    if (!platform::CreateDirectory(In(options, "Weather"))) return false;
+    std::vector<std::uint8_t> positions;
+    std::vector<std::string> names = {"ICAO stations"};
+    for (const Airport& airport : world.airports) {
+        if (airport.ident.empty() || airport.ident.size() > kStationIdentLength) continue;
+        std::string ident = airport.ident;
+        ident.resize(kStationIdentLength, '\0');
+        positions.insert(positions.end(), ident.begin(), ident.end());
+        AppendFloat(positions, static_cast<float>(airport.latitude));
+        // Stored from 0 to 360 eastward.
+        AppendFloat(positions, static_cast<float>(airport.longitude < 0.0 ? airport.longitude + 360.0
+                                                                          : airport.longitude));
+        const double elevation = airport.runways.empty() ? 0.0 : airport.runways.front().elevationMetres;
+        AppendFloat(positions, static_cast<float>(elevation));
+        std::string padded = airport.ident;
+        padded.resize(kStationIdentLength, ' ');
+        names.push_back(padded + " " + airport.name);
+    }
+    static_assert(kStationRecordLength == kStationIdentLength + 3 * sizeof(float));
+    return WriteBytes(In(options, "Weather\\ICAO POS.BIN"), positions) &&
+           platform::WriteLines(In(options, "Weather\\ICAO Name.CFG"), names);
+}
+
+bool WriteAircraft(const InstallationOptions& options) {
+    const Aircraft aircraft[] = {
+        {"Cessna", {"Cessna Skyhawk 172SP", "Cessna Skyhawk 172SP Paint1"}},
+        {"Lear45", {"Learjet 45"}},
+    };
+    for (const Aircraft& plane : aircraft) {
+        const std::string folder = In(options, std::string("Aircraft\\") + plane.folder);
+        if (!platform::CreateDirectory(folder)) return false;
+        std::vector<std::string> lines;
+        for (std::size_t i = 0; i < plane.titles.size(); ++i) {
+            lines.push_back("[fltsim." + std::to_string(i) + "]");
+            lines.push_back(std::string("title=") + plane.titles[i]);
+            lines.push_back("sim=" + std::string(plane.folder));
+            lines.push_back("");
+        }
+        lines.push_back("[General]");
+        lines.push_back("performance=stand-in");
+        if (!platform::WriteLines(platform::JoinWindowsPath(folder, "Aircraft.cfg"), lines)) return false;
+    }
+    return true;
+}
+
+bool WriteFolders(const InstallationOptions& options) {
+    for (const char* sub : kFlightsSubfolders) {
+        if (!platform::CreateDirectory(In(options, std::string("flights\\") + sub))) return false;
+    }
+    for (const char* folder : kAdventureFolders) {
+        if (!platform::CreateDirectory(In(options, folder))) return false;
+    }
+    return true;
+}
+
+}  // namespace
+
+std::string InstallKeyPath(SimulatorVersion version) {
+    return version == SimulatorVersion::Fs2000
+               ? "Software\\Microsoft\\Microsoft Games\\Flight Simulator\\7.0"
+               : "Software\\Microsoft\\Microsoft Games\\Flight Simulator\\8.0";
+}
+
+std::string InstallValueName(SimulatorVersion version) {
+    return version == SimulatorVersion::Fs2000 ? "path" : "EXE Path";
+}
+
+bool WriteInstallation(const InstallationOptions& options, const SceneryContent& world) {
+    if (!platform::CreateDirectory(options.folder) || !WriteScenery(options, world) ||
+        !WriteWeatherStations(options, world) || !WriteAircraft(options) || !WriteFolders(options)) {
+        return false;
+    }
+    return !options.writeInstallKey ||
+           platform::WriteRegistryString(platform::Hive::LocalMachine, InstallKeyPath(options.version),
+                                         InstallValueName(options.version), options.folder);
+}
+
+}  // namespace fsinstall
