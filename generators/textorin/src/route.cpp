@@ -108,8 +108,7 @@ AirportSection Route::ReadAirportSection(const adf::Definition& adf, const Route
         } else if (line.starts_with(kIlsTag)) {
             ilsFollows = true;
         } else if (line.starts_with(kSidStarExtraTag)) {
-            if (section.extraPoints.size() < kMaxExtraPoints)
-                section.extraPoints.push_back(ParseExtraPoint(std::string_view(line).substr(kSidStarExtraTag.size())));
+            section.extraPoints.push_back(ParseExtraPoint(std::string_view(line).substr(kSidStarExtraTag.size())));
         } else if (line.starts_with(kSidStarTag)) {
             if (section.points.size() < kMaxProcedurePoints)
                 section.points.push_back(ParseProcedurePoint(line.substr(kSidStarTag.size())));

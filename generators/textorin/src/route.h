@@ -60,9 +60,9 @@ struct NavaidCounts {
 
 class Route {
 public:
-    // Procedure and extra points of a section beyond these are not read.
+    // A section's procedure points beyond these are not read; its extra approach
+    // points and the route's entries and navaids are all read, however many.
     static constexpr size_t kMaxProcedurePoints = 10;
-    static constexpr size_t kMaxExtraPoints = 10;
 
     explicit Route(const adf::Definition& adf);
 

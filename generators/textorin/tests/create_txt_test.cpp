@@ -9,6 +9,7 @@
 #include "platform/dynamic_library.h"
 #include "platform/message_box.h"
 #include "platform/paths.h"
+#include "platform/process.h"
 #include "source_check.h"
 #include "testing/temp_environment.h"
 
@@ -98,6 +99,30 @@ TEST_F(CreateTxtTest, RefusalsAndFailuresShowTheirMessages) {
         EXPECT_EQ(boxes.shown().back().icon, c.icon);
     }
     EXPECT_FALSE(std::filesystem::exists(Host("C:\\Adv\\Trip.TXT")));
+}
+
+// Each fixture route through the loaded CreateTxt, then through the stand-in compiler
+// as the planner starts it (" -q <source>"): Build.adv beside the source, no build.err.
+TEST_F(CreateTxtTest, EveryFixtureRouteCompilesWithTheStandInCompiler) {
+    env_.writeFile("drive_c/Quillet/Wav/Adv0001.wav", "x");
+    const std::pair<const char*, DefinitionBuilder> routes[] = {
+        {"One", OneAirportRoute()},
+        {"Two", TwoAirportsVorNdbRoute()},
+        {"Four", FourAirportsFullRoute("C:\\Quillet\\Wav\\")},
+    };
+    for (const auto& [name, route] : routes) {
+        std::string folder = std::string("C:\\Fixture") + name + "\\";
+        env_.writeFile("drive_c/Fixture" + std::string(name) + "/Trip.adf", route.Text());
+        platform::MessageBoxRecorder boxes({MbResult::Yes});
+        ASSERT_TRUE(createTxt_((folder + "Trip.adf").c_str(), nullptr, 1)) << name;
+
+        platform::Process compiler;
+        ASSERT_TRUE(compiler.Start("DuzE.exe", " -q " + folder + "Trip.txt", Host(folder).string(),
+                                   platform::ShowMode::Hidden));
+        ASSERT_TRUE(compiler.Wait());
+        EXPECT_TRUE(std::filesystem::exists(Host(folder + "Build.adv"))) << name;
+        EXPECT_FALSE(std::filesystem::exists(Host(folder + "build.err"))) << name << "\n" << Read(folder + "build.err");
+    }
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "adventure_source.h"
+#include "fixture_routes.h"
 #include "record_lines.h"
 #include "section_fixture.h"
 #include "source_check.h"
@@ -67,6 +68,30 @@ TEST(Route, OddAirportCountNeverReadsPastTheLast) {
     EXPECT_TRUE(Compiles(source));
     EXPECT_TRUE(Contains(source, "\tELSEIF iAirportCount = 4\n"));
     EXPECT_TRUE(Contains(source, "Cleared direct to []"));
+}
+
+TEST(Route, ProcedurePointsStopAtTenWhileEveryExtraPointCounts) {
+    RouteAirport landing(AirportLine({}));
+    landing.star = true;
+    for (int i = 0; i < 12; ++i) {
+        landing.sidStarLegs.push_back(LegText(41.0 + i * 0.01, 88.0, 1000, 3000));
+        landing.extraPoints.push_back("41.500000:88.500000");
+    }
+    DefinitionBuilder b;
+    b.Airport(RouteAirport(AirportLine({}))).Airport(landing);
+    adf::Definition definition = b.Build();
+    GenerationRun run(definition);
+    EXPECT_EQ(run.route.Section(2).points.size(), Route::kMaxProcedurePoints);
+    EXPECT_EQ(run.route.Section(2).extraPoints.size(), 12u);
+
+    // The declarations, the SID and the STAR all stop at the same numbers.
+    std::string source = WriteAdventureSource(definition);
+    EXPECT_TRUE(Compiles(source));
+    EXPECT_TRUE(Contains(source, "\tDECLARE lSidStarLat_22, lSidStarLon_22\n"));
+    EXPECT_FALSE(Contains(source, "lSidStarLat_23"));
+    EXPECT_TRUE(Contains(source, "\tIF iAirportCount = 3'Airport count already changed\n\t\tlSidStarMax\t= 10\n"));
+    EXPECT_TRUE(Contains(source, "\tIF iAirportCount = 3'Airport count already changed\n\t\tlSidStarMax\t= 22\n"));
+    EXPECT_TRUE(Contains(source, "\tELSEIF lSidStarCnt  = 22\n"));
 }
 
 }  // namespace
