@@ -1,0 +1,152 @@
+// The planner's navigation database in memory: airports (with the land areas), navaids,
+// ILS beams and the map outline tiles, loaded from the base directory on three worker
+// threads, and the 36 by 18 grids of 10-degree cells that drawing and lookups walk.
+// Plain C++: the map view owns one NavDatabase and drives the load from its first update.
+#pragma once
+
+#include <array>
+#include <atomic>
+#include <condition_variable>
+#include <cstdint>
+#include <functional>
+#include <mutex>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "aerodrex/airport_array.h"
+#include "beaconex/navaid_array.h"
+
+namespace trevalo {
+
+// Positions are arc-seconds, x = longitude (east positive), y = latitude (north positive).
+struct AirportRecord {
+    double x1 = 0, x2 = 0, y1 = 0, y2 = 0;  // runway end 1 and runway end 2
+    double x = 0, y = 0;                     // reference point
+    double heading = 0;                      // runway heading, degrees
+    double magVar = 0;                       // magnetic variation, degrees
+    double length = 0;                       // runway length
+    double number = 0;                       // running number 1..n
+    char id[11] = {};
+    char name[51] = {};
+    char runway = 0;                         // side letter; 'H' marks a helipad
+};
+
+struct NavaidRecord {
+    double x = -1.0, y = -1.0, spare = -1.0;
+    double type = -1.0;    // 1 VOR, 2 NDB, 3 DME, 4 ILS, -1 other
+    double number = -1.0;  // running number 1..n
+    char id[11] = {};
+    char name[51] = {};
+};
+
+struct IlsRecord {
+    int32_t type = 0, second = 0;
+    double heading = 0, frequency = 0, x = 0, y = 0, magVar = 0;
+    char id[11] = {};
+    char airportId[11] = {};
+    char runway = 0;
+};
+
+struct LandArea {
+    int32_t red = 192, green = 160, blue = 111;
+    int32_t minLongitude = 0, minLatitude = 0, maxLongitude = 0, maxLatitude = 0;
+};
+
+struct MapPoint {
+    double longitude = 0, latitude = 0;  // arc-seconds
+};
+
+struct MapShape {
+    std::vector<MapPoint> points;
+    // Bounding box in units of 10 degrees, truncated toward zero.
+    int32_t minLongitude = 200, minLatitude = 200, maxLongitude = -200, maxLatitude = -200;
+};
+
+inline constexpr int kGridColumns = 36;
+inline constexpr int kGridRows = 18;
+inline constexpr int kGridCells = kGridColumns * kGridRows;
+
+// The cell of a point, shared by every grid and every lookup: column 17 - trunc(a / 10)
+// and row 8 - trunc(b / 10) with a and b the degrees of -x and -y truncated toward zero,
+// cell = column * 18 + row. -1 for a point outside the world (beyond 180 degrees of
+// longitude or 90 of latitude, or not a number), which no grid stores. Points at exactly
+// 180 W or 90 S, whose column or row would be -1, are clamped into the edge cell.
+int GridCell(double x, double y);
+
+template <class Record>
+using Grid = std::array<std::vector<Record>, kGridCells>;
+
+// Load error codes: Airport.nav 100-105, Navaids.nav 200-205, Ils.nav 300-305.
+// x00 not found, x01 cannot be opened, x02 cannot be mapped, x03 cannot be unmapped,
+// x04 mapping cannot be closed, x05 file cannot be closed.
+// Process-wide, as the loaders report from their threads: a non-zero code replaces the
+// stored one, 0 never clears it.
+void SetLoadError(int code);
+// The stored code (0 when none); shows its message when show is set and the code is not 0.
+int ReportLoadError(bool show);
+// The message text for a code, followed by "\nError [%06d]\n".
+std::string LoadErrorMessage(int code);
+// Clears the stored code (a new load; tests).
+void ResetLoadError();
+
+class NavDatabase {
+public:
+    // baseDirectory: Windows path ending in a backslash ("C:\Quillet\").
+    explicit NavDatabase(std::string baseDirectory);
+    ~NavDatabase();  // joins running loaders
+    NavDatabase(const NavDatabase&) = delete;
+    NavDatabase& operator=(const NavDatabase&) = delete;
+
+    // Each returns 0 or an error code; the airport loader also buckets the airports and
+    // loads the land areas, the navaid loader buckets the navaids. Only airports of the
+    // countries that Country.nav marks as loaded are kept.
+    int LoadAirportFile();
+    int LoadNavaidFile();
+    int LoadIlsFile();
+    void LoadLandFiles();
+    void LoadMapTiles();
+    void BucketAirports();
+    void BucketNavaids();
+
+    // Raises the loader counter by three and starts the airport, map-tile and
+    // navaid-then-ILS loaders on their own threads (at normal priority: a raised one needs
+    // privileges that a user's process does not have). Each loader stores its code with
+    // SetLoadError and lowers the counter however it ends.
+    void StartLoaders();
+    // Loaders started and not yet finished.
+    int RunningLoaders() const { return loaders_.load(); }
+    // 0..100, written by the airport loader.
+    int Progress() const { return progress_.load(); }
+    // Waits on the calling (user-interface) thread until every loader has ended, calling
+    // tick with the progress value every few milliseconds, without burning a core.
+    void WaitForLoaders(const std::function<void(int progress)>& tick);
+
+    const std::string& baseDirectory() const { return baseDirectory_; }
+
+    // Filled by the loaders; read only after the wait has ended.
+    CAirportArray airportLines;
+    CNavaidArray navaidLines;
+    int airportCount = 0;
+    int navaidCount = 0;
+    Grid<AirportRecord> airportGrid;
+    Grid<NavaidRecord> navaidGrid;
+    std::vector<IlsRecord> ils;  // entry 0 unused, as record numbers are 1-based
+    std::vector<LandArea> landAreas;
+    std::vector<MapShape> mapShapes;
+
+private:
+    void RunLoader(const std::function<void()>& load);
+    void JoinLoaders();
+
+    std::string baseDirectory_;
+    std::atomic<int> loaders_{0};
+    std::atomic<int> progress_{0};
+    std::mutex loadersMutex_;
+    std::condition_variable loadersDone_;
+    std::vector<AirportRecord> airports_;  // flat list until bucketed
+    std::vector<NavaidRecord> navaids_;
+    std::vector<std::thread> threads_;
+};
+
+}  // namespace trevalo

@@ -1,0 +1,85 @@
+// The map view's route: up to 500 route points built by picking airports and navaids
+// near a map click, taken back one by one, checked against the databases, written to
+// and read back from the route file map_internal.adf in the base directory.
+// Plain C++: the map view owns one Route and forwards its commands to it.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "map/nav_database.h"
+#include "map/route_export.h"
+#include "map/route_point.h"
+#include "map/route_ports.h"
+
+namespace trevalo {
+
+inline constexpr const char* kRouteFileName = "map_internal.adf";
+
+class ROUTE_API Route {
+public:
+    Route(const NavDatabase& database, RouteDialogs& dialogs, RouteHost& host);
+
+    // The wizard's pages while the wizard exists; null when it does not.
+    void SetWizardPages(FlightPlanPage* flightPlan, LandingPage* landing);
+
+    const std::vector<CRoutePoint>& Points() const { return points_; }
+    // The holding dialogs set the points' holding values through this.
+    std::vector<CRoutePoint>& Points() { return points_; }
+    int Count() const { return static_cast<int>(points_.size()); }
+
+    // Adds what the user picks near the map click (x, y in arc-seconds).
+    void AddRoutePointAt(double clickX, double clickY);
+
+    // Shows the pick list of what lies near the click; returns the chosen kind (0 airport,
+    // 1 VOR, 2 NDB, 3 DME) with the point's values, or -1 when nothing is chosen.
+    int BuildPickList(double clickX, double clickY, double& x, double& y, double& course,
+                      double& databaseNumber, bool& directionFlag, std::string& ident);
+
+    // Removes the point at the 1-based position first, and what hangs on it.
+    void RemoveRoutePoints(int first);
+    void RemoveAllRoutePoints();
+
+    void OnUndoSelection();
+    bool CanUndo() const { return !points_.empty(); }
+    void OnFileNew();
+
+    // Hands every route point's record to the flight-plan page; a route that no longer
+    // matches the loaded airports is emptied.
+    void ValidateTrip();
+
+    // Writes the route file (replacing the old one only when complete), then runs the
+    // generation.
+    void OnCreateAdventure();
+
+    // Rebuilds the route from the route file.
+    void ReadInternalAdf();
+
+    // 1-based number of the ILS of the airport's runway within 6 degrees of heading, or -1.
+    int FindIlsForRunway(int airportNumber, double heading) const;
+
+    // Magnetic variation of the airport nearest to the position in its grid cell; 0 when
+    // the cell is outside the grid or empty.
+    double GetNearestMagVar(double x, double y) const;
+
+    std::string RouteFilePath() const;
+
+private:
+    bool HasRoomFor(int newPoints) const;
+    bool RunVorDialog(int previousVor1, double x, double y, CRoutePoint& point);
+    int LastVor1Index() const;
+    int AirportsBefore(int index) const;
+    // The record line of Ils.nav for a 1-based ILS number (read once, when first needed).
+    std::string IlsLine(int ilsNumber) const;
+
+    const NavDatabase& database_;
+    RouteDialogs& dialogs_;
+    RouteHost& host_;
+    FlightPlanPage* flightPlan_ = nullptr;
+    LandingPage* landing_ = nullptr;
+    std::vector<CRoutePoint> points_;
+    mutable std::vector<std::string> ilsLines_;
+    mutable bool ilsLinesRead_ = false;
+};
+
+}  // namespace trevalo

@@ -1,0 +1,38 @@
+# The planner's route: route points and their editing, the route file map_internal.adf,
+# and the arithmetic of the map's scroll view with 32-bit extents.
+add_library(trevalo_route STATIC
+  src/route/database_lines.cpp
+  src/route/headings.cpp
+  src/route/pick_list.cpp
+  src/route/route_editing.cpp
+  src/route/route_file.cpp
+  src/route/route_file_reader.cpp
+  src/route/route_file_writer.cpp
+  src/route/route_lookups.cpp
+  src/route/route_point.cpp
+  src/route/route_text.cpp
+  src/route/scroll_arithmetic.cpp
+)
+target_include_directories(trevalo_route
+  PUBLIC ${CMAKE_CURRENT_SOURCE_DIR}/include
+  PRIVATE ${CMAKE_CURRENT_SOURCE_DIR}/src/route)
+target_link_libraries(trevalo_route
+  PUBLIC trevalo_navdb trevalo_navmath Aerodrex Beaconex Scenrix QuilletPlatform)
+
+quillet_add_tests(route_tests
+  SOURCES
+    tests/route/headings_tests.cpp
+    tests/route/pick_list_tests.cpp
+    tests/route/route_editing_tests.cpp
+    tests/route/route_file_tests.cpp
+    tests/route/route_validation_tests.cpp
+    tests/route/scroll_arithmetic_tests.cpp
+    tests/route/route_fixture.cpp
+  LIBS trevalo_route platform_testing navdata_test_lines)
+if(TARGET route_tests)
+  target_include_directories(route_tests PRIVATE ${CMAKE_CURRENT_SOURCE_DIR}/src/route)
+endif()
+
+if(QUILLET_FUZZ)
+  quillet_add_fuzzer(route_file_fuzz SOURCES fuzz/route_file_fuzz.cpp LIBS trevalo_route)
+endif()

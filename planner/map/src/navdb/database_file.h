@@ -1,0 +1,55 @@
+// The three database files as the loaders read them: a count line, then fixed-width
+// records at a fixed stride (the width plus CR LF), read from a read-only mapping.
+#pragma once
+
+#include <cstddef>
+#include <functional>
+#include <string>
+#include <string_view>
+
+namespace trevalo {
+
+struct DatabaseLayout {
+    const char* fileName;
+    size_t width;   // characters of a record line
+    size_t stride;  // bytes from one record to the next
+    int errorBase;  // 100, 200 or 300
+};
+
+inline constexpr DatabaseLayout kAirportDatabase{"Airport.nav", 335, 337, 100};
+inline constexpr DatabaseLayout kNavaidDatabase{"Navaids.nav", 170, 172, 200};
+inline constexpr DatabaseLayout kIlsDatabase{"Ils.nav", 92, 94, 300};
+
+// Offsets of the load error codes from a file's base code.
+inline constexpr int kNotFound = 0;
+inline constexpr int kCannotOpen = 1;
+inline constexpr int kCannotMap = 2;
+
+// The records of a database file's bytes. The count line is read only as far as the
+// bytes reach, and only whole records inside the bytes are counted, whatever the count
+// line claims.
+class DatabaseRecords {
+public:
+    DatabaseRecords(std::string_view bytes, const DatabaseLayout& layout);
+
+    int claimed() const { return claimed_; }
+    int count() const { return count_; }
+    // Calls read with each record line (terminated, exactly the width) and its 1-based
+    // number, in file order.
+    void ForEach(const std::function<void(const char* line, int number)>& read) const;
+
+private:
+    std::string_view bytes_;
+    size_t width_;
+    size_t stride_;
+    size_t first_ = 0;
+    int claimed_ = 0;
+    int count_ = 0;
+};
+
+// Maps base directory + the file's name and hands its bytes to read. Returns 0, or the
+// file's base code + kNotFound, kCannotOpen or kCannotMap.
+int ReadDatabaseFile(const std::string& baseDirectory, const DatabaseLayout& layout,
+                     const std::function<void(std::string_view bytes)>& read);
+
+}  // namespace trevalo

@@ -1,0 +1,99 @@
+#include "beaconex/ils_getters.h"
+#include "beaconex/ils_line_layout.h"
+#include "beaconex/navaid_getters.h"
+#include "beaconex/navaid_line_layout.h"
+#include "navdb/angle_field.h"
+#include "navdb/database_file.h"
+#include "navdb/fixed_text.h"
+#include "navdb/record_readers.h"
+#include "navdb/trimmed.h"
+
+namespace trevalo {
+
+namespace {
+
+namespace navaid = beaconex::navaid_line;
+namespace ils = beaconex::ils_line;
+
+struct NavaidType {
+    const char* word;
+    double type;
+};
+constexpr NavaidType kNavaidTypes[] = {{"VOR", 1.0}, {"NDB", 2.0}, {"DME", 3.0}, {"ILS", 4.0}};
+constexpr double kOtherNavaidType = -1.0;
+
+double NavaidTypeOf(const char* line) {
+    char word[navaid::kType.size()] = {};
+    GetNavaidsType(word, line);
+    const std::string type = Trimmed(word);
+    for (const NavaidType& known : kNavaidTypes) {
+        if (type == known.word) return known.type;
+    }
+    return kOtherNavaidType;
+}
+
+double ArcSecondsOfField(const char* field) { return SignedArcSeconds(SplitAngleField(field, 0)); }
+
+// The ILS line's angle fields have no getter of their own.
+std::string IlsField(const char* line, navdata::FieldSpec field) {
+    return std::string(line + field.column, field.width);
+}
+
+}  // namespace
+
+NavaidRecord NavaidFromLine(const char* line, int number) {
+    NavaidRecord record;
+    char latitude[navaid::kLatitude.size()] = {};
+    char longitude[navaid::kLongitude.size()] = {};
+    GetNavaidsLat(latitude, line);
+    GetNavaidsLon(longitude, line);
+    record.x = ArcSecondsOfField(longitude);
+    record.y = ArcSecondsOfField(latitude);
+    record.type = NavaidTypeOf(line);
+    record.number = number;
+    char ident[navaid::kIdent.size()] = {};
+    GetNavaidsID(ident, line);
+    CopyTrimmed(record.id, ident);
+    char name[navaid::kName.size()] = {};
+    GetNavaidsName(name, line);
+    CopyTrimmed(record.name, name);
+    return record;
+}
+
+IlsRecord IlsFromLine(const char* line) {
+    IlsRecord record;
+    record.type = GetilsType(line);
+    record.heading = GetilsHdg(line);
+    record.frequency = GetilsFreq(line);
+    record.x = ArcSecondsOfField(IlsField(line, ils::kLongitude).c_str());
+    record.y = ArcSecondsOfField(IlsField(line, ils::kLatitude).c_str());
+    record.magVar = GetilsMagVar(line);
+    char ident[ils::kIdent.size()] = {};
+    GetilsID(ident, line);
+    CopyTrimmed(record.id, ident);
+    char airport[ils::kAirportIdent.size()] = {};
+    GetilsairportID(airport, line);
+    CopyTrimmed(record.airportId, airport);
+    record.runway = GetilsRnw(line);
+    return record;
+}
+
+void ReadNavaidRecords(std::string_view bytes, std::vector<NavaidRecord>& records,
+                       CNavaidArray& lines) {
+    const DatabaseRecords database(bytes, kNavaidDatabase);
+    records.resize(1);
+    records.reserve(static_cast<size_t>(database.count()) + 1);
+    database.ForEach([&](const char* line, int i) {
+        records.push_back(NavaidFromLine(line, i));
+        lines.Add(line, records.back().x, records.back().y);
+    });
+}
+
+void ReadIlsRecords(std::string_view bytes, std::vector<IlsRecord>& records) {
+    const DatabaseRecords database(bytes, kIlsDatabase);
+    records.resize(1);
+    records.reserve(static_cast<size_t>(database.count()) + 1);
+    database.ForEach([&](const char* line, int) { records.push_back(IlsFromLine(line)); });
+}
+
+}  // namespace trevalo

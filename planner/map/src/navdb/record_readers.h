@@ -1,0 +1,30 @@
+// Turning the record lines of the three databases into the planner's records. Each
+// reader appends to records whose entry 0 is unused, numbering from 1.
+#pragma once
+
+#include <atomic>
+#include <functional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "map/nav_database.h"
+
+namespace trevalo {
+
+using CountryFilter = std::function<bool(const std::string& country)>;
+
+// Keeps the airports whose country passes the filter; progress gets 0..100 by line.
+void ReadAirportRecords(std::string_view bytes, const CountryFilter& isCountryLoaded,
+                        std::vector<AirportRecord>& records, CAirportArray& lines,
+                        std::atomic<int>& progress);
+void ReadNavaidRecords(std::string_view bytes, std::vector<NavaidRecord>& records,
+                       CNavaidArray& lines);
+void ReadIlsRecords(std::string_view bytes, std::vector<IlsRecord>& records);
+
+// Record i of a line, used by all three readers.
+AirportRecord AirportFromLine(const char* line, int number);
+NavaidRecord NavaidFromLine(const char* line, int number);
+IlsRecord IlsFromLine(const char* line);
+
+}  // namespace trevalo

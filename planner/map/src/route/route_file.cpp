@@ -1,0 +1,65 @@
+// Writing the route file for Create adventure, and reading it back.
+#include "map/route.h"
+#include "map/route_file_reader.h"
+#include "platform/files.h"
+#include "platform/message_box.h"
+#include "platform/text_file.h"
+#include "route_file_writer.h"
+#include "route_messages.h"
+
+namespace trevalo {
+
+using platform::MbButtons;
+using platform::MbIcon;
+using platform::MbResult;
+
+void Route::OnCreateAdventure() {
+    if (landing_ != nullptr) {
+        landing_->UpdateProcedures();
+    }
+    route_detail::RouteFileInputs inputs{
+        points_,
+        database_,
+        landing_ != nullptr && landing_->HoldingEnabled(),
+        flightPlan_ != nullptr ? flightPlan_->RouteListEntries() : std::vector<RouteListEntry>{},
+        [this](int airportNumber, double heading) { return FindIlsForRunway(airportNumber, heading); },
+        [this](int ilsNumber) { return IlsLine(ilsNumber); },
+    };
+    // The old file is replaced only by a complete new one: a stop keeps the previous route.
+    const std::optional<std::string> text = route_detail::ComposeRouteFile(inputs);
+    if (!text) {
+        return;
+    }
+    if (!platform::ReplaceFileBytes(RouteFilePath(), *text)) {
+        if (platform::MessageBox(route_detail::kFileNotCreatedQuestion, {}, MbIcon::Question, MbButtons::YesNo,
+                                 1) == MbResult::Yes) {
+            host_.ClosePlanner();
+        }
+        return;
+    }
+    host_.RunGeneration();
+}
+
+void Route::ReadInternalAdf() {
+    std::vector<std::string> lines;
+    if (!platform::ReadLines(RouteFilePath(), lines)) {
+        return;
+    }
+    RemoveAllRoutePoints();
+    RouteFileContents contents = ParseRouteFile(lines, database_);
+    switch (contents.status) {
+        case RouteFileStatus::NavaidMissing:
+            platform::MessageBox(route_detail::kNavaidNotFoundMessage, {}, MbIcon::Information);
+            break;
+        case RouteFileStatus::TooManyPoints:
+            platform::MessageBox(route_detail::kTooManyPointsMessage, {}, MbIcon::Stop);
+            points_ = std::move(contents.points);
+            break;
+        case RouteFileStatus::Read:
+            points_ = std::move(contents.points);
+            break;
+    }
+    host_.RedrawAll(true);
+}
+
+}  // namespace trevalo

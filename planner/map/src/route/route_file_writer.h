@@ -1,0 +1,29 @@
+// Composer of the route file map_internal.adf: the holding lines, the corrected start
+// position and one section per route point.
+#pragma once
+
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "map/nav_database.h"
+#include "map/route_point.h"
+#include "map/route_ports.h"
+
+namespace trevalo::route_detail {
+
+struct RouteFileInputs {
+    const std::vector<CRoutePoint>& points;
+    const NavDatabase& database;
+    bool holdingEnabled = false;
+    std::vector<RouteListEntry> routeList;  // the flight-plan page's route list
+    std::function<int(int airportNumber, double heading)> findIls;
+    std::function<std::string(int ilsNumber)> ilsLine;
+};
+
+// The whole file text, each line ending in CR LF; nullopt when the writing stopped (a
+// holding not placed, or Cancel at an ILS question), after its message.
+std::optional<std::string> ComposeRouteFile(const RouteFileInputs& inputs);
+
+}  // namespace trevalo::route_detail

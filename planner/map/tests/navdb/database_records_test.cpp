@@ -1,0 +1,57 @@
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "navdb/database_file.h"
+
+namespace trevalo {
+namespace {
+
+// A small layout keeps the cases readable; the real ones differ only in their numbers.
+constexpr DatabaseLayout kTiny{"Tiny.nav", 4, 6, 900};
+
+std::string Padded(const std::string& text) { return text + std::string(kTiny.width - text.size(), ' '); }
+
+struct RecordsCase {
+    const char* what;
+    std::string bytes;
+    int claimed;
+    std::vector<std::string> lines;
+};
+
+const RecordsCase kCases[] = {
+    {"padded count line, CR LF records", Padded("2") + "\r\nAAAA\r\nBBBB\r\n", 2, {"AAAA", "BBBB"}},
+    {"bare count line", "2\r\nAAAA\r\nBBBB\r\n", 2, {"AAAA", "BBBB"}},
+    {"last record without its line end", "2\r\nAAAA\r\nBBBB", 2, {"AAAA", "BBBB"}},
+    {"count smaller than the file", "1\r\nAAAA\r\nBBBB\r\n", 1, {"AAAA"}},
+    {"count larger than the file", "9\r\nAAAA\r\nBBBB\r\n", 9, {"AAAA", "BBBB"}},
+    {"a cut last record is not read", "3\r\nAAAA\r\nBBBB\r\nCC", 3, {"AAAA", "BBBB"}},
+    {"count line without a line feed in its width", "2   \r\nAAAA\r\n", 2, {"AAAA"}},
+    {"non-numeric count", "xy\r\nAAAA\r\n", 0, {}},
+    {"negative count", "-5\r\nAAAA\r\n", 0, {}},
+    {"file shorter than the count line", "7", 7, {}},
+    {"empty file", "", 0, {}},
+};
+
+TEST(DatabaseRecords, ReadsOnlyWholeRecordsInsideTheBytes) {
+    for (const RecordsCase& c : kCases) {
+        SCOPED_TRACE(c.what);
+        // The bytes in a buffer of exactly their size, so that a read past them shows.
+        const std::vector<char> exact(c.bytes.begin(), c.bytes.end());
+        const DatabaseRecords records(std::string_view(exact.data(), exact.size()), kTiny);
+        EXPECT_EQ(records.claimed(), c.claimed);
+        std::vector<std::string> lines;
+        std::vector<int> numbers;
+        records.ForEach([&](const char* line, int number) {
+            lines.emplace_back(line);
+            numbers.push_back(number);
+        });
+        EXPECT_EQ(lines, c.lines);
+        EXPECT_EQ(records.count(), static_cast<int>(c.lines.size()));
+        for (size_t i = 0; i < numbers.size(); ++i) EXPECT_EQ(numbers[i], static_cast<int>(i + 1));
+    }
+}
+
+}  // namespace
+}  // namespace trevalo

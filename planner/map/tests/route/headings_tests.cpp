@@ -1,0 +1,28 @@
+#include "headings.h"
+
+#include <gtest/gtest.h>
+
+namespace trevalo::route_detail {
+namespace {
+
+TEST(HeadingsTest, DifferenceIsTakenModulo360) {
+    const struct {
+        double a, b, difference;
+    } cases[] = {{358, 2, 4}, {2, 358, 4}, {0, 180, 180}, {90, 270, 180}, {10, 20, 10}, {720, 1, 1}, {-1, 1, 2}};
+    for (const auto& c : cases) {
+        EXPECT_DOUBLE_EQ(HeadingDifference(c.a, c.b), c.difference) << c.a << " " << c.b;
+    }
+}
+
+TEST(HeadingsTest, RunwayNumbersRun1To36) {
+    const struct {
+        int number, normalized, reciprocal;
+    } cases[] = {{0, 36, 18}, {36, 36, 18}, {18, 18, 36}, {1, 1, 19}, {19, 19, 1}, {37, 1, 19}, {-1, 35, 17}};
+    for (const auto& c : cases) {
+        EXPECT_EQ(NormalizeRunwayNumber(c.number), c.normalized) << c.number;
+        EXPECT_EQ(ReciprocalRunwayNumber(c.number), c.reciprocal) << c.number;
+    }
+}
+
+}  // namespace
+}  // namespace trevalo::route_detail

@@ -1,0 +1,74 @@
+// The planner's main frame: menus, toolbar and accelerators from the command table, the
+// status bar with the cursor-position panes, the frame of the map view, and the crash
+// options menu.
+#pragma once
+
+#include <QMainWindow>
+#include <cstdint>
+
+#include "platform/process.h"
+#include "shell/crash_options.h"
+
+QT_BEGIN_NAMESPACE
+class QLabel;
+class QMdiArea;
+class QMenu;
+class QToolBar;
+QT_END_NAMESPACE
+
+namespace trevalo {
+
+class CChildFrame;
+class CTrevaloView;
+
+class CMainFrame : public QMainWindow {
+public:
+    CMainFrame();
+    // Closes the source editor when this frame started it and it still runs.
+    ~CMainFrame() override;
+
+    // Menus, toolbar, status bar and docking; false when any of them cannot be made.
+    bool OnCreate();
+
+    QMdiArea* MdiArea() const { return mdiArea_; }
+    void AddChildFrame(CChildFrame* frame);
+    CTrevaloView* GetActiveMapView() const;
+    QToolBar* ToolBar() const { return toolBar_; }
+
+    // Written by the map view while the mouse moves (arc-seconds, east and north positive).
+    void SetCursorPosition(std::int32_t longitude, std::int32_t latitude);
+    void OnUpdateLongitude();
+    void OnUpdateLatitude();
+
+    // The pop-up menu of the crash options (shown by the wizard); its ticks and enabled
+    // states follow the options each time it opens.
+    QMenu* CrashOptionsMenu() const { return crashMenu_; }
+    void UpdateCrashMenu();
+    const CrashOptions& GetCrashOptions() const { return crashOptions_; }
+
+    void OnIgnoreCrash() { crashOptions_.mode = CrashMode::Ignore; }
+    void OnCrashDetectReset() { crashOptions_.mode = CrashMode::DetectAndReset; }
+    void OnCrashShowGraph() { crashOptions_.mode = CrashMode::DetectAndShowGraph; }
+    void OnStressDamage() { crashOptions_.stressCausesDamage ^= 1; }
+    void OnOffRunwayCrash() { crashOptions_.offRunwayCrash ^= 1; }
+    void OnCollideScenery() { crashOptions_.collideWithScenery ^= 1; }
+
+private:
+    bool CreateToolBar();
+    bool CreateStatusBar();
+    void CreateCrashMenu();
+    void BindFrameCommands();
+
+    QMdiArea* mdiArea_ = nullptr;
+    QToolBar* toolBar_ = nullptr;
+    QLabel* longitudePane_ = nullptr;
+    QLabel* latitudePane_ = nullptr;
+    QMenu* crashMenu_ = nullptr;
+    std::int32_t cursorLongitude_ = 0;
+    std::int32_t cursorLatitude_ = 0;
+    CrashOptions crashOptions_;
+    // Started by the editor command; closed with the frame.
+    platform::Process editor_;
+};
+
+}  // namespace trevalo

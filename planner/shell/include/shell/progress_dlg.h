@@ -1,0 +1,31 @@
+// The modeless progress dialog shown over the map view while the databases load: a
+// picture and a progress bar (0..100) along its bottom edge, no caption.
+#pragma once
+
+#include <QDialog>
+
+QT_BEGIN_NAMESPACE
+class QProgressBar;
+QT_END_NAMESPACE
+
+namespace trevalo {
+
+inline constexpr int kProgressBarId = 1007;
+
+class CProgressDlg : public QDialog {
+public:
+    // The object deletes itself when its window is destroyed.
+    explicit CProgressDlg(QWidget* parentView);
+
+    // Shows the dialog modeless over its parent; false when there is no parent window to
+    // draw on (the caller then loads without it and deletes the object).
+    bool Create();
+    void SetPos(int position);
+    int Pos() const;
+    void DestroyWindow();
+
+private:
+    QProgressBar* bar_;
+};
+
+}  // namespace trevalo

@@ -1,0 +1,88 @@
+#include "planner_commands.h"
+
+#include "shell/command_ids.h"
+
+namespace trevalo {
+namespace {
+
+using qtplatform::AcceleratorSpec;
+using qtplatform::CommandSpec;
+
+constexpr std::string_view kFile = "&File";
+constexpr std::string_view kView = "&View";
+constexpr std::string_view kExtra = "&Extra";
+constexpr std::string_view kDatabaseOptions = "&Extra>&Database Options";
+constexpr std::string_view kInternet = "&Internet";
+constexpr std::string_view kHelp = "&Help";
+
+// Menu order. Commands with an empty menu are reached by accelerator or toolbar only.
+constexpr CommandSpec kCommands[] = {
+    {kCmdFileOpenAdf, kFile, "&Open 'Adf'\tCtrl-O"},
+    {kCmdFileNew, kFile, "Ne&w"},
+    {kCmdFilePrint, kFile, "&Print...\tCtrl+P", true},
+    {kCmdFilePrintSetup, kFile, "P&rint Setup..."},
+    {kCmdAppExit, kFile, "E&xit", true},
+    {kCmdViewToolbar, kView, "&Toolbar"},
+    {kCmdViewStatusBar, kView, "&Status Bar"},
+    {kCmdViewWizardBar, kView, "&Wizard Bar"},
+    {kCmdConfiguration, kExtra, "Conf&iguration\tCtrl-I"},
+    {kCmdCorrectAirport, kExtra, "&Correct Airport location"},
+    {kCmdLoadingCountries, kDatabaseOptions, "Loading &Countries"},
+    {kCmdCreateDatabase, kDatabaseOptions, "&Create Database"},
+    {kCmdLaunchEditor, kExtra, "&Launch Adventure Editor", true},
+    {kCmdHome, kInternet, "&Home\tCtrl-H"},
+    {kCmdUploadSidStar, kInternet, "&Upload SID/STAR\tCtrl-U"},
+    {kCmdDownloadLatest, kInternet, "&Download Latest\tCtrl-D"},
+    {kCmdCheckNewVersion, kInternet, "&Check New version"},
+    {kCmdTipOfTheDay, kHelp, "Ti&p of the Day..."},
+    {kCmdAppAbout, kHelp, "&About Trevalo..."},
+    {kCmdFindLocation, {}, "Find a location"},
+    {kCmdCreateAdventure, {}, "Create adventure"},
+    {kCmdUndoLastSelection, {}, "Undo last selection"},
+    {kCmdPageSetupChanged, {}, "Configuration"},
+    {kCmdDebugOptions, {}, "Debug Options"},
+    {kCmdEditTip, {}, "Edit Tip"},
+};
+
+constexpr AcceleratorSpec kAccelerators[] = {
+    {Qt::CTRL | Qt::Key_D, kCmdDownloadLatest},
+    {Qt::CTRL | Qt::Key_F, kCmdFindLocation},
+    {Qt::CTRL | Qt::Key_H, kCmdHome},
+    {Qt::CTRL | Qt::Key_I, kCmdPageSetupChanged},
+    {Qt::CTRL | Qt::Key_O, kCmdFileOpenAdf},
+    {Qt::CTRL | Qt::Key_P, kCmdFilePrint},
+    {Qt::CTRL | Qt::Key_U, kCmdUploadSidStar},
+    {QKeyCombination(Qt::Key_F7), kCmdCreateAdventure},
+    {Qt::CTRL | Qt::Key_Z, kCmdUndoLastSelection},
+};
+
+constexpr ToolbarButton kToolbar[] = {
+    {kCmdFileNew, "New", "New route"},
+    {kCmdFileOpenAdf, "Open", "Open an adventure definition"},
+    {0, {}, {}},
+    {kCmdFilePrint, "Print", "Print the chart"},
+    {0, {}, {}},
+    {kCmdFindLocation, "Find", "Find a location"},
+    {kCmdCreateAdventure, "Create", "Create adventure"},
+    {0, {}, {}},
+    {kCmdAppAbout, "About", "About Trevalo"},
+};
+
+// Pop-up menu of the crash options: the three modes, a separator, the three flags.
+constexpr CommandSpec kCrashMenu[] = {
+    {kCmdIgnoreCrash, {}, "Ignore Crash"},
+    {kCmdCrashDetectReset, {}, "Detect crash and reset"},
+    {kCmdCrashShowGraph, {}, "Detect crash and show graph"},
+    {kCmdStressDamage, {}, "&Aircraft stress causes damage", true},
+    {kCmdOffRunwayCrash, {}, "&Off-Runway crash"},
+    {kCmdCollideScenery, {}, "&Can collide with scenery"},
+};
+
+}  // namespace
+
+std::span<const CommandSpec> PlannerCommands() { return kCommands; }
+std::span<const AcceleratorSpec> PlannerAccelerators() { return kAccelerators; }
+std::span<const ToolbarButton> PlannerToolbar() { return kToolbar; }
+std::span<const CommandSpec> CrashMenuCommands() { return kCrashMenu; }
+
+}  // namespace trevalo

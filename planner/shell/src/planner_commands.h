@@ -1,0 +1,22 @@
+// The planner's command table: menu entries, accelerators and toolbar buttons.
+#pragma once
+
+#include <span>
+#include <string_view>
+
+#include "qtplatform/command_table.h"
+
+namespace trevalo {
+
+struct ToolbarButton {
+    int id;  // 0 is a separator
+    std::string_view label;
+    std::string_view toolTip;
+};
+
+std::span<const qtplatform::CommandSpec> PlannerCommands();
+std::span<const qtplatform::AcceleratorSpec> PlannerAccelerators();
+std::span<const ToolbarButton> PlannerToolbar();
+std::span<const qtplatform::CommandSpec> CrashMenuCommands();
+
+}  // namespace trevalo

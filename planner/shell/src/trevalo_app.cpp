@@ -1,0 +1,147 @@
+#include "shell/trevalo_app.h"
+
+#include <QDesktopServices>
+#include <QUrl>
+
+#include "platform/message_box.h"
+#include "program_closing.h"
+#include "qtplatform/command_table.h"
+#include "qtplatform/text.h"
+#include "shell/about_dlg.h"
+#include "shell/child_frame.h"
+#include "shell/command_ids.h"
+#include "shell/debug_options_dlg.h"
+#include "shell/main_frame.h"
+#include "shell/path_cleaning.h"
+#include "shell/trevalo_doc.h"
+#include "shell/trevalo_view.h"
+#include "shell/window_helpers.h"
+
+#ifdef TREVALO_HAVE_PRINTING
+#include <QPageSetupDialog>
+#include <QPrinter>
+#endif
+
+namespace trevalo {
+namespace {
+
+CTrevaloApp* theApp = nullptr;
+
+constexpr const char* kVersionA = "1";
+constexpr const char* kVersionB = "E";
+
+}  // namespace
+
+CTrevaloApp::CTrevaloApp() { theApp = this; }
+
+CTrevaloApp::~CTrevaloApp() {
+    mainFrame_.reset();
+    if (theApp == this) theApp = nullptr;
+}
+
+CTrevaloApp* CTrevaloApp::Instance() { return theApp; }
+
+bool CTrevaloApp::InitInstance() {
+    platform::SetProgramTitle(kProgramTitle);
+    // Every setting lives under Software\Quillet Applications\Quillet (see Settings).
+    LoadSettings();
+    if (!CreateMainFrame()) return false;
+    // A new document with its frame and map view; the view's first update loads the
+    // databases before the main frame is shown.
+    if (!OpenNewDocument()) return false;
+    mainFrame_->showMaximized();
+
+    // Still to come here, in this order, as their code arrives: the wizard bar's sheets
+    // (CWizardBar::CreateSheets), reopening the last built adventure
+    // (CTrevaloView::ReopenLastBuild), the tip of the day (ShowTipAtStartup) and the
+    // periodic version check (CheckVersionPeriodically).
+
+    if (const CTrevaloView* view = GetActiveMapView(); view != nullptr && view->AirportCount() == 0)
+        platform::MessageBox(kNoAirportMessage, {}, platform::MbIcon::Information);
+    return true;
+}
+
+void CTrevaloApp::LoadSettings() {
+    NormaliseFilePaths(settings_);
+    baseDirectory_ = WithFinalBackslash(settings_.ReadString(SettingId::Directory));
+    settings_.WriteString(SettingId::Directory, baseDirectory_);
+    settings_.WriteString(SettingId::VersionA, kVersionA);
+    settings_.WriteString(SettingId::VersionB, kVersionB);
+}
+
+bool CTrevaloApp::CreateMainFrame() {
+    mainFrame_ = std::make_unique<CMainFrame>();
+    if (!mainFrame_->OnCreate()) {
+        mainFrame_.reset();
+        return false;
+    }
+    BindCommands();
+    return true;
+}
+
+bool CTrevaloApp::OpenNewDocument() {
+    document_ = std::make_unique<CTrevaloDoc>();
+    if (!document_->OnNewDocument()) return false;
+    auto* view = new CTrevaloView(*document_, baseDirectory_);
+    mainFrame_->AddChildFrame(new CChildFrame(*document_, view));
+    mainFrame_->setWindowTitle(qtplatform::ToQString(std::string(kProgramTitle) + " - " + document_->GetTitle()));
+    view->OnInitialUpdate();
+    return true;
+}
+
+void CTrevaloApp::BindCommands() {
+    CMainFrame* frame = mainFrame_.get();
+    qtplatform::BindCommand(frame, kCmdAppAbout, [this] { OnAppAbout(); });
+    qtplatform::BindCommand(frame, kCmdDebugOptions, [this] { OnDebugOptions(); });
+    qtplatform::BindCommand(frame, kCmdHome, [this] { OnHome(); });
+    qtplatform::BindCommand(frame, kCmdUploadSidStar, [this] { OnUploadSidStar(); });
+    if (ApplicationPrinter() != nullptr)
+        qtplatform::BindCommand(frame, kCmdFilePrintSetup, [this] { OnFilePrintSetup(); });
+    // Commands whose dialogs and actions come with later code stay disabled until bound:
+    // tip of the day, edit tip, open 'Adf', new, print, download latest, check new
+    // version, correct airport, loading countries, create database, find a location,
+    // create adventure, undo last selection.
+}
+
+int CTrevaloApp::ExitInstance(int exitCode) {
+    mainFrame_.reset();
+    CloseStartedProgram(builder_);
+    return exitCode;
+}
+
+CTrevaloView* CTrevaloApp::GetActiveMapView() const {
+    return mainFrame_ ? mainFrame_->GetActiveMapView() : nullptr;
+}
+
+void CTrevaloApp::InvalidateMapView() {
+    if (CTrevaloView* view = GetActiveMapView()) view->viewport()->update();
+}
+
+void CTrevaloApp::OnDebugOptions() {
+    CDebugOptionsDlg dialog(debugOptions_, [this] { InvalidateMapView(); }, mainFrame_.get());
+    dialog.exec();
+}
+
+void CTrevaloApp::OnAppAbout() {
+    CAboutDlg dialog(mainFrame_.get());
+    dialog.exec();
+}
+
+void CTrevaloApp::OnFilePrintSetup() {
+#ifdef TREVALO_HAVE_PRINTING
+    QPrinter* printer = ApplicationPrinter();
+    if (printer == nullptr) return;
+    QPageSetupDialog dialog(printer, mainFrame_.get());
+    dialog.exec();
+    if (document_) document_->OnPageSetupChanged();
+#endif
+}
+
+void CTrevaloApp::OnHome() {
+    QDesktopServices::openUrl(QUrl(qtplatform::ToQString(settings_.ReadString(SettingId::Home))));
+}
+
+// The upload has no action in this version of the planner.
+void CTrevaloApp::OnUploadSidStar() {}
+
+}  // namespace trevalo

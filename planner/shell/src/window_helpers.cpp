@@ -1,0 +1,47 @@
+#include "shell/window_helpers.h"
+
+#include <algorithm>
+
+#ifdef TREVALO_HAVE_PRINTING
+#include <QPageLayout>
+#include <QPrinter>
+#include <QPrinterInfo>
+#endif
+
+namespace trevalo {
+
+int SetListItemText(qtplatform::ReportList& list, std::string text, int item, int column) {
+    // The list takes a NUL-terminated text of a bounded buffer.
+    text.resize(std::min({text.find('\0'), text.size(), kListItemTextLimit}));
+    if (column == 0) return list.InsertRow(item, text);
+    list.SetCell(item, column, text);
+    return item;
+}
+
+QPrinter* ApplicationPrinter() {
+#ifdef TREVALO_HAVE_PRINTING
+    // Kept for the whole run, as the print setup's choices are.
+    static QPrinter* printer = nullptr;
+    if (printer == nullptr) {
+        const QPrinterInfo info = QPrinterInfo::defaultPrinter();
+        if (info.isNull()) return nullptr;
+        printer = new QPrinter(info);
+    }
+    return printer;
+#else
+    return nullptr;
+#endif
+}
+
+PageSize GetPrinterPageSize() {
+#ifdef TREVALO_HAVE_PRINTING
+    if (QPrinter* printer = ApplicationPrinter()) {
+        const QSizeF millimetres = printer->pageLayout().fullRect(QPageLayout::Millimeter).size();
+        if (!millimetres.isEmpty())
+            return {static_cast<int>(millimetres.width() * 10), static_cast<int>(millimetres.height() * 10)};
+    }
+#endif
+    return kDefaultPageSize;
+}
+
+}  // namespace trevalo

@@ -1,0 +1,114 @@
+#include "shell/main_frame.h"
+
+#include <gtest/gtest.h>
+
+#include <QLabel>
+#include <QMenu>
+
+#include "qtplatform/command_table.h"
+#include "qtplatform/control_ids.h"
+#include "shell/command_ids.h"
+
+namespace trevalo {
+namespace {
+
+class MainFrameTest : public ::testing::Test {
+protected:
+    MainFrameTest() { created_ = frame_.OnCreate(); }
+
+    QAction* Command(int id) { return qtplatform::FindCommand(&frame_, id); }
+
+    CMainFrame frame_;
+    bool created_ = false;
+};
+
+TEST_F(MainFrameTest, MenusHoldTheirCommandsAndLaterOnesAreDisabled) {
+    ASSERT_TRUE(created_);
+    struct Entry {
+        int id;
+        const char* menu;
+        bool enabled;  // without the application object, only the frame's own commands
+    };
+    const Entry entries[] = {
+        {kCmdFileOpenAdf, "&File", false},
+        {kCmdFileNew, "&File", false},
+        {kCmdAppExit, "&File", true},
+        {kCmdViewToolbar, "&View", true},
+        {kCmdViewWizardBar, "&View", false},
+        {kCmdConfiguration, "&Extra", false},
+        {kCmdLaunchEditor, "&Extra", false},
+        {kCmdLoadingCountries, "&Extra>&Database Options", false},
+        {kCmdCreateDatabase, "&Extra>&Database Options", false},
+        {kCmdHome, "&Internet", false},
+        {kCmdDownloadLatest, "&Internet", false},
+        {kCmdTipOfTheDay, "&Help", false},
+        {kCmdAppAbout, "&Help", false},
+    };
+    for (const Entry& e : entries) {
+        QMenu* menu = qtplatform::FindMenu(&frame_, e.menu);
+        ASSERT_NE(menu, nullptr) << e.menu;
+        ASSERT_NE(Command(e.id), nullptr) << e.id;
+        EXPECT_TRUE(menu->actions().contains(Command(e.id))) << e.id;
+        EXPECT_EQ(Command(e.id)->isEnabled(), e.enabled) << e.id;
+    }
+    EXPECT_EQ(Command(kCmdFileOpenAdf)->text(), "&Open 'Adf'\tCtrl-O");
+}
+
+TEST_F(MainFrameTest, AcceleratorsReachTheirCommands) {
+    struct Accelerator {
+        QKeyCombination key;
+        int id;
+    };
+    const Accelerator accelerators[] = {
+        {Qt::CTRL | Qt::Key_D, kCmdDownloadLatest}, {Qt::CTRL | Qt::Key_F, kCmdFindLocation},
+        {Qt::CTRL | Qt::Key_H, kCmdHome},           {Qt::CTRL | Qt::Key_I, kCmdPageSetupChanged},
+        {Qt::CTRL | Qt::Key_O, kCmdFileOpenAdf},    {Qt::CTRL | Qt::Key_P, kCmdFilePrint},
+        {Qt::CTRL | Qt::Key_U, kCmdUploadSidStar},  {QKeyCombination(Qt::Key_F7), kCmdCreateAdventure},
+        {Qt::CTRL | Qt::Key_Z, kCmdUndoLastSelection},
+    };
+    for (const Accelerator& a : accelerators) {
+        ASSERT_NE(Command(a.id), nullptr) << a.id;
+        EXPECT_TRUE(Command(a.id)->shortcuts().contains(QKeySequence(a.key))) << a.id;
+    }
+}
+
+TEST_F(MainFrameTest, CrashFlagsAreDisabledWhileCrashesAreIgnoredButKeepTheirTicks) {
+    const int flags[] = {kCmdStressDamage, kCmdOffRunwayCrash, kCmdCollideScenery};
+    Command(kCmdCrashDetectReset)->trigger();
+    frame_.UpdateCrashMenu();  // as the menu does each time it opens
+    Command(kCmdStressDamage)->trigger();
+    Command(kCmdCollideScenery)->trigger();
+    frame_.UpdateCrashMenu();
+    EXPECT_TRUE(Command(kCmdCrashDetectReset)->isChecked());
+    EXPECT_FALSE(Command(kCmdIgnoreCrash)->isChecked());
+    for (int id : flags) EXPECT_TRUE(Command(id)->isEnabled()) << id;
+
+    Command(kCmdIgnoreCrash)->trigger();
+    frame_.UpdateCrashMenu();
+    EXPECT_EQ(frame_.GetCrashOptions().mode, CrashMode::Ignore);
+    for (int id : flags) EXPECT_FALSE(Command(id)->isEnabled()) << id;
+    EXPECT_TRUE(Command(kCmdStressDamage)->isChecked());
+    EXPECT_FALSE(Command(kCmdOffRunwayCrash)->isChecked());
+    EXPECT_TRUE(Command(kCmdCollideScenery)->isChecked());
+
+    Command(kCmdCrashShowGraph)->trigger();
+    frame_.UpdateCrashMenu();  // as the menu does each time it opens
+    Command(kCmdStressDamage)->trigger();  // flips back
+    EXPECT_EQ(frame_.GetCrashOptions().mode, CrashMode::DetectAndShowGraph);
+    EXPECT_EQ(frame_.GetCrashOptions().stressCausesDamage, 0);
+    EXPECT_EQ(frame_.CrashOptionsMenu()->actions().size(), 7);  // three modes, separator, three flags
+}
+
+TEST_F(MainFrameTest, PositionPanesFollowTheCursor) {
+    auto* longitude = qtplatform::FindControl<QLabel>(&frame_, kPaneLongitude);
+    auto* latitude = qtplatform::FindControl<QLabel>(&frame_, kPaneLatitude);
+    ASSERT_NE(longitude, nullptr);
+    ASSERT_NE(latitude, nullptr);
+    EXPECT_EQ(longitude->text(), "W00\"00'00'");
+    frame_.SetCursorPosition(2 * 3600 + 21 * 60, -90 * 3600);
+    EXPECT_EQ(longitude->text(), "E02\"21'00'");
+    EXPECT_EQ(latitude->text(), "*Out of Map*");
+}
+
+}  // namespace
+}  // namespace trevalo

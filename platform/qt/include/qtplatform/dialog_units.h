@@ -1,0 +1,12 @@
+// Dialog sizes given in dialog units (a quarter of the average character width, an
+// eighth of the character height of the dialog's font), turned into pixels.
+#pragma once
+
+#include <QSize>
+#include <QWidget>
+
+namespace qtplatform {
+
+QSize DialogUnitsToPixels(const QWidget& dialog, QSize units);
+
+}  // namespace qtplatform

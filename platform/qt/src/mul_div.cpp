@@ -1,0 +1,22 @@
+#include "qtplatform/mul_div.h"
+
+#include <cstdint>
+#include <limits>
+
+namespace qtplatform {
+
+int MulDiv(int number, int numerator, int denominator) {
+    if (denominator == 0) return -1;
+    const std::int64_t product = static_cast<std::int64_t>(number) * numerator;
+    std::int64_t quotient = product / denominator;
+    const std::int64_t remainder = product % denominator;
+    const std::int64_t absRemainder = remainder < 0 ? -remainder : remainder;
+    const std::int64_t absDenominator = denominator < 0 ? -static_cast<std::int64_t>(denominator)
+                                                        : denominator;
+    if (2 * absRemainder >= absDenominator) quotient += ((product < 0) != (denominator < 0)) ? -1 : 1;
+    if (quotient > std::numeric_limits<int>::max() || quotient < std::numeric_limits<int>::min())
+        return -1;
+    return static_cast<int>(quotient);
+}
+
+}  // namespace qtplatform

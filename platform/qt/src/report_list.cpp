@@ -1,0 +1,90 @@
+#include "qtplatform/report_list.h"
+
+#include <QHeaderView>
+#include <algorithm>
+
+#include "qtplatform/text.h"
+
+namespace qtplatform {
+namespace {
+constexpr int kKeyRole = Qt::UserRole;
+}
+
+ReportList::ReportList(QWidget* parent) : QTreeWidget(parent) {
+    setRootIsDecorated(false);
+    setItemsExpandable(false);
+    setUniformRowHeights(true);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setAllColumnsShowFocus(true);
+    SetFullRowSelect(true);
+}
+
+void ReportList::SetColumns(const std::vector<ReportColumn>& columns) {
+    QStringList titles;
+    for (const ReportColumn& column : columns) titles << ToQString(column.title);
+    setColumnCount(static_cast<int>(columns.size()));
+    setHeaderLabels(titles);
+    for (std::size_t i = 0; i < columns.size(); ++i) setColumnWidth(static_cast<int>(i), columns[i].width);
+}
+
+void ReportList::SetFullRowSelect(bool on) {
+    setSelectionBehavior(on ? QAbstractItemView::SelectRows : QAbstractItemView::SelectItems);
+}
+
+bool ReportList::FullRowSelect() const { return selectionBehavior() == QAbstractItemView::SelectRows; }
+
+int ReportList::InsertRow(int index, const std::string& text) {
+    const int row = std::clamp(index, 0, RowCount());
+    auto* item = new QTreeWidgetItem(QStringList{ToQString(text)});
+    insertTopLevelItem(row, item);
+    return row;
+}
+
+bool ReportList::SetCell(int row, int column, const std::string& text) {
+    QTreeWidgetItem* item = topLevelItem(row);
+    if (item == nullptr || column < 0 || column >= columnCount()) return false;
+    item->setText(column, ToQString(text));
+    return true;
+}
+
+std::string ReportList::Cell(int row, int column) const {
+    const QTreeWidgetItem* item = topLevelItem(row);
+    return item == nullptr ? std::string() : FromQString(item->text(column));
+}
+
+bool ReportList::SetRowKey(int row, std::int64_t key) {
+    QTreeWidgetItem* item = topLevelItem(row);
+    if (item == nullptr) return false;
+    item->setData(0, kKeyRole, QVariant::fromValue<qint64>(key));
+    return true;
+}
+
+std::optional<std::int64_t> ReportList::RowKey(int row) const {
+    const QTreeWidgetItem* item = topLevelItem(row);
+    if (item == nullptr) return std::nullopt;
+    const QVariant key = item->data(0, kKeyRole);
+    if (!key.isValid()) return std::nullopt;
+    return key.toLongLong();
+}
+
+int ReportList::SelectedRow() const {
+    const QList<QTreeWidgetItem*> selected = selectedItems();
+    return selected.isEmpty() ? -1 : indexOfTopLevelItem(selected.front());
+}
+
+void ReportList::SelectRow(int row) {
+    QTreeWidgetItem* item = topLevelItem(row);
+    if (item == nullptr) {
+        clearSelection();
+        return;
+    }
+    setCurrentItem(item);
+    item->setSelected(true);
+}
+
+std::optional<std::int64_t> ReportList::SelectedKey() const {
+    const int row = SelectedRow();
+    return row < 0 ? std::nullopt : RowKey(row);
+}
+
+}  // namespace qtplatform

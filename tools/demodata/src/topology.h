@@ -1,0 +1,21 @@
+// Rings of a TopoJSON topology: the arcs (delta-encoded when the topology is quantized)
+// stitched into closed outlines, longitude and latitude in degrees.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace demodata {
+
+struct GeoPoint {
+    double longitude = 0, latitude = 0;
+};
+using Ring = std::vector<GeoPoint>;
+
+// Every ring of every polygon of the named object; nullopt when the text is not a
+// topology holding that object.
+std::optional<std::vector<Ring>> TopologyRings(std::string_view json, const std::string& object);
+
+}  // namespace demodata

@@ -1,0 +1,116 @@
+#include <string>
+
+#include <gtest/gtest.h>
+
+#include "aerodrex/line_type.h"
+#include "airport_lines.h"
+#include "angle_text.h"
+#include "demo_world.h"
+#include "map/nav_database.h"
+#include "testing/temp_environment.h"
+
+namespace demodata {
+namespace {
+
+struct AngleCase {
+    double degrees;
+    bool latitude;
+    const char* text;
+};
+
+const AngleCase kAngles[] = {
+    {0.0, true, "N000*  0'00.00"},
+    {-0.5, false, "W000* 30'00.00"},
+    {47.5, true, "N047* 30'00.00"},
+    {-33.9461, true, "S033* 56'76.60"},
+    {151.25, false, "E151* 15'00.00"},
+};
+
+TEST(AngleText, ComposesByTruncation) {
+    for (const AngleCase& c : kAngles) {
+        EXPECT_EQ(c.latitude ? LatitudeText(c.degrees) : LongitudeText(c.degrees), c.text) << c.degrees;
+    }
+}
+
+fsinstall::Airport SampleAirport() {
+    fsinstall::Airport airport;
+    airport.ident = "YSSY";
+    airport.name = "Sydney Kingsford Smith International Airport";
+    airport.city = "Sydney";
+    airport.country = "Australia";
+    airport.latitude = -33.9461;
+    airport.longitude = 151.177;
+    return airport;
+}
+
+// The airport as the planner loads it from a demo world of that airport alone.
+trevalo::AirportRecord LoadedRunway(const fsinstall::Airport& airport) {
+    platform::testing::TempEnvironment env;
+    DemoCounts counts;
+    EXPECT_TRUE(WriteDemoWorld(env.driveC() / "Quillet", {airport}, {}, counts));
+    trevalo::NavDatabase database("C:\\Quillet\\");
+    EXPECT_EQ(database.LoadAirportFile(), 0);
+    for (const auto& cell : database.airportGrid) {
+        if (!cell.empty()) return cell.front();
+    }
+    ADD_FAILURE() << "no airport loaded";
+    return {};
+}
+
+TEST(AirportLine, ReadsBackAtTheDatabasePositions) {
+    fsinstall::Runway runway;
+    runway.heading = 156.0;
+    runway.length = 12999;
+    runway.designator = 2;
+    runway.magneticVariation = 12.5;
+    runway.start = fsinstall::RunwayEnd{-33.92, 151.18, 156.0};
+    runway.end = fsinstall::RunwayEnd{-33.97, 151.19, 336.0};
+    fsinstall::Airport airport = SampleAirport();
+    airport.runways = {runway};
+    ASSERT_EQ(GetLineType(AirportLine(airport, runway).c_str()), kAirportLineType);
+
+    const trevalo::AirportRecord r = LoadedRunway(airport);
+    constexpr double kTolerance = 0.01;  // arc-seconds, truncated digits
+    EXPECT_NEAR(r.y, -33.9461 * 3600, kTolerance);
+    EXPECT_NEAR(r.x, 151.177 * 3600, kTolerance);
+    EXPECT_NEAR(r.y2, -33.97 * 3600, kTolerance);
+    EXPECT_NEAR(r.x2, 151.19 * 3600, kTolerance);
+    EXPECT_NEAR(r.y1, -33.92 * 3600, 1.0);  // the first end re-reads its last digits
+    EXPECT_DOUBLE_EQ(r.heading, 156.0);
+    EXPECT_DOUBLE_EQ(r.length, 12999.0);
+    EXPECT_EQ(r.runway, 'R');
+    EXPECT_DOUBLE_EQ(r.magVar, 12.5);
+    EXPECT_STREQ(r.id, "YSSY");
+}
+
+TEST(AirportLine, ARunwayWithoutEndsSitsAtTheAirport) {
+    fsinstall::Airport airport = SampleAirport();
+    airport.runways = {fsinstall::Runway{}};
+    const trevalo::AirportRecord r = LoadedRunway(airport);
+    EXPECT_DOUBLE_EQ(r.x2, r.x);
+    EXPECT_DOUBLE_EQ(r.y2, r.y);
+    EXPECT_NEAR(r.y1, r.y, 1.0);  // the first end re-reads its last digits
+    EXPECT_EQ(r.runway, 0);
+}
+
+struct TextCase {
+    std::string utf8;
+    std::string single;
+};
+
+TEST(Latin1, KeepsLatinLettersAndMarksTheRest) {
+    const TextCase cases[] = {
+        {"Zurich", "Zurich"},
+        {"S\xC3\xA3o Paulo", "S\xE3o Paulo"},
+        {"\xE6\x9D\xB1\xE4\xBA\xAC", "??"},
+    };
+    for (const TextCase& c : cases) EXPECT_EQ(Latin1(c.utf8), c.single);
+}
+
+TEST(CountryField, IsTheCountryAsTheLineHoldsIt) {
+    EXPECT_EQ(CountryField("South Georgia and the South Sandwich Islands"), "South Georgia and the South Sa");
+    EXPECT_EQ(CountryField("Peru"), "Peru");
+}
+
+}  // namespace
+}  // namespace demodata
