@@ -8,6 +8,7 @@
 #include <cstdint>
 
 #include "map/route_export.h"
+#include "platform/mul_div.h"
 
 namespace trevalo {
 
@@ -30,9 +31,7 @@ struct LogicalRect {
     bool operator==(const LogicalRect&) const = default;
 };
 
-// The platform's MulDiv: a x b / c rounded half away from zero, in 64 bits; -1 for a
-// zero divisor or a result outside 32 bits.
-ROUTE_API int MulDiv(int a, int b, int c);
+using platform::MulDiv;
 
 class ROUTE_API CourseScrollArithmetic {
 public:

@@ -21,20 +21,6 @@ int DefaultStep(int given, int size) {
 
 }  // namespace
 
-int MulDiv(int a, int b, int c) {
-    if (c == 0) {
-        return -1;
-    }
-    const int64_t product = static_cast<int64_t>(a) * b;
-    const int64_t magnitude = (std::llabs(product) + std::llabs(static_cast<int64_t>(c)) / 2) /
-                              std::llabs(static_cast<int64_t>(c));
-    const int64_t result = ((product < 0) != (c < 0)) ? -magnitude : magnitude;
-    if (result > std::numeric_limits<int>::max() || result < std::numeric_limits<int>::min()) {
-        return -1;
-    }
-    return static_cast<int>(result);
-}
-
 void CourseScrollArithmetic::SetClientPixels(int width, int height) {
     clientPixelsX_ = std::max(0, width);
     clientPixelsY_ = std::max(0, height);

@@ -1,9 +1,10 @@
-// The platform's MulDiv: number x numerator / denominator with a 64-bit intermediate,
-// rounded half away from zero; -1 when the denominator is 0 or the result leaves int.
+// The platform's MulDiv, for the drawing code of the Qt programs.
 #pragma once
+
+#include "platform/mul_div.h"
 
 namespace qtplatform {
 
-int MulDiv(int number, int numerator, int denominator);
+using platform::MulDiv;
 
 }  // namespace qtplatform

@@ -1,9 +1,9 @@
-#include "qtplatform/mul_div.h"
+#include "platform/mul_div.h"
 
 #include <cstdint>
 #include <limits>
 
-namespace qtplatform {
+namespace platform {
 
 int MulDiv(int number, int numerator, int denominator) {
     if (denominator == 0) return -1;
@@ -19,4 +19,4 @@ int MulDiv(int number, int numerator, int denominator) {
     return static_cast<int>(quotient);
 }
 
-}  // namespace qtplatform
+}  // namespace platform
