@@ -19,6 +19,15 @@ target_include_directories(trevalo_route
 target_link_libraries(trevalo_route
   PUBLIC trevalo_navdb trevalo_navmath Aerodrex Beaconex Scenrix QuilletPlatform)
 
+if(QUILLET_TESTS)
+  # A small world (database files on a temporary drive C) with fakes of the dialogs,
+  # pages and view, shared by the route tests and the map dialogs' tests.
+  add_library(route_test_fixture STATIC tests/route/route_fixture.cpp)
+  target_include_directories(route_test_fixture
+    PUBLIC ${CMAKE_CURRENT_SOURCE_DIR}/tests/route ${CMAKE_CURRENT_SOURCE_DIR}/src/route)
+  target_link_libraries(route_test_fixture PUBLIC trevalo_route platform_testing navdata_test_lines)
+endif()
+
 quillet_add_tests(route_tests
   SOURCES
     tests/route/headings_tests.cpp
@@ -27,11 +36,7 @@ quillet_add_tests(route_tests
     tests/route/route_file_tests.cpp
     tests/route/route_validation_tests.cpp
     tests/route/scroll_arithmetic_tests.cpp
-    tests/route/route_fixture.cpp
-  LIBS trevalo_route platform_testing navdata_test_lines)
-if(TARGET route_tests)
-  target_include_directories(route_tests PRIVATE ${CMAKE_CURRENT_SOURCE_DIR}/src/route)
-endif()
+  LIBS route_test_fixture)
 
 if(QUILLET_FUZZ)
   quillet_add_fuzzer(route_file_fuzz SOURCES fuzz/route_file_fuzz.cpp LIBS trevalo_route)

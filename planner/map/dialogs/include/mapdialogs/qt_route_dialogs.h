@@ -1,0 +1,33 @@
+// The route's dialogs on Qt: the pick list ("Select an Id") and the radial dialog
+// ("Select VOR details"), run modally over a parent widget. The view hands one to its
+// Route:
+//   QtRouteDialogs routeDialogs(mapWidget);
+//   Route route(database, routeDialogs, host);
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "map/route_ports.h"
+#include "mapdialogs/export.h"
+
+class QWidget;
+
+namespace trevalo {
+
+class MAPDIALOGS_API QtRouteDialogs : public RouteDialogs {
+public:
+    explicit QtRouteDialogs(QWidget* parent = nullptr) : parent_(parent) {}
+
+    // The double-clicked entry; nullopt when the dialog was cancelled.
+    std::optional<std::string> SelectId(const std::vector<std::string>& airportEntries,
+                                        const std::vector<std::string>& navaidEntries) override;
+    // The role, the radial and TO (the dialog offers no FROM); nullopt on Cancel.
+    std::optional<VorDialogChoice> SelectVor(const VorDialogRequest& request) override;
+
+private:
+    QWidget* parent_;
+};
+
+}  // namespace trevalo

@@ -1,0 +1,154 @@
+#include "mapdialogs/find_on_map_dlg.h"
+
+#include <QCheckBox>
+#include <QHBoxLayout>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QShowEvent>
+#include <QVBoxLayout>
+
+#include "dialog_buttons.h"
+#include "dialog_text.h"
+#include "find_on_map_search.h"
+#include "list_columns.h"
+#include "qtplatform/control_ids.h"
+#include "qtplatform/dialog_units.h"
+#include "qtplatform/feedback.h"
+#include "qtplatform/report_list.h"
+
+namespace trevalo {
+namespace {
+
+using mapdialogs_detail::PartColumn;
+
+constexpr PartColumn kColumns[] = {
+    {"ID", 7}, {"Name", 20}, {"Type", 10}, {"Lat", 5, true}, {"Lon", 5, true},
+};
+constexpr int kPartsInWidth = 35;
+constexpr QSize kListSize{300, 140};  // dialog units
+
+struct CheckBoxEntry {
+    int id;
+    const char* text;
+};
+
+constexpr CheckBoxEntry kCheckBoxes[] = {
+    {CFindOnMapDlg::kNavaids, "&Navaids"}, {CFindOnMapDlg::kAirports, "&Airports"},
+    {CFindOnMapDlg::kIdents, "ID's"},      {CFindOnMapDlg::kName, "Name"},
+    {CFindOnMapDlg::kMatchCase, "Match Case"},
+};
+
+}  // namespace
+
+CFindOnMapDlg::CFindOnMapDlg(QWidget* parent) : ExchangeDialog(parent) {
+    setWindowTitle(QStringLiteral("Find on Map"));
+    auto* layout = new QVBoxLayout(this);
+
+    auto* searchRow = new QHBoxLayout;
+    searchRow->addWidget(qtplatform::WithId(new QLineEdit, kSearchText));
+    auto* find = qtplatform::WithId(new QPushButton(QStringLiteral("&Find")), kFind);
+    searchRow->addWidget(find);
+    layout->addLayout(searchRow);
+
+    auto* switches = new QHBoxLayout;
+    for (const CheckBoxEntry& entry : kCheckBoxes)
+        switches->addWidget(qtplatform::WithId(new QCheckBox(QString::fromLatin1(entry.text)), entry.id));
+    layout->addLayout(switches);
+
+    auto* results = qtplatform::WithId(new qtplatform::ReportList, kResults);
+    results->setMinimumSize(qtplatform::DialogUnitsToPixels(*this, kListSize));
+    layout->addWidget(results);
+
+    layout->addWidget(mapdialogs_detail::DialogButtons(*this, QDialogButtonBox::Ok | QDialogButtonBox::Cancel));
+
+    connect(find, &QPushButton::clicked, this, [this] { OnFind(); });
+    connect(results, &QTreeWidget::itemDoubleClicked, this, [this, results](QTreeWidgetItem* item, int) {
+        OnDoubleClickResult(results->indexOfTopLevelItem(item));
+    });
+}
+
+CFindOnMapDlg::~CFindOnMapDlg() = default;
+
+void CFindOnMapDlg::SetLists(const CNavaidArray* navaids, const CAirportArray* airports) {
+    navaids_ = navaids;
+    airports_ = airports;
+}
+
+qtplatform::ReportList& CFindOnMapDlg::Results() const {
+    return *qtplatform::FindControl<qtplatform::ReportList>(this, kResults);
+}
+
+void CFindOnMapDlg::DoDataExchange(qtplatform::DataExchange& dx) {
+    dx.Text(kSearchText, searchText_);
+    dx.Check(kNavaids, searchNavaids_);
+    dx.Check(kAirports, searchAirports_);
+    dx.Check(kIdents, compareIdents_);
+    dx.Check(kName, compareNames_);
+    dx.Check(kMatchCase, matchCase_);
+}
+
+void CFindOnMapDlg::showEvent(QShowEvent* event) {
+    ExchangeDialog::showEvent(event);
+    if (!event->spontaneous()) OnInitDialog();
+}
+
+void CFindOnMapDlg::OnInitDialog() {
+    SetUpColumns();
+    resultKeys_.clear();
+    chosenKey_.clear();
+}
+
+void CFindOnMapDlg::SetUpColumns() {
+    qtplatform::ReportList& list = Results();
+    mapdialogs_detail::SetUpColumns(list, mapdialogs_detail::ColumnsInParts(kColumns, kPartsInWidth, list.width()));
+}
+
+void CFindOnMapDlg::OnFind() {
+    UpdateData(true);
+    resultKeys_.clear();
+    SetUpColumns();
+    const qtplatform::WaitCursor wait;
+
+    mapdialogs_detail::FindOptions options;
+    options.text = searchText_;
+    options.navaids = searchNavaids_;
+    options.airports = searchAirports_;
+    options.idents = compareIdents_;
+    options.names = compareNames_;
+    options.matchCase = matchCase_;
+
+    qtplatform::ReportList& list = Results();
+    list.setUpdatesEnabled(false);
+    for (const mapdialogs_detail::FindResult& result :
+         mapdialogs_detail::FindOnMap(navaids_, airports_, options)) {
+        const auto key = static_cast<std::int64_t>(resultKeys_.size());
+        resultKeys_.push_back(result.key);
+        mapdialogs_detail::AppendRow(list,
+                                     {mapdialogs_detail::UpperCased(result.ident),
+                                      mapdialogs_detail::UpperCased(result.name),
+                                      result.airport ? "Airport" : "Navaid",
+                                      mapdialogs_detail::Format("%d", result.latitudeCell),
+                                      mapdialogs_detail::Format("%d", result.longitudeCell)},
+                                     key);
+    }
+    list.setUpdatesEnabled(true);
+}
+
+void CFindOnMapDlg::OnDoubleClickResult(int row) {
+    const std::optional<std::int64_t> key = Results().RowKey(row);
+    if (!key || *key < 0 || *key >= static_cast<std::int64_t>(resultKeys_.size())) return;
+    chosenKey_ = resultKeys_[static_cast<size_t>(*key)];
+    ExchangeDialog::accept();
+}
+
+void CFindOnMapDlg::accept() {
+    const std::optional<std::int64_t> key = Results().SelectedKey();
+    if (!key) {
+        OnFind();
+        return;
+    }
+    if (*key >= 0 && *key < static_cast<std::int64_t>(resultKeys_.size()))
+        chosenKey_ = resultKeys_[static_cast<size_t>(*key)];
+}
+
+}  // namespace trevalo

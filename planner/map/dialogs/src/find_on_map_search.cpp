@@ -1,0 +1,82 @@
+#include "find_on_map_search.h"
+
+#include <cmath>
+#include <unordered_set>
+
+#include "dialog_text.h"
+#include "map/angle_text.h"
+#include "mapdialogs/find_on_map_key.h"
+
+namespace trevalo::mapdialogs_detail {
+namespace {
+
+// The map's 10-degree cells: the latitude's tens from row 8 up (north positive), the
+// longitude's tens from column 17 down (west positive), tens cut toward zero.
+constexpr int kEquatorRow = 8;
+constexpr int kGreenwichColumn = 17;
+constexpr int kDegreesPerCell = 10;
+
+int Tens(double degrees) { return static_cast<int>(std::trunc(degrees)) / kDegreesPerCell; }
+
+struct Candidate {
+    std::string ident, name, latitude, longitude;
+};
+
+class Search {
+public:
+    explicit Search(const FindOptions& options)
+        : options_(options), text_(options.matchCase ? options.text : UpperCased(options.text)) {}
+
+    void Consider(const Candidate& candidate, bool airport) {
+        const std::string ident = Trimmed(candidate.ident);
+        const std::string name = Trimmed(candidate.name);
+        const std::string comparedIdent = options_.matchCase ? ident : UpperCased(ident);
+        const std::string comparedName = options_.matchCase ? name : UpperCased(name);
+        if ((options_.idents && comparedIdent.find(text_) != std::string::npos) ||
+            (options_.names && comparedName.find(text_) != std::string::npos))
+            Add(ident, name, airport, Trimmed(candidate.latitude), Trimmed(candidate.longitude));
+    }
+
+    std::vector<FindResult> Results() && { return std::move(results_); }
+
+private:
+    void Add(const std::string& ident, const std::string& name, bool airport, const std::string& latitude,
+             const std::string& longitude) {
+        FindResult result;
+        result.ident = ident;
+        result.name = name;
+        result.airport = airport;
+        result.latitudeCell = kEquatorRow + Tens(ParseLatLonText(latitude));
+        result.longitudeCell = kGreenwichColumn - Tens(ParseLatLonText(longitude));
+        result.key = Format("%s\t(%c%02d,%02d)%s", ident.c_str(), airport ? kFindAirportKind : kFindNavaidKind, result.longitudeCell,
+                            result.latitudeCell, name.c_str());
+        if (!keys_.insert(result.key).second) return;
+        results_.push_back(std::move(result));
+    }
+
+    const FindOptions& options_;
+    const std::string text_;
+    std::unordered_set<std::string> keys_;
+    std::vector<FindResult> results_;
+};
+
+}  // namespace
+
+std::vector<FindResult> FindOnMap(const CNavaidArray* navaids, const CAirportArray* airports,
+                                  const FindOptions& options) {
+    if (options.text.empty()) return {};
+    Search search(options);
+    if (options.navaids && navaids != nullptr) {
+        for (int i = 0; i < navaids->GetSize(); ++i)
+            search.Consider({navaids->GetNID(i), navaids->GetNName(i), navaids->GetNLat(i), navaids->GetNLon(i)},
+                            false);
+    }
+    if (options.airports && airports != nullptr) {
+        for (int i = 0; i < airports->GetSize(); ++i)
+            search.Consider({airports->GetAID(i), airports->GetAName(i), airports->GetALat(i), airports->GetALon(i)},
+                            true);
+    }
+    return std::move(search).Results();
+}
+
+}  // namespace trevalo::mapdialogs_detail
