@@ -1,21 +1,41 @@
 #include "shell/trevalo_view.h"
 
 #include <QApplication>
+#include <QMainWindow>
 #include <QPainter>
 #include <QPointer>
 
+#include "mapview/find_result.h"
+#include "qtplatform/device_context.h"
+#include "qtplatform/feedback.h"
+#include "shell/main_frame.h"
 #include "shell/progress_dlg.h"
+#include "shell/trevalo_app.h"
 #include "shell/trevalo_doc.h"
 
 namespace trevalo {
 namespace {
-const QColor kMapBackground(255, 255, 255);
+
+constexpr double kArcSecondsPerDegree = 3600.0;
+// CenterOnLatLon puts the point this many logical units west of the centre.
+constexpr int kCenterEastShift = 300;
+
+}  // namespace
+
+std::optional<std::string> CTrevaloView::ForwardingDialogs::SelectId(const std::vector<std::string>& airports,
+                                                                     const std::vector<std::string>& navaids) {
+    return target ? target->SelectId(airports, navaids) : std::nullopt;
+}
+
+std::optional<VorDialogChoice> CTrevaloView::ForwardingDialogs::SelectVor(const VorDialogRequest& request) {
+    return target ? target->SelectVor(request) : std::nullopt;
 }
 
 CTrevaloView::CTrevaloView(CTrevaloDoc& document, const std::string& baseDirectory, QWidget* parent)
-    : QAbstractScrollArea(parent), document_(document),
-      database_(std::make_unique<NavDatabase>(baseDirectory)) {
+    : CCourseScrollView(parent), document_(document), database_(std::make_unique<NavDatabase>(baseDirectory)),
+      route_(std::make_unique<Route>(*database_, dialogs_, *this)), layers_(*database_) {
     document_.AddView(this);
+    viewport()->setMouseTracking(true);
 }
 
 CTrevaloView::~CTrevaloView() { document_.RemoveView(this); }
@@ -38,13 +58,172 @@ void CTrevaloView::OnInitialUpdate() {
     ReportLoadError(true);
     if (progress) progress->DestroyWindow();
 
-    // The route file map_internal.adf is read here (ReadInternalAdf) once the route
-    // model exists.
+    OnUpdate();
+    route_->ReadInternalAdf();
+    if (auto* frame = dynamic_cast<QMainWindow*>(window()); frame != nullptr && frame != static_cast<QWidget*>(this))
+        InstallCommands(frame);
 }
 
-void CTrevaloView::paintEvent(QPaintEvent* /*event*/) {
-    QPainter painter(viewport());
-    painter.fillRect(viewport()->rect(), kMapBackground);
+void CTrevaloView::OnUpdate() {
+    const qtplatform::Size world = WorldSizeAtZoom(zoom_);
+    SetLargeScrollSizes(MappingMode::LowMetric, world.cx, world.cy);
+    SetZoom(kUpdateZoom);
+}
+
+void CTrevaloView::SetFindDialog(FindDialog dialog) {
+    findDialog_ = std::move(dialog);
+    UpdateCommandStates();
+}
+
+void CTrevaloView::SetZoom(long long zoom) {
+    bool clamped = false;
+    const int value = ClampZoom(zoom, clamped);
+    if (clamped) qtplatform::WarningBeep();
+    if (value == zoom_) return;
+    zoom_ = value;
+    const qtplatform::Size world = WorldSizeAtZoom(zoom_);
+    SetLargeScrollSizes(MappingMode::LowMetric, world.cx, world.cy);
+    UpdateStatusPosition();
+}
+
+qtplatform::Point CTrevaloView::WorldToLogical(double x, double y) const {
+    return MapProjection::ForScreen(zoom_).ToLogical(x, y);
+}
+
+MapPoint CTrevaloView::LogicalToWorld(LogicalPoint logical) const {
+    const MapProjection projection = MapProjection::ForScreen(zoom_);
+    return {projection.DeviceToLon(logical.x), projection.DeviceToLat(logical.y)};
+}
+
+QPoint CTrevaloView::WorldToPixel(double x, double y) const {
+    const qtplatform::Point logical = WorldToLogical(x, y);
+    const LogicalRect client = GetLogicalClientRect();
+    const double pixelsPerUnit = Dpi() / 254.0;
+    return QPoint(static_cast<int>((logical.x - client.left) * pixelsPerUnit),
+                  static_cast<int>((client.top - logical.y) * pixelsPerUnit));
+}
+
+void CTrevaloView::CenterOnWorld(double x, double y) {
+    const qtplatform::Point logical = WorldToLogical(x, y);
+    CenterOnPoint({logical.x, logical.y});
+}
+
+void CTrevaloView::OnZoomDefault() {
+    const MapPoint centre = LogicalToWorld(GetClientCenter());
+    SetZoom(kStartZoom);
+    CenterOnWorld(centre.longitude, centre.latitude);
+}
+
+void CTrevaloView::OnScaleToFit() {
+    const LogicalSize before = GetFullSize();
+    SetSizeToFit(before.cx, before.cy);
+    const LogicalSize after = GetFullSize();
+    if (before.cx == 0) return;
+    // The fitted size and the world at the new zoom agree once the zoom is set.
+    bool clamped = false;
+    zoom_ = ClampZoom(static_cast<long long>(zoom_) * after.cx / before.cx, clamped);
+    const qtplatform::Size world = WorldSizeAtZoom(zoom_);
+    SetLargeScrollSizes(MappingMode::LowMetric, world.cx, world.cy);
+    UpdateStatusPosition();
+}
+
+void CTrevaloView::OnTrackMode() {
+    trackMode_ = trackMode_ == TrackMode::Hand ? TrackMode::Rectangle : TrackMode::Hand;
+    viewport()->setCursor(trackMode_ == TrackMode::Hand ? Qt::OpenHandCursor : Qt::ArrowCursor);
+    UpdateCommandStates();
+}
+
+void CTrevaloView::OnToggleSwitch(const SwitchCommand& command) {
+    switches_.*command.flag = !(switches_.*command.flag);
+    UpdateCommandStates();
+    if (!command.onlyAboveIdentZoom || zoom_ > kIdentZoom) RedrawAll(true);
+}
+
+void CTrevaloView::OnUndoSelection() {
+    route_->OnUndoSelection();
+    UpdateCommandStates();
+}
+
+void CTrevaloView::OnFileNew() {
+    route_->OnFileNew();
+    UpdateCommandStates();
+}
+
+void CTrevaloView::OnFindLocation() {
+    if (!findDialog_) return;
+    const std::optional<FindResultKey> key = ParseFindResultKey(findDialog_(*database_));
+    if (!key) return;
+    qtplatform::WaitCursor wait;
+    const std::optional<MapPoint> place = LocateFindResult(*database_, *key);
+    if (!place) return;
+    if (zoom_ > 1) OnScaleToFit();
+    CenterOnWorld(place->longitude, place->latitude);
+}
+
+void CTrevaloView::CenterOnLatLon(double latitude, double longitude, int zoom) {
+    if (zoom > 1) OnScaleToFit();
+    SetZoom(zoom);
+    const qtplatform::Point logical = WorldToLogical(longitude * kArcSecondsPerDegree, latitude * kArcSecondsPerDegree);
+    CenterOnPoint({logical.x + kCenterEastShift, logical.y});
+    UpdateStatusPosition();
+}
+
+MapFrame CTrevaloView::CurrentFrame() const {
+    const LogicalRect client = GetLogicalClientRect();
+    return ScreenFrame(zoom_, {client.left, client.top, client.right, client.bottom}, PixelMargin(), switches_);
+}
+
+void CTrevaloView::OnDraw(QPainter& painter) {
+    const MapFrame frame = CurrentFrame();
+    labelFont_.Update(frame.projection.zoom);
+    const std::optional<qtplatform::Font>& font = labelFont_.Font();
+    const std::optional<int> fontHeight = font ? std::optional<int>(font->height) : std::nullopt;
+    const QImage& image = cache_.Image(frame, viewport()->size(), Dpi(), fontHeight,
+                                       [&](qtplatform::DeviceContext& dc, const MapFrame& drawn) {
+                                           layers_.DrawStatic(dc, drawn, font);
+                                       });
+    painter.drawImage(0, 0, image);
+    qtplatform::DeviceContext dc(painter);
+    PrepareMapDC(dc, frame);
+    layers_.DrawRoute(dc, frame, route_->Points());
+    // The simulator's plane is drawn here too once the simulator link exists.
+    route_->ValidateTrip();
+}
+
+void CTrevaloView::OnScrolled() { UpdateStatusPosition(); }
+
+void CTrevaloView::StoreMousePosition(QPoint device) {
+    lastMousePixel_ = device;
+    lastMouse_ = LogicalToWorld(ClientToLogical(device));
+    if (auto* frame = dynamic_cast<CMainFrame*>(frame_))
+        frame->SetCursorPosition(static_cast<std::int32_t>(lastMouse_.longitude),
+                                 static_cast<std::int32_t>(lastMouse_.latitude));
+}
+
+void CTrevaloView::UpdateStatusPosition() {
+    if (GetMappingMode() == MappingMode::None) return;
+    StoreMousePosition(lastMousePixel_);
+}
+
+void CTrevaloView::RedrawAll(bool /*erase*/) {
+    // The static layers stay cached: only the route is drawn again over them.
+    viewport()->update();
+    UpdateCommandStates();
+}
+
+// The generation driver is not part of the planner yet; Create adventure stays disabled,
+// so the route never asks for it.
+void CTrevaloView::RunGeneration() {}
+
+void CTrevaloView::ClosePlanner() {
+    if (QWidget* top = window(); top != this) top->close();
+}
+
+void CTrevaloView::ApplicationFileNew() { RedrawAll(true); }
+
+CTrevaloView* GetActiveMapView() {
+    CTrevaloApp* app = CTrevaloApp::Instance();
+    return app == nullptr ? nullptr : app->GetActiveMapView();
 }
 
 }  // namespace trevalo

@@ -1,37 +1,162 @@
-// The planner's map view. For now it loads the navigation databases on its first update
-// and paints the map's background; the map drawing, the route and the scrolling come with
-// the map view's own code.
+// The planner's map view: loads the navigation databases on its first update and reads
+// the route back, draws the map (static layers cached, the route over them) at zooms from
+// 1 to 725501 per mille, and takes the mouse and the view commands: route points by
+// clicking, zoom to a dragged band, moving the map by hand, the display switches, find.
 #pragma once
 
-#include <QAbstractScrollArea>
+#include <QPoint>
+#include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "map/nav_database.h"
+#include "map/route.h"
+#include "map/route_ports.h"
+#include "mapview/course_scroll_view.h"
+#include "mapview/display_switches.h"
+#include "mapview/label_font.h"
+#include "mapview/land_capture.h"
+#include "mapview/map_frame.h"
+#include "mapview/map_image_cache.h"
+#include "mapview/map_layers.h"
+#include "mapview/map_view_commands.h"
+
+QT_BEGIN_NAMESPACE
+class QMainWindow;
+class QMenu;
+class QRubberBand;
+QT_END_NAMESPACE
 
 namespace trevalo {
 
 class CTrevaloDoc;
 
-class CTrevaloView : public QAbstractScrollArea {
+enum class TrackMode { Rectangle, Hand };
+
+class CTrevaloView : public CCourseScrollView, public RouteHost {
 public:
     CTrevaloView(CTrevaloDoc& document, const std::string& baseDirectory, QWidget* parent = nullptr);
     ~CTrevaloView() override;
 
     // The whole load, once, on the user-interface thread: progress dialog, the three
-    // loaders, the wait (painting the dialog), the load error report.
+    // loaders, the wait (painting the dialog), the load error report; then the world
+    // sizes, the route file, and the view's commands in the main frame.
     void OnInitialUpdate();
+    // The world size, the scroll sizes and the zoom 3.
+    void OnUpdate();
 
     CTrevaloDoc& GetDocument() const { return document_; }
     const NavDatabase& Database() const { return *database_; }
     int AirportCount() const { return database_->airportCount; }
+    Route& GetRoute() { return *route_; }
+    const Route& GetRoute() const { return *route_; }
+
+    // The pick list and the radial dialog; none answers nothing (no point is added).
+    void SetRouteDialogs(RouteDialogs* dialogs) { dialogs_.target = dialogs; }
+    // The find dialog, run with the database; returns the chosen result key (empty for
+    // none). Without one the find command stays disabled.
+    using FindDialog = std::function<std::string(const NavDatabase& database)>;
+    void SetFindDialog(FindDialog dialog);
+
+    int GetZoom() const { return zoom_; }
+    // Clamps to [1, 725501] with a warning beep; a new zoom sets the scroll sizes.
+    void SetZoom(long long zoom);
+    void OnZoomIn() { SetZoom(static_cast<long long>(zoom_) * 2); }
+    void OnZoomOut() { SetZoom(zoom_ / 2); }
+    void OnZoomDefault();
+    void OnScaleToFit();
+    void OnResizeParentToFit() { ResizeParentToFit(); }
+    void OnUpperLeft() { ScrollToPoint({0, 0}); }
+    void OnTrackMode();
+    TrackMode GetTrackMode() const { return trackMode_; }
+
+    const DisplaySwitches& Switches() const { return switches_; }
+    void OnToggleSwitch(const SwitchCommand& command);
+
+    void OnUndoSelection();
+    void OnFileNew();
+    void OnFindLocation();
+
+    // Degrees, east and north positive; above zoom 1 the map is first scaled to fit.
+    void CenterOnLatLon(double latitude, double longitude, int zoom);
+    double GetNearestMagVar(double x, double y) const { return route_->GetNearestMagVar(x, y); }
+    // The last mouse position in world units (arc-seconds).
+    MapPoint LastMousePosition() const { return lastMouse_; }
+    void UpdateStatusPosition();
+
+    // World and logical positions of the view at its zoom.
+    qtplatform::Point WorldToLogical(double x, double y) const;
+    MapPoint LogicalToWorld(LogicalPoint logical) const;
+    // The device pixel of a world point in the viewport.
+    QPoint WorldToPixel(double x, double y) const;
+
+    // RouteHost
+    void RedrawAll(bool erase) override;
+    void RunGeneration() override;
+    void ClosePlanner() override;
+    void ApplicationFileNew() override;
+
+    // Times the static layers were drawn (the cache works when a route edit adds none).
+    int StaticDrawCount() const { return cache_.DrawCount(); }
 
 protected:
-    void paintEvent(QPaintEvent* event) override;
+    void OnDraw(QPainter& painter) override;
+    void OnScrolled() override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
+    // Forwards to the dialogs set by SetRouteDialogs.
+    struct ForwardingDialogs : RouteDialogs {
+        RouteDialogs* target = nullptr;
+        std::optional<std::string> SelectId(const std::vector<std::string>& airports,
+                                            const std::vector<std::string>& navaids) override;
+        std::optional<VorDialogChoice> SelectVor(const VorDialogRequest& request) override;
+    };
+    struct HandDrag {
+        QPoint start;
+        LogicalPoint centre;
+    };
+
+    MapFrame CurrentFrame() const;
+    void CenterOnWorld(double x, double y);
+    void StoreMousePosition(QPoint device);
+    void FinishRubberBand(QPoint release);
+    // The debug options' capture mode: clicks give Land.nav rectangles.
+    bool InCaptureMode() const;
+    void Capture();
+
+    // View commands in the main frame (trevalo_view_commands.cpp).
+    void InstallCommands(QMainWindow* frame);
+    void UpdateCommandStates();
+    void ShowNavaidPopup();
+
     CTrevaloDoc& document_;
     std::unique_ptr<NavDatabase> database_;
+    ForwardingDialogs dialogs_;
+    std::unique_ptr<Route> route_;
+    MapLayers layers_;
+    MapImageCache cache_;
+    LabelFont labelFont_;
+    DisplaySwitches switches_;
+    int zoom_ = kStartZoom;
+    TrackMode trackMode_ = TrackMode::Rectangle;
+    LandCapture capture_;
+    FindDialog findDialog_;
+
+    QPoint lastMousePixel_;
+    MapPoint lastMouse_;
+    std::optional<HandDrag> handDrag_;
+    QRubberBand* rubberBand_ = nullptr;
+    std::optional<QPoint> bandStart_;
+
+    QMainWindow* frame_ = nullptr;
+    QMenu* navaidPopup_ = nullptr;
 };
+
+// The active map view of the running planner, or none.
+CTrevaloView* GetActiveMapView();
 
 }  // namespace trevalo

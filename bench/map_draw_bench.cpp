@@ -1,0 +1,221 @@
+// Drawing the planner's map offscreen at 1920 by 1080: the static layers drawn afresh and
+// the frame of a route edit (the cached static image with the route over it), at world
+// zoom and at a regional zoom, in milliseconds per frame. Uses the demo base directory
+// when scripts/make-demo has written it, else a generated world.
+//
+//   map_draw_bench                    prints the timings
+//   map_draw_bench --screenshots=DIR  also writes the map view at three zooms with a
+//                                     short route to DIR/map-<zoom>.png
+#include <QApplication>
+#include <QImage>
+#include <QPainter>
+#include <algorithm>
+#include <chrono>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "map/nav_database.h"
+#include "mapview/map_image_cache.h"
+#include "mapview/map_layers.h"
+#include "navdata_testing/scenery_lines.h"
+#include "platform/files.h"
+#include "qtplatform/device_context.h"
+#include "shell/trevalo_doc.h"
+#include "shell/trevalo_view.h"
+
+namespace {
+
+using namespace trevalo;
+
+constexpr char kBaseDirectory[] = "C:\\Quillet\\";
+constexpr int kWidth = 1920;
+constexpr int kHeight = 1080;
+constexpr int kDpi = 96;
+constexpr int kFrames = 20;
+constexpr int kWorldZoom = 3;
+constexpr int kRegionalZoom = 60;
+constexpr double kArcSecondsPerDegree = 3600.0;
+constexpr int kGeneratedAirports = 20000;
+constexpr int kGeneratedTiles = 400;
+constexpr int kPointsPerTile = 200;
+
+std::string Database(const std::vector<std::string>& lines) {
+    std::string text = std::to_string(lines.size()) + "\r\n";
+    for (const std::string& line : lines) text += line + "\r\n";
+    return text;
+}
+
+std::string AngleText(char positive, char negative, double degrees) {
+    const double magnitude = std::fabs(degrees);
+    const int whole = static_cast<int>(magnitude);
+    const double minutes = (magnitude - whole) * 60.0;
+    char text[32];
+    std::snprintf(text, sizeof text, "%c%03d* %02d'%05.2f", degrees < 0 ? negative : positive, whole,
+                  static_cast<int>(minutes), (minutes - static_cast<int>(minutes)) * 60.0);
+    return text;
+}
+
+void Write(const std::filesystem::path& path, const std::string& bytes) {
+    std::filesystem::create_directories(path.parent_path());
+    platform::ReplaceFileBytes(path.string(), bytes);
+}
+
+// Airports spread over the land latitudes and small square tiles, below folder as drive C.
+void GenerateWorld(const std::filesystem::path& folder) {
+    std::vector<std::string> airports;
+    for (int i = 0; i < kGeneratedAirports; ++i) {
+        navdata::testing::AirportFields fields;
+        const double lon = -170.0 + (i * 7.31) - 340.0 * std::floor((i * 7.31) / 340.0);
+        const double lat = -60.0 + (i * 3.17) - 130.0 * std::floor((i * 3.17) / 130.0);
+        char ident[16];
+        std::snprintf(ident, sizeof ident, "G%d", i);
+        fields.ident = ident;
+        fields.latitude = fields.runwayStartLatitude = AngleText('N', 'S', lat);
+        fields.runwayEndLatitude = AngleText('N', 'S', lat + 0.02);
+        fields.longitude = fields.runwayStartLongitude = AngleText('E', 'W', lon);
+        fields.runwayEndLongitude = AngleText('E', 'W', lon + 0.02);
+        airports.push_back(navdata::testing::SceneryAirportLine(fields));
+    }
+    const std::filesystem::path base = folder / "Quillet";
+    Write(base / "Airport.nav", Database(airports));
+    Write(base / "Navaids.nav", Database({}));
+    Write(base / "Ils.nav", Database({}));
+    for (int tile = 0; tile < kGeneratedTiles; ++tile) {
+        std::string bytes;
+        const double lon0 = -170.0 + (tile % 40) * 8.5, lat0 = -50.0 + (tile / 40) * 11.0;
+        for (int p = 0; p < kPointsPerTile; ++p) {
+            const double angle = 2.0 * 3.14159265 * p / kPointsPerTile;
+            const double lat = lat0 + 3.0 * std::sin(angle), lon = lon0 + 3.0 * std::cos(angle);
+            const auto a = static_cast<int32_t>(lat / 45.0 * (1 << 30));
+            const auto b = static_cast<int32_t>(lon / 45.0 * (1 << 29));
+            bytes.append(reinterpret_cast<const char*>(&a), 4).append(reinterpret_cast<const char*>(&b), 4);
+        }
+        char name[32];
+        std::snprintf(name, sizeof name, "Map%05d.tmp", tile + 1);
+        Write(base / "Map" / name, bytes);
+    }
+}
+
+MapFrame FrameAround(int zoom, double longitude, double latitude) {
+    const MapProjection projection = MapProjection::ForScreen(zoom);
+    const qtplatform::Point centre = projection.ToLogical(longitude * kArcSecondsPerDegree, latitude * kArcSecondsPerDegree);
+    const int halfWidth = kWidth * 254 / kDpi / 2, halfHeight = kHeight * 254 / kDpi / 2;
+    const qtplatform::Rect client{centre.x - halfWidth, centre.y + halfHeight, centre.x + halfWidth,
+                                  centre.y - halfHeight};
+    return ScreenFrame(zoom, client, 254 / kDpi, DisplaySwitches{});
+}
+
+// The three airports of the position's cell nearest to it, as a route.
+std::vector<CRoutePoint> ShortRoute(const NavDatabase& database, double longitude, double latitude) {
+    std::vector<CRoutePoint> route;
+    const double x = longitude * kArcSecondsPerDegree, y = latitude * kArcSecondsPerDegree;
+    const int cell = GridCell(x, y);
+    if (cell < 0) return route;
+    std::vector<AirportRecord> nearest = database.airportGrid[cell];
+    std::sort(nearest.begin(), nearest.end(), [&](const AirportRecord& a, const AirportRecord& b) {
+        return std::hypot(a.x - x, a.y - y) < std::hypot(b.x - x, b.y - y);
+    });
+    for (const AirportRecord& airport : nearest) {
+        if (route.size() == 3) break;
+        if (!route.empty() && route.back().ident == airport.id) continue;
+        CRoutePoint point;
+        point.x = airport.x;
+        point.y = airport.y;
+        point.type = kPointAirport;
+        point.ident = airport.id;
+        route.push_back(point);
+    }
+    return route;
+}
+
+double MillisecondsPerFrame(const std::function<void()>& frame) {
+    const auto start = std::chrono::steady_clock::now();
+    for (int i = 0; i < kFrames; ++i) frame();
+    const std::chrono::duration<double, std::milli> spent = std::chrono::steady_clock::now() - start;
+    return spent.count() / kFrames;
+}
+
+void TimeZoom(const NavDatabase& database, const char* name, int zoom, double longitude, double latitude) {
+    const MapLayers layers(database);
+    const MapFrame frame = FrameAround(zoom, longitude, latitude);
+    const std::vector<CRoutePoint> route = ShortRoute(database, longitude, latitude);
+    MapImageCache cache;
+    QImage window(kWidth, kHeight, QImage::Format_RGB32);
+    const auto draw = [&](qtplatform::DeviceContext& dc, const MapFrame& drawn) {
+        layers.DrawStatic(dc, drawn, std::nullopt);
+    };
+    const auto paint = [&] {
+        QPainter painter(&window);
+        painter.drawImage(0, 0, cache.Image(frame, window.size(), kDpi, std::nullopt, draw));
+        qtplatform::DeviceContext dc(painter);
+        PrepareMapDC(dc, frame);
+        layers.DrawRoute(dc, frame, route);
+    };
+    const double fresh = MillisecondsPerFrame([&] {
+        cache.Invalidate();
+        paint();
+    });
+    const double cached = MillisecondsPerFrame(paint);
+    std::printf("%-8s zoom %5d: static layers drawn %7.2f ms/frame, route over the cached image %6.2f ms/frame\n",
+                name, zoom, fresh, cached);
+}
+
+void WriteScreenshots(const std::string& folder, const char* driveC) {
+    const struct {
+        int zoom;
+        double longitude, latitude;
+    } shots[] = {{kWorldZoom, 10.0, 50.0}, {kRegionalZoom, 8.6, 50.0}, {400, 8.57, 50.03}};
+    setenv("QUILLET_DRIVE_C", driveC, 1);
+    CTrevaloDoc document;
+    CTrevaloView view(document, kBaseDirectory);
+    view.resize(1280, 800);
+    view.show();
+    view.OnInitialUpdate();
+    const auto& last = shots[std::size(shots) - 1];
+    for (const CRoutePoint& point : ShortRoute(view.Database(), last.longitude, last.latitude))
+        view.GetRoute().Points().push_back(point);
+    for (const auto& shot : shots) {
+        view.CenterOnLatLon(shot.latitude, shot.longitude, shot.zoom);
+        QApplication::processEvents();
+        const std::string path = folder + "/map-" + std::to_string(shot.zoom) + ".png";
+        view.grab().save(QString::fromStdString(path), "PNG");
+        std::printf("wrote %s\n", path.c_str());
+    }
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (std::getenv("QT_QPA_PLATFORM") == nullptr) setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    QApplication application(argc, argv);
+    std::string screenshots;
+    for (int i = 1; i < argc; ++i) {
+        const std::string argument = argv[i];
+        if (argument.rfind("--screenshots=", 0) == 0) screenshots = argument.substr(14);
+    }
+
+    std::filesystem::path driveC = QUILLET_DEMO_DRIVE_C;
+    std::filesystem::path generated;
+    if (!std::filesystem::exists(driveC / "Quillet" / "Airport.nav")) {
+        generated = std::filesystem::temp_directory_path() / ("map_draw_bench_" + std::to_string(getpid()));
+        GenerateWorld(generated);
+        driveC = generated;
+        std::printf("No demo data: drawing a generated world\n");
+    }
+    setenv("QUILLET_DRIVE_C", driveC.c_str(), 1);
+    NavDatabase database(kBaseDirectory);
+    database.StartLoaders();
+    database.WaitForLoaders([](int) {});
+    std::printf("%d airports, %d navaids, %zu map tiles\n", database.airportCount, database.navaidCount,
+                database.mapShapes.size());
+
+    TimeZoom(database, "world", kWorldZoom, 0.0, 0.0);
+    TimeZoom(database, "regional", kRegionalZoom, 10.0, 50.0);
+    if (!screenshots.empty()) WriteScreenshots(screenshots, driveC.c_str());
+    if (!generated.empty()) std::filesystem::remove_all(generated);
+    return 0;
+}

@@ -1,0 +1,32 @@
+// Clipping of logical lines (Cohen-Sutherland) and polygons (Sutherland-Hodgman) to a
+// rectangle, so that nothing reaches the device outside the part of the world in view.
+#pragma once
+
+#include <span>
+#include <vector>
+
+#include "mapview/export.h"
+#include "qtplatform/device_context.h"
+
+namespace trevalo {
+
+// Out-code bits of a point against a rectangle.
+enum OutCode : int { kInside = 0, kLeft = 1, kRight = 2, kBelow = 4, kAbove = 8 };
+
+// The rectangle in either y direction; edges belong to it.
+struct MAPVIEW_API ClipBox {
+    int minX = 0, minY = 0, maxX = 0, maxY = 0;
+    static ClipBox FromRect(const qtplatform::Rect& rect);
+};
+
+MAPVIEW_API int ComputeOutCode(qtplatform::Point point, const ClipBox& box);
+
+// Moves the ends of the line onto the box; false when nothing of it lies inside.
+MAPVIEW_API bool ClipLineToRect(qtplatform::Point& from, qtplatform::Point& to, const ClipBox& box);
+
+// Sutherland-Hodgman clipping of a closed polygon to the box: the parts outside are
+// folded onto its edges, so that the fill inside stays right. Writes into clipped.
+MAPVIEW_API void ClipPolygonToRect(std::span<const qtplatform::Point> polygon, const ClipBox& box,
+                                   std::vector<qtplatform::Point>& clipped);
+
+}  // namespace trevalo

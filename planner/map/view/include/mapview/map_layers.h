@@ -1,0 +1,56 @@
+// The map's layers drawn through the platform's device context: the static ones (the
+// background, the outline tiles, the graticule, airports, navaids and ILS beams, reached
+// through the 10-degree grid cells in view) and the route drawn over them.
+#pragma once
+
+#include <optional>
+#include <span>
+#include <vector>
+
+#include "map/nav_database.h"
+#include "map/route_point.h"
+#include "map/route_ports.h"
+#include "mapview/export.h"
+#include "mapview/map_frame.h"
+#include "qtplatform/device_context.h"
+
+namespace trevalo {
+
+namespace map_colors {
+inline constexpr qtplatform::ColorRef kBackground = qtplatform::Rgb(201, 226, 231);
+inline constexpr qtplatform::ColorRef kLand = qtplatform::Rgb(192, 160, 111);
+inline constexpr qtplatform::ColorRef kGraticule = qtplatform::Rgb(192, 192, 192);
+inline constexpr qtplatform::ColorRef kBlack = qtplatform::Rgb(0, 0, 0);
+inline constexpr qtplatform::ColorRef kGreen = qtplatform::Rgb(0, 255, 0);
+inline constexpr qtplatform::ColorRef kDarkGreen = qtplatform::Rgb(0, 128, 0);
+inline constexpr qtplatform::ColorRef kBlue = qtplatform::Rgb(0, 0, 255);
+inline constexpr qtplatform::ColorRef kRed = qtplatform::Rgb(255, 0, 0);
+}  // namespace map_colors
+
+class MAPVIEW_API MapLayers {
+public:
+    explicit MapLayers(const NavDatabase& database) : database_(database) {}
+
+    // Background, outline tiles, graticule, airports, navaids and ILS beams. labelFont:
+    // the label font, or none to keep the device context's.
+    void DrawStatic(qtplatform::DeviceContext& dc, const MapFrame& frame,
+                    const std::optional<qtplatform::Font>& labelFont) const;
+
+    void DrawMapShapes(qtplatform::DeviceContext& dc, const MapFrame& frame) const;
+    void DrawGraticule(qtplatform::DeviceContext& dc, const MapFrame& frame) const;
+    void DrawAirports(qtplatform::DeviceContext& dc, const MapFrame& frame) const;
+    void DrawNavaids(qtplatform::DeviceContext& dc, const MapFrame& frame) const;
+    void DrawIlsCones(qtplatform::DeviceContext& dc, const MapFrame& frame) const;
+
+    // The route's legs and its lone navaids.
+    void DrawRoute(qtplatform::DeviceContext& dc, const MapFrame& frame,
+                   std::span<const CRoutePoint> points) const;
+    // The flight-plan page's trip: red lines between its entries, with circles from zoom 59.
+    void DrawRouteMarks(qtplatform::DeviceContext& dc, const MapFrame& frame,
+                        const std::vector<RouteListEntry>& entries) const;
+
+private:
+    const NavDatabase& database_;
+};
+
+}  // namespace trevalo

@@ -1,0 +1,24 @@
+#include "mapview/label_font.h"
+
+#include "qtplatform/mul_div.h"
+
+namespace trevalo {
+namespace {
+
+constexpr int kFiftiethOfWorld = 25920;
+
+}  // namespace
+
+int LabelFont::HeightForZoom(int zoom) { return qtplatform::MulDiv(kFiftiethOfWorld, zoom, 1000); }
+
+void LabelFont::Update(int drawingZoom) {
+    const int height = HeightForZoom(drawingZoom);
+    const bool sameHeight = font_ && font_->height == height;
+    const bool notSmaller = rememberedHeight_ >= kStartHeight && height >= rememberedHeight_;
+    if (!sameHeight && !notSmaller) {
+        font_ = qtplatform::Font{"Arial", height, qtplatform::kFontWeightNormal, false};
+    }
+    rememberedHeight_ = height;
+}
+
+}  // namespace trevalo

@@ -1,0 +1,44 @@
+#include "mapview/land_capture.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <fstream>
+
+#include "platform/file_search.h"
+#include "platform/paths.h"
+
+namespace trevalo {
+namespace {
+
+constexpr double kArcSecondsPerDegree = 3600.0;
+constexpr double kMarkerValue = -9999.0;
+
+}  // namespace
+
+std::string LandRecord(double w, double x, double y, double z) {
+    char text[256];
+    std::snprintf(text, sizeof text, "w:%04.06f\nx:%04.06f\ny:%04.06f\nz:%04.06f\n", w, x, y, z);
+    return text;
+}
+
+std::optional<std::string> LandCapture::AddPoint(MapPoint point) {
+    points_[count_] = point;
+    if (++count_ < kPoints) return std::nullopt;
+    count_ = 0;
+    const auto degrees = [](double arcSeconds) { return arcSeconds / kArcSecondsPerDegree; };
+    const MapPoint& a = points_[1];
+    const MapPoint& b = points_[2];
+    return LandRecord(kMarkerValue, kMarkerValue, degrees(points_[0].longitude), degrees(points_[0].latitude)) +
+           LandRecord(degrees(std::min(a.longitude, b.longitude)), degrees(std::min(a.latitude, b.latitude)),
+                      degrees(std::max(a.longitude, b.longitude)), degrees(std::max(a.latitude, b.latitude)));
+}
+
+bool AppendToLandFile(const std::string& baseDirectory, const std::string& records) {
+    const std::string path = baseDirectory + kCaptureLandFile;
+    if (!platform::FileExists(path)) return false;
+    std::ofstream file(platform::HostPath(path), std::ios::binary | std::ios::app);
+    file << records;
+    return static_cast<bool>(file);
+}
+
+}  // namespace trevalo

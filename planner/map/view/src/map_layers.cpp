@@ -1,0 +1,201 @@
+#include "mapview/map_layers.h"
+
+#include <cstdlib>
+#include <cstring>
+#include <string>
+
+#include "map_markers.h"
+#include "mapview/runway_numbers.h"
+
+namespace trevalo {
+namespace {
+
+using namespace map_colors;
+using map_detail::DrawWorldLine;
+using qtplatform::DeviceContext;
+using qtplatform::Point;
+
+constexpr int kShapePenWidth = 3;
+constexpr int kGraticuleStep = 10;
+constexpr int kMaxGraticuleLatitude = 90;
+constexpr int kMaxGraticuleLongitude = 180;
+constexpr double kMapEdgeLatitude = 95.0;
+constexpr double kArcSecondsPerDegree = 3600.0;
+constexpr double kHelipadHalfSide = 5.0;
+constexpr int kCenterColumn = 17;
+constexpr int kCenterRow = 8;
+// Shapes are clipped this many pixels outside the client area, so that the outline drawn
+// along the clipped edge stays out of sight.
+constexpr int kShapeClipPixels = 4;
+constexpr double kHalfTurn = 180.0 * 3600.0;  // arc-seconds
+constexpr double kFullTurn = 2 * kHalfTurn;
+
+void DrawWorldRectangle(DeviceContext& dc, const MapFrame& frame, double west, double south, double east,
+                        double north) {
+    DrawWorldLine(dc, frame, west, north, east, north);
+    DrawWorldLine(dc, frame, east, north, east, south);
+    DrawWorldLine(dc, frame, east, south, west, south);
+    DrawWorldLine(dc, frame, west, south, west, north);
+}
+
+bool ShapeInView(const MapShape& shape, const VisibleCells& cells) {
+    return shape.maxLongitude + kCenterColumn >= cells.firstColumn &&
+           shape.minLongitude + kCenterColumn <= cells.lastColumn &&
+           shape.maxLatitude + kCenterRow >= cells.firstRow && shape.minLatitude + kCenterRow <= cells.lastRow;
+}
+
+// A point within a pixel of the last one adds nothing to the drawing.
+void AppendDistinct(std::vector<Point>& polygon, Point point, int pixel) {
+    if (!polygon.empty() && std::abs(polygon.back().x - point.x) < pixel &&
+        std::abs(polygon.back().y - point.y) < pixel)
+        return;
+    polygon.push_back(point);
+}
+
+// The shape's points in logical units, each longitude taken within half a turn of the
+// last one so that a shape across the date line stays in one piece; returns the turns
+// (+1 or -1) by which it reaches past either edge of the world, 0 when it does not.
+int UnwrappedShape(const MapShape& shape, const MapProjection& projection, double shift, int pixel,
+                   std::vector<Point>& points) {
+    points.clear();
+    double offset = 0;
+    double last = 0;
+    int beyond = 0;
+    for (std::size_t i = 0; i < shape.points.size(); ++i) {
+        const double longitude = shape.points[i].longitude;
+        if (i > 0 && longitude + offset - last > kHalfTurn) offset -= kFullTurn;
+        if (i > 0 && longitude + offset - last < -kHalfTurn) offset += kFullTurn;
+        last = longitude + offset;
+        if (last > kHalfTurn) beyond = 1;
+        if (last < -kHalfTurn) beyond = -1;
+        AppendDistinct(points, projection.ToLogical(last + shift, shape.points[i].latitude), pixel);
+    }
+    return beyond;
+}
+
+void FillClipped(DeviceContext& dc, const std::vector<Point>& points, const ClipBox& box,
+                 std::vector<Point>& clipped) {
+    if (points.size() == 2) {
+        Point from = points[0], to = points[1];
+        if (!ClipLineToRect(from, to, box)) return;
+        dc.MoveTo(from);
+        dc.LineTo(to);
+        return;
+    }
+    ClipPolygonToRect(points, box, clipped);
+    if (clipped.size() > 2) dc.Polygon(clipped);
+}
+
+struct ShapeBuffers {
+    std::vector<Point> points, clipped;
+};
+
+void DrawShape(DeviceContext& dc, const MapFrame& frame, const MapShape& shape, const ClipBox& box,
+               ShapeBuffers& buffers) {
+    const int beyond = UnwrappedShape(shape, frame.projection, 0, frame.pixelMargin, buffers.points);
+    FillClipped(dc, buffers.points, box, buffers.clipped);
+    // The part past the date line shows again on the world's other side.
+    if (beyond != 0) {
+        UnwrappedShape(shape, frame.projection, -beyond * kFullTurn, frame.pixelMargin, buffers.points);
+        FillClipped(dc, buffers.points, box, buffers.clipped);
+    }
+}
+
+template <class Record, class Draw>
+void ForEachInCells(const Grid<Record>& grid, const VisibleCells& cells, Draw draw) {
+    for (int column = cells.firstColumn; column <= cells.lastColumn; ++column) {
+        for (int row = cells.firstRow; row <= cells.lastRow; ++row) {
+            for (const Record& record : grid[column * kGridRows + row]) draw(record);
+        }
+    }
+}
+
+}  // namespace
+
+MapFrame ScreenFrame(int zoom, const qtplatform::Rect& client, int pixelMargin, const DisplaySwitches& switches) {
+    MapFrame frame;
+    frame.projection = MapProjection::ForScreen(zoom);
+    frame.zoom = zoom;
+    frame.client = client;
+    const ClipBox box = ClipBox::FromRect(client);
+    frame.visible = {box.minX - pixelMargin, box.maxY + pixelMargin, box.maxX + pixelMargin, box.minY - pixelMargin};
+    frame.pixelMargin = std::max(1, pixelMargin);
+    frame.switches = switches;
+    return frame;
+}
+
+void MapLayers::DrawStatic(DeviceContext& dc, const MapFrame& frame,
+                           const std::optional<qtplatform::Font>& labelFont) const {
+    dc.FillSolidRect(frame.visible, kBackground);
+    if (labelFont) dc.SelectFont(*labelFont);
+    dc.SetBkMode(qtplatform::BackgroundMode::Transparent);
+    DrawMapShapes(dc, frame);
+    DrawGraticule(dc, frame);
+    if (frame.switches.airports) DrawAirports(dc, frame);
+    DrawNavaids(dc, frame);
+    if (frame.zoom > kIlsZoom) DrawIlsCones(dc, frame);
+}
+
+void MapLayers::DrawMapShapes(DeviceContext& dc, const MapFrame& frame) const {
+    dc.SelectPen({qtplatform::PenStyle::Solid, kShapePenWidth, kBlack});
+    dc.SelectBrush({qtplatform::BrushStyle::Solid, kLand});
+    const VisibleCells cells = GetVisibleCells(frame.projection, frame.client);
+    const ClipBox client = ClipBox::FromRect(frame.client);
+    const int widen = kShapeClipPixels * frame.pixelMargin;
+    const ClipBox box{client.minX - widen, client.minY - widen, client.maxX + widen, client.maxY + widen};
+    ShapeBuffers buffers;
+    for (const MapShape& shape : database_.mapShapes) {
+        if (ShapeInView(shape, cells)) DrawShape(dc, frame, shape, box, buffers);
+    }
+}
+
+void MapLayers::DrawGraticule(DeviceContext& dc, const MapFrame& frame) const {
+    const qtplatform::Pen grey{qtplatform::PenStyle::Solid, 0, kGraticule};
+    const qtplatform::Pen black{qtplatform::PenStyle::Solid, 0, kBlack};
+    const double edge = kMapEdgeLatitude * kArcSecondsPerDegree;
+    const double west = -kMaxGraticuleLongitude * kArcSecondsPerDegree;
+    const double east = kMaxGraticuleLongitude * kArcSecondsPerDegree;
+    dc.SelectPen(grey);
+    for (int n = kGraticuleStep; n <= kMaxGraticuleLatitude; n += kGraticuleStep) {
+        const double latitude = n * kArcSecondsPerDegree;
+        DrawWorldRectangle(dc, frame, west, -latitude, east, latitude);
+    }
+    dc.SelectPen(black);
+    DrawWorldLine(dc, frame, west, 0, east, 0);
+    dc.SelectPen(grey);
+    for (int n = kGraticuleStep; n <= kMaxGraticuleLongitude; n += kGraticuleStep) {
+        const double longitude = n * kArcSecondsPerDegree;
+        DrawWorldRectangle(dc, frame, -longitude, -edge, longitude, edge);
+    }
+    dc.SelectPen(black);
+    DrawWorldLine(dc, frame, 0, -edge, 0, edge);
+}
+
+void MapLayers::DrawAirports(DeviceContext& dc, const MapFrame& frame) const {
+    dc.SelectPen({qtplatform::PenStyle::Solid, 0, kBlack});
+    dc.SetTextColor(kBlack);
+    const bool idents = frame.zoom > kIdentZoom && frame.switches.airportIds;
+    const bool numbers = frame.zoom > kRunwayNumberZoom && frame.switches.runwayNumbers;
+    const VisibleCells cells = GetVisibleCells(frame.projection, frame.client);
+    // An airport has a record per runway, one after the other: its ident is written once.
+    const char* lastIdent = "";
+    ForEachInCells(database_.airportGrid, cells, [&](const AirportRecord& airport) {
+        if (airport.runway == 'H') {
+            map_detail::DrawSquare(dc, frame, airport.x, airport.y, kHelipadHalfSide);
+        } else {
+            DrawWorldLine(dc, frame, airport.x1, airport.y1, airport.x2, airport.y2);
+        }
+        if (idents && std::strcmp(lastIdent, airport.id) != 0 && map_detail::InView(frame, airport.x, airport.y))
+            dc.TextOut(frame.projection.ToLogical(airport.x, airport.y), airport.id);
+        lastIdent = airport.id;
+        if (numbers) {
+            const RunwayNumbers runway = MapRunwayNumbers(airport.heading, airport.magVar);
+            if (map_detail::InView(frame, airport.x2, airport.y2))
+                dc.TextOut(frame.projection.ToLogical(airport.x2, airport.y2), std::to_string(runway.endTwo));
+            if (map_detail::InView(frame, airport.x1, airport.y1))
+                dc.TextOut(frame.projection.ToLogical(airport.x1, airport.y1), std::to_string(runway.endOne));
+        }
+    });
+}
+
+}  // namespace trevalo

@@ -1,0 +1,136 @@
+// Navaids and ILS beams of the map.
+#include <cmath>
+#include <numbers>
+
+#include "map_markers.h"
+#include "mapview/map_layers.h"
+
+namespace trevalo {
+namespace {
+
+using namespace map_colors;
+using map_detail::DrawWorldLine;
+using qtplatform::DeviceContext;
+
+constexpr double kSmallOutline = 20.0;     // arc-seconds, with idents shown
+constexpr double kLargeOutline = 275.0;    // arc-seconds, without idents
+constexpr double kDmeHalfSide = 5.0;
+constexpr double kVorRoseWithIdents = 0.2;  // x zoom, logical units
+constexpr double kNdbCircleWithIdents = 0.1;
+constexpr double kRoseWithoutIdents = 2.0;
+constexpr double kBeamRadius = 700.0;     // arc-seconds
+constexpr double kBeamHalfWidth = 20.0;   // degrees each side of the approach course
+constexpr int kBeamArcSteps = 8;
+constexpr double kLocalizerMarkHalf = 5.0;
+constexpr int kIlsBeam = 4;
+constexpr int kIlsMarker = 5;
+constexpr int kCenterColumn = 17;
+constexpr int kCenterRow = 8;
+
+struct NavaidStyle {
+    qtplatform::ColorRef pen;
+    qtplatform::ColorRef text;
+    double circleWithIdents;
+};
+
+// A point at a bearing (degrees clockwise from north) and distance from a world point.
+void PointAt(double x, double y, double bearing, double distance, double& outX, double& outY) {
+    const double radians = bearing * std::numbers::pi / 180.0;
+    outX = x + std::sin(radians) * distance;
+    outY = y + std::cos(radians) * distance;
+}
+
+void DrawVorOrNdb(DeviceContext& dc, const MapFrame& frame, const NavaidRecord& navaid, const NavaidStyle& style) {
+    dc.SelectPen({qtplatform::PenStyle::Solid, 0, style.pen});
+    dc.SetTextColor(style.text);
+    const bool radials = frame.switches.radials;
+    if (frame.zoom > kIdentZoom && frame.switches.navaidIds) {
+        if (radials) {
+            map_detail::DrawMarker(dc, frame, navaid.x, navaid.y,
+                                   static_cast<int>(frame.zoom * style.circleWithIdents));
+        } else {
+            map_detail::DrawDiamond(dc, frame, navaid.x, navaid.y, kSmallOutline);
+        }
+        if (map_detail::InView(frame, navaid.x, navaid.y))
+            dc.TextOut(frame.projection.ToLogical(navaid.x, navaid.y), navaid.id);
+        return;
+    }
+    if (radials) {
+        map_detail::DrawMarker(dc, frame, navaid.x, navaid.y, static_cast<int>(frame.zoom * kRoseWithoutIdents));
+    } else {
+        map_detail::DrawDiamond(dc, frame, navaid.x, navaid.y, kLargeOutline);
+    }
+}
+
+void DrawDme(DeviceContext& dc, const MapFrame& frame, const NavaidRecord& navaid) {
+    dc.SelectPen({qtplatform::PenStyle::Dot, 0, kRed});
+    dc.SetTextColor(kRed);
+    map_detail::DrawSquare(dc, frame, navaid.x, navaid.y, kDmeHalfSide);
+    map_detail::DrawDiamond(dc, frame, navaid.x, navaid.y, kDmeHalfSide);
+    if (frame.zoom > kIdentZoom && frame.switches.navaidIds && map_detail::InView(frame, navaid.x, navaid.y))
+        dc.TextOut(frame.projection.ToLogical(navaid.x, navaid.y), navaid.id);
+}
+
+// The beam points away from the runway: a sector round the approach course with its
+// centre line.
+void DrawBeam(DeviceContext& dc, const MapFrame& frame, const IlsRecord& ils) {
+    const double from = ils.heading + 180.0 - kBeamHalfWidth;
+    const double step = 2.0 * kBeamHalfWidth / kBeamArcSteps;
+    double lastX = 0, lastY = 0;
+    PointAt(ils.x, ils.y, from, kBeamRadius, lastX, lastY);
+    DrawWorldLine(dc, frame, ils.x, ils.y, lastX, lastY);
+    for (int i = 1; i <= kBeamArcSteps; ++i) {
+        double x = 0, y = 0;
+        PointAt(ils.x, ils.y, from + i * step, kBeamRadius, x, y);
+        DrawWorldLine(dc, frame, lastX, lastY, x, y);
+        lastX = x;
+        lastY = y;
+    }
+    DrawWorldLine(dc, frame, lastX, lastY, ils.x, ils.y);
+    double centreX = 0, centreY = 0;
+    PointAt(ils.x, ils.y, ils.heading + 180.0, kBeamRadius, centreX, centreY);
+    DrawWorldLine(dc, frame, ils.x, ils.y, centreX, centreY);
+}
+
+int IlsColumn(const IlsRecord& ils) { return static_cast<int>(ils.x / 36000) + kCenterColumn; }
+int IlsRow(const IlsRecord& ils) { return static_cast<int>(ils.y / 36000) + kCenterRow; }
+
+}  // namespace
+
+void MapLayers::DrawNavaids(DeviceContext& dc, const MapFrame& frame) const {
+    const VisibleCells cells = GetVisibleCells(frame.projection, frame.client);
+    const NavaidStyle vor{kBlue, kBlue, kVorRoseWithIdents};
+    const NavaidStyle ndb{kDarkGreen, kGreen, kNdbCircleWithIdents};
+    for (int column = cells.firstColumn; column <= cells.lastColumn; ++column) {
+        for (int row = cells.firstRow; row <= cells.lastRow; ++row) {
+            for (const NavaidRecord& navaid : database_.navaidGrid[column * kGridRows + row]) {
+                if (navaid.type == 1.0 && frame.switches.vor) DrawVorOrNdb(dc, frame, navaid, vor);
+                if (navaid.type == 2.0 && frame.switches.ndb) DrawVorOrNdb(dc, frame, navaid, ndb);
+                if (navaid.type == 3.0) DrawDme(dc, frame, navaid);
+            }
+        }
+    }
+}
+
+void MapLayers::DrawIlsCones(DeviceContext& dc, const MapFrame& frame) const {
+    const VisibleCells cells = GetVisibleCells(frame.projection, frame.client);
+    const bool idents = frame.zoom > kIdentZoom && frame.switches.airportIds;
+    for (std::size_t i = 1; i < database_.ils.size(); ++i) {
+        const IlsRecord& ils = database_.ils[i];
+        // Both in range: the beams of a column or row outside the view would be clipped away.
+        if (!cells.Contains(IlsColumn(ils), IlsRow(ils))) continue;
+        if (ils.type == kIlsBeam && frame.switches.ils) {
+            dc.SelectPen({qtplatform::PenStyle::Solid, 0, kGreen});
+            DrawBeam(dc, frame, ils);
+            if (idents && map_detail::InView(frame, ils.x, ils.y)) {
+                dc.SetTextColor(kDarkGreen);
+                dc.TextOut(frame.projection.ToLogical(ils.x, ils.y), ils.id);
+            }
+        } else if (ils.type == kIlsMarker) {
+            dc.SelectPen({qtplatform::PenStyle::Solid, 0, kBlue});
+            map_detail::DrawDiamond(dc, frame, ils.x, ils.y, kLocalizerMarkHalf);
+        }
+    }
+}
+
+}  // namespace trevalo

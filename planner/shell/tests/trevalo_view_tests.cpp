@@ -1,0 +1,177 @@
+// The map view on a small world, driven by the mouse as a user drives it.
+#include "shell/trevalo_view.h"
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QMouseEvent>
+
+#include "map/nav_database.h"
+#include "navdata_testing/scenery_lines.h"
+#include "platform/message_box.h"
+#include "shell/trevalo_doc.h"
+#include "testing/temp_environment.h"
+
+namespace trevalo {
+namespace {
+
+constexpr double kSpfX = -(122 * 3600 + 18 * 60 + 5.67);
+constexpr double kSpfY = 47 * 3600 + 27 * 60 + 12.34;
+
+std::string DatabaseBytes(const std::vector<std::string>& lines) {
+    std::string bytes = std::to_string(lines.size()) + "\r\n";
+    for (const std::string& line : lines) bytes += line + "\r\n";
+    return bytes;
+}
+
+// Picks the first airport entry (runway end 1) of each pick list.
+struct FirstEntryDialogs : RouteDialogs {
+    int shown = 0;
+    std::optional<std::string> SelectId(const std::vector<std::string>& airports,
+                                        const std::vector<std::string>&) override {
+        ++shown;
+        if (airports.empty() || airports.front() == kPickListAirportsEnd) return std::nullopt;
+        return airports.front();
+    }
+    std::optional<VorDialogChoice> SelectVor(const VorDialogRequest&) override { return VorDialogChoice{}; }
+};
+
+// Two airports six and eight minutes apart, loaded by the real view at 800 by 600.
+class TrevaloViewTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ResetLoadError();
+        navdata::testing::AirportFields other;
+        other.ident = "KOTR";
+        other.name = "Otter Field";
+        other.latitude = other.runwayStartLatitude = "N047* 33'00.00";
+        other.runwayEndLatitude = "N047* 33'04.00";
+        other.longitude = other.runwayStartLongitude = "W122* 10'00.00";
+        other.runwayEndLongitude = "W122* 10'09.00";
+        env_.writeFile("drive_c/Quillet/Airport.nav",
+                       DatabaseBytes({navdata::testing::SceneryAirportLine({}),
+                                      navdata::testing::SceneryAirportLine(other)}));
+        env_.writeFile("drive_c/Quillet/Navaids.nav", DatabaseBytes({}));
+        env_.writeFile("drive_c/Quillet/Ils.nav", DatabaseBytes({}));
+        view_ = std::make_unique<CTrevaloView>(document_, "C:\\Quillet\\");
+        view_->resize(800, 600);
+        view_->show();
+        view_->OnInitialUpdate();
+        view_->SetRouteDialogs(&dialogs_);
+        view_->CenterOnLatLon(47.5, -122.25, 1000);
+        QApplication::processEvents();
+    }
+    void TearDown() override { ResetLoadError(); }
+
+    void Send(QEvent::Type type, QPoint at, Qt::MouseButton button) {
+        const Qt::MouseButtons held = type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::MouseButtons(button);
+        QMouseEvent event(type, QPointF(at), QPointF(view_->viewport()->mapToGlobal(at)),
+                          type == QEvent::MouseMove ? Qt::NoButton : button, held, Qt::NoModifier);
+        QApplication::sendEvent(view_->viewport(), &event);
+    }
+    void Drag(QPoint from, QPoint to, Qt::MouseButton button = Qt::LeftButton) {
+        Send(QEvent::MouseButtonPress, from, button);
+        Send(QEvent::MouseMove, (from + to) / 2, button);
+        Send(QEvent::MouseMove, to, button);
+        Send(QEvent::MouseButtonRelease, to, button);
+    }
+    void Click(QPoint at, Qt::MouseButton button = Qt::LeftButton) { Drag(at, at, button); }
+    QPoint Airport(int number) const {
+        const AirportRecord& a = view_->Database().airportGrid[GridCell(kSpfX, kSpfY)][number - 1];
+        return view_->WorldToPixel(a.x, a.y);
+    }
+
+    platform::testing::TempEnvironment env_;
+    platform::MessageBoxRecorder boxes_;
+    CTrevaloDoc document_;
+    FirstEntryDialogs dialogs_;
+    std::unique_ptr<CTrevaloView> view_;
+};
+
+TEST_F(TrevaloViewTest, ClicksAddRoutePointsAndUndoTakesThemBack) {
+    ASSERT_EQ(view_->AirportCount(), 2);
+    Click(Airport(1));
+    ASSERT_EQ(view_->GetRoute().Count(), 1);
+    EXPECT_EQ(view_->GetRoute().Points()[0].ident, "KSPF");
+    // A drag narrower than eight pixel margins is a click too.
+    Drag(Airport(2), Airport(2) + QPoint(3, 2));
+    ASSERT_EQ(view_->GetRoute().Count(), 2);
+    EXPECT_EQ(view_->GetRoute().Points()[1].ident, "KOTR");
+
+    view_->OnUndoSelection();
+    EXPECT_EQ(view_->GetRoute().Count(), 1);
+    view_->OnUndoSelection();
+    EXPECT_EQ(view_->GetRoute().Count(), 0);
+    EXPECT_FALSE(view_->GetRoute().CanUndo());
+}
+
+TEST_F(TrevaloViewTest, AClickOnEmptyMapAddsNothing) {
+    Click(QPoint(5, 5));
+    EXPECT_EQ(dialogs_.shown, 0);  // nothing near: no pick list
+    EXPECT_EQ(view_->GetRoute().Count(), 0);
+}
+
+TEST_F(TrevaloViewTest, RouteEditsDrawOnlyTheRouteAgain) {
+    view_->repaint();
+    const int drawn = view_->StaticDrawCount();
+    Click(Airport(1));
+    view_->repaint();
+    EXPECT_EQ(view_->GetRoute().Count(), 1);
+    EXPECT_EQ(view_->StaticDrawCount(), drawn);
+}
+
+TEST_F(TrevaloViewTest, ADraggedBandZoomsOntoItsCentre) {
+    const QPoint from(300, 200), to(500, 300);
+    const LogicalPoint a = view_->ClientToLogical(from), b = view_->ClientToLogical(to);
+    const MapPoint centre = view_->LogicalToWorld({(a.x + b.x) / 2, (a.y + b.y) / 2});
+    Drag(from, to);
+    EXPECT_EQ(view_->GetRoute().Count(), 0);
+    EXPECT_GE(view_->GetZoom(), 3900);  // 800 / 200 x 1000, less the scroll bar
+    const MapPoint now = view_->LogicalToWorld(view_->GetClientCenter());
+    EXPECT_NEAR(now.longitude, centre.longitude, 2);
+    EXPECT_NEAR(now.latitude, centre.latitude, 2);
+}
+
+TEST_F(TrevaloViewTest, TheRightButtonSwitchesToTheHandThatMovesTheMap) {
+    Click(QPoint(400, 300), Qt::RightButton);
+    ASSERT_EQ(view_->GetTrackMode(), TrackMode::Hand);
+    const MapPoint before = view_->LogicalToWorld(view_->GetClientCenter());
+    Drag(QPoint(400, 300), QPoint(300, 250));
+    const MapPoint after = view_->LogicalToWorld(view_->GetClientCenter());
+    // The map follows the hand: the centre moves right and up (a pixel is 2.6 arc-seconds).
+    EXPECT_NEAR(after.longitude - before.longitude, 100 * 254.0 / view_->Dpi(), 3);
+    EXPECT_NEAR(after.latitude - before.latitude, -50 * 254.0 / view_->Dpi(), 3);
+    EXPECT_EQ(view_->GetRoute().Count(), 0);
+    Click(QPoint(400, 300), Qt::RightButton);
+    EXPECT_EQ(view_->GetTrackMode(), TrackMode::Rectangle);
+}
+
+TEST_F(TrevaloViewTest, ZoomStepsStopAtTheLimitsAndKeepTheCentre) {
+    const MapPoint centre = view_->LogicalToWorld(view_->GetClientCenter());
+    view_->OnZoomIn();
+    EXPECT_EQ(view_->GetZoom(), 2000);
+    const MapPoint zoomed = view_->LogicalToWorld(view_->GetClientCenter());
+    EXPECT_NEAR(zoomed.longitude, centre.longitude, 2);
+    EXPECT_NEAR(zoomed.latitude, centre.latitude, 2);
+
+    view_->SetZoom(725501);
+    view_->OnZoomIn();
+    EXPECT_EQ(view_->GetZoom(), 725501);
+    view_->SetZoom(3);
+    view_->OnZoomOut();
+    EXPECT_EQ(view_->GetZoom(), 1);
+    view_->OnZoomOut();
+    EXPECT_EQ(view_->GetZoom(), 1);
+}
+
+TEST_F(TrevaloViewTest, ScaleToFitShowsTheWholeWorldAtTheLargestZoomThatFits) {
+    view_->OnScaleToFit();
+    const auto pixels = [&](int zoom) { return WorldSizeAtZoom(zoom).cx * view_->Dpi() / 254.0; };
+    const int width = view_->viewport()->width();
+    EXPECT_LE(pixels(view_->GetZoom()), width + 1);
+    EXPECT_GT(pixels(view_->GetZoom() + 1), width);
+    EXPECT_EQ(view_->GetFullSize().cx, WorldSizeAtZoom(view_->GetZoom()).cx);
+}
+
+}  // namespace
+}  // namespace trevalo
