@@ -7,6 +7,7 @@
 #include "program_closing.h"
 #include "qtplatform/command_table.h"
 #include "qtplatform/text.h"
+#include "qtplatform/window_adapter.h"
 #include "shell/about_dlg.h"
 #include "shell/child_frame.h"
 #include "shell/command_ids.h"
@@ -30,6 +31,9 @@ CTrevaloApp* theApp = nullptr;
 constexpr const char* kVersionA = "1";
 constexpr const char* kVersionB = "E";
 
+// The class other programs of the suite find the planner's main window by.
+constexpr const char* kMainWindowClass = "TrevaloMainFrame";
+
 }  // namespace
 
 CTrevaloApp::CTrevaloApp() { theApp = this; }
@@ -50,6 +54,9 @@ bool CTrevaloApp::InitInstance() {
     // databases before the main frame is shown.
     if (!OpenNewDocument()) return false;
     mainFrame_->showMaximized();
+    // Reachable by the other programs once it shows (a WM_CLOSE closes it like its close
+    // box); the planner runs without it when the window cannot be registered.
+    qtplatform::RegisterMainWindow(mainFrame_.get(), kMainWindowClass);
 
     // Still to come here, in this order, as their code arrives: the wizard bar's sheets
     // (CWizardBar::CreateSheets), reopening the last built adventure
