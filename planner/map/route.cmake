@@ -10,7 +10,6 @@ add_library(trevalo_route STATIC
   src/route/route_file_writer.cpp
   src/route/route_lookups.cpp
   src/route/route_point.cpp
-  src/route/route_text.cpp
   src/route/scroll_arithmetic.cpp
 )
 target_include_directories(trevalo_route

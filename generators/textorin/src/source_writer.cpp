@@ -1,7 +1,8 @@
 #include "source_writer.h"
 
 #include <cstdarg>
-#include <cstdio>
+
+#include "platform/text.h"
 
 namespace textorin {
 namespace {
@@ -27,16 +28,7 @@ void SourceWriter::WriteBanner(std::string_view title) {
 void SourceWriter::Printf(const char* format, ...) {
     va_list args;
     va_start(args, format);
-    va_list copy;
-    va_copy(copy, args);
-    int size = std::vsnprintf(nullptr, 0, format, copy);
-    va_end(copy);
-    if (size > 0) {
-        size_t start = text_.size();
-        text_.resize(start + static_cast<size_t>(size) + 1);
-        std::vsnprintf(text_.data() + start, static_cast<size_t>(size) + 1, format, args);
-        text_.resize(start + static_cast<size_t>(size));
-    }
+    platform::AppendFormatV(text_, format, args);
     va_end(args);
 }
 

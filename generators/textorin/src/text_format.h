@@ -4,14 +4,16 @@
 
 #include <string>
 #include <string_view>
+#include <utility>
+
+#include "platform/text.h"
 
 namespace textorin {
 
-std::string Format(const char* format, ...) __attribute__((format(printf, 1, 2)));
-
-std::string Trim(std::string_view text);
-std::string ToUpper(std::string text);
-std::string ToLower(std::string text);
+using platform::Format;
+inline std::string Trim(std::string_view text) { return platform::Trimmed(text); }
+inline std::string ToUpper(std::string text) { return platform::UpperCased(std::move(text)); }
+inline std::string ToLower(std::string text) { return platform::LowerCased(std::move(text)); }
 
 // The text with each double quote turned into an apostrophe: the adventure language
 // has no escape inside a string, so a quote would end the literal early.

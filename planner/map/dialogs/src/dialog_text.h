@@ -4,14 +4,13 @@
 #include <string>
 #include <string_view>
 
+#include "platform/text.h"
+
 namespace trevalo::mapdialogs_detail {
 
-// The text without white space on either side.
-std::string Trimmed(std::string_view text);
-std::string UpperCased(std::string_view text);
-
-// printf-style formatting into a std::string.
-std::string Format(const char* format, ...) __attribute__((format(printf, 1, 2)));
+using platform::Format;
+using platform::Trimmed;
+inline std::string UpperCased(std::string_view text) { return platform::UpperCased(std::string(text)); }
 
 // A dialog template's static text as the user sees it: "&&" stands for one "&".
 std::string StaticText(std::string_view templateText);

@@ -4,10 +4,12 @@
 #include <string>
 #include <string_view>
 
+#include "platform/text.h"
+
 namespace trevalo::route_detail {
 
-// The text without blanks (and other white space) on either side.
-std::string Trimmed(std::string_view text);
+using platform::Format;
+using platform::Trimmed;
 
 inline bool Contains(std::string_view text, std::string_view part) {
     return text.find(part) != std::string_view::npos;
@@ -17,7 +19,5 @@ inline bool StartsWith(std::string_view text, std::string_view prefix) {
     return text.substr(0, prefix.size()) == prefix;
 }
 
-// printf-style formatting into a std::string.
-std::string Format(const char* format, ...) __attribute__((format(printf, 1, 2)));
 
 }  // namespace trevalo::route_detail
