@@ -70,6 +70,17 @@ TEST_F(CabinhookMenuTest, ShortBarIsLeftAloneAndARebuiltBarGetsTheMenuAgain) {
     EXPECT_EQ(LastItem(SettledMenu(sim, "{Command#1103:0}")), "");
 }
 
+TEST_F(CabinhookMenuTest, AClosedMenuStopsTheWaitForTheBar) {
+    FsimProcess sim(env_, FsimSetup{.menuItems = 0});
+    ASSERT_TRUE(sim.Ready());
+    ASSERT_EQ(SettledMenu(sim, ""), "");  // subclassed, still no bar
+    ASSERT_EQ(sim.Command("menuclose"), "ok");
+    std::this_thread::sleep_for(std::chrono::milliseconds(300));
+    ASSERT_EQ(sim.Command("menubar 7"), "ok");
+    std::this_thread::sleep_for(std::chrono::milliseconds(300));
+    EXPECT_EQ(LastItem(sim.Command("menu")), "");
+}
+
 TEST_F(CabinhookMenuTest, AboutBoxOnTheOwnCommandWhichGoesOnToTheSimulator) {
     FsimProcess sim(env_);
     ASSERT_TRUE(sim.Ready());

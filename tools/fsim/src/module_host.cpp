@@ -20,9 +20,11 @@ std::string ModuleHost::Load() {
     if (loaded()) return "loaded";
     handle_ = ::dlopen((folder_ / kModuleFile).c_str(), RTLD_NOW | RTLD_LOCAL);
     if (handle_ == nullptr) return "missing";
+    // A module the simulator takes carries its linkage table and its import table.
+    const auto* linkage = Lookup<const ModuleLinkage*>(handle_, cabinhook::kLinkageSymbol);
     auto* imports = Lookup<ModuleImport*>(handle_, cabinhook::kImportTableSymbol);
     auto attach = Lookup<ModuleAttachEntry>(handle_, cabinhook::kAttachSymbol);
-    if (imports == nullptr || attach == nullptr) {
+    if (linkage == nullptr || imports == nullptr || attach == nullptr) {
         Unload();
         return "refused";
     }

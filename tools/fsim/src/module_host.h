@@ -16,7 +16,8 @@ public:
     ModuleHost(const ModuleHost&) = delete;
     ModuleHost& operator=(const ModuleHost&) = delete;
 
-    // "loaded", "missing" (no module in the folder) or "refused" (attach failed).
+    // "loaded", "missing" (no module in the folder) or "refused" (tables or entries
+    // missing, or attach failed).
     std::string Load();
     void Unload();
     bool loaded() const { return handle_ != nullptr; }

@@ -1,5 +1,7 @@
 #include "simulator.h"
 
+#include <algorithm>
+#include <cctype>
 #include <chrono>
 #include <cstdio>
 #include <sstream>
@@ -43,6 +45,10 @@ std::string OneLine(const std::string& text) {
         else line += c;
     }
     return line;
+}
+
+bool IsHex(const std::string& text) {
+    return std::all_of(text.begin(), text.end(), [](unsigned char c) { return std::isxdigit(c) != 0; });
 }
 
 bool InBlock(unsigned long offset, unsigned long length, size_t size) {
@@ -131,7 +137,7 @@ std::optional<std::string> Simulator::Execute(const std::string& line) {
         unsigned long offset = 0;
         std::string hex;
         words >> offset >> hex;
-        if (hex.size() % 2 != 0 || !InBlock(offset, hex.size() / 2, globals_.size())) return "error";
+        if (hex.size() % 2 != 0 || !IsHex(hex) || !InBlock(offset, hex.size() / 2, globals_.size())) return "error";
         for (size_t index = 0; index < hex.size() / 2; ++index)
             globals_.base()[offset + index] = static_cast<std::uint8_t>(std::stoul(hex.substr(2 * index, 2), nullptr, 16));
         return "ok";

@@ -15,12 +15,13 @@ constexpr InstallKey kInstallKeys[] = {
     {7, "Software\\Microsoft\\Microsoft Games\\Flight Simulator\\7.0", "path"},
     {8, "Software\\Microsoft\\Microsoft Games\\Flight Simulator\\8.0", "EXE Path"},
 };
-// The value is read into a buffer of 260 characters, terminator included.
+// The value is read into a buffer of 260 characters, terminator included; a longer
+// value does not fit and counts as not read.
 constexpr std::size_t kValueCapacity = 259;
 
 }  // namespace
 
-// The settings store's reads never open a key for writing.
+// Reads only: the settings store's reads never open a key for writing.
 int LoadReg(char* out, int version) {
     if (out == nullptr) {
         return 0;
@@ -31,10 +32,10 @@ int LoadReg(char* out, int version) {
             continue;
         }
         auto value = platform::ReadRegistryString(platform::Hive::LocalMachine, key.keyPath, key.valueName);
-        if (!value) {
+        if (!value || value->size() > kValueCapacity) {
             return 0;
         }
-        std::string folder = value->substr(0, kValueCapacity);
+        std::string folder = *value;
         if (folder.empty() || folder.back() != '\\') {
             folder += '\\';
         }

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <filesystem>
 
 #include "icarune/icarune.h"
 #include "platform/dynamic_library.h"
@@ -58,22 +59,27 @@ protected:
 };
 
 TEST_F(IcaruneTest, LoadRegEndsTheFolderInOneBackslash) {
+    // The value is read into 260 characters, terminator included.
+    const std::string longest = "C:\\" + std::string(256, 'F');
     struct Case {
         const char* key;
         const char* name;
-        const char* stored;
+        std::string stored;
         int version;
-        const char* expected;
+        std::string expected;  // empty: not read, result 0
     } cases[] = {
         {kFs2000Key, "path", "C:\\FS2000\\", 7, "C:\\FS2000\\"},
         {kFs2000Key, "path", "C:\\FS2000", 7, "C:\\FS2000\\"},
         {kFs2002Key, "EXE Path", "D:\\Games\\FS2002", 8, "D:\\Games\\FS2002\\"},
+        {kFs2000Key, "path", "", 7, "\\"},
+        {kFs2000Key, "path", longest, 7, longest + "\\"},
+        {kFs2000Key, "path", longest + "X", 7, ""},
     };
     for (const Case& c : cases) {
         ASSERT_TRUE(platform::WriteRegistryString(platform::Hive::LocalMachine, c.key, c.name, c.stored));
         char out[kIcaruneFolderSize] = "junk";
-        EXPECT_NE(loadReg_(out, c.version), 0) << c.stored;
-        EXPECT_STREQ(out, c.expected);
+        EXPECT_EQ(loadReg_(out, c.version) != 0, !c.expected.empty()) << c.stored;
+        EXPECT_EQ(std::string(out), c.expected) << c.stored;
     }
 }
 
@@ -84,6 +90,21 @@ TEST_F(IcaruneTest, LoadRegWithoutKeyGivesEmptyText) {
     // The FS2000 value name does not stand for FS2002's.
     ASSERT_TRUE(platform::WriteRegistryString(platform::Hive::LocalMachine, kFs2002Key, "path", "C:\\X"));
     EXPECT_EQ(loadReg_(out, 8), 0);
+}
+
+TEST_F(IcaruneTest, LoadRegOnlyReads) {
+    const std::filesystem::path store = env_.settingsDir() / "local-machine.reg";
+    char out[kIcaruneFolderSize];
+    loadReg_(out, 7);
+    EXPECT_FALSE(std::filesystem::exists(store)) << "a missing key was created";
+
+    ASSERT_TRUE(platform::WriteRegistryString(platform::Hive::LocalMachine, kFs2000Key, "path", "C:\\FS2000"));
+    const std::string before = platform::testing::TempEnvironment::readFile(store);
+    // A machine hive the user may only read (root writes it all the same).
+    std::filesystem::permissions(store, std::filesystem::perms::owner_read | std::filesystem::perms::group_read);
+    EXPECT_NE(loadReg_(out, 7), 0);
+    EXPECT_EQ(loadReg_(out, 8), 0);
+    EXPECT_EQ(platform::testing::TempEnvironment::readFile(store), before);
 }
 
 TEST_F(IcaruneTest, LoadIcaoReadsRecordAndGivesBytePosition) {
@@ -99,7 +120,11 @@ TEST_F(IcaruneTest, LoadIcaoReadsRecordAndGivesBytePosition) {
     EXPECT_FLOAT_EQ(station.elevation, 119.0f);
     EXPECT_FLOAT_EQ(loadIcao_(2, folder).longitude, 153.1f);
 
-    for (int index : {-1, 4}) {
+    // A trailing part of a record is no record.
+    env_.writeFile("drive_c/Sim/Weather/ICAO POS.BIN",
+                   platform::testing::TempEnvironment::readFile(env_.driveC() / "Sim/Weather/ICAO POS.BIN") +
+                       std::string(8, 'X'));
+    for (int index : {-1, 4, 1 << 30}) {
         const IcaoStationRecord none = loadIcao_(index, folder);
         EXPECT_EQ(none.index, -1);
         EXPECT_EQ(none.id, "N/A");
@@ -113,6 +138,19 @@ TEST_F(IcaruneTest, LoadIcaoReportsMissingFile) {
     // No folder given and no FS2000 key.
     EXPECT_EQ(loadIcao_(0, "").id, "N/A");
     EXPECT_EQ(boxes_.texts(), (std::vector<std::string>{kMissingFileMessage, kMissingFileMessage}));
+    for (const platform::MessageBoxRequest& box : boxes_.shown()) {
+        EXPECT_EQ(box.icon, platform::MbIcon::None);
+        EXPECT_EQ(box.buttons, platform::MbButtons::Ok);
+        EXPECT_EQ(box.caption, platform::ProgramTitle());
+    }
+}
+
+TEST_F(IcaruneTest, StationFileThatCannotBeOpenedGivesNothingSilently) {
+    // A folder in place of the file exists but does not open.
+    std::filesystem::create_directories(env_.driveC() / "Sim" / "Weather" / "ICAO POS.BIN");
+    EXPECT_EQ(loadIcao_(0, "C:\\Sim").id, "N/A");
+    EXPECT_EQ(loadIcaos_("KSEA", "C:\\Sim").id, "N/A");
+    EXPECT_TRUE(boxes_.texts().empty());
 }
 
 TEST_F(IcaruneTest, LoadIcaoUsesTheFs2000FolderWhenNoneIsGiven) {

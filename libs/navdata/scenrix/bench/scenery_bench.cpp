@@ -135,6 +135,10 @@ void BM_SceneryScan(benchmark::State& state) {
             knownAirports.insert(knownAirports.end(), airports.begin(), airports.end());
         }
         benchmark::DoNotOptimize(knownAirports.size());
+        state.counters["files"] = static_cast<double>(installation.files.size());
+        state.counters["navaid_lines"] = static_cast<double>(knownNavaids.size());
+        state.counters["airport_lines"] = static_cast<double>(knownAirports.size());
+        state.counters["ils_lines"] = static_cast<double>(ils.size());
     }
     state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * installation.bytes));
 }

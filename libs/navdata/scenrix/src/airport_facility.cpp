@@ -109,7 +109,7 @@ void Airport::ReadRunway(const SceneryBytes& record) {
                           record.U16(layout::kRunwayElevationField) / layout::kFractionScale;
     runway.elevation = FixedText(metres * layout::kFeetPerMetre);
     runway.runwayHeading = FixedText(FacilityHeading(record, layout::kRecordHeadingField));
-    runway.runwayLength = FormatText("%d", record.S32(layout::kRunwayLengthField));
+    runway.runwayLength = IntegerText(record.S32(layout::kRunwayLengthField));
     const std::uint32_t surface = record.U32(layout::kRunwaySurfaceField);
     runway.surfaceName = kSurfaceNames[surface < std::size(kSurfaceNames) ? surface : 0];
     if (record.U32(layout::kRunwayNoVariationField) == 0) {

@@ -138,9 +138,8 @@ int DecompressJmBlock(const std::uint8_t* input, int inputLength, std::uint8_t* 
         if (!length) {
             return -1;
         }
-        // Distance 0 would copy the byte not yet written: no stream can mean it.
         const int distance = code->value;
-        if (distance > written || distance == 0 || *length > outputCapacity - written) {
+        if (distance > written || *length > outputCapacity - written) {
             return -1;
         }
         for (int i = 0; i < *length; ++i, ++written) {

@@ -25,8 +25,8 @@ inline constexpr int kMaxLengthPrefix = 30;
 }  // namespace scenrix::detail
 
 // The number of bytes written to output, or -1 when the signature is wrong, the stream
-// ends inside a code, a match reaches before the start of the output (or has distance
-// 0), a length prefix
-// is too long, or the stream would write past outputCapacity.
+// ends inside a code, a match reaches before the start of the output, a match length
+// overflows, or the stream would write past outputCapacity. A match of distance 0
+// copies each byte onto itself, so those bytes keep what output held before.
 int DecompressJmBlock(const std::uint8_t* input, int inputLength, std::uint8_t* output,
                       int outputCapacity);

@@ -21,10 +21,6 @@ void PutField(std::array<char, N>& key, std::size_t offset, const char* field, s
     std::memcpy(key.data() + offset, field, width);
 }
 
-std::size_t TextHash(const std::string& text) {
-    return std::hash<std::string>()(text);
-}
-
 }  // namespace
 
 NavaidKey MakeNavaidKey(const std::string& line) {
@@ -54,48 +50,36 @@ AirportKey MakeAirportKey(const std::string& line) {
     return key;
 }
 
+NavaidKeys::NavaidKeys(NavaidIndex& index, const std::vector<std::string>& known)
+    : known_(index) {
+    index.Sync(known);
+}
+
 bool NavaidKeys::Add(const std::string& line) {
-    if (!built_) {
-        index_.Reserve(known_.size());
-        for (const std::string& knownLine : known_) {
-            index_.Add(knownLine);
-        }
-        built_ = true;
-    }
-    if (index_.Contains(line)) {
-        return false;
-    }
-    added_.push_back(line);
-    index_.Add(added_.back());
-    return true;
+    const NavaidKey key = MakeNavaidKey(line);
+    return !known_.Contains(key) && added_.Insert(key);
 }
 
-bool AirportKeys::IsKnown(const std::string& line) {
-    if (!built_) {
-        index_.Reserve(known_.size());
-        for (const std::string& knownLine : known_) {
-            index_.Add(knownLine);
-        }
-        built_ = true;
-    }
-    return index_.Contains(line);
+AirportKeys::AirportKeys(AirportIndex& index, const std::vector<std::string>& known)
+    : known_(index) {
+    index.Sync(known);
 }
 
-IlsList::IlsList(std::vector<std::string>& lines) : lines_(lines) {
-    texts_.reserve(lines_.size());
-    for (std::size_t i = 0; i < lines_.size(); ++i) {
-        texts_.emplace(TextHash(lines_[i]), i);
-    }
+bool AirportKeys::IsKnown(const std::string& line) const {
+    return known_.Contains(MakeAirportKey(line));
+}
+
+IlsList::IlsList(IlsIndex& index, std::vector<std::string>& lines)
+    : index_(index), lines_(lines) {
+    index_.Sync(lines_);
 }
 
 void IlsList::Add(std::string line) {
-    const std::size_t hash = TextHash(line);
-    const auto [first, last] = texts_.equal_range(hash);
-    for (auto it = first; it != last; ++it) {
-        if (lines_[it->second] == line) return;
+    if (index_.Contains(line)) {
+        return;
     }
-    texts_.emplace(hash, lines_.size());
     lines_.push_back(std::move(line));
+    index_.Sync(lines_);
 }
 
 }  // namespace scenrix::detail

@@ -2,17 +2,17 @@
 //
 // The ident fields compared are fixed-width copies of their columns (blanks included),
 // so "one contains the other" between two of them is equality: a hash of the key fields
-// gives exactly the same answers as comparing with every known line, without making a
-// scan quadratic. A hash match is confirmed on the key itself. The tables grow as needed.
+// gives exactly the same answers as comparing with every known line. The indexes of the
+// known lines are kept from call to call (KnownLineIndexes) and grow as needed.
 #pragma once
 
 #include <array>
 #include <cstdint>
-#include <deque>
 #include <string>
 #include <string_view>
-#include <unordered_map>
 #include <vector>
+
+#include "known_lines_index.h"
 
 namespace scenrix::detail {
 
@@ -22,65 +22,59 @@ using AirportKey = std::array<char, 1 + 4 + 10>;  // side letter, whole degree, 
 
 NavaidKey MakeNavaidKey(const std::string& line);
 AirportKey MakeAirportKey(const std::string& line);
+inline const std::string& IlsKey(const std::string& line) { return line; }
 
-// Lines indexed by the hash of their key; the lines themselves stay with their owner.
-template <class Key, Key (*MakeKey)(const std::string&)>
-class KeyIndex {
-public:
-    void Add(const std::string& line) { index_.emplace(Hash(MakeKey(line)), &line); }
-    void Reserve(std::size_t count) { index_.reserve(count); }
-    bool Contains(const std::string& line) const {
-        const Key key = MakeKey(line);
-        const auto [first, last] = index_.equal_range(Hash(key));
-        for (auto it = first; it != last; ++it) {
-            if (MakeKey(*it->second) == key) return true;
-        }
-        return false;
+struct KeyBytesHash {
+    template <std::size_t N>
+    std::size_t operator()(const std::array<char, N>& key) const {
+        return std::hash<std::string_view>()(std::string_view(key.data(), N));
     }
-
-private:
-    static std::size_t Hash(const Key& key) {
-        return std::hash<std::string_view>()(std::string_view(key.data(), key.size()));
-    }
-    std::unordered_multimap<std::size_t, const std::string*> index_;
 };
 
-// Navaids: type, frequency text and ident. Built from the known lines at first use;
-// every line added joins the table, so a file's own duplicates go too.
+using NavaidIndex = KnownLinesIndex<NavaidKey, MakeNavaidKey, KeyBytesHash>;
+using AirportIndex = KnownLinesIndex<AirportKey, MakeAirportKey, KeyBytesHash>;
+using IlsIndex = KnownLinesIndex<std::string, IlsKey, std::hash<std::string>>;
+
+// The indexes of the builder's known navaid and airport lines and of the ILS list,
+// kept by the reader across calls.
+struct KnownLineIndexes {
+    NavaidIndex navaids;
+    AirportIndex airports;
+    IlsIndex ils;
+};
+
+// Navaids: type, frequency text and ident, of the known lines and of every line added
+// during this call, so a file's own duplicates go too.
 class NavaidKeys {
 public:
-    explicit NavaidKeys(const std::vector<std::string>& known) : known_(known) {}
+    NavaidKeys(NavaidIndex& index, const std::vector<std::string>& known);
     // True, and the key kept, when no known or added line has the same key.
     bool Add(const std::string& line);
 
 private:
-    const std::vector<std::string>& known_;
-    bool built_ = false;
-    std::deque<std::string> added_;  // stays in place for the index
-    KeyIndex<NavaidKey, MakeNavaidKey> index_;
+    const NavaidIndex& known_;
+    KeySet<NavaidKey, KeyBytesHash> added_;
 };
 
 // Airports: whole runway degree, side letter and ident, of the known lines only.
 class AirportKeys {
 public:
-    explicit AirportKeys(const std::vector<std::string>& known) : known_(known) {}
-    bool IsKnown(const std::string& line);
+    AirportKeys(AirportIndex& index, const std::vector<std::string>& known);
+    bool IsKnown(const std::string& line) const;
 
 private:
-    const std::vector<std::string>& known_;
-    bool built_ = false;
-    KeyIndex<AirportKey, MakeAirportKey> index_;
+    const AirportIndex& known_;
 };
 
 // The ILS list, extended in place: a line is added unless the very same text is there.
 class IlsList {
 public:
-    explicit IlsList(std::vector<std::string>& lines);
+    IlsList(IlsIndex& index, std::vector<std::string>& lines);
     void Add(std::string line);
 
 private:
+    IlsIndex& index_;
     std::vector<std::string>& lines_;
-    std::unordered_multimap<std::size_t, std::size_t> texts_;  // hash to line number
 };
 
 }  // namespace scenrix::detail

@@ -1,6 +1,6 @@
 #include "record_lines.h"
 
-#include <cstdio>
+#include <charconv>
 #include <utility>
 
 #include "aerodrex/airport_line_layout.h"
@@ -17,6 +17,8 @@ namespace airport = aerodrex::airport_line;
 namespace navaid = beaconex::navaid_line;
 namespace ils = beaconex::ils_line;
 
+constexpr int kNavaidFrequencyDecimals = 5;
+
 using Field = std::pair<navdata::FieldSpec, const std::string*>;
 
 template <std::size_t N>
@@ -32,29 +34,26 @@ std::string ComposeLeftJustified(std::size_t width, const Field (&fields)[N]) {
 
 }  // namespace
 
-std::string FormatText(const char* format, double value) {
-    // Room for any double in "%f" form.
+std::string FixedText(double value, int decimals) {
+    // Room for any double in fixed form with a few decimals.
     char text[400];
-    std::snprintf(text, sizeof text, format, value);
-    return text;
+    const auto [end, error] =
+        std::to_chars(text, text + sizeof text, value, std::chars_format::fixed, decimals);
+    return error == std::errc() ? std::string(text, end) : std::string();
 }
 
-std::string FormatText(const char* format, int value) {
-    char text[32];
-    std::snprintf(text, sizeof text, format, value);
-    return text;
-}
-
-std::string FixedText(double value) {
-    return FormatText("%f", value);
+std::string IntegerText(int value) {
+    char text[16];
+    const auto [end, error] = std::to_chars(text, text + sizeof text, value);
+    return error == std::errc() ? std::string(text, end) : std::string();
 }
 
 std::string ComposeNavaidLine(const NavaidRecord& record) {
     const std::string country;
-    const std::string frequency = FormatText("%.5f", record.frequency);
+    const std::string frequency = FixedText(record.frequency, kNavaidFrequencyDecimals);
     const std::string latitude = LatitudeToAngleText(record.latitude);
     const std::string longitude = LongitudeToAngleText(record.longitude);
-    const std::string elevation = FormatText("%d", record.elevationFeet);
+    const std::string elevation = IntegerText(record.elevationFeet);
     const Field fields[] = {
         {navaid::kCountry, &country},     {navaid::kType, &record.type},
         {navaid::kIdent, &record.ident},  {navaid::kFrequency, &frequency},
@@ -65,7 +64,7 @@ std::string ComposeNavaidLine(const NavaidRecord& record) {
 }
 
 std::string ComposeIlsLine(const IlsRecord& record) {
-    const std::string kind = FormatText("%d", record.kind);
+    const std::string kind = IntegerText(record.kind);
     const std::string latitude = LatitudeToAngleText(record.latitude);
     const std::string longitude = LongitudeToAngleText(record.longitude);
     const std::string frequency = FixedText(record.frequency);

@@ -33,10 +33,9 @@ std::string ComposeNavaidLine(const NavaidRecord& record);
 std::string ComposeIlsLine(const IlsRecord& record);
 std::string ComposeAirportLine(const CAirportStruct& runway);
 
-// printf-style text of one value.
-std::string FormatText(const char* format, double value);
-std::string FormatText(const char* format, int value);
-// "%f" text.
-std::string FixedText(double value);
+// The texts "%.*f" and "%d" would give, without the cost of a format string: the
+// conversions are exact and round to nearest, ties to even, as printf does.
+std::string FixedText(double value, int decimals = 6);
+std::string IntegerText(int value);
 
 }  // namespace scenrix::detail

@@ -34,7 +34,8 @@ int Inflate(const SceneryBytes& file, std::size_t headerLength, std::size_t* siz
         return kSceneryNoMemory;
     }
     const std::size_t total = headerLength + storedSize;
-    std::unique_ptr<std::uint8_t[]> inflated(new (std::nothrow) std::uint8_t[total]);
+    // Zeroed, so that a malformed stream (a match of distance 0) reads the same every time.
+    std::unique_ptr<std::uint8_t[]> inflated(new (std::nothrow) std::uint8_t[total]());
     if (!inflated) {
         return kSceneryNoMemory;
     }

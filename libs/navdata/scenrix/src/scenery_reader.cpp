@@ -33,6 +33,13 @@ std::size_t SectionOffset(const SceneryBytes& data, std::size_t field) {
     return offset < data.size() ? offset : 0;
 }
 
+// Kept across calls so that each call indexes only the lines appended since the last;
+// the reader runs on one thread at a time.
+scenrix::detail::KnownLineIndexes& KnownIndexes() {
+    static scenrix::detail::KnownLineIndexes indexes;
+    return indexes;
+}
+
 void ReadSections(const SceneryBytes& data, scenrix::detail::SceneryScan& scan) {
     const std::size_t headerLength = scenrix::detail::SceneryHeaderLength(data);
     if (const std::size_t ndb = SectionOffset(data, layout::kNdbSectionField)) {
@@ -81,7 +88,8 @@ int LoadDLLBGL(const char* path, std::vector<std::string>& ilsLines,
         return 0;
     }
 
-    scenrix::detail::SceneryScan scan(navaidLines, knownNavaids, knownAirports, ilsLines);
+    scenrix::detail::SceneryScan scan(KnownIndexes(), navaidLines, knownNavaids, knownAirports,
+                                      ilsLines);
     ReadSections(data, scan);
     airportLines = scan.TakeAirportLines();
     return 0;

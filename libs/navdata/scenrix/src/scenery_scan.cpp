@@ -6,14 +6,14 @@
 
 namespace scenrix::detail {
 
-SceneryScan::SceneryScan(std::vector<std::string>& navaidLines,
+SceneryScan::SceneryScan(KnownLineIndexes& indexes, std::vector<std::string>& navaidLines,
                          const std::vector<std::string>& knownNavaids,
                          const std::vector<std::string>& knownAirports,
                          std::vector<std::string>& ilsLines)
     : navaidLines_(navaidLines),
-      navaidKeys_(knownNavaids),
-      airportKeys_(knownAirports),
-      ils_(ilsLines) {}
+      navaidKeys_(indexes.navaids, knownNavaids),
+      airportKeys_(indexes.airports, knownAirports),
+      ils_(indexes.ils, ilsLines) {}
 
 void SceneryScan::AddNavaidLine(const std::string& line) {
     std::string ended = line.substr(0, navdata::kNavaidLineWidth) + '\n';

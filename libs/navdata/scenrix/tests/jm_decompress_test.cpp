@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
+#include <optional>
 #include <random>
 #include <string>
 #include <vector>
@@ -35,6 +37,29 @@ std::vector<std::uint8_t> Stream(Build build) {
     return writer.Finish();
 }
 
+// A stream spelled out field by field, for codes the encoder never writes.
+class RawStream {
+public:
+    RawStream& Field(std::uint64_t value, int count) {
+        for (int i = 0; i < count; ++i) {
+            if (bits_ % 8 == 0) bytes_.push_back(0);
+            bytes_.back() |= static_cast<std::uint8_t>(((value >> i) & 1u) << (bits_ % 8));
+            ++bits_;
+        }
+        return *this;
+    }
+    RawStream& Literal(std::uint8_t value) { return Field(0, 1).Field(value, 7); }
+    RawStream& ShortDistance(int distance) { return Field(0b001, 3).Field(distance, 6); }
+    // i zero bits, a one bit, then the i-bit value.
+    RawStream& Length(int zeros, std::uint64_t value) { return Field(0, zeros).Field(1, 1).Field(value, zeros); }
+    RawStream& End() { return Field(0b1101, 4).Field(4095, 12); }
+    std::vector<std::uint8_t> Bytes() const { return bytes_; }
+
+private:
+    std::vector<std::uint8_t> bytes_{'J', 'M', 0, 0};
+    int bits_ = 0;
+};
+
 TEST(JmDecompressTest, StreamCases) {
     const StreamCase cases[] = {
         {"end code alone, capacity 0", Stream([](auto& w) { w.End(); }), 0, std::string()},
@@ -46,7 +71,11 @@ TEST(JmDecompressTest, StreamCases) {
          Stream([](auto& w) { w.Literal('a'); w.End(); w.Literal('b'); w.End(); }), 2, std::string("ab")},
         {"match before the output start", Stream([](auto& w) { w.Literal('a'); w.Match(2, 3); w.End(); }), 8,
          std::nullopt},
-        {"distance 0", Stream([](auto& w) { w.Literal('a'); w.Match(0, 3); w.End(); }), 8, std::nullopt},
+        {"match from the first byte", Stream([](auto& w) { w.Literal('a'); w.Literal('b'); w.Match(2, 3); w.End(); }),
+         5, std::string("ababa")},
+        // Each byte is copied onto itself: the output keeps what it held (0xEE here).
+        {"distance 0", Stream([](auto& w) { w.Literal('a'); w.Match(0, 3); w.End(); }), 4,
+         std::string("a\xEE\xEE\xEE")},
         {"literal past the capacity", Stream([](auto& w) { w.Literal('a'); w.Literal('b'); w.End(); }), 1,
          std::nullopt},
         {"match past the capacity", Stream([](auto& w) { w.Literal('a'); w.Match(1, 9); w.End(); }), 5,
@@ -54,9 +83,17 @@ TEST(JmDecompressTest, StreamCases) {
         {"stream ends inside a code", Stream([](auto& w) { w.Literal('a'); }), 4, std::nullopt},
         {"wrong second letter", {'J', 'X', 0, 0, 0xFF}, 0, std::nullopt},
         {"no bits after the signature", {'J', 'M', 0, 0}, 0, std::nullopt},
-        // The literal 'a' (one byte), a match of distance 1, then 47 zero bits: a
-        // length prefix too long for any buffer.
-        {"length prefix overflow", {'J', 'M', 0, 0, 'a' << 1, 0x09, 0, 0, 0, 0, 0, 0}, 100, std::nullopt},
+        {"stream ends inside a length", RawStream().Literal('a').ShortDistance(1).Bytes(), 4, std::nullopt},
+        {"long length", RawStream().Literal('a').ShortDistance(1).Length(12, 0).End().Bytes(), 4099,
+         std::string(4099, 'a')},
+        // Lengths past the int range, whose low 32 bits would be 1 or negative: each
+        // capacity is what a wrapped length would have filled exactly.
+        {"length 2^31 + 1", RawStream().Literal('a').ShortDistance(1).Length(30, (1u << 30) - 1).End().Bytes(), 1,
+         std::nullopt},
+        {"length 2^32 + 1", RawStream().Literal('a').ShortDistance(1).Length(31, (1u << 31) - 1).End().Bytes(), 2,
+         std::nullopt},
+        {"length 2^40 + 2^32 + 1",
+         RawStream().Literal('a').ShortDistance(1).Length(40, 0xFFFFFFFFu).End().Bytes(), 2, std::nullopt},
         {"literal, then a match of distance 1 and length 3", {'J', 'M', 0, 0, 'a' << 1, 0x09, 0xF6, 0xFF, 0x03}, 4,
          std::string("aaaa")},
     };
@@ -66,18 +103,25 @@ TEST(JmDecompressTest, StreamCases) {
 }
 
 TEST(JmDecompressTest, DistanceClassesMeetAtTheirBounds) {
-    // After "10" (a match), the third bit tells the 6-bit class (0) from the others (1);
-    // bits are taken from the lowest of each byte on, starting at byte 4.
+    // The encoder's code for each distance, bit for bit: the prefix (first bit lowest),
+    // then the class's value; stream bits start at byte 4, lowest bit first.
     struct ClassCase {
         int distance;
-        std::uint8_t firstBits;  // the match's first four bits
-        int bitCount;
-    } cases[] = {{63, 0b001, 3}, {64, 0b0101, 4}, {319, 0b0101, 4}, {320, 0b1101, 4}, {4414, 0b1101, 4}};
+        std::uint32_t prefix;
+        int prefixBits;
+        std::uint32_t value;
+        int valueBits;
+    } cases[] = {{0, 0b001, 3, 0, 6},      {63, 0b001, 3, 63, 6},     {64, 0b0101, 4, 0, 8},
+                 {319, 0b0101, 4, 255, 8}, {320, 0b1101, 4, 0, 12}, {4414, 0b1101, 4, 4094, 12}};
     for (const ClassCase& c : cases) {
         const auto stream = Stream([&](auto& w) { w.Match(c.distance, 3); });
-        const std::uint8_t mask = static_cast<std::uint8_t>((1 << c.bitCount) - 1);
-        EXPECT_EQ(stream[4] & mask, c.firstBits) << c.distance;
+        std::uint32_t bits = 0;
+        for (std::size_t i = 4; i < stream.size() && i < 8; ++i) bits |= std::uint32_t{stream[i]} << (8 * (i - 4));
+        const int width = c.prefixBits + c.valueBits;
+        EXPECT_EQ(bits & ((1u << width) - 1), c.prefix | c.value << c.prefixBits) << c.distance;
     }
+    // The end code is the long class's last distance, with no length behind it.
+    EXPECT_EQ(Stream([](auto& w) { w.End(); }), RawStream().End().Bytes());
     // Each class decodes back to its distance.
     std::string data(5000, '\0');
     for (std::size_t i = 0; i < data.size(); ++i) data[i] = static_cast<char>('a' + (i * 7 + i / 13) % 26);

@@ -39,10 +39,12 @@ class SceneryFaultsTest : public SceneryReaderFixture {
 protected:
     // Runs ParseAirportFacility over records and gathers what it adds.
     void ParseAirport(const Bytes& records) {
-        detail::SceneryScan scan(navaids_, knownNavaids_, knownAirports_, ils_);
+        detail::SceneryScan scan(indexes_, navaids_, knownNavaids_, knownAirports_, ils_);
         detail::ParseAirportFacility(detail::SceneryBytes(records.data(), records.size()), CAirportStruct(), scan);
         airports_ = scan.TakeAirportLines();
     }
+
+    detail::KnownLineIndexes indexes_;
 };
 
 TEST_F(SceneryFaultsTest, TruncatedFilesYieldWhatTheyHold) {
@@ -83,7 +85,7 @@ TEST_F(SceneryFaultsTest, ItemOrBlockSizeBelowItsHeaderEndsTheSection) {
     block.insert(block.end(), item.begin(), item.end());
     block.insert(block.end(), item.begin(), item.end());
     block[layout::kFacilityBlockLengthField] = static_cast<std::uint8_t>(block.size() - layout::kFacilityBlockExtra);
-    detail::SceneryScan scan(navaids_, knownNavaids_, knownAirports_, ils_);
+    detail::SceneryScan scan(indexes_, navaids_, knownNavaids_, knownAirports_, ils_);
     detail::ReadFacilitySection(detail::SceneryBytes(block.data(), block.size()), 0, scan);
     // A block length of 0 leaves no room for its own header.
     block[layout::kFacilityBlockLengthField] = 0;

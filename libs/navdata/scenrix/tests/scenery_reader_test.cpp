@@ -94,6 +94,36 @@ TEST_F(SceneryReaderTest, KnownNavaidIsNotAddedAgain) {
     EXPECT_EQ(navaids_.size(), 7u);
 }
 
+// As the builder scans: the known lines grow from file to file and are emptied
+// between scans; each reading skips exactly the lines known at that time.
+TEST_F(SceneryReaderTest, KnownLinesFollowTheBuildersScans) {
+    const std::vector<std::uint8_t> file = WriteSceneryFile(fsinstall::SampleWorld(), Compression::Plain);
+    for (int scan = 0; scan < 2; ++scan) {
+        knownNavaids_.clear();
+        knownAirports_.clear();
+        ils_.clear();
+        Read(file);
+        const std::size_t navaidCount = navaids_.size();
+        const std::size_t airportCount = airports_.size();
+        const std::size_t ilsCount = ils_.size();
+        ASSERT_GT(navaidCount, 1u);
+        ASSERT_GT(airportCount, 1u);
+        ASSERT_GT(ilsCount, 0u);
+        // The first half of the lines joins the known ones: the second reading yields the rest.
+        knownNavaids_.assign(navaids_.begin(), navaids_.begin() + navaidCount / 2);
+        knownAirports_.assign(airports_.begin(), airports_.begin() + airportCount / 2);
+        Read(file);
+        EXPECT_EQ(navaids_.size(), navaidCount - navaidCount / 2) << scan;
+        EXPECT_EQ(airports_.size(), airportCount - airportCount / 2) << scan;
+        EXPECT_EQ(ils_.size(), ilsCount) << scan;
+        knownNavaids_.insert(knownNavaids_.end(), navaids_.begin(), navaids_.end());
+        knownAirports_.insert(knownAirports_.end(), airports_.begin(), airports_.end());
+        Read(file);
+        EXPECT_TRUE(navaids_.empty()) << scan;
+        EXPECT_TRUE(airports_.empty()) << scan;
+    }
+}
+
 TEST_F(SceneryReaderTest, AirportLinesKeepTheirColumns) {
     SceneryContent content = fsinstall::SampleWorld();
     content.airports.resize(1);  // Springfield: two runways, an ILS, ATIS on the first

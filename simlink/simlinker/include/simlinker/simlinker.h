@@ -1,6 +1,9 @@
 // Simlinker: the planner's side of the simulator link. Each TR_ function reads or sets
 // the running simulator's state through Cabinhook; every call reports failure (0, or
 // 0.0) when the simulator or Cabinhook is not there.
+//
+// Declared in the order of their ordinals, 1 (TR_GetVersion) to 42 (TR_SetFSHdg); this
+// platform links them by name.
 #pragma once
 
 #define SIMLINKER_API __attribute__((visibility("default")))

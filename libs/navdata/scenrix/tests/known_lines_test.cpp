@@ -1,0 +1,75 @@
+// The indexes of known lines kept across reader calls: lines appended since the last
+// call are added, and every other change to the array makes the index start afresh.
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "known_lines.h"
+
+namespace scenrix::detail {
+namespace {
+
+using Lines = std::vector<std::string>;
+
+struct IndexChange {
+    const char* name;
+    std::function<const Lines&(Lines& lines, Lines& other)> change;  // gives the array to sync
+    std::vector<std::pair<const char*, bool>> expected;              // key, is it known
+};
+
+TEST(KnownLinesIndexTest, FollowsTheArrayItWasLastSyncedWith) {
+    const IndexChange changes[] = {
+        {"appended", [](Lines& l, Lines&) -> const Lines& { l.push_back("d"); return l; },
+         {{"a", true}, {"c", true}, {"d", true}}},
+        {"moved by growth", [](Lines& l, Lines&) -> const Lines& { l.reserve(1000); return l; },
+         {{"a", true}, {"c", true}}},
+        {"emptied", [](Lines& l, Lines&) -> const Lines& { l.clear(); return l; },
+         {{"a", false}, {"c", false}}},
+        {"shrunk", [](Lines& l, Lines&) -> const Lines& { l.pop_back(); return l; },
+         {{"b", true}, {"c", false}}},
+        {"another array", [](Lines&, Lines& o) -> const Lines& { return o; },
+         {{"a", false}, {"a2", true}}},
+        {"first line changed", [](Lines& l, Lines&) -> const Lines& { l[0] = "z"; return l; },
+         {{"a", false}, {"z", true}}},
+        {"last line changed and more", [](Lines& l, Lines&) -> const Lines& {
+             l[2] = "z";
+             l.push_back("e");
+             return l;
+         },
+         {{"c", false}, {"z", true}, {"e", true}}},
+        {"emptied and refilled", [](Lines& l, Lines&) -> const Lines& {
+             l = {"p", "q", "r", "s"};
+             return l;
+         },
+         {{"a", false}, {"c", false}, {"s", true}}},
+    };
+    for (const IndexChange& c : changes) {
+        Lines lines = {"a", "b", "c"};
+        Lines other = {"a2", "b", "c", "d"};
+        IlsIndex index;
+        index.Sync(lines);
+        index.Sync(c.change(lines, other));
+        for (const auto& [key, known] : c.expected) {
+            EXPECT_EQ(index.Contains(key), known) << c.name << ": " << key;
+        }
+    }
+}
+
+TEST(KnownLinesIndexTest, KeySetHoldsManyKeys) {
+    KeySet<std::string, std::hash<std::string>> set;
+    for (int i = 0; i < 100000; ++i) {
+        ASSERT_TRUE(set.Insert(std::to_string(i)));
+    }
+    for (int i = 0; i < 100000; i += 7) {
+        EXPECT_FALSE(set.Insert(std::to_string(i)));
+        EXPECT_TRUE(set.Contains(std::to_string(i)));
+        EXPECT_FALSE(set.Contains(std::to_string(-1 - i)));
+    }
+    set.Clear();
+    EXPECT_FALSE(set.Contains("0"));
+}
+
+}  // namespace
+}  // namespace scenrix::detail
