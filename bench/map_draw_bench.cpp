@@ -5,7 +5,8 @@
 //
 //   map_draw_bench                    prints the timings
 //   map_draw_bench --screenshots=DIR  also writes the map view at three zooms with a
-//                                     short route to DIR/map-<zoom>.png
+//                                     short route to DIR/map-<zoom>.png (London, Paris,
+//                                     Brussels and Amsterdam on the demo data)
 #include <QApplication>
 #include <QImage>
 #include <QPainter>
@@ -14,7 +15,9 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <filesystem>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -38,6 +41,10 @@ constexpr int kDpi = 96;
 constexpr int kFrames = 20;
 constexpr int kWorldZoom = 3;
 constexpr int kRegionalZoom = 60;
+// The screenshots: the Channel coasts with a route of four capitals' airports, and Paris.
+constexpr int kDocsZoom = 110;
+constexpr int kCloseZoom = 400;
+constexpr const char* kDocsRoute[] = {"EGLL", "LFPG", "EBBR", "EHAM"};
 constexpr double kArcSecondsPerDegree = 3600.0;
 constexpr int kGeneratedAirports = 20000;
 constexpr int kGeneratedTiles = 400;
@@ -132,6 +139,26 @@ std::vector<CRoutePoint> ShortRoute(const NavDatabase& database, double longitud
     return route;
 }
 
+// The first runway line of each ident, in order; empty unless all are in the database.
+std::vector<CRoutePoint> RouteOfAirports(const NavDatabase& database, std::span<const char* const> idents) {
+    std::vector<CRoutePoint> route;
+    for (const char* ident : idents) {
+        for (const std::vector<AirportRecord>& cell : database.airportGrid) {
+            const auto named = [&](const AirportRecord& airport) { return std::strcmp(airport.id, ident) == 0; };
+            const auto found = std::find_if(cell.begin(), cell.end(), named);
+            if (found == cell.end()) continue;
+            CRoutePoint point;
+            point.x = found->x;
+            point.y = found->y;
+            point.type = kPointAirport;
+            point.ident = found->id;
+            route.push_back(point);
+            break;
+        }
+    }
+    return route.size() == idents.size() ? route : std::vector<CRoutePoint>{};
+}
+
 double MillisecondsPerFrame(const std::function<void()>& frame) {
     const auto start = std::chrono::steady_clock::now();
     for (int i = 0; i < kFrames; ++i) frame();
@@ -168,16 +195,16 @@ void WriteScreenshots(const std::string& folder, const char* driveC) {
     const struct {
         int zoom;
         double longitude, latitude;
-    } shots[] = {{kWorldZoom, 10.0, 50.0}, {kRegionalZoom, 8.6, 50.0}, {400, 8.57, 50.03}};
+    } shots[] = {{kWorldZoom, 10.0, 50.0}, {kDocsZoom, 2.4, 50.6}, {kCloseZoom, 2.55, 49.0}};
     setenv("QUILLET_DRIVE_C", driveC, 1);
     CTrevaloDoc document;
     CTrevaloView view(document, kBaseDirectory);
     view.resize(1280, 800);
     view.show();
     view.OnInitialUpdate();
-    const auto& last = shots[std::size(shots) - 1];
-    for (const CRoutePoint& point : ShortRoute(view.Database(), last.longitude, last.latitude))
-        view.GetRoute().Points().push_back(point);
+    std::vector<CRoutePoint> route = RouteOfAirports(view.Database(), kDocsRoute);
+    if (route.empty()) route = ShortRoute(view.Database(), shots[1].longitude, shots[1].latitude);
+    for (const CRoutePoint& point : route) view.GetRoute().Points().push_back(point);
     for (const auto& shot : shots) {
         view.CenterOnLatLon(shot.latitude, shot.longitude, shot.zoom);
         QApplication::processEvents();

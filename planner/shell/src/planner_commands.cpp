@@ -20,7 +20,7 @@ constexpr CommandSpec kCommands[] = {
     {kCmdFileOpenAdf, kFile, "&Open 'Adf'\tCtrl-O"},
     {kCmdFileNew, kFile, "Ne&w"},
     {kCmdFilePrint, kFile, "&Print...\tCtrl+P", true},
-    {kCmdFilePrintSetup, kFile, "P&rint Setup..."},
+    {kCmdFilePrintSetup, kFile, "Print Setup"},
     {kCmdAppExit, kFile, "E&xit", true},
     {kCmdViewToolbar, kView, "&Toolbar"},
     {kCmdViewStatusBar, kView, "&Status Bar"},

@@ -124,6 +124,34 @@ void CTrevaloApp::InvalidateMapView() {
     if (CTrevaloView* view = GetActiveMapView()) view->viewport()->update();
 }
 
+void CTrevaloApp::CenterMapOn(double latitude, double longitude, int zoom) {
+    if (CTrevaloView* view = GetActiveMapView()) view->CenterOnLatLon(latitude, longitude, zoom);
+}
+
+void CTrevaloApp::ShowHoldingAirports() {
+    if (CTrevaloView* view = GetActiveMapView()) view->ShowHoldingAirports();
+}
+
+CRoutePoint* CTrevaloApp::GetRoute(int& count) {
+    count = 0;
+    CTrevaloView* view = GetActiveMapView();
+    if (view == nullptr) return nullptr;
+    count = view->GetRoute().Count();
+    return view->GetRoute().Points().data();
+}
+
+void CTrevaloApp::ReloadRouteMap() {
+    if (CTrevaloView* view = GetActiveMapView()) view->GetRoute().ReadInternalAdf();
+}
+
+void CTrevaloApp::GetAirportLine(int index, char* out) const {
+    const CTrevaloView* view = GetActiveMapView();
+    if (view == nullptr) return;
+    const CAirportArray& airports = view->Database().airportLines;
+    if (index < 0 || index >= airports.GetSize()) return;
+    airports.GetALine(out, index);
+}
+
 void CTrevaloApp::OnDebugOptions() {
     CDebugOptionsDlg dialog(debugOptions_, [this] { InvalidateMapView(); }, mainFrame_.get());
     dialog.exec();

@@ -5,7 +5,8 @@
 #include <QPainter>
 #include <QPointer>
 
-#include "mapview/find_result.h"
+#include "mapdialogs/find_on_map_key.h"
+#include "mapdialogs/qt_route_dialogs.h"
 #include "qtplatform/device_context.h"
 #include "qtplatform/feedback.h"
 #include "shell/main_frame.h"
@@ -36,6 +37,7 @@ CTrevaloView::CTrevaloView(CTrevaloDoc& document, const std::string& baseDirecto
       route_(std::make_unique<Route>(*database_, dialogs_, *this)), layers_(*database_) {
     document_.AddView(this);
     viewport()->setMouseTracking(true);
+    CreateDialogs();
 }
 
 CTrevaloView::~CTrevaloView() { document_.RemoveView(this); }
@@ -151,20 +153,24 @@ void CTrevaloView::OnFileNew() {
 
 void CTrevaloView::OnFindLocation() {
     if (!findDialog_) return;
-    const std::optional<FindResultKey> key = ParseFindResultKey(findDialog_(*database_));
-    if (!key) return;
+    const std::optional<FindOnMapTarget> target = ParseFindOnMapKey(findDialog_(*database_));
+    if (!target) return;
     qtplatform::WaitCursor wait;
-    const std::optional<MapPoint> place = LocateFindResult(*database_, *key);
+    const std::optional<MapPoint> place = LocateFindOnMapTarget(*database_, *target);
     if (!place) return;
-    if (zoom_ > 1) OnScaleToFit();
-    CenterOnWorld(place->longitude, place->latitude);
+    // The zoom stays: at the fitted zoom the whole world shows and nothing could be centred.
+    CenterOnWorldAtZoom(place->longitude, place->latitude, zoom_, 0);
 }
 
 void CTrevaloView::CenterOnLatLon(double latitude, double longitude, int zoom) {
+    CenterOnWorldAtZoom(longitude * kArcSecondsPerDegree, latitude * kArcSecondsPerDegree, zoom, kCenterEastShift);
+}
+
+void CTrevaloView::CenterOnWorldAtZoom(double x, double y, int zoom, int eastShift) {
     if (zoom > 1) OnScaleToFit();
     SetZoom(zoom);
-    const qtplatform::Point logical = WorldToLogical(longitude * kArcSecondsPerDegree, latitude * kArcSecondsPerDegree);
-    CenterOnPoint({logical.x + kCenterEastShift, logical.y});
+    const qtplatform::Point logical = WorldToLogical(x, y);
+    CenterOnPoint({logical.x + eastShift, logical.y});
     UpdateStatusPosition();
 }
 
@@ -210,10 +216,6 @@ void CTrevaloView::RedrawAll(bool /*erase*/) {
     viewport()->update();
     UpdateCommandStates();
 }
-
-// The generation driver is not part of the planner yet; Create adventure stays disabled,
-// so the route never asks for it.
-void CTrevaloView::RunGeneration() {}
 
 void CTrevaloView::ClosePlanner() {
     if (QWidget* top = window(); top != this) top->close();

@@ -36,10 +36,10 @@ void CTrevaloView::InstallCommands(QMainWindow* frame) {
     BindCommand(frame, kCmdNavaidPopup, [this] { ShowNavaidPopup(); });
     BindCommand(frame, kCmdMapUndoSelection, [this] { OnUndoSelection(); });
     BindCommand(frame, kCmdMapFileNew, [this] { OnFileNew(); });
+    BindCommand(frame, kCmdMapCreateAdventure, [this] { OnCreateAdventure(); });
     for (const SwitchCommand& command : MapSwitchCommands())
         BindCommand(frame, command.id, [this, &command] { OnToggleSwitch(command); })->setCheckable(true);
-    // Create adventure waits for the generation driver, Create SID/STAR for its editor:
-    // both stay disabled until then.
+    // Create SID/STAR waits for its editor: it stays disabled until then.
 
     navaidPopup_ = new QMenu(frame);
     for (const qtplatform::CommandSpec& command : NavaidPopupCommands())

@@ -33,12 +33,20 @@ QPrinter* ApplicationPrinter() {
 #endif
 }
 
+namespace {
+constexpr int kTenthsPerMillimetre = 10;
+}
+
+PageSize PageSizeOfMillimetres(double width, double height) {
+    return {static_cast<int>(width) * kTenthsPerMillimetre, static_cast<int>(height) * kTenthsPerMillimetre};
+}
+
 PageSize GetPrinterPageSize() {
 #ifdef TREVALO_HAVE_PRINTING
     if (QPrinter* printer = ApplicationPrinter()) {
         const QSizeF millimetres = printer->pageLayout().fullRect(QPageLayout::Millimeter).size();
         if (!millimetres.isEmpty())
-            return {static_cast<int>(millimetres.width() * 10), static_cast<int>(millimetres.height() * 10)};
+            return PageSizeOfMillimetres(millimetres.width(), millimetres.height());
     }
 #endif
     return kDefaultPageSize;

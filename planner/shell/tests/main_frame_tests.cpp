@@ -27,31 +27,36 @@ TEST_F(MainFrameTest, MenusHoldTheirCommandsAndLaterOnesAreDisabled) {
     struct Entry {
         int id;
         const char* menu;
+        const char* text;
         bool enabled;  // without the application object, only the frame's own commands
     };
     const Entry entries[] = {
-        {kCmdFileOpenAdf, "&File", false},
-        {kCmdFileNew, "&File", false},
-        {kCmdAppExit, "&File", true},
-        {kCmdViewToolbar, "&View", true},
-        {kCmdViewWizardBar, "&View", false},
-        {kCmdConfiguration, "&Extra", false},
-        {kCmdLaunchEditor, "&Extra", false},
-        {kCmdLoadingCountries, "&Extra>&Database Options", false},
-        {kCmdCreateDatabase, "&Extra>&Database Options", false},
-        {kCmdHome, "&Internet", false},
-        {kCmdDownloadLatest, "&Internet", false},
-        {kCmdTipOfTheDay, "&Help", false},
-        {kCmdAppAbout, "&Help", false},
+        {kCmdFileOpenAdf, "&File", "&Open 'Adf'\tCtrl-O", false},
+        {kCmdFileNew, "&File", "Ne&w", false},
+        {kCmdFilePrintSetup, "&File", "Print Setup", false},
+        {kCmdAppExit, "&File", "E&xit", true},
+        {kCmdViewToolbar, "&View", "&Toolbar", true},
+        {kCmdViewWizardBar, "&View", "&Wizard Bar", false},
+        {kCmdConfiguration, "&Extra", "Conf&iguration\tCtrl-I", false},
+        {kCmdCorrectAirport, "&Extra", "&Correct Airport location", false},
+        {kCmdLaunchEditor, "&Extra", "&Launch Adventure Editor", false},
+        {kCmdLoadingCountries, "&Extra>&Database Options", "Loading &Countries", false},
+        {kCmdCreateDatabase, "&Extra>&Database Options", "&Create Database", false},
+        {kCmdHome, "&Internet", "&Home\tCtrl-H", false},
+        {kCmdUploadSidStar, "&Internet", "&Upload SID/STAR\tCtrl-U", false},
+        {kCmdDownloadLatest, "&Internet", "&Download Latest\tCtrl-D", false},
+        {kCmdCheckNewVersion, "&Internet", "&Check New version", false},
+        {kCmdTipOfTheDay, "&Help", "Ti&p of the Day...", false},
+        {kCmdAppAbout, "&Help", "&About Trevalo...", false},
     };
     for (const Entry& e : entries) {
         QMenu* menu = qtplatform::FindMenu(&frame_, e.menu);
         ASSERT_NE(menu, nullptr) << e.menu;
         ASSERT_NE(Command(e.id), nullptr) << e.id;
         EXPECT_TRUE(menu->actions().contains(Command(e.id))) << e.id;
+        EXPECT_EQ(Command(e.id)->text(), e.text) << e.id;
         EXPECT_EQ(Command(e.id)->isEnabled(), e.enabled) << e.id;
     }
-    EXPECT_EQ(Command(kCmdFileOpenAdf)->text(), "&Open 'Adf'\tCtrl-O");
 }
 
 TEST_F(MainFrameTest, AcceleratorsReachTheirCommands) {

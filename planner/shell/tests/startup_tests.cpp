@@ -6,6 +6,7 @@
 #include <QMdiArea>
 
 #include "map/nav_database.h"
+#include "navdata_testing/scenery_lines.h"
 #include "platform/message_box.h"
 #include "platform/settings_store.h"
 #include "qtplatform/command_table.h"
@@ -59,6 +60,50 @@ TEST_F(StartupTest, MissingDatabasesAreReportedThenTheMissingAirports) {
     }
     EXPECT_EQ(app.ExitInstance(3), 3);
     EXPECT_EQ(app.MainFrame(), nullptr);
+}
+
+TEST_F(StartupTest, ForwardersReachTheActiveMapViewAndDoNothingWithoutOne) {
+    constexpr size_t kAirportWidth = 335;
+    const std::string line = navdata::testing::SceneryAirportLine(navdata::testing::AirportFields{});
+    std::string countLine = "1";
+    countLine.resize(kAirportWidth, ' ');
+    env_.writeFile("drive_c/Quillet/Airport.nav", countLine + "\r\n" + line + "\r\n");
+    const std::string untouched = "untouched";
+
+    CTrevaloApp app;
+    for (bool started : {false, true}) {
+        SCOPED_TRACE(started ? "with the map view" : "before start-up");
+        if (started) {
+            ASSERT_TRUE(app.InitInstance());
+        }
+        app.CenterMapOn(47.5, 8.25, 1000);
+        bool holdingShown = false;
+        if (started) {
+            qtplatform::testing::WhenModalShown([&holdingShown](QWidget* modal) {
+                holdingShown = true;
+                qobject_cast<QDialog*>(modal)->reject();
+            });
+        }
+        app.ShowHoldingAirports();
+        EXPECT_EQ(holdingShown, started);
+        app.ReloadRouteMap();
+        int count = -1;
+        const CRoutePoint* points = app.GetRoute(count);
+        EXPECT_EQ(count, 0);
+        if (!started) {
+            EXPECT_EQ(points, nullptr);
+        }
+
+        std::vector<char> out(kAirportWidth + 1, '\0');
+        for (int index : {-1, 1}) {
+            std::copy(untouched.begin(), untouched.end(), out.begin());
+            app.GetAirportLine(index, out.data());
+            EXPECT_STREQ(out.data(), untouched.c_str()) << index;
+        }
+        app.GetAirportLine(0, out.data());
+        EXPECT_EQ(std::string(out.data()), started ? line : untouched);
+    }
+    app.ExitInstance(0);
 }
 
 TEST_F(StartupTest, AboutAndDebugOptionsCommandsRunTheirDialogs) {

@@ -4,11 +4,18 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QMouseEvent>
+#include <QPushButton>
 
 #include "map/nav_database.h"
+#include "mapdialogs/holding_airports_dlg.h"
+#include "mapdialogs/holding_radio_dlg.h"
 #include "navdata_testing/scenery_lines.h"
 #include "platform/message_box.h"
+#include "qtplatform/control_ids.h"
+#include "qtplatform/report_list.h"
+#include "qtplatform/testing/qt_test.h"
 #include "shell/trevalo_doc.h"
 #include "testing/temp_environment.h"
 
@@ -171,6 +178,27 @@ TEST_F(TrevaloViewTest, ScaleToFitShowsTheWholeWorldAtTheLargestZoomThatFits) {
     EXPECT_LE(pixels(view_->GetZoom()), width + 1);
     EXPECT_GT(pixels(view_->GetZoom() + 1), width);
     EXPECT_EQ(view_->GetFullSize().cx, WorldSizeAtZoom(view_->GetZoom()).cx);
+}
+
+TEST_F(TrevaloViewTest, TheHoldingChoiceOfTheDialogIsStoredInTheRoute) {
+    Click(Airport(1));
+    Click(Airport(2));
+    ASSERT_EQ(view_->GetRoute().Count(), 2);
+    int rows = 0;
+    qtplatform::testing::WhenModalShown([&rows](QWidget* airports) {
+        auto* list = qtplatform::FindControl<qtplatform::ReportList>(airports, CHoldingAirportsDlg::kAirportList);
+        rows = list->RowCount();
+        list->SelectRow(1);
+        qtplatform::testing::WhenModalShown([](QWidget* radio) {
+            qtplatform::FindControl<QCheckBox>(radio, CHoldingRadioDlg::kNoHolding)->click();
+        });
+        qtplatform::FindControl<QPushButton>(airports, CHoldingAirportsDlg::kEdit)->click();
+        qobject_cast<QDialog*>(airports)->accept();
+    });
+    view_->ShowHoldingAirports();
+    EXPECT_EQ(rows, 2);
+    EXPECT_EQ(view_->GetRoute().Points()[0].holding, -2);  // the departure has none
+    EXPECT_EQ(view_->GetRoute().Points()[1].holding, -3);  // "No Holding at this Airport"
 }
 
 }  // namespace

@@ -1,8 +1,9 @@
 #include "scenrix/angle_text.h"
 
+#include <algorithm>
 #include <cmath>
-#include <cstdio>
 #include <cstring>
+#include <iterator>
 #include <string_view>
 
 #include "angle_text_internal.h"
@@ -14,15 +15,60 @@ using scenrix::detail::DecimalNumber;
 using scenrix::detail::SaturatingInt;
 using scenrix::detail::WholeNumber;
 
-constexpr const char* kAngleTextFormat = "%s%03d*%3d'%02d.%02d";
 constexpr char kDegreeMark = '*';
 constexpr char kMinuteMark = '\'';
 constexpr char kDecimalMark = '.';
 // The whole minutes are read from two characters after the degree mark.
 constexpr std::size_t kMinutesAfterDegreeMark = 2;
 
-std::string ComposeAngleText(double degrees, const char* positiveLetter,
-                             const char* negativeLetter) {
+// One number of the angle text: its least width, its padding and the mark after it.
+// Together they give the layout "%s%03d*%3d'%02d.%02d".
+struct AngleField {
+    int width;
+    char pad;
+    char markAfter;  // '\0' for the last field
+};
+constexpr AngleField kAngleFields[] = {
+    {3, '0', kDegreeMark},   // whole degrees
+    {3, ' ', kMinuteMark},   // whole minutes
+    {2, '0', kDecimalMark},  // hundredths of a minute
+    {2, '0', '\0'},          // ten-thousandths of a minute
+};
+constexpr std::size_t kAngleFieldCount = std::size(kAngleFields);
+static_assert(kAngleFieldCount == std::tuple_size_v<scenrix::detail::AngleTextNumbers>);
+
+// Sign and ten digits of an int.
+constexpr int kMaxNumberChars = 11;
+
+// Writes value as printf's "%<width>d" would, or "%0<width>d" when pad is '0'
+// (zeros go after the sign); returns the end of the written text.
+char* WritePaddedNumber(char* out, int value, int width, char pad) {
+    const bool negative = value < 0;
+    // Through unsigned so that INT_MIN negates without overflow.
+    unsigned magnitude = negative ? 0u - static_cast<unsigned>(value) : static_cast<unsigned>(value);
+    char digits[kMaxNumberChars];
+    int digitCount = 0;
+    do {
+        digits[digitCount++] = static_cast<char>('0' + magnitude % 10);
+        magnitude /= 10;
+    } while (magnitude != 0);
+    const int padCount = std::max(0, width - digitCount - (negative ? 1 : 0));
+    if (pad != '0') {
+        out = std::fill_n(out, padCount, pad);
+    }
+    if (negative) {
+        *out++ = '-';
+    }
+    if (pad == '0') {
+        out = std::fill_n(out, padCount, '0');
+    }
+    while (digitCount > 0) {
+        *out++ = digits[--digitCount];
+    }
+    return out;
+}
+
+std::string ComposeAngleText(double degrees, char positiveLetter, char negativeLetter) {
     const bool nonNegative = degrees >= 0.0;
     const double value = nonNegative ? degrees : std::fabs(degrees);
     const double wholeDegrees = std::trunc(value);
@@ -31,14 +77,10 @@ std::string ComposeAngleText(double degrees, const char* positiveLetter,
     const double hundredths = (minutes - wholeMinutes) * 100.0;
     const double wholeHundredths = std::trunc(hundredths);
     const double tenThousandths = (hundredths - wholeHundredths) * 100.0;
-
-    // Room for a saturated degree value beyond the normal three digits.
-    char text[48];
-    std::snprintf(text, sizeof text, kAngleTextFormat,
-                  nonNegative ? positiveLetter : negativeLetter, SaturatingInt(wholeDegrees),
-                  SaturatingInt(wholeMinutes), SaturatingInt(wholeHundredths),
-                  SaturatingInt(tenThousandths));
-    return text;
+    return scenrix::detail::AngleTextOfFields(
+        nonNegative ? positiveLetter : negativeLetter,
+        {SaturatingInt(wholeDegrees), SaturatingInt(wholeMinutes),
+         SaturatingInt(wholeHundredths), SaturatingInt(tenThousandths)});
 }
 
 // The text from offset on, stopping at the terminator.
@@ -52,12 +94,31 @@ const char* SkipAtMost(const char* text, std::size_t offset) {
 
 }  // namespace
 
+namespace scenrix::detail {
+
+std::string AngleTextOfFields(char letter, const AngleTextNumbers& numbers) {
+    // The letter, each number with its mark; room for saturated numbers of any width.
+    char text[1 + kAngleFieldCount * (kMaxNumberChars + 1)];
+    char* out = text;
+    *out++ = letter;
+    for (std::size_t i = 0; i < kAngleFieldCount; ++i) {
+        const AngleField& field = kAngleFields[i];
+        out = WritePaddedNumber(out, numbers[i], field.width, field.pad);
+        if (field.markAfter != '\0') {
+            *out++ = field.markAfter;
+        }
+    }
+    return std::string(text, out);
+}
+
+}  // namespace scenrix::detail
+
 std::string LatitudeToAngleText(double degrees) {
-    return ComposeAngleText(degrees, "N", "S");
+    return ComposeAngleText(degrees, 'N', 'S');
 }
 
 std::string LongitudeToAngleText(double degrees) {
-    return ComposeAngleText(degrees, "E", "W");
+    return ComposeAngleText(degrees, 'E', 'W');
 }
 
 double AngleTextToDegrees(const char* text) {

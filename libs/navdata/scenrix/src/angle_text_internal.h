@@ -2,6 +2,7 @@
 // scenery reader. The exported readers are in scenrix/angle_text.h.
 #pragma once
 
+#include <array>
 #include <string>
 
 // Angle text ("N047* 27'34.20"), "N" for 0 or more, "S" otherwise. Every step
@@ -18,3 +19,14 @@ double AngleTextToDegrees(std::string text);
 
 // Whole minutes plus the decimal part of the minute; 0.0 without "*".
 double GetDecimalMinutesFromAngle(const char* text);
+
+namespace scenrix::detail {
+
+// Whole degrees, whole minutes, hundredths and ten-thousandths of a minute.
+using AngleTextNumbers = std::array<int, 4>;
+
+// The letter and the numbers laid out as "%s%03d*%3d'%02d.%02d" prints them, for
+// any int (wider numbers widen the text), without the cost of the printf family.
+std::string AngleTextOfFields(char letter, const AngleTextNumbers& numbers);
+
+}  // namespace scenrix::detail

@@ -1,10 +1,14 @@
+#include <cfloat>
+#include <climits>
 #include <cmath>
+#include <cstdio>
 #include <limits>
 #include <string>
 
 #include <gtest/gtest.h>
 
 #include "angle_text_internal.h"
+#include "number_text.h"
 
 namespace {
 
@@ -66,6 +70,98 @@ TEST(AngleTextRoundTrip, ReaderInvertsWriters) {
             << degrees;
         EXPECT_NEAR(AngleTextToDegrees(LongitudeToAngleText(degrees).c_str()), -degrees, 1e-6)
             << degrees;
+    }
+}
+
+using scenrix::detail::AngleTextNumbers;
+using scenrix::detail::AngleTextOfFields;
+using scenrix::detail::SaturatingInt;
+
+// What the writers printed before they wrote their digits directly.
+std::string PrintedFields(char letter, const AngleTextNumbers& numbers) {
+    const char letterText[] = {letter, '\0'};
+    char text[64];
+    std::snprintf(text, sizeof text, "%s%03d*%3d'%02d.%02d", letterText, numbers[0], numbers[1],
+                  numbers[2], numbers[3]);
+    return text;
+}
+
+std::string PrintedAngleText(Axis axis, double degrees) {
+    const bool nonNegative = degrees >= 0.0;
+    const char letter = axis == Axis::Latitude ? (nonNegative ? 'N' : 'S') : (nonNegative ? 'E' : 'W');
+    const double value = nonNegative ? degrees : std::fabs(degrees);
+    const double wholeDegrees = std::trunc(value);
+    const double minutes = (value - wholeDegrees) * 60.0;
+    const double wholeMinutes = std::trunc(minutes);
+    const double hundredths = (minutes - wholeMinutes) * 100.0;
+    const double wholeHundredths = std::trunc(hundredths);
+    const double tenThousandths = (hundredths - wholeHundredths) * 100.0;
+    return PrintedFields(letter, {SaturatingInt(wholeDegrees), SaturatingInt(wholeMinutes),
+                                  SaturatingInt(wholeHundredths), SaturatingInt(tenThousandths)});
+}
+
+// Both writers give what snprintf gave; the first difference ends the caller's sweep.
+testing::AssertionResult BothAxesAsPrinted(double degrees) {
+    for (Axis axis : {Axis::Latitude, Axis::Longitude}) {
+        const std::string written = Compose(axis, degrees);
+        const std::string printed = PrintedAngleText(axis, degrees);
+        if (written != printed) {
+            return testing::AssertionFailure()
+                   << (axis == Axis::Latitude ? "latitude " : "longitude ") << degrees
+                   << " wrote \"" << written << "\", printed \"" << printed << '"';
+        }
+    }
+    return testing::AssertionSuccess();
+}
+
+// Every width the padding meets: below, at and above each field's width, both signs,
+// and the saturated ends of the int range.
+TEST(AngleTextFields, MatchPrintfForEveryWidthAndSign) {
+    const int numbers[] = {INT_MIN, INT_MIN + 1, -1000, -999, -100, -99, -10, -9, -1, 0,
+                           1,       9,           10,    59,   99,   100,  999, 1000, 12345, INT_MAX};
+    for (int degrees : numbers) {
+        for (int minutes : numbers) {
+            for (int hundredths : numbers) {
+                for (int tenThousandths : numbers) {
+                    const AngleTextNumbers fields = {degrees, minutes, hundredths, tenThousandths};
+                    ASSERT_EQ(AngleTextOfFields('N', fields), PrintedFields('N', fields))
+                        << degrees << ' ' << minutes << ' ' << hundredths << ' ' << tenThousandths;
+                }
+            }
+        }
+    }
+}
+
+TEST(AngleTextAsPrinted, EveryTenThousandthOfADegree) {
+    constexpr int kStepsPerDegree = 10000;
+    constexpr int kLastStep = 181 * kStepsPerDegree;
+    for (int step = -kLastStep; step <= kLastStep; ++step) {
+        ASSERT_TRUE(BothAxesAsPrinted(static_cast<double>(step) / kStepsPerDegree));
+    }
+}
+
+// Just below and above each ten-thousandth of a minute, where truncation drops a digit.
+TEST(AngleTextAsPrinted, NeighboursOfMinuteSteps) {
+    constexpr int kStepsPerMinute = 10000;
+    constexpr int kSteps = 3 * 60 * kStepsPerMinute;
+    for (int step = 0; step <= kSteps; step += 7) {
+        const double degrees = 47.0 + static_cast<double>(step) / (60.0 * kStepsPerMinute);
+        ASSERT_TRUE(BothAxesAsPrinted(std::nextafter(degrees, 0.0)));
+        ASSERT_TRUE(BothAxesAsPrinted(degrees));
+        ASSERT_TRUE(BothAxesAsPrinted(std::nextafter(degrees, 1000.0)));
+    }
+}
+
+TEST(AngleTextAsPrinted, WideAndUnusualValues) {
+    const double inf = std::numeric_limits<double>::infinity();
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    const double values[] = {0.0, -0.0, nan, -nan, inf, -inf, DBL_MAX, -DBL_MAX, DBL_MIN,
+                             -DBL_MIN, std::numeric_limits<double>::denorm_min(), 1e-300,
+                             std::nextafter(1.0, 0.0), std::nextafter(180.0, 0.0), 999.99999999,
+                             1000.0, 1000.5, -12345.678, 2147483647.0, 2147483647.9, 2147483648.0,
+                             -2147483648.0, -2147483649.0, 1e10, 1e15 + 0.5, 1e300};
+    for (double degrees : values) {
+        EXPECT_TRUE(BothAxesAsPrinted(degrees));
     }
 }
 

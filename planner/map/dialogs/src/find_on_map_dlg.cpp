@@ -127,8 +127,9 @@ void CFindOnMapDlg::OnFind() {
                                      {mapdialogs_detail::UpperCased(result.ident),
                                       mapdialogs_detail::UpperCased(result.name),
                                       result.airport ? "Airport" : "Navaid",
-                                      mapdialogs_detail::Format("%d", result.latitudeCell),
-                                      mapdialogs_detail::Format("%d", result.longitudeCell)},
+                                      // The longitude cell comes first, under "Lat".
+                                      mapdialogs_detail::Format("%d", result.longitudeCell),
+                                      mapdialogs_detail::Format("%d", result.latitudeCell)},
                                      key);
     }
     list.setUpdatesEnabled(true);

@@ -25,6 +25,8 @@ constexpr int kMinRangeNm = 5;
 constexpr int kMaxRangeNm = 500;
 constexpr int kNoRange = -1;
 constexpr int kDeparturePoint = 0;
+// The first row is the departure, whatever kind of point opens the route.
+constexpr int kDepartureRow = 0;
 constexpr int kColumnMargin = 4;
 constexpr QSize kListSize{260, 120};  // dialog units
 
@@ -111,14 +113,14 @@ int CHoldingAirportsDlg::SelectedPoint() const {
 }
 
 void CHoldingAirportsDlg::UpdateEditButton() {
-    const int point = SelectedPoint();
-    qtplatform::FindControl<QPushButton>(this, kEdit)->setEnabled(point >= 0 && point != kDeparturePoint);
+    const int row = List().SelectedRow();
+    qtplatform::FindControl<QPushButton>(this, kEdit)->setEnabled(row >= 0 && row != kDepartureRow);
 }
 
 void CHoldingAirportsDlg::OnEdit() {
     const int index = SelectedPoint();
     if (index < 0) return;
-    if (index == kDeparturePoint) {
+    if (List().SelectedRow() == kDepartureRow) {
         platform::MessageBox(kDepartureMessage, {}, platform::MbIcon::Information);
         return;
     }

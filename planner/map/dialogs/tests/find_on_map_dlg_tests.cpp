@@ -124,8 +124,9 @@ TEST_F(FindOnMapDlgTest, RowsShowUpperCasedTextsTheKindAndTheCells) {
 
     Search("chel");
     ASSERT_EQ(List().RowCount(), 2);
-    EXPECT_EQ(RowCells(List(), 0), (std::vector<std::string>{"CHS", "CHELSEA", "Navaid", "5", "32"}));
-    EXPECT_EQ(RowCells(List(), 1), (std::vector<std::string>{"KCHL", "CHELSEA FIELD", "Airport", "13", "17"}));
+    // The cells in the order of the key: the longitude cell, then the latitude cell.
+    EXPECT_EQ(RowCells(List(), 0), (std::vector<std::string>{"CHS", "CHELSEA", "Navaid", "32", "5"}));
+    EXPECT_EQ(RowCells(List(), 1), (std::vector<std::string>{"KCHL", "CHELSEA FIELD", "Airport", "17", "13"}));
 }
 
 TEST_F(FindOnMapDlgTest, EnterWithoutASelectedRowSearches) {

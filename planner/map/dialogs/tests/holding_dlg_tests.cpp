@@ -88,18 +88,32 @@ TEST_F(HoldingDlgTest, ListsTheRouteAirportsWithTheTextsOfTheirChoice) {
     EXPECT_EQ(testing::ColumnTitles(AirportList()), (std::vector<std::string>{"Airport", "Navaid ID", "Navaid Name"}));
 }
 
-TEST_F(HoldingDlgTest, TheDepartureAirportRefusesEdit) {
-    points_.resize(1);
-    ShowAirports();
-    ASSERT_EQ(AirportList().RowCount(), 1);
-    AirportList().SelectRow(0);
-    EXPECT_FALSE(EditButton().isEnabled());
+TEST_F(HoldingDlgTest, TheFirstRowRefusesEdit) {
+    const std::vector<CRoutePoint> world = points_;
+    struct Case {
+        const char* what;
+        std::vector<CRoutePoint> route;
+        int rows;
+    };
+    const Case cases[] = {
+        {"one airport", {world[0]}, 1},
+        // The first row is the first airport though the route opens with a VOR.
+        {"a VOR, then two airports", {world[1], world[2], world[3]}, 2},
+    };
+    for (const Case& c : cases) {
+        points_ = c.route;
+        ShowAirports();
+        ASSERT_EQ(AirportList().RowCount(), c.rows) << c.what;
+        AirportList().SelectRow(0);
+        EXPECT_FALSE(EditButton().isEnabled()) << c.what;
 
-    platform::MessageBoxRecorder boxes;
-    testing::DoubleClickRow(AirportList(), 0);
-    ASSERT_EQ(boxes.shown().size(), 1u);
-    EXPECT_EQ(boxes.shown()[0].text, "The departure airport does not have a holding point");
-    EXPECT_EQ(boxes.shown()[0].icon, MbIcon::Information);
+        platform::MessageBoxRecorder boxes;
+        testing::DoubleClickRow(AirportList(), 0);
+        ASSERT_EQ(boxes.shown().size(), 1u) << c.what;
+        EXPECT_EQ(boxes.shown()[0].text, "The departure airport does not have a holding point");
+        EXPECT_EQ(boxes.shown()[0].icon, MbIcon::Information);
+        airports_.hide();
+    }
 }
 
 TEST_F(HoldingDlgTest, EditIsEnabledForAnyRowButTheDeparture) {

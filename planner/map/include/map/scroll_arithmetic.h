@@ -71,7 +71,8 @@ public:
     LogicalPoint GetOffsetScrollPosition() const;
 
     MappingMode mappingMode() const { return mode_; }
-    // The base scroll view's state: capped total size, scroll position (positive, logical).
+    // The base scroll view's state: capped total size, scroll position (logical; negative
+    // on an axis where the document is smaller than the client area and so centred in it).
     LogicalSize totalSize() const { return total_; }
     LogicalPoint scrollPosition() const { return position_; }
     LogicalPoint windowOffset() const { return offset_; }

@@ -1,12 +1,12 @@
 #include "pick_list.h"
 
-#include <cmath>
 #include <cctype>
 #include <cstdlib>
 
 #include "database_lines.h"
 #include "headings.h"
 #include "map/route_point.h"
+#include "map/runway_numbers.h"
 #include "map/route_ports.h"
 #include "route_text.h"
 
@@ -16,7 +16,6 @@ namespace {
 // A record is near a click that lies within this many arc-seconds below and above it.
 constexpr double kNearBelow = 200.0;
 constexpr double kNearAbove = 100.0;
-constexpr int kRunwayNumbers = 36;
 constexpr char kAirportKind = 'A';
 constexpr char kNavaidKind = 'N';
 constexpr size_t kEntriesBeforeMarker = kPickListCapacity - 1;
@@ -174,11 +173,7 @@ std::optional<PickedRecord> ResolveNavaid(const NavDatabase& database, const Par
 }  // namespace
 
 int RunwayNumber(const AirportRecord& airport) {
-    int number = static_cast<int>(std::lround((airport.heading - airport.magVar) * 0.1));
-    if (number < 0) {
-        number += kRunwayNumbers;
-    }
-    return NormalizeRunwayNumber(number);
+    return RunwayNumbersFor(airport.heading, airport.magVar).endTwo;
 }
 
 PickLists BuildPickEntries(const NavDatabase& database, double clickX, double clickY,

@@ -2,9 +2,9 @@
 
 #include "aerodrex/airport_getters.h"
 #include "database_lines.h"
-#include "headings.h"
 #include "map/angle_text.h"
 #include "map/corrected_airport.h"
+#include "map/runway_numbers.h"
 #include "platform/message_box.h"
 #include "route_file_tags.h"
 #include "route_messages.h"

@@ -41,7 +41,11 @@ LogicalSize CourseScrollArithmetic::clientSize() const {
 }
 
 int CourseScrollArithmetic::ClampPosition(int position, int total, int client) const {
-    return std::clamp(position, 0, std::max(0, total - client));
+    // A document smaller than the client area is centred in it, at a negative position.
+    if (total < client) {
+        return (total - client) / 2;
+    }
+    return std::clamp(position, 0, total - client);
 }
 
 void CourseScrollArithmetic::SetLargeScrollSizes(MappingMode mode, int cx, int cy, LogicalSize page,

@@ -120,6 +120,28 @@ TEST_F(NavDatabaseTest, PositionsTakeTheirHemispheresAndRunwayEndsFallBack) {
     EXPECT_STREQ(r.name, "Springfield Regional");
 }
 
+// A runway across the prime meridian: each point keeps its own hemisphere, so neither
+// end nor the reference point is mirrored onto the other side.
+TEST_F(NavDatabaseTest, ARunwayAcrossTheMeridianKeepsEachEndOnItsSide) {
+    AirportFields a = Airport("EGXX", "Freedonia");
+    a.latitude = "N051*  0'00.00";
+    a.longitude = "W000*  0'30.00";
+    a.runwayStartLatitude = "N051*  0'00.00";
+    a.runwayStartLongitude = "W000*  1'00.00";
+    a.runwayEndLatitude = "N051*  0'00.00";
+    a.runwayEndLongitude = "E000*  1'00.00";
+    WriteAirports({a});
+
+    ASSERT_EQ(database.LoadAirportFile(), 0);
+    const auto airports = GridAirports(database);
+    ASSERT_EQ(airports.size(), 1u);
+    const AirportRecord& r = airports[0];
+    EXPECT_NEAR(r.x, -0.30 * kMinute, 1e-6);
+    EXPECT_NEAR(r.x1, -1.0 * kMinute, 1e-6);
+    EXPECT_NEAR(r.x2, 1.0 * kMinute, 1e-6);
+    EXPECT_GT(r.y, 0.0);
+}
+
 TEST_F(NavDatabaseTest, AnAirportOutsideTheWorldIsKeptOutOfTheGrid) {
     AirportFields corrupt = Airport("BAD1", "Freedonia");
     corrupt.longitude = "E185* 00'00.00";

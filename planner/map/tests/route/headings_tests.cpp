@@ -14,15 +14,5 @@ TEST(HeadingsTest, DifferenceIsTakenModulo360) {
     }
 }
 
-TEST(HeadingsTest, RunwayNumbersRun1To36) {
-    const struct {
-        int number, normalized, reciprocal;
-    } cases[] = {{0, 36, 18}, {36, 36, 18}, {18, 18, 36}, {1, 1, 19}, {19, 19, 1}, {37, 1, 19}, {-1, 35, 17}};
-    for (const auto& c : cases) {
-        EXPECT_EQ(NormalizeRunwayNumber(c.number), c.normalized) << c.number;
-        EXPECT_EQ(ReciprocalRunwayNumber(c.number), c.reciprocal) << c.number;
-    }
-}
-
 }  // namespace
 }  // namespace trevalo::route_detail

@@ -85,6 +85,34 @@ TEST(ScrollArithmetic, ASmallWorldScrollsLikeThePlainScrollView) {
     EXPECT_EQ(view.windowOffset(), (LogicalPoint{0, 0}));
 }
 
+TEST(ScrollArithmetic, ADocumentSmallerThanTheClientIsCentredInIt) {
+    struct Case {
+        const char* what;
+        MappingMode mode;
+        LogicalSize document;
+        LogicalPoint position;   // negative on a centred axis
+        LogicalPoint topLeft;    // the logical point at device (0, 0)
+    };
+    const Case cases[] = {
+        {"narrower", MappingMode::Text, {600, 2000}, {-200, 750}, {-200, 750}},
+        {"lower, y up", MappingMode::LowMetric, {3000, 300}, {1000, -100}, {1000, 100}},
+        {"smaller both ways", MappingMode::Text, {400, 100}, {-300, -200}, {-300, -200}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        CourseScrollArithmetic view;
+        view.SetClientPixels(1000, 500);
+        view.SetLargeScrollSizes(c.mode, c.document.cx, c.document.cy);
+        EXPECT_EQ(view.scrollPosition(), c.position);
+        EXPECT_EQ(view.ClientToLogical(0, 0), c.topLeft);
+        // Neither scrolling nor centring moves a centred axis.
+        view.OnScroll(ScrollAxis::Horizontal, ScrollCode::LineDown);
+        view.OnScroll(ScrollAxis::Vertical, ScrollCode::PageDown);
+        view.CenterOnPoint({c.document.cx / 2, c.mode == MappingMode::Text ? c.document.cy / 2 : -c.document.cy / 2});
+        EXPECT_EQ(view.scrollPosition(), c.position);
+    }
+}
+
 TEST_F(ScrollArithmeticTest, AZoomKeepsTheSameMapPointInTheMiddle) {
     view_.CenterOnPoint({400000, 300000});
     view_.SetLargeScrollSizes(MappingMode::Text, kWorldX * 2, kWorldY * 2);

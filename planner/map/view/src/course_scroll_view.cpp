@@ -123,7 +123,12 @@ void CCourseScrollView::scrollContentsBy(int, int) {
 
 void CCourseScrollView::resizeEvent(QResizeEvent* event) {
     QAbstractScrollArea::resizeEvent(event);
-    arithmetic_.OnSize(viewport()->width(), viewport()->height());
+    // Only a shown, restored or maximised window takes its centre back.
+    if (isVisible() && !window()->isMinimized()) {
+        arithmetic_.OnSize(viewport()->width(), viewport()->height());
+    } else {
+        arithmetic_.SetClientPixels(viewport()->width(), viewport()->height());
+    }
     if (arithmetic_.mappingMode() == MappingMode::None) return;
     SyncScrollBars();
     OnScrolled();
@@ -131,24 +136,25 @@ void CCourseScrollView::resizeEvent(QResizeEvent* event) {
 
 QRect CCourseScrollView::DocumentPixels() const {
     const LogicalSize total = arithmetic_.totalSize();
-    const double unitsPerPixel = kLoMetricPerInch / Dpi();
-    const bool text = arithmetic_.mappingMode() == MappingMode::Text;
-    return QRect(0, 0, static_cast<int>(std::lround(text ? total.cx : total.cx / unitsPerPixel)),
-                 static_cast<int>(std::lround(text ? total.cy : total.cy / unitsPerPixel)));
+    const LogicalPoint position = arithmetic_.scrollPosition();
+    const double unitsPerPixel = arithmetic_.mappingMode() == MappingMode::Text ? 1.0 : kLoMetricPerInch / Dpi();
+    const auto pixels = [unitsPerPixel](int logical) { return static_cast<int>(std::lround(logical / unitsPerPixel)); };
+    // A negative scroll position is a document centred in a larger client area.
+    return QRect(pixels(-position.x), pixels(-position.y), pixels(total.cx), pixels(total.cy));
 }
 
 bool CCourseScrollView::DocumentSmallerThanClient() const {
-    const QRect document = DocumentPixels();
-    return document.width() < viewport()->width() || document.height() < viewport()->height();
+    const LogicalPoint position = arithmetic_.scrollPosition();
+    return position.x < 0 || position.y < 0;
 }
 
 void CCourseScrollView::PaintOutsideDocument(QPainter& painter, const QRect& document) const {
     painter.fillRect(viewport()->rect(), kOutsideDocument);
     const QPalette& colours = palette();
-    painter.fillRect(document.adjusted(kShadowPixels, kShadowPixels, kShadowPixels, kShadowPixels),
-                     colours.color(QPalette::Dark));
-    painter.fillRect(document.adjusted(-kFramePixels, -kFramePixels, kFramePixels, kFramePixels),
-                     colours.color(QPalette::WindowText));
+    const QRect frame = document.adjusted(-kFramePixels, -kFramePixels, kFramePixels, kFramePixels);
+    // The shadow shows beside the frame on its right and bottom.
+    painter.fillRect(frame.translated(kShadowPixels, kShadowPixels), colours.color(QPalette::Dark));
+    painter.fillRect(frame, colours.color(QPalette::WindowText));
     painter.fillRect(document, qtplatform::ToQColor(background_));
 }
 

@@ -4,8 +4,8 @@
 #include <cstring>
 #include <string>
 
+#include "map/runway_numbers.h"
 #include "map_markers.h"
-#include "mapview/runway_numbers.h"
 
 namespace trevalo {
 namespace {
@@ -189,7 +189,7 @@ void MapLayers::DrawAirports(DeviceContext& dc, const MapFrame& frame) const {
             dc.TextOut(frame.projection.ToLogical(airport.x, airport.y), airport.id);
         lastIdent = airport.id;
         if (numbers) {
-            const RunwayNumbers runway = MapRunwayNumbers(airport.heading, airport.magVar);
+            const RunwayNumbers runway = RunwayNumbersFor(airport.heading, airport.magVar);
             if (map_detail::InView(frame, airport.x2, airport.y2))
                 dc.TextOut(frame.projection.ToLogical(airport.x2, airport.y2), std::to_string(runway.endTwo));
             if (map_detail::InView(frame, airport.x1, airport.y1))

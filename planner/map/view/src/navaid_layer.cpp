@@ -117,11 +117,13 @@ void MapLayers::DrawIlsCones(DeviceContext& dc, const MapFrame& frame) const {
     const bool idents = frame.zoom > kIdentZoom && frame.switches.airportIds;
     for (std::size_t i = 1; i < database_.ils.size(); ++i) {
         const IlsRecord& ils = database_.ils[i];
-        // Both in range: the beams of a column or row outside the view would be clipped away.
-        if (!cells.Contains(IlsColumn(ils), IlsRow(ils))) continue;
-        if (ils.type == kIlsBeam && frame.switches.ils) {
-            dc.SelectPen({qtplatform::PenStyle::Solid, 0, kGreen});
-            DrawBeam(dc, frame, ils);
+        // Its column or its row in view: a beam reaches 700 arc-seconds past its cell.
+        if (!cells.ContainsColumn(IlsColumn(ils)) && !cells.ContainsRow(IlsRow(ils))) continue;
+        if (ils.type == kIlsBeam) {
+            if (frame.switches.ils) {
+                dc.SelectPen({qtplatform::PenStyle::Solid, 0, kGreen});
+                DrawBeam(dc, frame, ils);
+            }
             if (idents && map_detail::InView(frame, ils.x, ils.y)) {
                 dc.SetTextColor(kDarkGreen);
                 dc.TextOut(frame.projection.ToLogical(ils.x, ils.y), ils.id);

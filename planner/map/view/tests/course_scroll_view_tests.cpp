@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QImage>
+#include <QPalette>
 #include <QScrollBar>
 
 namespace trevalo {
@@ -75,6 +77,29 @@ TEST_F(CourseScrollViewTest, ANewSizeKeepsTheSamePointInTheMiddle) {
     view_.SetLargeScrollSizes(MappingMode::Text, 2592000, 1368000);
     EXPECT_NEAR(view_.GetClientCenter().x, 800000, 2);
     EXPECT_NEAR(view_.GetClientCenter().y, 600000, 2);
+}
+
+TEST_F(CourseScrollViewTest, ASmallerDocumentIsCentredWithAFrameAndAShadow) {
+    // 600 by 300 in a client of 1000 by 600: the document spans x 200..799, y 150..449.
+    view_.SetLargeScrollSizes(MappingMode::Text, 600, 300);
+    EXPECT_EQ(view_.ClientToLogical(QPoint(200, 150)), (LogicalPoint{0, 0}));
+    const QImage image = view_.viewport()->grab().toImage();
+    const QPalette& colours = view_.palette();
+    const struct {
+        const char* what;
+        QPoint pixel;
+        QColor colour;
+    } cases[] = {
+        {"document", {500, 300}, Qt::white},
+        {"outside", {50, 300}, QColor(192, 192, 192)},
+        {"frame on the left", {198, 300}, colours.color(QPalette::WindowText)},
+        {"frame at the bottom", {500, 451}, colours.color(QPalette::WindowText)},
+        {"shadow on the right", {803, 300}, colours.color(QPalette::Dark)},
+        {"no shadow on the left", {196, 300}, QColor(192, 192, 192)},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(image.pixelColor(c.pixel).rgb(), c.colour.rgb()) << c.what;
+    }
 }
 
 }  // namespace

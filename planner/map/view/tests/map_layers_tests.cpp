@@ -99,6 +99,83 @@ TEST_F(MapLayersTest, RunwaysOfTheCellsInViewAreDrawnAndOthersAreNot) {
     EXPECT_EQ(At(image, frame, 50050, 50100), kBackground);
 }
 
+// Whether anything but the background lies in a box of pixels right of and below a world
+// point, where a label written at that point goes.
+bool InkBelowRight(const QImage& image, const MapFrame& frame, double x, double y, int right, int down) {
+    const qtplatform::Point p = frame.projection.ToLogical(x, y);
+    const ClipBox box = ClipBox::FromRect(frame.client);
+    constexpr int kClearOfLines = 3;  // pixels between the point's own lines and the box
+    for (int dx = kClearOfLines; dx < right; ++dx) {
+        for (int dy = kClearOfLines; dy < down; ++dy) {
+            const int px = p.x - box.minX + dx, py = box.maxY - p.y + dy;
+            if (image.valid(px, py) && image.pixelColor(px, py) != kBackground) return true;
+        }
+    }
+    return false;
+}
+
+TEST_F(MapLayersTest, LabelsAndBeamsAppearAboveTheirZooms) {
+    const double x0 = 50000, y0 = 50000;
+    AirportRecord airport;
+    std::strcpy(airport.id, "WWWW");
+    airport.x = x0, airport.y = y0;
+    airport.x1 = x0 - 10, airport.y1 = y0, airport.x2 = x0 + 10, airport.y2 = y0;
+    airport.heading = 90;
+    database_.airportGrid[GridCell(x0, y0)].push_back(airport);
+    // A beam west of an ILS east of the airport; entry 0 of the list is unused.
+    const double ilsX = x0 + 2000;
+    IlsRecord ils;
+    ils.type = 4;
+    ils.heading = 90;
+    ils.x = ilsX, ils.y = y0;
+    std::strcpy(ils.id, "IWWW");
+    database_.ils = {IlsRecord{}, ils};
+    const QColor green(0, 255, 0);
+
+    // The ILS ident follows the airport idents, also with the beams switched off.
+    enum class Look { Ident, RunwayNumber, Beam, IlsIdentWithoutBeams };
+    struct Case {
+        Look look;
+        int zoom;
+        bool shown;
+    };
+    const Case cases[] = {
+        {Look::Ident, 51, false},        {Look::Ident, 52, true},         {Look::Beam, 52, false},
+        {Look::Beam, 53, true},          {Look::RunwayNumber, 8191, false}, {Look::RunwayNumber, 8192, true},
+        {Look::IlsIdentWithoutBeams, 53, true},
+    };
+    for (const Case& c : cases) {
+        const bool atIls = c.look == Look::Beam || c.look == Look::IlsIdentWithoutBeams;
+        MapFrame frame = FrameAround(c.zoom, atIls ? ilsX : x0, y0);
+        // Runway numbers are looked for apart from the ident.
+        frame.switches.airportIds = c.look != Look::RunwayNumber;
+        frame.switches.ils = c.look != Look::IlsIdentWithoutBeams;
+        const QImage image = Draw(frame, {});
+        bool shown = false;
+        switch (c.look) {
+            case Look::Ident: shown = InkBelowRight(image, frame, x0, y0, 60, 40); break;
+            case Look::RunwayNumber: shown = InkBelowRight(image, frame, airport.x2, y0, 40, 40); break;
+            case Look::Beam: shown = At(image, frame, ilsX - 350, y0) == green; break;
+            case Look::IlsIdentWithoutBeams: shown = InkBelowRight(image, frame, ilsX, y0, 60, 40); break;
+        }
+        EXPECT_EQ(shown, c.shown) << static_cast<int>(c.look) << " at zoom " << c.zoom;
+    }
+}
+
+TEST_F(MapLayersTest, AnIlsBeamReachesTheViewFromAColumnOutsideIt) {
+    // The view ends west of the 10-degree meridian at 36000; the ILS lies east of it, in a
+    // column out of view but in a row in view, its beam pointing west into the view.
+    const double y0 = 50000;
+    IlsRecord ils;
+    ils.type = 4;
+    ils.heading = 90;
+    ils.x = 36100, ils.y = y0;
+    database_.ils = {IlsRecord{}, ils};
+    const MapFrame frame = FrameAround(kArcSecondZoom, 35600, y0);
+    const QImage image = Draw(frame, {});
+    EXPECT_EQ(At(image, frame, 35700, y0), QColor(0, 255, 0));
+}
+
 TEST(MapImageCacheTest, DrawsAgainOnlyWhenTheFrameChanges) {
     MapImageCache cache;
     MapFrame frame = ScreenFrame(3, {0, 0, 300, -200}, 2, {});

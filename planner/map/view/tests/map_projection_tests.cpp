@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include "mapview/label_font.h"
-#include "mapview/runway_numbers.h"
 
 namespace trevalo {
 namespace {
@@ -57,20 +56,6 @@ TEST(VisibleCellsTest, CoverTheGridCellsOfTheRectangle) {
         EXPECT_EQ(cells.lastColumn, c.expected.lastColumn) << c.what;
         EXPECT_EQ(cells.firstRow, c.expected.firstRow) << c.what;
         EXPECT_EQ(cells.lastRow, c.expected.lastRow) << c.what;
-    }
-}
-
-TEST(RunwayNumbersTest, RunFromOneToThirtySix) {
-    const struct {
-        double heading, variation;
-        int endTwo, endOne;
-    } cases[] = {
-        {360, 0, 36, 18}, {2, 5, 36, 18}, {184, 0, 18, 36}, {270, -5, 28, 10}, {5, 0, 1, 19}, {358, 5, 35, 17},
-    };
-    for (const auto& c : cases) {
-        const RunwayNumbers numbers = MapRunwayNumbers(c.heading, c.variation);
-        EXPECT_EQ(numbers.endTwo, c.endTwo) << c.heading << " " << c.variation;
-        EXPECT_EQ(numbers.endOne, c.endOne) << c.heading << " " << c.variation;
     }
 }
 

@@ -11,6 +11,7 @@
 
 namespace trevalo {
 
+class CRoutePoint;
 class CMainFrame;
 class CTrevaloDoc;
 class CTrevaloView;
@@ -41,6 +42,17 @@ public:
     CTrevaloDoc* Document() const { return document_.get(); }
     CTrevaloView* GetActiveMapView() const;
     void InvalidateMapView();
+
+    // Forwarders to the active map view; each does nothing without one.
+    void CenterMapOn(double latitude, double longitude, int zoom);
+    void ShowHoldingAirports();
+    // The view's route points and their count; nullptr and 0 without a view.
+    CRoutePoint* GetRoute(int& count);
+    // The view re-reads map_internal.adf.
+    void ReloadRouteMap();
+    // Airport line index (0-based, as the airport list counts) into out, which holds 336
+    // bytes; out is left alone for an index outside the list.
+    void GetAirportLine(int index, char* out) const;
 
     DebugOptions& GetDebugOptions() { return debugOptions_; }
     const std::string& BaseDirectory() const { return baseDirectory_; }

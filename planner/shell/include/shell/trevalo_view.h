@@ -1,7 +1,9 @@
 // The planner's map view: loads the navigation databases on its first update and reads
 // the route back, draws the map (static layers cached, the route over them) at zooms from
 // 1 to 725501 per mille, and takes the mouse and the view commands: route points by
-// clicking, zoom to a dragged band, moving the map by hand, the display switches, find.
+// clicking, zoom to a dragged band, moving the map by hand, the display switches, find,
+// and Create adventure (the route file). It owns its dialogs: the pick list, the radial
+// dialog, "Find on Map" and "Holding Airports".
 #pragma once
 
 #include <QPoint>
@@ -30,7 +32,10 @@ QT_END_NAMESPACE
 
 namespace trevalo {
 
+class CFindOnMapDlg;
+class CHoldingAirportsDlg;
 class CTrevaloDoc;
+class QtRouteDialogs;
 
 enum class TrackMode { Rectangle, Hand };
 
@@ -52,10 +57,12 @@ public:
     Route& GetRoute() { return *route_; }
     const Route& GetRoute() const { return *route_; }
 
-    // The pick list and the radial dialog; none answers nothing (no point is added).
+    // The pick list and the radial dialog, the view's own Qt dialogs unless replaced;
+    // none answers nothing (no point is added).
     void SetRouteDialogs(RouteDialogs* dialogs) { dialogs_.target = dialogs; }
     // The find dialog, run with the database; returns the chosen result key (empty for
-    // none). Without one the find command stays disabled.
+    // none). The view's own "Find on Map" unless replaced; without one the find command
+    // stays disabled.
     using FindDialog = std::function<std::string(const NavDatabase& database)>;
     void SetFindDialog(FindDialog dialog);
 
@@ -77,6 +84,10 @@ public:
     void OnUndoSelection();
     void OnFileNew();
     void OnFindLocation();
+    // F7: writes the route file map_internal.adf, then the generation.
+    void OnCreateAdventure();
+    // "Holding Airports" over the route: each route airport's holding choice.
+    void ShowHoldingAirports();
 
     // Degrees, east and north positive; above zoom 1 the map is first scaled to fit.
     void CenterOnLatLon(double latitude, double longitude, int zoom);
@@ -122,11 +133,18 @@ private:
 
     MapFrame CurrentFrame() const;
     void CenterOnWorld(double x, double y);
+    // Above zoom 1 the map is first scaled to fit; then the zoom is set and the view
+    // centred on the world point moved eastShift logical units east.
+    void CenterOnWorldAtZoom(double x, double y, int zoom, int eastShift);
     void StoreMousePosition(QPoint device);
     void FinishRubberBand(QPoint release);
     // The debug options' capture mode: clicks give Land.nav rectangles.
     bool InCaptureMode() const;
     void Capture();
+
+    // The view's own dialogs (trevalo_view_dialogs.cpp).
+    void CreateDialogs();
+    std::string RunFindOnMap(const NavDatabase& database);
 
     // View commands in the main frame (trevalo_view_commands.cpp).
     void InstallCommands(QMainWindow* frame);
@@ -145,6 +163,9 @@ private:
     TrackMode trackMode_ = TrackMode::Rectangle;
     LandCapture capture_;
     FindDialog findDialog_;
+    std::unique_ptr<QtRouteDialogs> routeDialogs_;
+    CFindOnMapDlg* findOnMap_ = nullptr;  // child of the view, like the holding dialog
+    CHoldingAirportsDlg* holdingAirports_ = nullptr;
 
     QPoint lastMousePixel_;
     MapPoint lastMouse_;

@@ -29,6 +29,10 @@ struct PageSize {
 
 inline constexpr PageSize kDefaultPageSize{2100, 2960};
 
+// A page of whole millimetres in tenths of a millimetre: the fractions of a millimetre are
+// dropped, as the printer reports its size in whole millimetres.
+PageSize PageSizeOfMillimetres(double width, double height);
+
 // The application printer's page in tenths of a millimetre; kDefaultPageSize when there
 // is no default printer.
 PageSize GetPrinterPageSize();

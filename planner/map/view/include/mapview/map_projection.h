@@ -55,9 +55,9 @@ struct MAPVIEW_API MapProjection {
 // The range of grid columns (0..35) and rows (0..17) that a logical rectangle covers.
 struct VisibleCells {
     int firstColumn = 0, lastColumn = -1, firstRow = 0, lastRow = -1;
-    bool Contains(int column, int row) const {
-        return column >= firstColumn && column <= lastColumn && row >= firstRow && row <= lastRow;
-    }
+    bool ContainsColumn(int column) const { return column >= firstColumn && column <= lastColumn; }
+    bool ContainsRow(int row) const { return row >= firstRow && row <= lastRow; }
+    bool Contains(int column, int row) const { return ContainsColumn(column) && ContainsRow(row); }
 };
 
 // rect: logical, top above bottom (y up).

@@ -1,0 +1,45 @@
+// The map view's dialogs: the pick list and the radial dialog of route editing, "Find on
+// Map" and "Holding Airports", all run modally over the view; and Create adventure.
+#include "mapdialogs/find_on_map_dlg.h"
+#include "mapdialogs/holding_airports_dlg.h"
+#include "mapdialogs/qt_route_dialogs.h"
+#include "platform/message_box.h"
+#include "shell/trevalo_view.h"
+
+namespace trevalo {
+namespace {
+
+// The generation driver (the adventure wizard) is not part of this version: Create
+// adventure saves the route and says so.
+const std::string kNoGenerationMessage =
+    std::string("The route was saved to ") + kRouteFileName +
+    ".\nCreating the adventure itself needs the adventure wizard, which this version does not include yet.";
+
+}  // namespace
+
+void CTrevaloView::CreateDialogs() {
+    routeDialogs_ = std::make_unique<QtRouteDialogs>(this);
+    SetRouteDialogs(routeDialogs_.get());
+    findOnMap_ = new CFindOnMapDlg(this);
+    holdingAirports_ = new CHoldingAirportsDlg(this);
+    SetFindDialog([this](const NavDatabase& database) { return RunFindOnMap(database); });
+}
+
+std::string CTrevaloView::RunFindOnMap(const NavDatabase& database) {
+    findOnMap_->SetLists(&database.navaidLines, &database.airportLines);
+    findOnMap_->exec();
+    return findOnMap_->ChosenKey();
+}
+
+void CTrevaloView::ShowHoldingAirports() {
+    holdingAirports_->SetRoute(&route_->Points(), &database_->navaidLines);
+    holdingAirports_->exec();
+}
+
+void CTrevaloView::OnCreateAdventure() { route_->OnCreateAdventure(); }
+
+void CTrevaloView::RunGeneration() {
+    platform::MessageBox(kNoGenerationMessage, {}, platform::MbIcon::Information);
+}
+
+}  // namespace trevalo

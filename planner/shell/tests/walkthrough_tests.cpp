@@ -1,0 +1,206 @@
+// A user's walk through the planner: start it on a small world, find an airport, zoom,
+// move the map by hand, build a route of two airports and a VOR with the mouse and the
+// real dialogs, press F7, quit, start again and find the same route.
+#include <gtest/gtest.h>
+
+#include <QDialog>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <functional>
+#include <memory>
+
+#include "map/nav_database.h"
+#include "mapdialogs/find_on_map_dlg.h"
+#include "mapdialogs/select_id_dlg.h"
+#include "mapview/map_view_commands.h"
+#include "platform/message_box.h"
+#include "qtplatform/command_table.h"
+#include "qtplatform/control_ids.h"
+#include "qtplatform/report_list.h"
+#include "qtplatform/testing/qt_test.h"
+#include "route_fixture.h"
+#include "shell/main_frame.h"
+#include "shell/trevalo_app.h"
+#include "shell/trevalo_view.h"
+
+namespace trevalo {
+namespace {
+
+using qtplatform::FindControl;
+using qtplatform::testing::WhenModalShown;
+
+constexpr int kOkButton = 1;
+constexpr int kZoomInSteps = 4;  // 3 to 48
+
+// The cells of the pick list that name a row: the runway or navaid type, and the ident.
+constexpr int kLabelColumn = 0;
+constexpr int kIdentColumn = 1;
+
+constexpr const char* kNoGenerationMessage =
+    "The route was saved to map_internal.adf.\n"
+    "Creating the adventure itself needs the adventure wizard, which this version does not include yet.";
+
+void DoubleClickRow(qtplatform::ReportList& list, int row) {
+    const QPoint at = list.visualRect(list.model()->index(row, 0)).center();
+    QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, at);
+    QTest::mouseDClick(list.viewport(), Qt::LeftButton, {}, at);
+}
+
+void ClickButton(QWidget* dialog, int id) {
+    auto* button = FindControl<QPushButton>(dialog, id);
+    ASSERT_NE(button, nullptr) << id;
+    QTest::mouseClick(button, Qt::LeftButton);
+}
+
+// The pick list answered by double-clicking the row with this label and ident; then
+// afterwards, when given.
+void ChooseInPickList(const std::string& label, const std::string& ident, std::function<void()> afterwards = {}) {
+    WhenModalShown([label, ident, afterwards](QWidget* modal) {
+        auto* list = FindControl<qtplatform::ReportList>(modal, CSelectIdDlg::kEntryList);
+        ASSERT_NE(list, nullptr) << modal->windowTitle().toStdString();
+        for (int row = 0; row < list->RowCount(); ++row) {
+            if (list->Cell(row, kLabelColumn) == label && list->Cell(row, kIdentColumn) == ident) {
+                DoubleClickRow(*list, row);
+                if (afterwards) afterwards();
+                return;
+            }
+        }
+        ADD_FAILURE() << "no row [" << label << "]" << ident;
+        qobject_cast<QDialog*>(modal)->reject();
+    });
+}
+
+class WalkthroughTest : public testing::RouteWorldTest {
+protected:
+    WalkthroughTest() { ResetLoadError(); }
+    ~WalkthroughTest() override { ResetLoadError(); }
+
+    void StartPlanner() {
+        app_ = std::make_unique<CTrevaloApp>();
+        ASSERT_TRUE(app_->InitInstance());
+        view_ = app_->GetActiveMapView();
+        ASSERT_NE(view_, nullptr);
+        ASSERT_EQ(view_->AirportCount(), 3);
+        QApplication::processEvents();
+    }
+    void QuitPlanner() {
+        app_->ExitInstance(0);
+        app_.reset();
+        view_ = nullptr;
+    }
+    void Command(int id) {
+        QAction* action = qtplatform::FindCommand(app_->MainFrame(), id);
+        ASSERT_NE(action, nullptr) << id;
+        ASSERT_TRUE(action->isEnabled()) << id;
+        action->trigger();
+    }
+
+    QWidget* Viewport() const { return view_->viewport(); }
+    QPoint PixelOf(double x, double y) const {
+        const QPoint pixel = view_->WorldToPixel(x, y);
+        EXPECT_TRUE(Viewport()->rect().contains(pixel)) << pixel.x() << "," << pixel.y();
+        return pixel;
+    }
+    MapPoint Centre() const { return view_->LogicalToWorld(view_->GetClientCenter()); }
+    // A pixel is 254 / dpi logical units, and a logical unit 1000 / zoom arc-seconds.
+    double ArcSecondsPerPixel() const { return 254.0 / view_->Dpi() * 1000.0 / view_->GetZoom(); }
+
+    void FindAirport(const std::string& ident) {
+        WhenModalShown([ident](QWidget* modal) {
+            auto* text = FindControl<QLineEdit>(modal, CFindOnMapDlg::kSearchText);
+            ASSERT_NE(text, nullptr);
+            QTest::keyClicks(text, QString::fromStdString(ident));
+            ClickButton(modal, CFindOnMapDlg::kFind);
+            auto* results = FindControl<qtplatform::ReportList>(modal, CFindOnMapDlg::kResults);
+            ASSERT_EQ(results->RowCount(), 1);
+            DoubleClickRow(*results, 0);
+        });
+        Command(kCmdMapFindLocation);
+    }
+    void Drag(QPoint from, QPoint to) {
+        QTest::mousePress(Viewport(), Qt::LeftButton, {}, from);
+        QTest::mouseMove(Viewport(), (from + to) / 2);
+        QTest::mouseMove(Viewport(), to);
+        QTest::mouseRelease(Viewport(), Qt::LeftButton, {}, to);
+    }
+
+    platform::MessageBoxRecorder boxes_;
+    std::unique_ptr<CTrevaloApp> app_;
+    CTrevaloView* view_ = nullptr;
+};
+
+TEST_F(WalkthroughTest, ARouteBuiltWithTheMouseIsThereAfterARestart) {
+    StartPlanner();
+    EXPECT_EQ(view_->GetRoute().Count(), 0);
+
+    // Zoom in by steps, find Otherton: it comes to the middle at that zoom.
+    for (int step = 0; step < kZoomInSteps; ++step) Command(kCmdZoomIn);
+    const int stepped = view_->GetZoom();
+    FindAirport("KOTR");
+    const AirportRecord& otherton = Airport(otr_);
+    EXPECT_EQ(view_->GetZoom(), stepped);
+    EXPECT_NEAR(Centre().longitude, otherton.x, 2 * ArcSecondsPerPixel());
+    EXPECT_NEAR(Centre().latitude, otherton.y, 2 * ArcSecondsPerPixel());
+
+    // Zoom onto a band round the middle of the window.
+    const QPoint middle = Viewport()->rect().center();
+    const QPoint band(Viewport()->width() / 3, Viewport()->height() / 3);
+    Drag(middle - band, middle + band);
+    EXPECT_GT(view_->GetZoom(), stepped);
+    EXPECT_EQ(view_->GetRoute().Count(), 0);  // a zoom band adds no point
+
+    // The hand moves the map half-way towards Springfield, north-west of Otherton.
+    QTest::mouseClick(Viewport(), Qt::RightButton, {}, middle);
+    ASSERT_EQ(view_->GetTrackMode(), TrackMode::Hand);
+    const QPoint springfieldBefore = view_->WorldToPixel(Airport(spf_).x, Airport(spf_).y);
+    Drag(middle, middle + (middle - springfieldBefore) / 2);
+    QTest::mouseClick(Viewport(), Qt::RightButton, {}, middle);
+    ASSERT_EQ(view_->GetTrackMode(), TrackMode::Rectangle);
+
+    // Springfield runway 28, Otherton runway 18, then the Otherton VOR with its radial.
+    ChooseInPickList("L28", "KSPF");
+    QTest::mouseClick(Viewport(), Qt::LeftButton, {}, PixelOf(Airport(spf_).x, Airport(spf_).y));
+    ASSERT_EQ(view_->GetRoute().Count(), 1);
+    ChooseInPickList("R18", "KOTR");
+    QTest::mouseClick(Viewport(), Qt::LeftButton, {}, PixelOf(otherton.x, otherton.y));
+    ASSERT_EQ(view_->GetRoute().Count(), 2);
+    // The radial dialog follows the pick list: accept what it offers.
+    ChooseInPickList("VOR", "OTR", [] { WhenModalShown([](QWidget* radial) { ClickButton(radial, kOkButton); }); });
+    QTest::mouseClick(Viewport(), Qt::LeftButton, {}, PixelOf(Navaid(vorOtr_).x, Navaid(vorOtr_).y));
+    const std::vector<CRoutePoint> built = view_->GetRoute().Points();
+    // Otherton ends the first leg and starts the next, from its other runway end.
+    ASSERT_EQ(built.size(), 4u);
+    const char* idents[] = {"KSPF", "KOTR", "KOTR", "OTR"};
+    for (std::size_t i = 0; i < built.size(); ++i) EXPECT_EQ(built[i].ident, idents[i]) << i;
+    EXPECT_EQ(built[3].vorRole, "VOR1");
+
+    // F7 saves the route and says that the adventure itself cannot be made yet.
+    boxes_.clear();
+    app_->MainFrame()->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(app_->MainFrame()));
+    QTest::keyClick(view_, Qt::Key_F7);
+    EXPECT_NE(files_.ReadBaseFile(kRouteFileName).find("NAVAIDINFO_303:"), std::string::npos);
+    ASSERT_FALSE(boxes_.shown().empty());
+    EXPECT_EQ(boxes_.shown().back().text, kNoGenerationMessage);
+    EXPECT_EQ(boxes_.shown().back().icon, platform::MbIcon::Information);
+
+    QuitPlanner();
+    StartPlanner();
+    // The same records in the same order, with their runway ends, courses, roles and
+    // directions.
+    const std::vector<CRoutePoint>& restored = view_->GetRoute().Points();
+    ASSERT_EQ(restored.size(), built.size());
+    for (std::size_t i = 0; i < built.size(); ++i) {
+        EXPECT_EQ(restored[i].ident, built[i].ident) << i;
+        EXPECT_EQ(restored[i].type, built[i].type) << i;
+        EXPECT_EQ(restored[i].databaseNumber, built[i].databaseNumber) << i;
+        EXPECT_EQ(restored[i].course, built[i].course) << i;
+        EXPECT_EQ(restored[i].directionFlag, built[i].directionFlag) << i;
+        EXPECT_EQ(restored[i].vorRole, built[i].vorRole) << i;
+    }
+    QuitPlanner();
+}
+
+}  // namespace
+}  // namespace trevalo
