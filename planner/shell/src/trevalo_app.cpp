@@ -104,10 +104,10 @@ void CTrevaloApp::BindCommands() {
     qtplatform::BindCommand(frame, kCmdUploadSidStar, [this] { OnUploadSidStar(); });
     if (ApplicationPrinter() != nullptr)
         qtplatform::BindCommand(frame, kCmdFilePrintSetup, [this] { OnFilePrintSetup(); });
+    // The map view binds its own commands (find, create adventure, undo, new, zoom...).
     // Commands whose dialogs and actions come with later code stay disabled until bound:
-    // tip of the day, edit tip, open 'Adf', new, print, download latest, check new
-    // version, correct airport, loading countries, create database, find a location,
-    // create adventure, undo last selection.
+    // tip of the day, edit tip, open 'Adf', print, download latest, check new version,
+    // correct airport, loading countries, create database.
 }
 
 int CTrevaloApp::ExitInstance(int exitCode) {
