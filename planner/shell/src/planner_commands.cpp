@@ -36,9 +36,10 @@ constexpr CommandSpec kCommands[] = {
     {kCmdCheckNewVersion, kInternet, "&Check New version"},
     {kCmdTipOfTheDay, kHelp, "Ti&p of the Day..."},
     {kCmdAppAbout, kHelp, "&About Trevalo..."},
-    {kCmdFindLocation, {}, "Find a location"},
-    {kCmdCreateAdventure, {}, "Create adventure"},
-    {kCmdUndoLastSelection, {}, "Undo last selection"},
+    // The map view puts these three on its &Tools menu; their texts are the view's.
+    {kCmdFindLocation, {}, "&Find a location\tCtrl-F"},
+    {kCmdCreateAdventure, {}, "&Create adventure\tF7"},
+    {kCmdUndoLastSelection, {}, "&Undo last selection\tCtrl-Z"},
     {kCmdPageSetupChanged, {}, "Configuration"},
     {kCmdDebugOptions, {}, "Debug Options"},
     {kCmdEditTip, {}, "Edit Tip"},

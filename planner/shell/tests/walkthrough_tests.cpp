@@ -5,10 +5,14 @@
 
 #include <QDialog>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
 #include <QTest>
+#include <algorithm>
 #include <functional>
 #include <memory>
+#include <string>
+#include <vector>
 
 #include "map/nav_database.h"
 #include "mapdialogs/find_on_map_dlg.h"
@@ -198,6 +202,20 @@ TEST_F(WalkthroughTest, ARouteBuiltWithTheMouseIsThereAfterARestart) {
         EXPECT_EQ(restored[i].course, built[i].course) << i;
         EXPECT_EQ(restored[i].directionFlag, built[i].directionFlag) << i;
         EXPECT_EQ(restored[i].vorRole, built[i].vorRole) << i;
+    }
+    QuitPlanner();
+}
+
+// The map's commands show on its &Tools menu with their accelerators.
+TEST_F(WalkthroughTest, TheToolsMenuShowsTheMapCommandsWithTheirKeys) {
+    StartPlanner();
+    QMenu* tools = qtplatform::FindMenu(app_->MainFrame(), "&Tools");
+    ASSERT_NE(tools, nullptr);
+    std::vector<std::string> texts;
+    for (QAction* action : tools->actions()) texts.push_back(action->text().toStdString());
+    for (const char* expected : {"&Undo last selection\tCtrl-Z", "&Find a location\tCtrl-F",
+                                 "&Create adventure\tF7"}) {
+        EXPECT_NE(std::find(texts.begin(), texts.end(), expected), texts.end()) << expected;
     }
     QuitPlanner();
 }
