@@ -20,7 +20,7 @@ struct AirportSpec {
     std::string latBeg = AngleText('N', 40, 30, 10), latEnd = AngleText('N', 40, 30, 20);
     std::string lonBeg = AngleText('W', 90, 15, 10), lonEnd = AngleText('W', 90, 16, 30);
 };
-std::string AirportLine(const AirportSpec& spec);
+std::string AirportLine(const AirportSpec& fields);
 
 struct NavaidSpec {
     std::string country = "Freedonia", type = "VOR", ident = "SPR";
@@ -29,7 +29,7 @@ struct NavaidSpec {
     int elevation = 700;
     std::string name = "Springfield VOR";
 };
-std::string NavaidLine(const NavaidSpec& spec);
+std::string NavaidLine(const NavaidSpec& fields);
 
 struct IlsSpec {
     int kind = 4;
@@ -38,6 +38,6 @@ struct IlsSpec {
     double frequency = 110.3, heading = 92.0;
     std::string side = "R-2.000000";
 };
-std::string IlsLine(const IlsSpec& spec);
+std::string IlsLine(const IlsSpec& fields);
 
 }  // namespace textorin::testing
