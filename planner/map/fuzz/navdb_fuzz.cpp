@@ -52,7 +52,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         }
         case 2: {
             std::vector<trevalo::IlsRecord> records;
-            trevalo::ReadIlsRecords(bytes, records);
+            std::vector<std::string> lines;
+            trevalo::ReadIlsRecords(bytes, records, lines);
             break;
         }
         case 3: {

@@ -132,6 +132,7 @@ public:
     Grid<AirportRecord> airportGrid;
     Grid<NavaidRecord> navaidGrid;
     std::vector<IlsRecord> ils;  // entry 0 unused, as record numbers are 1-based
+    std::vector<std::string> ilsLines;  // the record line of each ILS record, same numbering
     std::vector<LandArea> landAreas;
     std::vector<MapShape> mapShapes;
 

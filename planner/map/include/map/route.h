@@ -69,7 +69,7 @@ private:
     bool RunVorDialog(int previousVor1, double x, double y, CRoutePoint& point);
     int LastVor1Index() const;
     int AirportsBefore(int index) const;
-    // The record line of Ils.nav for a 1-based ILS number (read once, when first needed).
+    // The record line of the loaded Ils.nav for a 1-based ILS number.
     std::string IlsLine(int ilsNumber) const;
 
     const NavDatabase& database_;
@@ -78,8 +78,6 @@ private:
     FlightPlanPage* flightPlan_ = nullptr;
     LandingPage* landing_ = nullptr;
     std::vector<CRoutePoint> points_;
-    mutable std::vector<std::string> ilsLines_;
-    mutable bool ilsLinesRead_ = false;
 };
 
 }  // namespace trevalo

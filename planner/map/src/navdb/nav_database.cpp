@@ -48,7 +48,7 @@ int NavDatabase::LoadNavaidFile() {
 
 int NavDatabase::LoadIlsFile() {
     return ReadDatabaseFile(baseDirectory_, kIlsDatabase,
-                            [&](std::string_view bytes) { ReadIlsRecords(bytes, ils); });
+                            [&](std::string_view bytes) { ReadIlsRecords(bytes, ils, ilsLines); });
 }
 
 void NavDatabase::BucketAirports() {

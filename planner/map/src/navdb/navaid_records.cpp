@@ -89,11 +89,17 @@ void ReadNavaidRecords(std::string_view bytes, std::vector<NavaidRecord>& record
     });
 }
 
-void ReadIlsRecords(std::string_view bytes, std::vector<IlsRecord>& records) {
+void ReadIlsRecords(std::string_view bytes, std::vector<IlsRecord>& records,
+                    std::vector<std::string>& lines) {
     const DatabaseRecords database(bytes, kIlsDatabase);
     records.resize(1);
     records.reserve(static_cast<size_t>(database.count()) + 1);
-    database.ForEach([&](const char* line, int) { records.push_back(IlsFromLine(line)); });
+    lines.resize(1);
+    lines.reserve(static_cast<size_t>(database.count()) + 1);
+    database.ForEach([&](const char* line, int) {
+        records.push_back(IlsFromLine(line));
+        lines.emplace_back(line, kIlsDatabase.width);
+    });
 }
 
 }  // namespace trevalo

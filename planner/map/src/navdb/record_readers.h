@@ -20,7 +20,8 @@ void ReadAirportRecords(std::string_view bytes, const CountryFilter& isCountryLo
                         std::atomic<int>& progress);
 void ReadNavaidRecords(std::string_view bytes, std::vector<NavaidRecord>& records,
                        CNavaidArray& lines);
-void ReadIlsRecords(std::string_view bytes, std::vector<IlsRecord>& records);
+void ReadIlsRecords(std::string_view bytes, std::vector<IlsRecord>& records,
+                    std::vector<std::string>& lines);
 
 // Record i of a line, used by all three readers.
 AirportRecord AirportFromLine(const char* line, int number);

@@ -25,7 +25,6 @@ constexpr int32_t kIlsKind = 4;
 // An ILS serves a runway direction within this many degrees of its heading.
 constexpr double kIlsHeadingTolerance = 6.0;
 constexpr double kArcSecondsPerDegree = 3600.0;
-constexpr const char* kIlsFileName = "Ils.nav";
 constexpr const char* kAirportRouteType = "A";
 
 double PointLatitudeRadians(double y) { return DegreesToRadians(y / kArcSecondsPerDegree); }
@@ -123,15 +122,11 @@ std::string Route::RouteFilePath() const {
 }
 
 std::string Route::IlsLine(int ilsNumber) const {
-    if (!ilsLinesRead_) {
-        // Line 0 is the count; ILS record n is line n.
-        platform::ReadLines(platform::JoinWindowsPath(database_.baseDirectory(), kIlsFileName), ilsLines_);
-        ilsLinesRead_ = true;
-    }
-    if (ilsNumber < 1 || ilsNumber >= static_cast<int>(ilsLines_.size())) {
+    const auto& lines = database_.ilsLines;
+    if (ilsNumber < 1 || ilsNumber >= static_cast<int>(lines.size())) {
         return {};
     }
-    return ilsLines_[static_cast<size_t>(ilsNumber)];
+    return lines[static_cast<size_t>(ilsNumber)];
 }
 
 }  // namespace trevalo

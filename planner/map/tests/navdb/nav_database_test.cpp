@@ -194,6 +194,8 @@ TEST_F(NavDatabaseTest, NavaidsAndIlsBeamsAreReadAtTheirStrides) {
     EXPECT_EQ(database.navaidGrid[static_cast<size_t>(gpsCell)][0].type, -1.0);
 
     ASSERT_EQ(database.ils.size(), 3u);  // entry 0 unused
+    ASSERT_EQ(database.ilsLines.size(), 3u);
+    EXPECT_EQ(database.ilsLines[2], navdata::testing::SceneryIlsLine(beam));
     const IlsRecord& ils = database.ils[2];
     EXPECT_EQ(ils.type, 1);
     EXPECT_STREQ(ils.id, "ISPF");
