@@ -46,11 +46,12 @@ bool MappedFile::Open(const std::string& windowsPath) {
     return ok;
 }
 
-void MappedFile::Close() {
-    if (data_ != nullptr) ::munmap(data_, size_);
+bool MappedFile::Close() {
+    const bool unmapped = data_ == nullptr || ::munmap(data_, size_) == 0;
     data_ = nullptr;
     size_ = 0;
     open_ = false;
+    return unmapped;
 }
 
 }  // namespace platform

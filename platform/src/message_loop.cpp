@@ -154,8 +154,9 @@ private:
         connections_.erase(fd);
     }
 
-    // Reads what has arrived, then handles every complete request, one at a time. Requests
-    // that arrived before the peer hung up are still handled (a post, then exit).
+    // Reads what has arrived, then handles every complete request, one at a time. Posts
+    // that arrived before the peer hung up are still handled (a post, then exit); a send
+    // whose sender has hung up was given up on and is not carried out.
     void Serve(int fd) {
         bool open = true;
         for (;;) {
@@ -170,7 +171,7 @@ private:
             open = received < 0 && errno == EAGAIN;
             break;
         }
-        while (auto request = TakeRequest(fd, open)) Handle(fd, *request);
+        while (auto request = TakeRequest(fd, open)) Handle(fd, *request, open);
         if (!open && connections_.count(fd) == 1) Close(fd);
     }
 
@@ -199,12 +200,14 @@ private:
         return request;
     }
 
-    void Handle(int fd, const Request& request) {
+    void Handle(int fd, const Request& request, bool senderWaits) {
         const RequestHeader& header = request.header;
         if (header.kind == static_cast<std::uint32_t>(FrameKind::Post)) {
             if (IsLocalWindow(header.window)) Post({header.window, header.message, header.wParam, header.lParam});
             return;
         }
+        // Carried out late, it could overwrite what the sender has done since it gave up.
+        if (!senderWaits) return;
         std::optional<LResult> result;
         if (header.message == WM_COPYDATA) {
             CopyDataStruct copy{header.dataWord, header.payloadSize, request.payload.data()};

@@ -3,6 +3,7 @@
 //   WM_COPYDATA      answers the sum of the bytes plus the data word
 //   kAddMessage      answers wParam + lParam
 //   kHangMessage     sleeps lParam milliseconds, answers 1
+//   kHangCountMessage answers how many kHangMessage it has handled
 //   WM_CLOSE         default handling (the window goes), then the program ends
 #include <chrono>
 #include <thread>
@@ -12,6 +13,8 @@
 #include "window_child_messages.h"
 
 namespace {
+
+int hangs = 0;
 
 platform::LResult ChildProc(platform::Hwnd window, unsigned message, platform::WParam wParam, platform::LParam lParam) {
     using namespace platform;
@@ -26,8 +29,11 @@ platform::LResult ChildProc(platform::Hwnd window, unsigned message, platform::W
     case window_child::kAddMessage:
         return static_cast<LResult>(wParam) + lParam;
     case window_child::kHangMessage:
+        ++hangs;
         std::this_thread::sleep_for(std::chrono::milliseconds(lParam));
         return 1;
+    case window_child::kHangCountMessage:
+        return hangs;
     case WM_DESTROY:
         PostQuitMessage(0);
         return 0;

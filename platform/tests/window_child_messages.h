@@ -7,5 +7,6 @@ namespace window_child {
 
 constexpr unsigned kAddMessage = platform::WM_APP + 1;
 constexpr unsigned kHangMessage = platform::WM_APP + 2;
+constexpr unsigned kHangCountMessage = platform::WM_APP + 3;
 
 }  // namespace window_child

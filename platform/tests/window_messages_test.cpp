@@ -84,8 +84,11 @@ TEST_F(WindowMessagesTest, TimesOutOnAHungReceiverAndRecovers) {
     const auto waited = std::chrono::duration_cast<std::chrono::milliseconds>(Clock::now() - start).count();
     EXPECT_GE(waited, 250);
     EXPECT_LT(waited, 1400);
+    // Given up on while the receiver still hangs: never carried out.
+    EXPECT_FALSE(SendMessageTimeout(window, window_child::kHangMessage, 0, 1500, 300));
     // Once the receiver answers again, a new send gets its own answer, not the late one.
     EXPECT_EQ(SendMessageTimeout(window, window_child::kAddMessage, 2, 3, 20000), 5);
+    EXPECT_EQ(SendMessageTimeout(window, window_child::kHangCountMessage, 0, 0, 20000), 1);
 }
 
 TEST_F(WindowMessagesTest, PostedCloseEndsTheChildAndItsRecordGoes) {

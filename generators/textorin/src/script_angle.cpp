@@ -60,7 +60,18 @@ double DmsToRadians(const DegreesMinutesSeconds& dms) {
 }
 
 std::string FormatDms(const DegreesMinutesSeconds& dms, bool negative) {
-    return Format(negative ? "-%02d:%02d:%02.02f" : "%02d:%02d:%02.02f", dms.degrees, dms.minutes, dms.seconds);
+    // A whole minute that the truncation left just short ("03" and 59.999...) would print
+    // as 60.00 seconds: carry it, so the text reads "04" and 0.00.
+    constexpr double kPrintsAsSixty = 59.995;
+    DegreesMinutesSeconds shown = dms;
+    if (shown.seconds >= kPrintsAsSixty) {
+        shown.seconds = 0.0;
+        if (++shown.minutes == 60) {
+            shown.minutes = 0;
+            ++shown.degrees;
+        }
+    }
+    return Format(negative ? "-%02d:%02d:%02.02f" : "%02d:%02d:%02.02f", shown.degrees, shown.minutes, shown.seconds);
 }
 
 }  // namespace textorin

@@ -35,7 +35,8 @@ GeoPoint ComputeDestinationPoint(double lat1, double lon1, double bearing, doubl
 double AngleTextToRadians(const std::string& angleText);
 double DmsToRadians(const DegreesMinutesSeconds& dms);
 
-// "%02d:%02d:%02.02f", with a leading "-" when negative is set.
+// "%02d:%02d:%02.02f", with a leading "-" when negative is set; seconds that would
+// print as 60.00 carry into the minutes.
 std::string FormatDms(const DegreesMinutesSeconds& dms, bool negative);
 
 }  // namespace textorin

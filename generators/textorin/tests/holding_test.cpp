@@ -44,9 +44,10 @@ TEST(Holding, NavaidCentreAndItsBox) {
     WriteHoldingValues(run);
     std::string text = run.out.Text().substr(start);
     EXPECT_TRUE(Contains(text, "\tdHoldLat_01 = -033:05:00.00\n\tdHoldLon_01 = -151:10:00.00\n\tnHoldingAlt_01 = 21\n\n"));
-    // South and east: every box value carries the minus sign.
-    for (const char* value : {"\tnHoldingLatMin_01 \t= -33:03:", "\tnHoldingLatMax_01  \t= -33:05:",
-                              "\tnHoldingLonMin_01 \t= -151:08:", "\tnHoldingLonMax_01 \t= -151:11:"})
+    // South and east: every box value carries the minus sign. One minute of latitude
+    // either side reads as whole minutes, not as 60.00 seconds of the minute before.
+    for (const char* value : {"\tnHoldingLatMin_01 \t= -33:04:0.00\n", "\tnHoldingLatMax_01  \t= -33:06:0.00\n",
+                              "\tnHoldingLonMin_01 \t= -151:08:48.39\n", "\tnHoldingLonMax_01 \t= -151:11:11.61\n"})
         EXPECT_TRUE(Contains(text, value)) << value << "\n" << text;
 }
 

@@ -47,7 +47,8 @@ public:
     MappedFile& operator=(const MappedFile&) = delete;
 
     bool Open(const std::string& windowsPath);
-    void Close();
+    // Releases the view; false when the system refused to unmap it.
+    bool Close();
     bool IsOpen() const { return open_; }
 
     const std::byte* data() const { return static_cast<const std::byte*>(data_); }

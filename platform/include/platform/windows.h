@@ -62,7 +62,9 @@ PLATFORM_API Hwnd FindWindow(const std::optional<std::string>& className,
 
 // Sends a message and waits for the answer: at most timeoutMs milliseconds, or without
 // limit when timeoutMs is negative. nullopt when the window does not exist, the send
-// fails or the time runs out. lParam crosses processes as a plain number.
+// fails or the time runs out. A message to another process that the receiver had not
+// begun to handle when the sender gave up is dropped, not handled late. lParam crosses
+// processes as a plain number.
 PLATFORM_API std::optional<LResult> SendMessageTimeout(Hwnd window, unsigned message, WParam wParam,
                                                        LParam lParam, int timeoutMs);
 PLATFORM_API LResult SendMessage(Hwnd window, unsigned message, WParam wParam, LParam lParam);

@@ -1,11 +1,13 @@
 // The TR_ functions end to end against the stand-in simulator, run as a separate process.
 #include <gtest/gtest.h>
+#include <signal.h>
 
 #include <chrono>
 #include <cstring>
 #include <thread>
 
 #include "fsim_harness.h"
+#include "platform/process.h"
 #include "platform/shared_memory.h"
 #include "simlinker/global_block.h"
 #include "simlinker/link_protocol.h"
@@ -55,6 +57,23 @@ TEST_F(TrFunctionsTest, ReportsVersionAndARunningSimulator) {
     EXPECT_NE(TR_IsFSRunning(), 0);
 }
 
+TEST_F(TrFunctionsTest, FollowsCabinhookBeingUnloadedAndLoadedAgain) {
+    EXPECT_NE(TR_IsFSRunning(), 0);
+    ASSERT_EQ(sim_.Command("unload"), "ok");
+    EXPECT_EQ(TR_IsFSRunning(), 0);
+    ASSERT_EQ(sim_.Command("load"), "loaded");
+    EXPECT_NE(TR_IsFSRunning(), 0);
+    // Reloaded without a call in between: the block held is not the new one.
+    ASSERT_EQ(sim_.Command("unload"), "ok");
+    ASSERT_EQ(sim_.Command("load"), "loaded");
+    ASSERT_EQ(sim_.Command("set 582 cf07"), "ok");
+    EXPECT_EQ(TR_GetFSYear(), 1999);
+    std::uint8_t bytes[2] = {0xd2, 0x07};
+    unsigned got = 0;
+    EXPECT_EQ(TR_Write(bytes, sizeof bytes, &got, kYear), 1);
+    EXPECT_EQ(Dump(kYear, 2), "d207");
+}
+
 TEST_F(TrFunctionsTest, HeadingReadsSignedAndIsWrittenWhileSlewing) {
     ASSERT_EQ(sim_.Command("set 1408 000000c0"), "ok");  // three quarters of a turn
     EXPECT_DOUBLE_EQ(TR_GetFSHdg(), -90.0);
@@ -81,6 +100,8 @@ TEST_F(TrFunctionsTest, FlagSettersReplaceOneFlagOnly) {
 }
 
 TEST_F(TrFunctionsTest, PositionSettersKeepTheOtherCoordinate) {
+    // Set first: the simulator may have moved a little before SetUp paused it.
+    EXPECT_EQ(TR_SetFSLon(-122.3), 1);
     const double longitude = TR_GetFSLon();
     EXPECT_NEAR(longitude, -122.3, 1e-6);
     EXPECT_EQ(TR_SetFSLat(-33.75), 1);
@@ -159,6 +180,20 @@ TEST_F(TrFunctionsTest, HungSimulatorFailsReadsAndWritesAfterAboutASecond) {
     EXPECT_EQ(got, 1u);
 }
 
+TEST_F(TrFunctionsTest, ARequestGivenUpOnIsNotCarriedOutLater) {
+    ASSERT_EQ(sim_.Command("set 1396 11111111"), "ok");
+    ASSERT_EQ(sim_.Command("hang 1300"), "ok");
+    std::uint8_t bytes[4] = {};
+    unsigned got = 0;
+    EXPECT_EQ(TR_Read(bytes, sizeof bytes, &got, kAltitude), 0);
+    // Sent while the simulator still hangs; the read given up on must not run before it
+    // and put the old altitude into the transfer block.
+    std::memset(bytes, 0x22, sizeof bytes);
+    EXPECT_EQ(TR_Write(bytes, sizeof bytes, &got, kAltitude), 1);
+    EXPECT_EQ(Hex(bytes, 4), "22222222");
+    EXPECT_EQ(Dump(kAltitude, 4), "22222222");
+}
+
 TEST_F(TrFunctionsTest, ValuesMoveWhileTheSimulatorRuns) {
     ASSERT_EQ(sim_.Command("set 616 00"), "ok");
     const int second = TR_GetFSSec();
@@ -176,6 +211,24 @@ TEST_F(TrFunctionsTest, ACrashedSimulatorLeavesNothingThatBreaksTheNextStart) {
     ASSERT_TRUE(next.Ready());
     EXPECT_NE(TR_IsFSRunning(), 0);
     EXPECT_EQ(TR_GetFSYear(), 2002);
+}
+
+TEST_F(TrFunctionsTest, AKilledPlannerLeavesNothingThatBreaksTheNextStart) {
+    // Killed while it hammers the link, then while a request waits on a hung simulator.
+    for (const char* hang : {"hang 0", "hang 1500"}) {
+        ASSERT_EQ(sim_.Command(hang), "ok");
+        platform::Process client;
+        ASSERT_TRUE(client.Start("simlink_test_client.exe", "loop", {}, platform::ShowMode::Hidden));
+        std::this_thread::sleep_for(std::chrono::milliseconds(300));
+        ::kill(client.Id(), SIGKILL);
+        ASSERT_TRUE(client.Wait(20000));
+    }
+    ASSERT_EQ(sim_.Command("dump 582 2"), "d207");  // 2002: the simulator is back
+    platform::Process next;
+    ASSERT_TRUE(next.Start("simlink_test_client.exe", "once", {}, platform::ShowMode::Hidden));
+    ASSERT_TRUE(next.Wait(20000));
+    EXPECT_EQ(next.ExitCode(), 0);
+    EXPECT_NE(TR_IsFSRunning(), 0);
 }
 
 TEST(TrFunctionsWithoutLinkTest, EveryCallFailsWithoutCabinhookOrSimulator) {

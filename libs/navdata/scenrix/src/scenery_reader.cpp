@@ -26,6 +26,10 @@ constexpr const char* kCannotOpenMessage = "Cannot open file";
 constexpr const char* kUnreadableMessage =
     "The system tried to read a file that has been deleted or the\nAccess has been denied.\n"
     "Please ensure that no disk is removed while the system is searching\n";
+// The mapping keeps no file handle once its view is made, so the view is all there is
+// to release.
+constexpr const char* kUnmapFailedMessage =
+    "An error occured while unmapping a pointer,\nYou might wish to restart you computer";
 
 // A section offset at or past the end of the data is no section.
 std::size_t SectionOffset(const SceneryBytes& data, std::size_t field) {
@@ -91,6 +95,9 @@ int LoadDLLBGL(const char* path, std::vector<std::string>& ilsLines,
     scenrix::detail::SceneryScan scan(KnownIndexes(), navaidLines, knownNavaids, knownAirports,
                                       ilsLines);
     ReadSections(data, scan);
+    if (plain.IsOpen() && !plain.Close()) {
+        platform::MessageBox(kUnmapFailedMessage, {}, platform::MbIcon::Information);
+    }
     airportLines = scan.TakeAirportLines();
     return 0;
 }

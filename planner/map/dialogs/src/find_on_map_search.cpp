@@ -5,6 +5,7 @@
 
 #include "dialog_text.h"
 #include "map/angle_text.h"
+#include "map/nav_database.h"
 #include "mapdialogs/find_on_map_key.h"
 
 namespace trevalo::mapdialogs_detail {
@@ -15,8 +16,22 @@ namespace {
 constexpr int kEquatorRow = 8;
 constexpr int kGreenwichColumn = 17;
 constexpr int kDegreesPerCell = 10;
+constexpr double kArcSecondsPerDegree = 3600.0;
 
 int Tens(double degrees) { return static_cast<int>(std::trunc(degrees)) / kDegreesPerCell; }
+
+struct Cells {
+    int longitude = 0, latitude = 0;
+};
+
+// The cell the grids file the place in, so that the key leads back to it (also at 180 W
+// and 90 S, which the grids clamp into their edge cells). A place outside the world is in
+// no grid: its cells are the plain tens.
+Cells CellsOf(double latitudeDegrees, double westLongitudeDegrees) {
+    const int cell = GridCell(-westLongitudeDegrees * kArcSecondsPerDegree, latitudeDegrees * kArcSecondsPerDegree);
+    if (cell >= 0) return {cell / kGridRows, cell % kGridRows};
+    return {kGreenwichColumn - Tens(westLongitudeDegrees), kEquatorRow + Tens(latitudeDegrees)};
+}
 
 struct Candidate {
     std::string ident, name, latitude, longitude;
@@ -46,8 +61,9 @@ private:
         result.ident = ident;
         result.name = name;
         result.airport = airport;
-        result.latitudeCell = kEquatorRow + Tens(ParseLatLonText(latitude));
-        result.longitudeCell = kGreenwichColumn - Tens(ParseLatLonText(longitude));
+        const Cells cells = CellsOf(ParseLatLonText(latitude), ParseLatLonText(longitude));
+        result.latitudeCell = cells.latitude;
+        result.longitudeCell = cells.longitude;
         result.key = Format("%s\t(%c%02d,%02d)%s", ident.c_str(), airport ? kFindAirportKind : kFindNavaidKind, result.longitudeCell,
                             result.latitudeCell, name.c_str());
         if (!keys_.insert(result.key).second) return;

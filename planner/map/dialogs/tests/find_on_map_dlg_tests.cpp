@@ -7,6 +7,7 @@
 #include <QPushButton>
 
 #include "dialog_test_helpers.h"
+#include "find_on_map_search.h"
 #include "qtplatform/control_ids.h"
 #include "route_fixture.h"
 
@@ -193,6 +194,41 @@ TEST_F(FindOnMapDlgTest, TheChosenKeyLeadsToTheRecordInItsCell) {
             EXPECT_EQ(point->longitude, c.point->longitude) << c.key;
             EXPECT_EQ(point->latitude, c.point->latitude) << c.key;
         }
+    }
+}
+
+// Places on the world's western and southern edges are filed in the edge cells; their
+// keys name those cells, so that the map can find them again.
+TEST(FindOnMapEdges, KeysOfPlacesOnTheEdgesLeadBackToThem) {
+    platform::testing::TempEnvironment env;
+    testing::WorldFiles files{env};
+    struct Place {
+        const char* ident;
+        const char* latitude;
+        const char* longitude;
+    };
+    const Place places[] = {
+        {"NZSP", "S090* 00'00.00", "E000* 00'00.00"},
+        {"WEDG", "N010* 30'00.00", "W180* 00'00.00"},
+    };
+    for (const Place& place : places) {
+        AirportFields fields;
+        fields.ident = place.ident;
+        fields.name = place.ident;
+        fields.latitude = fields.runwayStartLatitude = fields.runwayEndLatitude = place.latitude;
+        fields.longitude = fields.runwayStartLongitude = fields.runwayEndLongitude = place.longitude;
+        files.AddAirport(fields);
+    }
+    const std::unique_ptr<NavDatabase> database = files.Load();
+    for (const Place& place : places) {
+        mapdialogs_detail::FindOptions options;
+        options.text = place.ident;
+        const std::vector<mapdialogs_detail::FindResult> results =
+            mapdialogs_detail::FindOnMap(&database->navaidLines, &database->airportLines, options);
+        ASSERT_EQ(results.size(), 1u) << place.ident;
+        const std::optional<FindOnMapTarget> target = ParseFindOnMapKey(results.front().key);
+        ASSERT_TRUE(target.has_value()) << results.front().key;
+        EXPECT_TRUE(LocateFindOnMapTarget(*database, *target).has_value()) << results.front().key;
     }
 }
 
