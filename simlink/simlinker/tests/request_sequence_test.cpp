@@ -21,8 +21,11 @@ using namespace global_block;
 
 // One request as the receiver saw it: "R" or "W", offset, "/", length.
 std::string Describe(const SimLinkRequest& request) {
-    return (request.direction == kWrite ? "W" : "R") + std::to_string(request.offset) + "/" +
-           std::to_string(request.length);
+    std::string text = request.direction == kWrite ? "W" : "R";
+    text += std::to_string(request.offset);
+    text += '/';
+    text += std::to_string(request.length);
+    return text;
 }
 
 // Plays Cabinhook and the simulator: serves requests against a global block of its own.

@@ -32,8 +32,16 @@ std::string DescribeMenu(platform::Hmenu menu) {
     for (int position = 0; position < count; ++position) {
         const auto item = platform::GetMenuItem(menu, static_cast<unsigned>(position));
         if (position > 0) text += ',';
-        text += item->text + "#" + std::to_string(item->id) + ":" + std::to_string(item->state);
-        if (item->popup != 0) text += "{" + DescribeMenu(item->popup) + "}";
+        text += item->text;
+        text += '#';
+        text += std::to_string(item->id);
+        text += ':';
+        text += std::to_string(item->state);
+        if (item->popup != 0) {
+            text += '{';
+            text += DescribeMenu(item->popup);
+            text += '}';
+        }
     }
     return text;
 }

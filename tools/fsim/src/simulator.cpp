@@ -167,7 +167,10 @@ std::optional<std::string> Simulator::Execute(const std::string& line) {
     }
     if (command == "commands") {
         std::string text;
-        for (unsigned id : commands_) text += (text.empty() ? "" : ",") + std::to_string(id);
+        for (unsigned id : commands_) {
+            if (!text.empty()) text += ',';
+            text += std::to_string(id);
+        }
         return text;
     }
     if (command == "boxes") {

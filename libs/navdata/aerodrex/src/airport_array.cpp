@@ -35,19 +35,12 @@ void PutSide(const navdata::LineWriter& writer, char side, double variation) {
 
 }  // namespace
 
-CAirportArray::CAirportArray() : count_(0), record_{} {}
+CAirportArray::CAirportArray() : record_{} {}
 
-CAirportArray::CAirportArray(const CAirportArray& other)
-    : count_(other.count_), records_(other.records_), record_(other.record_) {}
-
-CAirportArray& CAirportArray::operator=(const CAirportArray& other) {
-  if (this != &other) {
-    count_ = other.count_;
-    records_ = other.records_;
-    record_ = other.record_;
-  }
-  return *this;
-}
+CAirportArray::CAirportArray(const CAirportArray& other) = default;
+CAirportArray& CAirportArray::operator=(const CAirportArray& other) = default;
+CAirportArray::CAirportArray(CAirportArray&& other) noexcept = default;
+CAirportArray& CAirportArray::operator=(CAirportArray&& other) noexcept = default;
 
 CAirportArray::~CAirportArray() = default;
 
@@ -86,7 +79,6 @@ bool CAirportArray::Add(const char* line) {
   // Parsed before the sequence grows: the line may point into this list's storage.
   const Record parsed = Parse(line);
   records_.emplace_back().record_ = parsed;
-  ++count_;
   return true;
 }
 
@@ -113,12 +105,11 @@ void CAirportArray::GetALine(char* out, int i) const {
   writer.PutRight(layout::kRunwayEndLongitude, r.runwayEndLongitude);
 }
 
-int CAirportArray::GetSize() const { return count_; }
+int CAirportArray::GetSize() const { return static_cast<int>(records_.size()); }
 
 void CAirportArray::RemoveAll() {
   records_.clear();
   records_.shrink_to_fit();
-  count_ = 0;
 }
 
 const CAirportArray::Record& CAirportArray::At(int i) const {

@@ -2,6 +2,7 @@
 
 #include <cstring>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "aerodrex/airport_array.h"
@@ -206,6 +207,17 @@ TEST_F(FilledAirportList, CopiesAreWholeAndIndependent) {
     EXPECT_EQ(Ident(*copy, 0), "AAAA");
     EXPECT_EQ(Ident(*copy, 2), "CCCC");
   }
+}
+
+TEST_F(FilledAirportList, MovesTakeTheRecordsAndLeaveAnEmptyList) {
+  CAirportArray constructed(std::move(list));
+  CAirportArray assigned;
+  assigned = std::move(constructed);
+  ASSERT_EQ(assigned.GetSize(), 3);
+  EXPECT_EQ(Ident(assigned, 2), "CCCC");
+  for (const CAirportArray* left : {&list, &constructed}) EXPECT_EQ(left->GetSize(), 0);
+  list.Add(SceneryAirportLine({}).c_str());
+  EXPECT_EQ(list.GetSize(), 1);
 }
 
 TEST_F(FilledAirportList, CopyOfItselfKeepsTheRecords) {

@@ -1,5 +1,6 @@
 #include "beaconex/navaid_array.h"
 
+
 #include "navdata/field_reader.h"
 #include "navdata/line_writer.h"
 #include "navdata/number_text.h"
@@ -17,19 +18,12 @@ float FieldValue(std::string_view line, navdata::FieldSpec field) {
 
 }  // namespace
 
-CNavaidArray::CNavaidArray() : count_(0), record_{} {}
+CNavaidArray::CNavaidArray() : record_{} {}
 
-CNavaidArray::CNavaidArray(const CNavaidArray& other)
-    : count_(other.count_), records_(other.records_), record_(other.record_) {}
-
-CNavaidArray& CNavaidArray::operator=(const CNavaidArray& other) {
-  if (this != &other) {
-    count_ = other.count_;
-    records_ = other.records_;
-    record_ = other.record_;
-  }
-  return *this;
-}
+CNavaidArray::CNavaidArray(const CNavaidArray& other) = default;
+CNavaidArray& CNavaidArray::operator=(const CNavaidArray& other) = default;
+CNavaidArray::CNavaidArray(CNavaidArray&& other) noexcept = default;
+CNavaidArray& CNavaidArray::operator=(CNavaidArray&& other) noexcept = default;
 
 CNavaidArray::~CNavaidArray() = default;
 
@@ -59,7 +53,6 @@ bool CNavaidArray::Add(const char* line, double x, double y) {
   // Parsed before the sequence grows: the line may point into this list's storage.
   const Record parsed = Parse(line, x, y);
   records_.emplace_back().record_ = parsed;
-  ++count_;
   return true;
 }
 
@@ -76,12 +69,11 @@ void CNavaidArray::GetNLine(char* out, int i) const {
   writer.PutRight(layout::kName, r.name);
 }
 
-int CNavaidArray::GetSize() const { return count_; }
+int CNavaidArray::GetSize() const { return static_cast<int>(records_.size()); }
 
 void CNavaidArray::RemoveAll() {
   records_.clear();
   records_.shrink_to_fit();
-  count_ = 0;
 }
 
 const CNavaidArray::Record& CNavaidArray::At(int i) const {

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "beaconex/navaid_array.h"
@@ -171,6 +172,16 @@ TEST_F(FilledNavaidList, CopiesAreWholeAndIndependent) {
       EXPECT_EQ(copy->GetNx(i), i);
     }
   }
+}
+
+TEST_F(FilledNavaidList, MovesTakeTheRecordsAndLeaveAnEmptyList) {
+  CNavaidArray constructed(std::move(list));
+  CNavaidArray assigned;
+  assigned = std::move(constructed);
+  ASSERT_EQ(assigned.GetSize(), 3);
+  EXPECT_EQ(Trimmed(assigned.GetNID(2)), "CCC");
+  EXPECT_EQ(assigned.GetNx(2), 2);
+  for (const CNavaidArray* left : {&list, &constructed}) EXPECT_EQ(left->GetSize(), 0);
 }
 
 TEST_F(FilledNavaidList, CopyOfItselfKeepsTheRecords) {

@@ -31,10 +31,10 @@ TEST(KnownLinesIndexTest, FollowsTheArrayItWasLastSyncedWith) {
          {{"b", true}, {"c", false}}},
         {"another array", [](Lines&, Lines& o) -> const Lines& { return o; },
          {{"a", false}, {"a2", true}}},
-        {"first line changed", [](Lines& l, Lines&) -> const Lines& { l[0] = "z"; return l; },
+        {"first line changed", [](Lines& l, Lines&) -> const Lines& { l[0] = std::string("z"); return l; },
          {{"a", false}, {"z", true}}},
         {"last line changed and more", [](Lines& l, Lines&) -> const Lines& {
-             l[2] = "z";
+             l[2] = std::string("z");
              l.push_back("e");
              return l;
          },

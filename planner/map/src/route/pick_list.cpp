@@ -40,7 +40,8 @@ std::string AirportEntry(const AirportRecord& airport, int number, int cell, int
                                Trimmed(airport.id).c_str(), kAirportKind, CellColumn(cell), CellRow(cell),
                                Trimmed(airport.name).c_str());
     if (ils > 0 && ils < static_cast<int>(database.ils.size())) {
-        entry += "\t" + Trimmed(database.ils[static_cast<size_t>(ils)].id);
+        entry += '\t';
+        entry += Trimmed(database.ils[static_cast<size_t>(ils)].id);
     }
     return entry;
 }

@@ -12,6 +12,9 @@ class AERODREX_API CAirportArray {
   CAirportArray();
   CAirportArray(const CAirportArray& other);
   CAirportArray& operator=(const CAirportArray& other);
+  // Moves keep the list's growth cheap.
+  CAirportArray(CAirportArray&& other) noexcept;
+  CAirportArray& operator=(CAirportArray&& other) noexcept;
   virtual ~CAirportArray();
 
   void Copy(const CAirportArray& other);
@@ -65,7 +68,6 @@ class AERODREX_API CAirportArray {
   const Record& At(int i) const;
   static Record Parse(const char* line);
 
-  int count_;
   std::vector<CAirportArray> records_;
   Record record_;
 };

@@ -12,6 +12,9 @@ class BEACONEX_API CNavaidArray {
   CNavaidArray();
   CNavaidArray(const CNavaidArray& other);
   CNavaidArray& operator=(const CNavaidArray& other);
+  // Moves keep the list's growth cheap.
+  CNavaidArray(CNavaidArray&& other) noexcept;
+  CNavaidArray& operator=(CNavaidArray&& other) noexcept;
   ~CNavaidArray();
 
   void Copy(const CNavaidArray& other);
@@ -52,7 +55,6 @@ class BEACONEX_API CNavaidArray {
   const Record& At(int i) const;
   static Record Parse(const char* line, double x, double y);
 
-  int count_;
   std::vector<CNavaidArray> records_;
   Record record_;
 };
