@@ -1,10 +1,10 @@
 #!/usr/bin/env bash
 # Checks that a shared library exports every name listed in a file (one per line,
-# demangled C++ without parameters, such as "CAirportArray::GetALine" or "GetLineType").
+# demangled C++ without parameters or ABI tags, such as "CAirportArray::GetALine" or "GetLineType").
 set -euo pipefail
 library="$1"
 names="$2"
-exported=$(nm -D --defined-only -C "$library" | sed -E 's/^[0-9a-f]+ [A-Za-z] //; s/\(.*$//')
+exported=$(nm -D --defined-only -C "$library" | sed -E 's/^[0-9a-f]+ [A-Za-z] //; s/\(.*$//; s/\[abi:[a-z0-9]+\]//g')
 missing=0
 while IFS= read -r name; do
   [ -z "$name" ] || [ "${name#\#}" != "$name" ] && continue
