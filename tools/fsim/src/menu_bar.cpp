@@ -2,6 +2,8 @@
 
 #include <array>
 
+#include "platform/text.h"
+
 namespace fsim {
 namespace {
 
@@ -32,16 +34,8 @@ std::string DescribeMenu(platform::Hmenu menu) {
     for (int position = 0; position < count; ++position) {
         const auto item = platform::GetMenuItem(menu, static_cast<unsigned>(position));
         if (position > 0) text += ',';
-        text += item->text;
-        text += '#';
-        text += std::to_string(item->id);
-        text += ':';
-        text += std::to_string(item->state);
-        if (item->popup != 0) {
-            text += '{';
-            text += DescribeMenu(item->popup);
-            text += '}';
-        }
+        text += platform::Format("%s#%u:%u", item->text.c_str(), item->id, item->state);
+        if (item->popup != 0) text += platform::Format("{%s}", DescribeMenu(item->popup).c_str());
     }
     return text;
 }
