@@ -28,7 +28,7 @@ void ReportNoIntersection() {
 
 }  // namespace
 
-void RadialIntersection(int32_t course1, int32_t course2, double& latitude1, double& longitude1,
+bool RadialIntersection(int32_t course1, int32_t course2, double& latitude1, double& longitude1,
                         double latitude2, double longitude2) {
     const double lat1 = DegreesToRadians(latitude1);
     const double lon1 = DegreesToRadians(longitude1);
@@ -48,7 +48,7 @@ void RadialIntersection(int32_t course1, int32_t course2, double& latitude1, dou
     double ang2 = SignedAngle(crs21 - crs23);
     if (std::sin(ang1) * std::sin(ang2) <= kMeetingThreshold) {
         ReportNoIntersection();
-        return;
+        return false;
     }
     ang1 = std::fabs(ang1);
     ang2 = std::fabs(ang2);
@@ -58,13 +58,14 @@ void RadialIntersection(int32_t course1, int32_t course2, double& latitude1, dou
     if (sinAng3 == 0.0) {
         // The third angle vanishes only when the radials start at one point and run apart.
         ReportNoIntersection();
-        return;
+        return false;
     }
     const double dst13 = detail::ClampedAsin(std::sin(dst12) * std::sin(ang2) / sinAng3);
     const double lat3 = detail::LatitudeReached(lat1, crs13, dst13);
     const double lon3 = SignedAngle(lon1 - detail::LongitudeChange(crs13, dst13, lat3));
     latitude1 = RadiansToDegrees(lat3);
     longitude1 = RadiansToDegrees(lon3);
+    return true;
 }
 
 }  // namespace trevalo

@@ -49,8 +49,8 @@ TEST(RadialIntersection, KnownIntersections) {
         platform::MessageBoxRecorder recorder;
         double lat = c.radials.lat1;
         double lon = c.radials.lon1;
-        RadialIntersection(c.radials.course1, c.radials.course2, lat, lon, c.radials.lat2,
-                           c.radials.lon2);
+        EXPECT_TRUE(RadialIntersection(c.radials.course1, c.radials.course2, lat, lon, c.radials.lat2,
+                                       c.radials.lon2));
         EXPECT_NEAR(lat, c.lat, 1e-9) << c.radials.name;
         EXPECT_NEAR(lon, c.lon, 1e-9) << c.radials.name;
         EXPECT_TRUE(recorder.shown().empty()) << c.radials.name;
@@ -85,7 +85,7 @@ TEST(RadialIntersection, RadialsThatDoNotMeetAheadLeaveThePoint) {
         platform::MessageBoxRecorder recorder;
         double lat = c.lat1;
         double lon = c.lon1;
-        RadialIntersection(c.course1, c.course2, lat, lon, c.lat2, c.lon2);
+        EXPECT_FALSE(RadialIntersection(c.course1, c.course2, lat, lon, c.lat2, c.lon2)) << c.name;
         EXPECT_EQ(lat, c.lat1) << c.name;
         EXPECT_EQ(lon, c.lon1) << c.name;
         const auto shown = recorder.shown();

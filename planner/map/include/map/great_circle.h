@@ -26,8 +26,8 @@ NAVMATH_API void GreatCircleDestination(double course, double distance, double& 
 
 // Replaces point 1 by the point where the radial course1 from point 1 meets the radial
 // course2 from point 2 (all degrees). When they do not meet ahead of both points a message
-// is shown and point 1 is left as it was.
-NAVMATH_API void RadialIntersection(int32_t course1, int32_t course2, double& latitude1,
+// is shown, point 1 is left as it was and the result is false.
+NAVMATH_API bool RadialIntersection(int32_t course1, int32_t course2, double& latitude1,
                                     double& longitude1, double latitude2, double longitude2);
 
 }  // namespace trevalo

@@ -1,0 +1,61 @@
+// What the SID/STAR dialogs look up in the planner's airport and navaid lists: the runway
+// lines of an airport ident and the designators they offer, the airport chooser's items,
+// the rows of "Select Navaid", and positions as signed decimal degrees (latitude
+// north-positive, longitude WEST-positive, as the tile files count them).
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "aerodrex/airport_array.h"
+#include "beaconex/navaid_array.h"
+
+namespace trevalo {
+
+struct LatLon {
+    double latitude = 0.0;
+    double westLongitude = 0.0;
+};
+
+// Angle texts of the record lines ("N047* 27'57.37") as signed degrees: latitudes
+// negative for "S", longitudes negative for "E".
+double LatitudeDegrees(const char* text);
+double WestLongitudeDegrees(const char* text);
+
+LatLon AirportLinePosition(const CAirportArray& airports, int line);
+LatLon NavaidPosition(const CNavaidArray& navaids, int navaid);
+
+// Indexes of the runway lines whose ident equals the ident (trimmed, any case), in list
+// order, at most limit.
+inline constexpr int kMaxAirportMatches = 100;
+std::vector<int> AirportLinesWithIdent(const CAirportArray& airports, const std::string& ident,
+                                       int limit = kMaxAirportMatches);
+
+// The runway box's entries for a runway line: this end, its "L/R" form, the other end,
+// its "L/R" form.
+std::vector<std::string> RunwayDesignatorsOfLine(const CAirportArray& airports, int line);
+
+// The chooser's item for a runway line: "%s(%s/%s)%50s%07d" of the upper-cased airport
+// name, the designators of both ends, 50 blanks and the line's index; and the index read
+// back from an item's last seven characters.
+std::string AirportChooserItem(const CAirportArray& airports, int line);
+std::optional<int> AirportChooserIndex(const std::string& item);
+
+// A row of "Select Navaid": a navaid (kind 1, index into the navaid list) or an airport
+// runway line (kind 0, index into the airport list).
+inline constexpr int kNoChoiceKind = -1;
+inline constexpr int kAirportChoice = 0;
+inline constexpr int kNavaidChoice = 1;
+struct NavaidChoice {
+    int kind = kNoChoiceKind;
+    std::string name;  // upper case
+    std::string ident;
+    int index = -1;
+};
+
+// The navaids whose ident equals the ident, then the airport runway lines that do.
+std::vector<NavaidChoice> NavaidChoices(const CNavaidArray& navaids, const CAirportArray& airports,
+                                        const std::string& ident);
+
+}  // namespace trevalo

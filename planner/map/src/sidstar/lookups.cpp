@@ -1,0 +1,89 @@
+#include "map/sidstar_lookups.h"
+
+#include <cctype>
+#include <cstdlib>
+
+#include "map/sidstar_procedure.h"
+#include "map/sidstar_runways.h"
+#include "navdb/angle_field.h"
+#include "platform/text.h"
+
+namespace trevalo {
+namespace {
+
+constexpr double kArcSecondsPerDegree = 3600.0;
+constexpr const char* kChooserItemFormat = "%s(%s/%s)%50s%07d";
+constexpr std::size_t kChooserIndexDigits = 7;
+constexpr const char* kNoDesignator = "";
+
+std::string UpperTrimmed(const char* text) { return platform::UpperCased(platform::Trimmed(text)); }
+
+double RunwayHeading(const CAirportArray& airports, int line) {
+    return std::strtod(platform::Trimmed(airports.GetARnw(line)).c_str(), nullptr);
+}
+
+}  // namespace
+
+// SignedArcSeconds counts S and W negative.
+double LatitudeDegrees(const char* text) { return SignedArcSeconds(SplitAngleField(text, 0)) / kArcSecondsPerDegree; }
+
+double WestLongitudeDegrees(const char* text) {
+    return -SignedArcSeconds(SplitAngleField(text, 0)) / kArcSecondsPerDegree;
+}
+
+LatLon AirportLinePosition(const CAirportArray& airports, int line) {
+    return {LatitudeDegrees(airports.GetALat(line)), WestLongitudeDegrees(airports.GetALon(line))};
+}
+
+LatLon NavaidPosition(const CNavaidArray& navaids, int navaid) {
+    return {LatitudeDegrees(navaids.GetNLat(navaid)), WestLongitudeDegrees(navaids.GetNLon(navaid))};
+}
+
+std::vector<int> AirportLinesWithIdent(const CAirportArray& airports, const std::string& ident, int limit) {
+    std::vector<int> lines;
+    if (platform::Trimmed(ident).empty()) return lines;
+    for (int i = 0; i < airports.GetSize() && static_cast<int>(lines.size()) < limit; ++i) {
+        if (SameIdent(airports.GetAID(i), ident)) lines.push_back(i);
+    }
+    return lines;
+}
+
+std::vector<std::string> RunwayDesignatorsOfLine(const CAirportArray& airports, int line) {
+    return RunwayLineDesignators(airports.GetARnwSide(line), RunwayHeading(airports, line),
+                                 airports.GetAMagVar(line));
+}
+
+std::string AirportChooserItem(const CAirportArray& airports, int line) {
+    const std::vector<std::string> designators = RunwayDesignatorsOfLine(airports, line);
+    const std::string& thisEnd = designators.front();
+    const std::string& otherEnd = designators[designators.size() / 2];
+    return platform::Format(kChooserItemFormat, UpperTrimmed(airports.GetAName(line)).c_str(), thisEnd.c_str(),
+                            otherEnd.c_str(), kNoDesignator, line);
+}
+
+std::optional<int> AirportChooserIndex(const std::string& item) {
+    if (item.size() < kChooserIndexDigits) return std::nullopt;
+    const std::string digits = item.substr(item.size() - kChooserIndexDigits);
+    for (const char c : digits) {
+        if (!std::isdigit(static_cast<unsigned char>(c))) return std::nullopt;
+    }
+    return std::atoi(digits.c_str());
+}
+
+std::vector<NavaidChoice> NavaidChoices(const CNavaidArray& navaids, const CAirportArray& airports,
+                                        const std::string& ident) {
+    std::vector<NavaidChoice> choices;
+    const std::string wanted = platform::UpperCased(platform::Trimmed(ident));
+    if (wanted.empty()) return choices;
+    for (int i = 0; i < navaids.GetSize(); ++i) {
+        if (SameIdent(navaids.GetNID(i), wanted)) {
+            choices.push_back({kNavaidChoice, UpperTrimmed(navaids.GetNName(i)), wanted, i});
+        }
+    }
+    for (const int line : AirportLinesWithIdent(airports, wanted, airports.GetSize())) {
+        choices.push_back({kAirportChoice, UpperTrimmed(airports.GetAName(line)), wanted, line});
+    }
+    return choices;
+}
+
+}  // namespace trevalo
