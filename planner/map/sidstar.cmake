@@ -8,6 +8,7 @@ add_library(trevalo_sidstar STATIC
   src/sidstar/recalculate.cpp
   src/sidstar/runway_designators.cpp
   src/sidstar/selection.cpp
+  src/sidstar/store.cpp
   src/sidstar/tile_file_name.cpp
   src/sidstar/tile_file_reader.cpp
   src/sidstar/tile_file_writer.cpp
@@ -27,6 +28,7 @@ quillet_add_tests(sidstar_tests
     tests/sidstar/recalculate_tests.cpp
     tests/sidstar/runway_designators_tests.cpp
     tests/sidstar/selection_tests.cpp
+    tests/sidstar/store_tests.cpp
     tests/sidstar/tile_file_tests.cpp
   LIBS trevalo_sidstar platform_testing navdata_test_lines)
 
