@@ -197,8 +197,9 @@ void WriteScreenshots(const std::string& folder, const char* driveC) {
         double longitude, latitude;
     } shots[] = {{kWorldZoom, 10.0, 50.0}, {kDocsZoom, 2.4, 50.6}, {kCloseZoom, 2.55, 49.0}};
     setenv("QUILLET_DRIVE_C", driveC, 1);
-    CTrevaloDoc document;
-    CTrevaloView view(document, kBaseDirectory);
+    CTrevaloDoc document(kBaseDirectory);
+    const DebugOptions options;
+    CTrevaloView view(document, options);
     view.resize(1280, 800);
     view.show();
     view.OnInitialUpdate();

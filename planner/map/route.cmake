@@ -1,15 +1,13 @@
 # The planner's route: route points and their editing, the route file map_internal.adf,
 # and the arithmetic of the map's scroll view with 32-bit extents.
 add_library(trevalo_route STATIC
-  src/route/database_lines.cpp
-  src/route/headings.cpp
   src/route/pick_list.cpp
   src/route/route_editing.cpp
   src/route/route_file.cpp
   src/route/route_file_reader.cpp
   src/route/route_file_writer.cpp
-  src/route/route_lookups.cpp
   src/route/route_point.cpp
+  src/route/route_validation.cpp
   src/route/runway_numbers.cpp
   src/route/scroll_arithmetic.cpp
 )
@@ -20,17 +18,16 @@ target_link_libraries(trevalo_route
   PUBLIC trevalo_navdb trevalo_navmath Aerodrex Beaconex Scenrix QuilletPlatform)
 
 if(QUILLET_TESTS)
-  # A small world (database files on a temporary drive C) with fakes of the dialogs,
-  # pages and view, shared by the route tests and the map dialogs' tests.
+  # The database world with a route wired to fakes of the dialogs, pages and view, shared
+  # by the route tests and the map dialogs' tests.
   add_library(route_test_fixture STATIC tests/route/route_fixture.cpp)
   target_include_directories(route_test_fixture
     PUBLIC ${CMAKE_CURRENT_SOURCE_DIR}/tests/route ${CMAKE_CURRENT_SOURCE_DIR}/src/route)
-  target_link_libraries(route_test_fixture PUBLIC trevalo_route platform_testing navdata_test_lines)
+  target_link_libraries(route_test_fixture PUBLIC trevalo_route navdb_test_world)
 endif()
 
 quillet_add_tests(route_tests
   SOURCES
-    tests/route/headings_tests.cpp
     tests/route/pick_list_tests.cpp
     tests/route/route_editing_tests.cpp
     tests/route/route_file_tests.cpp

@@ -11,7 +11,7 @@
 #include "qtplatform/text.h"
 #include "shell/main_frame.h"
 #include "shell/trevalo_app.h"
-#include "shell/trevalo_view.h"
+#include "shell/trevalo_doc.h"
 
 namespace trevalo {
 namespace {
@@ -40,8 +40,8 @@ SmokeOptions ParseSmokeOptions(const QStringList& arguments) {
 }
 
 int RunSmoke(CTrevaloApp& app, const SmokeOptions& options) {
-    if (const CTrevaloView* view = app.GetActiveMapView()) {
-        const NavDatabase& db = view->Database();
+    if (const CTrevaloDoc* document = app.Document()) {
+        const NavDatabase& db = document->Database();
         const std::size_t ils = db.ils.empty() ? 0 : db.ils.size() - 1;
         std::printf("Trevalo loaded from %s: %d airports, %d navaids, %zu ILS, %zu land areas, %zu map tiles; "
                     "load error %d\n",

@@ -26,8 +26,6 @@
 namespace trevalo {
 namespace {
 
-CTrevaloApp* theApp = nullptr;
-
 constexpr const char* kVersionA = "1";
 constexpr const char* kVersionB = "E";
 
@@ -36,14 +34,10 @@ constexpr const char* kMainWindowClass = "TrevaloMainFrame";
 
 }  // namespace
 
-CTrevaloApp::CTrevaloApp() { theApp = this; }
+CTrevaloApp::CTrevaloApp() = default;
 
-CTrevaloApp::~CTrevaloApp() {
-    mainFrame_.reset();
-    if (theApp == this) theApp = nullptr;
-}
-
-CTrevaloApp* CTrevaloApp::Instance() { return theApp; }
+// The frame and its views go before the document whose data they show.
+CTrevaloApp::~CTrevaloApp() { mainFrame_.reset(); }
 
 bool CTrevaloApp::InitInstance() {
     platform::SetProgramTitle(kProgramTitle);
@@ -63,7 +57,7 @@ bool CTrevaloApp::InitInstance() {
     // (CTrevaloView::ReopenLastBuild), the tip of the day (ShowTipAtStartup) and the
     // periodic version check (CheckVersionPeriodically).
 
-    if (const CTrevaloView* view = GetActiveMapView(); view != nullptr && view->AirportCount() == 0)
+    if (document_->Database().airportCount == 0)
         platform::MessageBox(kNoAirportMessage, {}, platform::MbIcon::Information);
     return true;
 }
@@ -87,9 +81,9 @@ bool CTrevaloApp::CreateMainFrame() {
 }
 
 bool CTrevaloApp::OpenNewDocument() {
-    document_ = std::make_unique<CTrevaloDoc>();
+    document_ = std::make_unique<CTrevaloDoc>(baseDirectory_);
     if (!document_->OnNewDocument()) return false;
-    auto* view = new CTrevaloView(*document_, baseDirectory_);
+    auto* view = new CTrevaloView(*document_, debugOptions_);
     mainFrame_->AddChildFrame(new CChildFrame(*document_, view));
     mainFrame_->setWindowTitle(qtplatform::ToQString(std::string(kProgramTitle) + " - " + document_->GetTitle()));
     view->OnInitialUpdate();
@@ -116,40 +110,28 @@ int CTrevaloApp::ExitInstance(int exitCode) {
     return exitCode;
 }
 
-CTrevaloView* CTrevaloApp::GetActiveMapView() const {
-    return mainFrame_ ? mainFrame_->GetActiveMapView() : nullptr;
+namespace {
+
+CTrevaloView* ActiveMapView(const std::unique_ptr<CMainFrame>& frame) {
+    return frame ? frame->GetActiveMapView() : nullptr;
 }
 
+}  // namespace
+
 void CTrevaloApp::InvalidateMapView() {
-    if (CTrevaloView* view = GetActiveMapView()) view->viewport()->update();
+    if (CTrevaloView* view = ActiveMapView(mainFrame_)) view->viewport()->update();
 }
 
 void CTrevaloApp::CenterMapOn(double latitude, double longitude, int zoom) {
-    if (CTrevaloView* view = GetActiveMapView()) view->CenterOnLatLon(latitude, longitude, zoom);
+    if (CTrevaloView* view = ActiveMapView(mainFrame_)) view->CenterOnLatLon(latitude, longitude, zoom);
 }
 
 void CTrevaloApp::ShowHoldingAirports() {
-    if (CTrevaloView* view = GetActiveMapView()) view->ShowHoldingAirports();
-}
-
-CRoutePoint* CTrevaloApp::GetRoute(int& count) {
-    count = 0;
-    CTrevaloView* view = GetActiveMapView();
-    if (view == nullptr) return nullptr;
-    count = view->GetRoute().Count();
-    return view->GetRoute().Points().data();
+    if (CTrevaloView* view = ActiveMapView(mainFrame_)) view->ShowHoldingAirports();
 }
 
 void CTrevaloApp::ReloadRouteMap() {
-    if (CTrevaloView* view = GetActiveMapView()) view->GetRoute().ReadInternalAdf();
-}
-
-void CTrevaloApp::GetAirportLine(int index, char* out) const {
-    const CTrevaloView* view = GetActiveMapView();
-    if (view == nullptr) return;
-    const CAirportArray& airports = view->Database().airportLines;
-    if (index < 0 || index >= airports.GetSize()) return;
-    airports.GetALine(out, index);
+    if (document_) document_->GetRoute().ReadInternalAdf();
 }
 
 void CTrevaloApp::OnDebugOptions() {

@@ -10,7 +10,8 @@ namespace {
 constexpr const char* kFirstDocumentTitle = "Trevalo1";
 }  // namespace
 
-CTrevaloDoc::CTrevaloDoc() : pageSize_(GetPrinterPageSize()), title_(kFirstDocumentTitle) {}
+CTrevaloDoc::CTrevaloDoc(std::string baseDirectory)
+    : pageSize_(GetPrinterPageSize()), title_(kFirstDocumentTitle), database_(std::move(baseDirectory)) {}
 
 bool CTrevaloDoc::OnNewDocument() { return true; }
 

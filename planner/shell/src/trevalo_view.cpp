@@ -11,8 +11,6 @@
 #include "qtplatform/feedback.h"
 #include "shell/main_frame.h"
 #include "shell/progress_dlg.h"
-#include "shell/trevalo_app.h"
-#include "shell/trevalo_doc.h"
 
 namespace trevalo {
 namespace {
@@ -23,24 +21,21 @@ constexpr int kCenterEastShift = 300;
 
 }  // namespace
 
-std::optional<std::string> CTrevaloView::ForwardingDialogs::SelectId(const std::vector<std::string>& airports,
-                                                                     const std::vector<std::string>& navaids) {
-    return target ? target->SelectId(airports, navaids) : std::nullopt;
-}
-
-std::optional<VorDialogChoice> CTrevaloView::ForwardingDialogs::SelectVor(const VorDialogRequest& request) {
-    return target ? target->SelectVor(request) : std::nullopt;
-}
-
-CTrevaloView::CTrevaloView(CTrevaloDoc& document, const std::string& baseDirectory, QWidget* parent)
-    : CCourseScrollView(parent), document_(document), database_(std::make_unique<NavDatabase>(baseDirectory)),
-      route_(std::make_unique<Route>(*database_, dialogs_, *this)), layers_(*database_) {
+CTrevaloView::CTrevaloView(CTrevaloDoc& document, const DebugOptions& debugOptions, QWidget* parent)
+    : CCourseScrollView(parent), document_(document), debugOptions_(debugOptions),
+      database_(document.Database()), route_(document.GetRoute()), layers_(database_) {
     document_.AddView(this);
+    route_.AttachView(nullptr, this);
     viewport()->setMouseTracking(true);
     CreateDialogs();
 }
 
-CTrevaloView::~CTrevaloView() { document_.RemoveView(this); }
+CTrevaloView::~CTrevaloView() {
+    route_.AttachView(nullptr, nullptr);
+    document_.RemoveView(this);
+}
+
+void CTrevaloView::SetRouteDialogs(RouteDialogs* dialogs) { route_.AttachView(dialogs, this); }
 
 void CTrevaloView::OnInitialUpdate() {
     QPointer<CProgressDlg> progress = new CProgressDlg(this);
@@ -48,12 +43,12 @@ void CTrevaloView::OnInitialUpdate() {
         delete progress;
         progress = nullptr;
     } else {
-        progress->SetPos(database_->Progress());
+        progress->SetPos(database_.Progress());
     }
 
-    database_->StartLoaders();
+    database_.StartLoaders();
     // Keep the dialog painting (and worker message boxes answered) while the loaders run.
-    database_->WaitForLoaders([&progress](int position) {
+    database_.WaitForLoaders([&progress](int position) {
         if (progress) progress->SetPos(position);
         QApplication::processEvents();
     });
@@ -61,7 +56,7 @@ void CTrevaloView::OnInitialUpdate() {
     if (progress) progress->DestroyWindow();
 
     OnUpdate();
-    route_->ReadInternalAdf();
+    route_.ReadInternalAdf();
     if (auto* frame = dynamic_cast<QMainWindow*>(window()); frame != nullptr && frame != static_cast<QWidget*>(this))
         InstallCommands(frame);
 }
@@ -142,21 +137,21 @@ void CTrevaloView::OnToggleSwitch(const SwitchCommand& command) {
 }
 
 void CTrevaloView::OnUndoSelection() {
-    route_->OnUndoSelection();
+    route_.OnUndoSelection();
     UpdateCommandStates();
 }
 
 void CTrevaloView::OnFileNew() {
-    route_->OnFileNew();
+    route_.OnFileNew();
     UpdateCommandStates();
 }
 
 void CTrevaloView::OnFindLocation() {
     if (!findDialog_) return;
-    const std::optional<FindOnMapTarget> target = ParseFindOnMapKey(findDialog_(*database_));
+    const std::optional<FindOnMapTarget> target = ParseFindOnMapKey(findDialog_(database_));
     if (!target) return;
     qtplatform::WaitCursor wait;
-    const std::optional<MapPoint> place = LocateFindOnMapTarget(*database_, *target);
+    const std::optional<MapPoint> place = LocateFindOnMapTarget(database_, *target);
     if (!place) return;
     // The zoom stays: at the fitted zoom the whole world shows and nothing could be centred.
     CenterOnWorldAtZoom(place->longitude, place->latitude, zoom_, 0);
@@ -191,9 +186,9 @@ void CTrevaloView::OnDraw(QPainter& painter) {
     painter.drawImage(0, 0, image);
     qtplatform::DeviceContext dc(painter);
     PrepareMapDC(dc, frame);
-    layers_.DrawRoute(dc, frame, route_->Points());
+    layers_.DrawRoute(dc, frame, route_.Points());
     // The simulator's plane is drawn here too once the simulator link exists.
-    route_->ValidateTrip();
+    route_.ValidateTrip();
 }
 
 void CTrevaloView::OnScrolled() { UpdateStatusPosition(); }
@@ -222,10 +217,5 @@ void CTrevaloView::ClosePlanner() {
 }
 
 void CTrevaloView::ApplicationFileNew() { RedrawAll(true); }
-
-CTrevaloView* GetActiveMapView() {
-    CTrevaloApp* app = CTrevaloApp::Instance();
-    return app == nullptr ? nullptr : app->GetActiveMapView();
-}
 
 }  // namespace trevalo

@@ -65,7 +65,7 @@ void CTrevaloView::UpdateCommandStates() {
         if (QAction* action = FindCommand(frame_, command.id)) action->setChecked(switches_.*command.flag);
     }
     if (QAction* action = FindCommand(frame_, kCmdTrackMode)) action->setChecked(trackMode_ == TrackMode::Hand);
-    if (QAction* action = FindCommand(frame_, kCmdMapUndoSelection)) action->setEnabled(route_->CanUndo());
+    if (QAction* action = FindCommand(frame_, kCmdMapUndoSelection)) action->setEnabled(route_.CanUndo());
     if (QAction* action = FindCommand(frame_, kCmdMapFindLocation); action != nullptr && findDialog_ && !action->isEnabled())
         BindCommand(frame_, kCmdMapFindLocation, [this] { OnFindLocation(); });
 }

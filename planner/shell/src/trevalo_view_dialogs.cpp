@@ -32,11 +32,11 @@ std::string CTrevaloView::RunFindOnMap(const NavDatabase& database) {
 }
 
 void CTrevaloView::ShowHoldingAirports() {
-    holdingAirports_->SetRoute(&route_->Points(), &database_->navaidLines);
+    holdingAirports_->SetRoute(&route_.Points(), &database_.navaidLines);
     holdingAirports_->exec();
 }
 
-void CTrevaloView::OnCreateAdventure() { route_->OnCreateAdventure(); }
+void CTrevaloView::OnCreateAdventure() { route_.OnCreateAdventure(); }
 
 void CTrevaloView::RunGeneration() {
     platform::MessageBox(kNoGenerationMessage, {}, platform::MbIcon::Information);

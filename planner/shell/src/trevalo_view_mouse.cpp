@@ -6,15 +6,11 @@
 
 #include "mapview/land_capture.h"
 #include "mapview/rubber_band_zoom.h"
-#include "shell/trevalo_app.h"
 #include "shell/trevalo_view.h"
 
 namespace trevalo {
 
-bool CTrevaloView::InCaptureMode() const {
-    CTrevaloApp* app = CTrevaloApp::Instance();
-    return app != nullptr && app->GetDebugOptions().drawMapMode != 0;
-}
+bool CTrevaloView::InCaptureMode() const { return debugOptions_.drawMapMode != 0; }
 
 void CTrevaloView::mousePressEvent(QMouseEvent* event) {
     const QPoint at = event->position().toPoint();
@@ -73,7 +69,7 @@ void CTrevaloView::FinishRubberBand(QPoint release) {
     const qtplatform::Size band{to.x - from.x, to.y - from.y};
     if (!IsZoomBand(band.cx, PixelMargin())) {
         const MapPoint click = LogicalToWorld(from);
-        route_->AddRoutePointAt(click.longitude, click.latitude);
+        route_.AddRoutePointAt(click.longitude, click.latitude);
         UpdateCommandStates();
         return;
     }

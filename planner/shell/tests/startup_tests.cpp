@@ -13,6 +13,7 @@
 #include "qtplatform/testing/qt_test.h"
 #include "shell/main_frame.h"
 #include "shell/settings.h"
+#include "shell/trevalo_doc.h"
 #include "shell/trevalo_view.h"
 #include "testing/temp_environment.h"
 
@@ -37,8 +38,8 @@ TEST_F(StartupTest, CleansTheBaseDirectoryAndRecordsTheVersion) {
     EXPECT_EQ(settings_.ReadString(SettingId::Directory), "C:\\Quillet\\Data\\");
     EXPECT_EQ(settings_.ReadString(SettingId::VersionA), "1");
     EXPECT_EQ(settings_.ReadString(SettingId::VersionB), "E");
-    ASSERT_NE(app.GetActiveMapView(), nullptr);
-    EXPECT_EQ(app.GetActiveMapView()->Database().baseDirectory(), "C:\\Quillet\\Data\\");
+    ASSERT_NE(app.Document(), nullptr);
+    EXPECT_EQ(app.Document()->Database().baseDirectory(), "C:\\Quillet\\Data\\");
     app.ExitInstance(0);
 }
 
@@ -68,7 +69,6 @@ TEST_F(StartupTest, ForwardersReachTheActiveMapViewAndDoNothingWithoutOne) {
     std::string countLine = "1";
     countLine.resize(kAirportWidth, ' ');
     env_.writeFile("drive_c/Quillet/Airport.nav", countLine + "\r\n" + line + "\r\n");
-    const std::string untouched = "untouched";
 
     CTrevaloApp app;
     for (bool started : {false, true}) {
@@ -87,22 +87,24 @@ TEST_F(StartupTest, ForwardersReachTheActiveMapViewAndDoNothingWithoutOne) {
         app.ShowHoldingAirports();
         EXPECT_EQ(holdingShown, started);
         app.ReloadRouteMap();
-        int count = -1;
-        const CRoutePoint* points = app.GetRoute(count);
-        EXPECT_EQ(count, 0);
-        if (!started) {
-            EXPECT_EQ(points, nullptr);
-        }
-
-        std::vector<char> out(kAirportWidth + 1, '\0');
-        for (int index : {-1, 1}) {
-            std::copy(untouched.begin(), untouched.end(), out.begin());
-            app.GetAirportLine(index, out.data());
-            EXPECT_STREQ(out.data(), untouched.c_str()) << index;
-        }
-        app.GetAirportLine(0, out.data());
-        EXPECT_EQ(std::string(out.data()), started ? line : untouched);
+        EXPECT_EQ(app.Document() != nullptr, started);
     }
+
+    // The document holds the planner's data; the map view shows that same data.
+    const CTrevaloDoc& document = *app.Document();
+    const CTrevaloView* view = app.MainFrame()->GetActiveMapView();
+    ASSERT_NE(view, nullptr);
+    EXPECT_EQ(&view->Database(), &document.Database());
+    EXPECT_EQ(&view->GetRoute(), &document.GetRoute());
+    EXPECT_EQ(document.Database().AirportLine(1), line);
+    EXPECT_EQ(document.GetRoute().Count(), 0);
+
+    // A route file written meanwhile is read into the document's route.
+    env_.writeFile("drive_c/Quillet/map_internal.adf",
+                   "NAVAIDINFO_300:\r\n" + line + "\r\n[BEG]90.000000\r\n[ENDSECTION]\r\n");
+    app.ReloadRouteMap();
+    ASSERT_EQ(document.GetRoute().Count(), 1);
+    EXPECT_EQ(document.GetRoute().Points()[0].databaseNumber, 1);
     app.ExitInstance(0);
 }
 

@@ -60,7 +60,7 @@ protected:
                                       navdata::testing::SceneryAirportLine(other)}));
         env_.writeFile("drive_c/Quillet/Navaids.nav", DatabaseBytes({}));
         env_.writeFile("drive_c/Quillet/Ils.nav", DatabaseBytes({}));
-        view_ = std::make_unique<CTrevaloView>(document_, "C:\\Quillet\\");
+        view_ = std::make_unique<CTrevaloView>(document_, debugOptions_);
         view_->resize(800, 600);
         view_->show();
         view_->OnInitialUpdate();
@@ -90,7 +90,8 @@ protected:
 
     platform::testing::TempEnvironment env_;
     platform::MessageBoxRecorder boxes_;
-    CTrevaloDoc document_;
+    CTrevaloDoc document_{"C:\\Quillet\\"};
+    DebugOptions debugOptions_;
     FirstEntryDialogs dialogs_;
     std::unique_ptr<CTrevaloView> view_;
 };
@@ -116,6 +117,22 @@ TEST_F(TrevaloViewTest, AClickOnEmptyMapAddsNothing) {
     Click(QPoint(5, 5));
     EXPECT_EQ(dialogs_.shown, 0);  // nothing near: no pick list
     EXPECT_EQ(view_->GetRoute().Count(), 0);
+}
+
+TEST_F(TrevaloViewTest, TheViewEditsTheDocumentsRoute) {
+    Click(Airport(1));
+    EXPECT_EQ(document_.GetRoute().Count(), 1);
+    EXPECT_EQ(&view_->Database(), &document_.Database());
+}
+
+TEST_F(TrevaloViewTest, InTheDebugOptionsCaptureModeClicksAddNoRoutePoint) {
+    debugOptions_.drawMapMode = 1;
+    Click(Airport(1));
+    EXPECT_EQ(dialogs_.shown, 0);
+    EXPECT_EQ(view_->GetRoute().Count(), 0);
+    debugOptions_.drawMapMode = 0;
+    Click(Airport(1));
+    EXPECT_EQ(view_->GetRoute().Count(), 1);
 }
 
 TEST_F(TrevaloViewTest, RouteEditsDrawOnlyTheRouteAgain) {

@@ -83,7 +83,7 @@ protected:
     void StartPlanner() {
         app_ = std::make_unique<CTrevaloApp>();
         ASSERT_TRUE(app_->InitInstance());
-        view_ = app_->GetActiveMapView();
+        view_ = app_->MainFrame()->GetActiveMapView();
         ASSERT_NE(view_, nullptr);
         ASSERT_EQ(view_->AirportCount(), 3);
         QApplication::processEvents();

@@ -84,7 +84,8 @@ class SelectIdRouteTest : public testing::RouteWorldTest {};
 
 TEST_F(SelectIdRouteTest, ThePickedRunwayBecomesTheRoutePoint) {
     QtRouteDialogs dialogs;
-    Route route(*database_, dialogs, host_);
+    Route route(*database_);
+    route.AttachView(&dialogs, &host_);
     std::vector<std::string> shown;
     qtplatform::testing::WhenModalShown([&shown](QWidget* modal) {
         auto* dialog = dynamic_cast<CSelectIdDlg*>(modal);

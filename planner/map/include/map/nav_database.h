@@ -11,6 +11,7 @@
 #include <functional>
 #include <mutex>
 #include <string>
+#include <string_view>
 #include <thread>
 #include <vector>
 
@@ -39,6 +40,11 @@ struct NavaidRecord {
     char id[11] = {};
     char name[51] = {};
 };
+
+// A navaid type as a record line's type field names it: "VOR" 1, "NDB" 2, "DME" 3,
+// "ILS" 4; any other text -1, and no text for -1.
+double NavaidTypeOfText(std::string_view typeText);
+const char* NavaidTypeText(double type);
 
 struct IlsRecord {
     int32_t type = 0, second = 0;
@@ -123,6 +129,22 @@ public:
     void WaitForLoaders(const std::function<void(int progress)>& tick);
 
     const std::string& baseDirectory() const { return baseDirectory_; }
+
+    // Queries of the loaded data; record numbers are 1-based, as route points and the
+    // record lists' positions plus one count them.
+    bool IsAirportNumber(int number) const;
+    bool IsNavaidNumber(int number) const;
+    // The record line of an airport, a navaid or an ILS; empty when there is no such record.
+    std::string AirportLine(int number) const;
+    std::string NavaidLine(int number) const;
+    std::string IlsLine(int number) const;
+    // The first ILS (kind 4, in database order) of the airport's runway: its airport ident
+    // contains the airport's, its runway side is the airport's, and its heading lies
+    // within 6 degrees of heading (modulo 360). Its number, or -1.
+    int FindIlsForRunway(int airportNumber, double heading) const;
+    // Magnetic variation of the airport nearest to the position (arc-seconds) among those
+    // of its grid cell; 0 when the cell is outside the grid or empty.
+    double GetNearestMagVar(double x, double y) const;
 
     // Filled by the loaders; read only after the wait has ended.
     CAirportArray airportLines;

@@ -1,7 +1,8 @@
 // The map view's route: up to 500 route points built by picking airports and navaids
 // near a map click, taken back one by one, checked against the databases, written to
 // and read back from the route file map_internal.adf in the base directory.
-// Plain C++: the map view owns one Route and forwards its commands to it.
+// Plain C++: the planner's document owns one Route beside its NavDatabase; the map view
+// that shows it attaches its dialogs and itself, and forwards its commands to it.
 #pragma once
 
 #include <string>
@@ -18,7 +19,12 @@ inline constexpr const char* kRouteFileName = "map_internal.adf";
 
 class ROUTE_API Route {
 public:
-    Route(const NavDatabase& database, RouteDialogs& dialogs, RouteHost& host);
+    explicit Route(const NavDatabase& database);
+
+    // The view that shows the route: its pick list and radial dialogs, and itself for the
+    // redraws and the generation. Without dialogs (null) no point can be picked; without
+    // a host nothing is redrawn. A view leaving attaches nulls.
+    void AttachView(RouteDialogs* dialogs, RouteHost* host);
 
     // The wizard's pages while the wizard exists; null when it does not.
     void SetWizardPages(FlightPlanPage* flightPlan, LandingPage* landing);
@@ -55,13 +61,6 @@ public:
     // Rebuilds the route from the route file.
     void ReadInternalAdf();
 
-    // 1-based number of the ILS of the airport's runway within 6 degrees of heading, or -1.
-    int FindIlsForRunway(int airportNumber, double heading) const;
-
-    // Magnetic variation of the airport nearest to the position in its grid cell; 0 when
-    // the cell is outside the grid or empty.
-    double GetNearestMagVar(double x, double y) const;
-
     std::string RouteFilePath() const;
 
 private:
@@ -69,12 +68,10 @@ private:
     bool RunVorDialog(int previousVor1, double x, double y, CRoutePoint& point);
     int LastVor1Index() const;
     int AirportsBefore(int index) const;
-    // The record line of the loaded Ils.nav for a 1-based ILS number.
-    std::string IlsLine(int ilsNumber) const;
 
     const NavDatabase& database_;
-    RouteDialogs& dialogs_;
-    RouteHost& host_;
+    RouteDialogs* dialogs_;
+    RouteHost* host_;
     FlightPlanPage* flightPlan_ = nullptr;
     LandingPage* landing_ = nullptr;
     std::vector<CRoutePoint> points_;

@@ -15,21 +15,10 @@ namespace {
 namespace navaid = beaconex::navaid_line;
 namespace ils = beaconex::ils_line;
 
-struct NavaidType {
-    const char* word;
-    double type;
-};
-constexpr NavaidType kNavaidTypes[] = {{"VOR", 1.0}, {"NDB", 2.0}, {"DME", 3.0}, {"ILS", 4.0}};
-constexpr double kOtherNavaidType = -1.0;
-
 double NavaidTypeOf(const char* line) {
     char word[navaid::kType.size()] = {};
     GetNavaidsType(word, line);
-    const std::string type = Trimmed(word);
-    for (const NavaidType& known : kNavaidTypes) {
-        if (type == known.word) return known.type;
-    }
-    return kOtherNavaidType;
+    return NavaidTypeOfText(word);
 }
 
 double ArcSecondsOfField(const char* field) { return SignedArcSeconds(SplitAngleField(field, 0)); }

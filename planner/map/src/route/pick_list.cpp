@@ -3,8 +3,7 @@
 #include <cctype>
 #include <cstdlib>
 
-#include "database_lines.h"
-#include "headings.h"
+#include "map/headings.h"
 #include "map/route_point.h"
 #include "map/runway_numbers.h"
 #include "map/route_ports.h"
@@ -46,7 +45,7 @@ std::string AirportEntry(const AirportRecord& airport, int number, int cell, int
     return entry;
 }
 
-void AddAirportEntries(const NavDatabase& database, double clickX, double clickY, const IlsFinder& findIls,
+void AddAirportEntries(const NavDatabase& database, double clickX, double clickY,
                        std::vector<std::string>& entries) {
     for (int cell = 0; cell < kGridCells; ++cell) {
         for (const AirportRecord& airport : database.airportGrid[static_cast<size_t>(cell)]) {
@@ -55,8 +54,8 @@ void AddAirportEntries(const NavDatabase& database, double clickX, double clickY
             }
             const int number = RunwayNumber(airport);
             const int airportNumber = static_cast<int>(airport.number);
-            const int firstIls = findIls ? findIls(airportNumber, ReciprocalHeading(airport.heading)) : -1;
-            const int secondIls = findIls ? findIls(airportNumber, airport.heading) : -1;
+            const int firstIls = database.FindIlsForRunway(airportNumber, ReciprocalHeading(airport.heading));
+            const int secondIls = database.FindIlsForRunway(airportNumber, airport.heading);
             if (entries.size() < kEntriesBeforeMarker) {
                 entries.push_back(AirportEntry(airport, number, cell, firstIls, database));
             }
@@ -72,7 +71,8 @@ void AddNavaidEntries(const NavDatabase& database, double clickX, double clickY,
                       std::vector<std::string>& entries) {
     for (int cell = 0; cell < kGridCells; ++cell) {
         for (const NavaidRecord& navaid : database.navaidGrid[static_cast<size_t>(cell)]) {
-            const std::string typeText = NavaidTypeText(navaid.type);
+            // The pick list offers VORs, NDBs and DMEs; ILS beams come with their airports.
+            const std::string typeText = navaid.type == kPointIls ? "" : NavaidTypeText(navaid.type);
             if (typeText.empty() || !IsNear(navaid.x, navaid.y, clickX, clickY) ||
                 entries.size() >= kEntriesBeforeMarker) {
                 continue;
@@ -177,10 +177,9 @@ int RunwayNumber(const AirportRecord& airport) {
     return RunwayNumbersFor(airport.heading, airport.magVar).endTwo;
 }
 
-PickLists BuildPickEntries(const NavDatabase& database, double clickX, double clickY,
-                           const IlsFinder& findIls) {
+PickLists BuildPickEntries(const NavDatabase& database, double clickX, double clickY) {
     PickLists lists;
-    AddAirportEntries(database, clickX, clickY, findIls, lists.airports);
+    AddAirportEntries(database, clickX, clickY, lists.airports);
     lists.airports.push_back(kPickListAirportsEnd);
     AddNavaidEntries(database, clickX, clickY, lists.navaids);
     lists.navaids.push_back(kPickListNavaidsEnd);

@@ -2,7 +2,6 @@
 // the values of a route point.
 #pragma once
 
-#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -18,11 +17,7 @@ struct PickLists {
     bool ListsSomething() const { return airports.size() > 1 || navaids.size() > 1; }
 };
 
-// (airport number, heading) -> 1-based ILS number or -1.
-using IlsFinder = std::function<int(int airportNumber, double heading)>;
-
-PickLists BuildPickEntries(const NavDatabase& database, double clickX, double clickY,
-                           const IlsFinder& findIls);
+PickLists BuildPickEntries(const NavDatabase& database, double clickX, double clickY);
 
 struct PickedRecord {
     int type = -1;  // 0 airport, 1 VOR, 2 NDB, 3 DME

@@ -12,8 +12,34 @@ using platform::MbButtons;
 using platform::MbIcon;
 using platform::MbResult;
 
-Route::Route(const NavDatabase& database, RouteDialogs& dialogs, RouteHost& host)
-    : database_(database), dialogs_(dialogs), host_(host) {}
+namespace {
+
+// Stand-ins while no view is attached: nothing is chosen, nothing is drawn.
+struct NoDialogs : RouteDialogs {
+    std::optional<std::string> SelectId(const std::vector<std::string>&, const std::vector<std::string>&) override {
+        return std::nullopt;
+    }
+    std::optional<VorDialogChoice> SelectVor(const VorDialogRequest&) override { return std::nullopt; }
+};
+
+struct NoHost : RouteHost {
+    void RedrawAll(bool) override {}
+    void RunGeneration() override {}
+    void ClosePlanner() override {}
+    void ApplicationFileNew() override {}
+};
+
+NoDialogs noDialogs;
+NoHost noHost;
+
+}  // namespace
+
+Route::Route(const NavDatabase& database) : database_(database), dialogs_(&noDialogs), host_(&noHost) {}
+
+void Route::AttachView(RouteDialogs* dialogs, RouteHost* host) {
+    dialogs_ = dialogs != nullptr ? dialogs : &noDialogs;
+    host_ = host != nullptr ? host : &noHost;
+}
 
 void Route::SetWizardPages(FlightPlanPage* flightPlan, LandingPage* landing) {
     flightPlan_ = flightPlan;
@@ -53,9 +79,9 @@ bool Route::RunVorDialog(int previousVor1, double x, double y, CRoutePoint& poin
     }
     request.x = x;
     request.y = y;
-    request.correction = static_cast<int>(std::lround(GetNearestMagVar(x, y)));
+    request.correction = static_cast<int>(std::lround(database_.GetNearestMagVar(x, y)));
     request.routePoints = &points_;
-    const std::optional<VorDialogChoice> choice = dialogs_.SelectVor(request);
+    const std::optional<VorDialogChoice> choice = dialogs_->SelectVor(request);
     if (!choice) {
         return false;
     }
@@ -67,13 +93,11 @@ bool Route::RunVorDialog(int previousVor1, double x, double y, CRoutePoint& poin
 
 int Route::BuildPickList(double clickX, double clickY, double& x, double& y, double& course,
                          double& databaseNumber, bool& directionFlag, std::string& ident) {
-    const route_detail::PickLists lists = route_detail::BuildPickEntries(
-        database_, clickX, clickY,
-        [this](int airportNumber, double heading) { return FindIlsForRunway(airportNumber, heading); });
+    const route_detail::PickLists lists = route_detail::BuildPickEntries(database_, clickX, clickY);
     if (!lists.ListsSomething()) {
         return -1;
     }
-    const std::optional<std::string> chosen = dialogs_.SelectId(lists.airports, lists.navaids);
+    const std::optional<std::string> chosen = dialogs_->SelectId(lists.airports, lists.navaids);
     if (!chosen) {
         return -1;
     }
@@ -117,7 +141,7 @@ void Route::AddRoutePointAt(double clickX, double clickY) {
     if (point.type == kPointVor) {
         if (!RunVorDialog(LastVor1Index(), point.x, point.y, point)) {
             if (appended) {
-                host_.RedrawAll(true);
+                host_->RedrawAll(true);
             }
             return;
         }
@@ -133,7 +157,7 @@ void Route::AddRoutePointAt(double clickX, double clickY) {
             points_.push_back(vor);
             points_.push_back(point);
         }
-        host_.RedrawAll(true);
+        host_->RedrawAll(true);
         return;
     }
 
@@ -144,7 +168,7 @@ void Route::AddRoutePointAt(double clickX, double clickY) {
         appended = true;
     }
     if (appended) {
-        host_.RedrawAll(true);
+        host_->RedrawAll(true);
     }
 }
 
@@ -185,12 +209,12 @@ void Route::OnUndoSelection() {
         return;
     }
     RemoveRoutePoints(Count());
-    host_.RedrawAll(true);
+    host_->RedrawAll(true);
 }
 
 void Route::OnFileNew() {
     RemoveAllRoutePoints();
-    host_.ApplicationFileNew();
+    host_->ApplicationFileNew();
 }
 
 }  // namespace trevalo

@@ -22,8 +22,6 @@ void Route::OnCreateAdventure() {
         database_,
         landing_ != nullptr && landing_->HoldingEnabled(),
         flightPlan_ != nullptr ? flightPlan_->RouteListEntries() : std::vector<RouteListEntry>{},
-        [this](int airportNumber, double heading) { return FindIlsForRunway(airportNumber, heading); },
-        [this](int ilsNumber) { return IlsLine(ilsNumber); },
     };
     // The old file is replaced only by a complete new one: a stop keeps the previous route.
     const std::optional<std::string> text = route_detail::ComposeRouteFile(inputs);
@@ -33,11 +31,11 @@ void Route::OnCreateAdventure() {
     if (!platform::ReplaceFileBytes(RouteFilePath(), *text)) {
         if (platform::MessageBox(route_detail::kFileNotCreatedQuestion, {}, MbIcon::Question, MbButtons::YesNo,
                                  1) == MbResult::Yes) {
-            host_.ClosePlanner();
+            host_->ClosePlanner();
         }
         return;
     }
-    host_.RunGeneration();
+    host_->RunGeneration();
 }
 
 void Route::ReadInternalAdf() {
@@ -59,7 +57,7 @@ void Route::ReadInternalAdf() {
             points_ = std::move(contents.points);
             break;
     }
-    host_.RedrawAll(true);
+    host_->RedrawAll(true);
 }
 
 }  // namespace trevalo

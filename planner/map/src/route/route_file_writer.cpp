@@ -1,7 +1,6 @@
 #include "route_file_writer.h"
 
 #include "aerodrex/airport_getters.h"
-#include "database_lines.h"
 #include "map/angle_text.h"
 #include "map/corrected_airport.h"
 #include "map/runway_numbers.h"
@@ -57,7 +56,7 @@ private:
         // A holding navaid is given by its index in the navaid list.
         const int index = static_cast<int>(holding);
         if (holding > 0 && index < in_.database.navaidLines.GetSize()) {
-            return NavaidLine(in_.database, index + 1);
+            return in_.database.NavaidLine(index + 1);
         }
         // A value this writer does not know still gets its (empty) value line.
         return {};
@@ -96,7 +95,7 @@ private:
 
     void WriteCorrectedStart() {
         const CRoutePoint& first = in_.points.front();
-        const std::string line = AirportLine(in_.database, static_cast<int>(first.databaseNumber));
+        const std::string line = in_.database.AirportLine(static_cast<int>(first.databaseNumber));
         if (!first.IsAirport() || line.empty()) {
             return;
         }
@@ -119,7 +118,7 @@ private:
     }
 
     void WriteVorBody(const CRoutePoint& point) {
-        Add(NavaidLine(in_.database, static_cast<int>(point.databaseNumber)));
+        Add(in_.database.NavaidLine(static_cast<int>(point.databaseNumber)));
         Add(Format(kRadialFormat, static_cast<int>(point.course)));
         Add(point.vorRole == kVor2Role ? kVor2Tag : kVor1Tag);
         Add(point.directionFlag ? kToTag : kFromTag);
@@ -127,7 +126,7 @@ private:
     }
 
     void WriteNdbBody(const CRoutePoint& point) {
-        Add(NavaidLine(in_.database, static_cast<int>(point.databaseNumber)));
+        Add(in_.database.NavaidLine(static_cast<int>(point.databaseNumber)));
         Add(Format(kRadialFormat, 0));
         Add(kEndSectionTag);
     }
@@ -169,7 +168,7 @@ private:
 
     // False on Cancel.
     bool WriteIls(const CRoutePoint& point, const std::string& airportLine) {
-        const int ils = in_.findIls ? in_.findIls(static_cast<int>(point.databaseNumber), point.course) : -1;
+        const int ils = in_.database.FindIlsForRunway(static_cast<int>(point.databaseNumber), point.course);
         if (ils < 1 || ils >= static_cast<int>(in_.database.ils.size())) {
             return true;
         }
@@ -181,13 +180,13 @@ private:
         }
         if (answer == MbResult::Yes) {
             Add(kIlsTag);
-            Add(in_.ilsLine ? in_.ilsLine(ils) : std::string());
+            Add(in_.database.IlsLine(ils));
         }
         return true;
     }
 
     bool WriteAirportBody(const CRoutePoint& point, int airportSections) {
-        const std::string line = AirportLine(in_.database, static_cast<int>(point.databaseNumber));
+        const std::string line = in_.database.AirportLine(static_cast<int>(point.databaseNumber));
         Add(line);
         Add(Format(point.directionFlag ? kRunwayEndFormat : kRunwayBeginFormat, point.course));
         if (point.HasProcedure()) {

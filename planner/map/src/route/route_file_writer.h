@@ -2,7 +2,6 @@
 // position and one section per route point.
 #pragma once
 
-#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -18,8 +17,6 @@ struct RouteFileInputs {
     const NavDatabase& database;
     bool holdingEnabled = false;
     std::vector<RouteListEntry> routeList;  // the flight-plan page's route list
-    std::function<int(int airportNumber, double heading)> findIls;
-    std::function<std::string(int ilsNumber)> ilsLine;
 };
 
 // The whole file text, each line ending in CR LF; nullopt when the writing stopped (a

@@ -61,7 +61,8 @@ protected:
     }
 
     std::unique_ptr<Route> ReadBack() {
-        auto route = std::make_unique<Route>(*database_, dialogs_, host_);
+        auto route = std::make_unique<Route>(*database_);
+        route->AttachView(&dialogs_, &host_);
         route->ReadInternalAdf();
         return route;
     }

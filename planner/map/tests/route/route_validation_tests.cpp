@@ -47,37 +47,5 @@ TEST_F(RouteValidationTest, AnAirportThatIsNoLongerLoadedEmptiesTheRoute) {
     EXPECT_EQ(boxes.texts()[0].rfind("Your previously loaded trip is no longer valid.", 0), 0u);
 }
 
-TEST_F(RouteValidationTest, FindsTheIlsOfARunwayWithin6DegreesModulo360) {
-    struct Case {
-        int airport;
-        double heading;
-        int ils;
-    };
-    const Case cases[] = {
-        {spf_, 270.0, ilsSpf_}, {spf_, 276.0, ilsSpf_}, {spf_, 264.0, ilsSpf_}, {spf_, 276.5, -1},
-        {spf_, 90.0, -1},
-        {thr_, 2.0, ilsThr_},   // ILS 358: 4 degrees apart
-        {thr_, 359.0, ilsThr_}, {thr_, 5.0, -1},
-        {otr_, 180.0, ilsOtr_}, {otr_, 0.0, -1},
-        {4, 270.0, -1},  // no such airport
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(::testing::Message() << c.airport << " " << c.heading);
-        EXPECT_EQ(route_->FindIlsForRunway(c.airport, c.heading), c.ils);
-    }
-}
-
-TEST_F(RouteValidationTest, TheIlsMustServeTheSameRunwaySide) {
-    for (IlsRecord& ils : database_->ils) ils.runway = ils.runway == 'L' ? 'R' : ils.runway;
-    EXPECT_EQ(route_->FindIlsForRunway(spf_, 270.0), -1);
-}
-
-TEST_F(RouteValidationTest, NearestMagneticVariationInTheCell) {
-    EXPECT_EQ(route_->GetNearestMagVar(Airport(spf_).x + 10, Airport(spf_).y), -5.0);
-    EXPECT_EQ(route_->GetNearestMagVar(Airport(otr_).x, Airport(otr_).y + 10), 0.0);
-    EXPECT_EQ(route_->GetNearestMagVar(0.0, 0.0), 0.0);
-    EXPECT_EQ(route_->GetNearestMagVar(1e9, 0.0), 0.0);
-}
-
 }  // namespace
 }  // namespace trevalo::testing

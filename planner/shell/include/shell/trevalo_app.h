@@ -1,5 +1,7 @@
-// The planner's application object: start-up (settings, paths, the main frame, the map
-// view's load), the application's commands, and shut-down closing the programs it started.
+// The planner's application object: start-up (settings, paths, the main frame, the
+// document with the planner's data and its map view, whose first update loads the
+// databases), the application's commands, and shut-down closing the programs it started.
+// The data belong to the document: views and pages get them from it, not from here.
 #pragma once
 
 #include <memory>
@@ -11,7 +13,6 @@
 
 namespace trevalo {
 
-class CRoutePoint;
 class CMainFrame;
 class CTrevaloDoc;
 class CTrevaloView;
@@ -29,9 +30,6 @@ public:
     CTrevaloApp(const CTrevaloApp&) = delete;
     CTrevaloApp& operator=(const CTrevaloApp&) = delete;
 
-    // The one application object while it lives.
-    static CTrevaloApp* Instance();
-
     // Needs a QApplication. True to run the message loop, false to end the program.
     bool InitInstance();
     // Destroys the main frame, closes the database builder when it still runs, and
@@ -39,20 +37,15 @@ public:
     int ExitInstance(int exitCode);
 
     CMainFrame* MainFrame() const { return mainFrame_.get(); }
+    // The one document, with the planner's data; null before start-up.
     CTrevaloDoc* Document() const { return document_.get(); }
-    CTrevaloView* GetActiveMapView() const;
     void InvalidateMapView();
 
-    // Forwarders to the active map view; each does nothing without one.
+    // Forwarders to the main frame's active map view; each does nothing without one.
     void CenterMapOn(double latitude, double longitude, int zoom);
     void ShowHoldingAirports();
-    // The view's route points and their count; nullptr and 0 without a view.
-    CRoutePoint* GetRoute(int& count);
-    // The view re-reads map_internal.adf.
+    // The document's route is read again from map_internal.adf.
     void ReloadRouteMap();
-    // Airport line index (0-based, as the airport list counts) into out, which holds 336
-    // bytes; out is left alone for an index outside the list.
-    void GetAirportLine(int index, char* out) const;
 
     DebugOptions& GetDebugOptions() { return debugOptions_; }
     const std::string& BaseDirectory() const { return baseDirectory_; }

@@ -1,5 +1,5 @@
-// The planner's map view: loads the navigation databases on its first update and reads
-// the route back, draws the map (static layers cached, the route over them) at zooms from
+// The planner's map view over its document's data: loads the document's navigation
+// database on its first update and reads the route back, draws the map (static layers cached, the route over them) at zooms from
 // 1 to 725501 per mille, and takes the mouse and the view commands: route points by
 // clicking, zoom to a dragged band, moving the map by hand, the display switches, find,
 // and Create adventure (the route file). It owns its dialogs: the pick list, the radial
@@ -23,6 +23,8 @@
 #include "mapview/map_image_cache.h"
 #include "mapview/map_layers.h"
 #include "mapview/map_view_commands.h"
+#include "shell/debug_options.h"
+#include "shell/trevalo_doc.h"
 
 QT_BEGIN_NAMESPACE
 class QMainWindow;
@@ -34,14 +36,14 @@ namespace trevalo {
 
 class CFindOnMapDlg;
 class CHoldingAirportsDlg;
-class CTrevaloDoc;
 class QtRouteDialogs;
 
 enum class TrackMode { Rectangle, Hand };
 
 class CTrevaloView : public CCourseScrollView, public RouteHost {
 public:
-    CTrevaloView(CTrevaloDoc& document, const std::string& baseDirectory, QWidget* parent = nullptr);
+    // The debug options' capture mode turns clicks into Land.nav rectangles.
+    CTrevaloView(CTrevaloDoc& document, const DebugOptions& debugOptions, QWidget* parent = nullptr);
     ~CTrevaloView() override;
 
     // The whole load, once, on the user-interface thread: progress dialog, the three
@@ -52,14 +54,15 @@ public:
     void OnUpdate();
 
     CTrevaloDoc& GetDocument() const { return document_; }
-    const NavDatabase& Database() const { return *database_; }
-    int AirportCount() const { return database_->airportCount; }
-    Route& GetRoute() { return *route_; }
-    const Route& GetRoute() const { return *route_; }
+    // The document's data.
+    const NavDatabase& Database() const { return database_; }
+    int AirportCount() const { return database_.airportCount; }
+    Route& GetRoute() { return route_; }
+    const Route& GetRoute() const { return route_; }
 
-    // The pick list and the radial dialog, the view's own Qt dialogs unless replaced;
-    // none answers nothing (no point is added).
-    void SetRouteDialogs(RouteDialogs* dialogs) { dialogs_.target = dialogs; }
+    // The pick list and the radial dialog of the route, the view's own Qt dialogs unless
+    // replaced; none answers nothing (no point is added).
+    void SetRouteDialogs(RouteDialogs* dialogs);
     // The find dialog, run with the database; returns the chosen result key (empty for
     // none). The view's own "Find on Map" unless replaced; without one the find command
     // stays disabled.
@@ -91,7 +94,6 @@ public:
 
     // Degrees, east and north positive; above zoom 1 the map is first scaled to fit.
     void CenterOnLatLon(double latitude, double longitude, int zoom);
-    double GetNearestMagVar(double x, double y) const { return route_->GetNearestMagVar(x, y); }
     // The last mouse position in world units (arc-seconds).
     MapPoint LastMousePosition() const { return lastMouse_; }
     void UpdateStatusPosition();
@@ -119,13 +121,6 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
-    // Forwards to the dialogs set by SetRouteDialogs.
-    struct ForwardingDialogs : RouteDialogs {
-        RouteDialogs* target = nullptr;
-        std::optional<std::string> SelectId(const std::vector<std::string>& airports,
-                                            const std::vector<std::string>& navaids) override;
-        std::optional<VorDialogChoice> SelectVor(const VorDialogRequest& request) override;
-    };
     struct HandDrag {
         QPoint start;
         LogicalPoint centre;
@@ -152,9 +147,9 @@ private:
     void ShowNavaidPopup();
 
     CTrevaloDoc& document_;
-    std::unique_ptr<NavDatabase> database_;
-    ForwardingDialogs dialogs_;
-    std::unique_ptr<Route> route_;
+    const DebugOptions& debugOptions_;
+    NavDatabase& database_;
+    Route& route_;
     MapLayers layers_;
     MapImageCache cache_;
     LabelFont labelFont_;
@@ -176,8 +171,5 @@ private:
     QMainWindow* frame_ = nullptr;
     QMenu* navaidPopup_ = nullptr;
 };
-
-// The active map view of the running planner, or none.
-CTrevaloView* GetActiveMapView();
 
 }  // namespace trevalo

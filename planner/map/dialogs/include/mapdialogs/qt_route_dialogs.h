@@ -1,8 +1,8 @@
 // The route's dialogs on Qt: the pick list ("Select an Id") and the radial dialog
-// ("Select VOR details"), run modally over a parent widget. The view hands one to its
-// Route:
+// ("Select VOR details"), run modally over a parent widget. The view attaches one to
+// the document's Route:
 //   QtRouteDialogs routeDialogs(mapWidget);
-//   Route route(database, routeDialogs, host);
+//   document.GetRoute().AttachView(&routeDialogs, &host);
 #pragma once
 
 #include <optional>

@@ -1,8 +1,8 @@
-#include "headings.h"
+#include "map/headings.h"
 
 #include <cmath>
 
-namespace trevalo::route_detail {
+namespace trevalo {
 namespace {
 
 constexpr double kFullCircle = 360.0;
@@ -20,4 +20,4 @@ double ReciprocalHeading(double heading) {
     return opposite > kFullCircle ? opposite - kFullCircle : opposite;
 }
 
-}  // namespace trevalo::route_detail
+}  // namespace trevalo

@@ -1,8 +1,8 @@
-#include "headings.h"
+#include "map/headings.h"
 
 #include <gtest/gtest.h>
 
-namespace trevalo::route_detail {
+namespace trevalo {
 namespace {
 
 TEST(HeadingsTest, DifferenceIsTakenModulo360) {
@@ -15,4 +15,4 @@ TEST(HeadingsTest, DifferenceIsTakenModulo360) {
 }
 
 }  // namespace
-}  // namespace trevalo::route_detail
+}  // namespace trevalo
