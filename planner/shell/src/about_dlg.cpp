@@ -1,18 +1,19 @@
 #include "shell/about_dlg.h"
 
 #include <QApplication>
-#include <QDialogButtonBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QStyle>
 #include <QVBoxLayout>
+
+#include "qtplatform/dialog_buttons.h"
 
 namespace trevalo {
 namespace {
 constexpr int kIconSize = 32;
 }
 
-CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent) {
+CAboutDlg::CAboutDlg(QWidget* parent) : Dialog(parent) {
     setWindowTitle(QStringLiteral("About Trevalo"));
     auto* icon = new QLabel(this);
     const QIcon programIcon = QApplication::windowIcon().isNull()
@@ -24,12 +25,9 @@ CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent) {
     row->addWidget(icon);
     row->addWidget(new QLabel(QString::fromLatin1(kVersionLine), this), 1);
 
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);
-    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(row);
-    layout->addWidget(buttons);
+    layout->addWidget(qtplatform::DialogButtons(*this, QDialogButtonBox::Ok));
 }
 
 }  // namespace trevalo

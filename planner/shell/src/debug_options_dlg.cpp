@@ -1,13 +1,13 @@
 #include "shell/debug_options_dlg.h"
 
 #include <QCheckBox>
-#include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QVBoxLayout>
 
 #include "qtplatform/control_ids.h"
+#include "qtplatform/dialog_buttons.h"
 
 namespace trevalo {
 namespace {
@@ -18,47 +18,42 @@ struct CheckBoxEntry {
 };
 
 constexpr CheckBoxEntry kCheckBoxes[] = {
-    {kIdDrawMapMode, "Draw Map Mode (left mouse creates squares for Land.nav)"},
-    {kIdDoNotLoadAirports, "Do not Load Airports"},
-    {kIdDoNotLoadNavaids, "Do not load Navaids"},
-    {kIdDoNotLoadIls, "Do not load ILS"},
-    {kIdLoadAllLandFile, "Load All the Land file"},
-    {kIdTriangleDraw, "Triangle Draw, (3 points will create triangle) "},
+    {CDebugOptionsDlg::kDrawMapMode, "Draw Map Mode (left mouse creates squares for Land.nav)"},
+    {CDebugOptionsDlg::kDoNotLoadAirports, "Do not Load Airports"},
+    {CDebugOptionsDlg::kDoNotLoadNavaids, "Do not load Navaids"},
+    {CDebugOptionsDlg::kDoNotLoadIls, "Do not load ILS"},
+    {CDebugOptionsDlg::kLoadAllLandFile, "Load All the Land file"},
+    {CDebugOptionsDlg::kTriangleDraw, "Triangle Draw, (3 points will create triangle) "},
 };
 
 }  // namespace
 
 CDebugOptionsDlg::CDebugOptionsDlg(DebugOptions& options, std::function<void()> repaintMap, QWidget* parent)
-    : ExchangeDialog(parent), options_(options), repaintMap_(std::move(repaintMap)) {
+    : Dialog(parent), options_(options), repaintMap_(std::move(repaintMap)) {
     setWindowTitle(QStringLiteral("Debug Options"));
     auto* layout = new QVBoxLayout(this);
-    for (const CheckBoxEntry& entry : kCheckBoxes)
-        layout->addWidget(qtplatform::WithId(new QCheckBox(QString::fromLatin1(entry.text)), entry.id));
+    for (const CheckBoxEntry& entry : kCheckBoxes) {
+        auto* box = qtplatform::WithId(new QCheckBox(QString::fromLatin1(entry.text)), entry.id);
+        layout->addWidget(box);
+        if (entry.id == kDrawMapMode) connect(box, &QCheckBox::clicked, this, [this] { OnDrawMapMode(); });
+        if (entry.id == kTriangleDraw) connect(box, &QCheckBox::clicked, this, [this] { OnTriangleDraw(); });
+    }
 
     auto* size = new QFormLayout;
     size->addRow(QStringLiteral("Rectangle size, (default 5)"),
-                 qtplatform::WithId(new QLineEdit, kIdRectangleSize));
+                 qtplatform::WithId(new QLineEdit, kRectangleSize));
     layout->addLayout(size);
-
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
-    connect(buttons, &QDialogButtonBox::accepted, this, &CDebugOptionsDlg::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &CDebugOptionsDlg::reject);
-    layout->addWidget(buttons);
-
-    connect(qtplatform::FindControl<QCheckBox>(this, kIdDrawMapMode), &QCheckBox::clicked, this,
-            [this] { OnDrawMapMode(); });
-    connect(qtplatform::FindControl<QCheckBox>(this, kIdTriangleDraw), &QCheckBox::clicked, this,
-            [this] { OnTriangleDraw(); });
+    layout->addWidget(qtplatform::DialogButtons(*this, QDialogButtonBox::Ok | QDialogButtonBox::Cancel));
 }
 
 void CDebugOptionsDlg::DoDataExchange(qtplatform::DataExchange& dx) {
-    dx.Check(kIdDrawMapMode, options_.drawMapMode);
-    dx.Check(kIdDoNotLoadAirports, options_.doNotLoadAirports);
-    dx.Check(kIdDoNotLoadNavaids, options_.doNotLoadNavaids);
-    dx.Check(kIdDoNotLoadIls, options_.doNotLoadIls);
-    dx.Check(kIdLoadAllLandFile, options_.loadAllLandFile);
-    dx.Check(kIdTriangleDraw, options_.triangleDraw);
-    dx.Int(kIdRectangleSize, options_.rectangleSize);
+    dx.Check(kDrawMapMode, options_.drawMapMode);
+    dx.Check(kDoNotLoadAirports, options_.doNotLoadAirports);
+    dx.Check(kDoNotLoadNavaids, options_.doNotLoadNavaids);
+    dx.Check(kDoNotLoadIls, options_.doNotLoadIls);
+    dx.Check(kLoadAllLandFile, options_.loadAllLandFile);
+    dx.Check(kTriangleDraw, options_.triangleDraw);
+    dx.Int(kRectangleSize, options_.rectangleSize);
 }
 
 // Each click stores every value at once, so Cancel keeps what such a click changed.
@@ -74,10 +69,10 @@ void CDebugOptionsDlg::OnTriangleDraw() {
     UpdateData(false);
 }
 
-void CDebugOptionsDlg::accept() {
+void CDebugOptionsDlg::OnOK() {
     if (!UpdateData(true)) return;
     if (repaintMap_) repaintMap_();
-    QDialog::accept();
+    EndDialog(Accepted);
 }
 
 }  // namespace trevalo

@@ -36,14 +36,11 @@ QPixmap LoadingPicture(QSize size) {
 }  // namespace
 
 CProgressDlg::CProgressDlg(QWidget* parentView)
-    : QDialog(parentView, Qt::Dialog | Qt::FramelessWindowHint) {
+    : Dialog(parentView), bar_(qtplatform::WithId(new QProgressBar(this), kProgressBar)) {
+    setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint);
     setAttribute(Qt::WA_DeleteOnClose);
     const QSize size = qtplatform::DialogUnitsToPixels(*this, kDialogUnits);
     setFixedSize(size);
-
-    bar_ = qtplatform::WithId(new QProgressBar(this), kProgressBarId);
-    bar_->setRange(0, kProgressMaximum);
-    bar_->setValue(0);
     bar_->setTextVisible(false);
 
     auto* picture = new QLabel(this);
@@ -53,6 +50,12 @@ CProgressDlg::CProgressDlg(QWidget* parentView)
     layout->addWidget(picture, 1);
     layout->addWidget(bar_);
     picture->setPixmap(LoadingPicture(QSize(size.width(), size.height() - bar_->sizeHint().height())));
+}
+
+bool CProgressDlg::OnInitDialog() {
+    bar_->setRange(0, kProgressMaximum);
+    bar_->setValue(0);
+    return Dialog::OnInitDialog();
 }
 
 bool CProgressDlg::Create() {

@@ -1,7 +1,5 @@
 #include "shell/window_helpers.h"
 
-#include <algorithm>
-
 #ifdef TREVALO_HAVE_PRINTING
 #include <QPageLayout>
 #include <QPrinter>
@@ -9,14 +7,6 @@
 #endif
 
 namespace trevalo {
-
-int SetListItemText(qtplatform::ReportList& list, std::string text, int item, int column) {
-    // The list takes a NUL-terminated text of a bounded buffer.
-    text.resize(std::min({text.find('\0'), text.size(), kListItemTextLimit}));
-    if (column == 0) return list.InsertRow(item, text);
-    list.SetCell(item, column, text);
-    return item;
-}
 
 QPrinter* ApplicationPrinter() {
 #ifdef TREVALO_HAVE_PRINTING

@@ -15,7 +15,7 @@ protected:
     DebugOptionsDlgTest() : dialog_(options_, [this] { ++repaints_; }) { dialog_.show(); }
 
     QCheckBox* Box(int id) { return qtplatform::FindControl<QCheckBox>(&dialog_, id); }
-    QLineEdit* SizeEdit() { return qtplatform::FindControl<QLineEdit>(&dialog_, kIdRectangleSize); }
+    QLineEdit* SizeEdit() { return qtplatform::FindControl<QLineEdit>(&dialog_, CDebugOptionsDlg::kRectangleSize); }
 
     DebugOptions options_;
     int repaints_ = 0;
@@ -24,8 +24,8 @@ protected:
 
 TEST_F(DebugOptionsDlgTest, ShowsTheMembersWithTheRectangleSizeOfEight) {
     EXPECT_EQ(dialog_.windowTitle(), "Debug Options");
-    for (int id : {kIdDrawMapMode, kIdDoNotLoadAirports, kIdDoNotLoadNavaids, kIdDoNotLoadIls,
-                   kIdLoadAllLandFile, kIdTriangleDraw}) {
+    for (int id : {CDebugOptionsDlg::kDrawMapMode, CDebugOptionsDlg::kDoNotLoadAirports, CDebugOptionsDlg::kDoNotLoadNavaids, CDebugOptionsDlg::kDoNotLoadIls,
+                   CDebugOptionsDlg::kLoadAllLandFile, CDebugOptionsDlg::kTriangleDraw}) {
         ASSERT_NE(Box(id), nullptr) << id;
         EXPECT_FALSE(Box(id)->isChecked()) << id;
     }
@@ -36,7 +36,7 @@ TEST_F(DebugOptionsDlgTest, DrawMapModeAndTriangleDrawExcludeEachOther) {
     struct Case {
         int first, second;
     };
-    const Case cases[] = {{kIdDrawMapMode, kIdTriangleDraw}, {kIdTriangleDraw, kIdDrawMapMode}};
+    const Case cases[] = {{CDebugOptionsDlg::kDrawMapMode, CDebugOptionsDlg::kTriangleDraw}, {CDebugOptionsDlg::kTriangleDraw, CDebugOptionsDlg::kDrawMapMode}};
     for (const Case& c : cases) {
         options_ = DebugOptions{};
         dialog_.UpdateData(false);
@@ -53,7 +53,7 @@ TEST_F(DebugOptionsDlgTest, DrawMapModeAndTriangleDrawExcludeEachOther) {
 }
 
 TEST_F(DebugOptionsDlgTest, OkTakesTheValuesAndRepaintsTheMap) {
-    Box(kIdDoNotLoadIls)->setChecked(true);
+    Box(CDebugOptionsDlg::kDoNotLoadIls)->setChecked(true);
     SizeEdit()->setText("12");
     dialog_.accept();
     EXPECT_EQ(options_.doNotLoadIls, 1);

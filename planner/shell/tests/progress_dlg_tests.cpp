@@ -24,7 +24,7 @@ TEST(ProgressDlg, ShowsTheBarAndDeletesItselfWhenDestroyed) {
     ASSERT_TRUE(dialog->Create());
     EXPECT_TRUE(dialog->isVisible());
     EXPECT_TRUE(dialog->windowTitle().isEmpty());
-    auto* bar = qtplatform::FindControl<QProgressBar>(dialog, kProgressBarId);
+    auto* bar = qtplatform::FindControl<QProgressBar>(dialog, CProgressDlg::kProgressBar);
     ASSERT_NE(bar, nullptr);
     EXPECT_EQ(bar->minimum(), 0);
     EXPECT_EQ(bar->maximum(), 100);

@@ -9,42 +9,6 @@
 namespace trevalo {
 namespace {
 
-class SetListItemTextTest : public ::testing::Test {
-protected:
-    SetListItemTextTest() { list_.SetColumns({{"Ident", 50}, {"Name", 150}}); }
-    qtplatform::ReportList list_;
-};
-
-TEST_F(SetListItemTextTest, ColumnZeroInsertsOtherColumnsSetTheCell) {
-    EXPECT_EQ(SetListItemText(list_, "EGLL", 0, 0), 0);
-    EXPECT_EQ(SetListItemText(list_, "LFPG", 0, 0), 0);  // inserted before EGLL
-    EXPECT_EQ(SetListItemText(list_, "Paris", 0, 1), 0);
-    EXPECT_EQ(SetListItemText(list_, "KJFK", 9, 0), 2);  // past the end appends
-    EXPECT_EQ(list_.Cell(0, 0), "LFPG");
-    EXPECT_EQ(list_.Cell(0, 1), "Paris");
-    EXPECT_EQ(list_.Cell(1, 0), "EGLL");
-    EXPECT_EQ(list_.Cell(2, 0), "KJFK");
-}
-
-TEST_F(SetListItemTextTest, LongTextsAreCutInsteadOfOverflowing) {
-    struct Case {
-        std::string text;
-        std::string expected;
-    };
-    const Case cases[] = {
-        {std::string(kListItemTextLimit, 'a'), std::string(kListItemTextLimit, 'a')},
-        {std::string(kListItemTextLimit + 1, 'b'), std::string(kListItemTextLimit, 'b')},
-        {std::string(4000, 'c'), std::string(kListItemTextLimit, 'c')},
-        {std::string("two\0parts", 9), "two"},
-    };
-    for (const Case& c : cases) {
-        const int row = SetListItemText(list_, c.text, list_.RowCount(), 0);
-        SetListItemText(list_, c.text, row, 1);
-        EXPECT_EQ(list_.Cell(row, 0), c.expected);
-        EXPECT_EQ(list_.Cell(row, 1), c.expected);
-    }
-}
-
 TEST(GetPrinterPageSize, CountsWholeMillimetresInTenths) {
     struct Case {
         double width, height;

@@ -1,44 +1,140 @@
 #include "qtplatform/data_exchange.h"
 
 #include <QAbstractButton>
-#include <QAbstractItemView>
 #include <QComboBox>
+#include <QDoubleSpinBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
+#include <QRadioButton>
 #include <QSpinBox>
+#include <charconv>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <cxxabi.h>
+#include <initializer_list>
+#include <memory>
+#include <optional>
+#include <typeinfo>
 
+#include "platform/message_box.h"
+#include "platform/text.h"
 #include "qtplatform/control_ids.h"
-#include "qtplatform/feedback.h"
 #include "qtplatform/text.h"
 
 namespace qtplatform {
+namespace {
 
-QWidget* DataExchange::Control(int id) const { return FindControl(dialog_, id); }
+// The window's own class, for the fault report (a dialog class rarely has Q_OBJECT).
+std::string ClassName(const QWidget& window) {
+    const char* mangled = typeid(window).name();
+    int status = 0;
+    const std::unique_ptr<char, decltype(&std::free)> demangled(
+        abi::__cxa_demangle(mangled, nullptr, nullptr, &status), &std::free);
+    return status == 0 && demangled ? demangled.get() : mangled;
+}
 
-void DataExchange::Fail(QWidget* control) {
+// The message with %1, %2, ... replaced by the values in turn.
+std::string Filled(const char* message, std::initializer_list<std::string> values) {
+    std::string text = message;
+    char marker[] = "%1";
+    for (const std::string& value : values) {
+        const std::size_t at = text.find(marker);
+        if (at != std::string::npos) text.replace(at, 2, value);
+        ++marker[1];
+    }
+    return text;
+}
+
+
+// The whole text as one number, blanks around it allowed, nothing else.
+template <class Number>
+std::optional<Number> ParseNumber(const std::string& text) {
+    const std::string trimmed = platform::Trimmed(text);
+    const char* first = trimmed.data();
+    const char* last = first + trimmed.size();
+    if (first != last && *first == '+') ++first;  // from_chars takes no plus sign
+    Number value{};
+    const auto [end, error] = std::from_chars(first, last, value);
+    if (error != std::errc() || end != last || first == last) return std::nullopt;
+    if constexpr (std::is_floating_point_v<Number>) {
+        if (!std::isfinite(value)) return std::nullopt;
+    }
+    return value;
+}
+
+// Line edits and static texts hold a number as its text.
+bool HoldsText(QWidget* control) {
+    return qobject_cast<QLineEdit*>(control) != nullptr || qobject_cast<QLabel*>(control) != nullptr;
+}
+
+std::string TextOf(QWidget* control) {
+    if (auto* edit = qobject_cast<QLineEdit*>(control)) return FromQString(edit->text());
+    return FromQString(static_cast<QLabel*>(control)->text());
+}
+
+void SetTextOf(QWidget* control, const std::string& text) {
+    if (auto* edit = qobject_cast<QLineEdit*>(control)) edit->setText(ToQString(text));
+    else static_cast<QLabel*>(control)->setText(ToQString(text));
+}
+
+std::string NumberText(int value) { return std::to_string(value); }
+std::string NumberText(double value) { return platform::Format("%.15g", value); }
+
+}  // namespace
+
+QWidget* DataExchange::Find(int id) {
+    if (failed_) return nullptr;
+    QWidget* control = FindControl(&window_, id);
+    if (control == nullptr) {
+        Fault(platform::Format("has no control %d", id));
+        return nullptr;
+    }
+    lastControl_ = control;
+    return control;
+}
+
+void DataExchange::WrongType(QWidget* control, const char* expected) {
+    Fault(platform::Format("control %d is a %s, not a %s", ControlIdOf(control), control->metaObject()->className(),
+                           expected));
+}
+
+void DataExchange::Fault(const std::string& what) {
     failed_ = true;
-    if (control != nullptr) control->setFocus();
-    WarningBeep();
+    std::fprintf(stderr, "DoDataExchange of %s: %s\n", ClassName(window_).c_str(), what.c_str());
+#ifndef NDEBUG
+    std::abort();
+#endif
+}
+
+void DataExchange::Refuse(QWidget* control, const std::string& message) {
+    failed_ = true;
+    platform::MessageBox(message, {}, platform::MbIcon::Exclamation);
+    if (control == nullptr) return;
+    control->setFocus();
+    if (auto* edit = qobject_cast<QLineEdit*>(control)) edit->selectAll();
 }
 
 void DataExchange::Check(int id, int& value) {
     bool on = value != 0;
     Check(id, on);
-    if (saving()) value = on ? 1 : 0;
+    if (saving() && !failed_) value = on ? 1 : 0;
 }
 
 void DataExchange::Check(int id, bool& value) {
-    auto* button = qobject_cast<QAbstractButton*>(Control(id));
-    if (button == nullptr || failed_) return;
+    QWidget* control = Find(id);
+    if (control == nullptr) return;
+    auto* button = qobject_cast<QAbstractButton*>(control);
+    if (button == nullptr || !button->isCheckable()) return WrongType(control, "check box or radio button");
     if (saving()) value = button->isChecked();
     else button->setChecked(value);
 }
 
 void DataExchange::Text(int id, std::string& value) {
-    QWidget* control = Control(id);
-    if (control == nullptr || failed_) return;
+    QWidget* control = Find(id);
+    if (control == nullptr) return;
     if (auto* edit = qobject_cast<QLineEdit*>(control)) {
         if (saving()) value = FromQString(edit->text());
         else edit->setText(ToQString(value));
@@ -51,34 +147,39 @@ void DataExchange::Text(int id, std::string& value) {
     } else if (auto* label = qobject_cast<QLabel*>(control)) {
         if (saving()) value = FromQString(label->text());
         else label->setText(ToQString(value));
+    } else {
+        WrongType(control, "text control");
     }
 }
 
-void DataExchange::Int(int id, int& value) {
-    QWidget* control = Control(id);
-    if (control == nullptr || failed_) return;
-    if (auto* spin = qobject_cast<QSpinBox*>(control)) {
+template <class Value, class SpinBox>
+void DataExchange::NumberField(int id, Value& value, const char* refusal) {
+    QWidget* control = Find(id);
+    if (control == nullptr) return;
+    if (auto* spin = qobject_cast<SpinBox*>(control)) {
         if (saving()) value = spin->value();
         else spin->setValue(value);
         return;
     }
-    if (auto* edit = qobject_cast<QLineEdit*>(control)) {
-        if (!saving()) {
-            edit->setText(QString::number(value));
-            return;
-        }
-        bool ok = false;
-        const int parsed = edit->text().trimmed().toInt(&ok);
-        if (ok) value = parsed;
-        else Fail(edit);
-    }
+    if (!HoldsText(control)) return WrongType(control, "number control");
+    if (!saving()) return SetTextOf(control, NumberText(value));
+    if (const std::optional<Value> parsed = ParseNumber<Value>(TextOf(control))) value = *parsed;
+    else Refuse(control, refusal);
+}
+
+void DataExchange::Int(int id, int& value) { NumberField<int, QSpinBox>(id, value, kEnterIntegerMessage); }
+
+void DataExchange::Double(int id, double& value) {
+    NumberField<double, QDoubleSpinBox>(id, value, kEnterNumberMessage);
 }
 
 void DataExchange::Radio(int firstId, int& value) {
-    if (failed_) return;
+    QWidget* first = Find(firstId);
+    if (first == nullptr) return;
+    if (qobject_cast<QRadioButton*>(first) == nullptr) return WrongType(first, "radio button");
     if (saving()) value = -1;
     for (int index = 0;; ++index) {
-        auto* button = qobject_cast<QAbstractButton*>(Control(firstId + index));
+        auto* button = qobject_cast<QRadioButton*>(FindControl(&window_, firstId + index));
         if (button == nullptr) return;
         if (saving()) {
             if (button->isChecked() && value < 0) value = index;
@@ -89,34 +190,37 @@ void DataExchange::Radio(int firstId, int& value) {
 }
 
 void DataExchange::ListIndex(int id, int& value) {
-    QWidget* control = Control(id);
-    if (control == nullptr || failed_) return;
+    QWidget* control = Find(id);
+    if (control == nullptr) return;
     if (auto* combo = qobject_cast<QComboBox*>(control)) {
         if (saving()) value = combo->currentIndex();
         else combo->setCurrentIndex(value);
     } else if (auto* list = qobject_cast<QListWidget*>(control)) {
         if (saving()) value = list->currentRow();
         else list->setCurrentRow(value);
+    } else {
+        WrongType(control, "combo box or list");
     }
 }
 
-bool ExchangeDialog::UpdateData(bool saveAndValidate) {
-    DataExchange dx(this, saveAndValidate ? DataExchange::Direction::FromControls
-                                          : DataExchange::Direction::ToControls);
-    DoDataExchange(dx);
-    return !dx.failed();
+void DataExchange::MinMaxInt(int value, int min, int max) {
+    if (!saving() || failed_ || (value >= min && value <= max)) return;
+    Refuse(lastControl_, Filled(kEnterIntegerRangeMessage, {NumberText(min), NumberText(max)}));
 }
 
-void ExchangeDialog::accept() {
-    if (UpdateData(true)) QDialog::accept();
+void DataExchange::MinMaxDouble(double value, double min, double max) {
+    if (!saving() || failed_ || (value >= min && value <= max)) return;
+    Refuse(lastControl_, Filled(kEnterNumberRangeMessage, {NumberText(min), NumberText(max)}));
 }
 
-void ExchangeDialog::showEvent(QShowEvent* event) {
-    if (!initialised_) {
-        initialised_ = true;
-        UpdateData(false);
+void DataExchange::MaxChars(const std::string& value, int count) {
+    if (failed_) return;
+    if (!saving()) {
+        if (auto* edit = qobject_cast<QLineEdit*>(lastControl_)) edit->setMaxLength(count);
+        return;
     }
-    QDialog::showEvent(event);
+    if (value.size() <= static_cast<std::size_t>(count)) return;
+    Refuse(lastControl_, Filled(kMaxCharsMessage, {NumberText(count)}));
 }
 
 }  // namespace qtplatform

@@ -8,6 +8,16 @@
 namespace qtplatform {
 namespace {
 constexpr int kKeyRole = Qt::UserRole;
+constexpr int kListFrame = 4;
+
+Qt::Alignment ColumnAlignment(bool centred) { return centred ? Qt::AlignHCenter : Qt::AlignLeft; }
+}  // namespace
+
+std::vector<ReportColumn> ColumnsInParts(std::span<const PartColumn> columns, int partsInWidth, int listWidth) {
+    const int part = partsInWidth > 0 ? (listWidth - kListFrame) / partsInWidth : 0;
+    std::vector<ReportColumn> result;
+    for (const PartColumn& column : columns) result.push_back({column.title, column.parts * part, column.centred});
+    return result;
 }
 
 ReportList::ReportList(QWidget* parent) : QTreeWidget(parent) {
@@ -19,12 +29,18 @@ ReportList::ReportList(QWidget* parent) : QTreeWidget(parent) {
     SetFullRowSelect(true);
 }
 
-void ReportList::SetColumns(const std::vector<ReportColumn>& columns) {
+void ReportList::SetColumns(std::span<const ReportColumn> columns) {
+    DeleteAllRows();
+    setColumnCount(0);
     QStringList titles;
     for (const ReportColumn& column : columns) titles << ToQString(column.title);
     setColumnCount(static_cast<int>(columns.size()));
     setHeaderLabels(titles);
-    for (std::size_t i = 0; i < columns.size(); ++i) setColumnWidth(static_cast<int>(i), columns[i].width);
+    for (std::size_t i = 0; i < columns.size(); ++i) {
+        const int column = static_cast<int>(i);
+        setColumnWidth(column, columns[i].width);
+        headerItem()->setTextAlignment(column, ColumnAlignment(columns[i].centred));
+    }
 }
 
 void ReportList::SetFullRowSelect(bool on) {
@@ -50,6 +66,16 @@ bool ReportList::SetCell(int row, int column, const std::string& text) {
 std::string ReportList::Cell(int row, int column) const {
     const QTreeWidgetItem* item = topLevelItem(row);
     return item == nullptr ? std::string() : FromQString(item->text(column));
+}
+
+int ReportList::AppendRow(const std::vector<std::string>& cells, std::int64_t key) {
+    const int row = InsertRow(RowCount(), cells.empty() ? std::string() : cells.front());
+    for (std::size_t column = 1; column < cells.size(); ++column) SetCell(row, static_cast<int>(column), cells[column]);
+    QTreeWidgetItem* item = topLevelItem(row);
+    for (int column = 0; column < columnCount(); ++column)
+        item->setData(column, Qt::TextAlignmentRole, headerItem()->data(column, Qt::TextAlignmentRole));
+    SetRowKey(row, key);
+    return row;
 }
 
 bool ReportList::SetRowKey(int row, std::int64_t key) {
@@ -85,6 +111,14 @@ void ReportList::SelectRow(int row) {
 std::optional<std::int64_t> ReportList::SelectedKey() const {
     const int row = SelectedRow();
     return row < 0 ? std::nullopt : RowKey(row);
+}
+
+int SetListItemText(ReportList& list, std::string text, int item, int column) {
+    // The list takes a NUL-terminated text of a bounded buffer.
+    text.resize(std::min({text.find('\0'), text.size(), kListItemTextLimit}));
+    if (column == 0) return list.InsertRow(item, text);
+    list.SetCell(item, column, text);
+    return item;
 }
 
 }  // namespace qtplatform

@@ -40,5 +40,55 @@ TEST_F(ReportListTest, SelectedRowGivesBackItsHiddenKey) {
     EXPECT_FALSE(list_.FullRowSelect());
 }
 
+TEST_F(ReportListTest, ColumnsInPartsShareTheWidthInsideTheFrameAndAlignTheirRows) {
+    list_.InsertRow(0, "an old row");
+    const PartColumn parts[] = {{"ID", 7}, {"Name", 20}, {"Lat", 5, true}};
+    const std::vector<ReportColumn> columns = ColumnsInParts(parts, 32, 324);  // 10 pixels a part
+    ASSERT_EQ(columns.size(), 3u);
+    EXPECT_EQ(columns[1].width, 200);
+    EXPECT_TRUE(columns[2].centred);
+    list_.SetColumns(columns);
+    EXPECT_EQ(list_.RowCount(), 0);
+    ASSERT_EQ(list_.columnCount(), 3);
+    EXPECT_EQ(list_.columnWidth(0), 70);
+
+    EXPECT_EQ(list_.AppendRow({"KSEA", "SEATTLE", "12"}, 7), 0);
+    EXPECT_EQ(list_.AppendRow({"KCHL"}, 8), 1);
+    EXPECT_EQ(list_.Cell(0, 2), "12");
+    EXPECT_EQ(list_.RowKey(1), 8);
+    EXPECT_EQ(list_.topLevelItem(0)->textAlignment(2), Qt::AlignHCenter);
+    EXPECT_EQ(list_.topLevelItem(0)->textAlignment(0), Qt::AlignLeft);
+}
+
+TEST_F(ReportListTest, SetListItemTextInsertsInColumnZeroAndSetsOtherCells) {
+    EXPECT_EQ(SetListItemText(list_, "EGLL", 0, 0), 0);
+    EXPECT_EQ(SetListItemText(list_, "LFPG", 0, 0), 0);  // inserted before EGLL
+    EXPECT_EQ(SetListItemText(list_, "Paris", 0, 1), 0);
+    EXPECT_EQ(SetListItemText(list_, "KJFK", 9, 0), 2);  // past the end appends
+    EXPECT_EQ(list_.Cell(0, 0), "LFPG");
+    EXPECT_EQ(list_.Cell(0, 1), "Paris");
+    EXPECT_EQ(list_.Cell(1, 0), "EGLL");
+    EXPECT_EQ(list_.Cell(2, 0), "KJFK");
+}
+
+TEST_F(ReportListTest, SetListItemTextCutsLongTextsInsteadOfOverflowing) {
+    struct Case {
+        std::string text;
+        std::string expected;
+    };
+    const Case cases[] = {
+        {std::string(kListItemTextLimit, 'a'), std::string(kListItemTextLimit, 'a')},
+        {std::string(kListItemTextLimit + 1, 'b'), std::string(kListItemTextLimit, 'b')},
+        {std::string(4000, 'c'), std::string(kListItemTextLimit, 'c')},
+        {std::string("two\0parts", 9), "two"},
+    };
+    for (const Case& c : cases) {
+        const int row = SetListItemText(list_, c.text, list_.RowCount(), 0);
+        SetListItemText(list_, c.text, row, 1);
+        EXPECT_EQ(list_.Cell(row, 0), c.expected);
+        EXPECT_EQ(list_.Cell(row, 1), c.expected);
+    }
+}
+
 }  // namespace
 }  // namespace qtplatform

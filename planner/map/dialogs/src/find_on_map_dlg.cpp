@@ -4,14 +4,12 @@
 #include <QHBoxLayout>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QShowEvent>
 #include <QVBoxLayout>
 
-#include "dialog_buttons.h"
-#include "dialog_text.h"
 #include "find_on_map_search.h"
-#include "list_columns.h"
+#include "platform/text.h"
 #include "qtplatform/control_ids.h"
+#include "qtplatform/dialog_buttons.h"
 #include "qtplatform/dialog_units.h"
 #include "qtplatform/feedback.h"
 #include "qtplatform/report_list.h"
@@ -19,7 +17,7 @@
 namespace trevalo {
 namespace {
 
-using mapdialogs_detail::PartColumn;
+using qtplatform::PartColumn;
 
 constexpr PartColumn kColumns[] = {
     {"ID", 7}, {"Name", 20}, {"Type", 10}, {"Lat", 5, true}, {"Lon", 5, true},
@@ -40,7 +38,8 @@ constexpr CheckBoxEntry kCheckBoxes[] = {
 
 }  // namespace
 
-CFindOnMapDlg::CFindOnMapDlg(QWidget* parent) : ExchangeDialog(parent) {
+CFindOnMapDlg::CFindOnMapDlg(QWidget* parent)
+    : Dialog(parent), results_(qtplatform::WithId(new qtplatform::ReportList, kResults)) {
     setWindowTitle(QStringLiteral("Find on Map"));
     auto* layout = new QVBoxLayout(this);
 
@@ -55,15 +54,14 @@ CFindOnMapDlg::CFindOnMapDlg(QWidget* parent) : ExchangeDialog(parent) {
         switches->addWidget(qtplatform::WithId(new QCheckBox(QString::fromLatin1(entry.text)), entry.id));
     layout->addLayout(switches);
 
-    auto* results = qtplatform::WithId(new qtplatform::ReportList, kResults);
-    results->setMinimumSize(qtplatform::DialogUnitsToPixels(*this, kListSize));
-    layout->addWidget(results);
+    results_->setMinimumSize(qtplatform::DialogUnitsToPixels(*this, kListSize));
+    layout->addWidget(results_);
 
-    layout->addWidget(mapdialogs_detail::DialogButtons(*this, QDialogButtonBox::Ok | QDialogButtonBox::Cancel));
+    layout->addWidget(qtplatform::DialogButtons(*this, QDialogButtonBox::Ok | QDialogButtonBox::Cancel));
 
     connect(find, &QPushButton::clicked, this, [this] { OnFind(); });
-    connect(results, &QTreeWidget::itemDoubleClicked, this, [this, results](QTreeWidgetItem* item, int) {
-        OnDoubleClickResult(results->indexOfTopLevelItem(item));
+    connect(results_, &QTreeWidget::itemDoubleClicked, this, [this](QTreeWidgetItem* item, int) {
+        OnDoubleClickResult(results_->indexOfTopLevelItem(item));
     });
 }
 
@@ -72,10 +70,6 @@ CFindOnMapDlg::~CFindOnMapDlg() = default;
 void CFindOnMapDlg::SetLists(const CNavaidArray* navaids, const CAirportArray* airports) {
     navaids_ = navaids;
     airports_ = airports;
-}
-
-qtplatform::ReportList& CFindOnMapDlg::Results() const {
-    return *qtplatform::FindControl<qtplatform::ReportList>(this, kResults);
 }
 
 void CFindOnMapDlg::DoDataExchange(qtplatform::DataExchange& dx) {
@@ -87,20 +81,15 @@ void CFindOnMapDlg::DoDataExchange(qtplatform::DataExchange& dx) {
     dx.Check(kMatchCase, matchCase_);
 }
 
-void CFindOnMapDlg::showEvent(QShowEvent* event) {
-    ExchangeDialog::showEvent(event);
-    if (!event->spontaneous()) OnInitDialog();
-}
-
-void CFindOnMapDlg::OnInitDialog() {
+bool CFindOnMapDlg::OnInitDialog() {
     SetUpColumns();
     resultKeys_.clear();
     chosenKey_.clear();
+    return Dialog::OnInitDialog();
 }
 
 void CFindOnMapDlg::SetUpColumns() {
-    qtplatform::ReportList& list = Results();
-    mapdialogs_detail::SetUpColumns(list, mapdialogs_detail::ColumnsInParts(kColumns, kPartsInWidth, list.width()));
+    results_->SetColumns(qtplatform::ColumnsInParts(kColumns, kPartsInWidth, results_->width()));
 }
 
 void CFindOnMapDlg::OnFind() {
@@ -117,33 +106,29 @@ void CFindOnMapDlg::OnFind() {
     options.names = compareNames_;
     options.matchCase = matchCase_;
 
-    qtplatform::ReportList& list = Results();
-    list.setUpdatesEnabled(false);
+    results_->setUpdatesEnabled(false);
     for (const mapdialogs_detail::FindResult& result :
          mapdialogs_detail::FindOnMap(navaids_, airports_, options)) {
         const auto key = static_cast<std::int64_t>(resultKeys_.size());
         resultKeys_.push_back(result.key);
-        mapdialogs_detail::AppendRow(list,
-                                     {mapdialogs_detail::UpperCased(result.ident),
-                                      mapdialogs_detail::UpperCased(result.name),
-                                      result.airport ? "Airport" : "Navaid",
-                                      // The longitude cell comes first, under "Lat".
-                                      mapdialogs_detail::Format("%d", result.longitudeCell),
-                                      mapdialogs_detail::Format("%d", result.latitudeCell)},
-                                     key);
+        results_->AppendRow({platform::UpperCased(result.ident), platform::UpperCased(result.name),
+                             result.airport ? "Airport" : "Navaid",
+                             // The longitude cell comes first, under "Lat".
+                             std::to_string(result.longitudeCell), std::to_string(result.latitudeCell)},
+                            key);
     }
-    list.setUpdatesEnabled(true);
+    results_->setUpdatesEnabled(true);
 }
 
 void CFindOnMapDlg::OnDoubleClickResult(int row) {
-    const std::optional<std::int64_t> key = Results().RowKey(row);
+    const std::optional<std::int64_t> key = results_->RowKey(row);
     if (!key || *key < 0 || *key >= static_cast<std::int64_t>(resultKeys_.size())) return;
     chosenKey_ = resultKeys_[static_cast<size_t>(*key)];
-    ExchangeDialog::accept();
+    Dialog::OnOK();
 }
 
-void CFindOnMapDlg::accept() {
-    const std::optional<std::int64_t> key = Results().SelectedKey();
+void CFindOnMapDlg::OnOK() {
+    const std::optional<std::int64_t> key = results_->SelectedKey();
     if (!key) {
         OnFind();
         return;

@@ -2,12 +2,11 @@
 
 #include <cctype>
 
-#include "dialog_text.h"
+#include "platform/text.h"
 
 namespace trevalo {
 namespace {
 
-using mapdialogs_detail::Trimmed;
 
 // After the tab: "(", kind, two digits, ",", two digits, ")".
 constexpr size_t kOpenAt = 1;
@@ -28,7 +27,7 @@ bool ReadTwoDigits(const std::string& text, size_t at, int& value) {
 template <class Record>
 std::optional<MapPoint> FindInCell(const Grid<Record>& grid, int cell, const std::string& ident) {
     for (const Record& record : grid[static_cast<size_t>(cell)])
-        if (Trimmed(record.id) == ident) return MapPoint{record.x, record.y};
+        if (platform::Trimmed(record.id) == ident) return MapPoint{record.x, record.y};
     return std::nullopt;
 }
 
@@ -51,7 +50,7 @@ std::optional<FindOnMapTarget> ParseFindOnMapKey(const std::string& key) {
 std::optional<MapPoint> LocateFindOnMapTarget(const NavDatabase& database, const FindOnMapTarget& target) {
     const int cell = target.column * kGridRows + target.row;
     if (cell < 0 || cell >= kGridCells) return std::nullopt;
-    const std::string ident = Trimmed(target.ident);
+    const std::string ident = platform::Trimmed(target.ident);
     return target.kind == kFindAirportKind ? FindInCell(database.airportGrid, cell, ident)
                                            : FindInCell(database.navaidGrid, cell, ident);
 }

@@ -3,7 +3,7 @@
 #include <cmath>
 #include <unordered_set>
 
-#include "dialog_text.h"
+#include "platform/text.h"
 #include "map/angle_text.h"
 #include "map/nav_database.h"
 #include "mapdialogs/find_on_map_key.h"
@@ -40,16 +40,16 @@ struct Candidate {
 class Search {
 public:
     explicit Search(const FindOptions& options)
-        : options_(options), text_(options.matchCase ? options.text : UpperCased(options.text)) {}
+        : options_(options), text_(options.matchCase ? options.text : platform::UpperCased(options.text)) {}
 
     void Consider(const Candidate& candidate, bool airport) {
-        const std::string ident = Trimmed(candidate.ident);
-        const std::string name = Trimmed(candidate.name);
-        const std::string comparedIdent = options_.matchCase ? ident : UpperCased(ident);
-        const std::string comparedName = options_.matchCase ? name : UpperCased(name);
+        const std::string ident = platform::Trimmed(candidate.ident);
+        const std::string name = platform::Trimmed(candidate.name);
+        const std::string comparedIdent = options_.matchCase ? ident : platform::UpperCased(ident);
+        const std::string comparedName = options_.matchCase ? name : platform::UpperCased(name);
         if ((options_.idents && comparedIdent.find(text_) != std::string::npos) ||
             (options_.names && comparedName.find(text_) != std::string::npos))
-            Add(ident, name, airport, Trimmed(candidate.latitude), Trimmed(candidate.longitude));
+            Add(ident, name, airport, platform::Trimmed(candidate.latitude), platform::Trimmed(candidate.longitude));
     }
 
     std::vector<FindResult> Results() && { return std::move(results_); }
@@ -64,7 +64,7 @@ private:
         const Cells cells = CellsOf(ParseLatLonText(latitude), ParseLatLonText(longitude));
         result.latitudeCell = cells.latitude;
         result.longitudeCell = cells.longitude;
-        result.key = Format("%s\t(%c%02d,%02d)%s", ident.c_str(), airport ? kFindAirportKind : kFindNavaidKind, result.longitudeCell,
+        result.key = platform::Format("%s\t(%c%02d,%02d)%s", ident.c_str(), airport ? kFindAirportKind : kFindNavaidKind, result.longitudeCell,
                             result.latitudeCell, name.c_str());
         if (!keys_.insert(result.key).second) return;
         results_.push_back(std::move(result));

@@ -5,15 +5,13 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QShowEvent>
 #include <QVBoxLayout>
 
-#include "dialog_buttons.h"
 #include "holding_texts.h"
-#include "list_columns.h"
 #include "mapdialogs/holding_radio_dlg.h"
 #include "platform/message_box.h"
 #include "qtplatform/control_ids.h"
+#include "qtplatform/dialog_buttons.h"
 #include "qtplatform/dialog_units.h"
 #include "qtplatform/report_list.h"
 
@@ -35,27 +33,29 @@ constexpr const char* kRangeMessage = "The ranges are 5nm to 500nm";
 
 }  // namespace
 
-CHoldingAirportsDlg::CHoldingAirportsDlg(QWidget* parent) : ExchangeDialog(parent), rangeNm_(kDefaultRangeNm) {
+CHoldingAirportsDlg::CHoldingAirportsDlg(QWidget* parent)
+    : Dialog(parent),
+      rangeNm_(kDefaultRangeNm),
+      list_(qtplatform::WithId(new qtplatform::ReportList, kAirportList)),
+      edit_(qtplatform::WithId(new QPushButton(QStringLiteral("&Edit")), kEdit)) {
     setWindowTitle(QStringLiteral("Holding Airports"));
     auto* layout = new QVBoxLayout(this);
-    auto* list = qtplatform::WithId(new qtplatform::ReportList, kAirportList);
-    list->setMinimumSize(qtplatform::DialogUnitsToPixels(*this, kListSize));
-    layout->addWidget(list);
+    list_->setMinimumSize(qtplatform::DialogUnitsToPixels(*this, kListSize));
+    layout->addWidget(list_);
 
     auto* rangeRow = new QHBoxLayout;
-    auto* edit = qtplatform::WithId(new QPushButton(QStringLiteral("&Edit")), kEdit);
-    rangeRow->addWidget(edit);
+    rangeRow->addWidget(edit_);
     rangeRow->addWidget(qtplatform::WithId(new QCheckBox(QStringLiteral("Only display items within ")), kOnlyWithinRange));
     auto* range = qtplatform::WithId(new QLineEdit, kRange);
     rangeRow->addWidget(range);
     rangeRow->addWidget(new QLabel(QStringLiteral(" nm")));
     layout->addLayout(rangeRow);
 
-    layout->addWidget(mapdialogs_detail::DialogButtons(*this, QDialogButtonBox::Ok));
+    layout->addWidget(qtplatform::DialogButtons(*this, QDialogButtonBox::Ok));
 
-    connect(edit, &QPushButton::clicked, this, [this] { OnEdit(); });
-    connect(list, &QTreeWidget::itemDoubleClicked, this, [this] { OnEdit(); });
-    connect(list, &QTreeWidget::itemSelectionChanged, this, [this] { UpdateEditButton(); });
+    connect(edit_, &QPushButton::clicked, this, [this] { OnEdit(); });
+    connect(list_, &QTreeWidget::itemDoubleClicked, this, [this] { OnEdit(); });
+    connect(list_, &QTreeWidget::itemSelectionChanged, this, [this] { UpdateEditButton(); });
     connect(range, &QLineEdit::editingFinished, this, [this] { OnRangeEdited(); });
 }
 
@@ -66,29 +66,23 @@ void CHoldingAirportsDlg::SetRoute(std::vector<CRoutePoint>* points, const CNava
     navaids_ = navaids;
 }
 
-qtplatform::ReportList& CHoldingAirportsDlg::List() const {
-    return *qtplatform::FindControl<qtplatform::ReportList>(this, kAirportList);
-}
-
 void CHoldingAirportsDlg::DoDataExchange(qtplatform::DataExchange& dx) {
     dx.Check(kOnlyWithinRange, onlyWithinRange_);
     dx.Int(kRange, rangeNm_);
 }
 
-void CHoldingAirportsDlg::showEvent(QShowEvent* event) {
-    ExchangeDialog::showEvent(event);
-    if (!event->spontaneous()) FillList();
+bool CHoldingAirportsDlg::OnInitDialog() {
+    FillList();
+    return Dialog::OnInitDialog();
 }
 
 void CHoldingAirportsDlg::FillList() {
-    qtplatform::ReportList& list = List();
-    const int third = list.width() / 3;
-    const mapdialogs_detail::ListColumn columns[] = {
+    const int third = list_->width() / 3;
+    list_->SetColumns({
         {"Airport", third - kColumnMargin},
         {"Navaid ID", third - kColumnMargin, true},
         {"Navaid Name", third * 5},
-    };
-    mapdialogs_detail::SetUpColumns(list, columns);
+    });
     if (points_ != nullptr) {
         for (size_t i = 0; i < points_->size(); ++i) {
             CRoutePoint& point = (*points_)[i];
@@ -100,31 +94,31 @@ void CHoldingAirportsDlg::FillList() {
             } else {
                 texts = mapdialogs_detail::HoldingChoiceTexts(point.holding, navaids_);
             }
-            mapdialogs_detail::AppendRow(list, {point.ident, texts.first, texts.second}, static_cast<std::int64_t>(i));
+            list_->AppendRow({point.ident, texts.first, texts.second}, static_cast<std::int64_t>(i));
         }
     }
     UpdateEditButton();
 }
 
 int CHoldingAirportsDlg::SelectedPoint() const {
-    const std::optional<std::int64_t> key = List().SelectedKey();
+    const std::optional<std::int64_t> key = list_->SelectedKey();
     if (!key || points_ == nullptr || *key < 0 || *key >= static_cast<std::int64_t>(points_->size())) return -1;
     return static_cast<int>(*key);
 }
 
 void CHoldingAirportsDlg::UpdateEditButton() {
-    const int row = List().SelectedRow();
-    qtplatform::FindControl<QPushButton>(this, kEdit)->setEnabled(row >= 0 && row != kDepartureRow);
+    const int row = list_->SelectedRow();
+    edit_->setEnabled(row >= 0 && row != kDepartureRow);
 }
 
 void CHoldingAirportsDlg::OnEdit() {
     const int index = SelectedPoint();
     if (index < 0) return;
-    if (List().SelectedRow() == kDepartureRow) {
+    if (list_->SelectedRow() == kDepartureRow) {
         platform::MessageBox(kDepartureMessage, {}, platform::MbIcon::Information);
         return;
     }
-    UpdateData(true);
+    if (!UpdateData(true)) return;
     CRoutePoint& point = (*points_)[static_cast<size_t>(index)];
     CHoldingRadioDlg radio(point.x, point.y, navaids_, onlyWithinRange_ ? rangeNm_ : kNoRange, this);
     radio.SetResult(static_cast<int>(point.holding));

@@ -2,7 +2,7 @@
 
 #include <cstdlib>
 
-#include "dialog_text.h"
+#include "platform/text.h"
 #include "map/great_circle.h"
 #include "map/unit_conversions.h"
 
@@ -28,11 +28,11 @@ std::vector<std::string> HoldingCandidateTexts(const CNavaidArray& navaids, doub
                                                int rangeNm) {
     std::vector<std::string> texts;
     for (int i = 1; i < navaids.GetSize(); ++i) {
-        if (!IsHoldingType(Trimmed(navaids.GetNType(i)))) continue;
+        if (!IsHoldingType(platform::Trimmed(navaids.GetNType(i)))) continue;
         if (rangeNm != kNoRange && DistanceNm(airportX, airportY, navaids.GetNx(i), navaids.GetNy(i)) > rangeNm)
             continue;
         texts.push_back(
-            Format(kCandidateFormat, Trimmed(navaids.GetNID(i)).c_str(), Trimmed(navaids.GetNName(i)).c_str(), i));
+            platform::Format(kCandidateFormat, platform::Trimmed(navaids.GetNID(i)).c_str(), platform::Trimmed(navaids.GetNName(i)).c_str(), i));
     }
     return texts;
 }

@@ -1,6 +1,6 @@
 #include "holding_texts.h"
 
-#include "dialog_text.h"
+#include "platform/text.h"
 #include "map/route_point.h"
 
 namespace trevalo::mapdialogs_detail {
@@ -25,7 +25,7 @@ HoldingTexts HoldingChoiceTexts(double holding, const CNavaidArray* navaids) {
         if (holding == choice.holding) return {choice.first, choice.second};
     if (holding >= 1.0 && navaids != nullptr && holding < navaids->GetSize()) {
         const int index = static_cast<int>(holding);
-        return {Trimmed(navaids->GetNID(index)), Trimmed(navaids->GetNName(index))};
+        return {platform::Trimmed(navaids->GetNID(index)), platform::Trimmed(navaids->GetNName(index))};
     }
     return {};
 }

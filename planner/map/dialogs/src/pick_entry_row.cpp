@@ -1,6 +1,6 @@
 #include "pick_entry_row.h"
 
-#include "dialog_text.h"
+#include "platform/text.h"
 
 namespace trevalo::mapdialogs_detail {
 namespace {
@@ -23,7 +23,7 @@ std::optional<PickEntryRow> SplitPickEntry(const std::string& entry) {
     const size_t close = entry.find(']');
     const size_t tab = close == std::string::npos ? std::string::npos : entry.find('\t', close);
     if (tab == std::string::npos) return std::nullopt;
-    const std::string upper = UpperCased(entry);
+    const std::string upper = platform::UpperCased(entry);
     const size_t open = upper.find('[');
     const size_t labelAt = open == std::string::npos || open > close ? 0 : open + 1;
 

@@ -4,14 +4,11 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QPushButton>
 #include <QRadioButton>
-#include <QShowEvent>
 #include <QVBoxLayout>
 
-#include "dialog_buttons.h"
-#include "platform/message_box.h"
 #include "qtplatform/control_ids.h"
+#include "qtplatform/dialog_buttons.h"
 #include "qtplatform/dialog_units.h"
 #include "qtplatform/text.h"
 #include "vor_radial.h"
@@ -21,14 +18,16 @@ namespace {
 
 constexpr int kMinRadial = 0;
 constexpr int kMaxRadial = 359;
-constexpr const char* kRadialRangeMessage = "Please enter an integer between 0 and 359.";
 constexpr const char* kDistanceTemplateText = "Distance to waypoint";
 constexpr QSize kListSize{120, 80};  // dialog units
 
 }  // namespace
 
 CSelectVorDlg::CSelectVorDlg(const VorDialogRequest& request, QWidget* parent)
-    : ExchangeDialog(parent), request_(request), distanceText_(kDistanceTemplateText) {
+    : Dialog(parent),
+      request_(request),
+      distanceText_(kDistanceTemplateText),
+      list_(qtplatform::WithId(new QListWidget, kPointList)) {
     setWindowTitle(QStringLiteral("Select VOR details"));
     auto* layout = new QVBoxLayout(this);
     auto* radialGroup = new QGroupBox(QStringLiteral("Radial"));
@@ -39,18 +38,15 @@ CSelectVorDlg::CSelectVorDlg(const VorDialogRequest& request, QWidget* parent)
     groupLayout->addWidget(qtplatform::WithId(new QLabel(QString::fromLatin1(kDistanceTemplateText)), kDistance));
     layout->addWidget(radialGroup);
 
-    auto* list = qtplatform::WithId(new QListWidget, kPointList);
-    list->setMinimumSize(qtplatform::DialogUnitsToPixels(*this, kListSize));
-    layout->addWidget(list);
+    list_->setMinimumSize(qtplatform::DialogUnitsToPixels(*this, kListSize));
+    layout->addWidget(list_);
 
-    layout->addWidget(mapdialogs_detail::DialogButtons(*this, QDialogButtonBox::Ok | QDialogButtonBox::Cancel));
+    layout->addWidget(qtplatform::DialogButtons(*this, QDialogButtonBox::Ok | QDialogButtonBox::Cancel));
 
-    connect(list, &QListWidget::itemSelectionChanged, this, [this] { OnListSelection(); });
+    connect(list_, &QListWidget::itemSelectionChanged, this, [this] { OnListSelection(); });
 }
 
 CSelectVorDlg::~CSelectVorDlg() = default;
-
-QListWidget& CSelectVorDlg::List() const { return *qtplatform::FindControl<QListWidget>(this, kPointList); }
 
 void CSelectVorDlg::DoDataExchange(qtplatform::DataExchange& dx) {
     // The two radio buttons' ids are not consecutive.
@@ -60,18 +56,14 @@ void CSelectVorDlg::DoDataExchange(qtplatform::DataExchange& dx) {
     dx.Check(kVor2, vor2);
     if (dx.saving()) whichVor_ = vor2 ? 1 : 0;
     dx.Int(kRadial, radial_);
+    dx.MinMaxInt(radial_, kMinRadial, kMaxRadial);
     dx.Text(kDistance, distanceText_);
 }
 
-void CSelectVorDlg::showEvent(QShowEvent* event) {
-    ExchangeDialog::showEvent(event);
-    if (!event->spontaneous()) OnInitDialog();
-}
-
-void CSelectVorDlg::OnInitDialog() {
+bool CSelectVorDlg::OnInitDialog() {
     ComputeRadialAndDistance();
-    ShowRadialAndDistance();
     FillList();
+    return Dialog::OnInitDialog();
 }
 
 void CSelectVorDlg::ComputeRadialAndDistance() {
@@ -83,13 +75,13 @@ void CSelectVorDlg::ComputeRadialAndDistance() {
 }
 
 void CSelectVorDlg::ShowRadialAndDistance() {
-    qtplatform::DataExchange dx(this, qtplatform::DataExchange::Direction::ToControls);
+    qtplatform::DataExchange dx(*this, qtplatform::DataExchange::Direction::ToControls);
     dx.Int(kRadial, radial_);
     dx.Text(kDistance, distanceText_);
 }
 
 void CSelectVorDlg::FillList() {
-    QListWidget& list = List();
+    QListWidget& list = *list_;
     const QSignalBlocker blocker(list);
     list.clear();
     if (request_.routePoints == nullptr) return;
@@ -101,7 +93,7 @@ void CSelectVorDlg::FillList() {
 }
 
 void CSelectVorDlg::OnListSelection() {
-    QListWidget& list = List();
+    QListWidget& list = *list_;
     const QList<QListWidgetItem*> selected = list.selectedItems();
     if (selected.isEmpty()) {
         FillList();
@@ -116,16 +108,6 @@ void CSelectVorDlg::OnListSelection() {
     ComputeRadialAndDistance();
     ShowRadialAndDistance();
     FillList();
-}
-
-void CSelectVorDlg::accept() {
-    if (!UpdateData(true)) return;
-    if (radial_ < kMinRadial || radial_ > kMaxRadial) {
-        platform::MessageBox(kRadialRangeMessage, {}, platform::MbIcon::Exclamation);
-        qtplatform::FindControl<QWidget>(this, kRadial)->setFocus();
-        return;
-    }
-    QDialog::accept();
 }
 
 }  // namespace trevalo

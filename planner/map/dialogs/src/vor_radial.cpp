@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "dialog_text.h"
+#include "platform/text.h"
 #include "map/great_circle.h"
 #include "map/unit_conversions.h"
 
@@ -46,7 +46,7 @@ std::optional<RadialAndDistance> RadialFromPrevious(double previousX, double pre
     return result;
 }
 
-std::string DistanceText(int distanceNm) { return Format("Distance to next waypoint %dnm", distanceNm); }
+std::string DistanceText(int distanceNm) { return platform::Format("Distance to next waypoint %dnm", distanceNm); }
 
 std::string RoutePointItemText(const CRoutePoint& point) {
     std::string kind;

@@ -4,30 +4,29 @@
 
 #include <functional>
 
-#include "qtplatform/data_exchange.h"
+#include "qtplatform/dialog.h"
 #include "shell/debug_options.h"
 
 namespace trevalo {
 
-enum DebugOptionsControl : int {
-    kIdDrawMapMode = 1014,
-    kIdDoNotLoadAirports = 1017,
-    kIdDoNotLoadNavaids = 1020,
-    kIdDoNotLoadIls = 1023,
-    kIdLoadAllLandFile = 1029,
-    kIdTriangleDraw = 1151,
-    kIdRectangleSize = 1300,
-};
-
-class CDebugOptionsDlg : public qtplatform::ExchangeDialog {
+class CDebugOptionsDlg : public qtplatform::Dialog {
 public:
+    enum Control : int {
+        kDrawMapMode = 1014,
+        kDoNotLoadAirports = 1017,
+        kDoNotLoadNavaids = 1020,
+        kDoNotLoadIls = 1023,
+        kLoadAllLandFile = 1029,
+        kTriangleDraw = 1151,
+        kRectangleSize = 1300,
+    };
+
     // repaintMap runs when OK has taken the values.
     CDebugOptionsDlg(DebugOptions& options, std::function<void()> repaintMap, QWidget* parent = nullptr);
 
-    void accept() override;
-
 protected:
     void DoDataExchange(qtplatform::DataExchange& dx) override;
+    void OnOK() override;
 
 private:
     // Draw map mode and triangle draw exclude each other: the one just ticked stays.

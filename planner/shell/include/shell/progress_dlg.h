@@ -2,7 +2,7 @@
 // picture and a progress bar (0..100) along its bottom edge, no caption.
 #pragma once
 
-#include <QDialog>
+#include "qtplatform/dialog.h"
 
 QT_BEGIN_NAMESPACE
 class QProgressBar;
@@ -10,10 +10,10 @@ QT_END_NAMESPACE
 
 namespace trevalo {
 
-inline constexpr int kProgressBarId = 1007;
-
-class CProgressDlg : public QDialog {
+class CProgressDlg : public qtplatform::Dialog {
 public:
+    enum Control : int { kProgressBar = 1007 };
+
     // The object deletes itself when its window is destroyed.
     explicit CProgressDlg(QWidget* parentView);
 
@@ -23,6 +23,9 @@ public:
     void SetPos(int position);
     int Pos() const;
     void DestroyWindow();
+
+protected:
+    bool OnInitDialog() override;
 
 private:
     QProgressBar* bar_;

@@ -1,11 +1,19 @@
 // Controls of a dialog named by their numeric ids, as the dialogs' tables give them:
-// each control carries its id (object name "id_<n>" and the "controlId" property), so
-// code and tests find it by the id alone.
+// each control carries its id (object name "id_<n>" and the "controlId" property).
+//
+// The convention: each dialog or page class lists its controls' ids in a nested
+// `enum Control : int { kName = 1011, ... }`, keeps each control it uses as a typed
+// member made in its constructor, and names the ids only in data exchange; tests find
+// controls by id with FindControl.
 #pragma once
 
 #include <QWidget>
 
 namespace qtplatform {
+
+// The ids of every dialog's OK and Cancel buttons.
+inline constexpr int kIdOk = 1;
+inline constexpr int kIdCancel = 2;
 
 void SetControlId(QWidget* control, int id);
 // The control's id; 0 when it has none.

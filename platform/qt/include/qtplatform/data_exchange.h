@@ -1,60 +1,79 @@
-// Data exchange between a dialog's members and its controls: the dialog lists each
-// member with its control id once, in DoDataExchange; UpdateData(false) shows the members,
-// UpdateData(true) reads the controls back and stops at the first value that does not
-// parse (the control gets the focus and the warning beep sounds).
+// Data exchange between a window's members and its controls, in both directions: each
+// member is named once with its control's id in DoDataExchange (see exchange_owner.h).
+// Showing (ToControls) puts the members into the controls; reading (FromControls) takes
+// them back with their checks and stops at the first value refused: the standard
+// message is shown, the focus goes back to that control, and failed() is true.
+//
+// A control id the window lacks, or a control of another type than the exchange takes,
+// is a fault of the window's code: it is written to stderr and stops a debug build at
+// once; a release build refuses the exchange.
 #pragma once
 
-#include <QDialog>
+#include <QWidget>
 #include <string>
 
 namespace qtplatform {
+
+// The standard texts of a refused value; %1 and %2 stand for the limits.
+inline constexpr const char* kEnterIntegerMessage = "Please enter an integer.";
+inline constexpr const char* kEnterIntegerRangeMessage = "Please enter an integer between %1 and %2.";
+inline constexpr const char* kEnterNumberMessage = "Please enter a number.";
+inline constexpr const char* kEnterNumberRangeMessage = "Please enter a number between %1 and %2.";
+inline constexpr const char* kMaxCharsMessage = "Enter no more than %1 characters.";
 
 class DataExchange {
 public:
     enum class Direction { ToControls, FromControls };
 
-    DataExchange(QWidget* dialog, Direction direction) : dialog_(dialog), direction_(direction) {}
+    DataExchange(QWidget& window, Direction direction) : window_(window), direction_(direction) {}
 
     bool saving() const { return direction_ == Direction::FromControls; }
     bool failed() const { return failed_; }
 
-    // Check box (or any checkable button): 0/1 in an int, or a bool.
+    // A checkable button (check box, radio button): 0/1 in an int, or a bool.
     void Check(int id, int& value);
     void Check(int id, bool& value);
-    // Line edit, plain text edit, label or editable combo box.
+    // Line edit, plain text edit, combo box (its current text) or static text.
     void Text(int id, std::string& value);
-    // Line edit or spin box holding a decimal integer.
+    // Line edit or static text holding a decimal integer, or a spin box.
     void Int(int id, int& value);
-    // Radio buttons with consecutive ids from firstId: the index of the checked one, -1 none.
+    // Line edit or static text holding a decimal number, or a spin box of reals.
+    void Double(int id, double& value);
+    // Radio buttons with consecutive ids from firstId: the index of the checked one, -1
+    // when none is.
     void Radio(int firstId, int& value);
-    // Combo box or list: the current index, -1 none.
+    // Combo box or list: the current index, -1 for none.
     void ListIndex(int id, int& value);
+    // The control with the id as a typed member, checked against the type.
+    template <class T>
+    void Control(int id, T*& member) {
+        QWidget* found = Find(id);
+        if (found == nullptr) return;
+        if (T* control = qobject_cast<T*>(found)) member = control;
+        else WrongType(found, T::staticMetaObject.className());
+    }
+
+    // Checks on the value just read from the control named last (nothing when showing).
+    void MinMaxInt(int value, int min, int max);
+    void MinMaxDouble(double value, double min, double max);
+    // Reading: a longer text is refused. Showing: the edit takes no more characters.
+    void MaxChars(const std::string& value, int count);
 
 private:
-    QWidget* Control(int id) const;
-    void Fail(QWidget* control);
+    // The control below the window with the id; nullptr once the exchange has failed or
+    // when there is none (a fault, reported).
+    QWidget* Find(int id);
+    void WrongType(QWidget* control, const char* expected);
+    void Fault(const std::string& what);
+    template <class Value, class SpinBox>
+    void NumberField(int id, Value& value, const char* refusal);
+    // Shows the message, puts the focus on the control and stops the exchange.
+    void Refuse(QWidget* control, const std::string& message);
 
-    QWidget* dialog_;
+    QWidget& window_;
     Direction direction_;
+    QWidget* lastControl_ = nullptr;
     bool failed_ = false;
-};
-
-// A dialog whose members are exchanged with its controls: shown with the members' values,
-// OK reads them back and closes only when every control parsed.
-class ExchangeDialog : public QDialog {
-    Q_OBJECT
-public:
-    explicit ExchangeDialog(QWidget* parent = nullptr) : QDialog(parent) {}
-
-    bool UpdateData(bool saveAndValidate = true);
-    void accept() override;
-
-protected:
-    virtual void DoDataExchange(DataExchange& dx) = 0;
-    void showEvent(QShowEvent* event) override;
-
-private:
-    bool initialised_ = false;
 };
 
 }  // namespace qtplatform

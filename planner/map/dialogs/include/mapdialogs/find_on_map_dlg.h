@@ -16,7 +16,7 @@
 #include "beaconex/navaid_array.h"
 #include "mapdialogs/export.h"
 #include "mapdialogs/find_on_map_key.h"
-#include "qtplatform/data_exchange.h"
+#include "qtplatform/dialog.h"
 
 namespace qtplatform {
 class ReportList;
@@ -24,7 +24,7 @@ class ReportList;
 
 namespace trevalo {
 
-class MAPDIALOGS_API CFindOnMapDlg : public qtplatform::ExchangeDialog {
+class MAPDIALOGS_API CFindOnMapDlg : public qtplatform::Dialog {
 public:
     enum Control : int {
         kSearchText = 1011,
@@ -48,20 +48,17 @@ public:
     // One per row of the result list, in row order.
     const std::vector<std::string>& ResultKeys() const { return resultKeys_; }
 
-    // OK or Enter: with a row selected its key is chosen and the dialog stays open;
-    // without one it searches.
-    void accept() override;
-
 protected:
     void DoDataExchange(qtplatform::DataExchange& dx) override;
-    void showEvent(QShowEvent* event) override;
+    bool OnInitDialog() override;
+    // OK or Enter: with a row selected its key is chosen and the dialog stays open;
+    // without one it searches.
+    void OnOK() override;
 
 private:
-    void OnInitDialog();
     void SetUpColumns();
     void OnFind();
     void OnDoubleClickResult(int row);
-    qtplatform::ReportList& Results() const;
 
     const CNavaidArray* navaids_ = nullptr;
     const CAirportArray* airports_ = nullptr;
@@ -73,6 +70,7 @@ private:
     std::string searchText_;
     std::vector<std::string> resultKeys_;
     std::string chosenKey_;
+    qtplatform::ReportList* results_;
 };
 
 }  // namespace trevalo

@@ -12,7 +12,9 @@
 #include "beaconex/navaid_array.h"
 #include "map/route_point.h"
 #include "mapdialogs/export.h"
-#include "qtplatform/data_exchange.h"
+#include "qtplatform/dialog.h"
+
+class QPushButton;
 
 namespace qtplatform {
 class ReportList;
@@ -20,7 +22,7 @@ class ReportList;
 
 namespace trevalo {
 
-class MAPDIALOGS_API CHoldingAirportsDlg : public qtplatform::ExchangeDialog {
+class MAPDIALOGS_API CHoldingAirportsDlg : public qtplatform::Dialog {
 public:
     enum Control : int {
         kAirportList = 1226,
@@ -41,7 +43,7 @@ public:
 
 protected:
     void DoDataExchange(qtplatform::DataExchange& dx) override;
-    void showEvent(QShowEvent* event) override;
+    bool OnInitDialog() override;
 
 private:
     void FillList();
@@ -50,12 +52,13 @@ private:
     void UpdateEditButton();
     // The route point of the selected row; -1 when none is selected.
     int SelectedPoint() const;
-    qtplatform::ReportList& List() const;
 
     int rangeNm_;
     bool onlyWithinRange_ = true;
     std::vector<CRoutePoint>* points_ = nullptr;
     const CNavaidArray* navaids_ = nullptr;
+    qtplatform::ReportList* list_;
+    QPushButton* edit_;
 };
 
 }  // namespace trevalo

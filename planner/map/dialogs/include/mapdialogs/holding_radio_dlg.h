@@ -9,13 +9,13 @@
 
 #include "beaconex/navaid_array.h"
 #include "mapdialogs/export.h"
-#include "qtplatform/data_exchange.h"
+#include "qtplatform/dialog.h"
 
 class QListWidget;
 
 namespace trevalo {
 
-class MAPDIALOGS_API CHoldingRadioDlg : public qtplatform::ExchangeDialog {
+class MAPDIALOGS_API CHoldingRadioDlg : public qtplatform::Dialog {
 public:
     enum Control : int {
         kNavaidList = 1173,
@@ -35,20 +35,17 @@ public:
     // The list's texts: "%10s%50s%d" of ident, name and the navaid's index.
     const std::vector<std::string>& ItemTexts() const { return itemTexts_; }
 
-    // With an item selected it is the result, else a holding 10 nm from the airport.
-    void accept() override;
-
 protected:
     void DoDataExchange(qtplatform::DataExchange& dx) override;
-    void showEvent(QShowEvent* event) override;
+    bool OnInitDialog() override;
+    // With an item selected it is the result, else a holding 10 nm from the airport.
+    void OnOK() override;
 
 private:
-    void OnInitDialog();
     void FillList();
     void ChooseItem(int row);
     // A click on one of the two switches closes the dialog with its choice.
     void OnSwitch(const bool& switchOn, int result);
-    QListWidget& List() const;
 
     double airportX_;
     double airportY_;
@@ -58,6 +55,7 @@ private:
     bool within10Nm_ = false;
     bool noHolding_ = false;
     std::vector<std::string> itemTexts_;
+    QListWidget* list_;
 };
 
 }  // namespace trevalo

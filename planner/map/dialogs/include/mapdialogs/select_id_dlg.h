@@ -3,11 +3,11 @@
 // builds; a double-click chooses one. Reached through QtRouteDialogs::SelectId.
 #pragma once
 
-#include <QDialog>
 #include <string>
 #include <vector>
 
 #include "mapdialogs/export.h"
+#include "qtplatform/dialog.h"
 
 namespace qtplatform {
 class ReportList;
@@ -15,7 +15,7 @@ class ReportList;
 
 namespace trevalo {
 
-class MAPDIALOGS_API CSelectIdDlg : public QDialog {
+class MAPDIALOGS_API CSelectIdDlg : public qtplatform::Dialog {
 public:
     enum Control : int {
         kEntryList = 1001,
@@ -31,17 +31,16 @@ public:
     const std::string& ChosenEntry() const { return chosenEntry_; }
 
 protected:
-    void showEvent(QShowEvent* event) override;
+    bool OnInitDialog() override;
 
 private:
-    void OnInitDialog();
     void OnDoubleClickRow(int row);
-    qtplatform::ReportList& List() const;
 
     std::vector<std::string> airportEntries_;
     std::vector<std::string> navaidEntries_;
     int chosenRow_ = -1;
     std::string chosenEntry_;
+    qtplatform::ReportList* list_;
 };
 
 }  // namespace trevalo

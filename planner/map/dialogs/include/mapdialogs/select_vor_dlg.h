@@ -9,13 +9,13 @@
 
 #include "map/route_ports.h"
 #include "mapdialogs/export.h"
-#include "qtplatform/data_exchange.h"
+#include "qtplatform/dialog.h"
 
 class QListWidget;
 
 namespace trevalo {
 
-class MAPDIALOGS_API CSelectVorDlg : public qtplatform::ExchangeDialog {
+class MAPDIALOGS_API CSelectVorDlg : public qtplatform::Dialog {
 public:
     enum Control : int {
         kRadial = 1119,
@@ -32,25 +32,22 @@ public:
     unsigned Radial() const { return static_cast<unsigned>(radial_); }
     const std::string& DistanceText() const { return distanceText_; }
 
-    // Closes only with a radial from 0 to 359.
-    void accept() override;
-
 protected:
+    // OK closes only with a radial from 0 to 359.
     void DoDataExchange(qtplatform::DataExchange& dx) override;
-    void showEvent(QShowEvent* event) override;
+    bool OnInitDialog() override;
 
 private:
-    void OnInitDialog();
     void ComputeRadialAndDistance();
     void ShowRadialAndDistance();
     void FillList();
     void OnListSelection();
-    QListWidget& List() const;
 
     VorDialogRequest request_;
     int whichVor_ = 0;
     int radial_ = 0;
     std::string distanceText_;
+    QListWidget* list_;
 };
 
 }  // namespace trevalo

@@ -1,0 +1,34 @@
+#include "qtplatform/dialog.h"
+
+#include <QHideEvent>
+#include <QShowEvent>
+
+namespace qtplatform {
+
+Dialog::Dialog(QWidget* parent) : QDialog(parent), ExchangeOwner(static_cast<QWidget&>(*this)) {}
+
+void Dialog::accept() { OnOK(); }
+
+void Dialog::reject() { OnCancel(); }
+
+void Dialog::OnOK() {
+    if (UpdateData(true)) EndDialog(Accepted);
+}
+
+void Dialog::OnCancel() { EndDialog(Rejected); }
+
+void Dialog::showEvent(QShowEvent* event) {
+    // A spontaneous show is the window system's (a restore from the task bar), not a run.
+    if (!event->spontaneous() && !running_) {
+        running_ = true;
+        OnInitDialog();
+    }
+    QDialog::showEvent(event);
+}
+
+void Dialog::hideEvent(QHideEvent* event) {
+    if (!event->spontaneous()) running_ = false;
+    QDialog::hideEvent(event);
+}
+
+}  // namespace qtplatform
