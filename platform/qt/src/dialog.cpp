@@ -27,7 +27,8 @@ void Dialog::showEvent(QShowEvent* event) {
 }
 
 void Dialog::hideEvent(QHideEvent* event) {
-    if (!event->spontaneous()) running_ = false;
+    // A dialog inside another window (a sheet in a bar) hides with it and is not run again.
+    if (!event->spontaneous() && isWindow()) running_ = false;
     QDialog::hideEvent(event);
 }
 
