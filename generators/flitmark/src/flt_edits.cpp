@@ -1,7 +1,6 @@
 #include "flt_edits.h"
 
 #include <cstdio>
-#include <cstdlib>
 #include <iterator>
 #include <vector>
 
@@ -12,6 +11,7 @@
 #include "beaconex/navaid_getters.h"
 #include "beaconex/navaid_line_layout.h"
 #include "landing_block.h"
+#include "platform/numbers.h"
 
 namespace flitmark {
 namespace {
@@ -103,7 +103,7 @@ void AddAdf(const adf::Definition& definition, std::vector<FltEdit>& edits) {
     std::string ndb;
     if (!FindNdbLine(definition, ndb)) return;
     const double frequency =
-        std::strtod(Field(GetNavaidsFreq, ndb, beaconex::navaid_line::kFrequency.size()).c_str(), nullptr);
+        platform::LeadingDouble(Field(GetNavaidsFreq, ndb, beaconex::navaid_line::kFrequency.size()));
     edits.push_back({"Avionics", "ADFActive", Format("%07.02f", frequency)});
 }
 
@@ -132,7 +132,7 @@ void AddFlightPlan(const std::vector<std::string>& waypoints, std::vector<FltEdi
 // A cruise altitude that is no number reads as 0 and is cleared at the lowest altitude.
 void AddClearedAltitude(const adf::Definition& definition, std::vector<FltEdit>& edits) {
     std::string cruise = ReadLineAfterLabel(definition, kCruiseCode);
-    if (std::strtol(cruise.c_str(), nullptr, 10) < kLowestClearedAltitude)
+    if (platform::LeadingInt(cruise) < kLowestClearedAltitude)
         cruise = Format("%d", kLowestClearedAltitude);
     edits.push_back({"[ATC_Aircraft.0]", "AltCleared", cruise});
 }

@@ -1,9 +1,10 @@
 #include "landing_block.h"
 
 #include <algorithm>
-#include <cstdlib>
 #include <cstring>
 #include <string_view>
+
+#include "platform/numbers.h"
 
 namespace flitmark {
 namespace {
@@ -22,7 +23,7 @@ void CopyLine(char (&buffer)[N], const std::string& text) {
 }
 
 double HeadingAfterTag(const std::string& line, std::string_view tag) {
-    return std::strtod(line.c_str() + tag.size(), nullptr);
+    return platform::LeadingDouble(std::string_view(line).substr(tag.size()));
 }
 
 }  // namespace

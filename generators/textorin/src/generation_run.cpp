@@ -1,5 +1,6 @@
 #include "generation_run.h"
 
+#include "platform/numbers.h"
 #include "text_format.h"
 
 namespace textorin {
@@ -9,6 +10,6 @@ constexpr int kFarRangeAboveSpeed = 99;
 
 }  // namespace
 
-bool GenerationRun::FarRange() const { return ToInt(Value("_802")) > kFarRangeAboveSpeed; }
+bool GenerationRun::FarRange() const { return platform::LeadingInt(Value("_802")) > kFarRangeAboveSpeed; }
 
 }  // namespace textorin

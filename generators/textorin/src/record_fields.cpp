@@ -4,6 +4,7 @@
 
 #include "aerodrex/aerodrex.h"
 #include "beaconex/beaconex.h"
+#include "platform/numbers.h"
 #include "text_format.h"
 
 namespace textorin {
@@ -55,7 +56,7 @@ AirportFields ReadAirportFields(const std::string& line) {
     f.runwayStartLongitude = ReadText(GetAirportLonBeg, copy);
     f.runwayEndLatitude = ReadText(GetAirportLatEnd, copy);
     f.runwayEndLongitude = ReadText(GetAirportLonEnd, copy);
-    f.elevation = ToInt(ReadText(GetAirportElev, copy));
+    f.elevation = platform::LeadingInt(ReadText(GetAirportElev, copy));
     f.runwayHeading = GetAirportRunwayDegree(copy.data());
     f.magneticVariation = GetAirportMagVar(copy.data());
     return f;
@@ -70,7 +71,7 @@ NavaidFields ReadNavaidFields(const std::string& line) {
     f.latitude = ReadText(GetNavaidsLat, copy);
     f.longitude = ReadText(GetNavaidsLon, copy);
     f.name = ReadText(GetNavaidsName, copy);
-    f.elevation = TruncateToInt(ToDouble(ReadText(GetNavaidsElev, copy)));
+    f.elevation = platform::SaturatingInt(platform::LeadingDouble(ReadText(GetNavaidsElev, copy)));
     return f;
 }
 

@@ -5,6 +5,7 @@
 #include <map>
 #include <string_view>
 
+#include "platform/numbers.h"
 #include "scenrix/fileval.h"
 #include "text_format.h"
 
@@ -54,14 +55,14 @@ void ForEachSectionLine(const adf::Definition& adf, const RouteEntry& entry, Vis
 ProcedurePoint ParseProcedurePoint(const std::string& legText) {
     fileval leg;
     leg.FillFileval(legText.c_str());
-    return {leg.latitude, leg.longitude, TruncateToInt(leg.maxAltitude), TruncateToInt(leg.minAltitude)};
+    return {leg.latitude, leg.longitude, platform::SaturatingInt(leg.maxAltitude), platform::SaturatingInt(leg.minAltitude)};
 }
 
 ExtraPoint ParseExtraPoint(std::string_view text) {
     size_t colon = text.find(':');
     ExtraPoint point;
-    point.latitude = ToDouble(text.substr(0, colon));
-    if (colon != std::string_view::npos) point.longitude = ToDouble(text.substr(colon + 1));
+    point.latitude = platform::LeadingDouble(text.substr(0, colon));
+    if (colon != std::string_view::npos) point.longitude = platform::LeadingDouble(text.substr(colon + 1));
     return point;
 }
 
@@ -104,7 +105,7 @@ AirportSection Route::ReadAirportSection(const adf::Definition& adf, const Route
             ilsFollows = false;
         } else if (line.starts_with(kRunwayBegin) || line.starts_with(kRunwayEnd)) {
             section.runwayBegin = line.starts_with(kRunwayBegin);
-            section.runwayHeading = ToDouble(std::string_view(line).substr(kRunwayBegin.size()));
+            section.runwayHeading = platform::LeadingDouble(std::string_view(line).substr(kRunwayBegin.size()));
         } else if (line.starts_with(kIlsTag)) {
             ilsFollows = true;
         } else if (line.starts_with(kSidStarExtraTag)) {
@@ -137,7 +138,7 @@ RouteLegInfo Route::ReadLegSection(const adf::Definition& adf, const RouteEntry&
         else if (line.find("[LPARAM]TO") != std::string::npos) leg.to = true;
         else if (line.find("[LPARAM]FROM") != std::string::npos) leg.to = false;
         else if (line.find(kRadialTag) != std::string::npos && line.size() > kRadialColumn)
-            leg.radial = ToDouble(std::string_view(line).substr(kRadialColumn, kRadialWidth));
+            leg.radial = platform::LeadingDouble(std::string_view(line).substr(kRadialColumn, kRadialWidth));
     });
     return leg;
 }

@@ -3,6 +3,7 @@
 #include <cmath>
 #include <numbers>
 
+#include "platform/numbers.h"
 #include "scenrix/angle_text.h"
 #include "text_format.h"
 
@@ -20,9 +21,9 @@ void ReplaceAll(std::string& text, std::string_view from, std::string_view to) {
 DegreesMinutesSeconds ToDms(double radians) {
     double degrees = radians / kDegreesToRadians;
     DegreesMinutesSeconds dms;
-    dms.degrees = TruncateToInt(degrees);
+    dms.degrees = platform::SaturatingInt(degrees);
     double minutes = (degrees - dms.degrees) * 60.0;
-    dms.minutes = TruncateToInt(minutes);
+    dms.minutes = platform::SaturatingInt(minutes);
     dms.seconds = (minutes - dms.minutes) * 60.0;
     return dms;
 }

@@ -19,16 +19,4 @@ inline std::string ToLower(std::string text) { return platform::LowerCased(std::
 // has no escape inside a string, so a quote would end the literal early.
 std::string QuoteSafe(std::string_view text);
 
-// Leading-number conversions that skip blanks, stop at the first character that
-// cannot continue the number and give 0 for no number; the int form saturates.
-double ToDouble(std::string_view text);
-int ToInt(std::string_view text);
-
-}  // namespace textorin
-
-namespace textorin {
-
-// A double truncated toward zero into an int, saturating; NaN gives 0.
-int TruncateToInt(double value);
-
 }  // namespace textorin

@@ -2,10 +2,10 @@
 
 #include <cmath>
 #include <cstdio>
-#include <limits>
 #include <string_view>
 
-#include "text_values.h"
+#include "platform/numbers.h"
+#include "platform/text.h"
 
 namespace trevalo {
 
@@ -23,14 +23,6 @@ const char* HemisphereLetter(double value, bool isLatitude) {
     if (value > 0.0) return isLatitude ? "N" : "W";
     if (value < 0.0) return isLatitude ? "S" : "E";
     return "";
-}
-
-// Whole part as an int, saturated so that nonsense values cannot overflow.
-int WholeNumber(double value) {
-    if (std::isnan(value)) return 0;
-    if (value >= static_cast<double>(std::numeric_limits<int>::max()))
-        return std::numeric_limits<int>::max();
-    return static_cast<int>(value);
 }
 
 bool IsNegativeHemisphere(char letter) { return letter == 'S' || letter == 'E'; }
@@ -51,18 +43,18 @@ std::string FormatLatLon(double value, bool isLatitude) {
     const double hundredths = (minutes - wholeMinutes) * kHundredthsPerMinute;
     char buffer[64];
     std::snprintf(buffer, sizeof buffer, kAngleTextFormat, HemisphereLetter(value, isLatitude),
-                  WholeNumber(degrees), WholeNumber(wholeMinutes), hundredths);
+                  platform::SaturatingInt(degrees), platform::SaturatingInt(wholeMinutes), hundredths);
     return buffer;
 }
 
 double ParseColonAngle(const std::string& text) {
     const size_t first = text.find(kColon);
-    if (first == std::string::npos) return detail::DecimalValue(text);
+    if (first == std::string::npos) return platform::LeadingDouble(text);
     const size_t second = text.find(kColon, first + 1);
     if (second == std::string::npos) return 0.0;
-    const double degrees = detail::DecimalValue(text.substr(0, first));
-    const double minutes = detail::DecimalValue(text.substr(first + 1, second - first - 1));
-    const double hundredths = detail::DecimalValue(text.substr(second + 1));
+    const double degrees = platform::LeadingDouble(text.substr(0, first));
+    const double minutes = platform::LeadingDouble(text.substr(first + 1, second - first - 1));
+    const double hundredths = platform::LeadingDouble(text.substr(second + 1));
     const double magnitude =
         std::fabs(degrees) + (minutes + hundredths * kMinutesPerHundredth) / kMinutesPerDegree;
     // The sign sits on the text, since "-0" degrees carry none.
@@ -78,7 +70,7 @@ double ParseLatLonText(const std::string& text) {
 
     const std::string degrees = text.substr(1, degreeMark - 1);
     const std::string minutes =
-        detail::TrimBlanks(std::string_view(text).substr(degreeMark + 1, minuteMark - degreeMark - 1));
+        platform::Trimmed(std::string_view(text).substr(degreeMark + 1, minuteMark - degreeMark - 1));
     const std::string hundredths = text.substr(minuteMark + 1);
     const std::string sign = IsNegativeHemisphere(text.front()) ? "-" : "";
     return ParseColonAngle(sign + degrees + kColon + minutes + kColon + hundredths);

@@ -3,8 +3,9 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/numbers.h"
+#include "platform/text.h"
 #include "platform/text_file.h"
-#include "text_values.h"
 
 namespace trevalo {
 
@@ -23,7 +24,7 @@ bool ValueEquals(const std::string& line, std::string_view prefix, const std::st
 }
 
 double NumberAfter(const std::string& line, std::string_view prefix) {
-    return line.size() > prefix.size() ? detail::DecimalValue(line.substr(prefix.size())) : 0.0;
+    return line.size() > prefix.size() ? platform::LeadingDouble(std::string_view(line).substr(prefix.size())) : 0.0;
 }
 
 }  // namespace
@@ -33,9 +34,9 @@ bool LookupCorrectedAirport(const std::string& ident, const std::string& runway,
                             double& longitude) {
     std::vector<std::string> lines;
     if (!platform::ReadLines(baseDirectory + kCorrectionsFileName, lines)) return false;
-    for (std::string& line : lines) line = detail::TrimBlanks(line);
+    for (std::string& line : lines) line = platform::Trimmed(line);
 
-    const std::string wantedIdent = detail::TrimBlanks(ident);
+    const std::string wantedIdent = platform::Trimmed(ident);
     for (size_t i = 0; i + kRecordLines <= lines.size(); ++i) {
         if (!ValueEquals(lines[i], kIdentPrefix, wantedIdent)) continue;
         if (!ValueEquals(lines[i + 1], kRunwayPrefix, runway)) continue;

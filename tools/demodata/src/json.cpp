@@ -1,7 +1,8 @@
 #include "json.h"
 
 #include <cctype>
-#include <cstdlib>
+
+#include "platform/numbers.h"
 
 namespace demodata {
 
@@ -58,12 +59,11 @@ private:
     }
 
     bool Number(JsonValue& out) {
-        const std::string rest(text_.substr(at_, 64));
-        char* end = nullptr;
-        out.number = std::strtod(rest.c_str(), &end);
-        if (end == rest.c_str()) return false;
+        size_t length = 0;
+        out.number = platform::LeadingDouble(text_.substr(at_), length);
+        if (length == 0) return false;
         out.kind = JsonValue::Kind::Number;
-        at_ += static_cast<size_t>(end - rest.c_str());
+        at_ += length;
         return true;
     }
 

@@ -2,12 +2,12 @@
 //   fsinstall <folder> [--fs2002] [--airports <airports.sqlite> [--every <n>]] [--no-key]
 // Without --airports the built-in sample world is written.
 #include <cstdio>
-#include <cstdlib>
 #include <string>
 
 #include "fsinstall/airport_database.h"
 #include "fsinstall/installation.h"
 #include "fsinstall/sample_world.h"
+#include "platform/numbers.h"
 
 namespace {
 
@@ -34,7 +34,7 @@ int main(int argc, char** argv) {
         } else if (arg == "--airports" && i + 1 < argc) {
             database = argv[++i];
         } else if (arg == "--every" && i + 1 < argc) {
-            every = std::atoi(argv[++i]);
+            every = platform::LeadingInt(argv[++i]);
         } else {
             return Usage();
         }

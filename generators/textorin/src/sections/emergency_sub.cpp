@@ -3,6 +3,7 @@
 
 #include "../sections.h"
 #include "../text_format.h"
+#include "platform/numbers.h"
 
 namespace textorin {
 namespace {
@@ -48,7 +49,7 @@ void WriteSubEmergency(GenerationRun& run) {
     out.WriteBlankLine();
     out.WriteBanner("Handle all the emergencies");
     out.WriteLine("subEmergency:\n");
-    std::string probability = Format("%0.2f", ToDouble(run.Value("_1000")) * 0.01);
+    std::string probability = Format("%0.2f", platform::LeadingDouble(run.Value("_1000")) * 0.01);
     out.WriteBlankLine();
     bool announce = run.IsOptionSet("_1020");
     bool written = false;

@@ -4,6 +4,7 @@
 
 #include "../sections.h"
 #include "../text_format.h"
+#include "platform/numbers.h"
 
 namespace textorin {
 namespace {
@@ -69,7 +70,7 @@ struct TimeOfDay {
 
 TimeOfDay ParseTimeOfDay(const std::string& text) {
     auto part = [&](size_t from, size_t count) -> long long {
-        return from < text.size() ? ToInt(text.substr(from, count)) : 0;
+        return from < text.size() ? platform::LeadingInt(text.substr(from, count)) : 0;
     };
     constexpr long long kDay = 24 * 3600;
     long long seconds = part(0, 2) * 3600 + part(3, 2) * 60 + part(6, std::string::npos);

@@ -6,6 +6,7 @@
 #include "../text_format.h"
 #include "chain_writer.h"
 #include "leg_numbers.h"
+#include "platform/numbers.h"
 
 namespace textorin {
 namespace {
@@ -188,7 +189,7 @@ void WriteSubCruiseAlt(GenerationRun& run) {
     out.WriteLine("'\tSettings for " + run.Value("_800") + "\n");
     out.WriteLine("\tiAlt_Time = ELAPSED_TIME + 15\n\tONEXP_CLEAR subCruiseAlt\n"
                   "\t' Change this value if you want a diferent altitude\n\tiAlt_Keep = " +
-                  cruise + "\n\tiAlt_Tol  = " + CruiseTolerance(ToInt(cruise)) + "\n");
+                  cruise + "\n\tiAlt_Tol  = " + CruiseTolerance(platform::LeadingInt(cruise)) + "\n");
     out.WriteBlankLine();
     bool vorWritten = false, ndbWritten = false;
     for (size_t n = 1; n <= run.navaidLines.size(); ++n) {
@@ -216,7 +217,7 @@ void WriteSubSetFreq(GenerationRun& run) {
     ChainWriter chain(out);
     for (const std::string& line : run.airportLines) {
         AirportFields airport = ReadAirportFields(line);
-        double frequency = ToDouble(airport.atisFrequency);
+        double frequency = platform::LeadingDouble(airport.atisFrequency);
         if (!IsAtisFrequency(frequency)) continue;
         chain.Branch(Format("(AIR_DISTANCE( %s, %s) < 60) = TRUE\n", run.Angle(airport.latitude).c_str(),
                             run.Angle(airport.longitude).c_str()));

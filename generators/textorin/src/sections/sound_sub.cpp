@@ -8,6 +8,7 @@
 #include "chain_writer.h"
 #include "leg_numbers.h"
 #include "platform/file_search.h"
+#include "platform/numbers.h"
 
 namespace textorin {
 namespace {
@@ -28,7 +29,7 @@ void WriteAtisGate(GenerationRun& run) {
     ChainWriter chain(run.out);
     for (const std::string& line : run.airportLines) {
         AirportFields airport = ReadAirportFields(line);
-        double frequency = ToDouble(airport.atisFrequency);
+        double frequency = platform::LeadingDouble(airport.atisFrequency);
         if (!IsAtisFrequency(frequency)) continue;
         chain.Branch(Format("(AIR_DISTANCE( %s, %s) < 60) = TRUE AND COM_FREQ < %f AND COM_FREQ > %f\n",
                             run.Angle(airport.latitude).c_str(), run.Angle(airport.longitude).c_str(),

@@ -4,31 +4,31 @@
 
 #include "airport_fields.h"
 #include "navdata/line_writer.h"
-#include "navdata/number_text.h"
+#include "platform/numbers.h"
 
 namespace layout = aerodrex::airport_line;
 using navdata::CopyField;
 using navdata::FieldText;
-using navdata::FixedText;
-using navdata::ParseDouble;
+using platform::FixedText;
+using platform::LeadingDouble;
 
 namespace {
 
 // A frequency field: "%f" text of the value, blank when there is none.
 void PutFrequency(const navdata::LineWriter& writer, navdata::FieldSpec field, double mhz) {
-  if (mhz != 0.0) writer.PutRight(field, FixedText(mhz).view());
+  if (mhz != 0.0) writer.PutRight(field, FixedText(mhz));
 }
 
 // The side field: the side letter, when there is one, then "%f" of the variation.
 void PutSide(const navdata::LineWriter& writer, char side, double variation) {
-  const FixedText text(variation);
+  const std::string text = FixedText(variation);
   if (side == 0) {
-    writer.PutLeft(layout::kSide, text.view());
+    writer.PutLeft(layout::kSide, text);
     return;
   }
   char composed[layout::kSide.size()];
   composed[0] = side;
-  const std::string_view rest = text.view().substr(0, layout::kSide.width - 1);
+  const std::string_view rest = std::string_view(text).substr(0, layout::kSide.width - 1);
   rest.copy(composed + 1, rest.size());
   writer.PutLeft(layout::kSide, std::string_view(composed, rest.size() + 1));
 }
@@ -57,15 +57,15 @@ CAirportArray::Record CAirportArray::Parse(const char* text) {
   aerodrex::CopyAirportOnlyField(r.country, line, layout::kCountry);
   CopyField(r.name, line, layout::kName);
   CopyField(r.ident, line, layout::kIdent);
-  r.elevation = ParseDouble(FieldText(line, layout::kElevation));
+  r.elevation = LeadingDouble(FieldText(line, layout::kElevation));
   CopyField(r.latitude, line, layout::kLatitude);
   CopyField(r.longitude, line, layout::kLongitude);
-  r.atisFrequency = ParseDouble(FieldText(line, layout::kAtisFrequency));
+  r.atisFrequency = LeadingDouble(FieldText(line, layout::kAtisFrequency));
   CopyField(r.runwayHeading, line, layout::kRunwayHeading);
   r.side = aerodrex::RunwaySide(line);
   r.runwayLength = aerodrex::RunwayLength(line);
   CopyField(r.surface, line, layout::kSurface);
-  r.ilsFrequency = ParseDouble(FieldText(line, layout::kIlsFrequency));
+  r.ilsFrequency = LeadingDouble(FieldText(line, layout::kIlsFrequency));
   CopyField(r.ilsIdent, line, layout::kIlsIdent);
   r.magneticVariation = aerodrex::MagneticVariation(line);
   aerodrex::CopyAirportOnlyField(r.runwayStartLatitude, line, layout::kRunwayStartLatitude);
@@ -89,12 +89,12 @@ void CAirportArray::GetALine(char* out, int i) const {
   writer.PutRight(layout::kCountry, r.country);
   writer.PutRight(layout::kName, r.name);
   writer.PutRight(layout::kIdent, r.ident);
-  writer.PutLeft(layout::kElevation, FixedText(r.elevation).view());
+  writer.PutLeft(layout::kElevation, FixedText(r.elevation));
   writer.PutRight(layout::kLatitude, r.latitude);
   writer.PutRight(layout::kLongitude, r.longitude);
   PutFrequency(writer, layout::kAtisFrequency, r.atisFrequency);
   writer.PutRight(layout::kRunwayHeading, r.runwayHeading);
-  writer.PutLeft(layout::kRunwayLength, navdata::WholeText(r.runwayLength).view());
+  writer.PutLeft(layout::kRunwayLength, platform::IntText(platform::SaturatingInt(r.runwayLength)));
   writer.PutRight(layout::kSurface, r.surface);
   PutFrequency(writer, layout::kIlsFrequency, r.ilsFrequency);
   writer.PutRight(layout::kIlsIdent, r.ilsIdent);

@@ -1,7 +1,7 @@
 #include "airport_fields.h"
 
-#include "navdata/number_text.h"
 #include "navdata/side_field.h"
+#include "platform/numbers.h"
 
 namespace aerodrex {
 
@@ -11,11 +11,11 @@ double RunwayDegree(std::string_view line) {
   if (!IsAirportLine(line)) return 0.0;
   std::string_view heading = navdata::Trim(FieldText(line, airport_line::kRunwayHeading));
   if (!heading.empty() && (heading.back() == 'L' || heading.back() == 'R')) heading.remove_suffix(1);
-  return navdata::ParseDouble(heading);
+  return platform::LeadingDouble(heading);
 }
 
 int RunwayLength(std::string_view line) {
-  return navdata::ParseInt(FieldText(line, airport_line::kRunwayLength));
+  return platform::LeadingInt(FieldText(line, airport_line::kRunwayLength));
 }
 
 char RunwaySide(std::string_view line) {

@@ -2,8 +2,8 @@
 
 #include "beaconex/ils_line_layout.h"
 #include "navdata/field_reader.h"
-#include "navdata/number_text.h"
 #include "navdata/side_field.h"
+#include "platform/numbers.h"
 
 namespace layout = beaconex::ils_line;
 
@@ -16,7 +16,7 @@ std::string_view Field(const char* line, navdata::FieldSpec field) {
 
 }  // namespace
 
-int GetilsType(const char* line) { return navdata::ParseInt(Field(line, layout::kKind)); }
+int GetilsType(const char* line) { return platform::LeadingInt(Field(line, layout::kKind)); }
 
 void GetilsID(char* out, const char* line) { navdata::CopyField(out, line, layout::kIdent); }
 
@@ -24,9 +24,9 @@ void GetilsairportID(char* out, const char* line) {
   navdata::CopyField(out, line, layout::kAirportIdent);
 }
 
-double GetilsFreq(const char* line) { return navdata::ParseDouble(Field(line, layout::kFrequency)); }
+double GetilsFreq(const char* line) { return platform::LeadingDouble(Field(line, layout::kFrequency)); }
 
-double GetilsHdg(const char* line) { return navdata::ParseDouble(Field(line, layout::kHeading)); }
+double GetilsHdg(const char* line) { return platform::LeadingDouble(Field(line, layout::kHeading)); }
 
 char GetilsRnw(const char* line) {
   return navdata::SideLetter(Field(line, layout::kSide), layout::kSideLetters);

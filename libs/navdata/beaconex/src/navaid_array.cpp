@@ -3,17 +3,17 @@
 
 #include "navdata/field_reader.h"
 #include "navdata/line_writer.h"
-#include "navdata/number_text.h"
+#include "platform/numbers.h"
 
 namespace layout = beaconex::navaid_line;
 using navdata::CopyField;
 using navdata::FieldText;
-using navdata::FixedText;
+using platform::FixedText;
 
 namespace {
 
 float FieldValue(std::string_view line, navdata::FieldSpec field) {
-  return navdata::ToFloat(navdata::ParseDouble(FieldText(line, field)));
+  return platform::NarrowToFloat(platform::LeadingDouble(FieldText(line, field)));
 }
 
 }  // namespace
@@ -62,10 +62,10 @@ void CNavaidArray::GetNLine(char* out, int i) const {
   writer.PutRight(layout::kCountry, r.country);
   writer.PutRight(layout::kType, r.type);
   writer.PutRight(layout::kIdent, r.ident);
-  writer.PutRight(layout::kFrequency, FixedText(r.frequency).view());
+  writer.PutRight(layout::kFrequency, FixedText(r.frequency));
   writer.PutRight(layout::kLatitude, r.latitude);
   writer.PutRight(layout::kLongitude, r.longitude);
-  writer.PutRight(layout::kElevation, FixedText(r.elevation).view());
+  writer.PutRight(layout::kElevation, FixedText(r.elevation));
   writer.PutRight(layout::kName, r.name);
 }
 

@@ -1,6 +1,6 @@
 #include "navdata/side_field.h"
 
-#include "navdata/number_text.h"
+#include "platform/numbers.h"
 
 namespace navdata {
 
@@ -11,7 +11,7 @@ char SideLetter(std::string_view field, std::string_view letters) {
 
 double SideVariation(std::string_view field, std::string_view letters) {
   if (SideLetter(field, letters) != 0) field.remove_prefix(1);
-  return ParseDouble(field);
+  return platform::LeadingDouble(field);
 }
 
 }  // namespace navdata

@@ -3,7 +3,7 @@
 #include <cmath>
 #include <vector>
 
-#include "number_text.h"
+#include "platform/numbers.h"
 #include "record_lines.h"
 #include "runway_ends.h"
 #include "angle_text_internal.h"
@@ -107,15 +107,15 @@ void Airport::ReadRunway(const SceneryBytes& record) {
     runway.longitude = LongitudeToAngleText(FacilityLongitude(record, layout::kRecordLongitudeField));
     const double metres = record.S32(layout::kRunwayElevationField + 2) +
                           record.U16(layout::kRunwayElevationField) / layout::kFractionScale;
-    runway.elevation = FixedText(metres * layout::kFeetPerMetre);
-    runway.runwayHeading = FixedText(FacilityHeading(record, layout::kRecordHeadingField));
-    runway.runwayLength = IntegerText(record.S32(layout::kRunwayLengthField));
+    runway.elevation = platform::FixedText(metres * layout::kFeetPerMetre);
+    runway.runwayHeading = platform::FixedText(FacilityHeading(record, layout::kRecordHeadingField));
+    runway.runwayLength = platform::IntText(record.S32(layout::kRunwayLengthField));
     const std::uint32_t surface = record.U32(layout::kRunwaySurfaceField);
     runway.surfaceName = kSurfaceNames[surface < std::size(kSurfaceNames) ? surface : 0];
     if (record.U32(layout::kRunwayNoVariationField) == 0) {
         const std::uint32_t designator = record.U32(layout::kRunwayDesignatorField);
         const char* side = designator < std::size(kSideLetters) ? kSideLetters[designator] : "";
-        runway.sideAndMagVar = side + FixedText(FacilityAngle(record, layout::kRunwayVariationField));
+        runway.sideAndMagVar = side + platform::FixedText(FacilityAngle(record, layout::kRunwayVariationField));
     }
     runways_.push_back(std::move(runway));
 }
@@ -130,7 +130,7 @@ void Airport::ReadCommunication(const SceneryBytes& record) {
     std::string& atis = runways_.back().atisFrequency;
     const bool takes = (kind == layout::kAtisKind && atis.empty()) || kind == layout::kAtisOverrideKind;
     if (takes && IsComFrequency(frequency)) {
-        atis = FixedText(frequency);
+        atis = platform::FixedText(frequency);
     }
 }
 
@@ -158,12 +158,12 @@ void Airport::ReadRunwayEnd(const SceneryBytes& record) {
     const double reverse = heading + 180.0;
 
     for (CAirportStruct& runway : runways_) {
-        const double runwayHeading = DecimalNumber(runway.runwayHeading);
+        const double runwayHeading = platform::LeadingDouble(runway.runwayHeading);
         if (HeadingDistance(runwayHeading, heading) <= kRunwayEndTolerance &&
             runway.runwayStartLatitude.empty()) {
             runway.runwayStartLatitude = latitude;
             runway.runwayStartLongitude = longitude;
-            runway.runwayHeading = FixedText(heading);
+            runway.runwayHeading = platform::FixedText(heading);
             return;
         }
         if (HeadingDistance(runwayHeading, reverse) <= kRunwayEndTolerance &&
@@ -181,7 +181,7 @@ void Airport::ReadRunwayEnd(const SceneryBytes& record) {
             LogInvalidRunway(runway.airportIdent, runway.runwayHeading, heading);
             runway.runwayStartLatitude = latitude;
             runway.runwayStartLongitude = longitude;
-            runway.runwayHeading = FixedText(heading);
+            runway.runwayHeading = platform::FixedText(heading);
         } else {
             runway.runwayEndLatitude = latitude;
             runway.runwayEndLongitude = longitude;
@@ -196,13 +196,13 @@ void Airport::Finish() {
     }
     // The first runway with an ATIS frequency lends it to those without a usable one.
     for (const CAirportStruct& lender : runways_) {
-        const double atis = DecimalNumber(lender.atisFrequency);
+        const double atis = platform::LeadingDouble(lender.atisFrequency);
         if (atis == 0.0) {
             continue;
         }
-        const std::string text = FixedText(atis);
+        const std::string text = platform::FixedText(atis);
         for (CAirportStruct& runway : runways_) {
-            if (!IsComFrequency(DecimalNumber(runway.atisFrequency))) {
+            if (!IsComFrequency(platform::LeadingDouble(runway.atisFrequency))) {
                 runway.atisFrequency = text;
             }
         }

@@ -7,13 +7,10 @@
 #include <string_view>
 
 #include "angle_text_internal.h"
-#include "number_text.h"
+#include "platform/numbers.h"
 
 namespace {
 
-using scenrix::detail::DecimalNumber;
-using scenrix::detail::SaturatingInt;
-using scenrix::detail::WholeNumber;
 
 constexpr char kDegreeMark = '*';
 constexpr char kMinuteMark = '\'';
@@ -79,8 +76,8 @@ std::string ComposeAngleText(double degrees, char positiveLetter, char negativeL
     const double tenThousandths = (hundredths - wholeHundredths) * 100.0;
     return scenrix::detail::AngleTextOfFields(
         nonNegative ? positiveLetter : negativeLetter,
-        {SaturatingInt(wholeDegrees), SaturatingInt(wholeMinutes),
-         SaturatingInt(wholeHundredths), SaturatingInt(tenThousandths)});
+        {platform::SaturatingInt(wholeDegrees), platform::SaturatingInt(wholeMinutes),
+         platform::SaturatingInt(wholeHundredths), platform::SaturatingInt(tenThousandths)});
 }
 
 // The text from offset on, stopping at the terminator.
@@ -135,10 +132,10 @@ double AngleTextToDegrees(const char* text) {
     const double sign = (angle[0] == 'S' || angle[0] == 'E') ? -1.0 : 1.0;
     // The letter takes position 0; a mark at 0 leaves no degree digits.
     const std::size_t degreeStart = degreeMark > 0 ? 1 : 0;
-    const int wholeDegrees = WholeNumber(angle.substr(degreeStart, degreeMark - degreeStart));
+    const int wholeDegrees = platform::LeadingInt(angle.substr(degreeStart, degreeMark - degreeStart));
     const int wholeMinutes =
-        WholeNumber(angle.substr(degreeMark + 1, minuteMark - degreeMark - 1));
-    const double fraction = DecimalNumber(angle.substr(minuteMark + 1));
+        platform::LeadingInt(angle.substr(degreeMark + 1, minuteMark - degreeMark - 1));
+    const double fraction = platform::LeadingDouble(angle.substr(minuteMark + 1));
     return (wholeDegrees + wholeMinutes / 60.0 + fraction * 0.01 / 60.0) * sign;
 }
 
@@ -157,13 +154,13 @@ double GetDecimalMinutesFromAngle(const char* text) {
     const char* minutesText = SkipAtMost(degreeMark, kMinutesAfterDegreeMark);
     const char* minuteMark = std::strchr(text, kMinuteMark);
     if (minuteMark == nullptr) {
-        return DecimalNumber(minutesText);
+        return platform::LeadingDouble(minutesText);
     }
-    return WholeNumber(minutesText) + 0.01 * DecimalNumber(minuteMark + 1);
+    return platform::LeadingInt(minutesText) + 0.01 * platform::LeadingDouble(minuteMark + 1);
 }
 
 double GetDegreeFromAngle(const char* text) {
-    return text == nullptr ? 0.0 : DecimalNumber(text);
+    return text == nullptr ? 0.0 : platform::LeadingDouble(text);
 }
 
 double GetMinuteFromAngle(const char* text) {
@@ -180,5 +177,5 @@ double GetTenthOfSecondsFromAngle(const char* text) {
         return 0.0;
     }
     const char* decimalMark = std::strchr(text, kDecimalMark);
-    return decimalMark == nullptr ? 0.0 : DecimalNumber(decimalMark + 1);
+    return decimalMark == nullptr ? 0.0 : platform::LeadingDouble(decimalMark + 1);
 }

@@ -4,7 +4,7 @@
 #include <string_view>
 
 #include "colon_field_view.h"
-#include "number_text.h"
+#include "platform/numbers.h"
 
 namespace {
 
@@ -86,7 +86,7 @@ void fileval::FillFileval(const char* line) {
     const std::string_view text(line_.get());
     const auto field = [&text](int n) { return scenrix::detail::ColonField(text, n); };
     for (const NumberField& number : kNumberFields) {
-        this->*number.member = scenrix::detail::DecimalNumber(field(number.field));
+        this->*number.member = platform::LeadingDouble(field(number.field));
     }
 
     code_ = CopyText(field(kCodeField));

@@ -6,7 +6,7 @@
 #include "aerodrex/airport_line_layout.h"
 #include "beaconex/navaid_getters.h"
 #include "beaconex/navaid_line_layout.h"
-#include "number_text.h"
+#include "platform/numbers.h"
 
 namespace scenrix::detail {
 
@@ -42,7 +42,7 @@ NavaidKey MakeNavaidKey(const std::string& line) {
 AirportKey MakeAirportKey(const std::string& line) {
     AirportKey key;
     key[0] = GetAirportRnw(line.c_str());
-    const std::int32_t degree = SaturatingInt(GetAirportRunwayDegree(line.c_str()));
+    const std::int32_t degree = platform::SaturatingInt(GetAirportRunwayDegree(line.c_str()));
     std::memcpy(key.data() + 1, &degree, sizeof degree);
     char ident[airport::kIdent.size()];
     GetAirportID(ident, line.c_str());

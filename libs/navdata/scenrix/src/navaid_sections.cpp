@@ -2,7 +2,7 @@
 
 #include <unordered_set>
 
-#include "number_text.h"
+#include "platform/numbers.h"
 #include "record_lines.h"
 #include "scenery_units.h"
 #include "scenrix/scenery_layout.h"
@@ -37,7 +37,7 @@ void ForEachBlock(const SceneryBytes& data, std::size_t section, std::size_t blo
 
 int WholeFeet(double feet) {
     // The elevation is kept as a 16-bit whole number.
-    return static_cast<std::int16_t>(SaturatingInt(feet));
+    return static_cast<std::int16_t>(platform::SaturatingInt(feet));
 }
 
 void AddNdb(const SceneryBytes& data, std::size_t record, SceneryScan& scan) {

@@ -1,6 +1,5 @@
 #include "record_lines.h"
 
-#include <charconv>
 #include <utility>
 
 #include "aerodrex/airport_line_layout.h"
@@ -8,6 +7,7 @@
 #include "beaconex/ils_line_layout.h"
 #include "beaconex/navaid_line_layout.h"
 #include "navdata/line_writer.h"
+#include "platform/numbers.h"
 
 namespace scenrix::detail {
 
@@ -34,26 +34,12 @@ std::string ComposeLeftJustified(std::size_t width, const Field (&fields)[N]) {
 
 }  // namespace
 
-std::string FixedText(double value, int decimals) {
-    // Room for any double in fixed form with a few decimals.
-    char text[400];
-    const auto [end, error] =
-        std::to_chars(text, text + sizeof text, value, std::chars_format::fixed, decimals);
-    return error == std::errc() ? std::string(text, end) : std::string();
-}
-
-std::string IntegerText(int value) {
-    char text[16];
-    const auto [end, error] = std::to_chars(text, text + sizeof text, value);
-    return error == std::errc() ? std::string(text, end) : std::string();
-}
-
 std::string ComposeNavaidLine(const NavaidRecord& record) {
     const std::string country;
-    const std::string frequency = FixedText(record.frequency, kNavaidFrequencyDecimals);
+    const std::string frequency = platform::FixedText(record.frequency, kNavaidFrequencyDecimals);
     const std::string latitude = LatitudeToAngleText(record.latitude);
     const std::string longitude = LongitudeToAngleText(record.longitude);
-    const std::string elevation = IntegerText(record.elevationFeet);
+    const std::string elevation = platform::IntText(record.elevationFeet);
     const Field fields[] = {
         {navaid::kCountry, &country},     {navaid::kType, &record.type},
         {navaid::kIdent, &record.ident},  {navaid::kFrequency, &frequency},
@@ -64,11 +50,11 @@ std::string ComposeNavaidLine(const NavaidRecord& record) {
 }
 
 std::string ComposeIlsLine(const IlsRecord& record) {
-    const std::string kind = IntegerText(record.kind);
+    const std::string kind = platform::IntText(record.kind);
     const std::string latitude = LatitudeToAngleText(record.latitude);
     const std::string longitude = LongitudeToAngleText(record.longitude);
-    const std::string frequency = FixedText(record.frequency);
-    const std::string heading = FixedText(record.heading);
+    const std::string frequency = platform::FixedText(record.frequency);
+    const std::string heading = platform::FixedText(record.heading);
     const Field fields[] = {
         {ils::kKind, &kind},           {ils::kIdent, &record.ident},
         {ils::kAirportIdent, &record.airportIdent},

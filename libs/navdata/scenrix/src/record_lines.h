@@ -33,9 +33,4 @@ std::string ComposeNavaidLine(const NavaidRecord& record);
 std::string ComposeIlsLine(const IlsRecord& record);
 std::string ComposeAirportLine(const CAirportStruct& runway);
 
-// The texts "%.*f" and "%d" would give, without the cost of a format string: the
-// conversions are exact and round to nearest, ties to even, as printf does.
-std::string FixedText(double value, int decimals = 6);
-std::string IntegerText(int value);
-
 }  // namespace scenrix::detail

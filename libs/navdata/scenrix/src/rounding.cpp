@@ -2,7 +2,8 @@
 
 #include <cmath>
 
-#include "number_text.h"
+#include "platform/numbers.h"
+
 
 namespace scenrix {
 
@@ -15,7 +16,7 @@ int round(double x) {
     } else if (firstDecimal < -4.0) {
         rounded -= 1.0;
     }
-    return detail::SaturatingInt(rounded);
+    return platform::SaturatingInt(rounded);
 }
 
 }  // namespace scenrix

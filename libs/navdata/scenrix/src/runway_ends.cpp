@@ -4,7 +4,7 @@
 #include <cstdio>
 
 #include "angle_text_internal.h"
-#include "number_text.h"
+#include "platform/numbers.h"
 #include "platform/text_file.h"
 #include "scenrix/rounding.h"
 
@@ -34,8 +34,8 @@ void LogCorrection(const CAirportStruct& runway, double latitude, double longitu
     const char letter = side.empty() ? ' ' : side[0];
     const std::string shownLetter =
         (letter == 'L' || letter == 'R' || letter == 'C') ? std::string(1, letter) : " ";
-    const double variation = side.size() > 1 ? DecimalNumber(std::string_view(side).substr(1)) : 0.0;
-    const int number = scenrix::round((WholeNumber(runway.runwayHeading) - variation) * 0.1);
+    const double variation = side.size() > 1 ? platform::LeadingDouble(std::string_view(side).substr(1)) : 0.0;
+    const int number = scenrix::round((platform::LeadingInt(runway.runwayHeading) - variation) * 0.1);
     char text[512];
     std::snprintf(text, sizeof text, "id=%s\nrn=%s%d\nlat=%f\nlon=%f\n",
                   runway.airportIdent.c_str(), shownLetter.c_str(), number, latitude, longitudeWest);
@@ -72,11 +72,11 @@ void FillRunwayEnds(CAirportStruct& runway) {
     const double centreLongitude = AngleTextToDegrees(runway.longitude.c_str());  // west positive
     // A side field that begins with its letter converts to 0.
     const double variation =
-        StartsWithSideLetter(runway.sideAndMagVar) ? 0.0 : DecimalNumber(runway.sideAndMagVar);
-    const double course = DecimalNumber(runway.runwayHeading) - variation;
+        StartsWithSideLetter(runway.sideAndMagVar) ? 0.0 : platform::LeadingDouble(runway.sideAndMagVar);
+    const double course = platform::LeadingDouble(runway.runwayHeading) - variation;
     // A real division: a whole-number one would put the ends of every runway shorter
     // than 6562 at its centre.
-    const double distance = WholeNumber(runway.runwayLength) / kLengthPerArcMinute;
+    const double distance = platform::LeadingInt(runway.runwayLength) / kLengthPerArcMinute;
 
     double endLatitude = centreLatitude;
     double endLongitude = centreLongitude;
@@ -102,7 +102,7 @@ void FillRunwayEnds(CAirportStruct& runway) {
 void LogInvalidRunway(const std::string& ident, const std::string& runwayHeading,
                       double recordHeading) {
     // Whole-number division: the runway number of a heading.
-    const int number = WholeNumber(runwayHeading) / 10;
+    const int number = platform::LeadingInt(runwayHeading) / 10;
     const int opposite = number < 19 ? number + kOppositeRunwayNumbers : number - kOppositeRunwayNumbers;
     char text[512];
     std::snprintf(text, sizeof text, "%-5s, %02d/%02d, %15f\n", ident.c_str(), number, opposite,

@@ -8,7 +8,7 @@
 #include <gtest/gtest.h>
 
 #include "angle_text_internal.h"
-#include "number_text.h"
+#include "platform/numbers.h"
 
 namespace {
 
@@ -75,7 +75,7 @@ TEST(AngleTextRoundTrip, ReaderInvertsWriters) {
 
 using scenrix::detail::AngleTextNumbers;
 using scenrix::detail::AngleTextOfFields;
-using scenrix::detail::SaturatingInt;
+using platform::SaturatingInt;
 
 // What the writers printed before they wrote their digits directly.
 std::string PrintedFields(char letter, const AngleTextNumbers& numbers) {

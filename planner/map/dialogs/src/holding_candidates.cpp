@@ -1,10 +1,9 @@
 #include "holding_candidates.h"
 
-#include <cstdlib>
-
-#include "platform/text.h"
 #include "map/great_circle.h"
 #include "map/unit_conversions.h"
+#include "platform/numbers.h"
+#include "platform/text.h"
 
 namespace trevalo::mapdialogs_detail {
 namespace {
@@ -38,7 +37,7 @@ std::vector<std::string> HoldingCandidateTexts(const CNavaidArray& navaids, doub
 }
 
 int CandidateIndex(const std::string& text) {
-    return text.size() > kIndexAt ? std::atoi(text.c_str() + kIndexAt) : 0;
+    return text.size() > kIndexAt ? platform::LeadingInt(std::string_view(text).substr(kIndexAt)) : 0;
 }
 
 }  // namespace trevalo::mapdialogs_detail

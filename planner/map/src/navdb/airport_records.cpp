@@ -4,7 +4,7 @@
 #include "navdb/database_file.h"
 #include "navdb/fixed_text.h"
 #include "navdb/record_readers.h"
-#include "navdb/trimmed.h"
+#include "platform/text.h"
 
 namespace trevalo {
 
@@ -27,7 +27,7 @@ FieldText Field(FieldGetter getter, const char* line) {
 // A runway end field whose second character is blank (after trimming, so that a
 // right-justified field reads as a left-justified one) takes the reference point's.
 const char* RunwayEndOrReference(const FieldText& end, const FieldText& reference) {
-    const std::string text = Trimmed(end.text);
+    const std::string text = platform::Trimmed(end.text);
     return text.size() < 2 || text[1] == ' ' ? reference.text : end.text;
 }
 

@@ -2,7 +2,7 @@
 
 #include <cctype>
 
-#include "navdb/trimmed.h"
+#include "platform/text.h"
 #include "scenrix/angle_text.h"
 
 namespace trevalo {
@@ -14,7 +14,7 @@ constexpr double kHundredths = 100.0;
 }  // namespace
 
 AngleField SplitAngleField(const char* field, char fallbackHemisphere) {
-    std::string text = Trimmed(field);
+    std::string text = platform::Trimmed(field);
     AngleField result;
     if (!text.empty() && std::isalpha(static_cast<unsigned char>(text.front()))) {
         result.hemisphere = text.front();

@@ -1,7 +1,7 @@
 #include "map/country_list.h"
 
-#include "navdb/trimmed.h"
 #include "platform/paths.h"
+#include "platform/text.h"
 #include "platform/text_file.h"
 
 namespace trevalo {
@@ -17,14 +17,14 @@ CountryList::CountryList(std::string baseDirectory)
 std::vector<std::string> LoadedCountryNames(const std::vector<std::string>& lines) {
     std::vector<std::string> names;
     for (size_t i = 1; i < lines.size(); ++i) {
-        const std::string line = Trimmed(lines[i]);
+        const std::string line = platform::Trimmed(lines[i]);
         const size_t tab = line.find('\t');
         if (tab == std::string::npos) {
             names.push_back(line);
             continue;
         }
         if (tab + 1 < line.size() && line[tab + 1] == kLoadedMark) {
-            names.push_back(Trimmed(line.substr(0, tab)));
+            names.push_back(platform::Trimmed(line.substr(0, tab)));
         }
     }
     return names;
@@ -44,7 +44,7 @@ void CountryList::LoadCountryList() {
 bool CountryList::IsCountryLoaded(const std::string& country) {
     LoadCountryList();
     if (!fileRead_) return true;
-    return lookup_.count(Trimmed(country)) != 0;
+    return lookup_.count(platform::Trimmed(country)) != 0;
 }
 
 }  // namespace trevalo

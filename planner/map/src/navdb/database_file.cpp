@@ -1,14 +1,12 @@
 #include "navdb/database_file.h"
 
 #include <algorithm>
-#include <cerrno>
-#include <climits>
 #include <cstdio>
-#include <cstdlib>
 #include <vector>
 
 #include "platform/file_search.h"
 #include "platform/files.h"
+#include "platform/numbers.h"
 #include "platform/paths.h"
 
 namespace trevalo {
@@ -17,11 +15,7 @@ namespace {
 
 // The count line's leading number; no number reads as 0, a negative one too.
 int CountOf(std::string_view countLine) {
-    const std::string text(countLine);
-    errno = 0;
-    const long value = std::strtol(text.c_str(), nullptr, 10);
-    if (errno == ERANGE || value > INT_MAX) return INT_MAX;
-    return value < 0 ? 0 : static_cast<int>(value);
+    return std::max(0, platform::LeadingInt(countLine));
 }
 
 // Whether the file can be opened at all: a failure past that is the mapping's.

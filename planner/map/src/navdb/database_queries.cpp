@@ -9,7 +9,7 @@
 #include "map/nav_database.h"
 #include "map/unit_conversions.h"
 #include "navdata/line_widths.h"
-#include "navdb/trimmed.h"
+#include "platform/text.h"
 
 namespace trevalo {
 namespace {
@@ -55,7 +55,7 @@ int NavDatabase::FindIlsForRunway(int airportNumber, double heading) const {
     if (line.empty()) return -1;
     char identText[aerodrex::airport_line::kIdent.size()] = {};
     GetAirportID(identText, line.c_str());
-    const std::string ident = Trimmed(identText);
+    const std::string ident = platform::Trimmed(identText);
     if (ident.empty()) return -1;
     const char side = GetAirportRnw(line.c_str());
     for (size_t i = 1; i < ils.size(); ++i) {

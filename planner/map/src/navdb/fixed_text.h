@@ -5,13 +5,14 @@
 #include <cstring>
 #include <string>
 
-#include "navdb/trimmed.h"
+#include "platform/text.h"
+
 
 namespace trevalo {
 
 template <size_t N>
 void CopyTrimmed(char (&target)[N], const char* field) {
-    const std::string text = Trimmed(field);
+    const std::string text = platform::Trimmed(field);
     const size_t length = text.size() < N - 1 ? text.size() : N - 1;
     std::memcpy(target, text.data(), length);
     target[length] = '\0';

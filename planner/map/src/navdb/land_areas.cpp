@@ -1,11 +1,12 @@
 #include "navdb/land_areas.h"
 
 #include <algorithm>
-#include <cstdlib>
 #include <string_view>
 #include <utility>
 
-#include "navdb/trimmed.h"
+#include "platform/numbers.h"
+#include "platform/text.h"
+
 
 namespace trevalo {
 
@@ -23,7 +24,7 @@ struct Bound {
 constexpr Bound kBounds[] = {{'w', 0}, {'x', 1}, {'y', 2}, {'z', 3}};
 
 int ColourValue(const std::string& text) {
-    return std::min(std::atoi(text.c_str()), kMaxColourValue);
+    return std::min(platform::LeadingInt(text), kMaxColourValue);
 }
 
 // R between "rgb(" and the first ",", G up to the second ",", B after it.
@@ -37,9 +38,8 @@ void ReadColour(const std::string& line, LandArea& colour) {
 }
 
 int32_t ToArcSeconds(double degrees) {
-    const double value = degrees * kArcSecondsPerDegree;
-    // Out-of-range text must not overflow the conversion.
-    return static_cast<int32_t>(std::clamp(value, -2147483648.0, 2147483647.0));
+    // Out-of-range or "nan" text must not overflow the conversion.
+    return platform::SaturatingInt(degrees * kArcSecondsPerDegree);
 }
 
 LandArea AreaOf(double w, double x, double y, double z, const LandArea& colour) {
@@ -60,12 +60,12 @@ void ReadLandAreas(const std::vector<std::string>& lines, std::vector<LandArea>&
     bool set[4] = {};
     LandArea colour;  // the default colour
     for (const std::string& raw : lines) {
-        const std::string line = Trimmed(raw);
+        const std::string line = platform::Trimmed(raw);
         if (line.empty() || line.front() == kCommentMark) continue;
         bool isBound = false;
         for (const Bound& bound : kBounds) {
             if (line.size() >= 2 && line[0] == bound.letter && line[1] == ':') {
-                bounds[bound.index] = std::atof(line.c_str() + 2);
+                bounds[bound.index] = platform::LeadingDouble(std::string_view(line).substr(2));
                 set[bound.index] = true;
                 isBound = true;
             }

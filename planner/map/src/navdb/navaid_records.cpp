@@ -6,7 +6,6 @@
 #include "navdb/database_file.h"
 #include "navdb/fixed_text.h"
 #include "navdb/record_readers.h"
-#include "navdb/trimmed.h"
 
 namespace trevalo {
 

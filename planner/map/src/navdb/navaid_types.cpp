@@ -1,7 +1,7 @@
 #include <array>
 
 #include "map/nav_database.h"
-#include "navdb/trimmed.h"
+#include "platform/text.h"
 
 namespace trevalo {
 namespace {
@@ -17,7 +17,7 @@ constexpr double kOtherNavaidType = -1.0;
 }  // namespace
 
 double NavaidTypeOfText(std::string_view typeText) {
-    const std::string trimmed = Trimmed(typeText);
+    const std::string trimmed = platform::Trimmed(typeText);
     for (const NavaidType& known : kNavaidTypes) {
         if (trimmed == known.text) return known.type;
     }

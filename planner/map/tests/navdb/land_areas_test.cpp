@@ -1,3 +1,4 @@
+#include <cstdint>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -54,6 +55,17 @@ TEST(ReadLandAreas, StoresAnAreaOnceAllFourBoundsAreSet) {
             EXPECT_EQ(areas[i].maxLatitude, static_cast<int32_t>(e.z * 3600));
         }
     }
+}
+
+TEST(ReadLandAreas, OutOfRangeNumbersSaturate) {
+    std::vector<LandArea> areas;
+    ReadLandAreas({"rgb(99999999999,0,0)", "w:nan", "x:1e300", "y:-1e300", "z:4"}, areas);
+    ASSERT_EQ(areas.size(), 1u);
+    EXPECT_EQ(areas[0].red, 255);
+    EXPECT_EQ(areas[0].minLongitude, 0);
+    EXPECT_EQ(areas[0].maxLongitude, INT32_MIN);
+    EXPECT_EQ(areas[0].minLatitude, 4 * 3600);
+    EXPECT_EQ(areas[0].maxLatitude, INT32_MAX);
 }
 
 TEST(LoadLandFiles, ReadsEveryLandFileAndReportsOneThatCannotBeOpened) {

@@ -1,0 +1,32 @@
+// Numbers in text, the same in every locale: the leading number of a text as the C
+// library's conversions read it, the "%f" and "%d" texts of numbers, and conversions
+// that never overflow.
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+#include "platform/export.h"
+
+namespace platform {
+
+// The number at the start of a text, read as strtod and strtol read it: white space
+// skipped, an optional sign, then as far as the text can continue the number. A text
+// without a number reads as 0.
+PLATFORM_API double LeadingDouble(std::string_view text);
+// Also gives how many characters the number took, white space included; 0 for none.
+PLATFORM_API double LeadingDouble(std::string_view text, std::size_t& length);
+// Whole number; values beyond int are clamped to its range.
+PLATFORM_API int LeadingInt(std::string_view text);
+
+// Truncated toward zero and clamped to the int range; NaN gives 0.
+PLATFORM_API int SaturatingInt(double value);
+// Narrowed to float; values beyond float's range become infinities of their sign.
+PLATFORM_API float NarrowToFloat(double value);
+
+// The text printf gives for "%.*f" (six decimals by default) and for "%d".
+PLATFORM_API std::string FixedText(double value, int decimals = 6);
+PLATFORM_API std::string IntText(int value);
+
+}  // namespace platform
