@@ -2,6 +2,7 @@
 # and the arithmetic of the map's scroll view with 32-bit extents.
 add_library(trevalo_route STATIC
   src/route/pick_list.cpp
+  src/route/pick_list_entry.cpp
   src/route/route_editing.cpp
   src/route/route_file.cpp
   src/route/route_file_reader.cpp
@@ -28,6 +29,7 @@ endif()
 
 quillet_add_tests(route_tests
   SOURCES
+    tests/route/pick_list_entry_tests.cpp
     tests/route/pick_list_tests.cpp
     tests/route/route_editing_tests.cpp
     tests/route/route_file_tests.cpp

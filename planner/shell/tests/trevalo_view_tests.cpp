@@ -34,10 +34,10 @@ std::string DatabaseBytes(const std::vector<std::string>& lines) {
 // Picks the first airport entry (runway end 1) of each pick list.
 struct FirstEntryDialogs : RouteDialogs {
     int shown = 0;
-    std::optional<std::string> SelectId(const std::vector<std::string>& airports,
-                                        const std::vector<std::string>&) override {
+    std::optional<PickListEntry> SelectId(const std::vector<PickListEntry>& airports,
+                                          const std::vector<PickListEntry>&) override {
         ++shown;
-        if (airports.empty() || airports.front() == kPickListAirportsEnd) return std::nullopt;
+        if (airports.empty()) return std::nullopt;
         return airports.front();
     }
     std::optional<VorDialogChoice> SelectVor(const VorDialogRequest&) override { return VorDialogChoice{}; }

@@ -1,23 +1,15 @@
-// A pick-list entry, "[label]ident\t(Kcc,rr)name" with an optional "\tILS" after the name,
-// split into the cells of the "Select an Id" list.
+// The cells of a pick-list entry's row in the "Select an Id" list.
 #pragma once
 
-#include <optional>
 #include <string>
+#include <vector>
+
+#include "map/pick_list_entry.h"
 
 namespace trevalo::mapdialogs_detail {
 
-struct PickEntryRow {
-    std::string label;  // runway designator or navaid type
-    std::string ident;
-    std::string kind;  // "A" airport, "N" navaid
-    std::string name;
-    std::string ils;  // "---" when the entry names none
-    std::string latitudeCell, longitudeCell;
-};
-
-// Upper-cased cells; nullopt for an entry without a tab at or after its "]" (the end
-// markers among them).
-std::optional<PickEntryRow> SplitPickEntry(const std::string& entry);
+// "Runway/Type", "ID", "Type", "Name", "ILS" ("---" when the entry names none), "Lat" (the
+// cell's row) and "Lon" (its column), upper-cased.
+std::vector<std::string> PickEntryCells(const PickListEntry& entry);
 
 }  // namespace trevalo::mapdialogs_detail

@@ -5,10 +5,10 @@
 
 namespace trevalo {
 
-std::optional<std::string> QtRouteDialogs::SelectId(const std::vector<std::string>& airportEntries,
-                                                    const std::vector<std::string>& navaidEntries) {
+std::optional<PickListEntry> QtRouteDialogs::SelectId(const std::vector<PickListEntry>& airportEntries,
+                                                      const std::vector<PickListEntry>& navaidEntries) {
     CSelectIdDlg dialog(airportEntries, navaidEntries, parent_);
-    if (dialog.exec() != QDialog::Accepted || dialog.ChosenEntry().empty()) return std::nullopt;
+    if (dialog.exec() != QDialog::Accepted) return std::nullopt;
     return dialog.ChosenEntry();
 }
 

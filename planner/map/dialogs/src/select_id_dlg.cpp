@@ -2,7 +2,6 @@
 
 #include <QVBoxLayout>
 
-#include "map/route_ports.h"
 #include "pick_entry_row.h"
 #include "qtplatform/control_ids.h"
 #include "qtplatform/dialog_buttons.h"
@@ -25,12 +24,9 @@ constexpr const char* kIlsNote =
     "* ILS's will be listed with the airports\t(Take off Hdg is runway hdg/ Landing is runway hdg+180)";
 constexpr const char* kSidStarNote = "** SID && STAR have runway Heading.";
 
-// Which of the two lists a row's key points into.
-constexpr std::int64_t kNavaidKeyBase = kPickListCapacity;
-
 }  // namespace
 
-CSelectIdDlg::CSelectIdDlg(std::vector<std::string> airportEntries, std::vector<std::string> navaidEntries,
+CSelectIdDlg::CSelectIdDlg(std::vector<PickListEntry> airportEntries, std::vector<PickListEntry> navaidEntries,
                            QWidget* parent)
     : Dialog(parent),
       airportEntries_(std::move(airportEntries)),
@@ -54,29 +50,22 @@ CSelectIdDlg::~CSelectIdDlg() = default;
 bool CSelectIdDlg::OnInitDialog() {
     qtplatform::ReportList& list = *list_;
     list.SetColumns(qtplatform::ColumnsInParts(kColumns, kPartsInWidth, list.width()));
-    const auto addRows = [&list](const std::vector<std::string>& entries, const char* endMarker,
-                                 std::int64_t keyBase) {
-        for (size_t i = 0; i < entries.size() && i < static_cast<size_t>(kPickListCapacity); ++i) {
-            if (entries[i] == endMarker) return;
-            const std::optional<mapdialogs_detail::PickEntryRow> row = mapdialogs_detail::SplitPickEntry(entries[i]);
-            if (!row) continue;
-            list.AppendRow({row->label, row->ident, row->kind, row->name, row->ils, row->latitudeCell,
-                            row->longitudeCell},
-                           keyBase + static_cast<std::int64_t>(i));
-        }
-    };
-    addRows(airportEntries_, kPickListAirportsEnd, 0);
-    addRows(navaidEntries_, kPickListNavaidsEnd, kNavaidKeyBase);
+    // Each row's key is its place among the airports, then the navaids.
+    std::int64_t key = 0;
+    for (const auto* entries : {&airportEntries_, &navaidEntries_}) {
+        for (const PickListEntry& entry : *entries) list.AppendRow(mapdialogs_detail::PickEntryCells(entry), key++);
+    }
     return Dialog::OnInitDialog();
 }
 
 void CSelectIdDlg::OnDoubleClickRow(int row) {
     const std::optional<std::int64_t> key = list_->RowKey(row);
     if (!key) return;
-    const bool navaid = *key >= kNavaidKeyBase;
-    const std::vector<std::string>& entries = navaid ? navaidEntries_ : airportEntries_;
-    const auto index = static_cast<size_t>(navaid ? *key - kNavaidKeyBase : *key);
-    if (index >= entries.size()) return;
+    const auto airports = static_cast<std::int64_t>(airportEntries_.size());
+    const bool navaid = *key >= airports;
+    const std::vector<PickListEntry>& entries = navaid ? navaidEntries_ : airportEntries_;
+    const auto index = static_cast<size_t>(navaid ? *key - airports : *key);
+    if (*key < 0 || index >= entries.size()) return;
     chosenRow_ = row;
     chosenEntry_ = entries[index];
     EndDialog(Accepted);

@@ -18,26 +18,23 @@ namespace {
 using testing::RowCells;
 using Cells = std::vector<std::string>;
 
-const std::vector<std::string> kAirports = {
-    "[L28]KSPF\t(A05,12)Springfield Regional\tISPF",
-    "[L10]kspf\t(A05,12)Springfield Regional",
-    "no entry at all",
-    "[L10]KSPF (A05,12)no tab after the bracket",
-    kPickListAirportsEnd,
-    "[L99]KXXX\t(A05,12)after the marker",
+PickListEntry Entry(const char* text) { return ParsePickListEntry(text).value(); }
+
+const std::vector<PickListEntry> kAirports = {
+    Entry("[L28]KSPF\t(A05,12)Springfield Regional\tISPF"),
+    Entry("[L10]kspf\t(A05,12)Springfield Regional"),
 };
-const std::vector<std::string> kNavaids = {
-    "[VOR]SPF\t(N05,12)SPRINGFIELD",
-    "[NDB]OT\t(N05,12)OTHERTON NDB",
-    "[VOR]OTR\t(N05,12)OTHERTON VOR",
-    kPickListNavaidsEnd,
+const std::vector<PickListEntry> kNavaids = {
+    Entry("[VOR]SPF\t(N05,12)SPRINGFIELD"),
+    Entry("[NDB]OT\t(N05,12)OTHERTON NDB"),
+    Entry("[VOR]OTR\t(N05,12)OTHERTON VOR"),
 };
 
 qtplatform::ReportList& EntryList(const CSelectIdDlg& dialog) {
     return *qtplatform::FindControl<qtplatform::ReportList>(&dialog, CSelectIdDlg::kEntryList);
 }
 
-TEST(SelectIdDlgTest, ListsTheEntriesUpToTheirMarkers) {
+TEST(SelectIdDlgTest, ListsEveryEntryUpperCasedAirportsFirst) {
     CSelectIdDlg dialog(kAirports, kNavaids);
     dialog.show();
     EXPECT_EQ(dialog.windowTitle(), "Select an Id");
@@ -58,7 +55,7 @@ TEST(SelectIdDlgTest, ListsTheEntriesUpToTheirMarkers) {
 TEST(SelectIdDlgTest, DoubleClickChoosesTheEntryOfTheRow) {
     struct Case {
         int row;
-        std::string entry;
+        PickListEntry entry;
     };
     const Case cases[] = {{1, kAirports[1]}, {4, kNavaids[2]}};  // the third navaid after two airport rows
     for (const Case& c : cases) {

@@ -6,15 +6,10 @@
 #include <string>
 #include <vector>
 
+#include "map/pick_list_entry.h"
 #include "map/route_point.h"
 
 namespace trevalo {
-
-// End markers of the two pick lists; neither has the shape of an entry.
-inline constexpr const char* kPickListAirportsEnd = "<END OF AIRPORTS>";
-inline constexpr const char* kPickListNavaidsEnd = "<END OF NAVAIDS>";
-// Each pick list, its end marker included.
-inline constexpr int kPickListCapacity = 500;
 
 // What CSelectVorDlg is opened with.
 struct VorDialogRequest {
@@ -36,9 +31,10 @@ struct VorDialogChoice {
 class RouteDialogs {
 public:
     virtual ~RouteDialogs() = default;
-    // Both lists end with their marker. Returns the chosen entry, nullopt when none.
-    virtual std::optional<std::string> SelectId(const std::vector<std::string>& airportEntries,
-                                                const std::vector<std::string>& navaidEntries) = 0;
+    // The runway directions of the airports near the click, then its navaids. Returns
+    // the chosen entry, nullopt when none.
+    virtual std::optional<PickListEntry> SelectId(const std::vector<PickListEntry>& airportEntries,
+                                                  const std::vector<PickListEntry>& navaidEntries) = 0;
     // nullopt on Cancel.
     virtual std::optional<VorDialogChoice> SelectVor(const VorDialogRequest& request) = 0;
 };

@@ -7,14 +7,15 @@
 #include <vector>
 
 #include "map/nav_database.h"
+#include "map/pick_list_entry.h"
 
 namespace trevalo::route_detail {
 
-// Both lists end with their marker and hold at most kPickListCapacity entries each.
+// Each list holds at most kPickListMaxEntries entries.
 struct PickLists {
-    std::vector<std::string> airports;
-    std::vector<std::string> navaids;
-    bool ListsSomething() const { return airports.size() > 1 || navaids.size() > 1; }
+    std::vector<PickListEntry> airports;
+    std::vector<PickListEntry> navaids;
+    bool ListsSomething() const { return !airports.empty() || !navaids.empty(); }
 };
 
 PickLists BuildPickEntries(const NavDatabase& database, double clickX, double clickY);
@@ -28,9 +29,9 @@ struct PickedRecord {
     std::string ident;
 };
 
-// The record an entry names, found again in its grid cell; nullopt when the entry has
-// no entry's shape or names nothing there.
-std::optional<PickedRecord> ResolvePickEntry(const NavDatabase& database, const std::string& entry);
+// The record an entry names, found again in its grid cell; nullopt when it names nothing
+// there.
+std::optional<PickedRecord> ResolvePickEntry(const NavDatabase& database, const PickListEntry& entry);
 
 // The runway number of an airport record's heading, 1..36.
 int RunwayNumber(const AirportRecord& airport);

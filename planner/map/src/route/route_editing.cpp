@@ -16,7 +16,8 @@ namespace {
 
 // Stand-ins while no view is attached: nothing is chosen, nothing is drawn.
 struct NoDialogs : RouteDialogs {
-    std::optional<std::string> SelectId(const std::vector<std::string>&, const std::vector<std::string>&) override {
+    std::optional<PickListEntry> SelectId(const std::vector<PickListEntry>&,
+                                          const std::vector<PickListEntry>&) override {
         return std::nullopt;
     }
     std::optional<VorDialogChoice> SelectVor(const VorDialogRequest&) override { return std::nullopt; }
@@ -97,7 +98,7 @@ int Route::BuildPickList(double clickX, double clickY, double& x, double& y, dou
     if (!lists.ListsSomething()) {
         return -1;
     }
-    const std::optional<std::string> chosen = dialogs_->SelectId(lists.airports, lists.navaids);
+    const std::optional<PickListEntry> chosen = dialogs_->SelectId(lists.airports, lists.navaids);
     if (!chosen) {
         return -1;
     }

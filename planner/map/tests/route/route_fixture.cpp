@@ -11,13 +11,21 @@ bool StartsWith(const std::string& text, const std::string& prefix) {
 
 }  // namespace
 
-std::optional<std::string> FakeDialogs::SelectId(const std::vector<std::string>& airports,
-                                                 const std::vector<std::string>& navaids) {
-    shownAirports.push_back(airports);
-    shownNavaids.push_back(navaids);
+std::vector<std::string> EntryTexts(const std::vector<PickListEntry>& entries) {
+    std::vector<std::string> texts;
+    for (const PickListEntry& entry : entries) {
+        texts.push_back(FormatPickListEntry(entry));
+    }
+    return texts;
+}
+
+std::optional<PickListEntry> FakeDialogs::SelectId(const std::vector<PickListEntry>& airports,
+                                                   const std::vector<PickListEntry>& navaids) {
+    shownAirports.push_back(EntryTexts(airports));
+    shownNavaids.push_back(EntryTexts(navaids));
     for (const auto* list : {&airports, &navaids}) {
-        for (const std::string& entry : *list) {
-            if (StartsWith(entry, choosePrefix)) {
+        for (const PickListEntry& entry : *list) {
+            if (StartsWith(FormatPickListEntry(entry), choosePrefix)) {
                 return entry;
             }
         }

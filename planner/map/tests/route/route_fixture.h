@@ -18,15 +18,19 @@
 
 namespace trevalo::testing {
 
+// The entries' texts, as FormatPickListEntry writes them.
+std::vector<std::string> EntryTexts(const std::vector<PickListEntry>& entries);
+
 struct FakeDialogs : RouteDialogs {
-    // Chooses the first entry (airports, then navaids) that starts with this; none when empty.
+    // Chooses the first entry (airports, then navaids) whose text starts with this; none
+    // when empty.
     std::string choosePrefix;
-    std::vector<std::vector<std::string>> shownAirports, shownNavaids;
+    std::vector<std::vector<std::string>> shownAirports, shownNavaids;  // the entries' texts
     std::optional<VorDialogChoice> vorChoice = VorDialogChoice{};
     std::vector<VorDialogRequest> vorRequests;
 
-    std::optional<std::string> SelectId(const std::vector<std::string>& airports,
-                                        const std::vector<std::string>& navaids) override;
+    std::optional<PickListEntry> SelectId(const std::vector<PickListEntry>& airports,
+                                          const std::vector<PickListEntry>& navaids) override;
     std::optional<VorDialogChoice> SelectVor(const VorDialogRequest& request) override;
 };
 

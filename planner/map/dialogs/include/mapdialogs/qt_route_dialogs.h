@@ -21,8 +21,8 @@ public:
     explicit QtRouteDialogs(QWidget* parent = nullptr) : parent_(parent) {}
 
     // The double-clicked entry; nullopt when the dialog was cancelled.
-    std::optional<std::string> SelectId(const std::vector<std::string>& airportEntries,
-                                        const std::vector<std::string>& navaidEntries) override;
+    std::optional<PickListEntry> SelectId(const std::vector<PickListEntry>& airportEntries,
+                                          const std::vector<PickListEntry>& navaidEntries) override;
     // The role, the radial and TO (the dialog offers no FROM); nullopt on Cancel.
     std::optional<VorDialogChoice> SelectVor(const VorDialogRequest& request) override;
 

@@ -3,9 +3,10 @@
 // builds; a double-click chooses one. Reached through QtRouteDialogs::SelectId.
 #pragma once
 
-#include <string>
+#include <optional>
 #include <vector>
 
+#include "map/pick_list_entry.h"
 #include "mapdialogs/export.h"
 #include "qtplatform/dialog.h"
 
@@ -21,14 +22,14 @@ public:
         kEntryList = 1001,
     };
 
-    // Each list ends with its marker (kPickListAirportsEnd, kPickListNavaidsEnd).
-    CSelectIdDlg(std::vector<std::string> airportEntries, std::vector<std::string> navaidEntries,
+    // One row per entry: the airports' rows first, then the navaids'.
+    CSelectIdDlg(std::vector<PickListEntry> airportEntries, std::vector<PickListEntry> navaidEntries,
                  QWidget* parent = nullptr);
     ~CSelectIdDlg() override;
 
-    // The double-clicked row and its entry; -1 and empty until one is chosen.
+    // The double-clicked row and its entry; -1 and none until one is chosen.
     int ChosenRow() const { return chosenRow_; }
-    const std::string& ChosenEntry() const { return chosenEntry_; }
+    const std::optional<PickListEntry>& ChosenEntry() const { return chosenEntry_; }
 
 protected:
     bool OnInitDialog() override;
@@ -36,10 +37,10 @@ protected:
 private:
     void OnDoubleClickRow(int row);
 
-    std::vector<std::string> airportEntries_;
-    std::vector<std::string> navaidEntries_;
+    std::vector<PickListEntry> airportEntries_;
+    std::vector<PickListEntry> navaidEntries_;
     int chosenRow_ = -1;
-    std::string chosenEntry_;
+    std::optional<PickListEntry> chosenEntry_;
     qtplatform::ReportList* list_;
 };
 
