@@ -1,6 +1,7 @@
 # The planner's route: route points and their editing, the route file map_internal.adf,
 # and the arithmetic of the map's scroll view with 32-bit extents.
 add_library(trevalo_route STATIC
+  src/route/grid_cell_tag.cpp
   src/route/pick_list.cpp
   src/route/pick_list_entry.cpp
   src/route/route_editing.cpp
@@ -29,6 +30,7 @@ endif()
 
 quillet_add_tests(route_tests
   SOURCES
+    tests/route/grid_cell_tag_tests.cpp
     tests/route/pick_list_entry_tests.cpp
     tests/route/pick_list_tests.cpp
     tests/route/route_editing_tests.cpp

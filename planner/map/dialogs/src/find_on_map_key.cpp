@@ -1,28 +1,9 @@
 #include "mapdialogs/find_on_map_key.h"
 
-#include <cctype>
-
 #include "platform/text.h"
 
 namespace trevalo {
 namespace {
-
-
-// After the tab: "(", kind, two digits, ",", two digits, ")".
-constexpr size_t kOpenAt = 1;
-constexpr size_t kKindAt = 2;
-constexpr size_t kColumnAt = 3;
-constexpr size_t kCommaAt = 5;
-constexpr size_t kRowAt = 6;
-constexpr size_t kCloseAt = 8;
-
-bool ReadTwoDigits(const std::string& text, size_t at, int& value) {
-    if (at + 2 > text.size() || !std::isdigit(static_cast<unsigned char>(text[at])) ||
-        !std::isdigit(static_cast<unsigned char>(text[at + 1])))
-        return false;
-    value = (text[at] - '0') * 10 + (text[at + 1] - '0');
-    return true;
-}
 
 template <class Record>
 std::optional<MapPoint> FindInCell(const Grid<Record>& grid, int cell, const std::string& ident) {
@@ -35,16 +16,10 @@ std::optional<MapPoint> FindInCell(const Grid<Record>& grid, int cell, const std
 
 std::optional<FindOnMapTarget> ParseFindOnMapKey(const std::string& key) {
     const size_t tab = key.find('\t');
-    if (tab == std::string::npos || tab + kCloseAt >= key.size()) return std::nullopt;
-    FindOnMapTarget target;
-    target.ident = key.substr(0, tab);
-    target.kind = key[tab + kKindAt];
-    if (key[tab + kOpenAt] != '(' || key[tab + kCommaAt] != ',' || key[tab + kCloseAt] != ')' ||
-        (target.kind != kFindAirportKind && target.kind != kFindNavaidKind) ||
-        !ReadTwoDigits(key, tab + kColumnAt, target.column) || !ReadTwoDigits(key, tab + kRowAt, target.row) ||
-        target.column >= kGridColumns || target.row >= kGridRows)
-        return std::nullopt;
-    return target;
+    if (tab == std::string::npos) return std::nullopt;
+    const std::optional<GridCellTag> cell = ParseGridCellTag(std::string_view(key).substr(tab + 1));
+    if (!cell || cell->column >= kGridColumns || cell->row >= kGridRows) return std::nullopt;
+    return FindOnMapTarget{key.substr(0, tab), cell->kind, cell->column, cell->row};
 }
 
 std::optional<MapPoint> LocateFindOnMapTarget(const NavDatabase& database, const FindOnMapTarget& target) {

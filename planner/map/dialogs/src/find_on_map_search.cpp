@@ -64,8 +64,8 @@ private:
         const Cells cells = CellsOf(ParseLatLonText(latitude), ParseLatLonText(longitude));
         result.latitudeCell = cells.latitude;
         result.longitudeCell = cells.longitude;
-        result.key = platform::Format("%s\t(%c%02d,%02d)%s", ident.c_str(), airport ? kFindAirportKind : kFindNavaidKind, result.longitudeCell,
-                            result.latitudeCell, name.c_str());
+        const GridCellTag cell{airport ? kFindAirportKind : kFindNavaidKind, result.longitudeCell, result.latitudeCell};
+        result.key = ident + "\t" + FormatGridCellTag(cell) + name;
         if (!keys_.insert(result.key).second) return;
         results_.push_back(std::move(result));
     }

@@ -12,11 +12,11 @@ constexpr const char* kNoIls = "---";
 std::vector<std::string> PickEntryCells(const PickListEntry& entry) {
     std::vector<std::string> cells{entry.label,
                                    entry.ident,
-                                   std::string(1, entry.kind),
+                                   std::string(1, entry.cell.kind),
                                    entry.name,
                                    entry.ils.empty() ? kNoIls : entry.ils,
-                                   entry.RowText(),
-                                   entry.ColumnText()};
+                                   CellDigits(entry.cell.row),
+                                   CellDigits(entry.cell.column)};
     for (std::string& cell : cells) cell = platform::UpperCased(std::move(cell));
     return cells;
 }

@@ -26,9 +26,7 @@ std::string RunwayLabel(const AirportRecord& airport, int number) {
 
 PickListEntry EntryInCell(char kind, int cell, std::string label, const char* ident, const char* name) {
     PickListEntry entry;
-    entry.kind = kind;
-    entry.column = cell / kGridRows;
-    entry.row = cell % kGridRows;
+    entry.cell = {kind, cell / kGridRows, cell % kGridRows};
     entry.label = std::move(label);
     entry.ident = Trimmed(ident);
     entry.name = Trimmed(name);
@@ -38,7 +36,7 @@ PickListEntry EntryInCell(char kind, int cell, std::string label, const char* id
 PickListEntry AirportEntry(const NavDatabase& database, const AirportRecord& airport, int cell, int number,
                            double heading) {
     PickListEntry entry =
-        EntryInCell(kPickAirportKind, cell, RunwayLabel(airport, number), airport.id, airport.name);
+        EntryInCell(kAirportCellKind, cell, RunwayLabel(airport, number), airport.id, airport.name);
     const int ils = database.FindIlsForRunway(static_cast<int>(airport.number), heading);
     if (ils > 0) entry.ils = Trimmed(database.ils[static_cast<size_t>(ils)].id);
     return entry;
@@ -77,7 +75,7 @@ void AddNavaidEntries(const NavDatabase& database, double clickX, double clickY,
             if (typeText.empty() || !IsNear(navaid.x, navaid.y, clickX, clickY) || entries.size() >= kMaxEntries) {
                 continue;
             }
-            entries.push_back(EntryInCell(kPickNavaidKind, cell, typeText, navaid.id, navaid.name));
+            entries.push_back(EntryInCell(kNavaidCellKind, cell, typeText, navaid.id, navaid.name));
         }
     }
 }
@@ -140,14 +138,15 @@ PickLists BuildPickEntries(const NavDatabase& database, double clickX, double cl
 }
 
 std::optional<PickedRecord> ResolvePickEntry(const NavDatabase& database, const PickListEntry& entry) {
-    if (entry.column < 0 || entry.column >= kGridColumns || entry.row < 0 || entry.row >= kGridRows) {
+    const GridCellTag& tag = entry.cell;
+    if (tag.column < 0 || tag.column >= kGridColumns || tag.row < 0 || tag.row >= kGridRows) {
         return std::nullopt;
     }
-    const int cell = entry.column * kGridRows + entry.row;
-    if (entry.kind == kPickAirportKind) {
+    const int cell = tag.column * kGridRows + tag.row;
+    if (tag.kind == kAirportCellKind) {
         return ResolveAirport(database, entry, cell);
     }
-    if (entry.kind == kPickNavaidKind) {
+    if (tag.kind == kNavaidCellKind) {
         return ResolveNavaid(database, entry, cell);
     }
     return std::nullopt;

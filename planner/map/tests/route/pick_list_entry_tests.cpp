@@ -11,10 +11,10 @@ TEST(PickListEntryTest, TextsAndEntriesBothWays) {
         PickListEntry entry;
     } cases[] = {
         {"[L28]KSPF\t(A05,12)Springfield Regional\tISPF",
-         {"L28", "KSPF", kPickAirportKind, 5, 12, "Springfield Regional", "ISPF"}},
-        {"[36]KTHR\t(A06,13)Thirdton", {"36", "KTHR", kPickAirportKind, 6, 13, "Thirdton", ""}},
-        {"[VOR]SPF\t(N35,00)SPRINGFIELD", {"VOR", "SPF", kPickNavaidKind, 35, 0, "SPRINGFIELD", ""}},
-        {"[NDB]OT\t(N00,17)", {"NDB", "OT", kPickNavaidKind, 0, 17, "", ""}},
+         {"L28", "KSPF", {kAirportCellKind, 5, 12}, "Springfield Regional", "ISPF"}},
+        {"[36]KTHR\t(A06,13)Thirdton", {"36", "KTHR", {kAirportCellKind, 6, 13}, "Thirdton", ""}},
+        {"[VOR]SPF\t(N35,00)SPRINGFIELD", {"VOR", "SPF", {kNavaidCellKind, 35, 0}, "SPRINGFIELD", ""}},
+        {"[NDB]OT\t(N00,17)", {"NDB", "OT", {kNavaidCellKind, 0, 17}, "", ""}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.text);
@@ -34,11 +34,7 @@ TEST(PickListEntryTest, TextsWithoutAnEntrysShapeAreRefused) {
              "L28]KSPF\t(A05,12)no opening bracket",
              "[L10]KSPF (A05,12)no tab after the bracket",
              "[L10\tKSPF(A05,12)no closing bracket before the tab",
-             "[L10]KSPF\t(X05,12)another kind letter",
-             "[L10]KSPF\t(A5,12)one digit",
-             "[L10]KSPF\t(A05;12)no comma",
-             "[L10]KSPF\t(A05,12]no closing parenthesis",
-             "[L10]KSPF\t(A05,1",
+             "[L10]KSPF\t(X05,12)no cell tag after the tab",
              "<END OF AIRPORTS>",
          }) {
         EXPECT_EQ(ParsePickListEntry(text), std::nullopt) << text;

@@ -6,13 +6,14 @@
 #include <optional>
 #include <string>
 
+#include "map/grid_cell_tag.h"
 #include "map/nav_database.h"
 #include "mapdialogs/export.h"
 
 namespace trevalo {
 
-inline constexpr char kFindAirportKind = 'A';
-inline constexpr char kFindNavaidKind = 'N';
+inline constexpr char kFindAirportKind = kAirportCellKind;
+inline constexpr char kFindNavaidKind = kNavaidCellKind;
 
 struct FindOnMapTarget {
     std::string ident;
@@ -21,8 +22,8 @@ struct FindOnMapTarget {
     int row = 0;     // latitude cell, 0..17
 };
 
-// "%s\t(A%02d,%02d)%s" or "%s\t(N%02d,%02d)%s": ident, column, row, name. nullopt for an
-// empty key or one of another shape.
+// The ident, a tab, the cell's tag ("(A05,12)") and the name. nullopt for an empty key,
+// one of another shape, or a cell outside the grid.
 MAPDIALOGS_API std::optional<FindOnMapTarget> ParseFindOnMapKey(const std::string& key);
 
 // The position of the airport (its reference point) or navaid with the ident in the
