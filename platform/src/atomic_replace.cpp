@@ -5,40 +5,61 @@
 #include <unistd.h>
 
 #include <cerrno>
-#include <cstdio>
+#include <optional>
 #include <string>
+
+#include "replace_temporary.h"
+#include "write_access.h"
 
 namespace platform {
 namespace {
 
-bool WriteAll(int fd, std::string_view bytes) {
-    while (!bytes.empty()) {
-        const ssize_t written = ::write(fd, bytes.data(), bytes.size());
-        if (written < 0) {
-            if (errno == EINTR) continue;
-            return false;
-        }
-        bytes.remove_prefix(static_cast<size_t>(written));
+constexpr int kMaxLinkHops = 40;
+constexpr mode_t kPermissionBits = 07777;
+
+// The file that the path names once every symbolic link on its last part is followed;
+// it need not exist (a dangling link names the file to create).
+std::optional<std::filesystem::path> FollowLinks(std::filesystem::path path) {
+    for (int hop = 0; hop < kMaxLinkHops; ++hop) {
+        std::error_code error;
+        if (!std::filesystem::is_symlink(std::filesystem::symlink_status(path, error))) return path;
+        const std::filesystem::path link = std::filesystem::read_symlink(path, error);
+        if (error) return std::nullopt;
+        path = link.is_absolute() ? link : path.parent_path() / link;
     }
-    return true;
+    errno = ELOOP;
+    return std::nullopt;
+}
+
+// The old file's mode and owner on the new one. An owner that cannot be kept (only a
+// privileged writer may give a file away) leaves the writer's.
+bool KeepModeAndOwner(int fd, const struct stat& old) {
+    if ((old.st_uid != ::geteuid() || old.st_gid != ::getegid()) && ::fchown(fd, old.st_uid, old.st_gid) != 0 &&
+        errno != EPERM)
+        return false;
+    return ::fchmod(fd, old.st_mode & kPermissionBits) == 0;
 }
 
 }  // namespace
 
-bool ReplaceFileAtomically(const std::filesystem::path& target, std::string_view bytes) {
-    // A read-only file (no owner write bit) keeps its content, as on the target system.
-    struct stat info {};
-    if (::stat(target.c_str(), &info) == 0 && (info.st_mode & S_IWUSR) == 0) return false;
-    std::string temp = target.string() + ".XXXXXX";
-    const int fd = ::mkstemp(temp.data());
-    if (fd < 0) return false;
-    const bool written = WriteAll(fd, bytes) && ::fchmod(fd, 0644) == 0 && ::fsync(fd) == 0;
-    const bool closed = ::close(fd) == 0;
-    if (!written || !closed || std::rename(temp.c_str(), target.c_str()) != 0) {
-        ::unlink(temp.c_str());
+bool ReplaceFileAtomically(const std::filesystem::path& path, std::string_view bytes, bool legacyTemporaryNames) {
+    const std::optional<std::filesystem::path> target = FollowLinks(path);
+    if (!target) return false;
+    struct stat old {};
+    const bool exists = ::stat(target->c_str(), &old) == 0;
+    if (!exists && errno != ENOENT) return false;
+    if (exists && IsReadOnlyFile(*target)) return false;
+    if (exists && S_ISDIR(old.st_mode)) {
+        errno = EISDIR;
         return false;
     }
-    return true;
+    RemoveStaleTemporaries(*target, legacyTemporaryNames);
+    ReplaceTemporary temporary(*target);
+    if (!temporary.ok()) return false;
+    if (!WriteAllBytes(temporary.fd(), bytes) || (exists && !KeepModeAndOwner(temporary.fd(), old)) ||
+        ::fsync(temporary.fd()) != 0)
+        return false;
+    return temporary.RenameOver(*target);
 }
 
 bool ReadWholeFile(const std::filesystem::path& path, std::string& bytes) {
@@ -47,14 +68,19 @@ bool ReadWholeFile(const std::filesystem::path& path, std::string& bytes) {
     if (fd < 0) return false;
     char buffer[65536];
     bool ok = true;
+    int failure = 0;
     for (;;) {
         const ssize_t got = ::read(fd, buffer, sizeof buffer);
         if (got < 0 && errno == EINTR) continue;
-        if (got < 0) ok = false;
+        if (got < 0) {
+            ok = false;
+            failure = errno;
+        }
         if (got <= 0) break;
         bytes.append(buffer, static_cast<size_t>(got));
     }
     ::close(fd);
+    if (!ok) errno = failure;
     return ok;
 }
 

@@ -1,6 +1,10 @@
 // Replacing a file's content so that a reader sees the old file or the new one, never
 // half of it: write a temporary file beside it, fsync, rename over the target.
-// A read-only target is not replaced.
+//
+// A symbolic link is followed: the file it names is replaced and the link stays. The new
+// file keeps the old one's mode and owner (a new file gets 0666 less the umask). A
+// read-only target is not replaced. The temporary files that killed writers left beside
+// the target are removed on the way (see replace_temporary.h).
 #pragma once
 
 #include <filesystem>
@@ -8,9 +12,11 @@
 
 namespace platform {
 
-bool ReplaceFileAtomically(const std::filesystem::path& target, std::string_view bytes);
+// On failure the old file is as it was and errno tells why.
+bool ReplaceFileAtomically(const std::filesystem::path& target, std::string_view bytes,
+                           bool legacyTemporaryNames = false);
 
-// The whole content of a host file; false when it cannot be read.
+// The whole content of a host file; false when it cannot be read (errno tells why).
 bool ReadWholeFile(const std::filesystem::path& path, std::string& bytes);
 
 }  // namespace platform

@@ -1,6 +1,10 @@
 #include "platform/files.h"
 
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
 
 #include <filesystem>
 #include <system_error>
@@ -8,6 +12,7 @@
 #include "atomic_replace.h"
 #include "environment.h"
 #include "platform/paths.h"
+#include "write_access.h"
 
 namespace platform {
 namespace {
@@ -18,6 +23,14 @@ std::optional<struct stat> StatOf(const std::string& windowsPath) {
     struct stat info {};
     if (::stat(HostPath(windowsPath).c_str(), &info) != 0) return std::nullopt;
     return info;
+}
+
+// Closes the file and returns false, keeping the errno of the failure.
+bool FailAfterClosing(int fd) {
+    const int failure = errno;
+    ::close(fd);
+    errno = failure;
+    return false;
 }
 
 }  // namespace
@@ -56,6 +69,24 @@ bool ReadFileBytes(const std::string& windowsPath, std::string& bytes) {
 
 bool ReplaceFileBytes(const std::string& windowsPath, std::string_view bytes) {
     return ReplaceFileAtomically(HostPath(windowsPath), bytes);
+}
+
+bool ReplaceHostFileBytes(const std::filesystem::path& hostPath, std::string_view bytes) {
+    return ReplaceFileAtomically(hostPath, bytes);
+}
+
+bool AppendFileBytes(const std::string& windowsPath, std::string_view bytes) {
+    const int fd = OpenForWriting(HostPath(windowsPath), O_WRONLY);
+    if (fd < 0) return false;
+    struct stat info {};
+    if (::fstat(fd, &info) != 0) return FailAfterClosing(fd);
+    if (::lseek(fd, 0, SEEK_END) == info.st_size && WriteAllBytes(fd, bytes) && ::fsync(fd) == 0)
+        return ::close(fd) == 0;
+    const int failure = errno;
+    // Half a record is worse than none: the readers would take it for a whole one.
+    if (::ftruncate(fd, info.st_size) == 0) ::fsync(fd);
+    errno = failure;
+    return FailAfterClosing(fd);
 }
 
 std::optional<uint64_t> FileSize(const std::string& windowsPath) {

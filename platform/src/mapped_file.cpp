@@ -1,57 +1,40 @@
-#include <fcntl.h>
-#include <sys/mman.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <utility>
 
+#include "atomic_replace.h"
 #include "platform/files.h"
 #include "platform/paths.h"
 
 namespace platform {
 
-MappedFile::~MappedFile() { Close(); }
-
 MappedFile::MappedFile(MappedFile&& other) noexcept
-    : data_(std::exchange(other.data_, nullptr)),
-      size_(std::exchange(other.size_, 0)),
-      open_(std::exchange(other.open_, false)) {}
+    : bytes_(std::move(other.bytes_)), open_(std::exchange(other.open_, false)) {
+    other.bytes_.clear();
+}
 
 MappedFile& MappedFile::operator=(MappedFile&& other) noexcept {
     if (this != &other) {
-        Close();
-        data_ = std::exchange(other.data_, nullptr);
-        size_ = std::exchange(other.size_, 0);
+        bytes_ = std::move(other.bytes_);
+        other.bytes_.clear();
         open_ = std::exchange(other.open_, false);
     }
     return *this;
 }
 
+// Read, not mapped: the pages of a mapping vanish when the file is cut short, and
+// touching one then kills the reader.
 bool MappedFile::Open(const std::string& windowsPath) {
     Close();
-    const int fd = ::open(HostPath(windowsPath).c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) return false;
-    struct stat info {};
-    bool ok = ::fstat(fd, &info) == 0 && S_ISREG(info.st_mode);
-    if (ok && info.st_size > 0) {
-        void* mapped = ::mmap(nullptr, static_cast<size_t>(info.st_size), PROT_READ, MAP_PRIVATE, fd, 0);
-        ok = mapped != MAP_FAILED;
-        if (ok) {
-            data_ = mapped;
-            size_ = static_cast<size_t>(info.st_size);
-        }
-    }
-    ::close(fd);
-    open_ = ok;
-    return ok;
+    const std::filesystem::path host = HostPath(windowsPath);
+    std::error_code error;
+    open_ = std::filesystem::is_regular_file(host, error) && ReadWholeFile(host, bytes_);
+    if (!open_) bytes_.clear();
+    return open_;
 }
 
 bool MappedFile::Close() {
-    const bool unmapped = data_ == nullptr || ::munmap(data_, size_) == 0;
-    data_ = nullptr;
-    size_ = 0;
+    std::string().swap(bytes_);
     open_ = false;
-    return unmapped;
+    return true;
 }
 
 }  // namespace platform

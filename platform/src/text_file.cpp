@@ -5,6 +5,7 @@
 
 #include "atomic_replace.h"
 #include "platform/paths.h"
+#include "write_access.h"
 
 namespace platform {
 namespace {
@@ -37,13 +38,17 @@ TextFile::~TextFile() { Close(); }
 
 bool TextFile::Open(const std::string& windowsPath, Mode mode) {
     Close();
-    file_ = std::fopen(HostPath(windowsPath).c_str(), OpenModeText(mode));
+    const std::filesystem::path host = HostPath(windowsPath);
+    if (mode != Mode::Read && IsReadOnlyFile(host)) return false;
+    file_ = std::fopen(host.c_str(), OpenModeText(mode));
     return file_ != nullptr;
 }
 
-void TextFile::Close() {
-    if (file_ != nullptr) std::fclose(file_);
+bool TextFile::Close() {
+    if (file_ == nullptr) return true;
+    const bool closed = std::fclose(file_) == 0;
     file_ = nullptr;
+    return closed;
 }
 
 bool TextFile::ReadString(std::string& line) {

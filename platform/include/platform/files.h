@@ -1,10 +1,12 @@
 // File operations on Windows paths (see paths.h): copy, delete, create folder, size,
-// modification time, the temporary folder, and a read-only mapping of a whole file.
+// modification time, the temporary folder, whole-file reads, atomic replace and append,
+// and a read-only view of a whole file.
 #pragma once
 
 #include <cstddef>
 #include <cstdint>
 #include <ctime>
+#include <filesystem>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -28,36 +30,44 @@ PLATFORM_API std::string TempFolder();
 // Whole-file bytes of a Windows path; false when the file cannot be read.
 PLATFORM_API bool ReadFileBytes(const std::string& windowsPath, std::string& bytes);
 // Replaces a file's content so that a reader sees the old file or the new one, never half
-// of it (a temporary file beside it, fsync, rename). A read-only file is not replaced;
-// on any failure the old file stays as it was.
+// of it (a temporary file beside it, fsync, rename). A symbolic link is followed and
+// stays; the file keeps its mode and owner. A read-only file is not replaced; on any
+// failure the old file stays as it was and errno tells why. A writer killed on the way
+// leaves nothing that outlives it.
 PLATFORM_API bool ReplaceFileBytes(const std::string& windowsPath, std::string_view bytes);
+// The same for a host path, for tools whose arguments name host folders.
+PLATFORM_API bool ReplaceHostFileBytes(const std::filesystem::path& hostPath, std::string_view bytes);
+// Appends to an existing file, all or nothing: when the bytes cannot all be written the
+// file is cut back to its old length. A missing or read-only file fails (errno tells why).
+PLATFORM_API bool AppendFileBytes(const std::string& windowsPath, std::string_view bytes);
 
 PLATFORM_API std::optional<uint64_t> FileSize(const std::string& windowsPath);
 PLATFORM_API std::optional<std::time_t> ModificationTime(const std::string& windowsPath);
 
-// A whole file mapped read-only. An empty file maps as empty; a missing or unreadable file
-// fails to open.
+// A whole file's bytes as a read-only view of the file gives them. They are read into
+// memory when the file is opened, so a file that is cut short or rewritten while it is
+// in use can never fault its reader: it reads as it was when opened, or shorter. An empty
+// file opens as empty; a missing or unreadable file fails to open.
 class PLATFORM_API MappedFile {
 public:
     MappedFile() = default;
-    ~MappedFile();
+    ~MappedFile() = default;
     MappedFile(MappedFile&& other) noexcept;
     MappedFile& operator=(MappedFile&& other) noexcept;
     MappedFile(const MappedFile&) = delete;
     MappedFile& operator=(const MappedFile&) = delete;
 
     bool Open(const std::string& windowsPath);
-    // Releases the view; false when the system refused to unmap it.
+    // Releases the bytes; always succeeds (kept for the callers that check it).
     bool Close();
     bool IsOpen() const { return open_; }
 
-    const std::byte* data() const { return static_cast<const std::byte*>(data_); }
-    size_t size() const { return size_; }
-    std::string_view text() const { return {static_cast<const char*>(data_), size_}; }
+    const std::byte* data() const { return reinterpret_cast<const std::byte*>(bytes_.data()); }
+    size_t size() const { return bytes_.size(); }
+    std::string_view text() const { return bytes_; }
 
 private:
-    void* data_ = nullptr;  // nullptr when empty
-    size_t size_ = 0;
+    std::string bytes_;
     bool open_ = false;
 };
 

@@ -22,9 +22,11 @@ public:
     TextFile& operator=(const TextFile&) = delete;
 
     // Write creates or truncates; Append creates or appends; ReadWrite opens an existing file.
+    // A read-only file (no owner write bit) opens for reading only.
     bool Open(const std::string& windowsPath, Mode mode);
     bool IsOpen() const { return file_ != nullptr; }
-    void Close();
+    // False when buffered text could not be written out.
+    bool Close();
 
     // Reads one line without its line end; false at the end of the file.
     bool ReadString(std::string& line);

@@ -1,0 +1,165 @@
+// Replacing and appending to files when things go wrong: full disks, killed writers,
+// links, modes, and files that change under their readers.
+#include <gtest/gtest.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <csignal>
+#include <filesystem>
+
+#include "platform/files.h"
+#include "testing/file_size_limit.h"
+#include "testing/temp_environment.h"
+
+namespace platform {
+namespace {
+
+using testing::AtFileSizeLimit;
+using testing::RunWithFileSizeLimit;
+using testing::TempEnvironment;
+
+constexpr const char* kTarget = "C:\\Quillet\\current-user.reg";
+constexpr const char* kOldContent = "REGEDIT4\r\nold\r\n";
+
+class AtomicReplaceTest : public ::testing::Test {
+protected:
+    void SetUp() override { file_ = env_.writeFile("drive_c/Quillet/current-user.reg", kOldContent); }
+
+    // Everything in the target's folder but the target: what writers left behind.
+    std::vector<std::string> Leftovers() const {
+        std::vector<std::string> names;
+        for (const auto& entry : std::filesystem::directory_iterator(file_.parent_path()))
+            if (entry.path() != file_) names.push_back(entry.path().filename().string());
+        return names;
+    }
+
+    std::filesystem::path Beside(const std::string& name) const { return file_.parent_path() / name; }
+
+    struct stat Stat(const std::filesystem::path& path) const {
+        struct stat info {};
+        EXPECT_EQ(::stat(path.c_str(), &info), 0) << path;
+        return info;
+    }
+
+    TempEnvironment env_;
+    std::filesystem::path file_;
+};
+
+TEST_F(AtomicReplaceTest, KeepsTheOldFilesModeAndOwner) {
+    ::chmod(file_.c_str(), 0600);
+    const bool privileged = ::geteuid() == 0;
+    constexpr uid_t kOtherUser = 65534;
+    if (privileged) {
+        ASSERT_EQ(::chown(file_.c_str(), kOtherUser, kOtherUser), 0);
+    }
+    ASSERT_TRUE(ReplaceFileBytes(kTarget, "new"));
+    EXPECT_EQ(TempEnvironment::readFile(file_), "new");
+    EXPECT_EQ(Stat(file_).st_mode & 07777, 0600u);
+    if (privileged) {
+        EXPECT_EQ(Stat(file_).st_uid, kOtherUser);
+    }
+
+    // A new file is made as any program makes one: 0666 less the umask.
+    const mode_t saved = ::umask(022);
+    ASSERT_TRUE(ReplaceFileBytes("C:\\Quillet\\New.txt", "x"));
+    ::umask(saved);
+    EXPECT_EQ(Stat(Beside("New.txt")).st_mode & 07777, 0644u);
+}
+
+TEST_F(AtomicReplaceTest, ReplacesWhatASymbolicLinkNamesAndKeepsTheLink) {
+    std::filesystem::create_directories(Beside("real"));
+    const auto real = env_.writeFile("drive_c/Quillet/real/settings.reg", "old");
+    std::filesystem::create_symlink("real/settings.reg", Beside("link.reg"));
+    std::filesystem::create_symlink("link.reg", Beside("chain.reg"));
+    ASSERT_TRUE(ReplaceFileBytes("C:\\Quillet\\chain.reg", "new"));
+    EXPECT_TRUE(std::filesystem::is_symlink(Beside("chain.reg")));
+    EXPECT_TRUE(std::filesystem::is_symlink(Beside("link.reg")));
+    EXPECT_EQ(TempEnvironment::readFile(real), "new");
+
+    // A dangling link names the file to make.
+    std::filesystem::create_symlink("real/made.reg", Beside("dangling.reg"));
+    ASSERT_TRUE(ReplaceFileBytes("C:\\Quillet\\dangling.reg", "made"));
+    EXPECT_TRUE(std::filesystem::is_symlink(Beside("dangling.reg")));
+    EXPECT_EQ(TempEnvironment::readFile(Beside("real/made.reg")), "made");
+}
+
+TEST_F(AtomicReplaceTest, AFullDiskOrAKilledWriterKeepsTheOldFileAndLeavesNothing) {
+    const std::string large(64 * 1024, 'x');
+    const testing::ChildOutcome full = RunWithFileSizeLimit(4096, AtFileSizeLimit::WriteFails, [&](std::string&) {
+        return ReplaceFileBytes(kTarget, large) ? 0 : errno;
+    });
+    EXPECT_EQ(full.exitCode, EFBIG);
+    EXPECT_EQ(TempEnvironment::readFile(file_), kOldContent);
+    EXPECT_TRUE(Leftovers().empty()) << Leftovers().front();
+
+    const testing::ChildOutcome killed = RunWithFileSizeLimit(4096, AtFileSizeLimit::WriterDies, [&](std::string&) {
+        return ReplaceFileBytes(kTarget, large) ? 0 : errno;
+    });
+    EXPECT_EQ(killed.signal, SIGXFSZ);
+    EXPECT_EQ(TempEnvironment::readFile(file_), kOldContent);
+    // Whatever the killed writer may have left is gone once it is old and the next write runs.
+    for (const std::string& name : Leftovers())
+        std::filesystem::last_write_time(Beside(name), std::filesystem::file_time_type::clock::now() - std::chrono::hours(1));
+    ASSERT_TRUE(ReplaceFileBytes(kTarget, "next"));
+    EXPECT_TRUE(Leftovers().empty()) << Leftovers().front();
+}
+
+TEST_F(AtomicReplaceTest, RemovesWhatDeadWritersLeftButNotWhatLiveOnesWrite) {
+    const auto old = std::filesystem::file_time_type::clock::now() - std::chrono::hours(1);
+    const auto leave = [&](const std::string& name, bool stale) {
+        const auto path = env_.writeFile("drive_c/Quillet/" + name, "partial");
+        if (stale) std::filesystem::last_write_time(path, old);
+    };
+    leave("current-user.reg.~dead01", true);
+    leave("current-user.reg.~live01", true);
+    leave("current-user.reg.~young1", false);   // may be a writer that has not locked it yet
+    leave("current-user.reg.backup", true);     // a user's file, not one of ours
+    leave("other.reg.~dead02", true);           // another target's: its own writer cleans it
+    const int live = ::open(Beside("current-user.reg.~live01").c_str(), O_RDONLY);
+    ASSERT_GE(live, 0);
+    ASSERT_EQ(::flock(live, LOCK_EX), 0);
+
+    ASSERT_TRUE(ReplaceFileBytes(kTarget, "new"));
+    ::close(live);
+    std::vector<std::string> left = Leftovers();
+    std::sort(left.begin(), left.end());
+    EXPECT_EQ(left, (std::vector<std::string>{"current-user.reg.backup", "current-user.reg.~live01",
+                                              "current-user.reg.~young1", "other.reg.~dead02"}));
+}
+
+TEST_F(AtomicReplaceTest, AppendIsAllOrNothing) {
+    ASSERT_TRUE(AppendFileBytes(kTarget, "more\r\n"));
+    EXPECT_EQ(TempEnvironment::readFile(file_), std::string(kOldContent) + "more\r\n");
+
+    const std::string before = TempEnvironment::readFile(file_);
+    const testing::ChildOutcome outcome =
+        RunWithFileSizeLimit(before.size() + 10, AtFileSizeLimit::WriteFails, [&](std::string&) {
+            return AppendFileBytes(kTarget, std::string(100, 'y')) ? 0 : errno;
+        });
+    EXPECT_EQ(outcome.exitCode, EFBIG);
+    EXPECT_EQ(TempEnvironment::readFile(file_), before);
+
+    EXPECT_FALSE(AppendFileBytes("C:\\Quillet\\Missing.nav", "x"));
+    EXPECT_FALSE(std::filesystem::exists(Beside("Missing.nav")));
+    ::chmod(file_.c_str(), 0444);
+    EXPECT_FALSE(AppendFileBytes(kTarget, "x"));
+    EXPECT_EQ(errno, EACCES);
+    EXPECT_EQ(TempEnvironment::readFile(file_), before);
+}
+
+TEST_F(AtomicReplaceTest, AFileCutShortUnderItsReaderReadsAsItWasOpened) {
+    const std::string content(3 * 4096 + 17, 'r');
+    env_.writeFile("drive_c/Quillet/Airport.nav", content);
+    MappedFile file;
+    ASSERT_TRUE(file.Open("C:\\Quillet\\Airport.nav"));
+    std::filesystem::resize_file(Beside("Airport.nav"), 0);
+    ASSERT_EQ(file.size(), content.size());
+    EXPECT_EQ(file.text(), content);
+}
+
+}  // namespace
+}  // namespace platform
