@@ -85,6 +85,19 @@ std::optional<std::string> ParseKeyLine(std::string_view line) {
     return std::string(line.substr(1, line.size() - 2));
 }
 
+std::string FormatValueLine(const RegistryValue& value) {
+    std::string line = "\"" + Escape(value.name) + "\"=";
+    if (value.kind == RegistryValue::Kind::Dword) {
+        char digits[kDwordDigits + 1];
+        std::snprintf(digits, sizeof digits, "%08x", value.dword);
+        line += kDwordPrefix;
+        line += digits;
+    } else {
+        line += "\"" + Escape(value.text) + "\"";
+    }
+    return line;
+}
+
 // The next line without its LF or CR LF; false when no complete or partial line is left.
 bool NextLine(std::string_view& text, std::string_view& line) {
     if (text.empty()) return false;
@@ -123,59 +136,47 @@ const RegistryKey* RegistryDocument::Find(std::string_view path) const {
 RegistryKey& RegistryDocument::FindOrAdd(std::string_view path) {
     for (RegistryKey& key : keys)
         if (EqualsIgnoreCase(key.path, path)) return key;
-    keys.push_back(RegistryKey{std::string(path), {}});
+    keys.push_back(RegistryKey{std::string(path), {}, {}});
     return keys.back();
 }
 
 ParsedRegistry ParseRegistryText(std::string_view text) {
     ParsedRegistry parsed;
     std::string_view line;
-    if (!NextLine(text, line)) return parsed;  // an empty file is an empty store
-    if (line != kHeader) {
-        parsed.complete = false;
-        return parsed;
-    }
+    bool first = true;
     RegistryKey* current = nullptr;
     while (NextLine(text, line)) {
-        if (line.empty()) continue;
+        const bool header = first && line == kHeader;
+        if (first && !header) parsed.complete = false;
+        first = false;
+        if (header || line.empty()) continue;
         if (auto path = ParseKeyLine(line)) {
             current = &parsed.document.FindOrAdd(*path);
             continue;
         }
-        auto value = current != nullptr ? ParseValueLine(line) : std::nullopt;
-        if (!value) {
-            parsed.complete = false;
-            return parsed;
+        if (auto value = current != nullptr ? ParseValueLine(line) : std::nullopt) {
+            current->Set(std::move(*value));
+            continue;
         }
-        current->Set(std::move(*value));
+        parsed.complete = false;
+        (current != nullptr ? current->otherLines : parsed.document.otherLines).emplace_back(line);
     }
     return parsed;
 }
 
 std::string FormatRegistryText(const RegistryDocument& document) {
     std::string out;
-    out += kHeader;
-    out += kLineEnd;
+    const auto writeLine = [&out](std::string_view line) {
+        out += line;
+        out += kLineEnd;
+    };
+    writeLine(kHeader);
+    for (const std::string& line : document.otherLines) writeLine(line);
     for (const RegistryKey& key : document.keys) {
         out += kLineEnd;
-        out += "[" + key.path + "]";
-        out += kLineEnd;
-        for (const RegistryValue& value : key.values) {
-            out += '"';
-            out += Escape(value.name);
-            out += "\"=";
-            if (value.kind == RegistryValue::Kind::Dword) {
-                char digits[kDwordDigits + 1];
-                std::snprintf(digits, sizeof digits, "%08x", value.dword);
-                out += kDwordPrefix;
-                out += digits;
-            } else {
-                out += '"';
-                out += Escape(value.text);
-                out += '"';
-            }
-            out += kLineEnd;
-        }
+        writeLine("[" + key.path + "]");
+        for (const RegistryValue& value : key.values) writeLine(FormatValueLine(value));
+        for (const std::string& line : key.otherLines) writeLine(line);
     }
     return out;
 }

@@ -1,5 +1,6 @@
 #include "platform/settings_store.h"
 
+#include <cerrno>
 #include <charconv>
 #include <filesystem>
 #include <system_error>
@@ -45,15 +46,18 @@ std::string FullKeyPath(Hive hive, const std::string& keyPath) {
 
 bool HasLineBreak(const std::string& text) { return text.find_first_of("\r\n") != std::string::npos; }
 
-detail::RegistryDocument ReadHive(const std::filesystem::path& file) {
+// The store's document; nullopt when the file exists but cannot be read. A missing
+// file is an empty store.
+std::optional<detail::RegistryDocument> ReadHive(const std::filesystem::path& file) {
     std::string bytes;
-    ReadWholeFile(file, bytes);  // a missing file is an empty store
+    if (!ReadWholeFile(file, bytes) && errno != ENOENT) return std::nullopt;
     return detail::ParseRegistryText(bytes).document;
 }
 
 std::optional<RegistryValue> ReadValue(Hive hive, const std::string& keyPath, const std::string& name) {
-    const detail::RegistryDocument document = ReadHive(SettingsFolder() / HiveFileName(hive));
-    const detail::RegistryKey* key = document.Find(FullKeyPath(hive, keyPath));
+    const std::optional<detail::RegistryDocument> document = ReadHive(SettingsFolder() / HiveFileName(hive));
+    if (!document) return std::nullopt;
+    const detail::RegistryKey* key = document->Find(FullKeyPath(hive, keyPath));
     if (key == nullptr) return std::nullopt;
     const RegistryValue* value = key->Find(name);
     if (value == nullptr) return std::nullopt;
@@ -70,9 +74,12 @@ bool WriteValue(Hive hive, const std::string& keyPath, RegistryValue value) {
 
     FileLock lock(file.string() + ".lock");
     if (!lock.locked()) return false;
-    detail::RegistryDocument document = ReadHive(file);
-    document.FindOrAdd(fullPath).Set(std::move(value));
-    return ReplaceFileAtomically(file, detail::FormatRegistryText(document));
+    // A file that cannot be read is never replaced: its values would be lost.
+    std::optional<detail::RegistryDocument> document = ReadHive(file);
+    if (!document) return false;
+    document->FindOrAdd(fullPath).Set(std::move(value));
+    // The folder holds only the store's files, so older versions' temporaries go too.
+    return ReplaceFileAtomically(file, detail::FormatRegistryText(*document), true);
 }
 
 std::optional<int> ParseDecimal(const std::string& text) {

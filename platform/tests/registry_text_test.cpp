@@ -46,7 +46,7 @@ TEST(RegistryTextTest, MergesKeysAndValuesWithoutRegardToCase) {
     EXPECT_EQ(key.Find("navaids")->dword, 1u);
 }
 
-TEST(RegistryTextTest, DamagedTextKeepsWhatCameBefore) {
+TEST(RegistryTextTest, DamagedLinesAreSkippedAndKept) {
     const char* good = "REGEDIT4\r\n\r\n[HKEY_CURRENT_USER\\K]\r\n\"a\"=\"1\"\r\n";
     const struct {
         const char* tail;
@@ -70,10 +70,19 @@ TEST(RegistryTextTest, DamagedTextKeepsWhatCameBefore) {
         const RegistryKey& key = parsed.document.keys[0];
         EXPECT_EQ(key.Find("a")->text, "1");
         EXPECT_EQ(parsed.complete, test.sound);
-        EXPECT_EQ(key.Find("c") != nullptr, test.sound);
+        // What comes after a bad line is read all the same.
+        ASSERT_NE(key.Find("c"), nullptr);
+        EXPECT_EQ(key.Find("c")->text, "3");
+        if (!test.sound) {
+            EXPECT_EQ(key.otherLines, std::vector<std::string>{test.tail});
+            EXPECT_NE(FormatRegistryText(parsed.document).find(std::string(test.tail) + "\r\n"), std::string::npos);
+        }
     }
-    EXPECT_FALSE(ParseRegistryText("\"a\"=\"1\"\n").complete);       // no header
-    EXPECT_FALSE(ParseRegistryText("REGEDIT4\n\"a\"=\"1\"\n").complete);  // value before any key
+    const ParsedRegistry noHeader = ParseRegistryText("\"a\"=\"1\"\n[HKEY_CURRENT_USER\\K]\n\"b\"=\"2\"\n");
+    EXPECT_FALSE(noHeader.complete);
+    EXPECT_EQ(noHeader.document.otherLines, std::vector<std::string>{"\"a\"=\"1\""});  // value before any key
+    EXPECT_EQ(noHeader.document.Find("HKEY_CURRENT_USER\\K")->Find("b")->text, "2");
+    EXPECT_EQ(ParseRegistryText(FormatRegistryText(noHeader.document)).document, noHeader.document);
     EXPECT_TRUE(ParseRegistryText("").complete);
 }
 

@@ -4,6 +4,8 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
+#include <functional>
 #include <thread>
 
 #include "platform/detail/registry_text.h"
@@ -109,6 +111,72 @@ TEST_F(SettingsStoreTest, DamagedFileReadsAsFarAsSoundAndReaderLeavesItAlone) {
     ASSERT_TRUE(WriteRegistryString(Hive::CurrentUser, kFiles, "Navaids", "N"));
     EXPECT_EQ(ReadRegistryString(Hive::CurrentUser, kFiles, "Directory"), "C:\\Quillet\\");
     EXPECT_EQ(ReadRegistryString(Hive::CurrentUser, kFiles, "Navaids"), "N");
+}
+
+TEST_F(SettingsStoreTest, ABadLineHidesNothingAndAWriteKeepsIt) {
+    const std::string text =
+        "REGEDIT4\r\n\r\n[HKEY_CURRENT_USER\\Software\\Quillet Applications\\Quillet\\Files]\r\n"
+        "\"Directory\"=\"C:\\\\Quillet\\\\\"\r\n"
+        "\"Future\"=hex:01,02\r\n"
+        "\"Airport\"=\"C:\\\\Quillet\\\\Airport.nav\"\r\n"
+        "\r\n[HKEY_CURRENT_USER\\Software\\Quillet Applications\\Quillet\\Config]\r\n"
+        "\"AutoTab\"=\"0\"\r\n";
+    env_.writeFile("settings/current-user.reg", text);
+    EXPECT_EQ(ReadRegistryString(Hive::CurrentUser, kFiles, "Airport"), "C:\\Quillet\\Airport.nav");
+    EXPECT_EQ(ReadRegistryString(Hive::CurrentUser, "Software\\Quillet Applications\\Quillet\\Config", "AutoTab"),
+              "0");
+    EXPECT_FALSE(ReadRegistryString(Hive::CurrentUser, kFiles, "Future"));
+
+    ASSERT_TRUE(WriteRegistryString(Hive::CurrentUser, kFiles, "Navaids", "N"));
+    const std::string written = testing::TempEnvironment::readFile(CurrentUserFile());
+    EXPECT_NE(written.find("\"Future\"=hex:01,02\r\n"), std::string::npos) << written;
+    EXPECT_EQ(ReadRegistryString(Hive::CurrentUser, kFiles, "Airport"), "C:\\Quillet\\Airport.nav");
+    EXPECT_EQ(ReadRegistryString(Hive::CurrentUser, "Software\\Quillet Applications\\Quillet\\Config", "AutoTab"),
+              "0");
+    EXPECT_EQ(ReadRegistryString(Hive::CurrentUser, kFiles, "Navaids"), "N");
+}
+
+// Runs body in a child that file modes bind: as an ordinary user when the tests run as root.
+int RunUnprivileged(const std::filesystem::path& tree, const std::function<int()>& body) {
+    constexpr uid_t kNobody = 65534;
+    const pid_t pid = ::fork();
+    if (pid == 0) {
+        if (::geteuid() == 0) {
+            for (const auto& entry : std::filesystem::recursive_directory_iterator(tree))
+                if (::lchown(entry.path().c_str(), kNobody, kNobody) != 0) ::_exit(100);
+            if (::lchown(tree.c_str(), kNobody, kNobody) != 0 || ::setgid(kNobody) != 0 || ::setuid(kNobody) != 0)
+                ::_exit(101);
+        }
+        ::_exit(body());
+    }
+    int status = 0;
+    ::waitpid(pid, &status, 0);
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
+TEST_F(SettingsStoreTest, AFileThatCannotBeReadIsNeverReplaced) {
+    ASSERT_TRUE(WriteRegistryString(Hive::CurrentUser, kFiles, "Directory", "C:\\Quillet\\"));
+    const std::string before = testing::TempEnvironment::readFile(CurrentUserFile());
+    ::chmod(CurrentUserFile().c_str(), 0200);  // may be written, not read
+    const int result = RunUnprivileged(env_.root(), [] {
+        const bool wrote = WriteRegistryString(Hive::CurrentUser, kFiles, "Airport", "A");
+        const bool read = ReadRegistryString(Hive::CurrentUser, kFiles, "Directory").has_value();
+        return (wrote ? 1 : 0) | (read ? 2 : 0);
+    });
+    EXPECT_EQ(result, 0);
+    EXPECT_EQ(testing::TempEnvironment::readFile(CurrentUserFile()), before);
+}
+
+TEST_F(SettingsStoreTest, AWriteRemovesTheTemporariesOfKilledWriters) {
+    const auto old = std::filesystem::file_time_type::clock::now() - std::chrono::hours(1);
+    for (const char* name : {"current-user.reg.AbC123", "current-user.reg.~Xyz789"})
+        std::filesystem::last_write_time(env_.writeFile(std::string("settings/") + name, "REGEDIT4\r\n"), old);
+    ASSERT_TRUE(WriteRegistryString(Hive::CurrentUser, kFiles, "Directory", "C:\\Quillet\\"));
+    std::vector<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(env_.settingsDir()))
+        names.push_back(entry.path().filename().string());
+    std::sort(names.begin(), names.end());
+    EXPECT_EQ(names, (std::vector<std::string>{"current-user.reg", "current-user.reg.lock"}));
 }
 
 constexpr int kWriters = 4;

@@ -7,8 +7,9 @@
 // Key paths and value names compare without regard to case; the first-written spelling
 // is kept. Every write is a locked read-modify-write that replaces the file atomically,
 // so programs that share the store lose no value and a reader never sees half a file. A
-// damaged file reads as far as it is sound; readers never change the file, and the next
-// write keeps the sound part.
+// line that cannot be read is skipped and the lines after it are read; readers never
+// change the file, and a write keeps every line it did not understand. A file that
+// exists but cannot be read gives no values and is never replaced (the write fails).
 //
 // Types: reading a dword as a string gives its decimal text (as a signed int); reading a
 // string as an int gives its value when the whole string (blanks around it aside) is a

@@ -5,7 +5,8 @@
 //   "Directory"="C:\\Quillet\\"
 //   "CheckDay"=dword:0000001e
 // Key paths and value names compare without regard to case; the first spelling is kept.
-// Parsing stops at the first line that is not sound, keeping everything before it.
+// A line that is not sound (damaged, or written by something newer) is skipped by the
+// readers and kept as it is, in its key, so that rewriting the file never loses it.
 #pragma once
 
 #include <cstdint>
@@ -30,6 +31,7 @@ struct RegistryValue {
 struct PLATFORM_API RegistryKey {
     std::string path;  // full path as written between the brackets
     std::vector<RegistryValue> values;
+    std::vector<std::string> otherLines;  // lines not understood, written after the values
 
     const RegistryValue* Find(std::string_view name) const;
     // Replaces the value of that name (keeping its first spelling) or appends it.
@@ -39,6 +41,7 @@ struct PLATFORM_API RegistryKey {
 };
 
 struct PLATFORM_API RegistryDocument {
+    std::vector<std::string> otherLines;  // lines not understood before the first key
     std::vector<RegistryKey> keys;
 
     const RegistryKey* Find(std::string_view path) const;
@@ -49,7 +52,7 @@ struct PLATFORM_API RegistryDocument {
 
 struct ParsedRegistry {
     RegistryDocument document;
-    bool complete = true;  // false when a damaged line ended the reading
+    bool complete = true;  // false when a line was not understood or the header is missing
 };
 
 PLATFORM_API ParsedRegistry ParseRegistryText(std::string_view text);
