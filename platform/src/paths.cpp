@@ -1,7 +1,9 @@
 #include "platform/paths.h"
 
+#include <algorithm>
 #include <cctype>
 #include <string_view>
+#include <vector>
 #include <system_error>
 
 #include "ascii_case.h"
@@ -11,21 +13,79 @@
 namespace platform {
 namespace {
 
+constexpr const char* kDriveVariablePrefix = "QUILLET_DRIVE_";
+
 bool IsSeparator(char c) { return c == '\\' || c == '/'; }
 
 bool HasDrive(std::string_view path) {
     return path.size() >= 2 && std::isalpha(static_cast<unsigned char>(path[0])) && path[1] == ':';
 }
 
-// Where the components of a Windows path start from, and the text after that root.
-std::filesystem::path RootOf(std::string_view& rest) {
-    if (HasDrive(rest)) {
-        const char letter = rest[0];
-        rest.remove_prefix(2);
-        return DriveRoot(letter);
+char UpperDrive(char letter) { return static_cast<char>(std::toupper(static_cast<unsigned char>(letter))); }
+
+// The folder a drive letter maps to, not created.
+std::filesystem::path DriveFolder(char upper) {
+    if (auto configured = EnvironmentValue(kDriveVariablePrefix + std::string(1, upper))) return *configured;
+    return UserFolder("XDG_DATA_HOME", ".local/share") / (std::string("drive_") + ToLowerAscii(upper));
+}
+
+// The host folders that a host path may name: every drive's folder (the default ones lie
+// in the user's data folder) and a temporary folder given as a host path.
+std::vector<std::filesystem::path> MappedFolders() {
+    std::vector<std::filesystem::path> folders;
+    for (char letter = 'A'; letter <= 'Z'; ++letter)
+        if (auto configured = EnvironmentValue(kDriveVariablePrefix + std::string(1, letter)))
+            folders.emplace_back(*configured);
+    folders.push_back(UserFolder("XDG_DATA_HOME", ".local/share"));
+    if (auto temp = EnvironmentValue("QUILLET_TEMP"); temp && temp->front() == '/') folders.emplace_back(*temp);
+    return folders;
+}
+
+// The path's parts with "." dropped and ".." taking back the part before it; a ".." with
+// nothing left to take back stays at the root, as on the target system.
+std::vector<std::string> NormalParts(std::string_view rest) {
+    std::vector<std::string> parts;
+    size_t pos = 0;
+    while (pos < rest.size()) {
+        const size_t end = std::min(rest.find_first_of("\\/", pos), rest.size());
+        const std::string_view part = rest.substr(pos, end - pos);
+        pos = end + 1;
+        if (part.empty() || part == ".") continue;
+        if (part == "..") {
+            if (!parts.empty()) parts.pop_back();
+            continue;
+        }
+        parts.emplace_back(part);
     }
-    if (!rest.empty() && rest[0] == '/') return "/";
-    if (!rest.empty() && rest[0] == '\\') return DriveRoot('C');
+    return parts;
+}
+
+bool IsWithin(const std::vector<std::string>& parts, const std::filesystem::path& folder) {
+    std::error_code error;
+    const std::filesystem::path absolute = std::filesystem::absolute(folder, error).lexically_normal();
+    if (error) return false;
+    size_t index = 0;
+    for (const std::filesystem::path& element : absolute.relative_path()) {
+        if (element.empty()) continue;  // a trailing separator
+        if (index >= parts.size() || parts[index] != element.string()) return false;
+        ++index;
+    }
+    return true;
+}
+
+// A host path names a host file only inside the folders the platform maps; any other
+// path from the root is read as one on drive C, where a leading backslash leads.
+bool IsMappedHostPath(const std::vector<std::string>& parts) {
+    for (const std::filesystem::path& folder : MappedFolders())
+        if (IsWithin(parts, folder)) return true;
+    return false;
+}
+
+// Where the parts of a Windows path start from.
+std::filesystem::path RootOf(std::string_view path, const std::vector<std::string>& parts) {
+    if (HasDrive(path)) return DriveRoot(path[0]);
+    if (!path.empty() && path[0] == '/' && IsMappedHostPath(parts)) return "/";
+    if (!path.empty() && IsSeparator(path[0])) return DriveRoot('C');
     return {};
 }
 
@@ -38,40 +98,26 @@ size_t NamePartStart(const std::string& windowsPath) {
 }  // namespace
 
 std::filesystem::path DriveRoot(char driveLetter) {
-    const char upper = static_cast<char>(std::toupper(static_cast<unsigned char>(driveLetter)));
-    std::filesystem::path root;
-    if (auto configured = EnvironmentValue(std::string("QUILLET_DRIVE_") + upper)) {
-        root = *configured;
-    } else {
-        root = UserFolder("XDG_DATA_HOME", ".local/share") / (std::string("drive_") + ToLowerAscii(upper));
-    }
+    const std::filesystem::path root = DriveFolder(UpperDrive(driveLetter));
     std::error_code ignored;
     std::filesystem::create_directories(root, ignored);
     return root;
 }
 
 std::filesystem::path HostPath(const std::string& windowsPath) {
-    std::string_view rest = windowsPath;
-    std::filesystem::path result = RootOf(rest);
-    bool onDisk = true;  // once a component is missing, nothing below it can exist
-    size_t pos = 0;
-    while (pos < rest.size()) {
-        const size_t end = std::min(rest.find_first_of("\\/", pos), rest.size());
-        const std::string component(rest.substr(pos, end - pos));
-        pos = end + 1;
-        if (component.empty()) continue;
-        if (component == "." || component == "..") {
-            result /= component;
-            continue;
-        }
+    const std::string_view path = windowsPath;
+    const std::vector<std::string> parts = NormalParts(HasDrive(path) ? path.substr(2) : path);
+    std::filesystem::path result = RootOf(path, parts);
+    bool onDisk = true;  // once a part is missing, nothing below it can exist
+    for (const std::string& part : parts) {
         if (onDisk) {
-            if (auto found = FindEntryIgnoringCase(result, component)) {
+            if (auto found = FindEntryIgnoringCase(result, part)) {
                 result /= *found;
                 continue;
             }
             onDisk = false;
         }
-        result /= component;
+        result /= part;
     }
     return result;
 }

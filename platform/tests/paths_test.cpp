@@ -56,6 +56,34 @@ TEST_F(PathsTest, HostAndRelativePathsResolveAgainstDisk) {
     std::filesystem::current_path(previous);
 }
 
+TEST_F(PathsTest, NeverLeavesTheFolderItStartsFrom) {
+    const auto c = env_.driveC();
+    const auto d = env_.driveD();
+    const std::string driveCText = c.string();
+    const struct {
+        std::string windows;
+        std::filesystem::path host;
+    } cases[] = {
+        {"C:\\Quillet\\..\\..\\..\\etc\\passwd", c / "etc/passwd"},
+        {"C:\\..\\Quillet\\.\\Airport.nav", c / "Quillet/Airport.nav"},
+        {"D:/../../Data/a.txt", d / "Data/a.txt"},
+        {"\\..\\..\\tmp\\x.txt", c / "tmp/x.txt"},
+        // A host path outside every mapped folder is a path on drive C.
+        {"/etc/passwd", c / "etc/passwd"},
+        {"/", c},
+        {driveCText + "/../../../etc/passwd", c / "etc/passwd"},
+        // Inside a mapped folder it stays a host path, also when ".." leads to another one.
+        {driveCText + "/../drive_d/data/A.TXT", d / "Data/a.txt"},
+        {(env_.tempDir() / "Build.txt").string(), env_.tempDir() / "Build.txt"},
+    };
+    for (const auto& test : cases) EXPECT_EQ(HostPath(test.windows), test.host) << test.windows;
+
+    const auto previous = std::filesystem::current_path();
+    std::filesystem::current_path(c / "Quillet");
+    EXPECT_EQ(HostPath("..\\..\\Map\\n45e005.tmp"), std::filesystem::path("Map/N45E005.TMP"));
+    std::filesystem::current_path(previous);
+}
+
 TEST(DriveRootTest, DefaultsUnderTheUserDataFolder) {
     testing::TempEnvironment env;
     const char* xdg = std::getenv("XDG_DATA_HOME");

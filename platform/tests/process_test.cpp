@@ -14,6 +14,11 @@ namespace {
 
 class ProcessTest : public ::testing::Test {
 protected:
+    // "/bin/sh" outside the mapped folders is C:\bin\sh, which leads to the host's shell.
+    void SetUp() override {
+        std::filesystem::create_directories(env_.driveC() / "bin");
+        std::filesystem::create_symlink("/bin/sh", env_.driveC() / "bin" / "sh");
+    }
     void WriteScript(const std::string& relative, const std::string& body) {
         const auto path = env_.writeFile(relative, "#!/bin/sh\n" + body + "\n");
         ::chmod(path.c_str(), 0755);

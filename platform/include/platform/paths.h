@@ -3,13 +3,17 @@
 //
 // Each drive letter X maps to the folder named by the environment variable
 // QUILLET_DRIVE_X; without it, to $XDG_DATA_HOME/quillet/drive_x (or
-// ~/.local/share/quillet/drive_x). A path that starts with a backslash is on drive C; one
-// that starts with a forward slash is already a host path (so host folders, e.g. a
-// QUILLET_TEMP folder, can be used wherever a Windows path is taken). A relative path is
-// relative to the current folder. Backslashes (doubled ones too) and slashes both separate
-// components; each component that exists on disk is matched without regard to case (the
-// exact spelling wins, a folder is read only when it does not exist), the rest are kept
-// as written so new files can be created.
+// ~/.local/share/quillet/drive_x). A path that starts with a backslash is on drive C. One
+// that starts with a forward slash is a host path when it lies inside one of the folders
+// the platform maps (a drive's folder, or a QUILLET_TEMP host folder), so tests and the
+// temporary folder can name host files wherever a Windows path is taken; any other such
+// path is on drive C, as a leading backslash. A relative path is relative to the current
+// folder. Backslashes (doubled ones too) and slashes both separate components; "."
+// is dropped and ".." takes back the component before it, never climbing above the
+// drive's folder (or the mapped folder, or the current folder): resolving a path never
+// leaves the folder it starts from. Each component that exists on disk is matched
+// without regard to case (the exact spelling wins, a folder is read only when it does not
+// exist), the rest are kept as written so new files can be created.
 #pragma once
 
 #include <filesystem>
