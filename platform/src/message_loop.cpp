@@ -9,6 +9,7 @@
 #include <unistd.h>
 
 #include <atomic>
+#include <chrono>
 #include <cerrno>
 #include <optional>
 #include <cstring>
@@ -39,6 +40,9 @@ struct PostedMessage {
 };
 
 constexpr int kListenBacklog = 64;
+// With no descriptor left for a new connection, the listening socket stays readable:
+// accepting is paused this long instead of failing again at once.
+constexpr auto kAcceptPause = std::chrono::milliseconds(100);
 constexpr int kEventsPerWait = 16;
 constexpr size_t kReadChunk = 4096;
 
@@ -100,8 +104,8 @@ public:
 
     void Pump(int timeoutMs) {
         int wait = HasPosted() ? 0 : timeoutMs;
-        const int timerDelay = NextTimerDelayMs();
-        if (timerDelay >= 0 && (wait < 0 || timerDelay < wait)) wait = timerDelay;
+        wait = SoonerWait(wait, NextTimerDelayMs());
+        wait = SoonerWait(wait, AcceptPauseLeftMs());
         epoll_event events[kEventsPerWait];
         const int ready = ::epoll_wait(epoll_, events, kEventsPerWait, wait);
         for (int index = 0; index < ready; ++index) {
@@ -110,11 +114,18 @@ public:
             else if (fd == listen_) AcceptAll();
             else Serve(fd);
         }
+        ResumeAcceptingWhenDue();
         DispatchPosted();
         detail::RunDueTimers();
     }
 
 private:
+    // The shorter of two waits in milliseconds, where a negative one has no limit.
+    static int SoonerWait(int wait, int other) {
+        if (other >= 0 && (wait < 0 || other < wait)) return other;
+        return wait;
+    }
+
     void Watch(int fd) {
         epoll_event event{};
         event.events = EPOLLIN;
@@ -135,7 +146,10 @@ private:
     void AcceptAll() {
         for (;;) {
             const int fd = ::accept4(listen_, nullptr, nullptr, SOCK_NONBLOCK | SOCK_CLOEXEC);
-            if (fd < 0) return;
+            if (fd < 0) {
+                if (errno == EMFILE || errno == ENFILE || errno == ENOBUFS || errno == ENOMEM) PauseAccepting();
+                return;
+            }
             ucred peer{};
             socklen_t size = sizeof peer;
             // Only processes of this user reach our windows.
@@ -146,6 +160,24 @@ private:
             connections_[fd];
             Watch(fd);
         }
+    }
+
+    // The waiting connections stay queued on the socket until accepting resumes.
+    void PauseAccepting() {
+        ::epoll_ctl(epoll_, EPOLL_CTL_DEL, listen_, nullptr);
+        acceptResumesAt_ = std::chrono::steady_clock::now() + kAcceptPause;
+    }
+
+    int AcceptPauseLeftMs() const {
+        if (!acceptResumesAt_) return -1;
+        const auto left = std::chrono::ceil<std::chrono::milliseconds>(*acceptResumesAt_ - std::chrono::steady_clock::now());
+        return left.count() > 0 ? static_cast<int>(left.count()) : 0;
+    }
+
+    void ResumeAcceptingWhenDue() {
+        if (!acceptResumesAt_ || std::chrono::steady_clock::now() < *acceptResumesAt_) return;
+        acceptResumesAt_.reset();
+        Watch(listen_);
     }
 
     void Close(int fd) {
@@ -240,6 +272,7 @@ private:
     std::map<int, std::vector<char>> connections_;
     std::mutex postedMutex_;
     std::deque<PostedMessage> posted_;
+    std::optional<std::chrono::steady_clock::time_point> acceptResumesAt_;
     std::atomic<bool> quit_{false};
     std::atomic<int> exitCode_{0};
 };
