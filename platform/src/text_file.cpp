@@ -101,6 +101,10 @@ bool ReadLines(const std::string& windowsPath, std::vector<std::string>& lines) 
     return true;
 }
 
+bool ReplaceText(const std::string& windowsPath, const std::string& text) {
+    return ReplaceFileAtomically(HostPath(windowsPath), WithCrLf(text));
+}
+
 bool WriteLines(const std::string& windowsPath, const std::vector<std::string>& lines) {
     std::string bytes;
     for (const std::string& line : lines) bytes += line + kLineEnd;

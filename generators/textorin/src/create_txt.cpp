@@ -30,7 +30,7 @@ constexpr const char* kAskCreate = "The file does not exist would you like to cr
 
 void ShowInformation(const std::string& text) { platform::MessageBox(text, {}, MbIcon::Information); }
 
-void ShowOpenFailure(const char* format, int savedErrno) {
+void ShowFileFailure(const char* format, int savedErrno) {
     int cause = static_cast<int>(textorin::FileErrorCauseFromErrno(savedErrno));
     ShowInformation(textorin::Format(format, cause));
 }
@@ -47,30 +47,25 @@ std::string ChooseSourcePath(const std::string& adfPath, const char* txtPath) {
     return path;
 }
 
-// Opens the source for writing, cut to zero length; false after its message box.
-bool OpenSource(TextFile& source, const std::string& path) {
-    if (source.Open(path, TextFile::Mode::ReadWrite)) {
-        // Existing text is always replaced, so none of it stays behind the new source.
-        source.Close();
-        if (!source.Open(path, TextFile::Mode::Write)) {
-            ShowOpenFailure(kEditFailed, errno);
-            return false;
-        }
-        return true;
-    }
+enum class SourceFile { Existing, New, Refused };
+
+// An existing source that can be written is replaced; otherwise the user is asked
+// whether to create it.
+SourceFile CheckSource(const std::string& path) {
+    TextFile probe;
+    if (probe.Open(path, TextFile::Mode::ReadWrite)) return SourceFile::Existing;
     if (platform::MessageBox(kAskCreate + path + ")", {}, MbIcon::Question, MbButtons::YesNo) != MbResult::Yes)
-        return false;
-    if (!source.Open(path, TextFile::Mode::Write)) {
-        ShowOpenFailure(kCreateFailed, errno);
-        return false;
-    }
-    return true;
+        return SourceFile::Refused;
+    return SourceFile::New;
 }
 
 }  // namespace
 
+// The source is generated in memory and replaces the file whole: a full disk or a kill
+// in mid-write leaves the older source as it was, never a part of the new one.
 extern "C" TEXTORIN_API bool CreateTxt(const char* adfPath, const char* txtPath, int overwrite) {
-    // An existing source is replaced whether or not overwrite is set (see OpenSource).
+    // An existing source is replaced whether or not overwrite is set, so none of its
+    // old text stays behind the new source.
     (void)overwrite;
     std::string definitionPath = adfPath ? adfPath : "";
     adf::Definition definition;
@@ -80,9 +75,11 @@ extern "C" TEXTORIN_API bool CreateTxt(const char* adfPath, const char* txtPath,
     }
     std::string sourcePath = ChooseSourcePath(definitionPath, txtPath);
     if (sourcePath.empty()) return false;
-    TextFile source;
-    if (!OpenSource(source, sourcePath)) return false;
-    source.WriteString(textorin::WriteAdventureSource(definition));
-    source.Close();
+    const SourceFile file = CheckSource(sourcePath);
+    if (file == SourceFile::Refused) return false;
+    if (!platform::ReplaceText(sourcePath, textorin::WriteAdventureSource(definition))) {
+        ShowFileFailure(file == SourceFile::Existing ? kEditFailed : kCreateFailed, errno);
+        return false;
+    }
     return true;
 }

@@ -11,6 +11,7 @@
 #include "platform/paths.h"
 #include "platform/process.h"
 #include "source_check.h"
+#include "testing/file_size_limit.h"
 #include "testing/temp_environment.h"
 
 namespace {
@@ -99,6 +100,52 @@ TEST_F(CreateTxtTest, RefusalsAndFailuresShowTheirMessages) {
         EXPECT_EQ(boxes.shown().back().icon, c.icon);
     }
     EXPECT_FALSE(std::filesystem::exists(Host("C:\\Adv\\Trip.TXT")));
+}
+
+// A full disk, a read-only source, a kill in mid-write: false with the message of the
+// step that failed (cause 13 is a full disk, 5 a denied access) and the old source kept.
+TEST_F(CreateTxtTest, AFailedWriteKeepsTheOldSourceAndSaysSo) {
+    using platform::testing::AtFileSizeLimit;
+    constexpr std::uint64_t kLimit = 4096;
+    const std::string old(20000, '@');
+    struct Case {
+        const char* why;
+        bool existing;
+        bool readOnly;
+        AtFileSizeLimit atLimit;
+        int exitCode;  // 0: false returned, 1: true returned, -1: killed
+        const char* message;
+    };
+    const Case cases[] = {
+        {"full disk, existing source", true, false, AtFileSizeLimit::WriteFails, 0,
+         "An error occured while editing the existing file\nError Number 13\nThe system cannot continue."},
+        {"full disk, new source", false, false, AtFileSizeLimit::WriteFails, 0,
+         "An error occured while creating the new file\nError Number 13\nThe system cannot continue."},
+        {"read-only source", true, true, AtFileSizeLimit::WriteFails, 0,
+         "An error occured while creating the new file\nError Number 5\nThe system cannot continue."},
+        {"killed in mid-write", true, false, AtFileSizeLimit::WriterDies, -1, ""},
+    };
+    const std::filesystem::path source = Host("C:\\Adv\\Trip.txt");
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.why);
+        std::filesystem::remove(source);
+        if (c.existing) env_.writeFile("drive_c/Adv/Trip.txt", old);
+        if (c.readOnly) std::filesystem::permissions(source, std::filesystem::perms::owner_read);
+        const auto outcome = platform::testing::RunWithFileSizeLimit(kLimit, c.atLimit, [&](std::string& report) {
+            platform::MessageBoxRecorder boxes({MbResult::Yes});
+            const bool created = createTxt_(kAdfPath, nullptr, 1);
+            if (!boxes.shown().empty()) report = boxes.shown().back().text;
+            return created ? 1 : 0;
+        });
+        EXPECT_EQ(outcome.exitCode, c.exitCode);
+        EXPECT_EQ(outcome.report, c.message);
+        if (c.existing) {
+            EXPECT_EQ(Read("C:\\Adv\\Trip.txt"), old);
+            std::filesystem::permissions(source, std::filesystem::perms::owner_write, std::filesystem::perm_options::add);
+        } else {
+            EXPECT_FALSE(std::filesystem::exists(source));
+        }
+    }
 }
 
 // Each fixture route through the loaded CreateTxt, then through the stand-in compiler

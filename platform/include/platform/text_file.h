@@ -43,9 +43,12 @@ private:
     std::FILE* file_ = nullptr;
 };
 
-// Whole-file helpers. ReadLines drops line ends; WriteLines writes each line with CR LF
-// to a temporary file beside the target and renames it over the target when complete.
+// Whole-file helpers. ReadLines drops line ends; WriteLines writes each line with CR LF,
+// and ReplaceText the text with each LF as CR LF, to a temporary file beside the target
+// renamed over it when complete (see ReplaceFileBytes in files.h: on failure the old file
+// stays and errno tells why).
 PLATFORM_API bool ReadLines(const std::string& windowsPath, std::vector<std::string>& lines);
 PLATFORM_API bool WriteLines(const std::string& windowsPath, const std::vector<std::string>& lines);
+PLATFORM_API bool ReplaceText(const std::string& windowsPath, const std::string& text);
 
 }  // namespace platform
