@@ -11,7 +11,8 @@
 #include "year_source.h"
 
 // Every edit is made on the lines in memory and the file is replaced once, whole, so a
-// failure leaves the flight file as it was. A key the file lacks is skipped.
+// failure leaves the flight file as it was. A key the file lacks is skipped; a flight
+// file that cannot be read or written is a failure.
 bool CreateFlt(const char* adfPath, std::vector<std::string>* waypoints) {
     if (adfPath == nullptr || !platform::FileExists(adfPath)) return false;
     const std::string fltPath = flitmark::SiblingPath(adfPath, ".flt");
@@ -20,10 +21,9 @@ bool CreateFlt(const char* adfPath, std::vector<std::string>* waypoints) {
     if (!definition.Load(adfPath)) return false;
 
     std::vector<std::string> lines;
-    if (!platform::ReadLines(fltPath, lines)) return true;
+    if (!platform::ReadLines(fltPath, lines)) return false;
     for (const flitmark::FltEdit& edit :
          flitmark::PlanFltEdits(definition, waypoints, flitmark::CurrentYear()))
         flitmark::SetFltValue(lines, edit.section, edit.key, edit.value);
-    platform::WriteLines(fltPath, lines);
-    return true;
+    return platform::WriteLines(fltPath, lines);
 }

@@ -9,6 +9,7 @@
 #include "beaconex/navaid_line_layout.h"
 #include "flitmark/flitmark.h"
 #include "flt_fixture.h"
+#include "testing/file_size_limit.h"
 
 namespace flitmark {
 namespace {
@@ -235,6 +236,41 @@ TEST_F(CreateFltTest, FailsWithoutTheDefinitionOrTheFlightFile) {
     WriteText(testing::kAdfPath, Adventure{}.Definition());
     std::filesystem::remove(platform::HostPath(testing::kFltPath));
     EXPECT_FALSE(CreateFlt(testing::kAdfPath, &waypoints));
+}
+
+// Both writers of the flight file on a read-only file, a full disk and a kill in
+// mid-write: false (or killed) and the flight file as it was.
+TEST_F(CreateFltTest, AFlightFileThatCannotBeWrittenFailsAndStays) {
+    using platform::testing::AtFileSizeLimit;
+    WriteText(testing::kAdfPath, Adventure{}.Definition());
+    WriteText(testing::kPlnPath, {"departure_id=KSEA, N, W, +000433.00", "waypoint.0=X"});
+    const std::filesystem::path flt = platform::HostPath(testing::kFltPath);
+    const std::string before = Bytes(testing::kFltPath);
+    const std::uint64_t limit = before.size() / 2;
+    const std::pair<const char*, bool (*)()> writers[] = {
+        {"CreateFlt", [] {
+             Lines waypoints = {"KSEA, N, W, +000000.00,1,0,0,,0\n"};
+             return CreateFlt(testing::kAdfPath, &waypoints);
+         }},
+        {"AddGpsToFlt", [] { return AddGpsToFlt(testing::kAdfPath); }},
+    };
+    for (const auto& [name, write] : writers) {
+        SCOPED_TRACE(name);
+        std::filesystem::permissions(flt, std::filesystem::perms::owner_write, std::filesystem::perm_options::remove);
+        EXPECT_FALSE(write()) << "read-only";
+        std::filesystem::permissions(flt, std::filesystem::perms::owner_write, std::filesystem::perm_options::add);
+        EXPECT_EQ(Bytes(testing::kFltPath), before);
+
+        const auto full = platform::testing::RunWithFileSizeLimit(limit, AtFileSizeLimit::WriteFails,
+                                                                  [&](std::string&) { return write() ? 1 : 0; });
+        EXPECT_EQ(full.exitCode, 0) << "full disk";
+        EXPECT_EQ(Bytes(testing::kFltPath), before);
+
+        const auto killed = platform::testing::RunWithFileSizeLimit(limit, AtFileSizeLimit::WriterDies,
+                                                                    [&](std::string&) { return write() ? 1 : 0; });
+        EXPECT_NE(killed.signal, 0) << "killed";
+        EXPECT_EQ(Bytes(testing::kFltPath), before);
+    }
 }
 
 }  // namespace

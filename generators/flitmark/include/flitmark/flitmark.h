@@ -10,7 +10,8 @@
 
 // Edits the flight file beside the definition (its title with ".flt"), which must exist.
 // waypoints are the flight plan's FLT waypoint lines, each ending in "\n". False when
-// the definition or the flight file is missing or the definition cannot be read.
+// the definition or the flight file is missing, the definition cannot be read, or the
+// flight file cannot be read or written (it then stays as it was).
 FLITMARK_API bool CreateFlt(const char* adfPath, std::vector<std::string>* waypoints);
 
 // Appends the GPS section, built from the flight plan (title with ".pln"), to the
