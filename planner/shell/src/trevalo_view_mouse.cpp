@@ -85,7 +85,7 @@ void CTrevaloView::FinishRubberBand(QPoint release) {
 void CTrevaloView::Capture() {
     const std::optional<std::string> records = capture_.AddPoint(lastMouse_);
     if (!records) return;
-    AppendToLandFile(Database().baseDirectory(), *records);
+    CaptureToLandFile(Database().baseDirectory(), *records);
     RedrawAll(true);
 }
 

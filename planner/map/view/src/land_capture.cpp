@@ -2,16 +2,18 @@
 
 #include <algorithm>
 #include <cstdio>
-#include <fstream>
 
-#include "platform/file_search.h"
-#include "platform/paths.h"
+#include "platform/files.h"
+#include "platform/message_box.h"
+#include "platform/text.h"
 
 namespace trevalo {
 namespace {
 
 constexpr double kArcSecondsPerDegree = 3600.0;
 constexpr double kMarkerValue = -9999.0;
+constexpr const char* kLandFileNotWritten =
+    "The Land file '%s', could not be written\nPlease ensure that the system has full access to the file\n";
 
 }  // namespace
 
@@ -34,11 +36,13 @@ std::optional<std::string> LandCapture::AddPoint(MapPoint point) {
 }
 
 bool AppendToLandFile(const std::string& baseDirectory, const std::string& records) {
-    const std::string path = baseDirectory + kCaptureLandFile;
-    if (!platform::FileExists(path)) return false;
-    std::ofstream file(platform::HostPath(path), std::ios::binary | std::ios::app);
-    file << records;
-    return static_cast<bool>(file);
+    return platform::AppendFileBytes(baseDirectory + kCaptureLandFile, records);
+}
+
+bool CaptureToLandFile(const std::string& baseDirectory, const std::string& records) {
+    if (AppendToLandFile(baseDirectory, records)) return true;
+    platform::MessageBox(platform::Format(kLandFileNotWritten, kCaptureLandFile), {}, platform::MbIcon::Information);
+    return false;
 }
 
 }  // namespace trevalo

@@ -28,8 +28,10 @@ private:
 // One record: "w:%04.06f\nx:%04.06f\ny:%04.06f\nz:%04.06f\n".
 MAPVIEW_API std::string LandRecord(double w, double x, double y, double z);
 
-// Appends to the base directory's Land.nav; false when the file is missing (it is not
-// created) or cannot be written.
+// Appends to the base directory's Land.nav, all or nothing; false when the file is
+// missing (it is not created), read-only or cannot take the records (a full disk).
 MAPVIEW_API bool AppendToLandFile(const std::string& baseDirectory, const std::string& records);
+// The same for the capture mode's clicks: a failure is shown in a message box.
+MAPVIEW_API bool CaptureToLandFile(const std::string& baseDirectory, const std::string& records);
 
 }  // namespace trevalo
