@@ -1,5 +1,7 @@
 // The three database files as the loaders read them: a count line, then fixed-width
-// records at a fixed stride (the width plus CR LF), read from a read-only mapping.
+// records at a fixed stride (the width plus CR LF). A file is read whole into memory
+// (platform::MappedFile) before its records are, so a database rewritten while it loads
+// reads as it was or shorter and never faults the loader.
 #pragma once
 
 #include <cstddef>
@@ -47,7 +49,7 @@ private:
     int count_ = 0;
 };
 
-// Maps base directory + the file's name and hands its bytes to read. Returns 0, or the
+// Reads base directory + the file's name and hands its bytes to read. Returns 0, or the
 // file's base code + kNotFound, kCannotOpen or kCannotMap.
 int ReadDatabaseFile(const std::string& baseDirectory, const DatabaseLayout& layout,
                      const std::function<void(std::string_view bytes)>& read);

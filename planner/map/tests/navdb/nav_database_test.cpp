@@ -1,4 +1,8 @@
+#include <atomic>
+#include <filesystem>
+#include <fstream>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include <gtest/gtest.h>
@@ -230,6 +234,29 @@ TEST_F(NavDatabaseTest, LoadersOnThreadsReportOnlyTheLastCode) {
     // Navaids.nav and Ils.nav are both missing: 300 is stored last.
     EXPECT_EQ(ReportLoadError(true), 300);
     EXPECT_EQ(boxes.texts(), std::vector<std::string>{LoadErrorMessage(300)});
+}
+
+// The file is cut and written again in place, over and over, while fresh databases load
+// it: each load reads what the file held at that moment, a whole file or a short one.
+TEST_F(NavDatabaseTest, ADatabaseRewrittenInPlaceWhileItLoadsReadsShortAndNeverFaults) {
+    constexpr int kAirports = 2000;
+    std::vector<AirportFields> airports;
+    for (int i = 0; i < kAirports; ++i) airports.push_back(Airport("A" + std::to_string(i), "Freedonia"));
+    WriteAirports(airports);
+    const std::filesystem::path path = env.driveC() / "Quillet" / "Airport.nav";
+    const std::string bytes = platform::testing::TempEnvironment::readFile(path);
+    std::atomic<bool> stop{false};
+    std::thread rewriter([&] {
+        while (!stop) std::ofstream(path, std::ios::binary | std::ios::trunc).write(bytes.data(), std::ssize(bytes));
+    });
+    for (int load = 0; load < 40; ++load) {
+        NavDatabase fresh{"C:\\Quillet\\"};
+        EXPECT_EQ(fresh.LoadAirportFile(), 0);
+        EXPECT_LE(fresh.airportCount, kAirports);
+        EXPECT_EQ(static_cast<int>(GridAirports(fresh).size()), fresh.airportCount);
+    }
+    stop = true;
+    rewriter.join();
 }
 
 }  // namespace
