@@ -1,6 +1,6 @@
 #include "database_files.h"
 
-#include <fstream>
+#include "platform/files.h"
 
 namespace demodata {
 
@@ -23,10 +23,9 @@ std::string CountryBytes(const std::vector<std::string>& countries) {
     return bytes;
 }
 
+// A planner may be loading the older file: it is replaced whole, never rewritten in place.
 bool WriteFile(const std::filesystem::path& path, const std::string& bytes) {
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    return static_cast<bool>(out);
+    return platform::ReplaceHostFileBytes(path, bytes);
 }
 
 }  // namespace demodata

@@ -14,6 +14,7 @@ std::string DatabaseBytes(const std::vector<std::string>& records, size_t width)
 // Country.nav's bytes: the count, then each name with a TAB and "1".
 std::string CountryBytes(const std::vector<std::string>& countries);
 
+// Replaces the host file atomically: a reader sees the old file or the new one.
 bool WriteFile(const std::filesystem::path& path, const std::string& bytes);
 
 }  // namespace demodata

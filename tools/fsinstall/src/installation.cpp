@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cstring>
 #include <cstdio>
-#include <fstream>
 #include <vector>
 
 #include "fsinstall/scenery_writer.h"
@@ -31,10 +30,10 @@ std::string In(const InstallationOptions& options, const std::string& relative) 
     return platform::JoinWindowsPath(options.folder, relative);
 }
 
+// Replaced whole, so a reader of an older installation never meets half a file.
 bool WriteBytes(const std::string& windowsPath, const std::vector<std::uint8_t>& bytes) {
-    std::ofstream out(platform::HostPath(windowsPath), std::ios::binary | std::ios::trunc);
-    out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-    return static_cast<bool>(out);
+    return platform::ReplaceFileBytes(windowsPath,
+                                      {reinterpret_cast<const char*>(bytes.data()), bytes.size()});
 }
 
 void AppendFloat(std::vector<std::uint8_t>& bytes, float value) {

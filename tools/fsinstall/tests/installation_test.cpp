@@ -1,12 +1,17 @@
 // The stand-in installation's files and install key.
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <map>
+#include <string>
+
 #include "fsinstall/installation.h"
 #include "fsinstall/sample_world.h"
 #include "platform/file_search.h"
 #include "platform/files.h"
 #include "platform/settings_store.h"
 #include "platform/text_file.h"
+#include "testing/file_size_limit.h"
 #include "testing/temp_environment.h"
 
 namespace fsinstall {
@@ -47,6 +52,31 @@ TEST_P(InstallationTest, WritesFilesAndInstallKey) {
         EXPECT_TRUE(platform::FileExists(std::string("C:\\Sim\\Adv\\") + folder)) << folder;
     }
     EXPECT_FALSE(platform::FindFiles("C:\\Sim\\Scenery\\World\\scenery\\*.bgl").empty());
+}
+
+// Every file of an installation, by its path below the root.
+std::map<std::string, std::string> Snapshot(const std::filesystem::path& root) {
+    std::map<std::string, std::string> files;
+    for (const auto& entry : std::filesystem::recursive_directory_iterator(root))
+        if (entry.is_regular_file())
+            files[entry.path().lexically_relative(root).string()] = platform::testing::TempEnvironment::readFile(entry.path());
+    return files;
+}
+
+// Written again on a full disk or killed in mid-write: every older file stays whole.
+TEST(InstallationRewrite, AFailedRewriteKeepsEveryOlderFile) {
+    using platform::testing::AtFileSizeLimit;
+    platform::testing::TempEnvironment env;
+    InstallationOptions options;
+    options.folder = "C:\\Sim";
+    ASSERT_TRUE(WriteInstallation(options, SampleWorld()));
+    const auto before = Snapshot(env.driveC() / "Sim");
+    for (AtFileSizeLimit atLimit : {AtFileSizeLimit::WriteFails, AtFileSizeLimit::WriterDies}) {
+        const auto outcome = platform::testing::RunWithFileSizeLimit(
+            16, atLimit, [&](std::string&) { return WriteInstallation(options, SampleWorld()) ? 1 : 0; });
+        EXPECT_NE(outcome.exitCode, 1);
+        EXPECT_EQ(Snapshot(env.driveC() / "Sim"), before);
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(
