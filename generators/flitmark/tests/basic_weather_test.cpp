@@ -122,6 +122,19 @@ TEST_F(CreateBasicWeatherFailure, AnOlderFileIsReplaced) {
     EXPECT_EQ(OnDisk().size(), 96u);
 }
 
+// Outside the drives' folders nothing is written, whatever the path says.
+TEST_F(CreateBasicWeatherFailure, APathNeverLeavesTheDrivesFolders) {
+    const std::filesystem::path outside = env_.root() / "outside";
+    std::filesystem::create_directories(outside);
+    const std::string escapes[] = {"C:\\Quillet\\..\\..\\outside\\trip.wx", (outside / "trip.wx").string()};
+    for (const std::string& path : escapes) {
+        sBasicWeatherStruct weather = Weather(false, false, 0, 0, 0, 0);
+        weather.path = path.c_str();
+        CreateBasicWeather(weather);
+        EXPECT_TRUE(std::filesystem::is_empty(outside)) << path;
+    }
+}
+
 TEST_F(CreateBasicWeatherFailure, NoPathOrNoFolderFails) {
     sBasicWeatherStruct weather = Weather(false, false, 0, 0, 0, 0);
     weather.path = nullptr;

@@ -148,6 +148,17 @@ TEST_F(CreateTxtTest, AFailedWriteKeepsTheOldSourceAndSaysSo) {
     }
 }
 
+// A definition outside the drives' folders is not reached, and no source is written there.
+TEST_F(CreateTxtTest, PathsNeverLeaveTheDrivesFolders) {
+    const auto outside = env_.writeFile("outside/Trip.adf", TwoAirportsVorNdbRoute().Text());
+    const std::string escapes[] = {"C:\\Adv\\..\\..\\outside\\Trip.adf", outside.string()};
+    for (const std::string& adf : escapes) {
+        platform::MessageBoxRecorder boxes({MbResult::Yes});
+        EXPECT_FALSE(createTxt_(adf.c_str(), nullptr, 1)) << adf;
+        EXPECT_FALSE(std::filesystem::exists(env_.root() / "outside" / "Trip.txt")) << adf;
+    }
+}
+
 // Each fixture route through the loaded CreateTxt, then through the stand-in compiler
 // as the planner starts it (" -q <source>"): Build.adv beside the source, no build.err.
 TEST_F(CreateTxtTest, EveryFixtureRouteCompilesWithTheStandInCompiler) {
