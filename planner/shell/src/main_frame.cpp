@@ -5,7 +5,6 @@
 #include <QMenu>
 #include <QStatusBar>
 #include <QToolBar>
-#include <array>
 
 #include "planner_commands.h"
 #include "program_closing.h"
@@ -38,6 +37,7 @@ CMainFrame::~CMainFrame() { CloseStartedProgram(editor_); }
 
 bool CMainFrame::OnCreate() {
     qtplatform::BuildCommands(this, PlannerCommands(), PlannerAccelerators());
+    qtplatform::BuildCommands(this, NavaidPopupCommands(), {});
     if (!CreateToolBar() || !CreateStatusBar()) return false;
     CreateCrashMenu();
     BindFrameCommands();
@@ -60,6 +60,7 @@ bool CMainFrame::CreateToolBar() {
         QAction* action = qtplatform::FindCommand(this, button.id);
         if (action == nullptr) return false;
         action->setIconText(qtplatform::ToQString(std::string(button.label)));
+        // An empty tool tip shows the command's text.
         action->setToolTip(qtplatform::ToQString(std::string(button.toolTip)));
         action->setStatusTip(action->toolTip());  // fly-by help in the message pane
         toolBar_->addAction(action);
@@ -94,54 +95,60 @@ void CMainFrame::CreateCrashMenu() {
     crashMenu_ = new QMenu(this);
     for (const qtplatform::CommandSpec& command : CrashMenuCommands()) {
         if (command.separatorBefore) crashMenu_->addSeparator();
-        QAction* action = qtplatform::FindCommand(this, command.id);
-        action->setCheckable(true);
-        crashMenu_->addAction(action);
+        crashMenu_->addAction(qtplatform::FindCommand(this, command.id));
     }
-    connect(crashMenu_, &QMenu::aboutToShow, this, [this] { UpdateCrashMenu(); });
 }
 
-void CMainFrame::UpdateCrashMenu() {
-    struct ModeEntry {
+void CMainFrame::BindCrashCommands() {
+    using qtplatform::CommandUI;
+    using Handler = void (CMainFrame::*)();
+    struct ModeCommand {
         int id;
+        Handler handler;
         CrashMode mode;
     };
-    constexpr ModeEntry kModes[] = {{kCmdIgnoreCrash, CrashMode::Ignore},
-                                    {kCmdCrashDetectReset, CrashMode::DetectAndReset},
-                                    {kCmdCrashShowGraph, CrashMode::DetectAndShowGraph}};
-    for (const ModeEntry& entry : kModes)
-        qtplatform::FindCommand(this, entry.id)->setChecked(crashOptions_.mode == entry.mode);
-
-    const bool detecting = crashOptions_.mode != CrashMode::Ignore;
-    const std::array<std::pair<int, std::uint8_t>, 3> flags = {{
-        {kCmdStressDamage, crashOptions_.stressCausesDamage},
-        {kCmdOffRunwayCrash, crashOptions_.offRunwayCrash},
-        {kCmdCollideScenery, crashOptions_.collideWithScenery},
-    }};
-    for (const auto& [id, value] : flags) {
-        QAction* action = qtplatform::FindCommand(this, id);
-        action->setChecked(value != 0);
-        action->setEnabled(detecting);
+    constexpr ModeCommand kModes[] = {
+        {kCmdIgnoreCrash, &CMainFrame::OnIgnoreCrash, CrashMode::Ignore},
+        {kCmdCrashDetectReset, &CMainFrame::OnCrashDetectReset, CrashMode::DetectAndReset},
+        {kCmdCrashShowGraph, &CMainFrame::OnCrashShowGraph, CrashMode::DetectAndShowGraph},
+    };
+    for (const ModeCommand& command : kModes) {
+        qtplatform::BindCommand(this, command.id, [this, handler = command.handler] { (this->*handler)(); });
+        qtplatform::BindCommandUpdate(this, command.id, [this, mode = command.mode](CommandUI& ui) {
+            ui.SetCheck(crashOptions_.mode == mode);
+        });
+    }
+    struct FlagCommand {
+        int id;
+        Handler handler;
+        std::uint8_t CrashOptions::*flag;
+    };
+    constexpr FlagCommand kFlags[] = {
+        {kCmdStressDamage, &CMainFrame::OnStressDamage, &CrashOptions::stressCausesDamage},
+        {kCmdOffRunwayCrash, &CMainFrame::OnOffRunwayCrash, &CrashOptions::offRunwayCrash},
+        {kCmdCollideScenery, &CMainFrame::OnCollideScenery, &CrashOptions::collideWithScenery},
+    };
+    for (const FlagCommand& command : kFlags) {
+        qtplatform::BindCommand(this, command.id, [this, handler = command.handler] { (this->*handler)(); });
+        // While crashes are ignored the flags keep their ticks but cannot be changed.
+        qtplatform::BindCommandUpdate(this, command.id, [this, flag = command.flag](CommandUI& ui) {
+            ui.SetCheck(crashOptions_.*flag != 0);
+            ui.Enable(crashOptions_.mode != CrashMode::Ignore);
+        });
     }
 }
 
 void CMainFrame::BindFrameCommands() {
     using qtplatform::BindCommand;
-    BindCommand(this, kCmdIgnoreCrash, [this] { OnIgnoreCrash(); });
-    BindCommand(this, kCmdCrashDetectReset, [this] { OnCrashDetectReset(); });
-    BindCommand(this, kCmdCrashShowGraph, [this] { OnCrashShowGraph(); });
-    BindCommand(this, kCmdStressDamage, [this] { OnStressDamage(); });
-    BindCommand(this, kCmdOffRunwayCrash, [this] { OnOffRunwayCrash(); });
-    BindCommand(this, kCmdCollideScenery, [this] { OnCollideScenery(); });
-    UpdateCrashMenu();
-
+    using qtplatform::BindCommandUpdate;
+    using qtplatform::CommandUI;
+    BindCrashCommands();
     BindCommand(this, kCmdAppExit, [this] { close(); });
-    QAction* toolbar = BindCommand(this, kCmdViewToolbar, [this] { toolBar_->setVisible(!toolBar_->isVisible()); });
-    QAction* status = BindCommand(this, kCmdViewStatusBar, [this] { statusBar()->setVisible(!statusBar()->isVisible()); });
-    for (QAction* action : {toolbar, status}) {
-        action->setCheckable(true);
-        action->setChecked(true);
-    }
+    BindCommand(this, kCmdViewToolbar, [this] { toolBar_->setVisible(!toolBar_->isVisibleTo(this)); });
+    BindCommandUpdate(this, kCmdViewToolbar, [this](CommandUI& ui) { ui.SetCheck(toolBar_->isVisibleTo(this)); });
+    BindCommand(this, kCmdViewStatusBar, [this] { statusBar()->setVisible(!statusBar()->isVisibleTo(this)); });
+    BindCommandUpdate(this, kCmdViewStatusBar,
+                      [this](CommandUI& ui) { ui.SetCheck(statusBar()->isVisibleTo(this)); });
     // The configuration dialog (both of its ids), the editor launch and the wizard bar are
     // bound when their code exists; until then they stay disabled.
 }

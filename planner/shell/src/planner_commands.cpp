@@ -10,12 +10,14 @@ using qtplatform::CommandSpec;
 
 constexpr std::string_view kFile = "&File";
 constexpr std::string_view kView = "&View";
+constexpr std::string_view kTools = "&Tools";
 constexpr std::string_view kExtra = "&Extra";
 constexpr std::string_view kDatabaseOptions = "&Extra>&Database Options";
 constexpr std::string_view kInternet = "&Internet";
 constexpr std::string_view kHelp = "&Help";
 
-// Menu order. Commands with an empty menu are reached by accelerator or toolbar only.
+// Every command of the planner, in menu order. Commands with an empty menu are reached by
+// accelerator, toolbar or pop-up menu only.
 constexpr CommandSpec kCommands[] = {
     {kCmdFileOpenAdf, kFile, "&Open 'Adf'\tCtrl-O"},
     {kCmdFileNew, kFile, "Ne&w"},
@@ -25,6 +27,22 @@ constexpr CommandSpec kCommands[] = {
     {kCmdViewToolbar, kView, "&Toolbar"},
     {kCmdViewStatusBar, kView, "&Status Bar"},
     {kCmdViewWizardBar, kView, "&Wizard Bar"},
+    {kCmdScaleToFit, kView, "SetScaleToFit", true},
+    {kCmdResizeParentToFit, kView, "ResizeParentToFit"},
+    {kCmdUpperLeft, kView, "UpperLeft"},
+    {kCmdTrackMode, kView, "&Hand mode"},
+    {kCmdZoomIn, kView, "Zoom &in", true},
+    {kCmdZoomOut, kView, "Zoom &out"},
+    {kCmdZoomDefault, kView, "Zoom &default"},
+    {kCmdShowAirports, kTools, "Show\\Hide &Airports"},
+    {kCmdShowAirportIds, kTools, "Sh&ow\\Hide Airport ID"},
+    {kCmdShowRunwayNumbers, kTools, "Show\\Hide Airport &Rnw"},
+    {kCmdShowNavaidIds, kTools, "S&how\\Hide Navaid Id"},
+    {kCmdShowPlaneTrip, kTools, "Show\\Hide plane &trip"},
+    {kCmdUndoLastSelection, kTools, "&Undo last selection\tCtrl-Z", true},
+    {kCmdFindLocation, kTools, "&Find a location\tCtrl-F"},
+    {kCmdCreateAdventure, kTools, "&Create adventure\tF7"},
+    {kCmdCreateSidStar, kTools, "C&reate SID/STAR"},
     {kCmdConfiguration, kExtra, "Conf&iguration\tCtrl-I"},
     {kCmdCorrectAirport, kExtra, "&Correct Airport location"},
     {kCmdLoadingCountries, kDatabaseOptions, "Loading &Countries"},
@@ -36,13 +54,18 @@ constexpr CommandSpec kCommands[] = {
     {kCmdCheckNewVersion, kInternet, "&Check New version"},
     {kCmdTipOfTheDay, kHelp, "Ti&p of the Day..."},
     {kCmdAppAbout, kHelp, "&About Trevalo..."},
-    // The map view puts these three on its &Tools menu; their texts are the view's.
-    {kCmdFindLocation, {}, "&Find a location\tCtrl-F"},
-    {kCmdCreateAdventure, {}, "&Create adventure\tF7"},
-    {kCmdUndoLastSelection, {}, "&Undo last selection\tCtrl-Z"},
     {kCmdPageSetupChanged, {}, "Configuration"},
     {kCmdDebugOptions, {}, "Debug Options"},
     {kCmdEditTip, {}, "Edit Tip"},
+    {kCmdNavaidPopup, {}, "Navaids"},
+};
+
+// Pop-up menu under the navaid toolbar button: the four navaid switches.
+constexpr CommandSpec kNavaidPopup[] = {
+    {kCmdShowVor, {}, "Show/ Hide &VOR"},
+    {kCmdShowNdb, {}, "Show/ Hide &NDB"},
+    {kCmdShowIls, {}, "Show/ Hidle ILS"},
+    {kCmdShowRadials, {}, "show/ Hide Radials"},
 };
 
 constexpr AcceleratorSpec kAccelerators[] = {
@@ -67,6 +90,15 @@ constexpr ToolbarButton kToolbar[] = {
     {kCmdCreateAdventure, "Create", "Create adventure"},
     {0, {}, {}},
     {kCmdAppAbout, "About", "About Trevalo"},
+    {0, {}, {}},
+    // The map view's buttons: their tool tips are their menu texts.
+    {kCmdZoomIn, "Zoom in", {}},
+    {kCmdZoomOut, "Zoom out", {}},
+    {kCmdZoomDefault, "1:1", {}},
+    {kCmdScaleToFit, "Fit", {}},
+    {kCmdTrackMode, "Hand", {}},
+    {kCmdNavaidPopup, "Navaids", {}},
+    {kCmdUndoLastSelection, "Undo", {}},
 };
 
 // Pop-up menu of the crash options: the three modes, a separator, the three flags.
@@ -85,5 +117,6 @@ std::span<const CommandSpec> PlannerCommands() { return kCommands; }
 std::span<const AcceleratorSpec> PlannerAccelerators() { return kAccelerators; }
 std::span<const ToolbarButton> PlannerToolbar() { return kToolbar; }
 std::span<const CommandSpec> CrashMenuCommands() { return kCrashMenu; }
+std::span<const CommandSpec> NavaidPopupCommands() { return kNavaidPopup; }
 
 }  // namespace trevalo

@@ -67,10 +67,7 @@ void CTrevaloView::OnUpdate() {
     SetZoom(kUpdateZoom);
 }
 
-void CTrevaloView::SetFindDialog(FindDialog dialog) {
-    findDialog_ = std::move(dialog);
-    UpdateCommandStates();
-}
+void CTrevaloView::SetFindDialog(FindDialog dialog) { findDialog_ = std::move(dialog); }
 
 void CTrevaloView::SetZoom(long long zoom) {
     bool clamped = false;
@@ -127,24 +124,16 @@ void CTrevaloView::OnScaleToFit() {
 void CTrevaloView::OnTrackMode() {
     trackMode_ = trackMode_ == TrackMode::Hand ? TrackMode::Rectangle : TrackMode::Hand;
     viewport()->setCursor(trackMode_ == TrackMode::Hand ? Qt::OpenHandCursor : Qt::ArrowCursor);
-    UpdateCommandStates();
 }
 
 void CTrevaloView::OnToggleSwitch(const SwitchCommand& command) {
     switches_.*command.flag = !(switches_.*command.flag);
-    UpdateCommandStates();
     if (!command.onlyAboveIdentZoom || zoom_ > kIdentZoom) RedrawAll(true);
 }
 
-void CTrevaloView::OnUndoSelection() {
-    route_.OnUndoSelection();
-    UpdateCommandStates();
-}
+void CTrevaloView::OnUndoSelection() { route_.OnUndoSelection(); }
 
-void CTrevaloView::OnFileNew() {
-    route_.OnFileNew();
-    UpdateCommandStates();
-}
+void CTrevaloView::OnFileNew() { route_.OnFileNew(); }
 
 void CTrevaloView::OnFindLocation() {
     if (!findDialog_) return;
@@ -209,7 +198,6 @@ void CTrevaloView::UpdateStatusPosition() {
 void CTrevaloView::RedrawAll(bool /*erase*/) {
     // The static layers stay cached: only the route is drawn again over them.
     viewport()->update();
-    UpdateCommandStates();
 }
 
 void CTrevaloView::ClosePlanner() {

@@ -1,19 +1,19 @@
-// The map view's commands in the main frame: menus, toolbar buttons, the navaid pop-up,
-// and the checks and enabled states that follow the view.
+// The map view's commands in the main frame: what each runs, the checks and enabled states
+// that follow the view, and the navaid pop-up. The commands themselves, with their menus
+// and toolbar buttons, are the planner's command table.
 #include <QMainWindow>
 #include <QMenu>
 #include <QToolBar>
-#include <QToolButton>
 
-#include "mapview/map_view_commands.h"
+#include "planner_commands.h"
 #include "qtplatform/command_table.h"
-#include "qtplatform/text.h"
+#include "shell/command_ids.h"
 #include "shell/trevalo_view.h"
 
 namespace trevalo {
 namespace {
 
-using qtplatform::BindCommand;
+using qtplatform::CommandUI;
 using qtplatform::FindCommand;
 
 // The pop-up opens this many pixels right of and below the button's lower left corner.
@@ -23,51 +23,37 @@ constexpr int kPopupOffset = 3;
 
 void CTrevaloView::InstallCommands(QMainWindow* frame) {
     frame_ = frame;
-    qtplatform::BuildCommands(frame, MapViewCommands(), {});
-    qtplatform::BuildCommands(frame, NavaidPopupCommands(), {});
-
-    BindCommand(frame, kCmdZoomIn, [this] { OnZoomIn(); });
-    BindCommand(frame, kCmdZoomOut, [this] { OnZoomOut(); });
-    BindCommand(frame, kCmdZoomDefault, [this] { OnZoomDefault(); });
-    BindCommand(frame, kCmdScaleToFit, [this] { OnScaleToFit(); });
-    BindCommand(frame, kCmdResizeParentToFit, [this] { OnResizeParentToFit(); });
-    BindCommand(frame, kCmdUpperLeft, [this] { OnUpperLeft(); });
-    BindCommand(frame, kCmdTrackMode, [this] { OnTrackMode(); })->setCheckable(true);
-    BindCommand(frame, kCmdNavaidPopup, [this] { ShowNavaidPopup(); });
-    BindCommand(frame, kCmdMapUndoSelection, [this] { OnUndoSelection(); });
-    BindCommand(frame, kCmdMapFileNew, [this] { OnFileNew(); });
-    BindCommand(frame, kCmdMapCreateAdventure, [this] { OnCreateAdventure(); });
-    for (const SwitchCommand& command : MapSwitchCommands())
-        BindCommand(frame, command.id, [this, &command] { OnToggleSwitch(command); })->setCheckable(true);
+    // Each binding goes with the view.
+    const auto bind = [this, frame](int id, qtplatform::CommandHandler handler) {
+        qtplatform::BindCommand(frame, id, std::move(handler), this);
+    };
+    const auto update = [this, frame](int id, qtplatform::UpdateHandler handler) {
+        qtplatform::BindCommandUpdate(frame, id, std::move(handler), this);
+    };
+    bind(kCmdZoomIn, [this] { OnZoomIn(); });
+    bind(kCmdZoomOut, [this] { OnZoomOut(); });
+    bind(kCmdZoomDefault, [this] { OnZoomDefault(); });
+    bind(kCmdScaleToFit, [this] { OnScaleToFit(); });
+    bind(kCmdResizeParentToFit, [this] { OnResizeParentToFit(); });
+    bind(kCmdUpperLeft, [this] { OnUpperLeft(); });
+    bind(kCmdTrackMode, [this] { OnTrackMode(); });
+    update(kCmdTrackMode, [this](CommandUI& ui) { ui.SetCheck(trackMode_ == TrackMode::Hand); });
+    bind(kCmdNavaidPopup, [this] { ShowNavaidPopup(); });
+    bind(kCmdUndoLastSelection, [this] { OnUndoSelection(); });
+    update(kCmdUndoLastSelection, [this](CommandUI& ui) { ui.Enable(route_.CanUndo()); });
+    bind(kCmdFindLocation, [this] { OnFindLocation(); });
+    update(kCmdFindLocation, [this](CommandUI& ui) { ui.Enable(static_cast<bool>(findDialog_)); });
+    bind(kCmdFileNew, [this] { OnFileNew(); });
+    bind(kCmdCreateAdventure, [this] { OnCreateAdventure(); });
+    for (const SwitchCommand& command : MapSwitchCommands()) {
+        bind(command.id, [this, &command] { OnToggleSwitch(command); });
+        update(command.id, [this, &command](CommandUI& ui) { ui.SetCheck(switches_.*command.flag); });
+    }
     // Create SID/STAR waits for its editor: it stays disabled until then.
 
     navaidPopup_ = new QMenu(frame);
     for (const qtplatform::CommandSpec& command : NavaidPopupCommands())
         navaidPopup_->addAction(FindCommand(frame, command.id));
-
-    if (auto* bar = frame->findChild<QToolBar*>()) {
-        for (const MapToolbarButton& button : MapToolbarButtons()) {
-            if (button.id == 0) {
-                bar->addSeparator();
-                continue;
-            }
-            QAction* action = FindCommand(frame, button.id);
-            action->setIconText(qtplatform::ToQString(button.label));
-            bar->addAction(action);
-        }
-    }
-    UpdateCommandStates();
-}
-
-void CTrevaloView::UpdateCommandStates() {
-    if (frame_ == nullptr) return;
-    for (const SwitchCommand& command : MapSwitchCommands()) {
-        if (QAction* action = FindCommand(frame_, command.id)) action->setChecked(switches_.*command.flag);
-    }
-    if (QAction* action = FindCommand(frame_, kCmdTrackMode)) action->setChecked(trackMode_ == TrackMode::Hand);
-    if (QAction* action = FindCommand(frame_, kCmdMapUndoSelection)) action->setEnabled(route_.CanUndo());
-    if (QAction* action = FindCommand(frame_, kCmdMapFindLocation); action != nullptr && findDialog_ && !action->isEnabled())
-        BindCommand(frame_, kCmdMapFindLocation, [this] { OnFindLocation(); });
 }
 
 void CTrevaloView::ShowNavaidPopup() {

@@ -70,7 +70,6 @@ void CTrevaloView::FinishRubberBand(QPoint release) {
     if (!IsZoomBand(band.cx, PixelMargin())) {
         const MapPoint click = LogicalToWorld(from);
         route_.AddRoutePointAt(click.longitude, click.latitude);
-        UpdateCommandStates();
         return;
     }
     const MapPoint corner1 = LogicalToWorld(from);

@@ -80,16 +80,16 @@ TEST_F(MainFrameTest, AcceleratorsReachTheirCommands) {
 TEST_F(MainFrameTest, CrashFlagsAreDisabledWhileCrashesAreIgnoredButKeepTheirTicks) {
     const int flags[] = {kCmdStressDamage, kCmdOffRunwayCrash, kCmdCollideScenery};
     Command(kCmdCrashDetectReset)->trigger();
-    frame_.UpdateCrashMenu();  // as the menu does each time it opens
+    qtplatform::UpdateCommandUI(&frame_);  // as each opening of the menu does
     Command(kCmdStressDamage)->trigger();
     Command(kCmdCollideScenery)->trigger();
-    frame_.UpdateCrashMenu();
+    qtplatform::UpdateCommandUI(&frame_);
     EXPECT_TRUE(Command(kCmdCrashDetectReset)->isChecked());
     EXPECT_FALSE(Command(kCmdIgnoreCrash)->isChecked());
     for (int id : flags) EXPECT_TRUE(Command(id)->isEnabled()) << id;
 
     Command(kCmdIgnoreCrash)->trigger();
-    frame_.UpdateCrashMenu();
+    qtplatform::UpdateCommandUI(&frame_);
     EXPECT_EQ(frame_.GetCrashOptions().mode, CrashMode::Ignore);
     for (int id : flags) EXPECT_FALSE(Command(id)->isEnabled()) << id;
     EXPECT_TRUE(Command(kCmdStressDamage)->isChecked());
@@ -97,7 +97,7 @@ TEST_F(MainFrameTest, CrashFlagsAreDisabledWhileCrashesAreIgnoredButKeepTheirTic
     EXPECT_TRUE(Command(kCmdCollideScenery)->isChecked());
 
     Command(kCmdCrashShowGraph)->trigger();
-    frame_.UpdateCrashMenu();  // as the menu does each time it opens
+    qtplatform::UpdateCommandUI(&frame_);  // as each opening of the menu does
     Command(kCmdStressDamage)->trigger();  // flips back
     EXPECT_EQ(frame_.GetCrashOptions().mode, CrashMode::DetectAndShowGraph);
     EXPECT_EQ(frame_.GetCrashOptions().stressCausesDamage, 0);

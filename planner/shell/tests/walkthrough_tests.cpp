@@ -17,7 +17,7 @@
 #include "map/nav_database.h"
 #include "mapdialogs/find_on_map_dlg.h"
 #include "mapdialogs/select_id_dlg.h"
-#include "mapview/map_view_commands.h"
+#include "shell/command_ids.h"
 #include "platform/message_box.h"
 #include "qtplatform/command_table.h"
 #include "qtplatform/control_ids.h"
@@ -120,7 +120,7 @@ protected:
             ASSERT_EQ(results->RowCount(), 1);
             DoubleClickRow(*results, 0);
         });
-        Command(kCmdMapFindLocation);
+        Command(kCmdFindLocation);
     }
     void Drag(QPoint from, QPoint to) {
         QTest::mousePress(Viewport(), Qt::LeftButton, {}, from);
@@ -203,6 +203,34 @@ TEST_F(WalkthroughTest, ARouteBuiltWithTheMouseIsThereAfterARestart) {
         EXPECT_EQ(restored[i].directionFlag, built[i].directionFlag) << i;
         EXPECT_EQ(restored[i].vorRole, built[i].vorRole) << i;
     }
+    QuitPlanner();
+}
+
+// The map's commands follow the view: the hand mode's tick the right button, Undo the
+// route, as the user meets them after each click.
+TEST_F(WalkthroughTest, TheMapCommandsStatesFollowTheMouse) {
+    StartPlanner();
+    QAction* hand = qtplatform::FindCommand(app_->MainFrame(), kCmdTrackMode);
+    QAction* undo = qtplatform::FindCommand(app_->MainFrame(), kCmdUndoLastSelection);
+    ASSERT_TRUE(hand != nullptr && undo != nullptr);
+    EXPECT_FALSE(hand->isChecked());
+    EXPECT_FALSE(undo->isEnabled());
+
+    const QPoint middle = Viewport()->rect().center();
+    QTest::mouseClick(Viewport(), Qt::RightButton, {}, middle);
+    EXPECT_TRUE(qtplatform::testing::ProcessEventsUntil([&] { return hand->isChecked(); }));
+    QTest::mouseClick(Viewport(), Qt::RightButton, {}, middle);
+    EXPECT_TRUE(qtplatform::testing::ProcessEventsUntil([&] { return !hand->isChecked(); }));
+
+    for (int step = 0; step < kZoomInSteps; ++step) Command(kCmdZoomIn);
+    FindAirport("KSPF");
+    ChooseInPickList("L28", "KSPF");
+    QTest::mouseClick(Viewport(), Qt::LeftButton, {}, PixelOf(Airport(spf_).x, Airport(spf_).y));
+    ASSERT_EQ(view_->GetRoute().Count(), 1);
+    EXPECT_TRUE(qtplatform::testing::ProcessEventsUntil([&] { return undo->isEnabled(); }));
+    Command(kCmdUndoLastSelection);
+    EXPECT_EQ(view_->GetRoute().Count(), 0);
+    EXPECT_TRUE(qtplatform::testing::ProcessEventsUntil([&] { return !undo->isEnabled(); }));
     QuitPlanner();
 }
 

@@ -4,6 +4,7 @@
 #include <QVariant>
 #include <string>
 
+#include "command_updater.h"
 #include "qtplatform/text.h"
 
 namespace qtplatform {
@@ -55,6 +56,7 @@ QAction* FindCommand(const QWidget* window, int id) {
 
 void BuildCommands(QMainWindow* window, std::span<const CommandSpec> commands,
                    std::span<const AcceleratorSpec> accelerators) {
+    WatchCommandStates(*window);
     for (const CommandSpec& command : commands) {
         QAction* action = CommandAction(window, command.id);
         if (action->text().isEmpty()) action->setText(ToQString(std::string(command.text)));
@@ -69,14 +71,6 @@ void BuildCommands(QMainWindow* window, std::span<const CommandSpec> commands,
         keys << QKeySequence(accelerator.key);
         action->setShortcuts(keys);
     }
-}
-
-QAction* BindCommand(const QWidget* window, int id, std::function<void()> handler) {
-    QAction* action = FindCommand(window, id);
-    if (action == nullptr) return nullptr;
-    action->setEnabled(true);
-    QObject::connect(action, &QAction::triggered, action, [handler = std::move(handler)] { handler(); });
-    return action;
 }
 
 QMenu* FindMenu(const QMainWindow* window, std::string_view path) {

@@ -1,4 +1,5 @@
-// Command ids of the planner's menus, toolbar and accelerators, and the ids of its
+// The planner's command ids, one list for the menus, toolbar, accelerators and pop-up
+// menus of the application, the main frame and the map view; and the ids of its
 // status-bar panes.
 #pragma once
 
@@ -14,7 +15,6 @@ enum CommandId : int {
     kCmdFilePrintSetup = 57606,
     kCmdFilePrint = 57607,
     kCmdFileOpenAdf = 32808,
-    kCmdFileNew = 32812,
     kCmdHome = 32821,
     kCmdUploadSidStar = 32822,
     kCmdDownloadLatest = 32823,
@@ -22,9 +22,6 @@ enum CommandId : int {
     kCmdCheckNewVersion = 32833,
     kCmdLoadingCountries = 32834,
     kCmdCreateDatabase = 32835,
-    kCmdFindLocation = 32797,
-    kCmdCreateAdventure = 32794,
-    kCmdUndoLastSelection = 32795,
     // Main frame
     kCmdLaunchEditor = 1010,
     kCmdPageSetupChanged = 32783,  // also Configuration, by the accelerator
@@ -39,6 +36,29 @@ enum CommandId : int {
     kCmdStressDamage = 32830,
     kCmdOffRunwayCrash = 32827,
     kCmdCollideScenery = 32828,
+    // Map view (the application handles the first four only after the view)
+    kCmdFileNew = 32812,
+    kCmdFindLocation = 32797,
+    kCmdCreateAdventure = 32794,
+    kCmdUndoLastSelection = 32795,
+    kCmdZoomDefault = 32771,
+    kCmdZoomIn = 32772,
+    kCmdZoomOut = 32773,
+    kCmdScaleToFit = 32780,
+    kCmdResizeParentToFit = 32781,
+    kCmdUpperLeft = 32782,
+    kCmdTrackMode = 32784,
+    kCmdNavaidPopup = 32785,
+    kCmdShowAirports = 32786,
+    kCmdShowNavaidIds = 32789,
+    kCmdShowAirportIds = 32790,
+    kCmdShowPlaneTrip = 32791,
+    kCmdShowRunwayNumbers = 32799,
+    kCmdShowIls = 32813,
+    kCmdShowNdb = 32814,
+    kCmdShowVor = 32815,
+    kCmdShowRadials = 32817,
+    kCmdCreateSidStar = 32824,
 };
 
 enum StatusPaneId : int {

@@ -43,7 +43,6 @@ public:
     // The pop-up menu of the crash options (shown by the wizard); its ticks and enabled
     // states follow the options each time it opens.
     QMenu* CrashOptionsMenu() const { return crashMenu_; }
-    void UpdateCrashMenu();
     const CrashOptions& GetCrashOptions() const { return crashOptions_; }
 
     void OnIgnoreCrash() { crashOptions_.mode = CrashMode::Ignore; }
@@ -57,6 +56,7 @@ private:
     bool CreateToolBar();
     bool CreateStatusBar();
     void CreateCrashMenu();
+    void BindCrashCommands();
     void BindFrameCommands();
 
     QMdiArea* mdiArea_ = nullptr;

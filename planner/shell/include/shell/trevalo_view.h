@@ -22,8 +22,8 @@
 #include "mapview/map_frame.h"
 #include "mapview/map_image_cache.h"
 #include "mapview/map_layers.h"
-#include "mapview/map_view_commands.h"
 #include "shell/debug_options.h"
+#include "shell/map_switch_commands.h"
 #include "shell/trevalo_doc.h"
 
 QT_BEGIN_NAMESPACE
@@ -143,7 +143,6 @@ private:
 
     // View commands in the main frame (trevalo_view_commands.cpp).
     void InstallCommands(QMainWindow* frame);
-    void UpdateCommandStates();
     void ShowNavaidPopup();
 
     CTrevaloDoc& document_;
