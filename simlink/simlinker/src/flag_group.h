@@ -3,6 +3,9 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
+
+#include "link_call.h"
 
 namespace simlink {
 
@@ -13,16 +16,19 @@ struct FlagGroup {
     std::uint16_t rate = 0;
 };
 
-FlagGroup ReadFlags();
+// nullopt when a flag cannot be read; the reading stops there.
+std::optional<FlagGroup> ReadFlags(LinkCall& call);
 // The result of the last write.
-int WriteFlags(const FlagGroup& flags);
+int WriteFlags(LinkCall& call, const FlagGroup& flags);
 
-// Reads the group, lets change replace one field, writes the group back.
+// Reads the group, lets change replace one field, writes the group back. When the group
+// cannot be read nothing is written and the result is 0.
 template <class Change>
-int UpdateFlags(Change change) {
-    FlagGroup flags = ReadFlags();
-    change(flags);
-    return WriteFlags(flags);
+int UpdateFlags(LinkCall& call, Change change) {
+    std::optional<FlagGroup> flags = ReadFlags(call);
+    if (!flags) return 0;
+    change(*flags);
+    return WriteFlags(call, *flags);
 }
 
 }  // namespace simlink

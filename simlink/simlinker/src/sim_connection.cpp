@@ -4,7 +4,6 @@
 #include <span>
 
 #include "platform/windows.h"
-#include "simlinker/simlinker.h"
 
 namespace simlink {
 
@@ -27,27 +26,28 @@ bool CSimConnection::KeepOpen() {
 
 void CSimConnection::Drop() { block_.Close(); }
 
-int CSimConnection::Transfer(void* buffer, unsigned length, unsigned* outLength, unsigned offset,
-                             std::uint32_t direction) {
-    if (outLength == nullptr) return 0;
+RequestOutcome CSimConnection::Transfer(void* buffer, unsigned length, unsigned* outLength, unsigned offset,
+                                        std::uint32_t direction, int timeoutMs) {
+    if (outLength == nullptr) return RequestOutcome::Refused;
     *outLength = 0;
-    if (!KeepOpen()) return 0;
-    if (offset >= offsetLimit_ || !IsAcceptableRequest(length, offset)) return 0;
-    if (buffer == nullptr && length > 0) return 0;
-    if (direction == kWrite) std::memcpy(block_.data(), buffer, length);
-    const SimLinkRequest request{length, offset, 0, direction};
+    if (!KeepOpen()) return RequestOutcome::Refused;
+    if (offset >= offsetLimit_ || !IsAcceptableRequest(length, offset)) return RequestOutcome::Refused;
+    if (buffer == nullptr && length > 0) return RequestOutcome::Refused;
     const platform::Hwnd window = platform::FindWindow(std::string(kHookWindowClass));
     if (window == 0) {
         Drop();
-        return 0;
+        return RequestOutcome::Refused;
     }
+    if (direction == kWrite) std::memcpy(block_.data(), buffer, length);
+    const SimLinkRequest request{length, offset, 0, direction};
     // Reads and writes alike wait a bounded time, so a hung simulator never freezes the caller.
     const std::optional<platform::LResult> answer =
-        platform::SendCopyData(window, 0, 0, std::as_bytes(std::span(&request, 1)), kRequestTimeoutMs);
-    if (!answer || *answer == 0) return 0;
+        platform::SendCopyData(window, 0, 0, std::as_bytes(std::span(&request, 1)), timeoutMs);
+    if (!answer) return RequestOutcome::Unanswered;
+    if (*answer == 0) return RequestOutcome::Refused;
     std::memcpy(buffer, block_.data(), length);
     *outLength = length;
-    return 1;
+    return RequestOutcome::Done;
 }
 
 CSimConnection& Connection() {
@@ -61,15 +61,3 @@ namespace {
 }  // namespace
 
 }  // namespace simlink
-
-extern "C" {
-
-int TR_Read(void* buffer, unsigned length, unsigned* outLength, unsigned offset) {
-    return simlink::Connection().Transfer(buffer, length, outLength, offset, simlink::kRead);
-}
-
-int TR_Write(void* buffer, unsigned length, unsigned* outLength, unsigned offset) {
-    return simlink::Connection().Transfer(buffer, length, outLength, offset, simlink::kWrite);
-}
-
-}  // extern "C"

@@ -6,6 +6,12 @@
 
 namespace simlink {
 
+enum class RequestOutcome {
+    Done,
+    Refused,     // not sent, or answered 0
+    Unanswered,  // no answer within the time given
+};
+
 class CSimConnection {
 public:
     CSimConnection();  // tries once to open the block
@@ -13,8 +19,10 @@ public:
     CSimConnection(const CSimConnection&) = delete;
     CSimConnection& operator=(const CSimConnection&) = delete;
 
-    // One request; 1 on success, 0 on failure (nothing sent for a refused request).
-    int Transfer(void* buffer, unsigned length, unsigned* outLength, unsigned offset, std::uint32_t direction);
+    // One request, answered within timeoutMs or given up on. The caller holds the link's
+    // mutex.
+    RequestOutcome Transfer(void* buffer, unsigned length, unsigned* outLength, unsigned offset,
+                            std::uint32_t direction, int timeoutMs);
 
 private:
     bool KeepOpen();

@@ -1,8 +1,11 @@
 // Latitude and longitude: each read takes both coordinates, each write puts back all four
 // fields, one request each.
+#include <optional>
+
 #include "conversions.h"
 #include "field_access.h"
 #include "simlinker/global_block.h"
+#include "simlinker/simlinker.h"
 
 namespace {
 
@@ -14,37 +17,58 @@ struct Position {
     EncodedCoordinate longitude;
 };
 
-Position ReadPosition() {
+// nullopt when a field cannot be read; the reading stops there.
+std::optional<Position> ReadPosition(LinkCall& call) {
     Position position;
-    position.latitude.high = ReadField<std::int32_t>(kLatitudeHigh);
-    position.latitude.low = ReadField<std::int32_t>(kLatitudeLow);
-    position.longitude.high = ReadField<std::int32_t>(kLongitudeHigh);
-    position.longitude.low = ReadField<std::int32_t>(kLongitudeLow);
+    if (!ReadAll(call, At(kLatitudeHigh, position.latitude.high), At(kLatitudeLow, position.latitude.low),
+                 At(kLongitudeHigh, position.longitude.high), At(kLongitudeLow, position.longitude.low)))
+        return std::nullopt;
     return position;
 }
 
-int WritePosition(const Position& position) {
-    WriteField(kLatitudeHigh, position.latitude.high);
-    WriteField(kLatitudeLow, position.latitude.low);
-    WriteField(kLongitudeHigh, position.longitude.high);
-    return WriteField(kLongitudeLow, position.longitude.low);
+int WritePosition(LinkCall& call, const Position& position) {
+    WriteField(call, kLatitudeHigh, position.latitude.high);
+    WriteField(call, kLatitudeLow, position.latitude.low);
+    WriteField(call, kLongitudeHigh, position.longitude.high);
+    return WriteField(call, kLongitudeLow, position.longitude.low);
+}
+
+// The position with one coordinate replaced, written back; nothing is written when the
+// position cannot be read.
+template <class Replace>
+int ReplaceCoordinate(Replace replace) {
+    LinkCall call;
+    const std::optional<Position> read = ReadPosition(call);
+    if (!read) return 0;
+    return WritePosition(call, replace(*read));
 }
 
 }  // namespace
 
 extern "C" {
 
-double TR_GetFSLat() { return LatitudeDegrees(ReadPosition().latitude); }
-double TR_GetFSLon() { return LongitudeDegrees(ReadPosition().longitude); }
+double TR_GetFSLat() {
+    LinkCall call;
+    const std::optional<Position> position = ReadPosition(call);
+    return position ? LatitudeDegrees(position->latitude) : 0.0;
+}
+
+double TR_GetFSLon() {
+    LinkCall call;
+    const std::optional<Position> position = ReadPosition(call);
+    return position ? LongitudeDegrees(position->longitude) : 0.0;
+}
 
 int TR_SetFSLat(double degrees) {
-    const Position read = ReadPosition();
-    return WritePosition({EncodeLatitude(degrees), EncodeLongitude(LongitudeDegrees(read.longitude))});
+    return ReplaceCoordinate([degrees](const Position& read) {
+        return Position{EncodeLatitude(degrees), EncodeLongitude(LongitudeDegrees(read.longitude))};
+    });
 }
 
 int TR_SetFSLon(double degrees) {
-    const Position read = ReadPosition();
-    return WritePosition({EncodeLatitude(LatitudeDegrees(read.latitude)), EncodeLongitude(degrees)});
+    return ReplaceCoordinate([degrees](const Position& read) {
+        return Position{EncodeLatitude(LatitudeDegrees(read.latitude)), EncodeLongitude(degrees)};
+    });
 }
 
 }  // extern "C"

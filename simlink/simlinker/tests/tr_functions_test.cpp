@@ -7,6 +7,7 @@
 #include <thread>
 
 #include "fsim_harness.h"
+#include "paused_simulator.h"
 #include "platform/process.h"
 #include "platform/shared_memory.h"
 #include "simlinker/global_block.h"
@@ -19,7 +20,7 @@ namespace {
 using namespace global_block;
 using fsim::testing::FsimProcess;
 using fsim::testing::FsimSetup;
-using Clock = std::chrono::steady_clock;
+using testing::Clock;
 
 std::string Hex(const void* bytes, size_t count) {
     std::string text;
@@ -31,24 +32,8 @@ std::string Hex(const void* bytes, size_t count) {
     return text;
 }
 
-long long MillisecondsSince(Clock::time_point start) {
-    return std::chrono::duration_cast<std::chrono::milliseconds>(Clock::now() - start).count();
-}
-
-// A paused simulator with Cabinhook loaded, so values hold still between calls.
-class TrFunctionsTest : public ::testing::Test {
-protected:
-    void SetUp() override {
-        ASSERT_TRUE(sim_.Ready());
-        ASSERT_EQ(sim_.Command("set 616 01"), "ok");
-    }
-    std::string Dump(std::uint32_t offset, std::uint32_t length) {
-        return sim_.Command("dump " + std::to_string(offset) + " " + std::to_string(length));
-    }
-
-    platform::testing::TempEnvironment env_;
-    FsimProcess sim_{env_};
-};
+using TrFunctionsTest = testing::PausedSimulatorTest;
+using testing::MillisecondsSince;
 
 TEST_F(TrFunctionsTest, ReportsVersionAndARunningSimulator) {
     int major = 0, minor = 0, build = 0;

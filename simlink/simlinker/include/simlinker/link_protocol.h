@@ -30,8 +30,13 @@ constexpr const char* kHookWindowClass = "CABIN_HOOK";
 constexpr const char* kHookWindowTitle = "CABINHOOK_WND";
 constexpr const char* kSimulatorWindowClass = "FS98MAIN";
 
-// Neither side waits longer for the other.
+// Neither side waits longer for the other: a TR_ call, with all its requests, waits at
+// most this long.
 constexpr int kRequestTimeoutMs = 1000;
+
+// The planners' side takes this named mutex (platform/named_mutex.h) for each TR_ call,
+// so that the calls of several programs never share the transfer block.
+constexpr const char* kLinkMutexName = "trevalolink";
 
 // A request both sides carry out: it fits the transfer block and stays inside the
 // simulator's global block.

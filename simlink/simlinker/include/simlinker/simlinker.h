@@ -1,6 +1,8 @@
 // Simlinker: the planner's side of the simulator link. Each TR_ function reads or sets
 // the running simulator's state through Cabinhook; every call reports failure (0, or
-// 0.0) when the simulator or Cabinhook is not there.
+// 0.0) when the simulator or Cabinhook is not there. Calls of several programs are
+// served one at a time; a call waits at most about a second for a simulator that does
+// not answer, and a setter that cannot read the fields it changes writes nothing.
 //
 // Declared in the order of their ordinals, 1 (TR_GetVersion) to 42 (TR_SetFSHdg); this
 // platform links them by name.
