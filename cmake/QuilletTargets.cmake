@@ -12,11 +12,16 @@ function(quillet_add_tests name)
 endfunction()
 
 # quillet_add_fuzzer(<name> SOURCES <files...> LIBS <targets...>)
+# A libFuzzer target; the target quillet_fuzzers builds them all.
 function(quillet_add_fuzzer name)
   cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
   add_executable(${name} ${ARG_SOURCES})
   target_link_libraries(${name} PRIVATE ${ARG_LIBS})
   target_link_options(${name} PRIVATE -fsanitize=fuzzer)
+  if(NOT TARGET quillet_fuzzers)
+    add_custom_target(quillet_fuzzers)
+  endif()
+  add_dependencies(quillet_fuzzers ${name})
 endfunction()
 
 # quillet_check_exports(<library target> <names file>)

@@ -235,7 +235,10 @@ private:
     void Handle(int fd, const Request& request, bool senderWaits) {
         const RequestHeader& header = request.header;
         if (header.kind == static_cast<std::uint32_t>(FrameKind::Post)) {
-            if (IsLocalWindow(header.window)) Post({header.window, header.message, header.wParam, header.lParam});
+            // A posted WM_COPYDATA carries no bytes, only an lParam that the window would
+            // take for a pointer: refused, as PostMessage refuses it.
+            if (header.message != WM_COPYDATA && IsLocalWindow(header.window))
+                Post({header.window, header.message, header.wParam, header.lParam});
             return;
         }
         // Carried out late, it could overwrite what the sender has done since it gave up.
