@@ -9,6 +9,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <functional>
+#include <span>
 #include <vector>
 
 #include "fuzz_drive.h"
@@ -43,23 +44,21 @@ bool IsField(std::uint32_t offset, std::uint32_t length) {
     return false;
 }
 
-// The input, taken from the front.
+// The input, taken from the front; zeros once it runs out.
 class Input {
 public:
-    Input(const std::uint8_t* data, std::size_t size) : data_(data), size_(size) {}
+    Input(const std::uint8_t* data, std::size_t size) : rest_(data, size) {}
     template <class Value>
     Value Take() {
         Value value{};
-        const std::size_t count = std::min(sizeof value, size_ - used_);
-        std::memcpy(&value, data_ + used_, count);
-        used_ += count;
+        const std::size_t count = std::min(sizeof value, rest_.size());
+        std::memcpy(&value, rest_.data(), count);
+        rest_ = rest_.subspan(count);
         return value;
     }
 
 private:
-    const std::uint8_t* data_;
-    std::size_t size_;
-    std::size_t used_ = 0;
+    std::span<const std::uint8_t> rest_;
 };
 
 class Receiver {
