@@ -4,6 +4,8 @@
 #include <iterator>
 #include <vector>
 
+#include "adf/keys.h"
+#include "adf/route_file.h"
 #include "aerodrex/airport_getters.h"
 #include "aerodrex/airport_line_layout.h"
 #include "aerodrex/line_type.h"
@@ -16,15 +18,7 @@
 namespace flitmark {
 namespace {
 
-// Definition codes read here.
-constexpr const char* kTitleCode = "_000";
-constexpr const char* kDescriptionCode = "_001";
-constexpr const char* kSeasonCode = "002";
-constexpr const char* kPlaneCode = "_011";
-constexpr const char* kDepartureCode = "_300";
-constexpr const char* kCruiseCode = "_801";
-constexpr const char* kEnginesOffCode = "_899";
-constexpr const char* kCrashCode = "_1050";
+namespace keys = adf::keys;
 
 constexpr int kLowestClearedAltitude = 5000;
 constexpr int kEngineCount = 4;
@@ -68,7 +62,7 @@ std::string Field(Getter getter, const std::string& line, size_t size) {
 int Digit(char c) { return c >= '0' && c <= '9' ? c - '0' : 0; }
 
 void AddCrash(const adf::Definition& definition, std::vector<FltEdit>& edits) {
-    const std::string crash = ReadLineAfterLabel(definition, kCrashCode);
+    const std::string crash = ReadLineAfterLabel(definition, keys::kCrash);
     if (crash.empty()) return;
     const int mode = Digit(crash[0]);
     if (mode < static_cast<int>(std::size(kCrashModes)))
@@ -79,11 +73,13 @@ void AddCrash(const adf::Definition& definition, std::vector<FltEdit>& edits) {
 
 void AddStartPosition(const adf::Definition& definition, std::vector<FltEdit>& edits) {
     using namespace aerodrex::airport_line;
-    const std::string line = ReadLineAfterLabel(definition, kDepartureCode);
-    if (GetLineType(line.c_str()) != kAirportLineType) return;
+    const adf::RouteFile route = adf::ReadRouteFile(definition.Lines());
+    const auto* departure = route.sections.empty() ? nullptr : std::get_if<adf::AirportSection>(&route.sections.front());
+    if (departure == nullptr) return;
+    const std::string& line = departure->airportLine;
     std::string altitude = "+";
     altitude += Field(GetAirportElev, line, kElevation.size());
-    const CAirportData landing = ReadLandingBlock(definition, line);
+    const CAirportData landing = ReadLandingBlock(*departure);
     double heading = landing.runwayHeading + 180.0;
     if (heading > 360.0) heading -= 360.0;
     std::string latitude = landing.runwayBegin ? Field(GetAirportLatBeg, line, kRunwayStartLatitude.size())
@@ -108,7 +104,7 @@ void AddAdf(const adf::Definition& definition, std::vector<FltEdit>& edits) {
 }
 
 void AddEnginesOff(const adf::Definition& definition, std::vector<FltEdit>& edits) {
-    if (ReadLineAfterLabel(definition, kEnginesOffCode) != "1") return;
+    if (ReadLineAfterLabel(definition, keys::kEnginesOff) != "1") return;
     for (int engine = 1; engine <= kEngineCount; ++engine) {
         const std::string section = Format("Engine Parameters.%d", engine);
         for (const FltEdit& edit : kEngineOff) edits.push_back({section, edit.key, edit.value});
@@ -116,7 +112,7 @@ void AddEnginesOff(const adf::Definition& definition, std::vector<FltEdit>& edit
 }
 
 void AddSeasonAndYear(const adf::Definition& definition, int year, std::vector<FltEdit>& edits) {
-    const std::string season = ReadLineAfterLabel(definition, kSeasonCode);
+    const std::string season = ReadLineAfterLabel(definition, keys::kSeason);
     for (const char* known : kSeasons)
         if (season == known) edits.push_back({"DateTimeSeason", "Season", season});
     edits.push_back({"DateTimeSeason", "Year", Format("%d", year)});
@@ -131,7 +127,7 @@ void AddFlightPlan(const std::vector<std::string>& waypoints, std::vector<FltEdi
 
 // A cruise altitude that is no number reads as 0 and is cleared at the lowest altitude.
 void AddClearedAltitude(const adf::Definition& definition, std::vector<FltEdit>& edits) {
-    std::string cruise = ReadLineAfterLabel(definition, kCruiseCode);
+    std::string cruise = ReadLineAfterLabel(definition, keys::kCruiseAltitude);
     if (platform::LeadingInt(cruise) < kLowestClearedAltitude)
         cruise = Format("%d", kLowestClearedAltitude);
     edits.push_back({"[ATC_Aircraft.0]", "AltCleared", cruise});
@@ -157,11 +153,11 @@ bool FindNdbLine(const adf::Definition& definition, std::string& line) {
 std::vector<FltEdit> PlanFltEdits(const adf::Definition& definition,
                                   const std::vector<std::string>* waypoints, int year) {
     std::vector<FltEdit> edits;
-    edits.push_back({"Main", "Title", ReadLineAfterLabel(definition, kTitleCode)});
-    edits.push_back({"Main", "Description", ReadLineAfterLabel(definition, kDescriptionCode) + "\n"});
+    edits.push_back({"Main", "Title", ReadLineAfterLabel(definition, keys::kTitle)});
+    edits.push_back({"Main", "Description", ReadLineAfterLabel(definition, keys::kDescription) + "\n"});
     AddCrash(definition, edits);
     AddStartPosition(definition, edits);
-    if (std::string plane = ReadLineAfterLabel(definition, kPlaneCode); !plane.empty())
+    if (std::string plane = ReadLineAfterLabel(definition, keys::kPlane); !plane.empty())
         edits.push_back({"Plane", "Aircraft", plane});
     AddAdf(definition, edits);
     AddEnginesOff(definition, edits);

@@ -17,7 +17,7 @@ void WriteMainProgram(GenerationRun& run) {
     run.out.WriteBanner("Main program starts here:");
     run.out.WriteBlankLine();
     run.out.WriteLine("\tENGINE_CONTROL_SELECT = 15\n");
-    if (run.IsOptionSet("_899"))
+    if (run.IsOptionSet(keys::kEnginesOff))
         run.out.WriteLine("\tPRINT \"Press CTRL-E to start the engine sequence\"\n\tWAIT MESSAGE\n");
     run.out.WriteLine("\tGOSUB subRUN\n");
     run.out.WriteBlankLine();
@@ -36,14 +36,14 @@ void WriteEmptyVor1Handler(GenerationRun& run) {
 void WriteEventSubs(GenerationRun& run) {
     run.out.WriteBlankLine();
     run.out.WriteBanner("Event functions");
-    if (run.IsOptionSet("_103")) WriteAdviceSubs(run);
+    if (run.IsOptionSet(keys::kShowWrong)) WriteAdviceSubs(run);
     // The holding lap ends in the landing phases, which only a route with a landing has.
-    if (run.IsOptionSet("_104") && run.HasLanding()) WriteHoldingSubs(run);
-    if (run.IsOptionSet("_2000")) WriteSubSound(run);
-    if (run.IsOptionSet("_111")) WriteSubPushBack(run);
-    if (run.IsOptionSet("_112")) WriteSubResetAdv(run);
-    if (run.IsOptionSet("_113")) WriteSubQuit(run);
-    if (run.IsOptionSet("_114")) WriteSubSpeedCalls(run);
+    if (run.IsOptionSet(keys::kHolding) && run.HasLanding()) WriteHoldingSubs(run);
+    if (run.IsOptionSet(keys::kSound)) WriteSubSound(run);
+    if (run.IsOptionSet(keys::kPushBack)) WriteSubPushBack(run);
+    if (run.IsOptionSet(keys::kRestart)) WriteSubResetAdv(run);
+    if (run.IsOptionSet(keys::kQuit)) WriteSubQuit(run);
+    if (run.IsOptionSet(keys::kSpeedCalls)) WriteSubSpeedCalls(run);
     WriteSubPlanePos(run);
     WriteSubAltMsg(run);
     WriteSubHdgMsg(run);

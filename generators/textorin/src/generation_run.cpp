@@ -10,6 +10,6 @@ constexpr int kFarRangeAboveSpeed = 99;
 
 }  // namespace
 
-bool GenerationRun::FarRange() const { return platform::LeadingInt(Value("_802")) > kFarRangeAboveSpeed; }
+bool GenerationRun::FarRange() const { return platform::LeadingInt(Value(keys::kLandingSpeed)) > kFarRangeAboveSpeed; }
 
 }  // namespace textorin

@@ -8,11 +8,14 @@
 #include <vector>
 
 #include "adf/definition.h"
+#include "adf/keys.h"
 #include "route.h"
 #include "script_angle.h"
 #include "source_writer.h"
 
 namespace textorin {
+
+namespace keys = adf::keys;
 
 struct GenerationRun {
     explicit GenerationRun(const adf::Definition& definition) : adf(definition), route(definition) {}
@@ -35,7 +38,7 @@ struct GenerationRun {
     // The route has a take-off and a landing, so the landing subroutines exist.
     bool HasLanding() const { return airportLines.size() > 1; }
     // The SID/STAR subroutines exist.
-    bool HasSidStar() const { return HasLanding() && !IsOptionSet("_5000"); }
+    bool HasSidStar() const { return HasLanding() && !IsOptionSet(keys::kDefaultLanding); }
 
     std::string Angle(const std::string& angleText) const { return FormatAngleForScript(angleText, flags); }
 };

@@ -1,21 +1,22 @@
 // The route part of a definition, read once per run: the route entries from
-// "NAVAIDINFO_300:" on, the section values of each airport and the leg record of
-// each navaid.
+// "NAVAIDINFO_300:" on, the section values of each airport, the leg record of each
+// navaid, the holding places and the corrected start.
 #pragma once
 
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "adf/definition.h"
+#include "adf/route_file.h"
 #include "record_fields.h"
 
 namespace textorin {
 
 struct RouteEntry {
-    int number = 0;        // 300 and onward
-    size_t keyLine = 0;    // index of its "NAVAIDINFO_%d:" line
-    std::string line;      // the record line that follows it
+    int number = 0;    // 300 and onward
+    std::string line;  // its record line
     LineKind kind = LineKind::Other;
 };
 
@@ -81,12 +82,15 @@ public:
     size_t MaxProcedurePoints() const;
     size_t MaxStarPoints() const;
 
+    // The holding of landing airport number i (1 for the first landing), if written.
+    const adf::Holding* HoldingOf(size_t landing) const;
+    const std::optional<adf::CorrectedStart>& CorrectedStart() const { return file_.correctedStart; }
+
 private:
-    void ReadEntries(const adf::Definition& adf);
-    AirportSection ReadAirportSection(const adf::Definition& adf, const RouteEntry& entry) const;
-    RouteLegInfo ReadLegSection(const adf::Definition& adf, const RouteEntry& entry) const;
+    void ReadEntries();
     void CountAllLegs();
 
+    adf::RouteFile file_;
     std::vector<RouteEntry> entries_;
     std::vector<size_t> airports_;  // entry index of each airport
     std::vector<size_t> navaids_;   // entry index of each navaid

@@ -59,7 +59,7 @@ struct RouteDeclareLists {
 
 // Whether any part of the source assigns the sound hold-off variable.
 bool UsesSoundHoldOff(const GenerationRun& run) {
-    return run.IsOptionSet("_2000") || run.IsOptionSet("_103") || run.IsOptionSet("_114");
+    return run.IsOptionSet(keys::kSound) || run.IsOptionSet(keys::kShowWrong) || run.IsOptionSet(keys::kSpeedCalls);
 }
 
 void WriteRouteFamilies(GenerationRun& run) {
@@ -112,8 +112,8 @@ void WriteDeclarations(GenerationRun& run) {
     out.WriteLine("\t' Calculation, Altitude and Hdg\n\tDECLARE iAlt_Time, iAlt_Keep, iAlt_Tol\n");
     out.WriteLine("\tDECLARE iHdg_Time, iHdg_Keep, iHdg_Tol\n");
     out.WriteLine("\tDECLARE iLandSequence\n");
-    if (run.IsOptionSet("_103")) out.WriteLine("\tDECLARE iGear_Time\n\tDECLARE iFlightSpeed\n");
-    if (run.IsOptionSet("_111")) out.WriteLine("\tDECLARE deltalat, deltalon\t\t'Push back\n");
+    if (run.IsOptionSet(keys::kShowWrong)) out.WriteLine("\tDECLARE iGear_Time\n\tDECLARE iFlightSpeed\n");
+    if (run.IsOptionSet(keys::kPushBack)) out.WriteLine("\tDECLARE deltalat, deltalon\t\t'Push back\n");
 
     run.airportLines.clear();
     run.navaidLines.clear();
@@ -123,7 +123,7 @@ void WriteDeclarations(GenerationRun& run) {
     WriteRouteFamilies(run);
     out.WriteLine(kCurrentNavaidDeclarations);
 
-    if (run.IsOptionSet("_104")) {
+    if (run.IsOptionSet(keys::kHolding)) {
         out.WriteBlankLine();
         out.WriteLine(kHoldingDeclarations);
         for (size_t i = 1; i < run.airportLines.size(); ++i)
@@ -132,7 +132,7 @@ void WriteDeclarations(GenerationRun& run) {
                        i, i, i, i, i, i, i);
     }
     out.WriteBlankLine();
-    if (!run.IsOptionSet("_5000")) {
+    if (!run.IsOptionSet(keys::kDefaultLanding)) {
         out.WriteLine(kSidStarDeclarations);
         for (size_t j = 1; j <= run.route.MaxStarPoints(); ++j)
             out.Printf("\tDECLARE lSidStarLat_%02zu, lSidStarLon_%02zu\n\tDECLARE nSidStarAltMax_%02zu, nSidStarAltMin_%02zu\n",

@@ -23,14 +23,14 @@ constexpr const char* kSeasonDraw =
     "\t\tendif\n";
 
 struct AircraftSwitch {
-    const char* code;
+    adf::Key code;
     const char* variable;
 };
 constexpr AircraftSwitch kAircraftSwitches[] = {
-    {"_005", "AUTOPILOT_MASTER"},
-    {"_006", "SMOKE_SYSTEM_ON"},
-    {"_007", "AUTO_COORDINATION"},
-    {"_008", "AIRSPEED_INDICATOR_TAS"},
+    {keys::kAutopilotMaster, "AUTOPILOT_MASTER"},
+    {keys::kSmokeSystem, "SMOKE_SYSTEM_ON"},
+    {keys::kAutoCoordination, "AUTO_COORDINATION"},
+    {keys::kTrueAirspeed, "AIRSPEED_INDICATOR_TAS"},
 };
 
 constexpr const char* kAdviceBindings =
@@ -51,15 +51,15 @@ constexpr const char* kNavNumberCall =
     "'\n'Check that we are doing the correct VOR/NDB\n'See the function for more info\n\tGOSUB subNavNumber\n";
 
 struct SpeedCall {
-    const char* code;
+    adf::Key code;
     const char* label;
     const char* sound;
     const char* words;
 };
 constexpr SpeedCall kSpeedCalls[] = {
-    {"_803", "subSpeedV1", "ADVS003", "V1"},
-    {"_804", "subSpeedV2", "ADVS004", "V2"},
-    {"_805", "subSpeedVr", "ADVS005", "Rotate"},
+    {keys::kV1, "subSpeedV1", "ADVS003", "V1"},
+    {keys::kV2, "subSpeedV2", "ADVS004", "V2"},
+    {keys::kVr, "subSpeedVr", "ADVS005", "Rotate"},
 };
 
 // Hour, minute and second of a time of day "hh:mm:ss", normalised to one day as a
@@ -86,7 +86,7 @@ void WriteSpeedEvents(GenerationRun& run) {
 }
 
 void WriteSelectedTime(GenerationRun& run) {
-    for (size_t key : run.adf.FindKeys("_010")) {
+    for (size_t key : run.adf.FindKeys(keys::kStartTime)) {
         TimeOfDay time = ParseTimeOfDay(run.adf.Line(key + 1));
         run.out.WriteLine("'\tSelected Time\n");
         run.out.Printf("\tHOUR = %d\n", time.hour);
@@ -105,7 +105,7 @@ void WriteFileHeader(GenerationRun& run) {
     run.out.WriteRule();
     run.out.WriteLine("'\n");
     run.out.WriteLine("'\tName:");
-    for (size_t key : run.adf.FindKeys("_000")) run.out.WriteLine(" " + run.adf.Line(key + 1) + "\n");
+    for (size_t key : run.adf.FindKeys(keys::kTitle)) run.out.WriteLine(" " + run.adf.Line(key + 1) + "\n");
     run.out.WriteRule();
     run.out.WriteBlankLine();
 }
@@ -114,30 +114,30 @@ void WriteTitleAndDescription(GenerationRun& run) {
     run.out.WriteBanner("Title & Description");
     run.out.WriteBlankLine();
     run.out.WriteLine("\tTITLE");
-    for (size_t key : run.adf.FindKeys("_000"))
+    for (size_t key : run.adf.FindKeys(keys::kTitle))
         run.out.WriteLine(" \"" + QuoteSafe(run.adf.Line(key + 1)) + "\"\n");
     // Without a title the statement still needs its text and its line end.
-    if (!run.adf.HasKey("_000")) run.out.WriteLine(" \"\"\n");
+    if (!run.adf.HasKey(keys::kTitle)) run.out.WriteLine(" \"\"\n");
     const auto& lines = run.adf.Lines();
-    for (size_t key : run.adf.FindKeys("_001")) {
+    for (size_t key : run.adf.FindKeys(keys::kDescription)) {
         for (size_t i = key + 1; i < lines.size() && !IsNextKeyLine(lines[i]); ++i)
             run.out.WriteLine("\tDESCRIPTION \"" + QuoteSafe(Trim(lines[i])) + "\"\n");
     }
 }
 
 void WriteHemisphereLines(GenerationRun& run) {
-    for (size_t key : run.adf.FindKeys("_004")) {
+    for (size_t key : run.adf.FindKeys(keys::kLatitudeHemisphere)) {
         run.flags.north = run.adf.Line(key + 1) != "South";
         run.out.WriteLine(run.flags.north ? "\tNORTH_LATITUDE\n" : "\tSOUTH_LATITUDE\n");
     }
-    for (size_t key : run.adf.FindKeys("_003")) {
+    for (size_t key : run.adf.FindKeys(keys::kLongitudeHemisphere)) {
         run.flags.west = run.adf.Line(key + 1) != "East";
         run.out.WriteLine(run.flags.west ? "\tWEST_LONGITUDE\n" : "\tEAST_LONGITUDE\n");
     }
 }
 
 void WritePerformance(GenerationRun& run) {
-    for (size_t key : run.adf.FindKeys("_009")) {
+    for (size_t key : run.adf.FindKeys(keys::kPerformance)) {
         std::string value = ToUpper(run.adf.Line(key + 1));
         size_t underscore = value.find('_');
         if (underscore == std::string::npos) run.out.WriteLine("\tPERFORMANCE HIGH 5\n");
@@ -147,12 +147,12 @@ void WritePerformance(GenerationRun& run) {
 }
 
 void WriteLoadSituation(GenerationRun& run) {
-    if (run.adf.HasKey("_000")) run.out.WriteLine("\tLOAD_SITUATION \"" + QuoteSafe(run.Value("_000")) + "\"\n");
+    if (run.adf.HasKey(keys::kTitle)) run.out.WriteLine("\tLOAD_SITUATION \"" + QuoteSafe(run.Value(keys::kTitle)) + "\"\n");
     run.out.WriteLine("\tWAIT 5\n");
 }
 
 void WriteSeasonSection(GenerationRun& run) {
-    std::string season = run.Value("_002");
+    std::string season = run.Value(keys::kSeason);
     run.out.WriteBanner("Set Season of year");
     if (season == "Random") run.out.WriteLine(kSeasonDraw);
 }
@@ -179,11 +179,11 @@ void WriteSubRun(GenerationRun& run) {
     run.out.WriteLine("'\tOriginal values\n'\t subTakeOff will clear all the events\n");
     // subTakeOff exists only for a route with a landing.
     if (run.HasLanding()) run.out.WriteLine("\tGOSUB subTakeOff\n");
-    if (run.IsOptionSet("_103")) run.out.WriteLine(kAdviceBindings);
-    if (run.IsOptionSet("_114")) WriteSpeedEvents(run);
+    if (run.IsOptionSet(keys::kShowWrong)) run.out.WriteLine(kAdviceBindings);
+    if (run.IsOptionSet(keys::kSpeedCalls)) WriteSpeedEvents(run);
     run.out.WriteLine(kFrequencyAndEmergencyEvents);
     run.out.WriteBlankLine();
-    if (run.IsOptionSet("_2000")) run.out.WriteLine("'\n' Sound\n'\n\tGOSUB subSound\n");
+    if (run.IsOptionSet(keys::kSound)) run.out.WriteLine("'\n' Sound\n'\n\tGOSUB subSound\n");
     run.out.WriteBlankLine();
     run.out.WriteLine(kNavNumberCall);
     run.out.WriteLine("RETURN\n");

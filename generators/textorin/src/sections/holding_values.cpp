@@ -88,11 +88,21 @@ void WriteBoundCheck(SourceWriter& out, size_t i, const char* axis) {
 }
 
 void WriteHoldingBox(GenerationRun& run, size_t i) {
-    std::string place = run.Value(Format("_104_LINE_%02zu", i));
-    if (KindOfLine(place) == LineKind::Navaid) WriteNavaidBox(run, i, place);
-    else if (place == "10NM") WriteTenMileBox(run, i);
-    else if (place == "NOHOLD") WriteNoHold(run.out, i);
-    else platform::MessageBox(kNoHoldingPlace, {}, platform::MbIcon::Information);
+    const adf::Holding* holding = run.route.HoldingOf(i);
+    switch (holding ? holding->place : adf::HoldingPlace::Unknown) {
+        case adf::HoldingPlace::Navaid:
+            WriteNavaidBox(run, i, holding->navaidLine);
+            break;
+        case adf::HoldingPlace::TenMiles:
+            WriteTenMileBox(run, i);
+            break;
+        case adf::HoldingPlace::NoHolding:
+            WriteNoHold(run.out, i);
+            break;
+        case adf::HoldingPlace::Unknown:
+            platform::MessageBox(kNoHoldingPlace, {}, platform::MbIcon::Information);
+            break;
+    }
 }
 
 }  // namespace

@@ -7,21 +7,21 @@ namespace textorin {
 namespace {
 
 struct KeyCommand {
-    const char* code;
+    adf::Key code;
     const char* comment;
     const char* binding;
 };
 
 constexpr KeyCommand kKeyCommands[] = {
-    {"_100", ")\t\t'Give position\n", ") GOSUB subCurrentPos\n"},
-    {"_102", ")\t\t'ATC Help\n", ") GOSUB subATCHelp\n"},
-    {"_106", ")\t\t'Warning\\Idears\n", ") GOSUB subWarningIdears\n"},
-    {"_107D", ")\t\t'Altitude request Down\n", ") GOSUB subAltChangeRequestDown\n"},
-    {"_107U", ")\t\t'Altitude request Up\n", ") GOSUB subAltChangeRequestUp\n"},
-    {"_108", ")\t\t'Course change request\n", ") GOSUB subCourseChangeRequest\n"},
-    {"_111", ")\t\t'Push back\n", ") GOSUB subPushBack\n"},
-    {"_112", ")\t\t'Restart Adv\n", ") GOSUB subResetAdv\n"},
-    {"_113", ")\t\t'Quit, End Adv\n", ") GOSUB subQuit\n"},
+    {keys::kAlwaysGivePosition, ")\t\t'Give position\n", ") GOSUB subCurrentPos\n"},
+    {keys::kAtcHelp, ")\t\t'ATC Help\n", ") GOSUB subATCHelp\n"},
+    {keys::kAdvice, ")\t\t'Warning\\Idears\n", ") GOSUB subWarningIdears\n"},
+    {keys::kDescendRequest, ")\t\t'Altitude request Down\n", ") GOSUB subAltChangeRequestDown\n"},
+    {keys::kClimbRequest, ")\t\t'Altitude request Up\n", ") GOSUB subAltChangeRequestUp\n"},
+    {keys::kCourseChangeRequest, ")\t\t'Course change request\n", ") GOSUB subCourseChangeRequest\n"},
+    {keys::kPushBack, ")\t\t'Push back\n", ") GOSUB subPushBack\n"},
+    {keys::kRestart, ")\t\t'Restart Adv\n", ") GOSUB subResetAdv\n"},
+    {keys::kQuit, ")\t\t'Quit, End Adv\n", ") GOSUB subQuit\n"},
 };
 
 constexpr const char* kCurrentPosBanner =
@@ -39,14 +39,14 @@ constexpr const char* kCurrentPosBody =
 
 // The climb and descent requests differ only in these words.
 struct AltitudeRequest {
-    const char* code;
+    adf::Key code;
     const char* label;
     const char* verb;
     char sign;
 };
 constexpr AltitudeRequest kAltitudeRequests[] = {
-    {"_107U", "subAltChangeRequestUp", "climb", '+'},
-    {"_107D", "subAltChangeRequestDown", "descend", '-'},
+    {keys::kClimbRequest, "subAltChangeRequestUp", "climb", '+'},
+    {keys::kDescendRequest, "subAltChangeRequestDown", "descend", '-'},
 };
 
 constexpr const char* kDelta =
@@ -111,12 +111,12 @@ void WriteKeyBindings(GenerationRun& run) {
 }
 
 void WriteKeyCommandSubs(GenerationRun& run) {
-    if (run.IsOptionSet("_100")) WriteSubCurrentPos(run);
-    if (run.IsOptionSet("_102")) WriteSubroutine(run, "subATCHelp:\n", "");
-    if (run.IsOptionSet("_106")) WriteSubroutine(run, "subWarningIdears:\n", "");
+    if (run.IsOptionSet(keys::kAlwaysGivePosition)) WriteSubCurrentPos(run);
+    if (run.IsOptionSet(keys::kAtcHelp)) WriteSubroutine(run, "subATCHelp:\n", "");
+    if (run.IsOptionSet(keys::kAdvice)) WriteSubroutine(run, "subWarningIdears:\n", "");
     for (const AltitudeRequest& request : kAltitudeRequests)
         if (run.IsOptionSet(request.code)) WriteSubAltChangeRequest(run, request);
-    if (run.IsOptionSet("_108")) WriteSubroutine(run, "subCourseChangeRequest:\n", "");
+    if (run.IsOptionSet(keys::kCourseChangeRequest)) WriteSubroutine(run, "subCourseChangeRequest:\n", "");
 }
 
 void WriteSubPushBack(GenerationRun& run) {

@@ -177,7 +177,7 @@ void WriteSubHandleIls(GenerationRun& run) {
 void WriteSegmentBranches(GenerationRun& run) {
     SourceWriter& out = run.out;
     ChainWriter chain(out);
-    bool holding = run.IsOptionSet("_104");
+    bool holding = run.IsOptionSet(keys::kHolding);
     for (size_t j = 1; j + 3 <= run.airportLines.size(); j += 2) {
         chain.Branch(Format("iAirportCount = %zu\n", j + 1));
         size_t from = j + 2, to = j + 3;
@@ -203,7 +203,7 @@ void WriteSubTakeOff(GenerationRun& run) {
     out.WriteLine("\t' Clear all events\n\tONEXP_CLEAR\n");
     out.WriteBlankLine();
     out.WriteLine(kTakeOffClimb);
-    if (run.IsOptionSet("_5000")) {
+    if (run.IsOptionSet(keys::kDefaultLanding)) {
         out.Printf("\tONEXP_TRUE AIR_DISTANCE( dAirpTakeoffLat, dAirpTakeoffLon) > %s GOSUB subCruiseAlt\n", Range(run, "6", "3"));
         out.Printf("\t\tONEXP_TRUE AIR_DISTANCE( dAirpLandLat, dAirpLandLon) <= %s AND AIR_DISTANCE( dAirpTakeoffLat, "
                    "dAirpTakeoffLon) > %s GOSUB subLANDPHASE_1\n",
@@ -253,7 +253,7 @@ void WriteSubLandPhase2(GenerationRun& run) {
     out.WriteBlankLine();
     out.WriteLine("\tONEXP_CLEAR subLANDPHASE_2\n");
     out.WriteBlankLine();
-    if (run.IsOptionSet("_104")) {
+    if (run.IsOptionSet(keys::kHolding)) {
         out.WriteLine(kPhase2Holding);
         out.WriteBlankLine();
     }
@@ -307,7 +307,7 @@ void WriteSubLanded(GenerationRun& run) {
     if (run.airportLines.size() >= 3) {
         WriteSegmentBranches(run);
         out.WriteBlankLine();
-        if (run.IsOptionSet("_104")) out.WriteLine(kNextHolding);
+        if (run.IsOptionSet(keys::kHolding)) out.WriteLine(kNextHolding);
         out.WriteLine("\t' Landing airport is even number\n\tiAirportCount = iAirportCount+2\n\tGOSUB subRUNSelVal\n");
     } else {
         out.WriteLine(kLastLanding);

@@ -185,8 +185,8 @@ void WriteSubCruiseAlt(GenerationRun& run) {
     out.WriteBlankLine();
     out.WriteLine("'\tTune to the next radio when within range\n"
                   "\tONEXP_TRUE AIR_DISTANCE( dAirpLandLat, dAirpLandLon ) < 60 GOSUB subSetFreq\n");
-    std::string cruise = run.Value("_801");
-    out.WriteLine("'\tSettings for " + run.Value("_800") + "\n");
+    std::string cruise = run.Value(keys::kCruiseAltitude);
+    out.WriteLine("'\tSettings for " + run.Value(keys::kPlaneName) + "\n");
     out.WriteLine("\tiAlt_Time = ELAPSED_TIME + 15\n\tONEXP_CLEAR subCruiseAlt\n"
                   "\t' Change this value if you want a diferent altitude\n\tiAlt_Keep = " +
                   cruise + "\n\tiAlt_Tol  = " + CruiseTolerance(platform::LeadingInt(cruise)) + "\n");

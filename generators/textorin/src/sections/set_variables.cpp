@@ -34,10 +34,8 @@ void WriteAirportValues(GenerationRun& run, size_t number) {
     const std::string& lon = section.runwayBegin ? airport.runwayStartLongitude : airport.runwayEndLongitude;
     out.WriteLine("\tdAirpTakeoffLat\t= " + run.Angle(lat) + "\n\tdAirpTakeoffLon\t= " + run.Angle(lon) +
                   "\n\tdAirpTakeOffHdg\t= PLANE_HEADING\n");
-    std::string correctedLat = run.Value("_6000");
-    std::string correctedLon = run.Value("_6001");
-    if (!correctedLat.empty() && !correctedLon.empty())
-        out.WriteLine("\tSET_POSITION " + correctedLat + ", " + correctedLon + ", PLANE_ALT\n");
+    if (const auto& corrected = run.route.CorrectedStart())
+        out.Printf("\tSET_POSITION %f, %f, PLANE_ALT\n", corrected->latitude, corrected->longitude);
 }
 
 void WriteLandingValues(GenerationRun& run) {
@@ -83,8 +81,8 @@ void WriteSetVariables(GenerationRun& run) {
     if (!run.navaidLines.empty()) WriteNavaidValues(run);
     out.WriteBlankLine();
     out.WriteLine("\tiLandSequence \t= 0\t\t'Take off\n");
-    if (run.IsOptionSet("_103")) out.WriteLine("\tiGear_Time = ELAPSED_TIME+15\t\t'Gear Up\n");
-    if (run.IsOptionSet("_104")) WriteHoldingValues(run);
+    if (run.IsOptionSet(keys::kShowWrong)) out.WriteLine("\tiGear_Time = ELAPSED_TIME+15\t\t'Gear Up\n");
+    if (run.IsOptionSet(keys::kHolding)) WriteHoldingValues(run);
 }
 
 }  // namespace textorin

@@ -57,7 +57,7 @@ std::vector<std::string> SoundTitles(const std::string& folder) {
 }
 
 void WriteSoundList(GenerationRun& run) {
-    std::vector<std::string> titles = SoundTitles(run.Value("_2000"));
+    std::vector<std::string> titles = SoundTitles(run.Value(keys::kSound));
     // A folder of fixed call-outs only is treated as an empty one: no stray ENDIF.
     if (titles.empty()) {
         run.out.WriteLine("'\tAdd your sound files here\n");
