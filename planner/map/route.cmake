@@ -1,5 +1,6 @@
-# The planner's route: route points and their editing, the route file map_internal.adf,
-# and the arithmetic of the map's scroll view with 32-bit extents.
+# The planner's route: route points and their editing, the route file map_internal.adf
+# (its grammar is the definition library's), and the arithmetic of the map's scroll
+# view with 32-bit extents.
 add_library(trevalo_route STATIC
   src/route/grid_cell_tag.cpp
   src/route/pick_list.cpp
@@ -17,7 +18,7 @@ target_include_directories(trevalo_route
   PUBLIC ${CMAKE_CURRENT_SOURCE_DIR}/include
   PRIVATE ${CMAKE_CURRENT_SOURCE_DIR}/src/route)
 target_link_libraries(trevalo_route
-  PUBLIC trevalo_navdb trevalo_navmath Aerodrex Beaconex Scenrix QuilletPlatform)
+  PUBLIC trevalo_navdb trevalo_navmath adf Aerodrex Beaconex Scenrix QuilletPlatform)
 
 if(QUILLET_TESTS)
   # The database world with a route wired to fakes of the dialogs, pages and view, shared

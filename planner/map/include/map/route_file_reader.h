@@ -1,5 +1,5 @@
-// Reader of the route file map_internal.adf: the route sections from "_300" on, each
-// record line matched against the loaded airports and navaids.
+// Reader of the route file map_internal.adf: its route sections, each record line
+// matched against the loaded airports and navaids.
 #pragma once
 
 #include <string>

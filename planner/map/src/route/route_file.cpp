@@ -1,7 +1,6 @@
 // Writing the route file for Create adventure, and reading it back.
 #include "map/route.h"
 #include "map/route_file_reader.h"
-#include "platform/files.h"
 #include "platform/message_box.h"
 #include "platform/text_file.h"
 #include "route_file_writer.h"
@@ -24,11 +23,11 @@ void Route::OnCreateAdventure() {
         flightPlan_ != nullptr ? flightPlan_->RouteListEntries() : std::vector<RouteListEntry>{},
     };
     // The old file is replaced only by a complete new one: a stop keeps the previous route.
-    const std::optional<std::string> text = route_detail::ComposeRouteFile(inputs);
-    if (!text) {
+    const std::optional<adf::RouteFile> file = route_detail::ComposeRouteFile(inputs);
+    if (!file) {
         return;
     }
-    if (!platform::ReplaceFileBytes(RouteFilePath(), *text)) {
+    if (!platform::WriteLines(RouteFilePath(), adf::WriteRouteFile(*file))) {
         if (platform::MessageBox(route_detail::kFileNotCreatedQuestion, {}, MbIcon::Question, MbButtons::YesNo,
                                  1) == MbResult::Yes) {
             host_->ClosePlanner();

@@ -1,15 +1,13 @@
 #include "map/route_file_reader.h"
 
-#include <cstdlib>
 #include <optional>
 
+#include "adf/route_file.h"
 #include "aerodrex/airport_getters.h"
-#include "aerodrex/line_type.h"
 #include "beaconex/navaid_getters.h"
 #include "beaconex/navaid_line_layout.h"
 #include "map/headings.h"
 #include "map/angle_text.h"
-#include "route_file_tags.h"
 #include "route_text.h"
 
 namespace trevalo {
@@ -23,35 +21,27 @@ constexpr double kAirportHeadingTolerance = 1.0;
 
 class RouteFileParser {
 public:
-    RouteFileParser(const std::vector<std::string>& lines, const NavDatabase& database)
-        : lines_(lines), database_(database) {}
+    explicit RouteFileParser(const NavDatabase& database) : database_(database) {}
 
-    RouteFileContents Parse() {
+    RouteFileContents Parse(const adf::RouteFile& file) const {
         RouteFileContents contents;
-        while (next_ < lines_.size() && !Contains(lines_[next_], kFirstSectionMark)) {
-            ++next_;
-        }
-        if (next_ == lines_.size()) {
-            return contents;
-        }
-        ++next_;
-        while (next_ < lines_.size()) {
-            const std::string& line = lines_[next_++];
-            const int kind = GetLineType(line.c_str());
-            if (kind != kNavaidLineType && kind != kAirportLineType) {
+        for (const adf::RouteSection& section : file.sections) {
+            const auto* airport = std::get_if<adf::AirportSection>(&section);
+            const auto* navaid = std::get_if<adf::NavaidSection>(&section);
+            if (airport == nullptr && navaid == nullptr) {
                 continue;
             }
             if (contents.points.size() >= static_cast<size_t>(kMaxRoutePoints)) {
                 contents.status = RouteFileStatus::TooManyPoints;
                 return contents;
             }
-            if (kind == kNavaidLineType) {
-                std::optional<CRoutePoint> point = ReadNavaid(line);
+            if (navaid != nullptr) {
+                std::optional<CRoutePoint> point = ReadNavaid(*navaid);
                 if (!point) {
                     return {RouteFileStatus::NavaidMissing, {}};
                 }
                 contents.points.push_back(std::move(*point));
-            } else if (std::optional<CRoutePoint> point = ReadAirport(line)) {
+            } else if (std::optional<CRoutePoint> point = ReadAirport(*airport)) {
                 contents.points.push_back(std::move(*point));
             }
         }
@@ -65,8 +55,9 @@ private:
         return Trimmed(field.c_str());
     }
 
-    std::optional<CRoutePoint> ReadNavaid(const std::string& line) {
+    std::optional<CRoutePoint> ReadNavaid(const adf::NavaidSection& section) const {
         using namespace beaconex::navaid_line;
+        const std::string& line = section.navaidLine;
         const std::string ident = NavaidField(GetNavaidsID, kIdent.size(), line);
         const std::string name = NavaidField(GetNavaidsName, kName.size(), line);
         const double type = NavaidTypeOfText(NavaidField(GetNavaidsType, kType.size(), line));
@@ -86,32 +77,16 @@ private:
             point.type = navaid.type;
             point.databaseNumber = navaid.number;
             point.ident = ident;
-            ReadNavaidBody(point);
+            point.course = section.radial;
+            if (section.role) {
+                point.vorRole = *section.role == adf::VorRole::Vor2 ? kVor2Role : kVor1Role;
+            }
+            if (section.direction) {
+                point.directionFlag = *section.direction == adf::VorDirection::To;
+            }
             return point;
         }
         return std::nullopt;
-    }
-
-    void ReadNavaidBody(CRoutePoint& point) {
-        while (next_ < lines_.size()) {
-            const std::string& line = lines_[next_++];
-            if (StartsWith(line, kEndSectionTag)) {
-                return;
-            }
-            if (StartsWith(line, kRadialTag)) {
-                if (line.size() > kRadialDigitsColumn) {
-                    point.course = std::atoi(line.substr(kRadialDigitsColumn, kRadialDigits).c_str());
-                }
-            } else if (StartsWith(line, kVor1Tag)) {
-                point.vorRole = kVor1Role;
-            } else if (StartsWith(line, kVor2Tag)) {
-                point.vorRole = kVor2Role;
-            } else if (StartsWith(line, kToTag)) {
-                point.directionFlag = true;
-            } else if (StartsWith(line, kFromTag)) {
-                point.directionFlag = false;
-            }
-        }
     }
 
     const AirportRecord* FindAirport(const std::string& ident, char side, double heading) const {
@@ -126,63 +101,34 @@ private:
         return nullptr;
     }
 
-    std::optional<CRoutePoint> ReadAirport(const std::string& line) {
+    // SID/STAR, user waypoint and ILS lines are the wizard's, not read here.
+    std::optional<CRoutePoint> ReadAirport(const adf::AirportSection& section) const {
+        const std::string& line = section.airportLine;
         char identText[aerodrex::airport_line::kIdent.size()] = {};
         GetAirportID(identText, line.c_str());
         const AirportRecord* airport =
             FindAirport(Trimmed(identText), GetAirportRnw(line.c_str()), GetAirportRunwayDegree(line.c_str()));
         if (airport == nullptr) {
-            SkipToEndOfSection();
             return std::nullopt;
         }
         CRoutePoint point;
         point.type = kPointAirport;
         point.databaseNumber = airport->number;
         point.ident = Trimmed(airport->id);
-        point.directionFlag = false;
-        point.x = airport->x1;
-        point.y = airport->y1;
-        if (next_ < lines_.size()) {
-            const std::string& runwayLine = lines_[next_++];
-            if (Contains(runwayLine, kRunwayEndTag)) {
-                point.directionFlag = true;
-                point.x = airport->x2;
-                point.y = airport->y2;
-            }
-            if (runwayLine.size() > kRunwayHeadingColumn) {
-                point.course = std::atof(runwayLine.c_str() + kRunwayHeadingColumn);
-            }
-            if (StartsWith(runwayLine, kEndSectionTag)) {
-                return point;
-            }
-        }
-        SkipToEndOfSection();
+        point.directionFlag = section.runwayEnd;
+        point.x = section.runwayEnd ? airport->x2 : airport->x1;
+        point.y = section.runwayEnd ? airport->y2 : airport->y1;
+        point.course = section.runwayHeading;
         return point;
     }
 
-    // SID/STAR, user waypoint and ILS lines are the wizard's; the line after "[ILS]" is
-    // passed over whatever it holds.
-    void SkipToEndOfSection() {
-        while (next_ < lines_.size()) {
-            const std::string& line = lines_[next_++];
-            if (StartsWith(line, kEndSectionTag)) {
-                return;
-            }
-            if (StartsWith(line, kIlsTag)) {
-                ++next_;
-            }
-        }
-    }
-
-    const std::vector<std::string>& lines_;
     const NavDatabase& database_;
-    size_t next_ = 0;
 };
 
 }  // namespace
 
 RouteFileContents ParseRouteFile(const std::vector<std::string>& lines, const NavDatabase& database) {
-    return RouteFileParser(lines, database).Parse();
+    return RouteFileParser(database).Parse(adf::ReadRouteFile(lines));
 }
 
 }  // namespace trevalo

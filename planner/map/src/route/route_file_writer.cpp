@@ -5,7 +5,6 @@
 #include "map/corrected_airport.h"
 #include "map/runway_numbers.h"
 #include "platform/message_box.h"
-#include "route_file_tags.h"
 #include "route_messages.h"
 #include "route_text.h"
 
@@ -16,7 +15,6 @@ using platform::MbButtons;
 using platform::MbIcon;
 using platform::MbResult;
 
-constexpr const char* kLineEnd = "\r\n";
 constexpr const char* kUserExtraIdent = "USER_EXTRA";
 constexpr const char* kAirportEntryType = "A";
 constexpr const char* kUserEntryType = "U";
@@ -27,42 +25,36 @@ class RouteFileComposer {
 public:
     explicit RouteFileComposer(const RouteFileInputs& inputs) : in_(inputs) {}
 
-    std::optional<std::string> Compose() {
-        if (in_.holdingEnabled && !WriteHoldings()) {
+    std::optional<adf::RouteFile> Compose() {
+        if (in_.holdingEnabled && !AddHoldings()) {
             return std::nullopt;
         }
         if (!in_.points.empty()) {
-            WriteCorrectedStart();
+            AddCorrectedStart();
         }
-        if (!WriteSections()) {
+        if (!AddSections()) {
             return std::nullopt;
         }
-        return text_;
+        return std::move(file_);
     }
 
 private:
-    void Add(const std::string& line) {
-        text_ += line;
-        text_ += kLineEnd;
-    }
-
-    std::string HoldingValueLine(double holding) const {
-        if (holding == kNoHolding) {
-            return kNoHoldValue;
-        }
-        if (holding == kHolding10Nm) {
-            return k10NmValue;
-        }
+    adf::Holding HoldingOf(int number, double holding) const {
+        adf::Holding entry{.number = number, .value = static_cast<int>(holding)};
         // A holding navaid is given by its index in the navaid list.
         const int index = static_cast<int>(holding);
-        if (holding > 0 && index < in_.database.navaidLines.GetSize()) {
-            return in_.database.NavaidLine(index + 1);
+        if (holding == kNoHolding) {
+            entry.place = adf::HoldingPlace::NoHolding;
+        } else if (holding == kHolding10Nm) {
+            entry.place = adf::HoldingPlace::TenMiles;
+        } else if (holding > 0 && index < in_.database.navaidLines.GetSize()) {
+            entry.place = adf::HoldingPlace::Navaid;
+            entry.navaidLine = in_.database.NavaidLine(index + 1);
         }
-        // A value this writer does not know still gets its (empty) value line.
-        return {};
+        return entry;
     }
 
-    bool WriteHoldings() {
+    bool AddHoldings() {
         int airport = 0;
         for (size_t i = 1; i < in_.points.size(); ++i) {
             const CRoutePoint& point = in_.points[i];
@@ -73,11 +65,7 @@ private:
                 platform::MessageBox(kHoldingNotPlacedMessage, {}, MbIcon::Information);
                 return false;
             }
-            ++airport;
-            Add(Format(kHoldingNumberKeyFormat, airport));
-            Add(Format("%d", static_cast<int>(point.holding)));
-            Add(Format(kHoldingLineKeyFormat, airport));
-            Add(HoldingValueLine(point.holding));
+            file_.holdings.push_back(HoldingOf(++airport, point.holding));
         }
         return true;
     }
@@ -93,22 +81,17 @@ private:
         return Format("%1s%02d", sideText.c_str(), endTwo ? number : ReciprocalRunwayNumber(number));
     }
 
-    void WriteCorrectedStart() {
+    void AddCorrectedStart() {
         const CRoutePoint& first = in_.points.front();
         const std::string line = in_.database.AirportLine(static_cast<int>(first.databaseNumber));
         if (!first.IsAirport() || line.empty()) {
             return;
         }
-        double latitude = 0.0;
-        double longitude = 0.0;
-        if (!LookupCorrectedAirport(AirportIdent(line), StartRunway(line, first.directionFlag),
-                                    in_.database.baseDirectory(), latitude, longitude)) {
-            return;
+        adf::CorrectedStart start;
+        if (LookupCorrectedAirport(AirportIdent(line), StartRunway(line, first.directionFlag),
+                                   in_.database.baseDirectory(), start.latitude, start.longitude)) {
+            file_.correctedStart = start;
         }
-        Add(kCorrectLatitudeKey);
-        Add(Format("%f", latitude));
-        Add(kCorrectLongitudeKey);
-        Add(Format("%f", longitude));
     }
 
     static std::string AirportIdent(const std::string& airportLine) {
@@ -117,31 +100,29 @@ private:
         return Trimmed(ident);
     }
 
-    void WriteVorBody(const CRoutePoint& point) {
-        Add(in_.database.NavaidLine(static_cast<int>(point.databaseNumber)));
-        Add(Format(kRadialFormat, static_cast<int>(point.course)));
-        Add(point.vorRole == kVor2Role ? kVor2Tag : kVor1Tag);
-        Add(point.directionFlag ? kToTag : kFromTag);
-        Add(kEndSectionTag);
+    adf::NavaidSection VorSection(const CRoutePoint& point) const {
+        return {.navaidLine = in_.database.NavaidLine(static_cast<int>(point.databaseNumber)),
+                .radial = static_cast<int>(point.course),
+                .role = point.vorRole == kVor2Role ? adf::VorRole::Vor2 : adf::VorRole::Vor1,
+                .direction = point.directionFlag ? adf::VorDirection::To : adf::VorDirection::From};
     }
 
-    void WriteNdbBody(const CRoutePoint& point) {
-        Add(in_.database.NavaidLine(static_cast<int>(point.databaseNumber)));
-        Add(Format(kRadialFormat, 0));
-        Add(kEndSectionTag);
+    adf::NavaidSection NdbSection(const CRoutePoint& point) const {
+        return {.navaidLine = in_.database.NavaidLine(static_cast<int>(point.databaseNumber))};
     }
 
-    void WriteProcedure(const SidStar& procedure) {
-        const char* kind = procedure.head != 0 ? kSidKind : kStarKind;
-        Add(Format(kProcedureIdentFormat, kind, procedure.firstName));
-        Add(Format(kProcedureNameFormat, kind, procedure.secondName));
+    static adf::Procedure ProcedureOf(const SidStar& procedure) {
+        adf::Procedure written{.kind = procedure.head != 0 ? adf::ProcedureKind::Sid : adf::ProcedureKind::Star,
+                               .ident = procedure.firstName,
+                               .name = procedure.secondName};
         for (int leg = 0; leg < procedure.GetSize() && leg < scenrix::kSidStarCapacity; ++leg) {
-            Add(std::string(kSidStarTag) + procedure.lines[leg]);
+            written.legs.emplace_back(procedure.lines[leg]);
         }
+        return written;
     }
 
     // The "U" entries of the route list directly before the landing airport's entry.
-    void WriteUserWaypoints(int airportSections) {
+    std::vector<adf::UserWaypoint> UserWaypoints(int airportSections) const {
         const std::vector<RouteListEntry>& entries = in_.routeList;
         int airports = 0;
         size_t airportEntry = entries.size();
@@ -151,8 +132,9 @@ private:
                 break;
             }
         }
+        std::vector<adf::UserWaypoint> points;
         if (airportEntry == entries.size()) {
-            return;
+            return points;
         }
         size_t first = airportEntry;
         while (first > 0 && entries[first - 1].type == kUserEntryType) {
@@ -160,74 +142,74 @@ private:
         }
         for (size_t i = first; i < airportEntry; ++i) {
             if (Trimmed(entries[i].ident) == kUserExtraIdent) {
-                Add(Format(kUserWaypointFormat, ParseLatLonText(Trimmed(entries[i].latitude)),
-                           ParseLatLonText(Trimmed(entries[i].longitude))));
+                points.push_back({ParseLatLonText(Trimmed(entries[i].latitude)),
+                                  ParseLatLonText(Trimmed(entries[i].longitude))});
             }
         }
+        return points;
     }
 
     // False on Cancel.
-    bool WriteIls(const CRoutePoint& point, const std::string& airportLine) {
+    bool AskForIls(const CRoutePoint& point, adf::AirportSection& section) const {
         const int ils = in_.database.FindIlsForRunway(static_cast<int>(point.databaseNumber), point.course);
         if (ils < 1 || ils >= static_cast<int>(in_.database.ils.size())) {
             return true;
         }
         const std::string question = Format(kIlsQuestionFormat, Trimmed(in_.database.ils[static_cast<size_t>(ils)].id).c_str(),
-                                            AirportIdent(airportLine).c_str());
+                                            AirportIdent(section.airportLine).c_str());
         const MbResult answer = platform::MessageBox(question, {}, MbIcon::Question, MbButtons::YesNoCancel);
         if (answer == MbResult::Cancel) {
             return false;
         }
         if (answer == MbResult::Yes) {
-            Add(kIlsTag);
-            Add(in_.database.IlsLine(ils));
+            section.ilsLine = in_.database.IlsLine(ils);
         }
         return true;
     }
 
-    bool WriteAirportBody(const CRoutePoint& point, int airportSections) {
-        const std::string line = in_.database.AirportLine(static_cast<int>(point.databaseNumber));
-        Add(line);
-        Add(Format(point.directionFlag ? kRunwayEndFormat : kRunwayBeginFormat, point.course));
+    bool AddAirportSection(const CRoutePoint& point, int airportSections) {
+        adf::AirportSection section{.airportLine = in_.database.AirportLine(static_cast<int>(point.databaseNumber)),
+                                    .runwayEnd = point.directionFlag,
+                                    .runwayHeading = point.course};
         if (point.HasProcedure()) {
-            WriteProcedure(point.procedure);
+            section.procedure = ProcedureOf(point.procedure);
         }
         // Every second airport is a landing airport.
         if (airportSections % 2 == 0) {
-            WriteUserWaypoints(airportSections);
-            if (!WriteIls(point, line)) {
+            section.userWaypoints = UserWaypoints(airportSections);
+            if (!AskForIls(point, section)) {
                 return false;
             }
         }
-        Add(kEndSectionTag);
+        file_.sections.emplace_back(std::move(section));
         return true;
     }
 
-    bool WriteSections() {
+    bool AddSections() {
         int airportSections = 0;
-        for (size_t i = 0; i < in_.points.size(); ++i) {
-            const CRoutePoint& point = in_.points[i];
-            Add(Format(kSectionFormat, kFirstSectionNumber + static_cast<int>(i)));
+        for (const CRoutePoint& point : in_.points) {
             if (point.type == kPointVor) {
-                WriteVorBody(point);
+                file_.sections.emplace_back(VorSection(point));
             } else if (point.type == kPointNdb) {
-                WriteNdbBody(point);
+                file_.sections.emplace_back(NdbSection(point));
             } else if (point.IsAirport()) {
-                if (!WriteAirportBody(point, ++airportSections)) {
+                if (!AddAirportSection(point, ++airportSections)) {
                     return false;
                 }
+            } else {
+                file_.sections.emplace_back(adf::OtherSection{});
             }
         }
         return true;
     }
 
     const RouteFileInputs& in_;
-    std::string text_;
+    adf::RouteFile file_;
 };
 
 }  // namespace
 
-std::optional<std::string> ComposeRouteFile(const RouteFileInputs& inputs) {
+std::optional<adf::RouteFile> ComposeRouteFile(const RouteFileInputs& inputs) {
     return RouteFileComposer(inputs).Compose();
 }
 

@@ -1,11 +1,12 @@
-// Composer of the route file map_internal.adf: the holding lines, the corrected start
-// position and one section per route point.
+// What the route file map_internal.adf holds for a route: the holding lines, the
+// corrected start position and one section per route point.
 #pragma once
 
 #include <optional>
 #include <string>
 #include <vector>
 
+#include "adf/route_file.h"
 #include "map/nav_database.h"
 #include "map/route_point.h"
 #include "map/route_ports.h"
@@ -19,8 +20,8 @@ struct RouteFileInputs {
     std::vector<RouteListEntry> routeList;  // the flight-plan page's route list
 };
 
-// The whole file text, each line ending in CR LF; nullopt when the writing stopped (a
-// holding not placed, or Cancel at an ILS question), after its message.
-std::optional<std::string> ComposeRouteFile(const RouteFileInputs& inputs);
+// nullopt when the writing stopped (a holding not placed, or Cancel at an ILS
+// question), after its message.
+std::optional<adf::RouteFile> ComposeRouteFile(const RouteFileInputs& inputs);
 
 }  // namespace trevalo::route_detail
