@@ -37,7 +37,7 @@ TEST(Declarations, NdbHasNoVorValues) {
 TEST(Route, TheRouteEntrySixHundredIsNotTheCorrectedStart) {
     // 301 route points reach entry 600; the corrected start key "_6000" comes first.
     DefinitionBuilder b;
-    b.CorrectedStart("1.0", "2.0");
+    b.CorrectedStart(1.0, 2.0);
     for (int i = 0; i < 300; ++i) b.Airport(RouteAirport(AirportLine({})));
     NavaidSpec vor;
     vor.ident = "LAST";
@@ -75,7 +75,7 @@ TEST(Route, ProcedurePointsStopAtTenWhileEveryExtraPointCounts) {
     landing.star = true;
     for (int i = 0; i < 12; ++i) {
         landing.sidStarLegs.push_back(LegText(41.0 + i * 0.01, 88.0, 1000, 3000));
-        landing.extraPoints.push_back("41.500000:88.500000");
+        landing.extraPoints.push_back({41.5, 88.5});
     }
     DefinitionBuilder b;
     b.Airport(RouteAirport(AirportLine({}))).Airport(landing);

@@ -1,183 +1,155 @@
 #include "definition_builder.h"
 
-#include <cstdio>
+#include <algorithm>
 #include <stdexcept>
 
 namespace textorin::testing {
-namespace {
 
-std::string Formatted(const char* format, int value) {
-    char text[64];
-    std::snprintf(text, sizeof text, format, value);
-    return text;
-}
-
-}  // namespace
+using namespace adf::keys;
 
 DefinitionBuilder::DefinitionBuilder() {
     early_ = {
-        {"\tTITLE_900:", {"1"}},
-        {"\tPLANE_901:", {"1"}},
-        {"\tKEYS_902:", {"1"}},
-        {"\tTIME_903:", {"1"}},
-        {"\tTIME_903_GIVEN:", {"1 hour"}},
-        {"\tDESC_904:", {"1"}},
-        {"\tDESC_904_BEG:", {"A briefing description"}},
-        {"\tDESC_904_END:", {}},
-        {"\tBRIEF_905:", {"1"}},
-        {"\tBRIEF_905_BEG:", {"Give a pre-flight briefing to the user"}},
-        {"\tBRIEF_905_END:", {}},
-        {"\tPLANE_800:", {"Cessna Skylane"}},
-        {"\tCRUISE_801:", {"8000"}},
-        {"\tLANDSPEED_802:", {"120"}},
-        {"\tV1_803:", {"55"}},
-        {"\tV2_804:", {"65"}},
-        {"\tVR_805:", {"60"}},
-        {"\tENGINEOFF_899:", {"0"}},
-        {"\tTITLE_000:", {"Trip"}},
-        {"\tDESCRIPTION_001:", {"A short trip"}},
-        {"\tSEASON_002:", {"Summer"}},
-        {"\tLONGITUDE_003:", {"West"}},
-        {"\tLATITUDE_004:", {"North"}},
-        {"\tAUTOMASTER_005:", {"0"}},
-        {"\tSMOKESYS_006:", {"0"}},
-        {"\tAUTOCOORD_007:", {"0"}},
-        {"\tAIR_SP_IND_008:", {"0"}},
-        {"\tPERFORMANCE_009:", {"Medium_3"}},
-        {"\tTIME_010:", {"07:30:00"}},
-        {"\tPLANE_011:", {"C182"}},
-        {"\tALWAYSPOS_100:", {"0"}},
-        {"\tATCALWAYSCONTACT_101:", {"0"}},
-        {"\tATC_HELP_102:", {"0"}},
-        {"\tSHOW_WRONG_103:", {"0"}},
-        {"\tATC_GIVE_HOLDING_104:", {"0"}},
-        {"\tEMERGENCY_105:", {"0"}},
-        {"\tADVICE_106:", {"0"}},
-        {"\tALT_CHANGE_107U:", {"0"}},
-        {"\tALT_CHANGE_107D:", {"0"}},
-        {"\tCOURSE_CHANGE_108:", {"0"}},
-        {"\tALT_CHANGE_109:", {"0"}},
-        {"\tAUTOLAND_110:", {"0"}},
-        {"\tPUSHBACK_111:", {"0"}},
-        {"\tRESTART_112:", {"0"}},
-        {"\tQUIT_113:", {"0"}},
-        {"\tSPEED_114:", {"0"}},
+        {kBriefingShowsTitle, {"1"}},
+        {kBriefingShowsPlane, {"1"}},
+        {kBriefingListsKeys, {"1"}},
+        {kBriefingShowsTime, {"1"}},
+        {kBriefingTimeGiven, {"1 hour"}},
+        {kBriefingShowsDescription, {"1"}},
+        {kBriefingDescriptionBegin, {"A briefing description"}},
+        {kBriefingDescriptionEnd, {}},
+        {kBriefingShowsText, {"1"}},
+        {kBriefingTextBegin, {"Give a pre-flight briefing to the user"}},
+        {kBriefingTextEnd, {}},
+        {kPlaneName, {"Cessna Skylane"}},
+        {kCruiseAltitude, {"8000"}},
+        {kLandingSpeed, {"120"}},
+        {kV1, {"55"}},
+        {kV2, {"65"}},
+        {kVr, {"60"}},
+        {kEnginesOff, {"0"}},
+        {kTitle, {"Trip"}},
+        {kDescription, {"A short trip"}},
+        {kSeason, {"Summer"}},
+        {kLongitudeHemisphere, {"West"}},
+        {kLatitudeHemisphere, {"North"}},
+        {kAutopilotMaster, {"0"}},
+        {kSmokeSystem, {"0"}},
+        {kAutoCoordination, {"0"}},
+        {kTrueAirspeed, {"0"}},
+        {kPerformance, {"Medium_3"}},
+        {kStartTime, {"07:30:00"}},
+        {kPlane, {"C182"}},
+        {kAlwaysGivePosition, {"0"}},
+        {kAtcAlwaysContact, {"0"}},
+        {kAtcHelp, {"0"}},
+        {kShowWrong, {"0"}},
+        {kHolding, {"0"}},
+        {kLandingEmergency, {"0"}},
+        {kAdvice, {"0"}},
+        {kClimbRequest, {"0"}},
+        {kDescendRequest, {"0"}},
+        {kCourseChangeRequest, {"0"}},
+        {kMissedLanding, {"0"}},
+        {kAutoland, {"0"}},
+        {kPushBack, {"0"}},
+        {kRestart, {"0"}},
+        {kQuit, {"0"}},
+        {kSpeedCalls, {"0"}},
     };
     late_ = {
-        {"\tWX_TYPE_4000:", {"0"}},
-        {"\tWX_RAIN_4001:", {"0"}},
-        {"\tWX_WIND_4002:", {"0"}},
-        {"\tWX_VISIBILITY_4003:", {"0"}},
-        {"\tWX_CLOUDS_4004:", {"0"}},
-        {"\tWX_TURBULENCES_4005:", {"0"}},
-        {"\tWX_TMP_4006:", {"15"}},
-        {"\tWX_VAR_4007:", {"5"}},
-        {"\tUSESIDSTAR_5000:", {"0"}},
-        {"\tEMERG_1000:", {"5"}},
+        {kWeatherMode, {"0"}},
+        {kWeatherRain, {"0"}},
+        {kWeatherWind, {"0"}},
+        {kWeatherVisibility, {"0"}},
+        {kWeatherClouds, {"0"}},
+        {kWeatherTurbulence, {"0"}},
+        {kWeatherTemperature, {"15"}},
+        {kWeatherVariation, {"5"}},
+        {kDefaultLanding, {"0"}},
+        {kFailureProbability, {"5"}},
     };
-    for (int code = 1001; code <= 1020; ++code) late_.push_back({Formatted("\tEMERG_%d:", code), {"0"}});
-    late_.push_back({"\tCRASH_1050:", {"0000"}});
-    late_.push_back({"\tSOUND_2000:", {"0"}});
+    for (const adf::Key& failure :
+         {kFailAdf, kFailAirspeedIndicator, kFailAltimeter, kFailAttitudeIndicator, kFailAutopilot, kFailEngine1,
+          kFailEngine2, kFailEngine3, kFailEngine4, kFailGear1, kFailGear2, kFailGear3, kFailHeadingIndicator, kFailNav,
+          kFailPanelLights, kFailStrobes, kFailTransponder, kFailTurnCoordinator, kFailVerticalSpeed, kAnnounceFailure})
+        late_.push_back({failure, {"0"}});
+    late_.push_back({kCrash, {"0000"}});
+    late_.push_back({kSound, {"0"}});
 }
 
-
-DefinitionBuilder& DefinitionBuilder::Set(const std::string& code, const std::string& value) {
-    for (auto& k : early_)
-        if (k.key.ends_with(code + ":")) {
-            k.value = {value};
-            return *this;
-        }
-    throw std::invalid_argument("no early key " + code);
+DefinitionBuilder::KeyValue& DefinitionBuilder::Find(std::vector<KeyValue>& keys, const adf::Key& key) {
+    auto it = std::find_if(keys.begin(), keys.end(), [&](const KeyValue& k) { return k.key.Line() == key.Line(); });
+    if (it == keys.end()) throw std::invalid_argument("no key " + key.Line());
+    return *it;
 }
 
-DefinitionBuilder& DefinitionBuilder::Key(const std::string& code, const std::string& keyText) {
-    for (auto& k : early_)
-        if (k.key.ends_with(code + ":")) {
-            k.value = {"1", keyText};
-            return *this;
-        }
-    throw std::invalid_argument("no key option " + code);
+DefinitionBuilder& DefinitionBuilder::Set(const adf::Key& key, const std::string& value) {
+    Find(early_, key).value = {value};
+    return *this;
 }
 
-DefinitionBuilder& DefinitionBuilder::SetLate(const std::string& code, const std::string& value) {
-    for (auto& k : late_)
-        if (k.key.ends_with(code + ":")) {
-            k.value = {value};
-            return *this;
-        }
-    throw std::invalid_argument("no late key " + code);
+DefinitionBuilder& DefinitionBuilder::Key(const adf::Key& key, const std::string& keyText) {
+    Find(early_, key).value = {"1", keyText};
+    return *this;
+}
+
+DefinitionBuilder& DefinitionBuilder::SetLate(const adf::Key& key, const std::string& value) {
+    Find(late_, key).value = {value};
+    return *this;
 }
 
 DefinitionBuilder& DefinitionBuilder::Description(const std::vector<std::string>& lines) {
-    for (auto& k : early_)
-        if (k.key == "\tDESCRIPTION_001:") k.value = lines;
+    Find(early_, kDescription).value = lines;
     return *this;
 }
 
 DefinitionBuilder& DefinitionBuilder::Airport(const RouteAirport& a) {
-    route_.push_back(Formatted("NAVAIDINFO_%d:", nextEntry_++));
-    route_.push_back(a.line);
-    char heading[64];
-    std::snprintf(heading, sizeof heading, "%s%f", a.runwayBegin ? "[BEG]" : "[END]", a.runwayHeading);
-    route_.push_back(heading);
-    if (!a.sidStarLegs.empty()) {
-        const char* kind = a.star ? "STAR" : "SID";
-        route_.push_back(std::string("[") + kind + "_ID]PROC1");
-        route_.push_back(std::string("[") + kind + "_NM]Procedure one");
-        for (const auto& leg : a.sidStarLegs) route_.push_back("[SIDSTAR]" + leg);
-    }
-    for (const auto& extra : a.extraPoints) route_.push_back("[SIDSTAR_EXTRA]" + extra);
-    if (!a.ilsLine.empty()) {
-        route_.push_back("[ILS]");
-        route_.push_back(a.ilsLine);
-    }
-    route_.push_back("[ENDSECTION]");
+    adf::AirportSection section{.airportLine = a.line, .runwayEnd = !a.runwayBegin, .runwayHeading = a.runwayHeading};
+    if (!a.sidStarLegs.empty())
+        section.procedure = adf::Procedure{.kind = a.star ? adf::ProcedureKind::Star : adf::ProcedureKind::Sid,
+                                           .ident = "PROC1",
+                                           .name = "Procedure one",
+                                           .legs = a.sidStarLegs};
+    section.userWaypoints = a.extraPoints;
+    if (!a.ilsLine.empty()) section.ilsLine = a.ilsLine;
+    route_.sections.emplace_back(std::move(section));
     return *this;
 }
 
 DefinitionBuilder& DefinitionBuilder::Vor(const std::string& line, int radial, bool vor1, bool to) {
-    route_.push_back(Formatted("NAVAIDINFO_%d:", nextEntry_++));
-    route_.push_back(line);
-    route_.push_back(Formatted("[RADIAL_N]:-%03d-", radial));
-    route_.push_back(vor1 ? "[LPARAM]VOR1" : "[LPARAM]VOR2");
-    route_.push_back(to ? "[LPARAM]TO" : "[LPARAM]FROM");
-    route_.push_back("[ENDSECTION]");
+    route_.sections.emplace_back(adf::NavaidSection{.navaidLine = line,
+                                                    .radial = radial,
+                                                    .role = vor1 ? adf::VorRole::Vor1 : adf::VorRole::Vor2,
+                                                    .direction = to ? adf::VorDirection::To : adf::VorDirection::From});
     return *this;
 }
 
 DefinitionBuilder& DefinitionBuilder::Ndb(const std::string& line) {
-    route_.push_back(Formatted("NAVAIDINFO_%d:", nextEntry_++));
-    route_.push_back(line);
-    route_.push_back("[RADIAL_N]:-000-");
-    route_.push_back("[ENDSECTION]");
+    route_.sections.emplace_back(adf::NavaidSection{.navaidLine = line});
     return *this;
 }
 
-DefinitionBuilder& DefinitionBuilder::Holding(int number, int value, const std::string& place) {
-    holding_.push_back(Formatted("\tATC_GIVE_HOLDING_104_LINE_NUM%02d:", number));
-    holding_.push_back(std::to_string(value));
-    holding_.push_back(Formatted("\tATC_GIVE_HOLDING_104_LINE_%02d:", number));
-    holding_.push_back(place);
+DefinitionBuilder& DefinitionBuilder::Holding(int number, int value, adf::HoldingPlace place, std::string navaidLine) {
+    route_.holdings.push_back({.number = number, .value = value, .place = place, .navaidLine = std::move(navaidLine)});
     return *this;
 }
 
-DefinitionBuilder& DefinitionBuilder::CorrectedStart(const std::string& latitude, const std::string& longitude) {
-    corrected_ = {"\tCORRECT_LAT_6000:", latitude, "\tCORRECT_LON_6001:", longitude};
+DefinitionBuilder& DefinitionBuilder::CorrectedStart(double latitude, double longitude) {
+    route_.correctedStart = adf::CorrectedStart{latitude, longitude};
     return *this;
 }
 
 std::vector<std::string> DefinitionBuilder::Lines() const {
     std::vector<std::string> lines;
-    auto append = [&](const std::vector<Key_>& keys) {
+    auto append = [&](const std::vector<KeyValue>& keys) {
         for (const auto& k : keys) {
-            lines.push_back(k.key);
+            lines.push_back(k.key.Line());
             lines.insert(lines.end(), k.value.begin(), k.value.end());
         }
     };
     append(early_);
-    lines.insert(lines.end(), holding_.begin(), holding_.end());
-    lines.insert(lines.end(), corrected_.begin(), corrected_.end());
-    lines.insert(lines.end(), route_.begin(), route_.end());
+    const std::vector<std::string> route = adf::WriteRouteFile(route_);
+    lines.insert(lines.end(), route.begin(), route.end());
     append(late_);
     return lines;
 }

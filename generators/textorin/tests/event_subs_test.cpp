@@ -23,18 +23,18 @@ std::string EmergencyHead() {
 
 TEST(Emergency, FailuresByPercentage) {
     struct Case {
-        std::vector<const char*> codes;
+        std::vector<adf::Key> codes;
         const char* percent;
         bool announce;
         std::string chain;
     };
     const Case cases[] = {
         {{}, "5", false, ""},
-        {{"_1007"}, "5", false, "\tIF RANDOM < 0.05 AND !ENGINE_2_FAIL\n\t\tENGINE_2_FAIL = TRUE\n\tENDIF\n"},
-        {{"_1001", "_1002"}, "0", false,
+        {{keys::kFailEngine2}, "5", false, "\tIF RANDOM < 0.05 AND !ENGINE_2_FAIL\n\t\tENGINE_2_FAIL = TRUE\n\tENDIF\n"},
+        {{keys::kFailAdf, keys::kFailAirspeedIndicator}, "0", false,
          "\tIF RANDOM > 0.00 AND !ADF_FAIL\n\t\tADF_FAIL = TRUE\n"
          "\tELSEIF RANDOM < 0.00 AND !AIRSPEED_INDICATOR_FAIL\n\t\tAIRSPEED_INDICATOR_FAIL = TRUE\n\tENDIF\n"},
-        {{"_1010", "_1015"}, "12.5", true,
+        {{keys::kFailGear1, keys::kFailPanelLights}, "12.5", true,
          "\tIF RANDOM < 0.12 AND !GEAR1_FAIL AND RETRACTABLE_GEAR\n\t\tGEAR1_FAIL = TRUE\n"
          "\t\tPRINT \"Co-pilot:Nose landing Gear Failure...\"\n\t\tWAIT MESSAGE\n"
          "\tELSEIF RANDOM > 0.12\n\t\tPANEL_LIGHTS_FAIL = TRUE\n\t\tPRINT \"Co-pilot:Panel lights Failure...\"\n"
@@ -42,9 +42,9 @@ TEST(Emergency, FailuresByPercentage) {
     };
     for (const Case& c : cases) {
         DefinitionBuilder b;
-        b.SetLate("_1000", c.percent);
-        for (const char* code : c.codes) b.SetLate(code, "1");
-        if (c.announce) b.SetLate("_1020", "1");
+        b.SetLate(keys::kFailureProbability, c.percent);
+        for (const adf::Key& code : c.codes) b.SetLate(code, "1");
+        if (c.announce) b.SetLate(keys::kAnnounceFailure, "1");
         EXPECT_EQ(SectionText(b, WriteSubEmergency), EmergencyHead() + c.chain + kRearm) << c.chain;
     }
 }
@@ -56,12 +56,12 @@ TEST(Advice, WrittenOnlyWithTheOptionAndDeclaringWhatItUses) {
     EXPECT_EQ(source.find("dSound_play"), std::string::npos);
 
     // The advice and the speed call-outs assign dSound_play even without sound.
-    for (const char* option : {"_103", "_114"}) {
+    for (const adf::Key& option : {keys::kShowWrong, keys::kSpeedCalls}) {
         DefinitionBuilder on = TwoAirportsVorNdbRoute();
         on.Set(option, "1");
         source = WriteAdventureSource(on.Build());
-        EXPECT_NE(source.find("\tDECLARE dSound_play\n"), std::string::npos) << option;
-        EXPECT_TRUE(Compiles(source)) << option;
+        EXPECT_NE(source.find("\tDECLARE dSound_play\n"), std::string::npos) << option.code;
+        EXPECT_TRUE(Compiles(source)) << option.code;
     }
 }
 
@@ -71,7 +71,7 @@ TEST(KeyCommands, OnlyEnabledKeysAndTheirSubroutines) {
     EXPECT_TRUE(SectionText(none, WriteAdventureKeys).ends_with("\tADV_KEYS CLEAR\n"));
 
     DefinitionBuilder up;
-    up.Key("_107U", "CTRL \"u\"");
+    up.Key(keys::kClimbRequest, "CTRL \"u\"");
     EXPECT_TRUE(SectionText(up, WriteAdventureKeys).ends_with("\tADV_KEYS ADD, KV(CTRL \"u\")\t\t'Altitude request Up\n"));
     EXPECT_EQ(SectionText(up, WriteKeyBindings), "\tONKEY KV(CTRL \"u\") GOSUB subAltChangeRequestUp\n");
     std::string subs = SectionText(up, WriteKeyCommandSubs);
@@ -102,7 +102,7 @@ TEST(CruiseAltitude, ToleranceByAltitude) {
     const Case cases[] = {{"15000", "1000"}, {"14999", "700"}, {"5000", "700"}, {"1000", "500"}, {"999", "200"}};
     for (const Case& c : cases) {
         DefinitionBuilder b;
-        b.Set("_801", c.altitude);
+        b.Set(keys::kCruiseAltitude, c.altitude);
         EXPECT_TRUE(Contains(SectionText(b, WriteSubCruiseAlt),
                              std::string("\tiAlt_Keep = ") + c.altitude + "\n\tiAlt_Tol  = " + c.tolerance + "\n"))
             << c.altitude;
@@ -122,7 +122,7 @@ TEST(LandingRanges, FarAboveNinetyNine) {
     };
     for (const Case& c : cases) {
         DefinitionBuilder b = TwoAirportsVorNdbRoute();
-        b.Set("_802", c.speed).SetLate("_5000", "1");
+        b.Set(keys::kLandingSpeed, c.speed).SetLate(keys::kDefaultLanding, "1");
         std::string source = WriteAdventureSource(b.Build());
         EXPECT_TRUE(Compiles(source));
         for (const auto& part : c.expected) EXPECT_TRUE(Contains(source, part)) << c.speed << ": " << part;
@@ -134,7 +134,7 @@ TEST(Sound, FolderAndAtisGate) {
     platform::testing::TempEnvironment env;
     env.writeFile("drive_c/Snd/ADVS003.wav", "x");
     DefinitionBuilder onlyFixed = OneAirportRoute();
-    onlyFixed.SetLate("_2000", "C:\\Snd\\");
+    onlyFixed.SetLate(keys::kSound, "C:\\Snd\\");
     std::string text = SectionText(onlyFixed, WriteSubSound);
     EXPECT_TRUE(Contains(text, "'\tAdd your sound files here\n"));
     EXPECT_FALSE(Contains(text, "ENDIF\n\tdSound_play = ELAPSED"));
@@ -150,14 +150,14 @@ TEST(Sound, FolderAndAtisGate) {
     AirportSpec low;
     low.atis = "118.000000";
     DefinitionBuilder gate;
-    gate.Airport(RouteAirport(AirportLine(edge))).Airport(RouteAirport(AirportLine(low))).SetLate("_2000", "C:\\Snd\\");
+    gate.Airport(RouteAirport(AirportLine(edge))).Airport(RouteAirport(AirportLine(low))).SetLate(keys::kSound, "C:\\Snd\\");
     text = SectionText(gate, WriteSubSound);
     EXPECT_TRUE(Contains(text, "COM_FREQ < 118.025000 AND COM_FREQ > 117.975000\n"));
     EXPECT_FALSE(Contains(text, "137.025000"));
     EXPECT_FALSE(Contains(text, "ELSEIF (AIR_DISTANCE"));
 
     DefinitionBuilder none;
-    none.Airport(RouteAirport(AirportLine(edge))).SetLate("_2000", "C:\\Snd\\");
+    none.Airport(RouteAirport(AirportLine(edge))).SetLate(keys::kSound, "C:\\Snd\\");
     EXPECT_TRUE(Contains(SectionText(none, WriteSubSound), "No valid frequencies"));
 }
 

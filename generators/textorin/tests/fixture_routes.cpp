@@ -73,15 +73,15 @@ std::string LegText(double latitude, double longitude, int minAltitude, int maxA
 
 DefinitionBuilder OneAirportRoute() {
     DefinitionBuilder b;
-    b.Set("_000", "Solo").Airport(RouteAirport(AirportLine(Springfield())));
+    b.Set(keys::kTitle, "Solo").Airport(RouteAirport(AirportLine(Springfield())));
     return b;
 }
 
 DefinitionBuilder TwoAirportsVorNdbRoute() {
     DefinitionBuilder b;
-    b.Set("_000", "Hop")
-        .Set("_004", "North")
-        .Set("_003", "West")
+    b.Set(keys::kTitle, "Hop")
+        .Set(keys::kLatitudeHemisphere, "North")
+        .Set(keys::kLongitudeHemisphere, "West")
         .Airport(RouteAirport(AirportLine(Springfield())))
         .Vor(NavaidLine(SpringfieldVor()), 45)
         .Ndb(NavaidLine(CapitalNdb()))
@@ -99,31 +99,31 @@ DefinitionBuilder FourAirportsFullRoute(const std::string& soundFolder) {
     RouteAirport landing(AirportLine(Shelbyville()), 90.0, true, IlsLine(ils));
     landing.sidStarLegs = {LegText(41.7, 88.2, 3000, 5000)};
     landing.star = true;
-    landing.extraPoints = {"41.650000:88.300000"};
+    landing.extraPoints = {{41.65, 88.3}};
     RouteAirport stopover(AirportLine(Shelbyville()), 270.0, false);
     RouteAirport last(AirportLine(Ogdenville()), 180.0, true);
-    b.Set("_000", "Grand \"Tour\"")
+    b.Set(keys::kTitle, "Grand \"Tour\"")
         .Description({"First line", "", "  Third line  "})
-        .Set("_002", "Random")
-        .Set("_009", "High_4")
-        .Set("_899", "1")
-        .Set("_005", "1")
-        .Key("_100", "CTRL \"p\"")
-        .Key("_102", "\"h\"")
-        .Key("_106", "SHIFT \"w\"")
-        .Key("_107U", "CTRL \"u\"")
-        .Key("_107D", "CTRL \"d\"")
-        .Key("_108", "\"c\"")
-        .Set("_103", "1")
-        .Set("_104", "1")
-        .Key("_111", "CTRL \"b\"")
-        .Key("_112", "CTRL \"r\"")
-        .Key("_113", "CTRL \"q\"")
-        .Set("_114", "1")
-        .Holding(1, 2, NavaidLine(ShelbyvilleVor()))
-        .Holding(2, -1, "10NM")
-        .Holding(3, -3, "NOHOLD")
-        .CorrectedStart("40.502000", "-90.251000")
+        .Set(keys::kSeason, "Random")
+        .Set(keys::kPerformance, "High_4")
+        .Set(keys::kEnginesOff, "1")
+        .Set(keys::kAutopilotMaster, "1")
+        .Key(keys::kAlwaysGivePosition, "CTRL \"p\"")
+        .Key(keys::kAtcHelp, "\"h\"")
+        .Key(keys::kAdvice, "SHIFT \"w\"")
+        .Key(keys::kClimbRequest, "CTRL \"u\"")
+        .Key(keys::kDescendRequest, "CTRL \"d\"")
+        .Key(keys::kCourseChangeRequest, "\"c\"")
+        .Set(keys::kShowWrong, "1")
+        .Set(keys::kHolding, "1")
+        .Key(keys::kPushBack, "CTRL \"b\"")
+        .Key(keys::kRestart, "CTRL \"r\"")
+        .Key(keys::kQuit, "CTRL \"q\"")
+        .Set(keys::kSpeedCalls, "1")
+        .Holding(1, 2, adf::HoldingPlace::Navaid, NavaidLine(ShelbyvilleVor()))
+        .Holding(2, -1, adf::HoldingPlace::TenMiles)
+        .Holding(3, -3, adf::HoldingPlace::NoHolding)
+        .CorrectedStart(40.502, -90.251)
         .Airport(departure)
         .Vor(NavaidLine(SpringfieldVor()), 45, true, true)
         .Airport(landing)
@@ -132,12 +132,12 @@ DefinitionBuilder FourAirportsFullRoute(const std::string& soundFolder) {
         .Vor(NavaidLine(ShelbyvilleVor()), 120, true, false)
         .Vor(NavaidLine(SpringfieldVor()), 200, false, true)
         .Airport(last)
-        .SetLate("_1000", "5")
-        .SetLate("_1001", "1")
-        .SetLate("_1007", "1")
-        .SetLate("_1015", "1")
-        .SetLate("_1020", "1")
-        .SetLate("_2000", soundFolder);
+        .SetLate(keys::kFailureProbability, "5")
+        .SetLate(keys::kFailAdf, "1")
+        .SetLate(keys::kFailEngine2, "1")
+        .SetLate(keys::kFailPanelLights, "1")
+        .SetLate(keys::kAnnounceFailure, "1")
+        .SetLate(keys::kSound, soundFolder);
     return b;
 }
 

@@ -20,7 +20,7 @@ TEST(Performance, UpperCasedAndSplitAtTheUnderscore) {
     };
     for (const Case& c : cases) {
         DefinitionBuilder b;
-        b.Set("_009", c.value);
+        b.Set(keys::kPerformance, c.value);
         EXPECT_EQ(SectionText(b, WritePerformance), c.expected) << c.value;
     }
 }
@@ -30,11 +30,11 @@ TEST(Season, OnlyRandomWritesTheDraw) {
                                std::string(90, '*') + "\n";
     for (const char* fixed : {"Summer", "random", "Winter"}) {
         DefinitionBuilder b;
-        b.Set("_002", fixed);
+        b.Set(keys::kSeason, fixed);
         EXPECT_EQ(SectionText(b, WriteSeasonSection), banner) << fixed;
     }
     DefinitionBuilder b;
-    b.Set("_002", "Random");
+    b.Set(keys::kSeason, "Random");
     EXPECT_EQ(SectionText(b, WriteSeasonSection),
               banner +
                   "\tDECLARE dSeason\n\t\tdSeason = RANDOM\n\t\tif dSeason >= 0 AND dSeason <.25\n\t\t\tSEASON = 0\n"
@@ -46,7 +46,7 @@ TEST(Season, OnlyRandomWritesTheDraw) {
 TEST(Season, ComesFromItsOwnKeyLine) {
     // A description line holding a tab and "_002" comes before the season key.
     DefinitionBuilder b;
-    b.Description({"Fly\tleg_002 first"}).Set("_002", "Random");
+    b.Description({"Fly\tleg_002 first"}).Set(keys::kSeason, "Random");
     EXPECT_TRUE(Contains(SectionText(b, WriteSeasonSection), "DECLARE dSeason"));
 }
 
@@ -55,7 +55,7 @@ TEST(SpeedCalls, EventsAndCallOutsOnlyWithTheOption) {
     EXPECT_FALSE(Contains(SectionText(off, WriteSubRun), "Speed events"));
 
     DefinitionBuilder on;
-    on.Set("_114", "1").Set("_803", "120").Set("_804", "130").Set("_805", "125");
+    on.Set(keys::kSpeedCalls, "1").Set(keys::kV1, "120").Set(keys::kV2, "130").Set(keys::kVr, "125");
     std::string run = SectionText(on, WriteSubRun);
     EXPECT_TRUE(Contains(run, "'\n' Speed events\n'\n"
                               "\tONEXP_TRUE ON_GROUND AND VELOCITY_INDICATED >=120 GOSUB subSpeedV1\n"
@@ -75,7 +75,7 @@ TEST(MainLoop, OptionalBindings) {
     EXPECT_FALSE(Contains(text, "GOSUB subTakeOff"));  // no landing in an empty route
 
     DefinitionBuilder full;
-    full.SetLate("_2000", "C:\\Quillet\\Wav\\").Set("_103", "1");
+    full.SetLate(keys::kSound, "C:\\Quillet\\Wav\\").Set(keys::kShowWrong, "1");
     text = SectionText(full, WriteSubRun);
     EXPECT_TRUE(Contains(text, "'\n' Sound\n'\n\tGOSUB subSound\n"));
     EXPECT_TRUE(Contains(text, "\tONSTALL GOSUB subRecover\n"));
@@ -89,7 +89,7 @@ TEST(SelectedTime, HourMinuteSecond) {
     const Case cases[] = {{"07:30:00", 7, 30, 0}, {"23:59:59", 23, 59, 59}, {"25:00:00", 1, 0, 0}};
     for (const Case& c : cases) {
         DefinitionBuilder b;
-        b.Set("_010", c.value);
+        b.Set(keys::kStartTime, c.value);
         std::string text = SectionText(b, WriteAircraftSetup);
         char expected[128];
         std::snprintf(expected, sizeof expected, "'\tSelected Time\n\tHOUR = %d\n\tMINUTE = %d\n\tSECOND = %d\n", c.hour,
@@ -100,7 +100,7 @@ TEST(SelectedTime, HourMinuteSecond) {
 
 TEST(TitleAndDescription, OneStatementPerLineAndQuotesKeptSafe) {
     DefinitionBuilder b;
-    b.Set("_000", "The \"Big\" Trip").Description({"First", "", "  Third  "});
+    b.Set(keys::kTitle, "The \"Big\" Trip").Description({"First", "", "  Third  "});
     std::string text = SectionText(b, WriteTitleAndDescription);
     EXPECT_TRUE(Contains(text, "\tTITLE \"The 'Big' Trip\"\n"));
     EXPECT_TRUE(Contains(text, "\tDESCRIPTION \"First\"\n\tDESCRIPTION \"\"\n\tDESCRIPTION \"Third\"\n"));
@@ -109,7 +109,7 @@ TEST(TitleAndDescription, OneStatementPerLineAndQuotesKeptSafe) {
 
 TEST(AircraftSetup, OneLinePerSwitch) {
     DefinitionBuilder b;
-    b.Set("_005", "1").Set("_008", "1");
+    b.Set(keys::kAutopilotMaster, "1").Set(keys::kTrueAirspeed, "1");
     std::string text = SectionText(b, WriteAircraftSetup);
     EXPECT_TRUE(Contains(text, "\tAUTOPILOT_MASTER = TRUE\n\tSMOKE_SYSTEM_ON = FALSE\n\tAUTO_COORDINATION = FALSE\n"
                                "\tAIRSPEED_INDICATOR_TAS = TRUE\n'TRANS_FREQ = 12000\n'COM_FREQ = 123.0\n\n"));

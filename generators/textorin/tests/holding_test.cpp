@@ -11,15 +11,15 @@ namespace {
 using namespace textorin;
 using namespace textorin::testing;
 
-DefinitionBuilder TwoAirportHolding(const std::string& place) {
+DefinitionBuilder TwoAirportHolding(adf::HoldingPlace place, const std::string& navaidLine = {}) {
     DefinitionBuilder b;
-    b.Set("_104", "1").Holding(1, -3, place).Airport(RouteAirport(AirportLine({}))).Airport(RouteAirport(AirportLine({})));
+    b.Set(keys::kHolding, "1").Holding(1, -3, place, navaidLine).Airport(RouteAirport(AirportLine({}))).Airport(RouteAirport(AirportLine({})));
     return b;
 }
 
 TEST(Holding, NoHoldClearsTheStackPosition) {
     platform::MessageBoxRecorder boxes;
-    std::string text = SectionText(TwoAirportHolding("NOHOLD"), WriteHoldingValues);
+    std::string text = SectionText(TwoAirportHolding(adf::HoldingPlace::NoHolding), WriteHoldingValues);
     EXPECT_TRUE(Contains(text, "\tdHoldLat_01 = -1\n\tdHoldLon_01 = -1\n\tnHoldingAlt_01 = -1\n"
                                "\tnHoldingLatMax_01  \t= -1\n\tnHoldingLatMin_01  \t= -1\n"
                                "\tnHoldingLonMin_01 \t= -1\n\tnHoldingLonMax_01 \t= -1\n"));
@@ -34,8 +34,8 @@ TEST(Holding, NavaidCentreAndItsBox) {
     vor.latitude = AngleText('S', 33, 5);
     vor.longitude = AngleText('E', 151, 10);
     vor.elevation = 21;
-    DefinitionBuilder b = TwoAirportHolding(NavaidLine(vor));
-    b.Set("_004", "North").Set("_003", "West");
+    DefinitionBuilder b = TwoAirportHolding(adf::HoldingPlace::Navaid, NavaidLine(vor));
+    b.Set(keys::kLatitudeHemisphere, "North").Set(keys::kLongitudeHemisphere, "West");
     adf::Definition definition = b.Build();
     GenerationRun run(definition);
     WriteDeclarations(run);
@@ -53,7 +53,7 @@ TEST(Holding, NavaidCentreAndItsBox) {
 
 TEST(Holding, AnUnplacedHoldingWarnsAndGoesOn) {
     platform::MessageBoxRecorder boxes;
-    std::string text = SectionText(TwoAirportHolding("-2"), WriteHoldingValues);
+    std::string text = SectionText(TwoAirportHolding(adf::HoldingPlace::Unknown), WriteHoldingValues);
     ASSERT_EQ(boxes.shown().size(), 1u);
     EXPECT_EQ(boxes.shown()[0].text,
               "You selected a Holding point within 10nm of the Airport\nYou must select a airport to land at.\n\n"
@@ -64,7 +64,7 @@ TEST(Holding, AnUnplacedHoldingWarnsAndGoesOn) {
 
 TEST(Holding, OneAirportRouteReferencesNoBox) {
     DefinitionBuilder b;
-    b.Set("_104", "1").Airport(RouteAirport(AirportLine({})));
+    b.Set(keys::kHolding, "1").Airport(RouteAirport(AirportLine({})));
     std::string source = WriteAdventureSource(b.Build());
     EXPECT_TRUE(Compiles(source));
     EXPECT_FALSE(Contains(source, "_01"));
