@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "adf/keys.h"
 #include "flitmark/flitmark.h"
 #include "flt_fixture.h"
 
@@ -11,7 +12,7 @@ using Lines = std::vector<std::string>;
 class AddGpsToFltTest : public testing::FltFixture {};
 
 TEST_F(AddGpsToFltTest, AppendsTheSectionFromTheFlightPlan) {
-    WriteText(testing::kAdfPath, {"\tTITLE_000:", "Trip"});
+    WriteText(testing::kAdfPath, {adf::keys::kTitle.Line(), "Trip"});
     Lines plan = {"[flightplan]", "departure_id=OLD, N0, W0, +000000.00",
                   "departure_id=KSEA, N047* 27.57', W122* 18.31', +000433.00"};
     for (int i = 0; i < 5; ++i) plan.push_back("waypoint." + std::to_string(i) + "=X, A, N, W, +000000.00, ");
@@ -29,7 +30,7 @@ TEST_F(AddGpsToFltTest, AppendsTheSectionFromTheFlightPlan) {
 
 TEST_F(AddGpsToFltTest, FailsWhenAFileIsMissing) {
     EXPECT_FALSE(AddGpsToFlt(testing::kAdfPath));
-    WriteText(testing::kAdfPath, {"\tTITLE_000:", "Trip"});
+    WriteText(testing::kAdfPath, {adf::keys::kTitle.Line(), "Trip"});
     const std::string before = Bytes(testing::kFltPath);
     EXPECT_FALSE(AddGpsToFlt(testing::kAdfPath));  // no flight plan
     EXPECT_EQ(Bytes(testing::kFltPath), before);

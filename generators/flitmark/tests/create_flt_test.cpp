@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "adf/keys.h"
+#include "adf/route_file.h"
 #include "aerodrex/airport_line_layout.h"
 #include "beaconex/navaid_line_layout.h"
 #include "flitmark/flitmark.h"
@@ -44,25 +46,24 @@ std::string NavaidLine(const std::string& type, const std::string& frequency) {
 
 struct Adventure {
     std::string crash = "1000";
-    std::string runwayTag = "[BEG]190.000000";
     std::string cruise = "12000";
     std::string season = "Summer";
     std::string engineOff = "0";
-    std::string departure = AirportLine();
+    adf::RouteSection departure = adf::AirportSection{.airportLine = AirportLine(), .runwayHeading = 190.0};
     std::vector<std::string> navaids = {NavaidLine("VOR", "116.800000")};
 
     Lines Definition() const {
-        Lines lines = {"\tPLANE_800:", "C002 special", "\tCRUISE_801:", cruise, "\tENGINEOFF_899:",
-                       engineOff, "\tTITLE_000:", "Rainy Seattle", "\tDESCRIPTION_001:",
-                       "Fly around 002 times", "and land", "\tSEASON_002:", season,
-                       "\tPLANE_011:", "Cessna 182", "NAVAIDINFO_300:", departure, runwayTag,
-                       "[ENDSECTION]"};
-        for (size_t i = 0; i < navaids.size(); ++i) {
-            lines.push_back("NAVAIDINFO_30" + std::to_string(i + 1) + ":");
-            lines.push_back(navaids[i]);
-            lines.push_back("[ENDSECTION]");
-        }
-        lines.insert(lines.end(), {"\tCRASH_1050:", crash});
+        using namespace adf::keys;
+        Lines lines = {kPlaneName.Line(), "C002 special", kCruiseAltitude.Line(), cruise,
+                       kEnginesOff.Line(), engineOff, kTitle.Line(), "Rainy Seattle",
+                       kDescription.Line(), "Fly around 002 times", "and land", kSeason.Line(), season,
+                       kPlane.Line(), "Cessna 182"};
+        adf::RouteFile route;
+        route.sections.push_back(departure);
+        for (const std::string& navaid : navaids) route.sections.emplace_back(adf::NavaidSection{.navaidLine = navaid});
+        const Lines routeLines = adf::WriteRouteFile(route);
+        lines.insert(lines.end(), routeLines.begin(), routeLines.end());
+        lines.insert(lines.end(), {kCrash.Line(), crash});
         return lines;
     }
 };
@@ -133,7 +134,8 @@ INSTANTIATE_TEST_SUITE_P(Values, CreateFltCrash,
                                            CrashCase{"2", "Analysis", "False", "False", "False"}));
 
 struct RunwayCase {
-    const char* tag;
+    bool runwayEnd;
+    double runwayHeading;
     const char* heading;
     const char* latitude;
     const char* longitude;
@@ -143,7 +145,8 @@ class CreateFltRunway : public CreateFltTest, public ::testing::WithParamInterfa
 
 TEST_P(CreateFltRunway, StartsOnTheChosenRunwayEnd) {
     Adventure adventure;
-    adventure.runwayTag = GetParam().tag;
+    adventure.departure = adf::AirportSection{
+        .airportLine = AirportLine(), .runwayEnd = GetParam().runwayEnd, .runwayHeading = GetParam().runwayHeading};
     ASSERT_TRUE(Create(adventure));
     EXPECT_EQ(FltValue("Plane", "Heading"), GetParam().heading);
     EXPECT_EQ(FltValue("Plane", "Latitude"), GetParam().latitude);
@@ -152,14 +155,13 @@ TEST_P(CreateFltRunway, StartsOnTheChosenRunwayEnd) {
 
 INSTANTIATE_TEST_SUITE_P(
     Ends, CreateFltRunway,
-    ::testing::Values(RunwayCase{"[END]270.000000", "90.000000", "N047* 28.10'50", "W122* 19.02'25"},
-                      RunwayCase{"[BEG]190.000000", "10.000000", "N047* 27.57'00", "W122* 18.31'00"},
-                      RunwayCase{"[BEG]180.000000", "360.000000", "N047* 27.57'00", "W122* 18.31'00"}));
+    ::testing::Values(RunwayCase{true, 270.0, "90.000000", "N047* 28.10'50", "W122* 19.02'25"},
+                      RunwayCase{false, 190.0, "10.000000", "N047* 27.57'00", "W122* 18.31'00"},
+                      RunwayCase{false, 180.0, "360.000000", "N047* 27.57'00", "W122* 18.31'00"}));
 
 TEST_F(CreateFltTest, ADepartureThatIsNoAirportLeavesThePosition) {
     Adventure adventure;
-    adventure.departure = NavaidLine("VOR", "116.800000");
-    adventure.runwayTag = "[END]270.000000";
+    adventure.departure = adf::NavaidSection{.navaidLine = NavaidLine("VOR", "116.800000")};
     ASSERT_TRUE(Create(adventure));
     EXPECT_EQ(FltValue("Plane", "Latitude"), "N047* 27.57'00");
     EXPECT_EQ(FltValue("Plane", "Longitude"), "W122* 18.31'00");
