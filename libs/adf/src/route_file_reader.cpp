@@ -3,7 +3,7 @@
 
 #include "adf/route_file.h"
 #include "aerodrex/line_type.h"
-#include "leading_number.h"
+#include "platform/numbers.h"
 #include "route_words.h"
 
 namespace adf {
@@ -71,8 +71,8 @@ private:
 UserWaypoint ParseUserWaypoint(std::string_view text) {
     const size_t separator = text.find(kUserWaypointSeparator);
     UserWaypoint point;
-    point.latitude = detail::LeadingDouble(text.substr(0, separator));
-    if (separator != std::string_view::npos) point.longitude = detail::LeadingDouble(text.substr(separator + 1));
+    point.latitude = platform::LeadingDouble(text.substr(0, separator));
+    if (separator != std::string_view::npos) point.longitude = platform::LeadingDouble(text.substr(separator + 1));
     return point;
 }
 
@@ -84,7 +84,7 @@ Procedure& ProcedureOf(AirportSection& section) {
 void ReadAirportTag(AirportSection& section, std::string_view line, SectionBody& body) {
     if (line.starts_with(kRunwayBeginTag) || line.starts_with(kRunwayEndTag)) {
         section.runwayEnd = line.starts_with(kRunwayEndTag);
-        section.runwayHeading = detail::LeadingDouble(After(line, kRunwayBeginTag));
+        section.runwayHeading = platform::LeadingDouble(After(line, kRunwayBeginTag));
     } else if (line.starts_with(kIlsTag)) {
         if (const std::string* ils = body.Next()) section.ilsLine = *ils;
     } else if (line.starts_with(kUserWaypointTag)) {
@@ -107,7 +107,7 @@ void ReadAirportTag(AirportSection& section, std::string_view line, SectionBody&
 void ReadNavaidTag(NavaidSection& section, std::string_view line) {
     if (line.starts_with(kRadialTag)) {
         if (line.size() > kRadialDigitsColumn)
-            section.radial = detail::LeadingInt(line.substr(kRadialDigitsColumn, kRadialDigits));
+            section.radial = platform::LeadingInt(line.substr(kRadialDigitsColumn, kRadialDigits));
     } else if (line.starts_with(kVor1Tag)) {
         section.role = VorRole::Vor1;
     } else if (line.starts_with(kVor2Tag)) {
@@ -207,7 +207,7 @@ public:
             else if (line == kCorrectedLongitudeKey) ReadFirst(longitude_, ValueAfter(i++));
         }
         if (latitude_ && longitude_ && !latitude_->empty() && !longitude_->empty())
-            file.correctedStart = CorrectedStart{detail::LeadingDouble(*latitude_), detail::LeadingDouble(*longitude_)};
+            file.correctedStart = CorrectedStart{platform::LeadingDouble(*latitude_), platform::LeadingDouble(*longitude_)};
     }
 
 private:
@@ -233,7 +233,7 @@ private:
         if (seen) return;
         seen = true;
         if (!key.value) ReadPlace(holding, valueLine);
-        else if (!valueLine.empty()) holding.value = detail::LeadingInt(valueLine);
+        else if (!valueLine.empty()) holding.value = platform::LeadingInt(valueLine);
     }
 
     Lines header_;

@@ -1,4 +1,5 @@
 #include "adf/route_file.h"
+#include "platform/numbers.h"
 #include "platform/text.h"
 #include "route_words.h"
 
@@ -44,16 +45,16 @@ private:
 
     void WriteHolding(const Holding& holding) {
         Add(Format(kHoldingValueKeyFormat, holding.number));
-        Add(holding.value ? std::to_string(*holding.value) : std::string());
+        Add(holding.value ? platform::IntText(*holding.value) : std::string());
         Add(Format(kHoldingPlaceKeyFormat, holding.number));
         Add(PlaceLine(holding));
     }
 
     void WriteCorrectedStart(const CorrectedStart& start) {
         Add(kCorrectedLatitudeKey);
-        Add(Format("%f", start.latitude));
+        Add(platform::FixedText(start.latitude));
         Add(kCorrectedLongitudeKey);
-        Add(Format("%f", start.longitude));
+        Add(platform::FixedText(start.longitude));
     }
 
     void WriteProcedure(const Procedure& procedure) {
@@ -65,10 +66,11 @@ private:
 
     void WriteBody(const AirportSection& section) {
         Add(section.airportLine);
-        Add(section.runwayEnd ? kRunwayEndTag : kRunwayBeginTag, Format("%f", section.runwayHeading));
+        Add(section.runwayEnd ? kRunwayEndTag : kRunwayBeginTag, platform::FixedText(section.runwayHeading));
         if (section.procedure) WriteProcedure(*section.procedure);
         for (const UserWaypoint& point : section.userWaypoints)
-            Add(kUserWaypointTag, Format("%f%c%f", point.latitude, kUserWaypointSeparator, point.longitude));
+            Add(kUserWaypointTag,
+                platform::FixedText(point.latitude) + kUserWaypointSeparator + platform::FixedText(point.longitude));
         if (section.ilsLine) {
             Add(kIlsTag);
             Add(*section.ilsLine);
