@@ -5,7 +5,6 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <sstream>
 
 #include "flitmark/flitmark.h"
 #include "flt_fixture.h"
@@ -16,13 +15,6 @@ namespace {
 std::filesystem::path DataPath(const std::string& name) {
     const char* dir = std::getenv("QUILLET_TEST_SOURCE_DIR");
     return std::filesystem::path(dir ? dir : ".") / "tests" / "data" / name;
-}
-
-std::string ReadHostFile(const std::filesystem::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream text;
-    text << in.rdbuf();
-    return text.str();
 }
 
 class GoldenFlt : public testing::FltFixture {
@@ -41,7 +33,7 @@ TEST_F(GoldenFlt, FourAirportsFull) {
     ASSERT_TRUE(CreateFlt(testing::kAdfPath, &waypoints));
     const std::string written = Bytes(testing::kFltPath);
     if (std::getenv("QUILLET_UPDATE_GOLDEN")) std::ofstream(DataPath("four_airports_full.flt"), std::ios::binary) << written;
-    EXPECT_EQ(written, ReadHostFile(DataPath("four_airports_full.flt")));
+    EXPECT_EQ(written, platform::testing::TempEnvironment::readFile(DataPath("four_airports_full.flt")));
 }
 
 }  // namespace
