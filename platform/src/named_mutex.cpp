@@ -42,6 +42,12 @@ std::filesystem::path MutexPath(const std::string& name) {
     return detail::WindowsFolder() / (file + kMutexSuffix);
 }
 
+// nullptr when the file cannot be mapped.
+NamedMutexRegion* MapView(int fd) {
+    void* view = ::mmap(nullptr, sizeof(NamedMutexRegion), PROT_READ | PROT_WRITE, MAP_SHARED, fd, 0);
+    return view == MAP_FAILED ? nullptr : static_cast<NamedMutexRegion*>(view);
+}
+
 bool IsReady(const NamedMutexRegion& region) { return region.ready.load(std::memory_order_acquire) == kReady; }
 
 bool InitialiseMutex(NamedMutexRegion& region) {
@@ -68,12 +74,8 @@ bool SetUp(int fd, NamedMutexRegion*& region, Clock::time_point deadline) {
     bool ok = ::fstat(fd, &info) == 0 &&
               (static_cast<std::size_t>(info.st_size) >= sizeof(NamedMutexRegion) ||
                ::ftruncate(fd, sizeof(NamedMutexRegion)) == 0);
-    if (ok && region == nullptr) {
-        void* view = ::mmap(nullptr, sizeof(NamedMutexRegion), PROT_READ | PROT_WRITE, MAP_SHARED, fd, 0);
-        ok = view != MAP_FAILED;
-        if (ok) region = static_cast<NamedMutexRegion*>(view);
-    }
-    ok = ok && (IsReady(*region) || InitialiseMutex(*region));
+    if (ok && region == nullptr) region = MapView(fd);
+    ok = ok && region != nullptr && (IsReady(*region) || InitialiseMutex(*region));
     ::flock(fd, LOCK_UN);
     return ok;
 }
@@ -86,10 +88,8 @@ NamedMutexRegion* MapRegion(const std::string& name, Clock::time_point deadline)
     if (fd < 0) return nullptr;
     NamedMutexRegion* region = nullptr;
     struct stat info {};
-    if (::fstat(fd, &info) == 0 && static_cast<std::size_t>(info.st_size) >= sizeof(NamedMutexRegion)) {
-        void* view = ::mmap(nullptr, sizeof(NamedMutexRegion), PROT_READ | PROT_WRITE, MAP_SHARED, fd, 0);
-        if (view != MAP_FAILED) region = static_cast<NamedMutexRegion*>(view);
-    }
+    if (::fstat(fd, &info) == 0 && static_cast<std::size_t>(info.st_size) >= sizeof(NamedMutexRegion))
+        region = MapView(fd);
     if (region == nullptr || !IsReady(*region)) {
         if (!SetUp(fd, region, deadline) && region != nullptr) {
             ::munmap(region, sizeof(NamedMutexRegion));
