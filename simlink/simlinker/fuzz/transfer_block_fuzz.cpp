@@ -74,6 +74,7 @@ public:
             platform::CreateWindow(kSimulatorWindowClass, "simulator") == 0)
             std::abort();
     }
+    ~Receiver() { platform::SharedMemory::Remove(kTransferBlockName); }
 
     void Reset(Input& input) {
         globals_.assign(kOffsetLimit, 0);
