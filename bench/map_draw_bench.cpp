@@ -24,6 +24,9 @@
 #include "map/nav_database.h"
 #include "mapview/map_image_cache.h"
 #include "mapview/map_layers.h"
+#include "navdata/angle_text.h"
+#include "navdata/line_widths.h"
+#include "navdata/record_lines.h"
 #include "navdata_testing/scenery_lines.h"
 #include "platform/files.h"
 #include "qtplatform/device_context.h"
@@ -50,22 +53,6 @@ constexpr int kGeneratedAirports = 20000;
 constexpr int kGeneratedTiles = 400;
 constexpr int kPointsPerTile = 200;
 
-std::string Database(const std::vector<std::string>& lines) {
-    std::string text = std::to_string(lines.size()) + "\r\n";
-    for (const std::string& line : lines) text += line + "\r\n";
-    return text;
-}
-
-std::string AngleText(char positive, char negative, double degrees) {
-    const double magnitude = std::fabs(degrees);
-    const int whole = static_cast<int>(magnitude);
-    const double minutes = (magnitude - whole) * 60.0;
-    char text[32];
-    std::snprintf(text, sizeof text, "%c%03d* %02d'%05.2f", degrees < 0 ? negative : positive, whole,
-                  static_cast<int>(minutes), (minutes - static_cast<int>(minutes)) * 60.0);
-    return text;
-}
-
 void Write(const std::filesystem::path& path, const std::string& bytes) {
     std::filesystem::create_directories(path.parent_path());
     platform::ReplaceFileBytes(path.string(), bytes);
@@ -81,16 +68,16 @@ void GenerateWorld(const std::filesystem::path& folder) {
         char ident[16];
         std::snprintf(ident, sizeof ident, "G%d", i);
         fields.ident = ident;
-        fields.latitude = fields.runwayStartLatitude = AngleText('N', 'S', lat);
-        fields.runwayEndLatitude = AngleText('N', 'S', lat + 0.02);
-        fields.longitude = fields.runwayStartLongitude = AngleText('E', 'W', lon);
-        fields.runwayEndLongitude = AngleText('E', 'W', lon + 0.02);
+        fields.latitude = fields.runwayStartLatitude = LatitudeToAngleText(lat);
+        fields.runwayEndLatitude = LatitudeToAngleText(lat + 0.02);
+        fields.longitude = fields.runwayStartLongitude = LongitudeToAngleText(lon);
+        fields.runwayEndLongitude = LongitudeToAngleText(lon + 0.02);
         airports.push_back(navdata::testing::SceneryAirportLine(fields));
     }
     const std::filesystem::path base = folder / "Quillet";
-    Write(base / "Airport.nav", Database(airports));
-    Write(base / "Navaids.nav", Database({}));
-    Write(base / "Ils.nav", Database({}));
+    Write(base / "Airport.nav", navdata::DatabaseBytes(airports, navdata::kAirportLineWidth));
+    Write(base / "Navaids.nav", navdata::DatabaseBytes({}, navdata::kNavaidLineWidth));
+    Write(base / "Ils.nav", navdata::DatabaseBytes({}, navdata::kIlsLineWidth));
     for (int tile = 0; tile < kGeneratedTiles; ++tile) {
         std::string bytes;
         const double lon0 = -170.0 + (tile % 40) * 8.5, lat0 = -50.0 + (tile / 40) * 11.0;

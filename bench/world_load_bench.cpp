@@ -11,6 +11,9 @@
 #include <vector>
 
 #include "map/nav_database.h"
+#include "navdata/angle_text.h"
+#include "navdata/line_widths.h"
+#include "navdata/record_lines.h"
 #include "navdata_testing/scenery_lines.h"
 #include "platform/file_search.h"
 #include "platform/files.h"
@@ -30,19 +33,6 @@ void Write(const std::filesystem::path& path, const std::string& bytes) {
     platform::ReplaceFileBytes(path.string(), bytes);
 }
 
-std::string Database(const std::vector<std::string>& lines, size_t width) {
-    std::string text = std::to_string(lines.size());
-    text.resize(width, ' ');
-    text += "\r\n";
-    for (const std::string& line : lines) text += line + "\r\n";
-    return text;
-}
-
-std::string AngleText(char letter, int degrees, int minutes) {
-    char text[32];
-    std::snprintf(text, sizeof text, "%c%03d*%3d'%02d.%02d", letter, degrees, minutes, 0, 0);
-    return text;
-}
 
 // A world spread over every cell, written below folder as drive C.
 void GenerateWorld(const std::filesystem::path& folder) {
@@ -53,23 +43,24 @@ void GenerateWorld(const std::filesystem::path& folder) {
         char ident[16];
         std::snprintf(ident, sizeof ident, "A%d", i);
         a.ident = ident;
-        a.latitude = AngleText(i % 2 ? 'N' : 'S', i % 89, i % 60);
-        a.longitude = AngleText(i % 3 ? 'E' : 'W', i % 179, i % 60);
+        a.latitude = navdata::AngleTextOfFields(i % 2 ? 'N' : 'S', {i % 89, i % 60, 0, 0});
+        a.longitude = navdata::AngleTextOfFields(i % 3 ? 'E' : 'W', {i % 179, i % 60, 0, 0});
         a.runwayStartLatitude = a.runwayEndLatitude = a.latitude;
         a.runwayStartLongitude = a.runwayEndLongitude = a.longitude;
         airports.push_back(navdata::testing::SceneryAirportLine(a));
     }
-    Write(base / "Airport.nav", Database(airports, 335));
+    Write(base / "Airport.nav", navdata::DatabaseBytes(airports, navdata::kAirportLineWidth));
     std::vector<std::string> navaids;
     for (int i = 0; i < kGeneratedNavaids; ++i) {
         navdata::testing::NavaidFields n;
-        n.latitude = AngleText('N', i % 89, 0);
-        n.longitude = AngleText('W', i % 179, 0);
+        n.latitude = navdata::AngleTextOfFields('N', {i % 89, 0, 0, 0});
+        n.longitude = navdata::AngleTextOfFields('W', {i % 179, 0, 0, 0});
         navaids.push_back(navdata::testing::SceneryNavaidLine(n));
     }
-    Write(base / "Navaids.nav", Database(navaids, 170));
-    Write(base / "Ils.nav", Database(std::vector<std::string>(kGeneratedIls,
-                                     navdata::testing::SceneryIlsLine({})), 92));
+    Write(base / "Navaids.nav", navdata::DatabaseBytes(navaids, navdata::kNavaidLineWidth));
+    Write(base / "Ils.nav", navdata::DatabaseBytes(std::vector<std::string>(kGeneratedIls,
+                                                   navdata::testing::SceneryIlsLine({})),
+                                                   navdata::kIlsLineWidth));
     Write(base / "Country.nav", "1\r\nFreedonia\t1\r\n");
     const std::string tile(static_cast<size_t>(kPointsPerTile) * 8, '\x11');
     for (int i = 1; i <= kGeneratedTiles; ++i) {

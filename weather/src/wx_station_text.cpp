@@ -1,7 +1,8 @@
 #include "wx/wx_station_text.h"
 
 #include <cmath>
-#include <cstdio>
+
+#include "navdata/angle_text.h"
 
 namespace wx {
 namespace {
@@ -21,7 +22,7 @@ int TakeWhole(double& value) {
 
 std::string StationAngleText(double degrees, bool latitude) {
     const bool negative = degrees < 0;
-    const char* hemisphere = latitude ? (negative ? "S" : "N") : (negative ? "W" : "E");
+    const char hemisphere = latitude ? (negative ? 'S' : 'N') : (negative ? 'W' : 'E');
     double rest = std::fabs(degrees);
     // No station lies beyond a full turn; such a value would not fit the integer fields.
     if (!std::isfinite(rest) || rest > 360.0) rest = 0.0;
@@ -31,9 +32,7 @@ std::string StationAngleText(double degrees, bool latitude) {
     rest *= kSecondsPerMinute;
     const int seconds = TakeWhole(rest);
     const int hundredths = static_cast<int>(rest * kHundredthsPerSecond);
-    char text[32];
-    std::snprintf(text, sizeof text, "%s%03d*%3d'%02d.%02d", hemisphere, whole, minutes, seconds, hundredths);
-    return text;
+    return navdata::AngleTextOfFields(hemisphere, {whole, minutes, seconds, hundredths});
 }
 
 }  // namespace wx

@@ -7,10 +7,9 @@
 
 #include "adf/keys.h"
 #include "adf/route_file.h"
-#include "aerodrex/airport_line_layout.h"
-#include "beaconex/navaid_line_layout.h"
 #include "flitmark/flitmark.h"
 #include "flt_fixture.h"
+#include "navdata/record_lines.h"
 #include "testing/file_size_limit.h"
 
 namespace flitmark {
@@ -18,30 +17,18 @@ namespace {
 
 using Lines = std::vector<std::string>;
 
-void Put(std::string& line, navdata::FieldSpec field, const std::string& text) {
-    line.replace(field.column, text.size(), text);
-}
-
 std::string AirportLine() {
-    using namespace aerodrex::airport_line;
-    std::string line(kWidth, ' ');
-    Put(line, kIdent, "KSEA");
-    Put(line, kElevation, "433.000000");
-    Put(line, kRunwayHeading, "270.0");
-    Put(line, kRunwayStartLatitude, "N047* 27'57.00");
-    Put(line, kRunwayStartLongitude, "W122* 18'31.00");
-    Put(line, kRunwayEndLatitude, "N047* 28'10.50");
-    Put(line, kRunwayEndLongitude, "W122* 19'02.25");
-    return line;
+    return navdata::ComposeAirportLine({.ident = "KSEA",
+                                        .elevation = "433.000000",
+                                        .runwayHeading = "270.0",
+                                        .runwayStartLatitude = "N047* 27'57.00",
+                                        .runwayEndLatitude = "N047* 28'10.50",
+                                        .runwayStartLongitude = "W122* 18'31.00",
+                                        .runwayEndLongitude = "W122* 19'02.25"});
 }
 
-std::string NavaidLine(const std::string& type, const std::string& frequency) {
-    using namespace beaconex::navaid_line;
-    std::string line(kWidth, ' ');
-    Put(line, kType, type);
-    Put(line, kIdent, "SEA");
-    Put(line, kFrequency, frequency);
-    return line;
+std::string NavaidLine(const std::string& type, double frequency) {
+    return navdata::ComposeNavaidLine({.type = type, .ident = "SEA", .frequency = frequency});
 }
 
 struct Adventure {
@@ -50,7 +37,7 @@ struct Adventure {
     std::string season = "Summer";
     std::string engineOff = "0";
     adf::RouteSection departure = adf::AirportSection{.airportLine = AirportLine(), .runwayHeading = 190.0};
-    std::vector<std::string> navaids = {NavaidLine("VOR", "116.800000")};
+    std::vector<std::string> navaids = {NavaidLine("VOR", 116.8)};
 
     Lines Definition() const {
         using namespace adf::keys;
@@ -161,7 +148,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST_F(CreateFltTest, ADepartureThatIsNoAirportLeavesThePosition) {
     Adventure adventure;
-    adventure.departure = adf::NavaidSection{.navaidLine = NavaidLine("VOR", "116.800000")};
+    adventure.departure = adf::NavaidSection{.navaidLine = NavaidLine("VOR", 116.8)};
     ASSERT_TRUE(Create(adventure));
     EXPECT_EQ(FltValue("Plane", "Latitude"), "N047* 27.57'00");
     EXPECT_EQ(FltValue("Plane", "Longitude"), "W122* 18.31'00");
@@ -194,8 +181,7 @@ INSTANTIATE_TEST_SUITE_P(Values, CreateFltCruise,
 
 TEST_F(CreateFltTest, TunesTheAdfToTheFirstNdb) {
     Adventure adventure;
-    adventure.navaids = {NavaidLine("VOR", "116.800000"), NavaidLine("NDB", "280.00000"),
-                         NavaidLine("NDB", "415.00000")};
+    adventure.navaids = {NavaidLine("VOR", 116.8), NavaidLine("NDB", 280.0), NavaidLine("NDB", 415.0)};
     ASSERT_TRUE(Create(adventure));
     EXPECT_EQ(FltValue("Avionics", "ADFActive"), "0280.00");
 }

@@ -1,4 +1,5 @@
-// Record lines for test definitions, composed in the scenery reader's layouts.
+// Record lines for test definitions with the fixtures' values, composed as the scenery
+// reader composes them.
 #pragma once
 
 #include <string>

@@ -6,6 +6,8 @@
 #include <QMdiArea>
 
 #include "map/nav_database.h"
+#include "navdata/line_widths.h"
+#include "navdata/record_lines.h"
 #include "navdata_testing/scenery_lines.h"
 #include "platform/message_box.h"
 #include "platform/settings_store.h"
@@ -64,11 +66,9 @@ TEST_F(StartupTest, MissingDatabasesAreReportedThenTheMissingAirports) {
 }
 
 TEST_F(StartupTest, ForwardersReachTheActiveMapViewAndDoNothingWithoutOne) {
-    constexpr size_t kAirportWidth = 335;
+    constexpr size_t kAirportWidth = navdata::kAirportLineWidth;
     const std::string line = navdata::testing::SceneryAirportLine(navdata::testing::AirportFields{});
-    std::string countLine = "1";
-    countLine.resize(kAirportWidth, ' ');
-    env_.writeFile("drive_c/Quillet/Airport.nav", countLine + "\r\n" + line + "\r\n");
+    env_.writeFile("drive_c/Quillet/Airport.nav", navdata::DatabaseBytes({line}, kAirportWidth));
 
     CTrevaloApp app;
     for (bool started : {false, true}) {

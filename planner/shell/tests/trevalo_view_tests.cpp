@@ -11,6 +11,8 @@
 #include "map/nav_database.h"
 #include "mapdialogs/holding_airports_dlg.h"
 #include "mapdialogs/holding_radio_dlg.h"
+#include "navdata/line_widths.h"
+#include "navdata/record_lines.h"
 #include "navdata_testing/scenery_lines.h"
 #include "platform/message_box.h"
 #include "qtplatform/control_ids.h"
@@ -24,12 +26,6 @@ namespace {
 
 constexpr double kSpfX = -(122 * 3600 + 18 * 60 + 5.67);
 constexpr double kSpfY = 47 * 3600 + 27 * 60 + 12.34;
-
-std::string DatabaseBytes(const std::vector<std::string>& lines) {
-    std::string bytes = std::to_string(lines.size()) + "\r\n";
-    for (const std::string& line : lines) bytes += line + "\r\n";
-    return bytes;
-}
 
 // Picks the first airport entry (runway end 1) of each pick list.
 struct FirstEntryDialogs : RouteDialogs {
@@ -56,10 +52,11 @@ protected:
         other.longitude = other.runwayStartLongitude = "W122* 10'00.00";
         other.runwayEndLongitude = "W122* 10'09.00";
         env_.writeFile("drive_c/Quillet/Airport.nav",
-                       DatabaseBytes({navdata::testing::SceneryAirportLine({}),
-                                      navdata::testing::SceneryAirportLine(other)}));
-        env_.writeFile("drive_c/Quillet/Navaids.nav", DatabaseBytes({}));
-        env_.writeFile("drive_c/Quillet/Ils.nav", DatabaseBytes({}));
+                       navdata::DatabaseBytes({navdata::testing::SceneryAirportLine({}),
+                                               navdata::testing::SceneryAirportLine(other)},
+                                              navdata::kAirportLineWidth));
+        env_.writeFile("drive_c/Quillet/Navaids.nav", navdata::DatabaseBytes({}, navdata::kNavaidLineWidth));
+        env_.writeFile("drive_c/Quillet/Ils.nav", navdata::DatabaseBytes({}, navdata::kIlsLineWidth));
         view_ = std::make_unique<CTrevaloView>(document_, debugOptions_);
         view_->resize(800, 600);
         view_->show();

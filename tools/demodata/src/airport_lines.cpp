@@ -1,12 +1,13 @@
 #include "airport_lines.h"
 
-#include <algorithm>
 #include <cmath>
-#include <cstdio>
 #include <iterator>
 
 #include "aerodrex/airport_line_layout.h"
-#include "angle_text.h"
+#include "navdata/angle_text.h"
+#include "navdata/field_texts.h"
+#include "navdata/record_lines.h"
+#include "platform/numbers.h"
 
 namespace demodata {
 
@@ -22,27 +23,14 @@ constexpr const char* kSurfaceNames[] = {"Unknown", "Dirt", "Cement", "Asphalt",
 // Side letters by runway designator (0 none, 1 L, 2 R, 3 C, 4 H).
 constexpr char kSideLetters[] = {0, 'L', 'R', 'C', 'H'};
 
-void PutLeft(std::string& line, navdata::FieldSpec field, const std::string& text) {
-    line.replace(field.column, std::min(text.size(), field.width), text, 0, field.width);
-}
-
-std::string Fixed(double value) {
-    char text[64];
-    std::snprintf(text, sizeof text, "%f", value);
-    return text;
-}
-
 const char* SurfaceName(fsinstall::Surface surface) {
     const auto code = static_cast<size_t>(surface);
     return code < std::size(kSurfaceNames) ? kSurfaceNames[code] : kSurfaceNames[0];
 }
 
-std::string SideText(int designator, double variation) {
-    std::string text = Fixed(variation);
-    if (designator > 0 && designator < static_cast<int>(std::size(kSideLetters))) {
-        text.insert(text.begin(), kSideLetters[designator]);
-    }
-    return text;
+// The side letter of a designator; 0 for none or an unknown one.
+char SideLetter(int designator) {
+    return designator >= 0 && designator < static_cast<int>(std::size(kSideLetters)) ? kSideLetters[designator] : 0;
 }
 
 std::string TrimmedRight(std::string text) {
@@ -73,29 +61,29 @@ std::string CountryField(const std::string& country) {
 }
 
 std::string AirportLine(const fsinstall::Airport& airport, const fsinstall::Runway& runway) {
-    std::string line(layout::kWidth, ' ');
-    PutLeft(line, layout::kCity, Latin1(airport.city));
-    PutLeft(line, layout::kCountry, Latin1(airport.country));
-    PutLeft(line, layout::kName, Latin1(airport.name));
-    PutLeft(line, layout::kIdent, airport.ident);
-    PutLeft(line, layout::kElevation, Fixed(std::round(runway.elevationMetres * kFeetPerMetre)));
-    PutLeft(line, layout::kLatitude, LatitudeText(airport.latitude));
-    PutLeft(line, layout::kLongitude, LongitudeText(airport.longitude));
-    if (airport.atisMegahertz != 0.0) PutLeft(line, layout::kAtisFrequency, Fixed(airport.atisMegahertz));
-    PutLeft(line, layout::kRunwayHeading, Fixed(runway.heading));
-    PutLeft(line, layout::kRunwayLength, std::to_string(runway.length));
-    PutLeft(line, layout::kSurface, SurfaceName(runway.surface));
-    PutLeft(line, layout::kSide, SideText(runway.designator, runway.magneticVariation));
+    navdata::AirportLineTexts texts;
+    texts.city = Latin1(airport.city);
+    texts.country = Latin1(airport.country);
+    texts.name = Latin1(airport.name);
+    texts.ident = airport.ident;
+    texts.elevation = platform::FixedText(std::round(runway.elevationMetres * kFeetPerMetre));
+    texts.latitude = LatitudeToAngleText(airport.latitude);
+    texts.longitude = LongitudeToAngleText(airport.longitude);
+    texts.atisFrequency = navdata::FrequencyFieldText(airport.atisMegahertz);
+    texts.runwayHeading = platform::FixedText(runway.heading);
+    texts.runwayLength = platform::IntText(runway.length);
+    texts.surface = SurfaceName(runway.surface);
+    texts.side = navdata::SideFieldText(SideLetter(runway.designator), runway.magneticVariation);
     // A runway without end positions leaves them blank: readers take the airport's.
     if (runway.start) {
-        PutLeft(line, layout::kRunwayStartLatitude, LatitudeText(runway.start->latitude));
-        PutLeft(line, layout::kRunwayStartLongitude, LongitudeText(runway.start->longitude));
+        texts.runwayStartLatitude = LatitudeToAngleText(runway.start->latitude);
+        texts.runwayStartLongitude = LongitudeToAngleText(runway.start->longitude);
     }
     if (runway.end) {
-        PutLeft(line, layout::kRunwayEndLatitude, LatitudeText(runway.end->latitude));
-        PutLeft(line, layout::kRunwayEndLongitude, LongitudeText(runway.end->longitude));
+        texts.runwayEndLatitude = LatitudeToAngleText(runway.end->latitude);
+        texts.runwayEndLongitude = LongitudeToAngleText(runway.end->longitude);
     }
-    return line;
+    return navdata::ComposeAirportLine(texts);
 }
 
 }  // namespace demodata

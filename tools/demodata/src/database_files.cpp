@@ -8,15 +8,6 @@ namespace {
 constexpr char kLineEnd[] = "\r\n";
 }  // namespace
 
-std::string DatabaseBytes(const std::vector<std::string>& records, size_t width) {
-    std::string count = std::to_string(records.size());
-    count.resize(width, ' ');
-    std::string bytes = count + kLineEnd;
-    bytes.reserve(bytes.size() + records.size() * (width + 2));
-    for (const std::string& record : records) bytes += record + kLineEnd;
-    return bytes;
-}
-
 std::string CountryBytes(const std::vector<std::string>& countries) {
     std::string bytes = std::to_string(countries.size()) + kLineEnd;
     for (const std::string& country : countries) bytes += country + "\t1" + kLineEnd;

@@ -1,6 +1,5 @@
-// Writing the demo base directory's databases: Airport.nav, Navaids.nav and Ils.nav (a
-// count line padded to the record width, then the records, CR LF after each line) and
-// Country.nav (every country loaded).
+// Writing the demo base directory's files: the bytes of Country.nav (every country
+// loaded) and the writing itself.
 #pragma once
 
 #include <filesystem>
@@ -9,8 +8,6 @@
 
 namespace demodata {
 
-// The bytes of a database file of records of the given width.
-std::string DatabaseBytes(const std::vector<std::string>& records, size_t width);
 // Country.nav's bytes: the count, then each name with a TAB and "1".
 std::string CountryBytes(const std::vector<std::string>& countries);
 

@@ -9,6 +9,7 @@
 #include "beaconex/navaid_line_layout.h"
 #include "database_files.h"
 #include "map_tiles.h"
+#include "navdata/record_lines.h"
 
 namespace demodata {
 
@@ -46,10 +47,10 @@ bool WriteDemoWorld(const std::filesystem::path& folder, const std::vector<fsins
     counts.countries = countries.size();
     std::error_code error;
     std::filesystem::create_directories(folder, error);
-    return WriteFile(folder / "Airport.nav", DatabaseBytes(lines, aerodrex::airport_line::kWidth)) &&
+    return WriteFile(folder / "Airport.nav", navdata::DatabaseBytes(lines, aerodrex::airport_line::kWidth)) &&
            WriteFile(folder / "Country.nav", CountryBytes({countries.begin(), countries.end()})) &&
-           WriteFile(folder / "Navaids.nav", DatabaseBytes({}, beaconex::navaid_line::kWidth)) &&
-           WriteFile(folder / "Ils.nav", DatabaseBytes({}, beaconex::ils_line::kWidth)) &&
+           WriteFile(folder / "Navaids.nav", navdata::DatabaseBytes({}, beaconex::navaid_line::kWidth)) &&
+           WriteFile(folder / "Ils.nav", navdata::DatabaseBytes({}, beaconex::ils_line::kWidth)) &&
            WriteTiles(folder, land, counts);
 }
 

@@ -4,33 +4,12 @@
 
 #include "aerodrex/line_type.h"
 #include "airport_lines.h"
-#include "angle_text.h"
 #include "demo_world.h"
 #include "map/nav_database.h"
 #include "testing/temp_environment.h"
 
 namespace demodata {
 namespace {
-
-struct AngleCase {
-    double degrees;
-    bool latitude;
-    const char* text;
-};
-
-const AngleCase kAngles[] = {
-    {0.0, true, "N000*  0'00.00"},
-    {-0.5, false, "W000* 30'00.00"},
-    {47.5, true, "N047* 30'00.00"},
-    {-33.9461, true, "S033* 56'76.60"},
-    {151.25, false, "E151* 15'00.00"},
-};
-
-TEST(AngleText, ComposesByTruncation) {
-    for (const AngleCase& c : kAngles) {
-        EXPECT_EQ(c.latitude ? LatitudeText(c.degrees) : LongitudeText(c.degrees), c.text) << c.degrees;
-    }
-}
 
 fsinstall::Airport SampleAirport() {
     fsinstall::Airport airport;

@@ -6,26 +6,20 @@
 
 #include "aerodrex/aerodrex.h"
 #include "fsinstall/installation.h"
+#include "navdata/angle_text.h"
 #include "platform/file_search.h"
 #include "platform/paths.h"
-#include "scenrix/angle_text.h"
 #include "scenrix/scenery_reader.h"
 
 namespace fsinstall::testing {
 
 namespace {
 
-// Signed degrees of angle text ("N047* 27'12.34"), east and north positive.
-double Degrees(const char* text) {
-    const double sign = (text[0] == 'S' || text[0] == 'W') ? -1.0 : 1.0;
-    const double minutes = GetMinuteFromAngle(text) + GetSecondsFromAngle(text) / 100.0;
-    return sign * (GetDegreeFromAngle(text + 1) + minutes / 60.0);
-}
-
+// The angle texts read back east and north positive (the reader counts west positive).
 void ExpectPosition(const char* latText, const char* lonText, double latitude, double longitude,
                     const std::string& what) {
-    EXPECT_NEAR(Degrees(latText), latitude, kPositionTolerance) << what << " latitude " << latText;
-    EXPECT_NEAR(Degrees(lonText), longitude, kPositionTolerance) << what << " longitude " << lonText;
+    EXPECT_NEAR(AngleTextToDegrees(latText), latitude, kPositionTolerance) << what << " latitude " << latText;
+    EXPECT_NEAR(-AngleTextToDegrees(lonText), longitude, kPositionTolerance) << what << " longitude " << lonText;
 }
 
 double HeadingDifference(double a, double b) {

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "airport_fields.h"
+#include "navdata/field_texts.h"
 #include "navdata/line_writer.h"
 #include "platform/numbers.h"
 
@@ -11,29 +12,6 @@ using navdata::CopyField;
 using navdata::FieldText;
 using platform::FixedText;
 using platform::LeadingDouble;
-
-namespace {
-
-// A frequency field: "%f" text of the value, blank when there is none.
-void PutFrequency(const navdata::LineWriter& writer, navdata::FieldSpec field, double mhz) {
-  if (mhz != 0.0) writer.PutRight(field, FixedText(mhz));
-}
-
-// The side field: the side letter, when there is one, then "%f" of the variation.
-void PutSide(const navdata::LineWriter& writer, char side, double variation) {
-  const std::string text = FixedText(variation);
-  if (side == 0) {
-    writer.PutLeft(layout::kSide, text);
-    return;
-  }
-  char composed[layout::kSide.size()];
-  composed[0] = side;
-  const std::string_view rest = std::string_view(text).substr(0, layout::kSide.width - 1);
-  rest.copy(composed + 1, rest.size());
-  writer.PutLeft(layout::kSide, std::string_view(composed, rest.size() + 1));
-}
-
-}  // namespace
 
 CAirportArray::CAirportArray() : record_{} {}
 
@@ -92,13 +70,13 @@ void CAirportArray::GetALine(char* out, int i) const {
   writer.PutLeft(layout::kElevation, FixedText(r.elevation));
   writer.PutRight(layout::kLatitude, r.latitude);
   writer.PutRight(layout::kLongitude, r.longitude);
-  PutFrequency(writer, layout::kAtisFrequency, r.atisFrequency);
+  writer.PutRight(layout::kAtisFrequency, navdata::FrequencyFieldText(r.atisFrequency));
   writer.PutRight(layout::kRunwayHeading, r.runwayHeading);
   writer.PutLeft(layout::kRunwayLength, platform::IntText(platform::SaturatingInt(r.runwayLength)));
   writer.PutRight(layout::kSurface, r.surface);
-  PutFrequency(writer, layout::kIlsFrequency, r.ilsFrequency);
+  writer.PutRight(layout::kIlsFrequency, navdata::FrequencyFieldText(r.ilsFrequency));
   writer.PutRight(layout::kIlsIdent, r.ilsIdent);
-  PutSide(writer, r.side, r.magneticVariation);
+  writer.PutLeft(layout::kSide, navdata::SideFieldText(r.side, r.magneticVariation));
   writer.PutRight(layout::kRunwayStartLatitude, r.runwayStartLatitude);
   writer.PutRight(layout::kRunwayEndLatitude, r.runwayEndLatitude);
   writer.PutRight(layout::kRunwayStartLongitude, r.runwayStartLongitude);

@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "angle_text_internal.h"
+#include "navdata/angle_text.h"
 #include "scenrix/angle_text.h"
 #include "scenrix/colon_fields.h"
 #include "scenrix/fileval.h"

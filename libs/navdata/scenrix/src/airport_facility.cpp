@@ -3,10 +3,10 @@
 #include <cmath>
 #include <vector>
 
+#include "navdata/angle_text.h"
+#include "navdata/record_lines.h"
 #include "platform/numbers.h"
-#include "record_lines.h"
 #include "runway_ends.h"
-#include "angle_text_internal.h"
 #include "scenery_units.h"
 #include "scenrix/scenery_layout.h"
 
@@ -139,16 +139,16 @@ void Airport::ReadIls(const SceneryBytes& record) {
         return;
     }
     const CAirportStruct& runway = runways_.back();
-    IlsRecord ils;
+    navdata::IlsLineValues ils;
     ils.kind = record.S32(layout::kIlsKindField);
     ils.ident = record.Text(layout::kIlsIdentField, record.size());
     ils.airportIdent = runway.airportIdent;
-    ils.latitude = FacilityLatitude(record, layout::kRecordLatitudeField);
-    ils.longitude = FacilityLongitude(record, layout::kRecordLongitudeField);
+    ils.latitude = LatitudeToAngleText(FacilityLatitude(record, layout::kRecordLatitudeField));
+    ils.longitude = LongitudeToAngleText(FacilityLongitude(record, layout::kRecordLongitudeField));
     ils.frequency = PackedFrequency(record, layout::kIlsFrequencyField);
     ils.heading = FacilityHeading(record, layout::kRecordHeadingField);
     ils.side = runway.sideAndMagVar;
-    scan_.AddIlsLine(ComposeIlsLine(ils));
+    scan_.AddIlsLine(navdata::ComposeIlsLine(ils));
 }
 
 void Airport::ReadRunwayEnd(const SceneryBytes& record) {

@@ -2,8 +2,9 @@
 
 #include <unordered_set>
 
+#include "navdata/angle_text.h"
+#include "navdata/record_lines.h"
 #include "platform/numbers.h"
-#include "record_lines.h"
 #include "scenery_units.h"
 #include "scenrix/scenery_layout.h"
 
@@ -41,15 +42,15 @@ int WholeFeet(double feet) {
 }
 
 void AddNdb(const SceneryBytes& data, std::size_t record, SceneryScan& scan) {
-    NavaidRecord ndb;
+    navdata::NavaidLineValues ndb;
     ndb.frequency = NdbFrequency(data, record);
     ndb.elevationFeet = WholeFeet(ElevationFeet(data, record + layout::kNdbElevationField));
     ndb.type = ndb.frequency == 0.0 && ndb.elevationFeet == 0 ? "GPS" : "NDB";
     ndb.ident = data.Text(record + layout::kNdbIdentField, layout::kIdentLength);
-    ndb.latitude = Latitude24(data, record + layout::kNdbLatitudeField);
-    ndb.longitude = Longitude24(data, record + layout::kNdbLongitudeField);
+    ndb.latitude = LatitudeToAngleText(Latitude24(data, record + layout::kNdbLatitudeField));
+    ndb.longitude = LongitudeToAngleText(Longitude24(data, record + layout::kNdbLongitudeField));
     ndb.name = data.Text(record + layout::kNdbNameField, layout::kNameLength);
-    scan.AddNavaidLine(ComposeNavaidLine(ndb));
+    scan.AddNavaidLine(navdata::ComposeNavaidLine(ndb));
 }
 
 std::size_t VorRecordLength(std::uint8_t kind) {
@@ -64,15 +65,17 @@ std::size_t VorRecordLength(std::uint8_t kind) {
 void AddVor(const SceneryBytes& data, std::size_t record, std::uint8_t kind, double frequency,
             SceneryScan& scan) {
     const bool isIls = kind != layout::kVorKind;
-    NavaidRecord vor;
+    navdata::NavaidLineValues vor;
     vor.type = isIls ? "ILS" : "VOR";
     vor.ident = data.Text(record + layout::kVorIdentField, layout::kIdentLength);
     vor.frequency = frequency;
-    vor.latitude = Latitude24(data, record + (isIls ? layout::kIlsLatitudeField : layout::kVorLatitudeField));
-    vor.longitude = Longitude24(data, record + (isIls ? layout::kIlsLongitudeField : layout::kVorLongitudeField));
+    vor.latitude =
+        LatitudeToAngleText(Latitude24(data, record + (isIls ? layout::kIlsLatitudeField : layout::kVorLatitudeField)));
+    vor.longitude = LongitudeToAngleText(
+        Longitude24(data, record + (isIls ? layout::kIlsLongitudeField : layout::kVorLongitudeField)));
     vor.elevationFeet = WholeFeet(ElevationFeet(data, record + layout::kVorElevationField));
     vor.name = data.Text(record + layout::kVorNameField, layout::kNameLength);
-    scan.AddNavaidLine(ComposeNavaidLine(vor));
+    scan.AddNavaidLine(navdata::ComposeNavaidLine(vor));
 }
 
 }  // namespace

@@ -3,7 +3,7 @@
 #include <cmath>
 #include <cstdio>
 
-#include "angle_text_internal.h"
+#include "navdata/angle_text.h"
 #include "platform/numbers.h"
 #include "platform/text_file.h"
 #include "scenrix/rounding.h"

@@ -1,7 +1,7 @@
 #include "scenery_scan.h"
 
 #include "navdata/line_widths.h"
-#include "record_lines.h"
+#include "airport_line.h"
 #include "runway_ends.h"
 
 namespace scenrix::detail {

@@ -2,9 +2,9 @@
 // tests, the two logs and the messages.
 #include <gtest/gtest.h>
 
-#include "angle_text_internal.h"
 #include "fsinstall/sample_world.h"
 #include "fsinstall/scenery_writer.h"
+#include "navdata/angle_text.h"
 #include "scenery_test_support.h"
 
 namespace scenrix::testing {

@@ -1,6 +1,7 @@
 #include <atomic>
 #include <filesystem>
 #include <fstream>
+#include <optional>
 #include <string>
 #include <thread>
 #include <vector>
@@ -8,6 +9,8 @@
 #include <gtest/gtest.h>
 
 #include "map/nav_database.h"
+#include "navdata/line_widths.h"
+#include "navdata/record_lines.h"
 #include "navdata_testing/scenery_lines.h"
 #include "platform/message_box.h"
 #include "testing/temp_environment.h"
@@ -21,16 +24,6 @@ using navdata::testing::NavaidFields;
 
 constexpr double kDegree = 3600.0;
 constexpr double kMinute = 60.0;
-
-// A database file as the builder writes it: the count padded to the record width, then
-// every line, each with CR LF.
-std::string DatabaseFile(const std::vector<std::string>& lines, size_t width, int count = -1) {
-    std::string text = std::to_string(count < 0 ? static_cast<int>(lines.size()) : count);
-    text.resize(width, ' ');
-    text += "\r\n";
-    for (const std::string& line : lines) text += line + "\r\n";
-    return text;
-}
 
 AirportFields Airport(const std::string& ident, const std::string& country) {
     AirportFields fields;
@@ -51,20 +44,22 @@ protected:
     void SetUp() override { ResetLoadError(); }
     void TearDown() override { ResetLoadError(); }
 
-    void WriteAirports(const std::vector<AirportFields>& airports, int count = -1) {
+    // The count line says count airports (their own number by default).
+    void WriteAirports(const std::vector<AirportFields>& airports, std::optional<size_t> count = {}) {
         std::vector<std::string> lines;
         for (const AirportFields& a : airports) lines.push_back(navdata::testing::SceneryAirportLine(a));
-        env.writeFile("drive_c/Quillet/Airport.nav", DatabaseFile(lines, 335, count));
+        env.writeFile("drive_c/Quillet/Airport.nav",
+                      navdata::DatabaseBytes(lines, navdata::kAirportLineWidth, count.value_or(lines.size())));
     }
     void WriteNavaids(const std::vector<NavaidFields>& navaids) {
         std::vector<std::string> lines;
         for (const NavaidFields& n : navaids) lines.push_back(navdata::testing::SceneryNavaidLine(n));
-        env.writeFile("drive_c/Quillet/Navaids.nav", DatabaseFile(lines, 170));
+        env.writeFile("drive_c/Quillet/Navaids.nav", navdata::DatabaseBytes(lines, navdata::kNavaidLineWidth));
     }
     void WriteIls(const std::vector<IlsFields>& beams) {
         std::vector<std::string> lines;
         for (const IlsFields& i : beams) lines.push_back(navdata::testing::SceneryIlsLine(i));
-        env.writeFile("drive_c/Quillet/Ils.nav", DatabaseFile(lines, 92));
+        env.writeFile("drive_c/Quillet/Ils.nav", navdata::DatabaseBytes(lines, navdata::kIlsLineWidth));
     }
 
     platform::testing::TempEnvironment env;

@@ -1,15 +1,10 @@
 #include "nav_world.h"
 
+#include "navdata/line_widths.h"
+#include "navdata/record_lines.h"
+
 namespace trevalo::testing {
 namespace {
-
-std::string DatabaseBytes(const std::vector<std::string>& lines) {
-    std::string bytes = std::to_string(lines.size()) + "\r\n";
-    for (const std::string& line : lines) {
-        bytes += line + "\r\n";
-    }
-    return bytes;
-}
 
 template <class Record>
 const Record* FindInGrid(const Grid<Record>& grid, int number) {
@@ -49,9 +44,9 @@ std::string WorldFiles::ReadBaseFile(const std::string& name) const {
 }
 
 std::unique_ptr<NavDatabase> WorldFiles::Load() const {
-    WriteBaseFile("Airport.nav", DatabaseBytes(airports_));
-    WriteBaseFile("Navaids.nav", DatabaseBytes(navaids_));
-    WriteBaseFile("Ils.nav", DatabaseBytes(ils_));
+    WriteBaseFile("Airport.nav", navdata::DatabaseBytes(airports_, navdata::kAirportLineWidth));
+    WriteBaseFile("Navaids.nav", navdata::DatabaseBytes(navaids_, navdata::kNavaidLineWidth));
+    WriteBaseFile("Ils.nav", navdata::DatabaseBytes(ils_, navdata::kIlsLineWidth));
     auto database = std::make_unique<NavDatabase>(kBaseDirectory);
     database->LoadAirportFile();
     database->LoadNavaidFile();

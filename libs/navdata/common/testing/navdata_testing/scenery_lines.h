@@ -1,5 +1,6 @@
-// Record lines as the scenery reader writes them (left-justified fields), for tests and
-// the benchmark. Each field struct starts with plausible values; override what matters.
+// Record lines as the scenery reader writes them (left-justified fields, cut to their
+// widths), for tests and benchmarks. Each field struct starts with plausible values;
+// override what matters.
 #pragma once
 
 #include <string>
@@ -49,9 +50,6 @@ struct IlsFields {
   double heading = 270.0;
   std::string side = "L-5.000000";
 };
-
-// "%f" text, as the scenery reader writes numbers into text fields.
-std::string FixedText(double value);
 
 std::string SceneryAirportLine(const AirportFields& fields);
 std::string SceneryNavaidLine(const NavaidFields& fields);

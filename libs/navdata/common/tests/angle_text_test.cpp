@@ -7,7 +7,7 @@
 
 #include <gtest/gtest.h>
 
-#include "angle_text_internal.h"
+#include "navdata/angle_text.h"
 #include "platform/numbers.h"
 
 namespace {
@@ -41,6 +41,9 @@ INSTANTIATE_TEST_SUITE_P(
         CompositionCase{Axis::Longitude, -0.5, "W000* 30'00.00"},
         CompositionCase{Axis::Longitude, 8.5, "E008* 30'00.00"},
         CompositionCase{Axis::Longitude, 180.0, "E180*  0'00.00"},
+        CompositionCase{Axis::Longitude, 151.25, "E151* 15'00.00"},
+        CompositionCase{Axis::Latitude, 47.5, "N047* 30'00.00"},
+        CompositionCase{Axis::Latitude, -33.9461, "S033* 56'76.60"},
         // 26.25 minutes: exact in binary, so every digit shows.
         CompositionCase{Axis::Latitude, 47.4375, "N047* 26'25.00"},
         CompositionCase{Axis::Latitude, -47.4375, "S047* 26'25.00"},
@@ -73,8 +76,49 @@ TEST(AngleTextRoundTrip, ReaderInvertsWriters) {
     }
 }
 
-using scenrix::detail::AngleTextNumbers;
-using scenrix::detail::AngleTextOfFields;
+struct SignedCase {
+    const char* text;
+    double degrees;
+};
+
+TEST(AngleTextToDegrees, SignsAndSeparators) {
+    const SignedCase cases[] = {
+        {"E008* 30'00.00", -8.5},
+        {"W008* 30'00.00", 8.5},
+        {"S047* 30'00.00", -47.5},
+        {"N047* 27'57.37", 47.0 + 27.0 / 60.0 + 57.37 * 0.01 / 60.0},
+        {"N047 27'57.37", 0.0},   // no "*"
+        {"N047* 27 57.37", 0.0},  // no "'"
+        {"N047' 27*57.37", 0.0},  // "'" before "*"
+        {"              ", 0.0},
+        {"", 0.0},
+        {nullptr, 0.0},
+    };
+    for (const SignedCase& c : cases) {
+        EXPECT_NEAR(AngleTextToDegrees(c.text), c.degrees, 1e-9) << (c.text ? c.text : "null");
+        if (c.text != nullptr) {
+            EXPECT_NEAR(AngleTextToDegrees(std::string(c.text)), c.degrees, 1e-9) << c.text;
+        }
+    }
+}
+
+TEST(GetDecimalMinutesFromAngle, ReadsMinutesAndTheirDecimals) {
+    const SignedCase cases[] = {
+        {"047* 27'57.37", 27.5737},
+        {"N047*  5'00.00", 5.0},
+        {"047* 27.5", 27.5},  // no "'": the text after "*" read as a whole
+        {"047 27'57.37", 0.0},
+        {"047*", 0.0},  // "*" last: nothing to read past it
+        {nullptr, 0.0},
+    };
+    for (const SignedCase& c : cases) {
+        EXPECT_NEAR(GetDecimalMinutesFromAngle(c.text), c.degrees, 1e-9)
+            << (c.text ? c.text : "null");
+    }
+}
+
+using navdata::AngleTextNumbers;
+using navdata::AngleTextOfFields;
 using platform::SaturatingInt;
 
 // What the writers printed before they wrote their digits directly.

@@ -1,11 +1,13 @@
-// Angle text writers and the signed-degree readers used inside Scenrix by the
-// scenery reader. The exported readers are in scenrix/angle_text.h.
+// Angle text, the position layout of the record lines: a hemisphere letter, "%03d"
+// whole degrees, "*", "%3d" whole minutes, "'", hundredths of a minute, "." and
+// ten-thousandths of a minute ("N047* 27'57.37"). Its writers and the signed readers;
+// Scenrix exports four more readers (scenrix/angle_text.h).
 #pragma once
 
 #include <array>
 #include <string>
 
-// Angle text ("N047* 27'34.20"), "N" for 0 or more, "S" otherwise. Every step
+// Angle text of signed degrees, "N" for 0 or more and "S" otherwise. Every step
 // truncates, so a value just below a decimal step shows the lower digits.
 std::string LatitudeToAngleText(double degrees);
 // As LatitudeToAngleText with "E" and "W".
@@ -20,13 +22,14 @@ double AngleTextToDegrees(std::string text);
 // Whole minutes plus the decimal part of the minute; 0.0 without "*".
 double GetDecimalMinutesFromAngle(const char* text);
 
-namespace scenrix::detail {
+namespace navdata {
 
-// Whole degrees, whole minutes, hundredths and ten-thousandths of a minute.
+// Whole degrees, whole minutes and the two numbers after the minute mark (hundredths
+// and ten-thousandths of a minute, or seconds and hundredths for the weather editor).
 using AngleTextNumbers = std::array<int, 4>;
 
-// The letter and the numbers laid out as "%s%03d*%3d'%02d.%02d" prints them, for
-// any int (wider numbers widen the text), without the cost of the printf family.
+// The letter and the numbers laid out as "%s%03d*%3d'%02d.%02d" prints them, for any
+// int (wider numbers widen the text), without the cost of the printf family.
 std::string AngleTextOfFields(char letter, const AngleTextNumbers& numbers);
 
-}  // namespace scenrix::detail
+}  // namespace navdata

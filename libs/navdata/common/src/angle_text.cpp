@@ -1,0 +1,157 @@
+#include "navdata/angle_text.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstring>
+#include <iterator>
+#include <string_view>
+
+#include "platform/numbers.h"
+
+namespace {
+
+constexpr char kDegreeMark = '*';
+constexpr char kMinuteMark = '\'';
+constexpr char kDecimalMark = '.';
+// The whole minutes are read from two characters after the degree mark.
+constexpr std::size_t kMinutesAfterDegreeMark = 2;
+
+// One number of the angle text: its least width, its padding and the mark after it.
+// Together they give the layout "%s%03d*%3d'%02d.%02d".
+struct AngleField {
+    int width;
+    char pad;
+    char markAfter;  // '\0' for the last field
+};
+constexpr AngleField kAngleFields[] = {
+    {3, '0', kDegreeMark},   // whole degrees
+    {3, ' ', kMinuteMark},   // whole minutes
+    {2, '0', kDecimalMark},  // hundredths of a minute
+    {2, '0', '\0'},          // ten-thousandths of a minute
+};
+constexpr std::size_t kAngleFieldCount = std::size(kAngleFields);
+static_assert(kAngleFieldCount == std::tuple_size_v<navdata::AngleTextNumbers>);
+
+// Sign and ten digits of an int.
+constexpr int kMaxNumberChars = 11;
+
+// Writes value as printf's "%<width>d" would, or "%0<width>d" when pad is '0'
+// (zeros go after the sign); returns the end of the written text.
+char* WritePaddedNumber(char* out, int value, int width, char pad) {
+    const bool negative = value < 0;
+    // Through unsigned so that INT_MIN negates without overflow.
+    unsigned magnitude = negative ? 0u - static_cast<unsigned>(value) : static_cast<unsigned>(value);
+    char digits[kMaxNumberChars];
+    int digitCount = 0;
+    do {
+        digits[digitCount++] = static_cast<char>('0' + magnitude % 10);
+        magnitude /= 10;
+    } while (magnitude != 0);
+    const int padCount = std::max(0, width - digitCount - (negative ? 1 : 0));
+    if (pad != '0') {
+        out = std::fill_n(out, padCount, pad);
+    }
+    if (negative) {
+        *out++ = '-';
+    }
+    if (pad == '0') {
+        out = std::fill_n(out, padCount, '0');
+    }
+    while (digitCount > 0) {
+        *out++ = digits[--digitCount];
+    }
+    return out;
+}
+
+std::string ComposeAngleText(double degrees, char positiveLetter, char negativeLetter) {
+    const bool nonNegative = degrees >= 0.0;
+    const double value = nonNegative ? degrees : std::fabs(degrees);
+    const double wholeDegrees = std::trunc(value);
+    const double minutes = (value - wholeDegrees) * 60.0;
+    const double wholeMinutes = std::trunc(minutes);
+    const double hundredths = (minutes - wholeMinutes) * 100.0;
+    const double wholeHundredths = std::trunc(hundredths);
+    const double tenThousandths = (hundredths - wholeHundredths) * 100.0;
+    return navdata::AngleTextOfFields(
+        nonNegative ? positiveLetter : negativeLetter,
+        {platform::SaturatingInt(wholeDegrees), platform::SaturatingInt(wholeMinutes),
+         platform::SaturatingInt(wholeHundredths), platform::SaturatingInt(tenThousandths)});
+}
+
+// The text from offset on, stopping at the terminator.
+const char* SkipAtMost(const char* text, std::size_t offset) {
+    while (offset > 0 && *text != '\0') {
+        ++text;
+        --offset;
+    }
+    return text;
+}
+
+}  // namespace
+
+namespace navdata {
+
+std::string AngleTextOfFields(char letter, const AngleTextNumbers& numbers) {
+    // The letter, each number with its mark; room for saturated numbers of any width.
+    char text[1 + kAngleFieldCount * (kMaxNumberChars + 1)];
+    char* out = text;
+    *out++ = letter;
+    for (std::size_t i = 0; i < kAngleFieldCount; ++i) {
+        const AngleField& field = kAngleFields[i];
+        out = WritePaddedNumber(out, numbers[i], field.width, field.pad);
+        if (field.markAfter != '\0') {
+            *out++ = field.markAfter;
+        }
+    }
+    return std::string(text, out);
+}
+
+}  // namespace navdata
+
+std::string LatitudeToAngleText(double degrees) {
+    return ComposeAngleText(degrees, 'N', 'S');
+}
+
+std::string LongitudeToAngleText(double degrees) {
+    return ComposeAngleText(degrees, 'E', 'W');
+}
+
+double AngleTextToDegrees(const char* text) {
+    if (text == nullptr) {
+        return 0.0;
+    }
+    const std::string_view angle(text);
+    const std::size_t degreeMark = angle.find(kDegreeMark);
+    const std::size_t minuteMark = angle.find(kMinuteMark);
+    if (degreeMark == std::string_view::npos || minuteMark == std::string_view::npos ||
+        minuteMark < degreeMark) {
+        return 0.0;
+    }
+    const double sign = (angle[0] == 'S' || angle[0] == 'E') ? -1.0 : 1.0;
+    // The letter takes position 0; a mark at 0 leaves no degree digits.
+    const std::size_t degreeStart = degreeMark > 0 ? 1 : 0;
+    const int wholeDegrees = platform::LeadingInt(angle.substr(degreeStart, degreeMark - degreeStart));
+    const int wholeMinutes = platform::LeadingInt(angle.substr(degreeMark + 1, minuteMark - degreeMark - 1));
+    const double fraction = platform::LeadingDouble(angle.substr(minuteMark + 1));
+    return (wholeDegrees + wholeMinutes / 60.0 + fraction * 0.01 / 60.0) * sign;
+}
+
+double AngleTextToDegrees(std::string text) {
+    return AngleTextToDegrees(text.c_str());
+}
+
+double GetDecimalMinutesFromAngle(const char* text) {
+    if (text == nullptr) {
+        return 0.0;
+    }
+    const char* degreeMark = std::strchr(text, kDegreeMark);
+    if (degreeMark == nullptr) {
+        return 0.0;
+    }
+    const char* minutesText = SkipAtMost(degreeMark, kMinutesAfterDegreeMark);
+    const char* minuteMark = std::strchr(text, kMinuteMark);
+    if (minuteMark == nullptr) {
+        return platform::LeadingDouble(minutesText);
+    }
+    return platform::LeadingInt(minutesText) + 0.01 * platform::LeadingDouble(minuteMark + 1);
+}
