@@ -10,6 +10,7 @@
 #include "aerodrex/airport_line_layout.h"
 #include "navdata_testing/getter_calls.h"
 #include "navdata_testing/scenery_lines.h"
+#include "platform/text.h"
 
 namespace {
 
@@ -17,7 +18,7 @@ namespace layout = aerodrex::airport_line;
 using navdata::FieldSpec;
 using navdata::testing::AirportFields;
 using navdata::testing::SceneryAirportLine;
-using navdata::testing::Trimmed;
+using platform::Trimmed;
 
 std::string FieldOf(const std::string& line, FieldSpec field) {
   return Trimmed(line.substr(field.column, field.width));

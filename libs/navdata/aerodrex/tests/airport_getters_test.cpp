@@ -6,6 +6,7 @@
 #include "aerodrex/airport_line_layout.h"
 #include "navdata_testing/getter_calls.h"
 #include "navdata_testing/scenery_lines.h"
+#include "platform/text.h"
 
 namespace {
 
@@ -15,7 +16,7 @@ using navdata::testing::CallGetter;
 using navdata::testing::ExactLine;
 using navdata::testing::SceneryAirportLine;
 using navdata::testing::TextGetter;
-using navdata::testing::Trimmed;
+using platform::Trimmed;
 
 struct TextGetterCase {
   const char* label;

@@ -7,6 +7,7 @@
 #include "beaconex/ils_line_layout.h"
 #include "navdata_testing/getter_calls.h"
 #include "navdata_testing/scenery_lines.h"
+#include "platform/text.h"
 
 namespace {
 
@@ -15,7 +16,7 @@ using navdata::testing::CallGetter;
 using navdata::testing::ExactLine;
 using navdata::testing::IlsFields;
 using navdata::testing::SceneryIlsLine;
-using navdata::testing::Trimmed;
+using platform::Trimmed;
 
 TEST(IlsGetters, ReadTheSceneryFields) {
   IlsFields f;

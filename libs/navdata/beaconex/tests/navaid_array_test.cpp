@@ -8,6 +8,7 @@
 #include "beaconex/navaid_line_layout.h"
 #include "navdata_testing/getter_calls.h"
 #include "navdata_testing/scenery_lines.h"
+#include "platform/text.h"
 
 namespace {
 
@@ -15,7 +16,7 @@ namespace layout = beaconex::navaid_line;
 using navdata::FieldSpec;
 using navdata::testing::NavaidFields;
 using navdata::testing::SceneryNavaidLine;
-using navdata::testing::Trimmed;
+using platform::Trimmed;
 
 std::string Recomposed(const CNavaidArray& list, int i) {
   char out[layout::kWidth + 1];

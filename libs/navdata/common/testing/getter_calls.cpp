@@ -18,10 +18,4 @@ GetterResult CallGetter(TextGetter getter, const char* line, std::size_t size) {
   return result;
 }
 
-std::string Trimmed(const std::string& text) {
-  const auto first = text.find_first_not_of(' ');
-  if (first == std::string::npos) return {};
-  return text.substr(first, text.find_last_not_of(' ') - first + 1);
-}
-
 }  // namespace navdata::testing

@@ -29,7 +29,4 @@ struct GetterResult {
 // Calls the getter into a buffer of `size` bytes plus a guard, all pre-set to '#'.
 GetterResult CallGetter(TextGetter getter, const char* line, std::size_t size);
 
-// Text without blanks on either side.
-std::string Trimmed(const std::string& text);
-
 }  // namespace navdata::testing
