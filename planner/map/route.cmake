@@ -11,7 +11,6 @@ add_library(trevalo_route STATIC
   src/route/route_file_writer.cpp
   src/route/route_point.cpp
   src/route/route_validation.cpp
-  src/route/runway_numbers.cpp
   src/route/scroll_arithmetic.cpp
 )
 target_include_directories(trevalo_route
@@ -37,7 +36,6 @@ quillet_add_tests(route_tests
     tests/route/route_editing_tests.cpp
     tests/route/route_file_tests.cpp
     tests/route/route_validation_tests.cpp
-    tests/route/runway_numbers_tests.cpp
     tests/route/scroll_arithmetic_tests.cpp
   LIBS route_test_fixture)
 

@@ -1,15 +1,16 @@
-// Runway numbers as the route and the map show them: 1 to 36, never 0 (a heading of 360
-// or 002 is runway 36), and the number of the opposite direction.
+// Runway numbers as the planner shows and stores them (route, map, landing page, charts,
+// SID/STAR files): 1 to 36, never 0 (a heading of 360 or 002 is runway 36), and the
+// number of the opposite direction.
 #pragma once
 
-#include "map/route_export.h"
+#include "map/export.h"
 
 namespace trevalo {
 
 // A runway number brought into 1..36: 0 is 36, 37 is 1.
-ROUTE_API int NormalizeRunwayNumber(int number);
+NAVMATH_API int NormalizeRunwayNumber(int number);
 // The number of the opposite direction, 1..36.
-ROUTE_API int ReciprocalRunwayNumber(int number);
+NAVMATH_API int ReciprocalRunwayNumber(int number);
 
 struct RunwayNumbers {
     int endTwo = 36;  // the runway heading's direction, at runway end 2
@@ -17,6 +18,6 @@ struct RunwayNumbers {
 };
 
 // n = round((heading - magnetic variation) / 10) in 1..36, and its reciprocal.
-ROUTE_API RunwayNumbers RunwayNumbersFor(double heading, double magneticVariation);
+NAVMATH_API RunwayNumbers RunwayNumbersFor(double heading, double magneticVariation);
 
 }  // namespace trevalo
