@@ -7,9 +7,9 @@
 #include "adventure_source.h"
 #include "file_error_cause.h"
 #include "platform/message_box.h"
+#include "platform/text.h"
 #include "platform/text_file.h"
 #include "source_path.h"
-#include "text_format.h"
 
 namespace {
 
@@ -32,7 +32,7 @@ void ShowInformation(const std::string& text) { platform::MessageBox(text, {}, M
 
 void ShowFileFailure(const char* format, int savedErrno) {
     int cause = static_cast<int>(textorin::FileErrorCauseFromErrno(savedErrno));
-    ShowInformation(textorin::Format(format, cause));
+    ShowInformation(platform::Format(format, cause));
 }
 
 // The source path to write, or empty after the refusal has been shown.

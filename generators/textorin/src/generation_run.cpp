@@ -1,7 +1,6 @@
 #include "generation_run.h"
 
 #include "platform/numbers.h"
-#include "text_format.h"
 
 namespace textorin {
 namespace {

@@ -5,7 +5,7 @@
 #include "aerodrex/aerodrex.h"
 #include "beaconex/beaconex.h"
 #include "platform/numbers.h"
-#include "text_format.h"
+#include "platform/text.h"
 
 namespace textorin {
 namespace {
@@ -30,7 +30,7 @@ template <typename Getter>
 std::string ReadText(Getter getter, LineCopy& line) {
     std::array<char, kFieldBuffer> out{};
     getter(out.data(), line.data());
-    return Trim(out.data());
+    return platform::Trimmed(out.data());
 }
 
 }  // namespace

@@ -4,8 +4,8 @@
 #include <numbers>
 
 #include "platform/numbers.h"
+#include "platform/text.h"
 #include "scenrix/angle_text.h"
-#include "text_format.h"
 
 namespace textorin {
 namespace {
@@ -72,7 +72,7 @@ std::string FormatDms(const DegreesMinutesSeconds& dms, bool negative) {
             ++shown.degrees;
         }
     }
-    return Format(negative ? "-%02d:%02d:%02.02f" : "%02d:%02d:%02.02f", shown.degrees, shown.minutes, shown.seconds);
+    return platform::Format(negative ? "-%02d:%02d:%02.02f" : "%02d:%02d:%02.02f", shown.degrees, shown.minutes, shown.seconds);
 }
 
 }  // namespace textorin

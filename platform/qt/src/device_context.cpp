@@ -7,7 +7,7 @@
 #include <cstdlib>
 #include <utility>
 
-#include "qtplatform/mul_div.h"
+#include "platform/mul_div.h"
 #include "qtplatform/text.h"
 
 namespace qtplatform {
@@ -38,16 +38,16 @@ Point DeviceContext::SetWindowOrg(Point origin) { return std::exchange(windowOrg
 Point DeviceContext::SetViewportOrg(Point origin) { return std::exchange(viewportOrg_, origin); }
 
 int DeviceContext::ScaleX(int logical) const {
-    return mode_ == MapMode::Text ? logical : MulDiv(logical, dpiX_, kLoMetricPerInch);
+    return mode_ == MapMode::Text ? logical : platform::MulDiv(logical, dpiX_, kLoMetricPerInch);
 }
 int DeviceContext::ScaleY(int logical) const {
-    return mode_ == MapMode::Text ? logical : MulDiv(logical, dpiY_, kLoMetricPerInch);
+    return mode_ == MapMode::Text ? logical : platform::MulDiv(logical, dpiY_, kLoMetricPerInch);
 }
 int DeviceContext::UnscaleX(int device) const {
-    return mode_ == MapMode::Text ? device : MulDiv(device, kLoMetricPerInch, dpiX_);
+    return mode_ == MapMode::Text ? device : platform::MulDiv(device, kLoMetricPerInch, dpiX_);
 }
 int DeviceContext::UnscaleY(int device) const {
-    return mode_ == MapMode::Text ? device : MulDiv(device, kLoMetricPerInch, dpiY_);
+    return mode_ == MapMode::Text ? device : platform::MulDiv(device, kLoMetricPerInch, dpiY_);
 }
 
 Point DeviceContext::LPtoDP(Point logical) const {

@@ -2,7 +2,7 @@
 
 #include <QFontMetrics>
 
-#include "qtplatform/mul_div.h"
+#include "platform/mul_div.h"
 
 namespace qtplatform {
 namespace {
@@ -10,10 +10,10 @@ constexpr int kHorizontalUnitsPerChar = 4;
 constexpr int kVerticalUnitsPerChar = 8;
 
 int HorizontalPixels(const QFontMetrics& metrics, int units) {
-    return MulDiv(units, metrics.averageCharWidth(), kHorizontalUnitsPerChar);
+    return platform::MulDiv(units, metrics.averageCharWidth(), kHorizontalUnitsPerChar);
 }
 int VerticalPixels(const QFontMetrics& metrics, int units) {
-    return MulDiv(units, metrics.height(), kVerticalUnitsPerChar);
+    return platform::MulDiv(units, metrics.height(), kVerticalUnitsPerChar);
 }
 }  // namespace
 

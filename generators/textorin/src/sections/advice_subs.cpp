@@ -3,7 +3,7 @@
 #include <string>
 
 #include "../sections.h"
-#include "../text_format.h"
+#include "platform/text.h"
 
 namespace textorin {
 namespace {
@@ -28,13 +28,13 @@ struct Advice {
 };
 
 std::string HeightBand(int feet, const char* target) {
-    return Format("\tONEXP_TRUE INRANGE( PLANE_ALT, GROUND_ALTITUDE+%d, GROUND_ALTITUDE+%d) GOSUB %s\n", feet - 10, feet + 10,
+    return platform::Format("\tONEXP_TRUE INRANGE( PLANE_ALT, GROUND_ALTITUDE+%d, GROUND_ALTITUDE+%d) GOSUB %s\n", feet - 10, feet + 10,
                   target);
 }
 
 // One rung of the height ladder: its sound, then the events of its neighbours.
 std::string HeightCallout(int feet, const std::string& upper, const std::string& lower) {
-    return Format("\tdSound_play = ELAPSED_TIME+ 10\n\tPLAY \"\"\n\tPLAY \"ADVS%d\"\n\tONEXP_CLEAR sub%d\n", feet, feet) +
+    return platform::Format("\tdSound_play = ELAPSED_TIME+ 10\n\tPLAY \"\"\n\tPLAY \"ADVS%d\"\n\tONEXP_CLEAR sub%d\n", feet, feet) +
            upper + lower + "RETURN\n";
 }
 

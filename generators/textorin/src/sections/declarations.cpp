@@ -3,7 +3,7 @@
 #include <string>
 
 #include "../sections.h"
-#include "../text_format.h"
+#include "platform/text.h"
 
 namespace textorin {
 namespace {
@@ -69,22 +69,22 @@ void WriteRouteFamilies(GenerationRun& run) {
     for (const RouteEntry& entry : run.route.Entries()) {
         switch (entry.kind) {
             case LineKind::Airport:
-                lists.airport.Add(Format(" dAirpAtis_%03d, dAirpIlsFreq_%03d, dAirpIlsObs_%03d, dAirpHdg_%03d,", airport,
+                lists.airport.Add(platform::Format(" dAirpAtis_%03d, dAirpIlsFreq_%03d, dAirpIlsObs_%03d, dAirpHdg_%03d,", airport,
                                          airport, airport, airport));
-                lists.airportPosition.Add(Format(" dAirpLat_%03d, dAirpLon_%03d,", airport, airport));
+                lists.airportPosition.Add(platform::Format(" dAirpLat_%03d, dAirpLon_%03d,", airport, airport));
                 run.airportLines.push_back(entry.line);
                 ++airport;
                 break;
             case LineKind::Navaid:
-                lists.navaid.Add(Format(" dNavLat_%03d, dNavLon_%03d, dNavFreq_%03d,", navaid, navaid, navaid));
-                lists.navaidExtra.Add(Format(" dNavType_%03d,", navaid));
+                lists.navaid.Add(platform::Format(" dNavLat_%03d, dNavLon_%03d, dNavFreq_%03d,", navaid, navaid, navaid));
+                lists.navaidExtra.Add(platform::Format(" dNavType_%03d,", navaid));
                 if (ReadNavaidFields(entry.line).type == "VOR")
-                    lists.navaidExtra.Add(Format(" dVorObs_%03d, dVor_TO_%03d, dVor_1_%03d,", navaid, navaid, navaid));
+                    lists.navaidExtra.Add(platform::Format(" dVorObs_%03d, dVor_TO_%03d, dVor_1_%03d,", navaid, navaid, navaid));
                 run.navaidLines.push_back(entry.line);
                 ++navaid;
                 break;
             case LineKind::Ils:
-                lists.ils.Add(Format(" dAirpIlsFreq_%03d, dAirpIlsObs_%03d,", airport, airport));
+                lists.ils.Add(platform::Format(" dAirpIlsFreq_%03d, dAirpIlsObs_%03d,", airport, airport));
                 run.ilsLines.push_back(entry.line);
                 break;
             case LineKind::Other:

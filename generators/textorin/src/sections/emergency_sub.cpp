@@ -2,8 +2,8 @@
 #include <string>
 
 #include "../sections.h"
-#include "../text_format.h"
 #include "platform/numbers.h"
+#include "platform/text.h"
 
 namespace textorin {
 namespace {
@@ -49,7 +49,7 @@ void WriteSubEmergency(GenerationRun& run) {
     out.WriteBlankLine();
     out.WriteBanner("Handle all the emergencies");
     out.WriteLine("subEmergency:\n");
-    std::string probability = Format("%0.2f", platform::LeadingDouble(run.Value(keys::kFailureProbability)) * 0.01);
+    std::string probability = platform::Format("%0.2f", platform::LeadingDouble(run.Value(keys::kFailureProbability)) * 0.01);
     out.WriteBlankLine();
     bool announce = run.IsOptionSet(keys::kAnnounceFailure);
     bool written = false;

@@ -3,8 +3,9 @@
 #include <string>
 
 #include "../sections.h"
-#include "../text_format.h"
+#include "../quote_safe.h"
 #include "platform/numbers.h"
+#include "platform/text.h"
 
 namespace textorin {
 namespace {
@@ -121,7 +122,7 @@ void WriteTitleAndDescription(GenerationRun& run) {
     const auto& lines = run.adf.Lines();
     for (size_t key : run.adf.FindKeys(keys::kDescription)) {
         for (size_t i = key + 1; i < lines.size() && !IsNextKeyLine(lines[i]); ++i)
-            run.out.WriteLine("\tDESCRIPTION \"" + QuoteSafe(Trim(lines[i])) + "\"\n");
+            run.out.WriteLine("\tDESCRIPTION \"" + QuoteSafe(platform::Trimmed(lines[i])) + "\"\n");
     }
 }
 
@@ -138,7 +139,7 @@ void WriteHemisphereLines(GenerationRun& run) {
 
 void WritePerformance(GenerationRun& run) {
     for (size_t key : run.adf.FindKeys(keys::kPerformance)) {
-        std::string value = ToUpper(run.adf.Line(key + 1));
+        std::string value = platform::UpperCased(run.adf.Line(key + 1));
         size_t underscore = value.find('_');
         if (underscore == std::string::npos) run.out.WriteLine("\tPERFORMANCE HIGH 5\n");
         else

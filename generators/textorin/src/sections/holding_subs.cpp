@@ -3,7 +3,7 @@
 #include <string>
 
 #include "../sections.h"
-#include "../text_format.h"
+#include "platform/text.h"
 
 namespace textorin {
 namespace {
@@ -69,15 +69,15 @@ void WriteHoldingSub(SourceWriter& out, const std::string& label, const char* co
 }
 
 void WriteSideSub(SourceWriter& out, int heading) {
-    std::string turn = Format("\tIF iHdg_Keep != %d THEN\n\t\tAUTOPILOT_HEADING = %d\n\tENDIF\n", heading, heading);
+    std::string turn = platform::Format("\tIF iHdg_Keep != %d THEN\n\t\tAUTOPILOT_HEADING = %d\n\tENDIF\n", heading, heading);
     std::string check =
-        Format("\tIF !INRANGE360(PLANE_HEADING, iHdg_Keep - 10, iHdg_Keep + 10)\n\t\tPRINT \"ATC:Holding... Turn Heading "
+        platform::Format("\tIF !INRANGE360(PLANE_HEADING, iHdg_Keep - 10, iHdg_Keep + 10)\n\t\tPRINT \"ATC:Holding... Turn Heading "
                "%d\"\n\t\tWAIT MESSAGE\n\tENDIF\n",
                heading);
     std::string keep = heading == 0 ? "\tiHdg_Keep = 0\n" + check + "\tONEXP_CLEAR subHDG_MSG\n"
-                                    : Format("\tiHdg_Keep = %d\n\tONEXP_CLEAR\tsubHDG_MSG\n", heading) + check;
+                                    : platform::Format("\tiHdg_Keep = %d\n\tONEXP_CLEAR\tsubHDG_MSG\n", heading) + check;
     const std::string body[] = {turn, keep};
-    WriteHoldingSub(out, Format("subHolding_%d:\n", heading), body);
+    WriteHoldingSub(out, platform::Format("subHolding_%d:\n", heading), body);
 }
 
 }  // namespace

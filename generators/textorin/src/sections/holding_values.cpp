@@ -4,7 +4,6 @@
 #include <string>
 
 #include "../sections.h"
-#include "../text_format.h"
 #include "platform/message_box.h"
 
 namespace textorin {

@@ -2,9 +2,9 @@
 #include <string>
 
 #include "../sections.h"
-#include "../text_format.h"
 #include "chain_writer.h"
 #include "leg_numbers.h"
+#include "platform/text.h"
 
 namespace textorin {
 namespace {
@@ -143,7 +143,7 @@ void WriteLandingHeadingChain(GenerationRun& run) {
     }
     ChainWriter chain(run.out);
     for (size_t n = 2; n <= airports; ++n) {
-        chain.Branch(Format("iAirportCount = %zu\n", n));
+        chain.Branch(platform::Format("iAirportCount = %zu\n", n));
         run.out.Printf("\t\tiHdg_Keep = dAirpHdg_%03zu\n", n);
     }
     chain.Close();
@@ -162,7 +162,7 @@ void WriteSubHandleIls(GenerationRun& run) {
     } else {
         ChainWriter chain(out);
         for (size_t n = 2; n <= airports; ++n) {
-            chain.Branch(Format("iAirportCount = %zu\n", n));
+            chain.Branch(platform::Format("iAirportCount = %zu\n", n));
             if (run.route.Section(n).ilsLine.empty())
                 out.Printf("\t\tiHdg_Keep = dAirpHdg_%03zu\n", n);
             else
@@ -179,7 +179,7 @@ void WriteSegmentBranches(GenerationRun& run) {
     ChainWriter chain(out);
     bool holding = run.IsOptionSet(keys::kHolding);
     for (size_t j = 1; j + 3 <= run.airportLines.size(); j += 2) {
-        chain.Branch(Format("iAirportCount = %zu\n", j + 1));
+        chain.Branch(platform::Format("iAirportCount = %zu\n", j + 1));
         size_t from = j + 2, to = j + 3;
         out.Printf(kSegmentValues, from, from, from, to, to, to, to);
         NavaidCounts first = FirstNavaidNumbers(run, from);

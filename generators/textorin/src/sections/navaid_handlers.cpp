@@ -4,8 +4,9 @@
 #include <vector>
 
 #include "../sections.h"
-#include "../text_format.h"
+#include "../quote_safe.h"
 #include "chain_writer.h"
+#include "platform/text.h"
 
 namespace textorin {
 namespace {
@@ -104,7 +105,7 @@ void WriteTuningBranch(GenerationRun& run, Handler handler, size_t n) {
 void WriteTuningChain(GenerationRun& run, Handler handler, const std::vector<size_t>& navaids, const char* counter) {
     ChainWriter chain(run.out);
     for (size_t k = 1; k <= navaids.size(); ++k) {
-        chain.Branch(Format("%s = %zu\n", counter, k));
+        chain.Branch(platform::Format("%s = %zu\n", counter, k));
         WriteTuningBranch(run, handler, navaids[k - 1]);
     }
     chain.Close();

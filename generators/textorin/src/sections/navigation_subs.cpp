@@ -3,10 +3,11 @@
 #include <string>
 
 #include "../sections.h"
-#include "../text_format.h"
+#include "../quote_safe.h"
 #include "chain_writer.h"
 #include "leg_numbers.h"
 #include "platform/numbers.h"
+#include "platform/text.h"
 
 namespace textorin {
 namespace {
@@ -134,7 +135,7 @@ void WriteSubNavNumber(GenerationRun& run) {
     out.WriteLine(kNavNumberNote);
     ChainWriter chain(out);
     for (size_t leg = 1; leg <= run.airportLines.size(); leg += 2) {
-        chain.Branch(Format("iAirportCount = %zu\n", leg + 1));
+        chain.Branch(platform::Format("iAirportCount = %zu\n", leg + 1));
         NavaidCounts first = FirstNavaidNumbers(run, leg);
         out.Printf("\t\tiVor1Count\t=\t%d\n\t\tiVor2Count\t=\t%d\n\t\tiNdbCount\t=\t%d\n", first.vor1, first.vor2, first.ndb);
     }
@@ -155,7 +156,7 @@ void WriteSubDirectCourse(GenerationRun& run) {
     ChainWriter chain(out);
     for (size_t leg = 1; leg <= run.airportLines.size(); leg += 2) {
         if (run.route.CountLegNavaids(leg).vor1 != 0) continue;
-        chain.Branch(Format("iAirportCount = %zu\n", leg + 1));
+        chain.Branch(platform::Format("iAirportCount = %zu\n", leg + 1));
         // The leg leads to the next airport; a last airport without one has no name.
         std::string ident = leg < run.airportLines.size() ? ReadAirportFields(run.airportLines[leg]).ident : "";
         out.Printf(kDirectCourseBranch, QuoteSafe(ident).c_str());
@@ -219,7 +220,7 @@ void WriteSubSetFreq(GenerationRun& run) {
         AirportFields airport = ReadAirportFields(line);
         double frequency = platform::LeadingDouble(airport.atisFrequency);
         if (!IsAtisFrequency(frequency)) continue;
-        chain.Branch(Format("(AIR_DISTANCE( %s, %s) < 60) = TRUE\n", run.Angle(airport.latitude).c_str(),
+        chain.Branch(platform::Format("(AIR_DISTANCE( %s, %s) < 60) = TRUE\n", run.Angle(airport.latitude).c_str(),
                             run.Angle(airport.longitude).c_str()));
         out.Printf("\t\tcComFreq = %f\n\t\t'\t%s\n", frequency, airport.name.c_str());
     }

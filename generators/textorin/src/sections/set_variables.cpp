@@ -3,7 +3,6 @@
 #include <string>
 
 #include "../sections.h"
-#include "../text_format.h"
 
 namespace textorin {
 namespace {

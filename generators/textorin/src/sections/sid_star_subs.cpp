@@ -3,8 +3,8 @@
 #include <string>
 
 #include "../sections.h"
-#include "../text_format.h"
 #include "chain_writer.h"
+#include "platform/text.h"
 
 namespace textorin {
 namespace {
@@ -139,8 +139,8 @@ void WriteSidSegments(GenerationRun& run) {
     ChainWriter without(out);
     for (size_t p = 0; p < airports; ++p) {
         if (!run.route.Section(p + 1).points.empty()) continue;
-        without.Branch(Format("iAirportCount = %zu'Airport count already changed\n", p + 2),
-                       Format("iAirportCount = %zu\n", p + 2));
+        without.Branch(platform::Format("iAirportCount = %zu'Airport count already changed\n", p + 2),
+                       platform::Format("iAirportCount = %zu\n", p + 2));
         out.WriteLine("\t\tRETURN\t'No SID here\n");
     }
     without.Close();
@@ -148,8 +148,8 @@ void WriteSidSegments(GenerationRun& run) {
     for (size_t p = 0; p < airports; ++p) {
         const AirportSection& section = run.route.Section(p + 1);
         if (section.points.empty()) continue;
-        with.Branch(Format("iAirportCount = %zu'Airport count already changed\n", p + 2),
-                    Format("iAirportCount = %zu\n", p + 2));
+        with.Branch(platform::Format("iAirportCount = %zu'Airport count already changed\n", p + 2),
+                    platform::Format("iAirportCount = %zu\n", p + 2));
         out.Printf("\t\tlSidStarMax\t= %zu\n\t\tlSidStarCnt\t= 0\n", section.points.size());
         out.WriteLine("\t\tONEXP_CLEAR subLANDPHASE_1\n\t\tONEXP_CLEAR subCruiseAlt\n");
         for (size_t i = 1; i <= section.points.size(); ++i) WriteProcedurePoint(out, i, section.points[i - 1]);
@@ -185,7 +185,7 @@ void WriteStarSegments(GenerationRun& run) {
     for (size_t p = 0; p < airports; ++p) {
         const AirportSection& section = run.route.Section(p + 1);
         if (!section.points.empty() || !section.extraPoints.empty()) continue;
-        without.Branch(Format("iAirportCount = %zu\n", p + 2));
+        without.Branch(platform::Format("iAirportCount = %zu\n", p + 2));
         WriteApproachEvent(run, "dAirpLandLat, dAirpLandLon", "subLANDPHASE_1");
         out.WriteLine("\t\tRETURN\t'No STAR here\n");
     }
@@ -194,8 +194,8 @@ void WriteStarSegments(GenerationRun& run) {
     for (size_t p = 0; p < airports; ++p) {
         const AirportSection& section = run.route.Section(p + 1);
         if (section.points.empty() && section.extraPoints.empty()) continue;
-        with.Branch(Format("iAirportCount = %zu'Airport count already changed\n", p + 2),
-                    Format("iAirportCount = %zu\n", p + 2));
+        with.Branch(platform::Format("iAirportCount = %zu'Airport count already changed\n", p + 2),
+                    platform::Format("iAirportCount = %zu\n", p + 2));
         out.Printf("\t\tlSidStarMax\t= %zu\n\t\tlSidStarCnt\t= 0\n", section.points.size() + section.extraPoints.size());
         out.WriteLine("\t\tONEXP_CLEAR subLANDPHASE_1\n");
         // The extra approach points keep the altitude of the procedure's first point.

@@ -4,11 +4,12 @@
 #include <vector>
 
 #include "../sections.h"
-#include "../text_format.h"
+#include "../quote_safe.h"
 #include "chain_writer.h"
 #include "leg_numbers.h"
 #include "platform/file_search.h"
 #include "platform/numbers.h"
+#include "platform/text.h"
 
 namespace textorin {
 namespace {
@@ -31,7 +32,7 @@ void WriteAtisGate(GenerationRun& run) {
         AirportFields airport = ReadAirportFields(line);
         double frequency = platform::LeadingDouble(airport.atisFrequency);
         if (!IsAtisFrequency(frequency)) continue;
-        chain.Branch(Format("(AIR_DISTANCE( %s, %s) < 60) = TRUE AND COM_FREQ < %f AND COM_FREQ > %f\n",
+        chain.Branch(platform::Format("(AIR_DISTANCE( %s, %s) < 60) = TRUE AND COM_FREQ < %f AND COM_FREQ > %f\n",
                             run.Angle(airport.latitude).c_str(), run.Angle(airport.longitude).c_str(),
                             frequency + kAtisTolerance, frequency - kAtisTolerance));
         run.out.Printf("\t\t'\t%s\n", airport.name.c_str());
@@ -50,7 +51,7 @@ void WriteAtisGate(GenerationRun& run) {
 std::vector<std::string> SoundTitles(const std::string& folder) {
     std::vector<std::string> titles;
     for (const platform::FoundFile& file : platform::FindFiles(folder + kSoundFilePattern)) {
-        if (file.isFolder || ToLower(file.name).find(kFixedSoundMark) != std::string::npos) continue;
+        if (file.isFolder || platform::LowerCased(file.name).find(kFixedSoundMark) != std::string::npos) continue;
         titles.push_back(file.name.substr(0, file.name.rfind('.')));
     }
     return titles;

@@ -31,8 +31,6 @@ struct LogicalRect {
     bool operator==(const LogicalRect&) const = default;
 };
 
-using platform::MulDiv;
-
 class ROUTE_API CourseScrollArithmetic {
 public:
     static constexpr int kWindowSize = 0x7fff;

@@ -1,6 +1,6 @@
 #include "map/grid_cell_tag.h"
 
-#include "route_text.h"
+#include "platform/text.h"
 
 namespace trevalo {
 namespace {
@@ -21,7 +21,7 @@ std::optional<int> ReadTwoDigits(std::string_view text) {
 
 }  // namespace
 
-std::string CellDigits(int value) { return route_detail::Format("%02d", value); }
+std::string CellDigits(int value) { return platform::Format("%02d", value); }
 
 std::string FormatGridCellTag(const GridCellTag& tag) {
     return "(" + std::string(1, tag.kind) + CellDigits(tag.column) + "," + CellDigits(tag.row) + ")";

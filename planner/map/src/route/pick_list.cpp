@@ -3,7 +3,7 @@
 #include "map/headings.h"
 #include "map/route_point.h"
 #include "map/runway_numbers.h"
-#include "route_text.h"
+#include "platform/text.h"
 
 namespace trevalo::route_detail {
 namespace {
@@ -21,15 +21,15 @@ bool IsNear(double recordX, double recordY, double clickX, double clickY) {
 std::string SideText(char side) { return side == 0 ? std::string() : std::string(1, side); }
 
 std::string RunwayLabel(const AirportRecord& airport, int number) {
-    return Format("%s%02d", SideText(airport.runway).c_str(), number);
+    return platform::Format("%s%02d", SideText(airport.runway).c_str(), number);
 }
 
 PickListEntry EntryInCell(char kind, int cell, std::string label, const char* ident, const char* name) {
     PickListEntry entry;
     entry.cell = {kind, cell / kGridRows, cell % kGridRows};
     entry.label = std::move(label);
-    entry.ident = Trimmed(ident);
-    entry.name = Trimmed(name);
+    entry.ident = platform::Trimmed(ident);
+    entry.name = platform::Trimmed(name);
     return entry;
 }
 
@@ -38,7 +38,7 @@ PickListEntry AirportEntry(const NavDatabase& database, const AirportRecord& air
     PickListEntry entry =
         EntryInCell(kAirportCellKind, cell, RunwayLabel(airport, number), airport.id, airport.name);
     const int ils = database.FindIlsForRunway(static_cast<int>(airport.number), heading);
-    if (ils > 0) entry.ils = Trimmed(database.ils[static_cast<size_t>(ils)].id);
+    if (ils > 0) entry.ils = platform::Trimmed(database.ils[static_cast<size_t>(ils)].id);
     return entry;
 }
 
@@ -82,7 +82,7 @@ void AddNavaidEntries(const NavDatabase& database, double clickX, double clickY,
 
 std::optional<PickedRecord> ResolveAirport(const NavDatabase& database, const PickListEntry& entry, int cell) {
     for (const AirportRecord& airport : database.airportGrid[static_cast<size_t>(cell)]) {
-        if (Trimmed(airport.id) != entry.ident) {
+        if (platform::Trimmed(airport.id) != entry.ident) {
             continue;
         }
         const int number = RunwayNumber(airport);
@@ -110,7 +110,7 @@ std::optional<PickedRecord> ResolveAirport(const NavDatabase& database, const Pi
 
 std::optional<PickedRecord> ResolveNavaid(const NavDatabase& database, const PickListEntry& entry, int cell) {
     for (const NavaidRecord& navaid : database.navaidGrid[static_cast<size_t>(cell)]) {
-        if (Trimmed(navaid.id) != entry.ident || entry.label != OfferedNavaidType(navaid)) {
+        if (platform::Trimmed(navaid.id) != entry.ident || entry.label != OfferedNavaidType(navaid)) {
             continue;
         }
         PickedRecord picked;

@@ -1,6 +1,6 @@
 #include "map/pick_list_entry.h"
 
-#include "route_text.h"
+#include "platform/text.h"
 
 namespace trevalo {
 
@@ -19,7 +19,7 @@ std::optional<PickListEntry> ParsePickListEntry(std::string_view text) {
     if (!cell) return std::nullopt;
     PickListEntry entry;
     entry.label = std::string(text.substr(1, close - 1));
-    entry.ident = route_detail::Trimmed(text.substr(close + 1, tab - close - 1));
+    entry.ident = platform::Trimmed(text.substr(close + 1, tab - close - 1));
     entry.cell = *cell;
     const std::string_view rest = text.substr(tab + 1 + kGridCellTagLength);
     const size_t ilsTab = rest.find('\t');

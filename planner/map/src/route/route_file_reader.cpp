@@ -8,12 +8,10 @@
 #include "beaconex/navaid_line_layout.h"
 #include "map/headings.h"
 #include "map/angle_text.h"
-#include "route_text.h"
+#include "platform/text.h"
 
 namespace trevalo {
 namespace {
-
-using namespace route_detail;
 
 constexpr double kArcSecondsPerDegree = 3600.0;
 // A file's airport matches a database airport whose heading is closer than this.
@@ -52,7 +50,7 @@ private:
     static std::string NavaidField(void (*getter)(char*, const char*), size_t size, const std::string& line) {
         std::string field(size, '\0');
         getter(field.data(), line.c_str());
-        return Trimmed(field.c_str());
+        return platform::Trimmed(field.c_str());
     }
 
     std::optional<CRoutePoint> ReadNavaid(const adf::NavaidSection& section) const {
@@ -68,7 +66,7 @@ private:
             return std::nullopt;
         }
         for (const NavaidRecord& navaid : database_.navaidGrid[static_cast<size_t>(cell)]) {
-            if (Trimmed(navaid.id) != ident || Trimmed(navaid.name) != name || navaid.type != type) {
+            if (platform::Trimmed(navaid.id) != ident || platform::Trimmed(navaid.name) != name || navaid.type != type) {
                 continue;
             }
             CRoutePoint point;
@@ -92,7 +90,7 @@ private:
     const AirportRecord* FindAirport(const std::string& ident, char side, double heading) const {
         for (const auto& cell : database_.airportGrid) {
             for (const AirportRecord& airport : cell) {
-                if (airport.runway == side && Trimmed(airport.id) == ident &&
+                if (airport.runway == side && platform::Trimmed(airport.id) == ident &&
                     HeadingDifference(airport.heading, heading) < kAirportHeadingTolerance) {
                     return &airport;
                 }
@@ -107,14 +105,14 @@ private:
         char identText[aerodrex::airport_line::kIdent.size()] = {};
         GetAirportID(identText, line.c_str());
         const AirportRecord* airport =
-            FindAirport(Trimmed(identText), GetAirportRnw(line.c_str()), GetAirportRunwayDegree(line.c_str()));
+            FindAirport(platform::Trimmed(identText), GetAirportRnw(line.c_str()), GetAirportRunwayDegree(line.c_str()));
         if (airport == nullptr) {
             return std::nullopt;
         }
         CRoutePoint point;
         point.type = kPointAirport;
         point.databaseNumber = airport->number;
-        point.ident = Trimmed(airport->id);
+        point.ident = platform::Trimmed(airport->id);
         point.directionFlag = section.runwayEnd;
         point.x = section.runwayEnd ? airport->x2 : airport->x1;
         point.y = section.runwayEnd ? airport->y2 : airport->y1;

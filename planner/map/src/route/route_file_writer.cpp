@@ -5,8 +5,8 @@
 #include "map/corrected_airport.h"
 #include "map/runway_numbers.h"
 #include "platform/message_box.h"
+#include "platform/text.h"
 #include "route_messages.h"
-#include "route_text.h"
 
 namespace trevalo::route_detail {
 namespace {
@@ -78,7 +78,7 @@ private:
         const int magnetic = static_cast<int>(heading - GetAirportMagVar(airportLine.c_str()));
         const int number = NormalizeRunwayNumber((magnetic + kRunwayNumberRounding) / kDegreesPerRunwayNumber);
         const std::string sideText = side == 0 ? std::string() : std::string(1, side);
-        return Format("%1s%02d", sideText.c_str(), endTwo ? number : ReciprocalRunwayNumber(number));
+        return platform::Format("%1s%02d", sideText.c_str(), endTwo ? number : ReciprocalRunwayNumber(number));
     }
 
     void AddCorrectedStart() {
@@ -97,7 +97,7 @@ private:
     static std::string AirportIdent(const std::string& airportLine) {
         char ident[aerodrex::airport_line::kIdent.size()] = {};
         GetAirportID(ident, airportLine.c_str());
-        return Trimmed(ident);
+        return platform::Trimmed(ident);
     }
 
     adf::NavaidSection VorSection(const CRoutePoint& point) const {
@@ -141,9 +141,9 @@ private:
             --first;
         }
         for (size_t i = first; i < airportEntry; ++i) {
-            if (Trimmed(entries[i].ident) == kUserExtraIdent) {
-                points.push_back({ParseLatLonText(Trimmed(entries[i].latitude)),
-                                  ParseLatLonText(Trimmed(entries[i].longitude))});
+            if (platform::Trimmed(entries[i].ident) == kUserExtraIdent) {
+                points.push_back({ParseLatLonText(platform::Trimmed(entries[i].latitude)),
+                                  ParseLatLonText(platform::Trimmed(entries[i].longitude))});
             }
         }
         return points;
@@ -155,7 +155,7 @@ private:
         if (ils < 1 || ils >= static_cast<int>(in_.database.ils.size())) {
             return true;
         }
-        const std::string question = Format(kIlsQuestionFormat, Trimmed(in_.database.ils[static_cast<size_t>(ils)].id).c_str(),
+        const std::string question = platform::Format(kIlsQuestionFormat, platform::Trimmed(in_.database.ils[static_cast<size_t>(ils)].id).c_str(),
                                             AirportIdent(section.airportLine).c_str());
         const MbResult answer = platform::MessageBox(question, {}, MbIcon::Question, MbButtons::YesNoCancel);
         if (answer == MbResult::Cancel) {

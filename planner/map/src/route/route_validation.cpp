@@ -3,13 +3,12 @@
 #include "map/route.h"
 #include "platform/message_box.h"
 #include "platform/paths.h"
+#include "platform/text.h"
 #include "route_messages.h"
-#include "route_text.h"
 
 namespace trevalo {
 namespace {
 
-using route_detail::Trimmed;
 
 constexpr const char* kAirportRouteType = "A";
 
@@ -38,9 +37,9 @@ void Route::ValidateTrip() {
             const CAirportArray& airports = database_.airportLines;
             const bool endTwo = point.directionFlag;
             flightPlan_->SetRouteRecord(handed, static_cast<int>(airports.GetAElev(index)), point.vorRole,
-                                        Trimmed(airports.GetAID(index)), kAirportRouteType,
-                                        Trimmed(endTwo ? airports.GetALatEnd(index) : airports.GetALatBeg(index)),
-                                        Trimmed(endTwo ? airports.GetALonEnd(index) : airports.GetALonBeg(index)),
+                                        platform::Trimmed(airports.GetAID(index)), kAirportRouteType,
+                                        platform::Trimmed(endTwo ? airports.GetALatEnd(index) : airports.GetALatBeg(index)),
+                                        platform::Trimmed(endTwo ? airports.GetALonEnd(index) : airports.GetALonBeg(index)),
                                         std::string(), database_.AirportLine(number));
         } else {
             if (!database_.IsNavaidNumber(number)) {
@@ -48,9 +47,9 @@ void Route::ValidateTrip() {
             }
             const CNavaidArray& navaids = database_.navaidLines;
             flightPlan_->SetRouteRecord(handed, static_cast<int>(navaids.GetNfElev(index)), point.vorRole,
-                                        Trimmed(navaids.GetNID(index)), FirstLetter(Trimmed(navaids.GetNType(index))),
-                                        Trimmed(navaids.GetNLat(index)), Trimmed(navaids.GetNLon(index)),
-                                        Trimmed(navaids.GetNName(index)), database_.NavaidLine(number));
+                                        platform::Trimmed(navaids.GetNID(index)), FirstLetter(platform::Trimmed(navaids.GetNType(index))),
+                                        platform::Trimmed(navaids.GetNLat(index)), platform::Trimmed(navaids.GetNLon(index)),
+                                        platform::Trimmed(navaids.GetNName(index)), database_.NavaidLine(number));
         }
         ++handed;
     }

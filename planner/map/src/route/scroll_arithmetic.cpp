@@ -219,10 +219,10 @@ void CourseScrollArithmetic::RestoreCenter() {
     // A zero remembered span keeps that coordinate as it was.
     LogicalPoint center = rememberedCenter_;
     if (rememberedSize_.cx != 0) {
-        center.x = MulDiv(center.x, full_.cx, rememberedSize_.cx);
+        center.x = platform::MulDiv(center.x, full_.cx, rememberedSize_.cx);
     }
     if (rememberedSize_.cy != 0) {
-        center.y = MulDiv(center.y, full_.cy, rememberedSize_.cy);
+        center.y = platform::MulDiv(center.y, full_.cy, rememberedSize_.cy);
     }
     CenterOnPoint(center);
 }

@@ -176,7 +176,7 @@ TEST(ScrollArithmetic, MulDivRoundsHalfAwayFromZero) {
     } cases[] = {{10, 3, 4, 8}, {-10, 3, 4, -8}, {10, -3, 4, -8}, {7, 1, 2, 4}, {648000, 2592000, 1296000, 1296000},
                  {5, 5, 0, -1}, {INT_MAX, 2, 1, -1}};
     for (const auto& c : cases) {
-        EXPECT_EQ(MulDiv(c.a, c.b, c.c), c.result) << c.a << " " << c.b << " " << c.c;
+        EXPECT_EQ(platform::MulDiv(c.a, c.b, c.c), c.result) << c.a << " " << c.b << " " << c.c;
     }
 }
 

@@ -1,6 +1,6 @@
 #include "mapview/label_font.h"
 
-#include "qtplatform/mul_div.h"
+#include "platform/mul_div.h"
 
 namespace trevalo {
 namespace {
@@ -9,7 +9,7 @@ constexpr int kFiftiethOfWorld = 25920;
 
 }  // namespace
 
-int LabelFont::HeightForZoom(int zoom) { return qtplatform::MulDiv(kFiftiethOfWorld, zoom, 1000); }
+int LabelFont::HeightForZoom(int zoom) { return platform::MulDiv(kFiftiethOfWorld, zoom, 1000); }
 
 void LabelFont::Update(int drawingZoom) {
     const int height = HeightForZoom(drawingZoom);

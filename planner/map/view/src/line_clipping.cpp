@@ -2,12 +2,11 @@
 
 #include <algorithm>
 
-#include "qtplatform/mul_div.h"
+#include "platform/mul_div.h"
 
 namespace trevalo {
 namespace {
 
-using qtplatform::MulDiv;
 using qtplatform::Point;
 
 // Enough rounds for both ends to reach the box from any side.
@@ -17,10 +16,10 @@ constexpr int kMaxClipRounds = 8;
 Point MoveOntoBorder(Point from, Point to, int code, const ClipBox& box) {
     const int dx = to.x - from.x;
     const int dy = to.y - from.y;
-    if (code & kAbove) return {from.x + MulDiv(dx, box.maxY - from.y, dy), box.maxY};
-    if (code & kBelow) return {from.x + MulDiv(dx, box.minY - from.y, dy), box.minY};
-    if (code & kRight) return {box.maxX, from.y + MulDiv(dy, box.maxX - from.x, dx)};
-    return {box.minX, from.y + MulDiv(dy, box.minX - from.x, dx)};
+    if (code & kAbove) return {from.x + platform::MulDiv(dx, box.maxY - from.y, dy), box.maxY};
+    if (code & kBelow) return {from.x + platform::MulDiv(dx, box.minY - from.y, dy), box.minY};
+    if (code & kRight) return {box.maxX, from.y + platform::MulDiv(dy, box.maxX - from.x, dx)};
+    return {box.minX, from.y + platform::MulDiv(dy, box.minX - from.x, dx)};
 }
 
 }  // namespace

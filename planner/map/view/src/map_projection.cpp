@@ -4,12 +4,10 @@
 #include <cmath>
 
 #include "map/nav_database.h"
-#include "qtplatform/mul_div.h"
+#include "platform/mul_div.h"
 
 namespace trevalo {
 namespace {
-
-using qtplatform::MulDiv;
 
 constexpr int kPerMille = 1000;
 constexpr int kCenterColumn = 17;
@@ -28,7 +26,7 @@ int ClampZoom(long long zoom, bool& clamped) {
 }
 
 qtplatform::Size WorldSizeAtZoom(int zoom) {
-    return {MulDiv(kWorldWidth, zoom, kPerMille), MulDiv(kWorldHeight, zoom, kPerMille)};
+    return {platform::MulDiv(kWorldWidth, zoom, kPerMille), platform::MulDiv(kWorldHeight, zoom, kPerMille)};
 }
 
 MapProjection MapProjection::ForScreen(int zoom) {
@@ -36,19 +34,19 @@ MapProjection MapProjection::ForScreen(int zoom) {
 }
 
 int MapProjection::LonToDevice(double x) const {
-    return MulDiv(static_cast<int>(std::trunc(kLongitudeOrigin + x)), zoom, kPerMille) - origin.x;
+    return platform::MulDiv(static_cast<int>(std::trunc(kLongitudeOrigin + x)), zoom, kPerMille) - origin.x;
 }
 
 int MapProjection::LatToDevice(double y) const {
-    return MulDiv(static_cast<int>(std::trunc(kLatitudeOrigin + y)), zoom, kPerMille) - origin.y;
+    return platform::MulDiv(static_cast<int>(std::trunc(kLatitudeOrigin + y)), zoom, kPerMille) - origin.y;
 }
 
 double MapProjection::DeviceToLon(int logicalX) const {
-    return MulDiv(logicalX + origin.x, kPerMille, zoom) - kLongitudeOrigin;
+    return platform::MulDiv(logicalX + origin.x, kPerMille, zoom) - kLongitudeOrigin;
 }
 
 double MapProjection::DeviceToLat(int logicalY) const {
-    return MulDiv(logicalY + origin.y, kPerMille, zoom) - kLatitudeOrigin;
+    return platform::MulDiv(logicalY + origin.y, kPerMille, zoom) - kLatitudeOrigin;
 }
 
 int MapProjection::Scale(double arcSeconds) const {

@@ -1,4 +1,4 @@
-#include "text_format.h"
+#include "quote_safe.h"
 
 namespace textorin {
 

@@ -1,10 +1,9 @@
-#include "qtplatform/mul_div.h"
+#include "platform/mul_div.h"
 
 #include <gtest/gtest.h>
 
 #include <climits>
 
-namespace qtplatform {
 namespace {
 
 TEST(MulDiv, RoundsHalfAwayFromZeroAndReportsFailure) {
@@ -24,9 +23,8 @@ TEST(MulDiv, RoundsHalfAwayFromZeroAndReportsFailure) {
         {0, 5, 7, 0},
     };
     for (const Case& c : cases)
-        EXPECT_EQ(MulDiv(c.number, c.numerator, c.denominator), c.expected)
+        EXPECT_EQ(platform::MulDiv(c.number, c.numerator, c.denominator), c.expected)
             << c.number << " * " << c.numerator << " / " << c.denominator;
 }
 
 }  // namespace
-}  // namespace qtplatform
