@@ -5,19 +5,17 @@
 
 #include <string>
 
-#include "map/export.h"
-
 namespace trevalo {
 
 // Hemisphere text of signed degrees; a value of exactly 0 has no letter.
-NAVMATH_API std::string FormatLatLon(double value, bool isLatitude);
+std::string FormatLatLon(double value, bool isLatitude);
 
 // "D:M:H" as |D| + (M + H / 100) / 60, negative when the text's first character is "-";
 // a text without ":" is plain decimal degrees; a text with a single ":" gives 0.
-NAVMATH_API double ParseColonAngle(const std::string& text);
+double ParseColonAngle(const std::string& text);
 
 // Hemisphere text ("N", "S", "E" or "W", degrees, "*", minutes, "'", hundredths) as signed
 // degrees, negative for "S" and "E".
-NAVMATH_API double ParseLatLonText(const std::string& text);
+double ParseLatLonText(const std::string& text);
 
 }  // namespace trevalo

@@ -3,16 +3,14 @@
 
 #include <string>
 
-#include "map/export.h"
-
 namespace trevalo {
 
 inline constexpr const char* kCorrectionsFileName = "QuilletCorrect.nav";
 
 // Finds the record of ident and runway; true with its latitude and longitude (decimal
 // degrees as stored) when found. A missing file gives false.
-NAVMATH_API bool LookupCorrectedAirport(const std::string& ident, const std::string& runway,
-                                        const std::string& baseDirectory, double& latitude,
-                                        double& longitude);
+bool LookupCorrectedAirport(const std::string& ident, const std::string& runway,
+                            const std::string& baseDirectory, double& latitude,
+                            double& longitude);
 
 }  // namespace trevalo

@@ -8,8 +8,6 @@
 #include <string>
 #include <string_view>
 
-#include "map/route_export.h"
-
 namespace trevalo {
 
 inline constexpr char kAirportCellKind = 'A';
@@ -25,12 +23,12 @@ struct GridCellTag {
 };
 
 // A column or a row as its two digits.
-ROUTE_API std::string CellDigits(int value);
+std::string CellDigits(int value);
 
-ROUTE_API std::string FormatGridCellTag(const GridCellTag& tag);
+std::string FormatGridCellTag(const GridCellTag& tag);
 
 // The tag at the start of text; nullopt when text starts otherwise (another kind letter
 // among them).
-ROUTE_API std::optional<GridCellTag> ParseGridCellTag(std::string_view text);
+std::optional<GridCellTag> ParseGridCellTag(std::string_view text);
 
 }  // namespace trevalo

@@ -11,7 +11,6 @@
 #include <string_view>
 
 #include "map/grid_cell_tag.h"
-#include "map/route_export.h"
 
 namespace trevalo {
 
@@ -31,10 +30,10 @@ struct PickListEntry {
     bool operator==(const PickListEntry&) const = default;
 };
 
-ROUTE_API std::string FormatPickListEntry(const PickListEntry& entry);
+std::string FormatPickListEntry(const PickListEntry& entry);
 
 // nullopt for a text without an entry's shape: "[", the label, "]", the ident, a tab, the
 // cell's tag, and the name.
-ROUTE_API std::optional<PickListEntry> ParsePickListEntry(std::string_view text);
+std::optional<PickListEntry> ParsePickListEntry(std::string_view text);
 
 }  // namespace trevalo

@@ -9,7 +9,6 @@
 #include <vector>
 
 #include "map/nav_database.h"
-#include "map/route_export.h"
 #include "map/route_point.h"
 #include "map/route_ports.h"
 
@@ -17,7 +16,7 @@ namespace trevalo {
 
 inline constexpr const char* kRouteFileName = "map_internal.adf";
 
-class ROUTE_API Route {
+class Route {
 public:
     explicit Route(const NavDatabase& database);
 

@@ -6,7 +6,6 @@
 #include <vector>
 
 #include "map/nav_database.h"
-#include "map/route_export.h"
 #include "map/route_point.h"
 
 namespace trevalo {
@@ -23,7 +22,7 @@ struct RouteFileContents {
 };
 
 // The lines of the file without their line ends.
-ROUTE_API RouteFileContents ParseRouteFile(const std::vector<std::string>& lines,
-                                           const NavDatabase& database);
+RouteFileContents ParseRouteFile(const std::vector<std::string>& lines,
+                                 const NavDatabase& database);
 
 }  // namespace trevalo

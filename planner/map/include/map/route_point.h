@@ -4,7 +4,6 @@
 
 #include <string>
 
-#include "map/route_export.h"
 #include "scenrix/sid_star.h"
 
 namespace trevalo {
@@ -27,7 +26,7 @@ inline constexpr double kHolding10Nm = -1.0;
 inline constexpr const char* kVor1Role = "VOR1";
 inline constexpr const char* kVor2Role = "VOR2";
 
-class ROUTE_API CRoutePoint {
+class CRoutePoint {
 public:
     CRoutePoint() = default;
     CRoutePoint(const CRoutePoint&) = default;

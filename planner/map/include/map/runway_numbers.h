@@ -3,14 +3,12 @@
 // number of the opposite direction.
 #pragma once
 
-#include "map/export.h"
-
 namespace trevalo {
 
 // A runway number brought into 1..36: 0 is 36, 37 is 1.
-NAVMATH_API int NormalizeRunwayNumber(int number);
+int NormalizeRunwayNumber(int number);
 // The number of the opposite direction, 1..36.
-NAVMATH_API int ReciprocalRunwayNumber(int number);
+int ReciprocalRunwayNumber(int number);
 
 struct RunwayNumbers {
     int endTwo = 36;  // the runway heading's direction, at runway end 2
@@ -18,6 +16,6 @@ struct RunwayNumbers {
 };
 
 // n = round((heading - magnetic variation) / 10) in 1..36, and its reciprocal.
-NAVMATH_API RunwayNumbers RunwayNumbersFor(double heading, double magneticVariation);
+RunwayNumbers RunwayNumbersFor(double heading, double magneticVariation);
 
 }  // namespace trevalo

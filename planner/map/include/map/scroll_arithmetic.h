@@ -7,7 +7,6 @@
 
 #include <cstdint>
 
-#include "map/route_export.h"
 #include "platform/mul_div.h"
 
 namespace trevalo {
@@ -31,7 +30,7 @@ struct LogicalRect {
     bool operator==(const LogicalRect&) const = default;
 };
 
-class ROUTE_API CourseScrollArithmetic {
+class CourseScrollArithmetic {
 public:
     static constexpr int kWindowSize = 0x7fff;
 

@@ -4,26 +4,25 @@
 
 #include <string>
 
-#include "shell/export.h"
 #include "shell/settings.h"
 
 namespace trevalo {
 
 // Every run of backslashes becomes a single one.
-SETTINGS_API std::string CollapseDoubleBackslashes(std::string path);
+std::string CollapseDoubleBackslashes(std::string path);
 
 // Appends a backslash when the path does not end in one.
-SETTINGS_API std::string WithFinalBackslash(std::string path);
+std::string WithFinalBackslash(std::string path);
 
 // Drops every final backslash and appends exactly one.
-SETTINGS_API std::string WithOneFinalBackslash(std::string path);
+std::string WithOneFinalBackslash(std::string path);
 
 // Planner start-up: collapses the doubled backslashes of Directory, Adventure Build,
 // Airport and Navaids, gives Directory its final backslash, and writes all four back.
-SETTINGS_API void NormaliseFilePaths(const Settings& settings);
+void NormaliseFilePaths(const Settings& settings);
 
 // Builder start-up: the stored Directory with exactly one final backslash. The store is
 // left as it is.
-SETTINGS_API std::string BuilderBaseDirectory(const Settings& settings);
+std::string BuilderBaseDirectory(const Settings& settings);
 
 }  // namespace trevalo

@@ -6,7 +6,6 @@
 #include <string>
 
 #include "platform/settings_store.h"
-#include "shell/export.h"
 #include "shell/settings_table.h"
 
 namespace trevalo {
@@ -14,7 +13,7 @@ namespace trevalo {
 inline constexpr const char* kSettingsCompany = "Quillet Applications";
 inline constexpr const char* kSettingsProfile = "Quillet";
 
-class SETTINGS_API Settings {
+class Settings {
 public:
     Settings();
 

@@ -14,7 +14,6 @@
 
 #include "aerodrex/airport_array.h"
 #include "beaconex/navaid_array.h"
-#include "mapdialogs/export.h"
 #include "mapdialogs/find_on_map_key.h"
 #include "qtplatform/dialog.h"
 
@@ -24,7 +23,7 @@ class ReportList;
 
 namespace trevalo {
 
-class MAPDIALOGS_API CFindOnMapDlg : public qtplatform::Dialog {
+class CFindOnMapDlg : public qtplatform::Dialog {
 public:
     enum Control : int {
         kSearchText = 1011,

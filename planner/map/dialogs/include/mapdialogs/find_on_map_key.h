@@ -8,7 +8,6 @@
 
 #include "map/grid_cell_tag.h"
 #include "map/nav_database.h"
-#include "mapdialogs/export.h"
 
 namespace trevalo {
 
@@ -24,11 +23,11 @@ struct FindOnMapTarget {
 
 // The ident, a tab, the cell's tag ("(A05,12)") and the name. nullopt for an empty key,
 // one of another shape, or a cell outside the grid.
-MAPDIALOGS_API std::optional<FindOnMapTarget> ParseFindOnMapKey(const std::string& key);
+std::optional<FindOnMapTarget> ParseFindOnMapKey(const std::string& key);
 
 // The position of the airport (its reference point) or navaid with the ident in the
 // target's grid cell; nullopt when the cell holds none.
-MAPDIALOGS_API std::optional<MapPoint> LocateFindOnMapTarget(const NavDatabase& database,
-                                                             const FindOnMapTarget& target);
+std::optional<MapPoint> LocateFindOnMapTarget(const NavDatabase& database,
+                                              const FindOnMapTarget& target);
 
 }  // namespace trevalo

@@ -11,7 +11,6 @@
 
 #include "beaconex/navaid_array.h"
 #include "map/route_point.h"
-#include "mapdialogs/export.h"
 #include "qtplatform/dialog.h"
 
 class QPushButton;
@@ -22,7 +21,7 @@ class ReportList;
 
 namespace trevalo {
 
-class MAPDIALOGS_API CHoldingAirportsDlg : public qtplatform::Dialog {
+class CHoldingAirportsDlg : public qtplatform::Dialog {
 public:
     enum Control : int {
         kAirportList = 1226,

@@ -8,14 +8,13 @@
 #include <vector>
 
 #include "beaconex/navaid_array.h"
-#include "mapdialogs/export.h"
 #include "qtplatform/dialog.h"
 
 class QListWidget;
 
 namespace trevalo {
 
-class MAPDIALOGS_API CHoldingRadioDlg : public qtplatform::Dialog {
+class CHoldingRadioDlg : public qtplatform::Dialog {
 public:
     enum Control : int {
         kNavaidList = 1173,

@@ -10,13 +10,12 @@
 #include <vector>
 
 #include "map/route_ports.h"
-#include "mapdialogs/export.h"
 
 class QWidget;
 
 namespace trevalo {
 
-class MAPDIALOGS_API QtRouteDialogs : public RouteDialogs {
+class QtRouteDialogs : public RouteDialogs {
 public:
     explicit QtRouteDialogs(QWidget* parent = nullptr) : parent_(parent) {}
 

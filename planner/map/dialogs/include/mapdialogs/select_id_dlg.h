@@ -7,7 +7,6 @@
 #include <vector>
 
 #include "map/pick_list_entry.h"
-#include "mapdialogs/export.h"
 #include "qtplatform/dialog.h"
 
 namespace qtplatform {
@@ -16,7 +15,7 @@ class ReportList;
 
 namespace trevalo {
 
-class MAPDIALOGS_API CSelectIdDlg : public qtplatform::Dialog {
+class CSelectIdDlg : public qtplatform::Dialog {
 public:
     enum Control : int {
         kEntryList = 1001,

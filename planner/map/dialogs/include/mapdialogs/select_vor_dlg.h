@@ -8,14 +8,13 @@
 #include <vector>
 
 #include "map/route_ports.h"
-#include "mapdialogs/export.h"
 #include "qtplatform/dialog.h"
 
 class QListWidget;
 
 namespace trevalo {
 
-class MAPDIALOGS_API CSelectVorDlg : public qtplatform::Dialog {
+class CSelectVorDlg : public qtplatform::Dialog {
 public:
     enum Control : int {
         kRadial = 1119,

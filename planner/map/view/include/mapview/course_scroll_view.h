@@ -7,12 +7,11 @@
 #include <QAbstractScrollArea>
 
 #include "map/scroll_arithmetic.h"
-#include "mapview/export.h"
 #include "qtplatform/device_context.h"
 
 namespace trevalo {
 
-class MAPVIEW_API CCourseScrollView : public QAbstractScrollArea {
+class CCourseScrollView : public QAbstractScrollArea {
 public:
     explicit CCourseScrollView(QWidget* parent = nullptr);
 

@@ -4,12 +4,11 @@
 
 #include <optional>
 
-#include "mapview/export.h"
 #include "qtplatform/device_context.h"
 
 namespace trevalo {
 
-class MAPVIEW_API LabelFont {
+class LabelFont {
 public:
     // The height for a drawing zoom: MulDiv(25920, zoom, 1000) logical units.
     static int HeightForZoom(int zoom);

@@ -6,13 +6,12 @@
 #include <string>
 
 #include "map/nav_database.h"
-#include "mapview/export.h"
 
 namespace trevalo {
 
 inline constexpr const char* kCaptureLandFile = "Land.nav";
 
-class MAPVIEW_API LandCapture {
+class LandCapture {
 public:
     // Stores the click (arc-seconds) as the next capture point; after the third returns the
     // two records and starts again.
@@ -26,12 +25,12 @@ private:
 };
 
 // One record: "w:%04.06f\nx:%04.06f\ny:%04.06f\nz:%04.06f\n".
-MAPVIEW_API std::string LandRecord(double w, double x, double y, double z);
+std::string LandRecord(double w, double x, double y, double z);
 
 // Appends to the base directory's Land.nav, all or nothing; false when the file is
 // missing (it is not created), read-only or cannot take the records (a full disk).
-MAPVIEW_API bool AppendToLandFile(const std::string& baseDirectory, const std::string& records);
+bool AppendToLandFile(const std::string& baseDirectory, const std::string& records);
 // The same for the capture mode's clicks: a failure is shown in a message box.
-MAPVIEW_API bool CaptureToLandFile(const std::string& baseDirectory, const std::string& records);
+bool CaptureToLandFile(const std::string& baseDirectory, const std::string& records);
 
 }  // namespace trevalo

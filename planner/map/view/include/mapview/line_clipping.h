@@ -5,7 +5,6 @@
 #include <span>
 #include <vector>
 
-#include "mapview/export.h"
 #include "qtplatform/device_context.h"
 
 namespace trevalo {
@@ -14,19 +13,19 @@ namespace trevalo {
 enum OutCode : int { kInside = 0, kLeft = 1, kRight = 2, kBelow = 4, kAbove = 8 };
 
 // The rectangle in either y direction; edges belong to it.
-struct MAPVIEW_API ClipBox {
+struct ClipBox {
     int minX = 0, minY = 0, maxX = 0, maxY = 0;
     static ClipBox FromRect(const qtplatform::Rect& rect);
 };
 
-MAPVIEW_API int ComputeOutCode(qtplatform::Point point, const ClipBox& box);
+int ComputeOutCode(qtplatform::Point point, const ClipBox& box);
 
 // Moves the ends of the line onto the box; false when nothing of it lies inside.
-MAPVIEW_API bool ClipLineToRect(qtplatform::Point& from, qtplatform::Point& to, const ClipBox& box);
+bool ClipLineToRect(qtplatform::Point& from, qtplatform::Point& to, const ClipBox& box);
 
 // Sutherland-Hodgman clipping of a closed polygon to the box: the parts outside are
 // folded onto its edges, so that the fill inside stays right. Writes into clipped.
-MAPVIEW_API void ClipPolygonToRect(std::span<const qtplatform::Point> polygon, const ClipBox& box,
-                                   std::vector<qtplatform::Point>& clipped);
+void ClipPolygonToRect(std::span<const qtplatform::Point> polygon, const ClipBox& box,
+                       std::vector<qtplatform::Point>& clipped);
 
 }  // namespace trevalo

@@ -21,7 +21,7 @@ struct MapFrame {
 };
 
 // The frame of a client rectangle at a zoom, with the rectangle widened by margin units.
-MAPVIEW_API MapFrame ScreenFrame(int zoom, const qtplatform::Rect& client, int pixelMargin,
-                                 const DisplaySwitches& switches);
+MapFrame ScreenFrame(int zoom, const qtplatform::Rect& client, int pixelMargin,
+                     const DisplaySwitches& switches);
 
 }  // namespace trevalo

@@ -7,13 +7,12 @@
 #include <functional>
 #include <optional>
 
-#include "mapview/export.h"
 #include "mapview/map_frame.h"
 #include "qtplatform/device_context.h"
 
 namespace trevalo {
 
-class MAPVIEW_API MapImageCache {
+class MapImageCache {
 public:
     using DrawStatic = std::function<void(qtplatform::DeviceContext& dc, const MapFrame& frame)>;
 
@@ -43,6 +42,6 @@ private:
 
 // Sets up a device context of the metric mode over a painter so that the frame's client
 // rectangle fills the device from its top-left corner.
-MAPVIEW_API void PrepareMapDC(qtplatform::DeviceContext& dc, const MapFrame& frame);
+void PrepareMapDC(qtplatform::DeviceContext& dc, const MapFrame& frame);
 
 }  // namespace trevalo

@@ -10,7 +10,6 @@
 #include "map/nav_database.h"
 #include "map/route_point.h"
 #include "map/route_ports.h"
-#include "mapview/export.h"
 #include "mapview/map_frame.h"
 #include "qtplatform/device_context.h"
 
@@ -27,7 +26,7 @@ inline constexpr qtplatform::ColorRef kBlue = qtplatform::Rgb(0, 0, 255);
 inline constexpr qtplatform::ColorRef kRed = qtplatform::Rgb(255, 0, 0);
 }  // namespace map_colors
 
-class MAPVIEW_API MapLayers {
+class MapLayers {
 public:
     explicit MapLayers(const NavDatabase& database) : database_(database) {}
 

@@ -4,7 +4,6 @@
 // zoom limits, and the 10-degree grid cells in view.
 #pragma once
 
-#include "mapview/export.h"
 #include "qtplatform/device_context.h"
 
 namespace trevalo {
@@ -29,15 +28,15 @@ inline constexpr int kRunwayNumberZoom = 8191;
 inline constexpr int kCellArcSeconds = 36000;
 
 // Clamps a zoom to [kMinZoom, kMaxZoom]; clamped is set when the value was outside.
-MAPVIEW_API int ClampZoom(long long zoom, bool& clamped);
+int ClampZoom(long long zoom, bool& clamped);
 
 // The full size of the world at a zoom, in logical units.
-MAPVIEW_API qtplatform::Size WorldSizeAtZoom(int zoom);
+qtplatform::Size WorldSizeAtZoom(int zoom);
 
 // World (arc-seconds, east and north positive) to logical units and back, at a drawing
 // zoom and with an origin subtracted from the logical values. On screen the origin is
 // (0, world height at the zoom), which puts the world's top at logical y 0.
-struct MAPVIEW_API MapProjection {
+struct MapProjection {
     int zoom = kStartZoom;
     qtplatform::Point origin;
 
@@ -61,7 +60,7 @@ struct VisibleCells {
 };
 
 // rect: logical, top above bottom (y up).
-MAPVIEW_API VisibleCells GetVisibleCells(const MapProjection& projection, const qtplatform::Rect& rect);
+VisibleCells GetVisibleCells(const MapProjection& projection, const qtplatform::Rect& rect);
 
 // The grid column and row of a cell index (column * 18 + row).
 inline int CellColumn(int cell) { return cell / 18; }

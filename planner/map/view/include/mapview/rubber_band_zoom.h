@@ -2,7 +2,6 @@
 // that limits, and a band narrower than 8 pixel margins is a click instead.
 #pragma once
 
-#include "mapview/export.h"
 #include "qtplatform/device_context.h"
 
 namespace trevalo {
@@ -10,10 +9,10 @@ namespace trevalo {
 inline constexpr int kZoomBandMargins = 8;
 
 // True when a band of this width (logical units) zooms rather than adds a route point.
-MAPVIEW_API bool IsZoomBand(int bandWidth, int pixelMargin);
+bool IsZoomBand(int bandWidth, int pixelMargin);
 
 // The new zoom for a band in a window (both logical sizes, any sign). A band of zero
 // height zooms by its width; a band of no size keeps the zoom.
-MAPVIEW_API long long ZoomForBand(int zoom, qtplatform::Size window, qtplatform::Size band);
+long long ZoomForBand(int zoom, qtplatform::Size window, qtplatform::Size band);
 
 }  // namespace trevalo
