@@ -1,10 +1,10 @@
 #include "map_tiles.h"
 
-#include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
-#include <limits>
+
+#include "platform/numbers.h"
 
 namespace demodata {
 
@@ -15,9 +15,7 @@ constexpr double kLongitudeUnits = 536870912.0 / 45.0;   // 2^29 / 45 per degree
 
 // 90 N and 180 E lie one unit past the largest integer.
 int32_t Units(double degrees, double unitsPerDegree) {
-    const double value = std::round(degrees * unitsPerDegree);
-    return static_cast<int32_t>(std::clamp(value, double(std::numeric_limits<int32_t>::min()),
-                                           double(std::numeric_limits<int32_t>::max())));
+    return platform::SaturatingInt(std::round(degrees * unitsPerDegree));
 }
 
 void PutLittleEndian(std::string& bytes, int32_t value) {
