@@ -6,6 +6,7 @@
 #include <cmath>
 #include <cstdlib>
 #include <locale.h>
+#include <type_traits>
 
 namespace platform {
 namespace {
@@ -23,6 +24,26 @@ std::string_view NumberStart(std::string_view text) {
         if (!text.empty() && text.front() == '-') return {};
     }
     return text;
+}
+
+// The text without white space on either side.
+std::string_view Unpadded(std::string_view text) {
+    while (!text.empty() && IsSpace(text.front())) text.remove_prefix(1);
+    while (!text.empty() && IsSpace(text.back())) text.remove_suffix(1);
+    return text;
+}
+
+template <class Number>
+std::optional<Number> WholeTextNumber(std::string_view text) {
+    const std::string_view number = NumberStart(Unpadded(text));
+    const char* const end = number.data() + number.size();
+    Number value{};
+    const auto [stop, error] = std::from_chars(number.data(), end, value);
+    if (error != std::errc() || stop != end) return std::nullopt;
+    if constexpr (std::is_floating_point_v<Number>) {
+        if (!std::isfinite(value)) return std::nullopt;
+    }
+    return value;
 }
 
 // Overflow gives the infinity of its sign and underflow the nearest tiny value, as
@@ -66,6 +87,10 @@ int LeadingInt(std::string_view text) {
     if (value > INT_MAX) return INT_MAX;
     return static_cast<int>(value);
 }
+
+std::optional<int> ParseInt(std::string_view text) { return WholeTextNumber<int>(text); }
+
+std::optional<double> ParseDouble(std::string_view text) { return WholeTextNumber<double>(text); }
 
 int SaturatingInt(double value) {
     if (std::isnan(value)) return 0;

@@ -1,7 +1,6 @@
 #include "platform/settings_store.h"
 
 #include <cerrno>
-#include <charconv>
 #include <filesystem>
 #include <system_error>
 
@@ -9,6 +8,7 @@
 #include "environment.h"
 #include "file_lock.h"
 #include "platform/detail/registry_text.h"
+#include "platform/numbers.h"
 
 namespace platform {
 namespace {
@@ -82,19 +82,6 @@ bool WriteValue(Hive hive, const std::string& keyPath, RegistryValue value) {
     return ReplaceFileAtomically(file, detail::FormatRegistryText(*document), true);
 }
 
-std::optional<int> ParseDecimal(const std::string& text) {
-    const size_t first = text.find_first_not_of(" \t");
-    if (first == std::string::npos) return std::nullopt;
-    const size_t last = text.find_last_not_of(" \t");
-    const char* begin = text.data() + first;
-    const char* end = text.data() + last + 1;
-    if (*begin == '+') ++begin;  // from_chars takes no plus sign
-    int value = 0;
-    const auto [stop, error] = std::from_chars(begin, end, value);
-    if (error != std::errc() || stop != end) return std::nullopt;
-    return value;
-}
-
 }  // namespace
 
 std::optional<std::string> ReadRegistryString(Hive hive, const std::string& keyPath,
@@ -109,7 +96,7 @@ std::optional<int> ReadRegistryInt(Hive hive, const std::string& keyPath, const 
     auto value = ReadValue(hive, keyPath, name);
     if (!value) return std::nullopt;
     if (value->kind == RegistryValue::Kind::Dword) return static_cast<int>(value->dword);
-    return ParseDecimal(value->text);
+    return ParseInt(value->text);
 }
 
 bool WriteRegistryString(Hive hive, const std::string& keyPath, const std::string& name,

@@ -9,6 +9,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <limits>
+#include <optional>
 #include <string>
 
 namespace {
@@ -87,6 +88,35 @@ TEST(LeadingNumbers, AgreeWithStrtod) {
         ASSERT_EQ(length, static_cast<std::size_t>(end - text.c_str())) << '"' << text << '"';
         const long whole = std::strtol(text.c_str(), nullptr, 10);
         ASSERT_EQ(platform::LeadingInt(text), std::clamp<long>(whole, INT_MIN, INT_MAX)) << '"' << text << '"';
+    }
+}
+
+TEST(WholeTextNumbers, TakeOneNumberWithBlanksAroundAndNothingElse) {
+    struct Case {
+        const char* text;
+        std::optional<int> whole;
+        std::optional<double> real;
+    };
+    const Case cases[] = {
+        {"42", 42, 42.0},
+        {"  -7\t\r\n", -7, -7.0},
+        {"+3", 3, 3.0},
+        {"2.5", std::nullopt, 2.5},
+        {"1e3", std::nullopt, 1000.0},
+        {"12abc", std::nullopt, std::nullopt},
+        {"1 2", std::nullopt, std::nullopt},
+        {"", std::nullopt, std::nullopt},
+        {"   ", std::nullopt, std::nullopt},
+        {"+-5", std::nullopt, std::nullopt},
+        {"-", std::nullopt, std::nullopt},
+        {"2147483648", std::nullopt, 2147483648.0},
+        {"1e999", std::nullopt, std::nullopt},
+        {"inf", std::nullopt, std::nullopt},
+        {"nan", std::nullopt, std::nullopt},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(platform::ParseInt(c.text), c.whole) << '"' << c.text << '"';
+        EXPECT_EQ(platform::ParseDouble(c.text), c.real) << '"' << c.text << '"';
     }
 }
 

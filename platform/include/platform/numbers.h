@@ -1,9 +1,10 @@
 // Numbers in text, the same in every locale: the leading number of a text as the C
-// library's conversions read it, the "%f" and "%d" texts of numbers, and conversions
-// that never overflow.
+// library's conversions read it, a text that must be one number as a whole, the "%f"
+// and "%d" texts of numbers, and conversions that never overflow.
 #pragma once
 
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -19,6 +20,12 @@ PLATFORM_API double LeadingDouble(std::string_view text);
 PLATFORM_API double LeadingDouble(std::string_view text, std::size_t& length);
 // Whole number; values beyond int are clamped to its range.
 PLATFORM_API int LeadingInt(std::string_view text);
+
+// The whole text as one number, white space around it allowed and nothing else; none
+// for any other text and for a number beyond the type's range or, for doubles, not
+// finite. For what a user typed or a setting holds.
+PLATFORM_API std::optional<int> ParseInt(std::string_view text);
+PLATFORM_API std::optional<double> ParseDouble(std::string_view text);
 
 // Truncated toward zero and clamped to the int range; NaN gives 0.
 PLATFORM_API int SaturatingInt(double value);

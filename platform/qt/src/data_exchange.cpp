@@ -9,8 +9,6 @@
 #include <QPlainTextEdit>
 #include <QRadioButton>
 #include <QSpinBox>
-#include <charconv>
-#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <cxxabi.h>
@@ -20,6 +18,7 @@
 #include <typeinfo>
 
 #include "platform/message_box.h"
+#include "platform/numbers.h"
 #include "platform/text.h"
 #include "qtplatform/control_ids.h"
 #include "qtplatform/text.h"
@@ -49,22 +48,6 @@ std::string Filled(const char* message, std::initializer_list<std::string> value
 }
 
 
-// The whole text as one number, blanks around it allowed, nothing else.
-template <class Number>
-std::optional<Number> ParseNumber(const std::string& text) {
-    const std::string trimmed = platform::Trimmed(text);
-    const char* first = trimmed.data();
-    const char* last = first + trimmed.size();
-    if (first != last && *first == '+') ++first;  // from_chars takes no plus sign
-    Number value{};
-    const auto [end, error] = std::from_chars(first, last, value);
-    if (error != std::errc() || end != last || first == last) return std::nullopt;
-    if constexpr (std::is_floating_point_v<Number>) {
-        if (!std::isfinite(value)) return std::nullopt;
-    }
-    return value;
-}
-
 // Line edits and static texts hold a number as its text.
 bool HoldsText(QWidget* control) {
     return qobject_cast<QLineEdit*>(control) != nullptr || qobject_cast<QLabel*>(control) != nullptr;
@@ -82,6 +65,9 @@ void SetTextOf(QWidget* control, const std::string& text) {
 
 std::string NumberText(int value) { return std::to_string(value); }
 std::string NumberText(double value) { return platform::Format("%.15g", value); }
+
+std::optional<int> ParsedNumber(int, const std::string& text) { return platform::ParseInt(text); }
+std::optional<double> ParsedNumber(double, const std::string& text) { return platform::ParseDouble(text); }
 
 }  // namespace
 
@@ -163,7 +149,7 @@ void DataExchange::NumberField(int id, Value& value, const char* refusal) {
     }
     if (!HoldsText(control)) return WrongType(control, "number control");
     if (!saving()) return SetTextOf(control, NumberText(value));
-    if (const std::optional<Value> parsed = ParseNumber<Value>(TextOf(control))) value = *parsed;
+    if (const std::optional<Value> parsed = ParsedNumber(value, TextOf(control))) value = *parsed;
     else Refuse(control, refusal);
 }
 
