@@ -1,5 +1,6 @@
 // Reads arbitrary text as a leading number; it must read as strtod and strtol read it in
-// the C locale (hexadecimal apart, which the readers do not take).
+// the C locale (hexadecimal apart, which the readers do not take), and a text that is one
+// number as a whole must read as that number.
 #include <algorithm>
 #include <climits>
 #include <cmath>
@@ -21,6 +22,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (!same || length != static_cast<std::size_t>(end - text.c_str())) std::abort();
     const long whole = std::strtol(text.c_str(), nullptr, 10);
     if (platform::LeadingInt(text) != std::clamp<long>(whole, INT_MIN, INT_MAX)) std::abort();
+    // A text that is one number as a whole reads the same as its leading number.
+    if (const auto whole = platform::ParseInt(text); whole && *whole != platform::LeadingInt(text)) std::abort();
+    if (const auto real = platform::ParseDouble(text); real && *real != value) std::abort();
     (void)platform::SaturatingInt(value);
     (void)platform::FixedText(value);
     return 0;
