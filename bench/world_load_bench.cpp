@@ -33,7 +33,6 @@ void Write(const std::filesystem::path& path, const std::string& bytes) {
     platform::ReplaceFileBytes(path.string(), bytes);
 }
 
-
 // A world spread over every cell, written below folder as drive C.
 void GenerateWorld(const std::filesystem::path& folder) {
     const std::filesystem::path base = folder / "Quillet";

@@ -47,7 +47,6 @@ std::string Filled(const char* message, std::initializer_list<std::string> value
     return text;
 }
 
-
 // Line edits and static texts hold a number as its text.
 bool HoldsText(QWidget* control) {
     return qobject_cast<QLineEdit*>(control) != nullptr || qobject_cast<QLabel*>(control) != nullptr;

@@ -4,7 +4,6 @@
 
 #include "platform/numbers.h"
 
-
 namespace scenrix {
 
 int round(double x) {

@@ -7,7 +7,6 @@
 
 #include "platform/text.h"
 
-
 namespace trevalo {
 
 template <size_t N>

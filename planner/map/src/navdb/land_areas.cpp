@@ -7,7 +7,6 @@
 #include "platform/numbers.h"
 #include "platform/text.h"
 
-
 namespace trevalo {
 
 namespace {

@@ -9,7 +9,6 @@
 namespace trevalo {
 namespace {
 
-
 constexpr const char* kAirportRouteType = "A";
 
 std::string FirstLetter(const std::string& text) { return text.empty() ? text : text.substr(0, 1); }
