@@ -8,6 +8,7 @@
 #include "fsinstall/installation.h"
 #include "fsinstall/sample_world.h"
 #include "platform/message_box.h"
+#include "platform/numbers.h"
 #include "scenery_line_checks.h"
 #include "testing/temp_environment.h"
 
@@ -61,7 +62,7 @@ TEST_F(SampleRoundTripTest, EveryNavaidComesBackWithItsFrequency) {
         GetNavaidsType(type, line.c_str());
         GetNavaidsFreq(freq, line.c_str());
         EXPECT_STREQ(type, ndb.kilohertz == 0.0 ? "GPS" : "NDB");
-        EXPECT_NEAR(std::atof(freq), ndb.kilohertz, 1e-9) << ndb.ident;
+        EXPECT_NEAR(platform::LeadingDouble(freq), ndb.kilohertz, 1e-9) << ndb.ident;
     }
     for (const Vor& vor : world_.vors) {
         const std::string line = find(vor.ident);
@@ -70,7 +71,7 @@ TEST_F(SampleRoundTripTest, EveryNavaidComesBackWithItsFrequency) {
         GetNavaidsType(type, line.c_str());
         GetNavaidsFreq(freq, line.c_str());
         EXPECT_STREQ(type, vor.kind == VorKind::Vor ? "VOR" : "ILS");
-        EXPECT_NEAR(std::atof(freq), 108.0 + 0.05 * vor.channel, 1e-9) << vor.ident;
+        EXPECT_NEAR(platform::LeadingDouble(freq), 108.0 + 0.05 * vor.channel, 1e-9) << vor.ident;
     }
 }
 
