@@ -28,10 +28,10 @@
 #include "navdata/line_widths.h"
 #include "navdata/record_lines.h"
 #include "navdata_testing/scenery_lines.h"
-#include "platform/files.h"
 #include "qtplatform/device_context.h"
 #include "shell/trevalo_doc.h"
 #include "shell/trevalo_view.h"
+#include "world_files.h"
 
 namespace {
 
@@ -53,11 +53,6 @@ constexpr int kGeneratedAirports = 20000;
 constexpr int kGeneratedTiles = 400;
 constexpr int kPointsPerTile = 200;
 
-void Write(const std::filesystem::path& path, const std::string& bytes) {
-    std::filesystem::create_directories(path.parent_path());
-    platform::ReplaceFileBytes(path.string(), bytes);
-}
-
 // Airports spread over the land latitudes and small square tiles, below folder as drive C.
 void GenerateWorld(const std::filesystem::path& folder) {
     std::vector<std::string> airports;
@@ -75,9 +70,9 @@ void GenerateWorld(const std::filesystem::path& folder) {
         airports.push_back(navdata::testing::SceneryAirportLine(fields));
     }
     const std::filesystem::path base = folder / "Quillet";
-    Write(base / "Airport.nav", navdata::DatabaseBytes(airports, navdata::kAirportLineWidth));
-    Write(base / "Navaids.nav", navdata::DatabaseBytes({}, navdata::kNavaidLineWidth));
-    Write(base / "Ils.nav", navdata::DatabaseBytes({}, navdata::kIlsLineWidth));
+    bench::WriteWorldFile(base / "Airport.nav", navdata::DatabaseBytes(airports, navdata::kAirportLineWidth));
+    bench::WriteWorldFile(base / "Navaids.nav", navdata::DatabaseBytes({}, navdata::kNavaidLineWidth));
+    bench::WriteWorldFile(base / "Ils.nav", navdata::DatabaseBytes({}, navdata::kIlsLineWidth));
     for (int tile = 0; tile < kGeneratedTiles; ++tile) {
         std::string bytes;
         const double lon0 = -170.0 + (tile % 40) * 8.5, lat0 = -50.0 + (tile / 40) * 11.0;
@@ -90,7 +85,7 @@ void GenerateWorld(const std::filesystem::path& folder) {
         }
         char name[32];
         std::snprintf(name, sizeof name, "Map%05d.tmp", tile + 1);
-        Write(base / "Map" / name, bytes);
+        bench::WriteWorldFile(base / "Map" / name, bytes);
     }
 }
 

@@ -18,6 +18,7 @@
 #include "platform/file_search.h"
 #include "platform/files.h"
 #include "platform/paths.h"
+#include "world_files.h"
 
 namespace {
 
@@ -27,11 +28,6 @@ constexpr int kGeneratedNavaids = 5000;
 constexpr int kGeneratedIls = 1000;
 constexpr int kGeneratedTiles = 1400;
 constexpr int kPointsPerTile = 200;
-
-void Write(const std::filesystem::path& path, const std::string& bytes) {
-    std::filesystem::create_directories(path.parent_path());
-    platform::ReplaceFileBytes(path.string(), bytes);
-}
 
 // A world spread over every cell, written below folder as drive C.
 void GenerateWorld(const std::filesystem::path& folder) {
@@ -48,7 +44,7 @@ void GenerateWorld(const std::filesystem::path& folder) {
         a.runwayStartLongitude = a.runwayEndLongitude = a.longitude;
         airports.push_back(navdata::testing::SceneryAirportLine(a));
     }
-    Write(base / "Airport.nav", navdata::DatabaseBytes(airports, navdata::kAirportLineWidth));
+    bench::WriteWorldFile(base / "Airport.nav", navdata::DatabaseBytes(airports, navdata::kAirportLineWidth));
     std::vector<std::string> navaids;
     for (int i = 0; i < kGeneratedNavaids; ++i) {
         navdata::testing::NavaidFields n;
@@ -56,16 +52,16 @@ void GenerateWorld(const std::filesystem::path& folder) {
         n.longitude = navdata::AngleTextOfFields('W', {i % 179, 0, 0, 0});
         navaids.push_back(navdata::testing::SceneryNavaidLine(n));
     }
-    Write(base / "Navaids.nav", navdata::DatabaseBytes(navaids, navdata::kNavaidLineWidth));
-    Write(base / "Ils.nav", navdata::DatabaseBytes(std::vector<std::string>(kGeneratedIls,
+    bench::WriteWorldFile(base / "Navaids.nav", navdata::DatabaseBytes(navaids, navdata::kNavaidLineWidth));
+    bench::WriteWorldFile(base / "Ils.nav", navdata::DatabaseBytes(std::vector<std::string>(kGeneratedIls,
                                                    navdata::testing::SceneryIlsLine({})),
                                                    navdata::kIlsLineWidth));
-    Write(base / "Country.nav", "1\r\nFreedonia\t1\r\n");
+    bench::WriteWorldFile(base / "Country.nav", "1\r\nFreedonia\t1\r\n");
     const std::string tile(static_cast<size_t>(kPointsPerTile) * 8, '\x11');
     for (int i = 1; i <= kGeneratedTiles; ++i) {
         char name[32];
         std::snprintf(name, sizeof name, "Map%05d.tmp", i);
-        Write(base / "Map" / name, tile);
+        bench::WriteWorldFile(base / "Map" / name, tile);
     }
 }
 
