@@ -85,6 +85,7 @@ Process::~Process() { Release(); }
 Process::Process(Process&& other) noexcept
     : pid_(std::exchange(other.pid_, -1)),
       running_(std::exchange(other.running_, false)),
+      leadsGroup_(std::exchange(other.leadsGroup_, false)),
       exitCode_(std::exchange(other.exitCode_, std::nullopt)) {}
 
 Process& Process::operator=(Process&& other) noexcept {
@@ -92,6 +93,7 @@ Process& Process::operator=(Process&& other) noexcept {
         Release();
         pid_ = std::exchange(other.pid_, -1);
         running_ = std::exchange(other.running_, false);
+        leadsGroup_ = std::exchange(other.leadsGroup_, false);
         exitCode_ = std::exchange(other.exitCode_, std::nullopt);
     }
     return *this;
@@ -117,6 +119,7 @@ bool Process::Start(const std::string& programPath, const std::string& arguments
         return false;
     pid_ = pid;
     running_ = true;
+    leadsGroup_ = show == ShowMode::Hidden;
     return true;
 }
 
@@ -153,6 +156,12 @@ bool Process::Wait(int timeoutMs) {
 
 bool Process::IsRunning() { return pid_ >= 0 && !Reap(false); }
 
+bool Process::Terminate() {
+    if (!IsRunning()) return false;
+    ::kill(leadsGroup_ ? -pid_ : pid_, SIGKILL);
+    return Reap(true);
+}
+
 void Process::Release() {
     if (running_) {
         std::thread([pid = pid_] {
@@ -163,6 +172,7 @@ void Process::Release() {
     }
     pid_ = -1;
     running_ = false;
+    leadsGroup_ = false;
     exitCode_.reset();
 }
 

@@ -5,6 +5,7 @@
 #include <sys/wait.h>
 
 #include <cerrno>
+#include <fstream>
 #include <thread>
 
 #include "testing/temp_environment.h"
@@ -90,6 +91,39 @@ TEST_F(ProcessTest, ExeNamesResolveToOurPrograms) {
         EXPECT_FALSE(process.Start(missing, "", {}, ShowMode::Hidden)) << missing;
         EXPECT_FALSE(process.Wait());
     }
+}
+
+TEST_F(ProcessTest, TerminateEndsAHiddenProgramAndWhatItStarted) {
+    std::filesystem::create_directories(env_.driveC() / "Work");
+    Process process;
+    EXPECT_FALSE(process.Terminate());
+    ASSERT_TRUE(process.Start("/bin/sh", "-c \"sleep 30 & echo $! > child.pid; wait\"", "C:\\Work",
+                              ShowMode::Hidden));
+    const auto pidFile = env_.driveC() / "Work/child.pid";
+    std::string pidText;
+    for (int i = 0; i < 500 && pidText.find('\n') == std::string::npos; ++i) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        if (std::filesystem::exists(pidFile)) pidText = testing::TempEnvironment::readFile(pidFile);
+    }
+    ASSERT_NE(pidText.find('\n'), std::string::npos);
+    const pid_t child = std::stoi(pidText);
+
+    EXPECT_TRUE(process.Terminate());
+    EXPECT_FALSE(process.IsRunning());
+    EXPECT_EQ(process.ExitCode(), 128 + SIGKILL);
+    // Ended once it is gone or a zombie waiting for whoever reaps orphans here.
+    const auto ended = [child] {
+        std::ifstream stat("/proc/" + std::to_string(child) + "/stat");
+        std::string pid, name, state;
+        return !(stat >> pid >> name >> state) || state == "Z";
+    };
+    bool childGone = false;
+    for (int i = 0; i < 200 && !childGone; ++i) {
+        childGone = ended();
+        if (!childGone) std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+    EXPECT_TRUE(childGone);
+    EXPECT_FALSE(process.Terminate());
 }
 
 TEST_F(ProcessTest, UnwaitedProcessIsReapedInTheBackground) {

@@ -49,6 +49,9 @@ public:
     // Waits at most timeoutMs milliseconds; true when the process has ended.
     bool Wait(int timeoutMs);
     bool IsRunning();
+    // Ends the process at once, with the programs it started when it was hidden (a hidden
+    // program leads its own process group), and reaps it; false when none was running.
+    bool Terminate();
 
     pid_t Id() const { return pid_; }
     // The exit status once the process has ended; 128 + the signal number when a signal
@@ -61,6 +64,7 @@ private:
 
     pid_t pid_ = -1;
     bool running_ = false;
+    bool leadsGroup_ = false;
     std::optional<int> exitCode_;
 };
 
