@@ -15,6 +15,9 @@ namespace fsinstall {
 
 namespace {
 
+// Where the planner keeps its settings.
+constexpr const char* kPlannerCompany = "Quillet Applications";
+constexpr const char* kPlannerProfile = "Quillet";
 constexpr std::size_t kStationRecordLength = 16;
 constexpr std::size_t kStationIdentLength = 4;
 constexpr const char* kFlightsSubfolders[] = {"Adventures", "Lessons", "Myflts"};
@@ -139,6 +142,13 @@ bool WriteFolders(const InstallationOptions& options) {
     return true;
 }
 
+bool WritePlannerFlightsFolder(const InstallationOptions& options) {
+    if (options.plannerFlightsFolder.empty()) return true;
+    return platform::CreateDirectory(In(options, "flights\\" + options.plannerFlightsFolder)) &&
+           platform::Profile(kPlannerCompany, kPlannerProfile)
+               .WriteString("Files", "FS2K2MoveTo", options.plannerFlightsFolder);
+}
+
 }  // namespace
 
 std::string InstallKeyPath(SimulatorVersion version) {
@@ -153,7 +163,8 @@ std::string InstallValueName(SimulatorVersion version) {
 
 bool WriteInstallation(const InstallationOptions& options, const SceneryContent& world) {
     if (!platform::CreateDirectory(options.folder) || !WriteScenery(options, world) ||
-        !WriteWeatherStations(options, world) || !WriteAircraft(options) || !WriteFolders(options)) {
+        !WriteWeatherStations(options, world) || !WriteAircraft(options) || !WriteFolders(options) ||
+        !WritePlannerFlightsFolder(options)) {
         return false;
     }
     return !options.writeInstallKey ||

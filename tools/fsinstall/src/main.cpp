@@ -1,5 +1,5 @@
 // fsinstall: writes a stand-in simulator installation into a folder.
-//   fsinstall <folder> [--fs2002] [--airports <airports.sqlite> [--every <n>]] [--no-key]
+//   fsinstall <folder> [--fs2002] [--airports <airports.sqlite> [--every <n>]] [--no-key] [--planner-flights <name>]
 // Without --airports the built-in sample world is written.
 #include <cstdio>
 #include <string>
@@ -13,7 +13,8 @@ namespace {
 
 int Usage() {
     std::fprintf(stderr,
-                 "usage: fsinstall <folder> [--fs2002] [--airports <airports.sqlite> [--every <n>]] [--no-key]\n");
+                 "usage: fsinstall <folder> [--fs2002] [--airports <airports.sqlite> [--every <n>]] [--no-key]\n"
+                 "       [--planner-flights <name>]\n");
     return 2;
 }
 
@@ -31,6 +32,8 @@ int main(int argc, char** argv) {
             options.version = fsinstall::SimulatorVersion::Fs2002;
         } else if (arg == "--no-key") {
             options.writeInstallKey = false;
+        } else if (arg == "--planner-flights" && i + 1 < argc) {
+            options.plannerFlightsFolder = argv[++i];
         } else if (arg == "--airports" && i + 1 < argc) {
             database = argv[++i];
         } else if (arg == "--every" && i + 1 < argc) {

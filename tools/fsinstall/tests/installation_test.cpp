@@ -54,6 +54,18 @@ TEST_P(InstallationTest, WritesFilesAndInstallKey) {
     EXPECT_FALSE(platform::FindFiles("C:\\Sim\\Scenery\\World\\scenery\\*.bgl").empty());
 }
 
+TEST(InstallationPlannerTarget, FlightsFolderStoredForThePlanner) {
+    platform::testing::TempEnvironment env;
+    InstallationOptions options;
+    options.folder = "C:\\FS2002";
+    options.version = SimulatorVersion::Fs2002;
+    options.plannerFlightsFolder = "Quillet Flights";
+    ASSERT_TRUE(WriteInstallation(options, SampleWorld()));
+    EXPECT_TRUE(platform::FileExists("C:\\FS2002\\flights\\Quillet Flights"));
+    EXPECT_EQ(platform::Profile("Quillet Applications", "Quillet").GetString("Files", "FS2K2MoveTo", ""),
+              "Quillet Flights");
+}
+
 // Every file of an installation, by its path below the root.
 std::map<std::string, std::string> Snapshot(const std::filesystem::path& root) {
     std::map<std::string, std::string> files;

@@ -16,6 +16,9 @@ struct InstallationOptions {
     std::string folder;  // Windows path of the install folder
     SimulatorVersion version = SimulatorVersion::Fs2000;
     bool writeInstallKey = true;
+    // When set, a folder under "flights" that is also stored as the planner's FS2002
+    // target (Files/FS2K2MoveTo), as a user would pick it in the planner's configuration.
+    std::string plannerFlightsFolder;
     std::size_t airportsPerFile = 500;  // plain scenery files
     std::size_t navaidsPerFile = 500;   // compressed scenery files
 };
