@@ -11,9 +11,11 @@
 #include "qtplatform/control_ids.h"
 #include "qtplatform/text.h"
 #include "shell/child_frame.h"
+#include "shell/compile_adventure.h"
 #include "shell/command_ids.h"
 #include "shell/status_panes.h"
 #include "shell/trevalo_app.h"
+#include "wizard/wizard_bar.h"
 
 namespace trevalo {
 namespace {
@@ -40,11 +42,12 @@ bool CMainFrame::OnCreate() {
     qtplatform::BuildCommands(this, NavaidPopupCommands(), {});
     if (!CreateToolBar() || !CreateStatusBar()) return false;
     CreateCrashMenu();
+    wizardBar_ = new CWizardBar(*this, kCmdViewWizardBar);
     BindFrameCommands();
-    // The wizard bar docks at the left once the wizard exists; until then its command
-    // stays disabled.
     return true;
 }
+
+bool CMainFrame::CompileAdventure(std::string sourcePath) { return trevalo::CompileAdventure(sourcePath); }
 
 bool CMainFrame::CreateToolBar() {
     toolBar_ = addToolBar(QStringLiteral("Toolbar"));
@@ -149,8 +152,11 @@ void CMainFrame::BindFrameCommands() {
     BindCommand(this, kCmdViewStatusBar, [this] { statusBar()->setVisible(!statusBar()->isVisibleTo(this)); });
     BindCommandUpdate(this, kCmdViewStatusBar,
                       [this](CommandUI& ui) { ui.SetCheck(statusBar()->isVisibleTo(this)); });
-    // The configuration dialog (both of its ids), the editor launch and the wizard bar are
-    // bound when their code exists; until then they stay disabled.
+    BindCommand(this, kCmdViewWizardBar, [this] { wizardBar_->setVisible(!wizardBar_->isVisibleTo(this)); });
+    BindCommandUpdate(this, kCmdViewWizardBar,
+                      [this](CommandUI& ui) { ui.SetCheck(wizardBar_->isVisibleTo(this)); });
+    // The configuration dialog (both of its ids) and the editor launch are bound when
+    // their code exists; until then they stay disabled.
 }
 
 void CMainFrame::AddChildFrame(CChildFrame* frame) {

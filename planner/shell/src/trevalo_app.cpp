@@ -17,6 +17,7 @@
 #include "shell/trevalo_doc.h"
 #include "shell/trevalo_view.h"
 #include "shell/window_helpers.h"
+#include "wizard/wizard_bar.h"
 
 #ifdef TREVALO_HAVE_PRINTING
 #include <QPageSetupDialog>
@@ -52,10 +53,12 @@ bool CTrevaloApp::InitInstance() {
     // box); the planner runs without it when the window cannot be registered.
     qtplatform::RegisterMainWindow(mainFrame_.get(), kMainWindowClass);
 
-    // Still to come here, in this order, as their code arrives: the wizard bar's sheets
-    // (CWizardBar::CreateSheets), reopening the last built adventure
-    // (CTrevaloView::ReopenLastBuild), the tip of the day (ShowTipAtStartup) and the
-    // periodic version check (CheckVersionPeriodically).
+    // The wizard and summary sheets in the wizard bar, the wizard's pages over the
+    // document's data.
+    mainFrame_->WizardBar().CreateSheets(document_->Database(), document_->GetRoute(), &CMainFrame::CompileAdventure);
+    // Still to come here, in this order, as their code arrives: reopening the last built
+    // adventure (CTrevaloView::ReopenLastBuild), the tip of the day (ShowTipAtStartup)
+    // and the periodic version check (CheckVersionPeriodically).
 
     if (document_->Database().airportCount == 0)
         platform::MessageBox(kNoAirportMessage, {}, platform::MbIcon::Information);

@@ -36,7 +36,7 @@ TEST_F(MainFrameTest, MenusHoldTheirCommandsAndLaterOnesAreDisabled) {
         {kCmdFilePrintSetup, "&File", "Print Setup", false},
         {kCmdAppExit, "&File", "E&xit", true},
         {kCmdViewToolbar, "&View", "&Toolbar", true},
-        {kCmdViewWizardBar, "&View", "&Wizard Bar", false},
+        {kCmdViewWizardBar, "&View", "&Wizard Bar", true},
         {kCmdConfiguration, "&Extra", "Conf&iguration\tCtrl-I", false},
         {kCmdCorrectAirport, "&Extra", "&Correct Airport location", false},
         {kCmdLaunchEditor, "&Extra", "&Launch Adventure Editor", false},

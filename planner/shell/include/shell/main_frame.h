@@ -5,6 +5,7 @@
 
 #include <QMainWindow>
 #include <cstdint>
+#include <string>
 
 #include "platform/process.h"
 #include "shell/crash_options.h"
@@ -20,6 +21,7 @@ namespace trevalo {
 
 class CChildFrame;
 class CTrevaloView;
+class CWizardBar;
 
 class CMainFrame : public QMainWindow {
 public:
@@ -34,6 +36,11 @@ public:
     void AddChildFrame(CChildFrame* frame);
     CTrevaloView* GetActiveMapView() const;
     QToolBar* ToolBar() const { return toolBar_; }
+    // The wizard bar, docked at the left; its sheets are made once the frame is shown.
+    CWizardBar& WizardBar() const { return *wizardBar_; }
+
+    // The compile step of Create adventure's install (shell/compile_adventure.h).
+    static bool CompileAdventure(std::string sourcePath);
 
     // Written by the map view while the mouse moves (arc-seconds, east and north positive).
     void SetCursorPosition(std::int32_t longitude, std::int32_t latitude);
@@ -64,6 +71,7 @@ private:
     QLabel* longitudePane_ = nullptr;
     QLabel* latitudePane_ = nullptr;
     QMenu* crashMenu_ = nullptr;
+    CWizardBar* wizardBar_ = nullptr;
     std::int32_t cursorLongitude_ = 0;
     std::int32_t cursorLatitude_ = 0;
     CrashOptions crashOptions_;

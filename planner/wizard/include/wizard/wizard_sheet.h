@@ -1,0 +1,63 @@
+// The adventure wizard: a property sheet of ten pages that lives in the wizard bar. It
+// holds the wizard's values, writes and reads the adventure definition, and runs Create
+// adventure (generation/generation_driver.h) with the libraries that loads by name.
+#pragma once
+
+#include <array>
+#include <functional>
+#include <string>
+
+#include "flightplan/landing_procedures.h"
+#include "map/nav_database.h"
+#include "map/route.h"
+#include "qtplatform/property_sheet.h"
+#include "wizard/pending_pages.h"
+#include "wizard/wizard_page3.h"
+
+namespace trevalo {
+
+inline constexpr int kWizardPageCount = 10;
+
+class CWizardSheet : public qtplatform::PropertySheet {
+public:
+    // The compile step (the main frame's): true when the compiled adventure is beside
+    // the source.
+    using CompileFunction = std::function<bool(const std::string& sourcePath)>;
+
+    // The document's data; the sheet is the route's flight-plan page while it lives.
+    CWizardSheet(const NavDatabase& database, Route& route, CompileFunction compile);
+    ~CWizardSheet() override;
+
+    // Inside the wizard bar: a child without buttons, tabs in one scrolling row.
+    void Create(QWidget* parent);
+    // Makes the window of every page that has none (page 10 first); the caller puts back
+    // the page that was active.
+    void CreatePageWindows();
+
+    CWizardPage3& FlightPlanPage() { return page3_; }
+    const std::string& BaseDirectory() const { return baseDirectory_; }
+
+protected:
+    // Every page's window, page 1 active; the default files looked for.
+    bool OnInitDialog() override;
+
+private:
+    Route& route_;
+    const NavDatabase& database_;
+    CompileFunction compile_;
+    std::string baseDirectory_;
+    DefaultLandingOnly landing_;
+
+    CWizardPage1 page1_;
+    CWizardPage2 page2_;
+    CWizardPage3 page3_;
+    CWizardPage4 page4_;
+    CWizardPage5 page5_;
+    CWizardPage6 page6_;
+    CWizardPage7 page7_;
+    CWizardPage8 page8_;
+    CWizardPage9 page9_;
+    CWizardPage10 page10_;
+};
+
+}  // namespace trevalo
