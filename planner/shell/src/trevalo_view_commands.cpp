@@ -49,7 +49,7 @@ void CTrevaloView::InstallCommands(QMainWindow* frame) {
         bind(command.id, [this, &command] { OnToggleSwitch(command); });
         update(command.id, [this, &command](CommandUI& ui) { ui.SetCheck(switches_.*command.flag); });
     }
-    // Create SID/STAR waits for its editor: it stays disabled until then.
+    bind(kCmdCreateSidStar, [this] { OnCreateSidStar(); });
 
     navaidPopup_ = new QMenu(frame);
     for (const qtplatform::CommandSpec& command : NavaidPopupCommands())

@@ -1,5 +1,7 @@
 // The map view's dialogs: the pick list and the radial dialog of route editing, "Find on
-// Map" and "Holding Airports", all run modally over the view; and Create adventure.
+// Map", "Holding Airports" and "Edit SID/STAR", all run modally over the view; and Create
+// adventure.
+#include "mapdialogs/edit_sid_star_dlg.h"
 #include "mapdialogs/find_on_map_dlg.h"
 #include "mapdialogs/holding_airports_dlg.h"
 #include "mapdialogs/qt_route_dialogs.h"
@@ -22,6 +24,8 @@ void CTrevaloView::CreateDialogs() {
     SetRouteDialogs(routeDialogs_.get());
     findOnMap_ = new CFindOnMapDlg(this);
     holdingAirports_ = new CHoldingAirportsDlg(this);
+    sidStarStore_ = std::make_unique<SidStarStore>(database_.baseDirectory());
+    editSidStar_ = new CEditSidStarDlg(*sidStarStore_, this);
     SetFindDialog([this](const NavDatabase& database) { return RunFindOnMap(database); });
 }
 
@@ -34,6 +38,13 @@ std::string CTrevaloView::RunFindOnMap(const NavDatabase& database) {
 void CTrevaloView::ShowHoldingAirports() {
     holdingAirports_->SetRoute(&route_.Points(), &database_.navaidLines);
     holdingAirports_->exec();
+}
+
+void CTrevaloView::OnCreateSidStar() {
+    editSidStar_->SetLists(&database_.airportLines, &database_.navaidLines);
+    // On OK the landing page would be offered the procedure shown; the planner has no
+    // landing page yet.
+    editSidStar_->exec();
 }
 
 void CTrevaloView::OnCreateAdventure() { route_.OnCreateAdventure(); }

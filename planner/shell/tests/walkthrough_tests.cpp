@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "map/nav_database.h"
+#include "mapdialogs/edit_sid_star_dlg.h"
 #include "mapdialogs/find_on_map_dlg.h"
 #include "mapdialogs/select_id_dlg.h"
 #include "shell/command_ids.h"
@@ -245,6 +246,46 @@ TEST_F(WalkthroughTest, TheToolsMenuShowsTheMapCommandsWithTheirKeys) {
                                  "&Create adventure\tF7"}) {
         EXPECT_NE(std::find(texts.begin(), texts.end(), expected), texts.end()) << expected;
     }
+    QuitPlanner();
+}
+
+// Tools > Create SID/STAR: a procedure written in the editor is there after a restart.
+TEST_F(WalkthroughTest, AProcedureWrittenInTheSidStarEditorIsThereAfterARestart) {
+    const auto typeInto = [](QWidget* dialog, int id, const char* text) {
+        auto* edit = FindControl<QLineEdit>(dialog, id);
+        ASSERT_NE(edit, nullptr) << id;
+        edit->selectAll();
+        QTest::keyClicks(edit, QString::fromUtf8(text));
+        emit edit->editingFinished();
+    };
+    StartPlanner();
+    bool shown = false;
+    WhenModalShown([&](QWidget* editor) {
+        shown = editor->windowTitle() == "Edit SID/STAR";
+        typeInto(editor, CEditSidStarDlg::kAirportIdent, "KSPF");
+        ClickButton(editor, CEditSidStarDlg::kNewId);
+        typeInto(editor, CEditSidStarDlg::kIdent, "SPF1");
+        ClickButton(editor, CEditSidStarDlg::kAddLeg);
+        ClickButton(editor, CEditSidStarDlg::kSaveId);
+        ClickButton(editor, kOkButton);
+    });
+    Command(kCmdCreateSidStar);
+    EXPECT_TRUE(shown);
+    EXPECT_TRUE(std::filesystem::exists(env_.driveC() / "Quillet" / "SidStar" / "LATN047LONW122.adf"));
+    QuitPlanner();
+
+    StartPlanner();
+    std::string ident;
+    int legs = -1;
+    WhenModalShown([&](QWidget* editor) {
+        typeInto(editor, CEditSidStarDlg::kAirportIdent, "KSPF");
+        ident = FindControl<QLineEdit>(editor, CEditSidStarDlg::kIdent)->text().toStdString();
+        legs = FindControl<qtplatform::ReportList>(editor, CEditSidStarDlg::kLegList)->RowCount();
+        qobject_cast<QDialog*>(editor)->reject();
+    });
+    Command(kCmdCreateSidStar);
+    EXPECT_EQ(ident, "SPF1");
+    EXPECT_EQ(legs, 1);
     QuitPlanner();
 }
 

@@ -28,6 +28,7 @@ struct SidStarRequest {
 struct ListedProcedures {
     std::vector<Procedure> procedures;  // at most kMaxListedProcedures
     bool cut = false;                   // more were stored
+    bool legsCut = false;               // a listed one has more than kMaxProcedureLegs legs
 };
 
 // Records 1, 2, ... of the runway whose type is the wanted one, then those of its "L/R"

@@ -17,6 +17,7 @@ void AppendOfType(const TileContents& contents, const std::string& airport, cons
             return;
         }
         listed.procedures.push_back(record->procedure);
+        listed.legsCut = listed.legsCut || record->legsCut;
     }
 }
 

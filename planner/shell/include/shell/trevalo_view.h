@@ -15,6 +15,7 @@
 #include "map/nav_database.h"
 #include "map/route.h"
 #include "map/route_ports.h"
+#include "map/sidstar_store.h"
 #include "mapview/course_scroll_view.h"
 #include "mapview/display_switches.h"
 #include "mapview/label_font.h"
@@ -34,6 +35,7 @@ QT_END_NAMESPACE
 
 namespace trevalo {
 
+class CEditSidStarDlg;
 class CFindOnMapDlg;
 class CHoldingAirportsDlg;
 class QtRouteDialogs;
@@ -91,6 +93,8 @@ public:
     void OnCreateAdventure();
     // "Holding Airports" over the route: each route airport's holding choice.
     void ShowHoldingAirports();
+    // Tools > Create SID/STAR: the SID/STAR editor over the view's airports and navaids.
+    void OnCreateSidStar();
 
     // Degrees, east and north positive; above zoom 1 the map is first scaled to fit.
     void CenterOnLatLon(double latitude, double longitude, int zoom);
@@ -160,6 +164,8 @@ private:
     std::unique_ptr<QtRouteDialogs> routeDialogs_;
     CFindOnMapDlg* findOnMap_ = nullptr;  // child of the view, like the holding dialog
     CHoldingAirportsDlg* holdingAirports_ = nullptr;
+    std::unique_ptr<SidStarStore> sidStarStore_;
+    CEditSidStarDlg* editSidStar_ = nullptr;  // keeps its fields between openings
 
     QPoint lastMousePixel_;
     MapPoint lastMouse_;
