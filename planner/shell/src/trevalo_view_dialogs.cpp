@@ -41,7 +41,7 @@ void CTrevaloView::ShowHoldingAirports() {
 }
 
 void CTrevaloView::OnCreateSidStar() {
-    editSidStar_->SetLists(&database_.airportLines, &database_.navaidLines);
+    editSidStar_->SetDatabase(&database_);
     // On OK the landing page would be offered the procedure shown; the planner has no
     // landing page yet.
     editSidStar_->exec();

@@ -26,8 +26,9 @@ void CEditSidStarDlg::OnAirportIdentLeft() {
         return;
     }
     chooserIdent_ = airportIdent_;
-    const std::vector<int> lines =
-        airports_ != nullptr ? AirportLinesWithIdent(*airports_, airportIdent_) : std::vector<int>{};
+    const std::vector<int> lines = database_ != nullptr
+                                       ? database_->AirportLinesWithIdent(airportIdent_, kMaxAirportMatches)
+                                       : std::vector<int>{};
     chooser_->clear();
     runwayBox_->clear();
     chooser_->setVisible(lines.size() > 1);
@@ -38,7 +39,7 @@ void CEditSidStarDlg::OnAirportIdentLeft() {
         return;
     }
     if (lines.size() > 1) {
-        for (const int line : lines) chooser_->addItem(qtplatform::ToQString(AirportChooserItem(*airports_, line)));
+        for (const int line : lines) chooser_->addItem(qtplatform::ToQString(AirportChooserItem(database_->airportLines, line)));
     }
     // The first runway line with a record that names a country, else the first with a
     // record, else the first line.
@@ -75,9 +76,9 @@ std::optional<TileRecord> CEditSidStarDlg::SelectRunwayWithRecord(int line) {
 }
 
 void CEditSidStarDlg::OnChooserChosen(int item) {
-    if (airports_ == nullptr) return;
+    if (database_ == nullptr) return;
     const std::optional<int> line = AirportChooserIndex(qtplatform::FromQString(chooser_->itemText(item)));
-    if (!line || *line >= airports_->GetSize()) return;
+    if (!line || *line >= database_->airportLines.GetSize()) return;
     FillRunwayBox(*line);
     runwayBox_->setCurrentIndex(0);
     runway_ = qtplatform::FromQString(runwayBox_->currentText());
@@ -90,15 +91,16 @@ void CEditSidStarDlg::OnRunwayChosen() {
 }
 
 void CEditSidStarDlg::FillRunwayBox(int line) {
+    const CAirportArray& airports = database_->airportLines;
     runwayBox_->clear();
-    for (const std::string& designator : RunwayDesignatorsOfLine(*airports_, line)) {
+    for (const std::string& designator : RunwayDesignatorsOfLine(airports, line)) {
         runwayBox_->addItem(qtplatform::ToQString(designator));
     }
-    airportName_ = platform::Trimmed(airports_->GetAName(line));
-    const LatLon position = AirportLinePosition(*airports_, line);
+    airportName_ = platform::Trimmed(airports.GetAName(line));
+    const LatLon position = AirportLinePosition(airports, line);
     latitude_ = platform::Format(kPositionFormat, position.latitude);
     longitude_ = platform::Format(kPositionFormat, position.westLongitude);
-    if (magVar_ == 0.0) magVar_ = airports_->GetAMagVar(line);
+    if (magVar_ == 0.0) magVar_ = airports.GetAMagVar(line);
 }
 
 std::optional<TileRecord> CEditSidStarDlg::FindShownRunwayRecord(int number) const {
@@ -125,9 +127,9 @@ void CEditSidStarDlg::ShowRecord(const TileRecord& record) {
     typeIndex_ = header.type == kSidType ? 0 : 1;
     number_ = header.number;
     magVar_ = header.magneticVariation;
-    if (magVar_ == 0.0 && airports_ != nullptr && chooser_->currentIndex() >= 0) {
+    if (magVar_ == 0.0 && database_ != nullptr && chooser_->currentIndex() >= 0) {
         if (const std::optional<int> line = AirportChooserIndex(qtplatform::FromQString(chooser_->currentText()))) {
-            if (*line < airports_->GetSize()) magVar_ = airports_->GetAMagVar(*line);
+            if (*line < database_->airportLines.GetSize()) magVar_ = database_->airportLines.GetAMagVar(*line);
         }
     }
     legs_ = record.procedure.legs;

@@ -185,11 +185,6 @@ CEditSidStarDlg::CEditSidStarDlg(const SidStarStore& store, QWidget* parent)
 
 CEditSidStarDlg::~CEditSidStarDlg() = default;
 
-void CEditSidStarDlg::SetLists(const CAirportArray* airports, const CNavaidArray* navaids) {
-    airports_ = airports;
-    navaids_ = navaids;
-}
-
 void CEditSidStarDlg::DoDataExchange(qtplatform::DataExchange& dx) {
     dx.Text(kLatitude, latitude_);
     dx.Text(kLongitude, longitude_);

@@ -140,11 +140,11 @@ void CEditSidStarDlg::OnReferenceLeft(bool headingReference) {
     double& longitude = headingReference ? slot.headingLongitude : slot.nextLongitude;
     if (typed == stored) return;
     std::optional<LatLon> found;
-    if (!platform::Trimmed(typed).empty() && airports_ != nullptr && navaids_ != nullptr) {
-        CSelectNavaidDlg select(typed, *airports_, *navaids_, this);
+    if (!platform::Trimmed(typed).empty() && database_ != nullptr) {
+        CSelectNavaidDlg select(typed, *database_, this);
         if (select.exec() == Accepted && select.Index() >= 0) {
-            found = select.Kind() == kNavaidChoice ? NavaidPosition(*navaids_, select.Index())
-                                                   : AirportLinePosition(*airports_, select.Index());
+            found = select.Kind() == kNavaidChoice ? NavaidPosition(database_->navaidLines, select.Index())
+                                                   : AirportLinePosition(database_->airportLines, select.Index());
         }
     }
     if (!found) typed.clear();

@@ -23,12 +23,10 @@ constexpr std::int64_t kNoRecord = -1;
 
 }  // namespace
 
-CSelectNavaidDlg::CSelectNavaidDlg(std::string ident, const CAirportArray& airports, const CNavaidArray& navaids,
-                                   QWidget* parent)
+CSelectNavaidDlg::CSelectNavaidDlg(std::string ident, const NavDatabase& database, QWidget* parent)
     : Dialog(parent),
       ident_(std::move(ident)),
-      airports_(airports),
-      navaids_(navaids),
+      database_(database),
       list_(qtplatform::WithId(new qtplatform::ReportList, kChoiceList)) {
     setWindowTitle(QStringLiteral("Select Navaid"));
     auto* layout = new QVBoxLayout(this);
@@ -44,7 +42,7 @@ bool CSelectNavaidDlg::OnInitDialog() {
     index_ = kind_ = -1;
     list_->SetColumns(qtplatform::ColumnsInParts(kColumns, kPartsInWidth, list_->width()));
     list_->SetFullRowSelect(true);
-    for (const NavaidChoice& choice : NavaidChoices(navaids_, airports_, ident_)) {
+    for (const NavaidChoice& choice : NavaidChoices(database_, ident_)) {
         list_->AppendRow({choice.kind == kNavaidChoice ? kNavaidType : kAirportType, choice.name, choice.ident,
                           std::to_string(choice.index)},
                          choice.index);

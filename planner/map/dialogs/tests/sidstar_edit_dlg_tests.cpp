@@ -44,18 +44,18 @@ protected:
         for (const auto& fields : {Runway("KSEA", "180", 'L', "Seattle Tacoma"), Runway("KBFI", "150", 'R', "Boeing"),
                                    Runway("KSEA", "180", 'R', "Seattle Tacoma"),
                                    Runway("KSEA", "360", 'C', "Seattle Tacoma")}) {
-            airports.Add(navdata::testing::SceneryAirportLine(fields).c_str());
+            database.airportLines.Add(navdata::testing::SceneryAirportLine(fields).c_str());
         }
         navdata::testing::NavaidFields vor;
         vor.ident = "SEA";
         vor.latitude = "N047* 30'00.00";
         vor.longitude = "W122* 30'00.00";
-        navaids.Add(navdata::testing::SceneryNavaidLine(vor).c_str(), 0, 0);
+        database.navaidLines.Add(navdata::testing::SceneryNavaidLine(vor).c_str(), 0, 0);
     }
 
     std::unique_ptr<Dlg> Open() {
         auto dialog = std::make_unique<Dlg>(store);
-        dialog->SetLists(&airports, &navaids);
+        dialog->SetDatabase(&database);
         dialog->show();
         return dialog;
     }
@@ -109,8 +109,7 @@ protected:
     platform::testing::TempEnvironment environment;
     platform::MessageBoxRecorder recorder;
     SidStarStore store{kBase};
-    CAirportArray airports;
-    CNavaidArray navaids;
+    NavDatabase database{kBase};
 };
 
 TEST_F(EditSidStarDlgTest, AnAirportIdentOffersItsRunwayLinesAndRunways) {

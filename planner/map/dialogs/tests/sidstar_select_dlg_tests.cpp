@@ -36,22 +36,23 @@ protected:
         navdata::testing::NavaidFields ndb = vor;
         ndb.type = "NDB";
         ndb.name = "Seattle Ndb";
-        for (const auto& fields : {vor, ndb}) navaids.Add(navdata::testing::SceneryNavaidLine(fields).c_str(), 0, 0);
+        for (const auto& fields : {vor, ndb}) {
+            database.navaidLines.Add(navdata::testing::SceneryNavaidLine(fields).c_str(), 0, 0);
+        }
         navdata::testing::AirportFields runway;
         runway.ident = "SEA";
         runway.name = "Sea Field";
         for (const char* heading : {"160", "200", "340"}) {
             runway.runwayHeading = heading;
-            airports.Add(navdata::testing::SceneryAirportLine(runway).c_str());
+            database.airportLines.Add(navdata::testing::SceneryAirportLine(runway).c_str());
         }
     }
 
-    CAirportArray airports;
-    CNavaidArray navaids;
+    NavDatabase database{kBase};
 };
 
 TEST_F(SelectNavaidDlgTest, NavaidsThenRunwayLinesAndTheChosenRow) {
-    CSelectNavaidDlg dialog("sea", airports, navaids);
+    CSelectNavaidDlg dialog("sea", database);
     dialog.show();
     EXPECT_EQ(dialog.windowTitle(), "Select Navaid");
     qtplatform::ReportList& list = List(dialog, CSelectNavaidDlg::kChoiceList);
@@ -66,14 +67,14 @@ TEST_F(SelectNavaidDlgTest, NavaidsThenRunwayLinesAndTheChosenRow) {
 }
 
 TEST_F(SelectNavaidDlgTest, OkTakesTheFirstRowAndNothingFoundGivesNoChoice) {
-    CSelectNavaidDlg found("SEA", airports, navaids);
+    CSelectNavaidDlg found("SEA", database);
     found.show();
     Ok(found);
     EXPECT_EQ(found.Kind(), kNavaidChoice);
     EXPECT_EQ(found.Index(), 0);
 
     for (const char* ident : {"XYZ", ""}) {
-        CSelectNavaidDlg none(ident, airports, navaids);
+        CSelectNavaidDlg none(ident, database);
         none.show();
         qtplatform::ReportList& list = List(none, CSelectNavaidDlg::kChoiceList);
         EXPECT_EQ(RowCells(list, 0), (Cells{"", "No item found", "", ""})) << ident;
@@ -83,7 +84,7 @@ TEST_F(SelectNavaidDlgTest, OkTakesTheFirstRowAndNothingFoundGivesNoChoice) {
         EXPECT_EQ(none.Index(), -1);
         EXPECT_EQ(none.Kind(), -1);
     }
-    CSelectNavaidDlg cancelled("SEA", airports, navaids);
+    CSelectNavaidDlg cancelled("SEA", database);
     cancelled.show();
     cancelled.reject();
     EXPECT_EQ(cancelled.Index(), -1);

@@ -145,6 +145,10 @@ public:
     // Magnetic variation of the airport nearest to the position (arc-seconds) among those
     // of its grid cell; 0 when the cell is outside the grid or empty.
     double GetNearestMagVar(double x, double y) const;
+    // Positions in airportLines and in navaidLines (0-based) of the runway lines and of the
+    // navaids whose ident equals the ident (trimmed, any case), in list order, at most limit.
+    std::vector<int> AirportLinesWithIdent(const std::string& ident, int limit) const;
+    std::vector<int> NavaidsWithIdent(const std::string& ident) const;
 
     // Filled by the loaders; read only after the wait has ended.
     CAirportArray airportLines;

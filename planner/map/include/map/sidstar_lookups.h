@@ -1,7 +1,7 @@
-// What the SID/STAR dialogs look up in the planner's airport and navaid lists: the runway
-// lines of an airport ident and the designators they offer, the airport chooser's items,
-// the rows of "Select Navaid", and positions as signed decimal degrees (latitude
-// north-positive, longitude WEST-positive, as the tile files count them).
+// What the SID/STAR dialogs read from the planner's airport and navaid lists: the
+// designators a runway line offers, the airport chooser's items, the rows of "Select
+// Navaid", and positions as signed decimal degrees (latitude north-positive, longitude
+// WEST-positive, as the tile files count them).
 #pragma once
 
 #include <optional>
@@ -10,6 +10,7 @@
 
 #include "aerodrex/airport_array.h"
 #include "beaconex/navaid_array.h"
+#include "map/nav_database.h"
 
 namespace trevalo {
 
@@ -26,11 +27,8 @@ double WestLongitudeDegrees(const char* text);
 LatLon AirportLinePosition(const CAirportArray& airports, int line);
 LatLon NavaidPosition(const CNavaidArray& navaids, int navaid);
 
-// Indexes of the runway lines whose ident equals the ident (trimmed, any case), in list
-// order, at most limit.
+// The editor offers at most this many runway lines of an airport ident.
 inline constexpr int kMaxAirportMatches = 100;
-std::vector<int> AirportLinesWithIdent(const CAirportArray& airports, const std::string& ident,
-                                       int limit = kMaxAirportMatches);
 
 // The runway box's entries for a runway line: this end, its "L/R" form, the other end,
 // its "L/R" form.
@@ -55,7 +53,6 @@ struct NavaidChoice {
 };
 
 // The navaids whose ident equals the ident, then the airport runway lines that do.
-std::vector<NavaidChoice> NavaidChoices(const CNavaidArray& navaids, const CAirportArray& airports,
-                                        const std::string& ident);
+std::vector<NavaidChoice> NavaidChoices(const NavDatabase& database, const std::string& ident);
 
 }  // namespace trevalo

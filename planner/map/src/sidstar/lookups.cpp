@@ -3,7 +3,6 @@
 #include <cctype>
 #include <cstdlib>
 
-#include "map/sidstar_procedure.h"
 #include "map/sidstar_runways.h"
 #include "navdb/angle_field.h"
 #include "platform/text.h"
@@ -39,15 +38,6 @@ LatLon NavaidPosition(const CNavaidArray& navaids, int navaid) {
     return {LatitudeDegrees(navaids.GetNLat(navaid)), WestLongitudeDegrees(navaids.GetNLon(navaid))};
 }
 
-std::vector<int> AirportLinesWithIdent(const CAirportArray& airports, const std::string& ident, int limit) {
-    std::vector<int> lines;
-    if (platform::Trimmed(ident).empty()) return lines;
-    for (int i = 0; i < airports.GetSize() && static_cast<int>(lines.size()) < limit; ++i) {
-        if (SameIdent(airports.GetAID(i), ident)) lines.push_back(i);
-    }
-    return lines;
-}
-
 std::vector<std::string> RunwayDesignatorsOfLine(const CAirportArray& airports, int line) {
     return RunwayLineDesignators(airports.GetARnwSide(line), RunwayHeading(airports, line),
                                  airports.GetAMagVar(line));
@@ -70,17 +60,14 @@ std::optional<int> AirportChooserIndex(const std::string& item) {
     return std::atoi(digits.c_str());
 }
 
-std::vector<NavaidChoice> NavaidChoices(const CNavaidArray& navaids, const CAirportArray& airports,
-                                        const std::string& ident) {
+std::vector<NavaidChoice> NavaidChoices(const NavDatabase& database, const std::string& ident) {
     std::vector<NavaidChoice> choices;
     const std::string wanted = platform::UpperCased(platform::Trimmed(ident));
-    if (wanted.empty()) return choices;
-    for (int i = 0; i < navaids.GetSize(); ++i) {
-        if (SameIdent(navaids.GetNID(i), wanted)) {
-            choices.push_back({kNavaidChoice, UpperTrimmed(navaids.GetNName(i)), wanted, i});
-        }
+    for (const int i : database.NavaidsWithIdent(wanted)) {
+        choices.push_back({kNavaidChoice, UpperTrimmed(database.navaidLines.GetNName(i)), wanted, i});
     }
-    for (const int line : AirportLinesWithIdent(airports, wanted, airports.GetSize())) {
+    const CAirportArray& airports = database.airportLines;
+    for (const int line : database.AirportLinesWithIdent(wanted, airports.GetSize())) {
         choices.push_back({kAirportChoice, UpperTrimmed(airports.GetAName(line)), wanted, line});
     }
     return choices;

@@ -28,7 +28,7 @@ protected:
         for (const AirportFields& fields : {Runway("KSEA", "160", 'L'), Runway("KBFI", "130", 'R', "Boeing"),
                                             Runway("KSEA", "160", 'R'), Runway("SEA", "90", 0, "Lookalike"),
                                             Runway("KSEA", "340", 'C')}) {
-            airports.Add(navdata::testing::SceneryAirportLine(fields).c_str());
+            database.airportLines.Add(navdata::testing::SceneryAirportLine(fields).c_str());
         }
         NavaidFields vor;
         vor.ident = "SEA";
@@ -36,19 +36,21 @@ protected:
         NavaidFields other = vor;
         other.ident = "KSEA";
         for (const NavaidFields& fields : {vor, other, vor}) {
-            navaids.Add(navdata::testing::SceneryNavaidLine(fields).c_str(), 0, 0);
+            database.navaidLines.Add(navdata::testing::SceneryNavaidLine(fields).c_str(), 0, 0);
         }
     }
 
-    CAirportArray airports;
-    CNavaidArray navaids;
+    NavDatabase database{"C:\\Quillet\\"};
+    const CAirportArray& airports = database.airportLines;
+    const CNavaidArray& navaids = database.navaidLines;
 };
 
-TEST_F(LookupsTest, RunwayLinesOfAnIdentMatchItWhole) {
-    EXPECT_EQ(AirportLinesWithIdent(airports, "ksea"), (std::vector<int>{0, 2, 4}));
-    EXPECT_EQ(AirportLinesWithIdent(airports, "SEA"), std::vector<int>{3});
-    EXPECT_EQ(AirportLinesWithIdent(airports, "KSEA", 2), (std::vector<int>{0, 2}));
-    EXPECT_EQ(AirportLinesWithIdent(airports, ""), std::vector<int>{});
+TEST_F(LookupsTest, RunwayLinesAndNavaidsOfAnIdentMatchItWhole) {
+    EXPECT_EQ(database.AirportLinesWithIdent("ksea", kMaxAirportMatches), (std::vector<int>{0, 2, 4}));
+    EXPECT_EQ(database.AirportLinesWithIdent("SEA ", kMaxAirportMatches), std::vector<int>{3});
+    EXPECT_EQ(database.AirportLinesWithIdent("KSEA", 2), (std::vector<int>{0, 2}));
+    EXPECT_EQ(database.AirportLinesWithIdent("", kMaxAirportMatches), std::vector<int>{});
+    EXPECT_EQ(database.NavaidsWithIdent("sea"), (std::vector<int>{0, 2}));
 }
 
 TEST_F(LookupsTest, ChooserItemsCarryTheirIndex) {
@@ -69,7 +71,7 @@ TEST_F(LookupsTest, PositionsAreSignedDegreesWestPositive) {
 }
 
 TEST_F(LookupsTest, NavaidChoicesListNavaidsThenRunwayLines) {
-    const std::vector<NavaidChoice> choices = NavaidChoices(navaids, airports, " sea");
+    const std::vector<NavaidChoice> choices = NavaidChoices(database, " sea");
     ASSERT_EQ(choices.size(), 3u);
     EXPECT_EQ(choices[0].kind, kNavaidChoice);
     EXPECT_EQ(choices[0].index, 0);
@@ -78,7 +80,7 @@ TEST_F(LookupsTest, NavaidChoicesListNavaidsThenRunwayLines) {
     EXPECT_EQ(choices[2].kind, kAirportChoice);
     EXPECT_EQ(choices[2].index, 3);
     EXPECT_EQ(choices[2].name, "LOOKALIKE");
-    EXPECT_TRUE(NavaidChoices(navaids, airports, "").empty());
+    EXPECT_TRUE(NavaidChoices(database, "").empty());
 }
 
 }  // namespace

@@ -9,8 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "aerodrex/airport_array.h"
-#include "beaconex/navaid_array.h"
+#include "map/nav_database.h"
 #include "map/sidstar_leg_fields.h"
 #include "map/sidstar_selection.h"
 #include "map/sidstar_store.h"
@@ -73,8 +72,8 @@ public:
     explicit CEditSidStarDlg(const SidStarStore& store, QWidget* parent = nullptr);
     ~CEditSidStarDlg() override;
 
-    // The lists the airport ident and the navaid lookups search; set before each run.
-    void SetLists(const CAirportArray* airports, const CNavaidArray* navaids);
+    // The database the airport ident and the navaid lookups search; set before each run.
+    void SetDatabase(const NavDatabase* database) { database_ = database; }
 
     // What the form shows, for the landing page after OK: the position (signed decimal
     // degrees, longitude west-positive), airport, runway, type and procedure ident.
@@ -131,8 +130,7 @@ private:
     Procedure FormProcedure(int number) const;
 
     const SidStarStore& store_;
-    const CAirportArray* airports_ = nullptr;
-    const CNavaidArray* navaids_ = nullptr;
+    const NavDatabase* database_ = nullptr;
 
     // Exchanged with the controls.
     std::string latitude_;

@@ -6,8 +6,7 @@
 
 #include <string>
 
-#include "aerodrex/airport_array.h"
-#include "beaconex/navaid_array.h"
+#include "map/nav_database.h"
 #include "map/sidstar_lookups.h"
 #include "qtplatform/dialog.h"
 
@@ -23,8 +22,7 @@ public:
         kChoiceList = 1275,
     };
 
-    CSelectNavaidDlg(std::string ident, const CAirportArray& airports, const CNavaidArray& navaids,
-                     QWidget* parent = nullptr);
+    CSelectNavaidDlg(std::string ident, const NavDatabase& database, QWidget* parent = nullptr);
     ~CSelectNavaidDlg() override;
 
     int Index() const { return index_; }
@@ -40,8 +38,7 @@ private:
     void Choose(int row);
 
     std::string ident_;
-    const CAirportArray& airports_;
-    const CNavaidArray& navaids_;
+    const NavDatabase& database_;
     int index_ = -1;
     int kind_ = -1;
     qtplatform::ReportList* list_;
