@@ -74,6 +74,7 @@ CEditSidStarDlg::CEditSidStarDlg(const SidStarStore& store, QWidget* parent)
     QLineEdit* airportIdent = AddEdit(record, 0, 0, "Airport ID", kAirportIdent);
     airportNameEdit_ = AddEdit(record, 0, 2, "Airport", kAirportName);
     record->addWidget(chooser_, 0, 3);
+    chooser_->hide();  // in place of the name while an ident has several runway lines
     record->addWidget(runwayBox_, 0, 4);
     AddEdit(record, 1, 0, "Latitude", kLatitude);
     AddEdit(record, 1, 2, "Longitude", kLongitude);

@@ -116,6 +116,7 @@ TEST_F(EditSidStarDlgTest, AnAirportIdentOffersItsRunwayLinesAndRunways) {
     auto dialog = Open();
     EXPECT_EQ(dialog->windowTitle(), "Edit SID/STAR");
     EXPECT_FALSE(Control(*dialog, Dlg::kIdent)->isEnabled());
+    EXPECT_TRUE(Control<QComboBox>(*dialog, Dlg::kAirportChooser)->isHidden());
     EXPECT_EQ(testing::ColumnTitles(Legs(*dialog)),
               (Cells{"Code", "id/ word", "lat", "lon", "speed min", "speed max", "alt min", "alt max", "hdg"}));
 
