@@ -4,6 +4,7 @@
 
 #include "map/sidstar_lookups.h"
 #include "mapdialogs/edit_sid_star_dlg.h"
+#include "platform/numbers.h"
 #include "platform/text.h"
 #include "qtplatform/report_list.h"
 #include "qtplatform/text.h"
@@ -12,7 +13,6 @@
 namespace trevalo {
 namespace {
 
-constexpr const char* kPositionFormat = "%f";
 constexpr const char* kTooManyLegs =
     "This procedure has more than 49 legs in its file;\nonly the first 49 are shown, and saving it keeps only those.";
 
@@ -98,8 +98,8 @@ void CEditSidStarDlg::FillRunwayBox(int line) {
     }
     airportName_ = platform::Trimmed(airports.GetAName(line));
     const LatLon position = AirportLinePosition(airports, line);
-    latitude_ = platform::Format(kPositionFormat, position.latitude);
-    longitude_ = platform::Format(kPositionFormat, position.westLongitude);
+    latitude_ = platform::FixedText(position.latitude);
+    longitude_ = platform::FixedText(position.westLongitude);
     if (magVar_ == 0.0) magVar_ = airports.GetAMagVar(line);
 }
 

@@ -7,6 +7,7 @@
 #include "mapdialogs/edit_sid_star_dlg.h"
 #include "mapdialogs/select_navaid_dlg.h"
 #include "platform/message_box.h"
+#include "platform/numbers.h"
 #include "platform/text.h"
 #include "qtplatform/control_ids.h"
 #include "qtplatform/report_list.h"
@@ -16,7 +17,6 @@
 namespace trevalo {
 namespace {
 
-constexpr const char* kPositionFormat = "%f";
 constexpr const char* kNotACode = "This is not a valid code";
 constexpr const char* kUpdateChanges = "Would you like to update your changes.";
 constexpr const char* kLegsFull = "A procedure holds at most 49 legs.";
@@ -125,8 +125,8 @@ bool CEditSidStarDlg::Recalculate() {
         qtplatform::FindControl(this, kNextIdent)->setFocus();
     }
     if (position.outcome != RecalculateOutcome::Placed) return false;
-    leg_.latitude = platform::Format(kPositionFormat, position.latitude);
-    leg_.longitude = platform::Format(kPositionFormat, position.westLongitude);
+    leg_.latitude = platform::FixedText(position.latitude);
+    leg_.longitude = platform::FixedText(position.westLongitude);
     UpdateData(false);
     return true;
 }
@@ -152,8 +152,8 @@ void CEditSidStarDlg::OnReferenceLeft(bool headingReference) {
     latitude = found ? found->latitude : 0.0;
     longitude = found ? found->westLongitude : 0.0;
     if (found && headingReference && FieldNumber(leg_.latitude) == 0.0 && FieldNumber(leg_.longitude) == 0.0) {
-        leg_.latitude = platform::Format(kPositionFormat, found->latitude);
-        leg_.longitude = platform::Format(kPositionFormat, found->westLongitude);
+        leg_.latitude = platform::FixedText(found->latitude);
+        leg_.longitude = platform::FixedText(found->westLongitude);
     }
     legChanged_ = recordChanged_ = true;
     UpdateData(false);

@@ -1,17 +1,15 @@
 #include "map/sidstar_leg_fields.h"
 
 #include <cmath>
-#include <cstdlib>
 
 #include "map/angle_text.h"
+#include "platform/numbers.h"
 #include "platform/text.h"
 
 namespace trevalo {
 namespace {
 
-constexpr const char* kPositionFormat = "%f";
-constexpr const char* kNumberFormat = "%0.2f";
-constexpr const char* kWholeFormat = "%d";
+constexpr int kHundredths = 2;  // numbers show as "%0.2f"
 constexpr const char* kNavaidCode = "N";
 constexpr const char* kNavaidWord = "Navaids";
 constexpr const char* kInitialClimbCode = "I";
@@ -20,10 +18,10 @@ constexpr const char* kLegCodes[] = {"R", kNavaidCode, kInitialClimbCode, "C"};
 constexpr const char* kZero = "0";
 constexpr double kLargestWhole = 2147483647.0;  // whole values print as int
 
-std::string Number(double value) { return platform::Format(kNumberFormat, value); }
+std::string Number(double value) { return platform::FixedText(value, kHundredths); }
 
 std::string PositionText(const ProcedureLeg& leg, double value) {
-    return HasPosition(leg) ? platform::Format(kPositionFormat, value) : std::string();
+    return HasPosition(leg) ? platform::FixedText(value) : std::string();
 }
 
 std::string PositiveOrEmpty(double value) { return value > 0.0 ? Number(value) : std::string(); }
@@ -31,7 +29,7 @@ std::string PositiveOrEmpty(double value) { return value > 0.0 ? Number(value) :
 }  // namespace
 
 double FieldNumber(const std::string& text) {
-    const double value = std::strtod(text.c_str(), nullptr);
+    const double value = platform::LeadingDouble(text);
     return std::isfinite(value) ? value : 0.0;
 }
 
@@ -112,12 +110,12 @@ std::optional<std::string> WordOfLegCode(const std::string& code) {
 std::string WholeOrHundredthsText(const std::string& text) {
     const double value = FieldNumber(text);
     if (value != std::trunc(value) || std::fabs(value) > kLargestWhole) return Number(value);
-    return platform::Format(kWholeFormat, static_cast<int>(value));
+    return platform::IntText(platform::SaturatingInt(value));
 }
 
 std::string PositionFieldText(const std::string& text) {
     const double value = ParseColonAngle(text);
-    return platform::Format(kPositionFormat, std::isfinite(value) ? value : 0.0);
+    return platform::FixedText(std::isfinite(value) ? value : 0.0);
 }
 
 LimitTexts AfterMinimumLeft(const LimitTexts& texts) {

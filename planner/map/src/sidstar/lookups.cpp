@@ -1,10 +1,10 @@
 #include "map/sidstar_lookups.h"
 
 #include <cctype>
-#include <cstdlib>
 
 #include "map/sidstar_runways.h"
 #include "navdb/angle_field.h"
+#include "platform/numbers.h"
 #include "platform/text.h"
 
 namespace trevalo {
@@ -18,7 +18,7 @@ constexpr const char* kNoDesignator = "";
 std::string UpperTrimmed(const char* text) { return platform::UpperCased(platform::Trimmed(text)); }
 
 double RunwayHeading(const CAirportArray& airports, int line) {
-    return std::strtod(platform::Trimmed(airports.GetARnw(line)).c_str(), nullptr);
+    return platform::LeadingDouble(airports.GetARnw(line));
 }
 
 }  // namespace
@@ -57,7 +57,7 @@ std::optional<int> AirportChooserIndex(const std::string& item) {
     for (const char c : digits) {
         if (!std::isdigit(static_cast<unsigned char>(c))) return std::nullopt;
     }
-    return std::atoi(digits.c_str());
+    return platform::LeadingInt(digits);
 }
 
 std::vector<NavaidChoice> NavaidChoices(const NavDatabase& database, const std::string& ident) {

@@ -1,11 +1,11 @@
 #include <cctype>
-#include <cstdlib>
 #include <filesystem>
 #include <system_error>
 
 #include "map/sidstar_leg_line.h"
 #include "map/sidstar_tile_file.h"
 #include "platform/files.h"
+#include "platform/numbers.h"
 #include "platform/paths.h"
 #include "sidstar/tile_keys.h"
 
@@ -61,7 +61,7 @@ void ReadKeyLine(const std::string& line, ProcedureHeader& header) {
         if (field.text != nullptr) {
             header.*field.text = value;
         } else {
-            header.magneticVariation = std::strtod(value.c_str(), nullptr);
+            header.magneticVariation = platform::LeadingDouble(value);
         }
         return;
     }

@@ -3,6 +3,7 @@
 #include "map/sidstar_leg_line.h"
 #include "platform/files.h"
 #include "platform/paths.h"
+#include "platform/numbers.h"
 #include "platform/text.h"
 #include "sidstar/tile_keys.h"
 
@@ -12,7 +13,6 @@ namespace {
 using sidstar_detail::kHeaderFormat;
 using sidstar_detail::kKeyFields;
 
-constexpr const char* kMagneticVariationFormat = "%f";
 constexpr const char* kLineEnd = "\r\n";
 
 bool IsBlank(const std::string& line) { return line.find_first_not_of(" \t") == std::string::npos; }
@@ -48,9 +48,8 @@ std::vector<std::string> RecordLines(const Procedure& procedure) {
     const ProcedureHeader& header = procedure.header;
     std::vector<std::string> lines{HeaderLine(header.number)};
     for (const sidstar_detail::KeyField& field : kKeyFields) {
-        const std::string value = field.text != nullptr ? header.*field.text
-                                                        : platform::Format(kMagneticVariationFormat,
-                                                                           header.magneticVariation);
+        const std::string value =
+            field.text != nullptr ? header.*field.text : platform::FixedText(header.magneticVariation);
         lines.push_back(field.key + value);
     }
     for (std::size_t i = 0; i < procedure.legs.size(); ++i) {
