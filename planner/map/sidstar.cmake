@@ -18,7 +18,7 @@ target_include_directories(trevalo_sidstar
   PUBLIC ${CMAKE_CURRENT_SOURCE_DIR}/include
   PRIVATE ${CMAKE_CURRENT_SOURCE_DIR}/src)
 target_link_libraries(trevalo_sidstar
-  PUBLIC Aerodrex Beaconex Scenrix trevalo_route trevalo_navdb trevalo_navmath QuilletPlatform)
+  PUBLIC Aerodrex Beaconex Scenrix trevalo_navdb trevalo_navmath QuilletPlatform)
 
 quillet_add_tests(sidstar_tests
   SOURCES
