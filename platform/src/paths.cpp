@@ -104,6 +104,32 @@ std::filesystem::path DriveRoot(char driveLetter) {
     return root;
 }
 
+std::optional<std::string> WindowsPathOf(const std::filesystem::path& hostPath) {
+    std::error_code error;
+    const std::filesystem::path absolute = std::filesystem::absolute(hostPath, error).lexically_normal();
+    if (error) return std::nullopt;
+    std::optional<std::string> best;
+    std::size_t bestDepth = 0;
+    for (char letter = 'A'; letter <= 'Z'; ++letter) {
+        const std::filesystem::path folder = std::filesystem::absolute(DriveFolder(letter), error).lexically_normal();
+        if (error) continue;
+        const std::filesystem::path relative = absolute.lexically_relative(folder);
+        if (relative.empty() || *relative.begin() == "..") continue;
+        // The innermost drive wins when one drive's folder lies inside another's.
+        const auto depth = static_cast<std::size_t>(std::distance(folder.begin(), folder.end()));
+        if (best && depth <= bestDepth) continue;
+        std::string path = std::string(1, letter) + ":";
+        for (const std::filesystem::path& part : relative) {
+            if (part == "." || part.empty()) continue;
+            path += "\\" + part.string();
+        }
+        if (path.size() == 2) path += "\\";
+        best = path;
+        bestDepth = depth;
+    }
+    return best;
+}
+
 std::filesystem::path HostPath(const std::string& windowsPath) {
     const std::string_view path = windowsPath;
     const std::vector<std::string> parts = NormalParts(HasDrive(path) ? path.substr(2) : path);

@@ -65,7 +65,14 @@ private:
     posix_spawnattr_t attributes_;
 };
 
+SeamSlot<ProgramStartHandler>& StartSlot() {
+    static SeamSlot<ProgramStartHandler> slot;
+    return slot;
+}
+
 }  // namespace
+
+ProgramStartHandler SetProgramStartHandler(ProgramStartHandler handler) { return StartSlot().Swap(std::move(handler)); }
 
 std::optional<std::filesystem::path> ResolveProgram(const std::string& windowsPath) {
     const std::filesystem::path host = HostPath(windowsPath);
@@ -86,6 +93,7 @@ Process::Process(Process&& other) noexcept
     : pid_(std::exchange(other.pid_, -1)),
       running_(std::exchange(other.running_, false)),
       leadsGroup_(std::exchange(other.leadsGroup_, false)),
+      recorded_(std::exchange(other.recorded_, false)),
       exitCode_(std::exchange(other.exitCode_, std::nullopt)) {}
 
 Process& Process::operator=(Process&& other) noexcept {
@@ -94,6 +102,7 @@ Process& Process::operator=(Process&& other) noexcept {
         pid_ = std::exchange(other.pid_, -1);
         running_ = std::exchange(other.running_, false);
         leadsGroup_ = std::exchange(other.leadsGroup_, false);
+        recorded_ = std::exchange(other.recorded_, false);
         exitCode_ = std::exchange(other.exitCode_, std::nullopt);
     }
     return *this;
@@ -102,6 +111,13 @@ Process& Process::operator=(Process&& other) noexcept {
 bool Process::Start(const std::string& programPath, const std::string& arguments,
                     const std::string& workingFolder, ShowMode show) {
     Release();
+    if (const ProgramStartHandler handler = StartSlot().Current()) {
+        const ProgramStartAnswer answer = handler({programPath, arguments, workingFolder, show});
+        if (!answer.started) return false;
+        recorded_ = true;
+        exitCode_ = answer.exitCode;
+        return true;
+    }
     const auto program = ResolveProgram(programPath);
     if (!program) return false;
 
@@ -137,12 +153,12 @@ bool Process::Reap(bool block) {
 }
 
 bool Process::Wait() {
-    if (pid_ < 0) return false;
+    if (pid_ < 0) return recorded_;
     return Reap(true);
 }
 
 bool Process::Wait(int timeoutMs) {
-    if (pid_ < 0) return false;
+    if (pid_ < 0) return recorded_;
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
     auto pause = std::chrono::milliseconds(1);
     while (!Reap(false)) {
@@ -173,6 +189,7 @@ void Process::Release() {
     pid_ = -1;
     running_ = false;
     leadsGroup_ = false;
+    recorded_ = false;
     exitCode_.reset();
 }
 

@@ -40,6 +40,25 @@ TEST_F(PathsTest, MapsDrivesSeparatorsAndCase) {
     for (const auto& test : cases) EXPECT_EQ(HostPath(test.windows), test.host) << test.windows;
 }
 
+TEST_F(PathsTest, HostFilesOnADriveHaveTheirWindowsPath) {
+    const struct {
+        std::filesystem::path host;
+        std::optional<std::string> windows;
+    } cases[] = {
+        {env_.driveC() / "Quillet/DuzE.exe", "C:\\Quillet\\DuzE.exe"},
+        {env_.driveD() / "Data/../Data/a.txt", "D:\\Data\\a.txt"},
+        {env_.driveC(), "C:\\"},
+        {env_.driveC() / "Quillet/", "C:\\Quillet"},
+        {env_.root() / "elsewhere/file.txt", std::nullopt},
+        {env_.driveC() / "../drive_d/Data", "D:\\Data"},
+    };
+    for (const auto& test : cases) {
+        EXPECT_EQ(WindowsPathOf(test.host), test.windows) << test.host;
+        if (!test.windows) continue;
+        EXPECT_EQ(HostPath(*test.windows), HostPath(test.host.string())) << test.host;
+    }
+}
+
 TEST_F(PathsTest, ExactSpellingWinsOverOtherCase) {
     env_.writeFile("drive_c/Quillet/airport.nav", "y");
     EXPECT_EQ(HostPath("C:\\Quillet\\airport.nav"), env_.driveC() / "Quillet/airport.nav");

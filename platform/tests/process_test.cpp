@@ -143,5 +143,29 @@ TEST_F(ProcessTest, UnwaitedProcessIsReapedInTheBackground) {
     EXPECT_TRUE(reaped);
 }
 
+// Under a recorder nothing starts: each start is kept and answered.
+TEST_F(ProcessTest, ARecorderAnswersStartsInsteadOfStartingThem) {
+    ProgramStartRecorder recorder({{true, 3}, {false, 0}});
+    Process compiler;
+    ASSERT_TRUE(compiler.Start("C:\\Quillet\\DuzE.exe", " -q ", "C:\\Temp", ShowMode::Hidden));
+    EXPECT_FALSE(compiler.IsRunning());
+    EXPECT_TRUE(compiler.Wait());
+    EXPECT_EQ(compiler.ExitCode(), 3);
+    EXPECT_EQ(compiler.Id(), -1);
+    Process builder;
+    EXPECT_FALSE(builder.Start("C:\\Quillet\\Gathrel.exe", ""));
+    Process editor;
+    EXPECT_TRUE(editor.Start("C:\\Quillet\\Quillet.exe", "file.txt"));  // the fallback: started
+
+    const std::vector<ProgramStart> starts = recorder.requests();
+    ASSERT_EQ(starts.size(), 3u);
+    EXPECT_EQ(starts[0].program, "C:\\Quillet\\DuzE.exe");
+    EXPECT_EQ(starts[0].arguments, " -q ");
+    EXPECT_EQ(starts[0].workingFolder, "C:\\Temp");
+    EXPECT_EQ(starts[0].show, ShowMode::Hidden);
+    EXPECT_EQ(starts[1].show, ShowMode::Shown);
+    EXPECT_EQ(starts[2].arguments, "file.txt");
+}
+
 }  // namespace
 }  // namespace platform

@@ -17,6 +17,7 @@
 #pragma once
 
 #include <filesystem>
+#include <optional>
 #include <string>
 
 #include "platform/export.h"
@@ -27,6 +28,10 @@ PLATFORM_API std::filesystem::path HostPath(const std::string& windowsPath);
 
 // The host folder of a drive letter (created on first use).
 PLATFORM_API std::filesystem::path DriveRoot(char driveLetter);
+
+// The Windows path of a host file or folder inside a drive's folder ("C:\Quillet\DuzE.exe"),
+// as a user's choice in a host file dialog must be stored; nullopt outside every drive.
+PLATFORM_API std::optional<std::string> WindowsPathOf(const std::filesystem::path& hostPath);
 
 // Joins a folder and a name with exactly one backslash between them.
 PLATFORM_API std::string JoinWindowsPath(const std::string& folder, const std::string& name);

@@ -10,12 +10,14 @@
 #pragma once
 
 #include <filesystem>
+#include <functional>
 #include <optional>
 #include <string>
 #include <sys/types.h>
 #include <vector>
 
 #include "platform/export.h"
+#include "platform/seam.h"
 
 namespace platform {
 
@@ -30,6 +32,32 @@ PLATFORM_API std::optional<std::filesystem::path> ResolveProgram(const std::stri
 
 enum class ShowMode { Shown, Hidden };
 
+// Starting a program is a seam: tests answer it with a ProgramStartRecorder.
+struct ProgramStart {
+    std::string program;
+    std::string arguments;
+    std::string workingFolder;
+    ShowMode show = ShowMode::Shown;
+};
+// What a recorded start answers: whether the program started, and the exit code it ends
+// with at once (it never runs).
+struct ProgramStartAnswer {
+    bool started = true;
+    int exitCode = 0;
+};
+using ProgramStartHandler = std::function<ProgramStartAnswer(const ProgramStart&)>;
+
+// Installs the handler that Process::Start asks instead of starting; returns the previous
+// one. An empty handler starts programs again.
+PLATFORM_API ProgramStartHandler SetProgramStartHandler(ProgramStartHandler handler);
+
+// Records every start and answers it (by default: started, exit code 0).
+class ProgramStartRecorder : public SeamRecorder<ProgramStart, ProgramStartAnswer> {
+public:
+    explicit ProgramStartRecorder(std::vector<ProgramStartAnswer> answers = {})
+        : SeamRecorder(&SetProgramStartHandler, std::move(answers), ProgramStartAnswer{}) {}
+};
+
 class PLATFORM_API Process {
 public:
     Process() = default;
@@ -40,7 +68,8 @@ public:
     Process& operator=(const Process&) = delete;
 
     // An empty working folder keeps the current one. False when the program cannot be
-    // found or started.
+    // found or started. Under a ProgramStartRecorder nothing starts: the recorder's answer
+    // says whether it did, and a started program has ended at once with its exit code.
     bool Start(const std::string& programPath, const std::string& arguments,
                const std::string& workingFolder = {}, ShowMode show = ShowMode::Shown);
 
@@ -65,6 +94,7 @@ private:
     pid_t pid_ = -1;
     bool running_ = false;
     bool leadsGroup_ = false;
+    bool recorded_ = false;  // answered by a ProgramStartRecorder, never started
     std::optional<int> exitCode_;
 };
 
