@@ -7,6 +7,7 @@
 
 namespace scenrix::detail {
 
-std::string ComposeAirportLine(const CAirportStruct& runway);
+// The runway's texts move into the line.
+std::string ComposeAirportLine(CAirportStruct&& runway);
 
 }  // namespace scenrix::detail

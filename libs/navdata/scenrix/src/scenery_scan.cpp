@@ -24,7 +24,7 @@ void SceneryScan::AddNavaidLine(const std::string& line) {
 
 void SceneryScan::AddAirportLine(CAirportStruct runway) {
     FillRunwayEnds(runway);
-    AddAirportLineUnique(ComposeAirportLine(runway) + '\n');
+    AddAirportLineUnique(ComposeAirportLine(std::move(runway)) + '\n');
 }
 
 // The known airport lines alone are the keys: runways of this call are never tested
