@@ -118,12 +118,13 @@ std::optional<std::string> WindowsPathOf(const std::filesystem::path& hostPath) 
         // The innermost drive wins when one drive's folder lies inside another's.
         const auto depth = static_cast<std::size_t>(std::distance(folder.begin(), folder.end()));
         if (best && depth <= bestDepth) continue;
-        std::string path = std::string(1, letter) + ":";
+        std::string path{letter, ':'};
         for (const std::filesystem::path& part : relative) {
             if (part == "." || part.empty()) continue;
-            path += "\\" + part.string();
+            path += '\\';
+            path += part.string();
         }
-        if (path.size() == 2) path += "\\";
+        if (path.size() == 2) path += '\\';
         best = path;
         bestDepth = depth;
     }
