@@ -1,6 +1,8 @@
 #include "qtplatform/dialog.h"
 
+#include <QCloseEvent>
 #include <QHideEvent>
+#include <QPointer>
 #include <QShowEvent>
 
 namespace qtplatform {
@@ -17,6 +19,8 @@ void Dialog::OnOK() {
 
 void Dialog::OnCancel() { EndDialog(Rejected); }
 
+void Dialog::OnClose() { OnCancel(); }
+
 void Dialog::showEvent(QShowEvent* event) {
     // A spontaneous show is the window system's (a restore from the task bar), not a run.
     if (!event->spontaneous() && !running_) {
@@ -24,6 +28,15 @@ void Dialog::showEvent(QShowEvent* event) {
         OnInitDialog();
     }
     QDialog::showEvent(event);
+}
+
+void Dialog::closeEvent(QCloseEvent* event) {
+    if (!isVisible()) return event->accept();
+    QPointer<Dialog> alive(this);
+    OnClose();
+    // A handler that kept the dialog open refuses the close.
+    if (alive && isVisible()) event->ignore();
+    else event->accept();
 }
 
 void Dialog::hideEvent(QHideEvent* event) {

@@ -180,6 +180,26 @@ TEST_F(DataExchangeTest, OnInitDialogRunsOnEveryShowAndShowsTheMembersAgain) {
     dialog_.reject();
 }
 
+// The close box takes nothing, as Cancel does, unless the dialog closes otherwise there;
+// a dialog that stays open refuses the close.
+TEST_F(DataExchangeTest, TheCloseBoxRunsOnCloseWhichCancelsByDefault) {
+    Edit(kName)->setText("LFPG");
+    EXPECT_TRUE(dialog_.close());
+    EXPECT_EQ(dialog_.result(), QDialog::Rejected);
+    EXPECT_EQ(dialog_.name, "EGLL");
+
+    class StayingDialog : public Dialog {
+    public:
+        int closes = 0;
+    protected:
+        void OnClose() override { ++closes; }
+    } staying;
+    staying.show();
+    EXPECT_FALSE(staying.close());
+    EXPECT_TRUE(staying.isVisible());
+    EXPECT_EQ(staying.closes, 1);
+}
+
 // A wrong id or control type in DoDataExchange is a fault of the dialog's code.
 TEST(DataExchangeFaults, AWrongIdOrControlTypeFailsLoudly) {
     GTEST_FLAG_SET(death_test_style, "threadsafe");

@@ -26,7 +26,7 @@ class Dialog : public QDialog, public ExchangeOwner {
 public:
     explicit Dialog(QWidget* parent = nullptr);
 
-    // The OK button and Enter run OnOK; Cancel, Escape and the close box run OnCancel.
+    // The OK button and Enter run OnOK; Cancel and Escape run OnCancel.
     void accept() final;
     void reject() final;
 
@@ -35,11 +35,14 @@ protected:
     virtual void OnOK();
     // Closes with Rejected, taking nothing.
     virtual void OnCancel();
+    // The close box: OnCancel unless a dialog closes otherwise there.
+    virtual void OnClose();
     // Closes the dialog with the result that exec() returns.
     void EndDialog(int result) { QDialog::done(result); }
 
     void showEvent(QShowEvent* event) override;
     void hideEvent(QHideEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     bool running_ = false;
