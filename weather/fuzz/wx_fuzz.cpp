@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "wx/wx_records.h"
-#include "wx/wx_rule_names.h"
+#include "wx/rule_choices.h"
 #include "wx/wx_station_text.h"
 
 namespace {
@@ -36,10 +36,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         double position = 0;
         std::memcpy(&position, original.data(), sizeof position);
         wx::StationAngleText(position, data[0] % 2 == 0);
-        const std::vector<std::string> names = {"", "unknown", "Light"};
+        const wx::RuleChoices names = {{2, "Light"}};
         int32_t stored = 0;
         std::memcpy(&stored, original.data(), sizeof stored);
-        wx::RuleNumberOf(names, wx::RuleNameOf(names, stored));
+        wx::ChoiceNumber(names, wx::ChoiceName(names, stored));
     }
 
     auto run = [&](auto edit) {

@@ -74,6 +74,8 @@ WxError AppendFileRecord(const std::string& path, int32_t icaoIndex) {
     return ReplaceFile(path, bytes);
 }
 
+WxError CreateGlobalFile(const std::string& path) { return ReplaceFile(path, EncodeRecord(NewRecord(-1))); }
+
 std::string ErrorText(WxError error, const std::string& path) {
     switch (error) {
         case WxError::None: return {};

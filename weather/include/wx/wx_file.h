@@ -34,6 +34,8 @@ WxError SetFileIcaoIndex(const std::string& path, size_t r, int32_t icaoIndex);
 WxError SetFilePressure(const std::string& path, size_t r, float pressure);
 // Appends the editor's new record; a missing file is created.
 WxError AppendFileRecord(const std::string& path, int32_t icaoIndex);
+// Replaces the file, or creates it, with the editor's new global record alone.
+WxError CreateGlobalFile(const std::string& path);
 
 // A message for the user that names the file.
 std::string ErrorText(WxError error, const std::string& path);

@@ -26,11 +26,15 @@ struct WxRecordHeader {
     }
 };
 
-struct WxWindLayer {
-    float upperAltitude = 0;  // metres
-    float speed = 0;
-    float gusts = 0;
-    float direction = 0;
+// The layers are templates over the type of their real-valued fields: float in the file
+// (WxWindLayer, ...); the editor's values of a layer hold whole numbers as the user sees
+// them (wx/layer_values.h).
+template <class Real>
+struct WxWindLayerOf {
+    Real upperAltitude = 0;  // metres in the file
+    Real speed = 0;
+    Real gusts = 0;
+    Real direction = 0;
     int32_t reserved = 0;
     int32_t turbulence = 0;
     int32_t shear = 0;
@@ -40,29 +44,33 @@ struct WxWindLayer {
         f(s.upperAltitude), f(s.speed), f(s.gusts), f(s.direction);
         f(s.reserved), f(s.turbulence), f(s.shear);
     }
+    friend bool operator==(const WxWindLayerOf&, const WxWindLayerOf&) = default;
 };
 
-struct WxVisibilityLayer {
-    float range = 0;
-    float bottom = 0;  // metres
-    float top = 0;     // metres
+template <class Real>
+struct WxVisibilityLayerOf {
+    Real range = 0;
+    Real bottom = 0;  // metres in the file
+    Real top = 0;     // metres in the file
 
     template <class Self, class F>
     static constexpr void ForEachField(Self& s, F&& f) {
         f(s.range), f(s.bottom), f(s.top);
     }
+    friend bool operator==(const WxVisibilityLayerOf&, const WxVisibilityLayerOf&) = default;
 };
 
-struct WxCloudLayer {
+template <class Real>
+struct WxCloudLayerOf {
     int32_t type = 0;
-    float bottom = 0;  // metres
-    float top = 0;     // metres
-    float deviation = 0;
+    Real bottom = 0;  // metres in the file
+    Real top = 0;     // metres in the file
+    Real deviation = 0;
     int32_t coverage = 0;  // stored one higher than shown
     int32_t reserved = 0;
     int32_t turbulence = 0;
     int32_t rainType = 0;
-    float rainBase = 0;  // metres
+    Real rainBase = 0;  // metres in the file
     int32_t rainRate = 0;
     int32_t icing = 0;
 
@@ -71,19 +79,27 @@ struct WxCloudLayer {
         f(s.type), f(s.bottom), f(s.top), f(s.deviation), f(s.coverage), f(s.reserved);
         f(s.turbulence), f(s.rainType), f(s.rainBase), f(s.rainRate), f(s.icing);
     }
+    friend bool operator==(const WxCloudLayerOf&, const WxCloudLayerOf&) = default;
 };
 
-struct WxTemperatureLayer {
-    float altitude = 0;  // metres
-    float dayTemperature = 0;
-    float dayNightVariation = 0;
-    float dewPoint = 0;
+template <class Real>
+struct WxTemperatureLayerOf {
+    Real altitude = 0;  // metres in the file
+    Real dayTemperature = 0;
+    Real dayNightVariation = 0;
+    Real dewPoint = 0;
 
     template <class Self, class F>
     static constexpr void ForEachField(Self& s, F&& f) {
         f(s.altitude), f(s.dayTemperature), f(s.dayNightVariation), f(s.dewPoint);
     }
+    friend bool operator==(const WxTemperatureLayerOf&, const WxTemperatureLayerOf&) = default;
 };
+
+using WxWindLayer = WxWindLayerOf<float>;
+using WxVisibilityLayer = WxVisibilityLayerOf<float>;
+using WxCloudLayer = WxCloudLayerOf<float>;
+using WxTemperatureLayer = WxTemperatureLayerOf<float>;
 
 struct WxPressureBlock {
     int32_t reserved = 0;
