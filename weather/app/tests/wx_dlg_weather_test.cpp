@@ -29,6 +29,14 @@ void PickStation(QWidget& dialog, int row) {
     emit list->itemDoubleClicked(list->topLevelItem(row), 0);
 }
 
+// Types the file's path into the file dialog and accepts it.
+void ChooseFile(QFileDialog& dialog, const std::string& path) {
+    auto* name = dialog.findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+    ASSERT_NE(name, nullptr);
+    name->setText(QString::fromStdString(platform::HostPath(path).string()));
+    static_cast<QDialog&>(dialog).accept();
+}
+
 CIcaoEdit& IcaoEdit(const CWxDlg& dialog) { return *qtplatform::FindControl<CIcaoEdit>(&dialog, CWxDlg::kIcaoId); }
 
 void TypeIdent(CIcaoEdit& edit, const char* ident) {
@@ -102,9 +110,7 @@ TEST_F(WxDlgTest, ANewGlobalWeatherIsANewFile) {
             qtplatform::testing::WhenModalShown([](QWidget* files) {
                 auto* dialog = static_cast<QFileDialog*>(files);
                 EXPECT_TRUE(dialog->selectedFiles().front().endsWith(QStringLiteral("/Default.wx")));
-                dialog->setDirectory(QString::fromStdString(platform::HostPath("C:\\Quillet").string()));
-                dialog->selectFile(QStringLiteral("Default.wx"));
-                static_cast<QDialog*>(dialog)->accept();
+                ChooseFile(*dialog, "C:\\Quillet\\Default.wx");
             });
         },
         CNewWeatherDlg::kGlobalWx);
@@ -122,8 +128,7 @@ TEST_F(WxDlgTest, GetWxOpensAFile) {
     qtplatform::testing::WhenModalShown([](QWidget* files) {
         auto* dialog = static_cast<QFileDialog*>(files);
         EXPECT_EQ(dialog->directory().absolutePath().toStdString(), platform::HostPath("C:\\Sim").string());
-        dialog->selectFile(QString::fromStdString(platform::HostPath(kWeatherFile).string()));
-        static_cast<QDialog*>(dialog)->accept();
+        ChooseFile(*dialog, kWeatherFile);
     });
     Press(*dialog_, CWxDlg::kGetWx);
     EXPECT_EQ(dialog_->CurrentFile(), platform::HostPath(kWeatherFile).string());
