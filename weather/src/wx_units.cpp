@@ -4,6 +4,8 @@
 #include <cmath>
 #include <limits>
 
+#include "platform/numbers.h"
+
 namespace wx {
 namespace {
 
@@ -15,20 +17,13 @@ int32_t SaturatedAdd(int32_t value, int32_t delta) {
 
 }  // namespace
 
-int32_t TruncatedInt32(double value) {
-    if (std::isnan(value)) return 0;
-    constexpr double kLow = std::numeric_limits<int32_t>::min();
-    constexpr double kHigh = std::numeric_limits<int32_t>::max();
-    return static_cast<int32_t>(std::trunc(std::clamp(value, kLow, kHigh)));
-}
-
 float FeetToMetres(double feet) { return static_cast<float>(feet * kMetresPerFoot); }
 
 float WindAltitudeFromFeet(double feet) { return static_cast<float>(std::trunc(feet * kMetresPerFoot)); }
 
-int32_t ShownFeet(float metres) { return TruncatedInt32(double{metres} * kFeetPerMetre); }
+int32_t ShownFeet(float metres) { return platform::SaturatingInt(double{metres} * kFeetPerMetre); }
 
-int32_t ShownValue(float value) { return TruncatedInt32(value); }
+int32_t ShownValue(float value) { return platform::SaturatingInt(value); }
 
 int32_t StoredCoverage(int32_t shownCoverage) { return SaturatedAdd(shownCoverage, 1); }
 

@@ -8,27 +8,18 @@ namespace rules = wx::rules;
 namespace {
 constexpr const char* kTurbulencesMissing =
     "The turbulences previously selected no longer exist\nPlease check your rules";
-constexpr int kLastDirection = 359;
+constexpr std::pair<int, int> kDirections{0, 359};
 }  // namespace
 
 CWindsDlg::CWindsDlg(const wx::WeatherRules& rules, QWidget* parent)
     : CLayerDlg(rules, {"Add New Winds", "Edit Winds"}, parent) {
-    AddNumber("Upper Alt", kUpperAltitude);
-    AddNumber("Direction", kDirection);
-    AddNumber("Speed", kSpeed);
-    AddNumber("Gutsy", kGusts);
+    AddNumber("Upper Alt", kUpperAltitude, &WindValues::upperAltitude);
+    AddNumber("Direction", kDirection, &WindValues::direction, kDirections);
+    AddNumber("Speed", kSpeed, &WindValues::speed);
+    AddNumber("Gutsy", kGusts, &WindValues::gusts);
     AddChoice("Turbulence", kTurbulence, rules::kWindTurbulenceNames, &WindValues::turbulence, kTurbulencesMissing);
     AddChoice("Shear", kShear, rules::kShearNames, &WindValues::shear, kTurbulencesMissing);
-    AddNumber("Reserved", kReserved);
-}
-
-void CWindsDlg::DoDataExchange(qtplatform::DataExchange& dx) {
-    dx.Int(kDirection, values_.direction);
-    dx.MinMaxInt(values_.direction, 0, kLastDirection);
-    dx.Int(kGusts, values_.gusts);
-    dx.Int(kReserved, values_.reserved);
-    dx.Int(kSpeed, values_.speed);
-    dx.Int(kUpperAltitude, values_.upperAltitude);
+    AddNumber("Reserved", kReserved, &WindValues::reserved);
 }
 
 }  // namespace wxapp

@@ -1,9 +1,9 @@
 // Reading the record on display and showing it.
 #include "platform/message_box.h"
+#include "platform/numbers.h"
 #include "wx/layer_rows.h"
 #include "wx/wx_file.h"
 #include "wx/wx_station_text.h"
-#include "wx/wx_units.h"
 #include "wxapp/icao_edit.h"
 #include "wxapp/icarune_library.h"
 #include "wxapp/layer_list_ctrl.h"
@@ -63,7 +63,7 @@ bool CWxDlg::LoadWeatherRecord(const std::string& path, int n) {
         icaoId_ = known ? station.id : "N/A";
         latitude_ = known ? wx::StationAngleText(station.latitude, true) : "Not found";
         longitude_ = known ? wx::StationAngleText(station.longitude, false) : "Not found";
-        elevation_ = known ? wx::TruncatedInt32(station.elevation) : -1;
+        elevation_ = known ? platform::SaturatingInt(station.elevation) : -1;
     }
     UpdateData(false);
     return found;

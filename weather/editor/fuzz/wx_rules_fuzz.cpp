@@ -17,9 +17,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     std::istringstream text(std::string(reinterpret_cast<const char*>(data), size));
     std::vector<std::string> lines;
     for (std::string line; std::getline(text, line);) lines.push_back(line);
-    for (const std::string& line : lines)
-        if (!std::isfinite(wx::LeadingDecimal(line))) std::abort();
     const wx::WeatherRules rules = wx::WeatherRules::FromLines(lines);
+    // Every key of every line, looked up in the section the line stands in.
+    std::string section;
+    for (const std::string& line : lines) {
+        if (!line.empty() && line.front() == '[') section = line;
+        const std::string key = line.substr(0, line.find('='));
+        if (!std::isfinite(rules.GetRuleDouble(section, key, 0))) std::abort();
+    }
 
     using namespace wx::rules;
     for (const NameFamily& family : {kCoverageNames, kCloudTypeNames, kCloudTurbulenceNames, kIcingNames,

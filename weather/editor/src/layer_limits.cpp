@@ -3,6 +3,7 @@
 #include <span>
 #include <string_view>
 
+#include "platform/numbers.h"
 #include "wx/rule_choices.h"
 #include "wx/rule_keys.h"
 #include "wx/wx_units.h"
@@ -98,7 +99,7 @@ std::optional<std::string> FirstBroken(Checks<Values> checks, const Values& valu
                                        std::string_view section) {
     for (const LimitCheck<Values>& check : checks) {
         const double limit = check.key.empty() ? 0 : RuleLimit(rules, section, check.key);
-        if (Breaks(check, values, rules, section, limit)) return WithNumber(check.message, TruncatedInt32(limit));
+        if (Breaks(check, values, rules, section, limit)) return WithNumber(check.message, platform::SaturatingInt(limit));
     }
     return std::nullopt;
 }

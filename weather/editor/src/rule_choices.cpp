@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "wx/wx_units.h"
+#include "platform/numbers.h"
 
 namespace wx {
 
@@ -19,7 +19,7 @@ std::string_view rules::SectionOf(WxLayerKind kind) {
 int FamilyCount(const WeatherRules& rules, const rules::NameFamily& family) {
     if (family.totalKey.empty()) return family.count;
     const double total = rules.GetRuleDouble(family.section, family.totalKey, 0);
-    return std::clamp(TruncatedInt32(total), 0, rules::kMaxCountedNames);
+    return std::clamp(platform::SaturatingInt(total), 0, rules::kMaxCountedNames);
 }
 
 RuleChoices ChoicesOf(const WeatherRules& rules, const rules::NameFamily& family) {
@@ -56,7 +56,7 @@ double RuleLimit(const WeatherRules& rules, std::string_view section, std::strin
 }
 
 int32_t LayerMaximum(const WeatherRules& rules, WxLayerKind kind) {
-    return std::max(0, TruncatedInt32(RuleLimit(rules, rules::SectionOf(kind), rules::kMax)));
+    return std::max(0, platform::SaturatingInt(RuleLimit(rules, rules::SectionOf(kind), rules::kMax)));
 }
 
 bool LayersMayOverlap(const WeatherRules& rules, WxLayerKind kind) {

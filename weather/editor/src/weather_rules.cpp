@@ -1,61 +1,28 @@
 #include "wx/weather_rules.h"
 
-#include <cctype>
-#include <charconv>
+#include <algorithm>
+#include <cmath>
 #include <limits>
 #include <set>
 
+#include "platform/numbers.h"
 #include "platform/text.h"
 #include "platform/text_file.h"
 
 namespace wx {
 namespace {
 
-bool IsDigit(char c) { return std::isdigit(static_cast<unsigned char>(c)) != 0; }
-
-size_t DigitsFrom(std::string_view text, size_t at) {
-    while (at < text.size() && IsDigit(text[at])) ++at;
-    return at;
-}
-
 bool IsSectionHeader(std::string_view line) {
     return line.size() >= 2 && line.front() == '[' && line.back() == ']';
 }
 
-}  // namespace
-
-double LeadingDecimal(std::string_view text) {
-    size_t end = 0;
-    bool negative = false;
-    if (end < text.size() && (text[end] == '+' || text[end] == '-')) negative = text[end++] == '-';
-    const size_t digitsStart = end;
-    end = DigitsFrom(text, end);
-    size_t digits = end - digitsStart;
-    if (end < text.size() && text[end] == '.') {
-        const size_t fractionEnd = DigitsFrom(text, end + 1);
-        digits += fractionEnd - (end + 1);
-        end = fractionEnd;
-    }
-    if (digits == 0) return 0.0;
-    if (end < text.size() && (text[end] == 'e' || text[end] == 'E')) {
-        size_t exponent = end + 1;
-        if (exponent < text.size() && (text[exponent] == '+' || text[exponent] == '-')) ++exponent;
-        const size_t exponentEnd = DigitsFrom(text, exponent);
-        if (exponentEnd > exponent) end = exponentEnd;
-    }
-    // from_chars takes no '+' sign; the sign is applied below.
-    std::string_view number = text.substr(digitsStart, end - digitsStart);
-    double value = 0.0;
-    const auto [last, error] = std::from_chars(number.data(), number.data() + number.size(), value);
-    (void)last;
-    if (error == std::errc::result_out_of_range) {
-        // Too large or too small: a mantissa with an exponent below zero underflowed.
-        const size_t e = number.find_first_of("eE");
-        const bool tiny = e != std::string_view::npos && e + 1 < number.size() && number[e + 1] == '-';
-        value = tiny ? 0.0 : std::numeric_limits<double>::max();
-    }
-    return negative ? -value : value;
+// A limit is a finite number: NaN reads as 0 (no limit), infinities as the largest values.
+double Finite(double value) {
+    if (std::isnan(value)) return 0.0;
+    return std::clamp(value, -std::numeric_limits<double>::max(), std::numeric_limits<double>::max());
 }
+
+}  // namespace
 
 WeatherRules WeatherRules::Load(const std::string& path) {
     std::vector<std::string> lines;
@@ -98,7 +65,7 @@ std::string WeatherRules::GetRuleString(std::string_view section, std::string_vi
 
 double WeatherRules::GetRuleDouble(std::string_view section, std::string_view key, double defaultValue) const {
     const std::string* value = Find(section, key);
-    return value && !value->empty() ? LeadingDecimal(*value) : defaultValue;
+    return value && !value->empty() ? Finite(platform::LeadingDouble(*value)) : defaultValue;
 }
 
 bool WeatherRules::GetRuleBool(std::string_view section, std::string_view key, bool defaultValue) const {

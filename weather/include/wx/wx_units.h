@@ -18,9 +18,6 @@ float WindAltitudeFromFeet(double feet);
 int32_t ShownFeet(float metres);
 // A stored float shown truncated toward zero.
 int32_t ShownValue(float value);
-// Any number truncated toward zero into the int32 range: NaN gives 0, values beyond the
-// range give its ends.
-int32_t TruncatedInt32(double value);
 
 int32_t StoredCoverage(int32_t shownCoverage);
 int32_t ShownCoverage(int32_t storedCoverage);

@@ -23,9 +23,6 @@ public:
     };
 
     explicit CCloudDlg(const wx::WeatherRules& rules, QWidget* parent = nullptr);
-
-protected:
-    void DoDataExchange(qtplatform::DataExchange& dx) override;
 };
 
 }  // namespace wxapp

@@ -8,6 +8,7 @@
 #include <QVBoxLayout>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "platform/message_box.h"
@@ -42,9 +43,10 @@ protected:
         layout->addWidget(qtplatform::DialogButtons(*this, QDialogButtonBox::Ok | QDialogButtonBox::Cancel));
     }
 
-    // A number field of the form.
-    void AddNumber(const char* label, int id) {
+    // A number field of the form for a member, refused outside [low, high] when given.
+    void AddNumber(const char* label, int id, int32_t Values::*member, std::optional<std::pair<int, int>> range = {}) {
         form_->addRow(QString::fromLatin1(label), qtplatform::WithId(new QLineEdit, id));
+        numbers_.push_back({id, member, range});
     }
     // A choice of the form: a family of names for a member. In edit mode, message (may be
     // null) is shown when the member's number has no name any more; the first name is
@@ -54,6 +56,13 @@ protected:
         auto* combo = qtplatform::WithId(new ChoiceCombo, id);
         form_->addRow(QString::fromLatin1(label), combo);
         choices_.push_back({combo, family, member, message});
+    }
+
+    void DoDataExchange(qtplatform::DataExchange& dx) override {
+        for (const Number& number : numbers_) {
+            dx.Int(number.id, values_.*number.member);
+            if (number.range) dx.MinMaxInt(values_.*number.member, number.range->first, number.range->second);
+        }
     }
 
     bool OnInitDialog() override {
@@ -85,6 +94,11 @@ protected:
     Values values_{};
 
 private:
+    struct Number {
+        int id;
+        int32_t Values::*member;
+        std::optional<std::pair<int, int>> range;
+    };
     struct Choice {
         ChoiceCombo* combo;
         wx::rules::NameFamily family;
@@ -95,6 +109,7 @@ private:
 
     Captions captions_;
     QFormLayout* form_;
+    std::vector<Number> numbers_;
     std::vector<Choice> choices_;
     bool addMode_ = false;
 };

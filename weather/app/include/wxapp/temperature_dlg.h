@@ -11,9 +11,6 @@ public:
     enum Control : int { kAltitude = 1026, kDayTemperature = 1027, kDayNightVariation = 1028, kDewPoint = 1029 };
 
     explicit CTemperatureDlg(const wx::WeatherRules& rules, QWidget* parent = nullptr);
-
-protected:
-    void DoDataExchange(qtplatform::DataExchange& dx) override;
 };
 
 }  // namespace wxapp

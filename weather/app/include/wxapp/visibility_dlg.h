@@ -11,9 +11,6 @@ public:
     enum Control : int { kBottom = 1015, kTop = 1016, kRange = 1017 };
 
     explicit CVisibilityDlg(const wx::WeatherRules& rules, QWidget* parent = nullptr);
-
-protected:
-    void DoDataExchange(qtplatform::DataExchange& dx) override;
 };
 
 }  // namespace wxapp

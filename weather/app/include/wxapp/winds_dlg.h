@@ -19,9 +19,6 @@ public:
     };
 
     explicit CWindsDlg(const wx::WeatherRules& rules, QWidget* parent = nullptr);
-
-protected:
-    void DoDataExchange(qtplatform::DataExchange& dx) override;
 };
 
 }  // namespace wxapp

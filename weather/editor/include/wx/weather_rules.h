@@ -24,8 +24,8 @@ public:
     // The value of the key in the section (brackets included: "[cloud]"), or the default.
     std::string GetRuleString(std::string_view section, std::string_view key,
                               const std::string& defaultValue) const;
-    // The value's leading decimal number (0 when it starts with none); the default when
-    // the value is missing or empty. Never infinite or NaN.
+    // The value's leading number (0 when it starts with none; text after it is ignored);
+    // the default when the value is missing or empty. Never infinite or NaN.
     double GetRuleDouble(std::string_view section, std::string_view key, double defaultValue) const;
     // False for exactly "false", true for exactly "true", else the default.
     bool GetRuleBool(std::string_view section, std::string_view key, bool defaultValue) const;
@@ -36,10 +36,5 @@ private:
     // Section name -> key -> value; the first of a repeated key or section wins.
     std::map<std::string, std::map<std::string, std::string, std::less<>>, std::less<>> sections_;
 };
-
-// The leading decimal number of a text ("12.5 ft" gives 12.5; no digits give 0): an
-// optional sign, digits with an optional point and fraction, an optional exponent. Values
-// beyond the double range give its largest finite value of that sign.
-double LeadingDecimal(std::string_view text);
 
 }  // namespace wx
