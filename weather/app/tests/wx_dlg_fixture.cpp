@@ -52,7 +52,9 @@ WxDlgTest::WxDlgTest() {
     fsinstall::SceneryContent world;
     world.airports = {Station("KSEA", "Seattle Tacoma", 47.45, -122.3), Station("LAX", "Los Angeles", 33.75, -118.5),
                       Station("EGLL", "London Heathrow", 51.47, -0.45)};
-    EXPECT_TRUE(fsinstall::WriteInstallation({.folder = "C:\\Sim\\"}, world));
+    fsinstall::InstallationOptions simulator;
+    simulator.folder = "C:\\Sim\\";
+    EXPECT_TRUE(fsinstall::WriteInstallation(simulator, world));
     env_.writeFile("drive_c/Quillet/AdvWx.rul", SuiteRules());
 }
 

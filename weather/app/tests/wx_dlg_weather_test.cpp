@@ -1,8 +1,9 @@
 // New weathers and the station of a local weather, through the main dialog.
-#include <QFileDialog>
 #include <QTreeWidget>
 
+#include "platform/files.h"
 #include "platform/paths.h"
+#include "qtplatform/file_chooser.h"
 #include "wx/wx_codec.h"
 #include "wx/wx_file.h"
 #include "wx_dlg_fixture.h"
@@ -27,14 +28,6 @@ void PickStation(QWidget& dialog, int row) {
     ASSERT_NE(list, nullptr);
     ASSERT_LT(row, list->topLevelItemCount());
     emit list->itemDoubleClicked(list->topLevelItem(row), 0);
-}
-
-// Types the file's path into the file dialog and accepts it.
-void ChooseFile(QFileDialog& dialog, const std::string& path) {
-    auto* name = dialog.findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
-    ASSERT_NE(name, nullptr);
-    name->setText(QString::fromStdString(platform::HostPath(path).string()));
-    static_cast<QDialog&>(dialog).accept();
 }
 
 CIcaoEdit& IcaoEdit(const CWxDlg& dialog) { return *qtplatform::FindControl<CIcaoEdit>(&dialog, CWxDlg::kIcaoId); }
@@ -95,43 +88,42 @@ TEST_F(WxDlgTest, AStationNotPickedCreatesNothing) {
 TEST_F(WxDlgTest, ANewGlobalWeatherIsANewFile) {
     WriteWeather(TwoRecords());
     Open();
-    WhenDialog(
-        [](QWidget&) {
-            qtplatform::testing::WhenModalShown([](QWidget* files) { static_cast<QDialog*>(files)->reject(); });
-        },
-        CNewWeatherDlg::kGlobalWx);
+    constexpr const char* kNewFile = "C:\\Quillet\\Default.wx";
+    qtplatform::FileChooserRecorder files({std::nullopt, kNewFile});
+    WhenDialog(nullptr, CNewWeatherDlg::kGlobalWx);
     DoubleClickEmpty(CWxDlg::kPressureList);
     EXPECT_EQ(boxes_.texts(), (std::vector<std::string>{"The weather was not created"}));
     EXPECT_EQ(dialog_->CurrentFile(), kWeatherFile);
 
-    const std::string created = platform::HostPath("C:\\Quillet\\Default.wx").string();
-    WhenDialog(
-        [](QWidget&) {
-            qtplatform::testing::WhenModalShown([](QWidget* files) {
-                auto* dialog = static_cast<QFileDialog*>(files);
-                EXPECT_TRUE(dialog->selectedFiles().front().endsWith(QStringLiteral("/Default.wx")));
-                ChooseFile(*dialog, "C:\\Quillet\\Default.wx");
-            });
-        },
-        CNewWeatherDlg::kGlobalWx);
+    WhenDialog(nullptr, CNewWeatherDlg::kGlobalWx);
     DoubleClickEmpty(CWxDlg::kPressureList);
-    EXPECT_EQ(dialog_->CurrentFile(), created);
+    ASSERT_EQ(files.requests().size(), 2u);
+    const qtplatform::FileChooserRequest request = files.requests()[1];
+    EXPECT_EQ(request.mode, qtplatform::FileChooserMode::Save);
+    EXPECT_EQ(request.fileName, "Default.wx");
+    EXPECT_EQ(request.defaultExtension, "wx");
+    EXPECT_EQ(request.initialFolder, "C:\\Sim\\");
+    EXPECT_TRUE(request.confirmOverwrite);
+    EXPECT_EQ(dialog_->CurrentFile(), kNewFile);
+    EXPECT_EQ(dialog_->windowTitle().toStdString(), std::string("Weather Editor [") + kNewFile + "]");
     const wx::WxBytes expected = wx::EncodeRecord(wx::NewRecord(-1));
-    EXPECT_EQ(platform::testing::TempEnvironment::readFile(created),
-              std::string(reinterpret_cast<const char*>(expected.data()), expected.size()));
+    std::string written;
+    ASSERT_TRUE(platform::ReadFileBytes(kNewFile, written));
+    EXPECT_EQ(written, std::string(reinterpret_cast<const char*>(expected.data()), expected.size()));
     EXPECT_EQ(Weather(), TwoRecords());
 }
 
 TEST_F(WxDlgTest, GetWxOpensAFile) {
     WriteWeather(TwoRecords());
     Open("");
-    qtplatform::testing::WhenModalShown([](QWidget* files) {
-        auto* dialog = static_cast<QFileDialog*>(files);
-        EXPECT_EQ(dialog->directory().absolutePath().toStdString(), platform::HostPath("C:\\Sim").string());
-        ChooseFile(*dialog, kWeatherFile);
-    });
+    qtplatform::FileChooserRecorder files({kWeatherFile});
     Press(*dialog_, CWxDlg::kGetWx);
-    EXPECT_EQ(dialog_->CurrentFile(), platform::HostPath(kWeatherFile).string());
+    ASSERT_EQ(files.requests().size(), 1u);
+    EXPECT_EQ(files.requests()[0].mode, qtplatform::FileChooserMode::Open);
+    EXPECT_EQ(files.requests()[0].filter, "Wx Files (Weather)|*.wx||");
+    EXPECT_EQ(files.requests()[0].initialFolder, "C:\\Sim\\");
+    EXPECT_EQ(dialog_->CurrentFile(), kWeatherFile);
+    EXPECT_EQ(dialog_->windowTitle(), "Weather Editor [C:\\Quillet\\AdvWx.wx]");
     EXPECT_EQ(List(CWxDlg::kCloudList).RowCount(), 1);
 }
 

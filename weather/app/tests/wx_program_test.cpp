@@ -36,7 +36,9 @@ constexpr const char* kWeatherFile = "C:\\My Weather\\AdvWx.wx";
 class WxProgramTest : public ::testing::Test {
 protected:
     WxProgramTest() {
-        EXPECT_TRUE(fsinstall::WriteInstallation({.folder = "C:\\Sim\\"}, {}));
+        fsinstall::InstallationOptions simulator;
+        simulator.folder = "C:\\Sim\\";
+        EXPECT_TRUE(fsinstall::WriteInstallation(simulator, {}));
         env_.writeFile("drive_c/Quillet/AdvWx.rul", "[winds]\r\nmax=4\r\n");
         EXPECT_TRUE(platform::CreateDirectory("C:\\My Weather"));
     }

@@ -1,5 +1,5 @@
 // The file dialogs of the weather editor. Each starts in a folder given as a Windows path
-// and gives the chosen file's path, or nothing when cancelled.
+// and gives the chosen file's Windows path, or nothing when cancelled.
 #pragma once
 
 #include <optional>
