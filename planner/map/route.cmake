@@ -1,6 +1,5 @@
-# The planner's route: route points and their editing, the route file map_internal.adf
-# (its grammar is the definition library's), and the arithmetic of the map's scroll
-# view with 32-bit extents.
+# The planner's route: route points and their editing, the pick list, and the route file
+# map_internal.adf (its grammar is the definition library's).
 add_library(trevalo_route STATIC
   src/route/grid_cell_tag.cpp
   src/route/pick_list.cpp
@@ -11,7 +10,6 @@ add_library(trevalo_route STATIC
   src/route/route_file_writer.cpp
   src/route/route_point.cpp
   src/route/route_validation.cpp
-  src/route/scroll_arithmetic.cpp
 )
 target_include_directories(trevalo_route
   PUBLIC ${CMAKE_CURRENT_SOURCE_DIR}/include
@@ -36,7 +34,6 @@ quillet_add_tests(route_tests
     tests/route/route_editing_tests.cpp
     tests/route/route_file_tests.cpp
     tests/route/route_validation_tests.cpp
-    tests/route/scroll_arithmetic_tests.cpp
   LIBS route_test_fixture)
 
 if(QUILLET_FUZZ)

@@ -98,8 +98,7 @@ QPoint CTrevaloView::WorldToPixel(double x, double y) const {
 }
 
 void CTrevaloView::CenterOnWorld(double x, double y) {
-    const qtplatform::Point logical = WorldToLogical(x, y);
-    CenterOnPoint({logical.x, logical.y});
+    CenterOnPoint(WorldToLogical(x, y));
 }
 
 void CTrevaloView::OnZoomDefault() {
@@ -159,8 +158,7 @@ void CTrevaloView::CenterOnWorldAtZoom(double x, double y, int zoom, int eastShi
 }
 
 MapFrame CTrevaloView::CurrentFrame() const {
-    const LogicalRect client = GetLogicalClientRect();
-    return ScreenFrame(zoom_, {client.left, client.top, client.right, client.bottom}, PixelMargin(), switches_);
+    return ScreenFrame(zoom_, GetLogicalClientRect(), PixelMargin(), switches_);
 }
 
 void CTrevaloView::OnDraw(QPainter& painter) {

@@ -5,7 +5,7 @@
 #include <cstdlib>
 
 #include "mapview/land_capture.h"
-#include "mapview/rubber_band_zoom.h"
+#include "maparithmetic/rubber_band_zoom.h"
 #include "shell/trevalo_view.h"
 
 namespace trevalo {

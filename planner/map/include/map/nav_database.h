@@ -17,6 +17,7 @@
 
 #include "aerodrex/airport_array.h"
 #include "beaconex/navaid_array.h"
+#include "maparithmetic/map_grid.h"
 
 namespace trevalo {
 
@@ -69,17 +70,7 @@ struct MapShape {
     int32_t minLongitude = 200, minLatitude = 200, maxLongitude = -200, maxLatitude = -200;
 };
 
-inline constexpr int kGridColumns = 36;
-inline constexpr int kGridRows = 18;
-inline constexpr int kGridCells = kGridColumns * kGridRows;
-
-// The cell of a point, shared by every grid and every lookup: column 17 - trunc(a / 10)
-// and row 8 - trunc(b / 10) with a and b the degrees of -x and -y truncated toward zero,
-// cell = column * 18 + row. -1 for a point outside the world (beyond 180 degrees of
-// longitude or 90 of latitude, or not a number), which no grid stores. Points at exactly
-// 180 W or 90 S, whose column or row would be -1, are clamped into the edge cell.
-int GridCell(double x, double y);
-
+// A grid of records, one list per cell of maparithmetic/map_grid.h.
 template <class Record>
 using Grid = std::array<std::vector<Record>, kGridCells>;
 

@@ -26,7 +26,7 @@ std::string RunwayLabel(const AirportRecord& airport, int number) {
 
 PickListEntry EntryInCell(char kind, int cell, std::string label, const char* ident, const char* name) {
     PickListEntry entry;
-    entry.cell = {kind, cell / kGridRows, cell % kGridRows};
+    entry.cell = {kind, CellColumn(cell), CellRow(cell)};
     entry.label = std::move(label);
     entry.ident = platform::Trimmed(ident);
     entry.name = platform::Trimmed(name);
@@ -142,7 +142,7 @@ std::optional<PickedRecord> ResolvePickEntry(const NavDatabase& database, const 
     if (tag.column < 0 || tag.column >= kGridColumns || tag.row < 0 || tag.row >= kGridRows) {
         return std::nullopt;
     }
-    const int cell = tag.column * kGridRows + tag.row;
+    const int cell = CellOf(tag.column, tag.row);
     if (tag.kind == kAirportCellKind) {
         return ResolveAirport(database, entry, cell);
     }

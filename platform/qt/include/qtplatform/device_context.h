@@ -12,6 +12,8 @@
 #include <span>
 #include <string>
 
+#include "platform/geometry.h"
+
 namespace qtplatform {
 
 using ColorRef = std::uint32_t;
@@ -21,19 +23,9 @@ constexpr ColorRef Rgb(int red, int green, int blue) {
 }
 QColor ToQColor(ColorRef color);
 
-struct Point {
-    int x = 0, y = 0;
-    friend bool operator==(const Point&, const Point&) = default;
-};
-struct Size {
-    int cx = 0, cy = 0;
-    friend bool operator==(const Size&, const Size&) = default;
-};
-// Right and bottom are outside the rectangle, as the platform draws them.
-struct Rect {
-    int left = 0, top = 0, right = 0, bottom = 0;
-    friend bool operator==(const Rect&, const Rect&) = default;
-};
+using Point = platform::Point;
+using Size = platform::Size;
+using Rect = platform::Rect;
 
 enum class MapMode { Text, LoMetric };
 

@@ -6,7 +6,7 @@
 
 #include <QAbstractScrollArea>
 
-#include "map/scroll_arithmetic.h"
+#include "maparithmetic/scroll_arithmetic.h"
 #include "qtplatform/device_context.h"
 
 namespace trevalo {

@@ -3,17 +3,17 @@
 // display switches.
 #pragma once
 
+#include "maparithmetic/line_clipping.h"
+#include "maparithmetic/map_projection.h"
 #include "mapview/display_switches.h"
-#include "mapview/line_clipping.h"
-#include "mapview/map_projection.h"
 
 namespace trevalo {
 
 struct MapFrame {
     MapProjection projection;  // drawing zoom and origin
     int zoom = kStartZoom;     // the view's zoom (thresholds)
-    qtplatform::Rect client;   // logical, the area drawn
-    qtplatform::Rect visible;  // logical, the client widened by the margin: every line is clipped to it
+    platform::Rect client;     // logical, the area drawn
+    platform::Rect visible;    // logical, the client widened by the margin: every line is clipped to it
     int pixelMargin = 1;       // logical units of one device pixel
     DisplaySwitches switches;
 
@@ -21,7 +21,6 @@ struct MapFrame {
 };
 
 // The frame of a client rectangle at a zoom, with the rectangle widened by margin units.
-MapFrame ScreenFrame(int zoom, const qtplatform::Rect& client, int pixelMargin,
-                     const DisplaySwitches& switches);
+MapFrame ScreenFrame(int zoom, const platform::Rect& client, int pixelMargin, const DisplaySwitches& switches);
 
 }  // namespace trevalo

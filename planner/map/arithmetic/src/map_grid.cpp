@@ -1,6 +1,6 @@
-#include <cmath>
+#include "maparithmetic/map_grid.h"
 
-#include "map/nav_database.h"
+#include <cmath>
 
 namespace trevalo {
 

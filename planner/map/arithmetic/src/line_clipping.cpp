@@ -1,4 +1,4 @@
-#include "mapview/line_clipping.h"
+#include "maparithmetic/line_clipping.h"
 
 #include <algorithm>
 
@@ -7,7 +7,7 @@
 namespace trevalo {
 namespace {
 
-using qtplatform::Point;
+using platform::Point;
 
 // Enough rounds for both ends to reach the box from any side.
 constexpr int kMaxClipRounds = 8;
@@ -24,7 +24,7 @@ Point MoveOntoBorder(Point from, Point to, int code, const ClipBox& box) {
 
 }  // namespace
 
-ClipBox ClipBox::FromRect(const qtplatform::Rect& rect) {
+ClipBox ClipBox::FromRect(const platform::Rect& rect) {
     return {std::min(rect.left, rect.right), std::min(rect.top, rect.bottom), std::max(rect.left, rect.right),
             std::max(rect.top, rect.bottom)};
 }
@@ -62,7 +62,7 @@ bool ClipLineToRect(Point& from, Point& to, const ClipBox& box) {
 namespace trevalo {
 namespace {
 
-using qtplatform::Point;
+using platform::Point;
 
 enum class Edge { Left, Right, Bottom, Top };
 

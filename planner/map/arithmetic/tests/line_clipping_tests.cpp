@@ -1,4 +1,4 @@
-#include "mapview/line_clipping.h"
+#include "maparithmetic/line_clipping.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -6,7 +6,7 @@
 namespace trevalo {
 namespace {
 
-using qtplatform::Point;
+using platform::Point;
 
 const ClipBox kBox = ClipBox::FromRect({0, 100, 100, 0});
 

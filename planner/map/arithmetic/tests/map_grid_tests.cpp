@@ -1,17 +1,13 @@
-#include <cmath>
+#include "maparithmetic/map_grid.h"
+
 #include <limits>
 
 #include <gtest/gtest.h>
-
-#include "map/nav_database.h"
 
 namespace trevalo {
 namespace {
 
 constexpr double kDegree = 3600.0;
-
-int Column(int cell) { return cell / kGridRows; }
-int Row(int cell) { return cell % kGridRows; }
 
 struct CellCase {
     const char* what;
@@ -48,8 +44,9 @@ TEST(GridCell, FilesEachPointByTheSharedRule) {
         }
         ASSERT_GE(cell, 0);
         ASSERT_LT(cell, kGridCells);
-        EXPECT_EQ(Column(cell), c.column);
-        EXPECT_EQ(Row(cell), c.row);
+        EXPECT_EQ(CellColumn(cell), c.column);
+        EXPECT_EQ(CellRow(cell), c.row);
+        EXPECT_EQ(CellOf(c.column, c.row), cell);
     }
 }
 

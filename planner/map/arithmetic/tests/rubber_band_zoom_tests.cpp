@@ -1,4 +1,4 @@
-#include "mapview/rubber_band_zoom.h"
+#include "maparithmetic/rubber_band_zoom.h"
 
 #include <gtest/gtest.h>
 
@@ -14,7 +14,7 @@ TEST(RubberBandZoomTest, ABandNarrowerThanEightMarginsIsAClick) {
 TEST(RubberBandZoomTest, TheLimitingDimensionGivesTheZoom) {
     const struct {
         const char* what;
-        qtplatform::Size window, band;
+        platform::Size window, band;
         long long expected;
     } cases[] = {
         {"width limits", {2000, -1000}, {500, -100}, 4000},

@@ -1,4 +1,4 @@
-#include "map/scroll_arithmetic.h"
+#include "maparithmetic/scroll_arithmetic.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,9 +1,9 @@
-#include "mapview/map_projection.h"
+#include "maparithmetic/map_projection.h"
 
 #include <algorithm>
 #include <cmath>
 
-#include "map/nav_database.h"
+#include "maparithmetic/map_grid.h"
 #include "platform/mul_div.h"
 
 namespace trevalo {
@@ -25,7 +25,7 @@ int ClampZoom(long long zoom, bool& clamped) {
     return static_cast<int>(std::clamp<long long>(zoom, kMinZoom, kMaxZoom));
 }
 
-qtplatform::Size WorldSizeAtZoom(int zoom) {
+platform::Size WorldSizeAtZoom(int zoom) {
     return {platform::MulDiv(kWorldWidth, zoom, kPerMille), platform::MulDiv(kWorldHeight, zoom, kPerMille)};
 }
 
@@ -53,7 +53,7 @@ int MapProjection::Scale(double arcSeconds) const {
     return static_cast<int>(std::lround(arcSeconds * zoom / kPerMille));
 }
 
-VisibleCells GetVisibleCells(const MapProjection& projection, const qtplatform::Rect& rect) {
+VisibleCells GetVisibleCells(const MapProjection& projection, const platform::Rect& rect) {
     VisibleCells cells;
     const double left = projection.DeviceToLon(std::min(rect.left, rect.right));
     const double right = projection.DeviceToLon(std::max(rect.left, rect.right));

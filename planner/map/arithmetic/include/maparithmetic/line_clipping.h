@@ -5,7 +5,7 @@
 #include <span>
 #include <vector>
 
-#include "qtplatform/device_context.h"
+#include "platform/geometry.h"
 
 namespace trevalo {
 
@@ -15,17 +15,17 @@ enum OutCode : int { kInside = 0, kLeft = 1, kRight = 2, kBelow = 4, kAbove = 8 
 // The rectangle in either y direction; edges belong to it.
 struct ClipBox {
     int minX = 0, minY = 0, maxX = 0, maxY = 0;
-    static ClipBox FromRect(const qtplatform::Rect& rect);
+    static ClipBox FromRect(const platform::Rect& rect);
 };
 
-int ComputeOutCode(qtplatform::Point point, const ClipBox& box);
+int ComputeOutCode(platform::Point point, const ClipBox& box);
 
 // Moves the ends of the line onto the box; false when nothing of it lies inside.
-bool ClipLineToRect(qtplatform::Point& from, qtplatform::Point& to, const ClipBox& box);
+bool ClipLineToRect(platform::Point& from, platform::Point& to, const ClipBox& box);
 
 // Sutherland-Hodgman clipping of a closed polygon to the box: the parts outside are
 // folded onto its edges, so that the fill inside stays right. Writes into clipped.
-void ClipPolygonToRect(std::span<const qtplatform::Point> polygon, const ClipBox& box,
-                       std::vector<qtplatform::Point>& clipped);
+void ClipPolygonToRect(std::span<const platform::Point> polygon, const ClipBox& box,
+                                   std::vector<platform::Point>& clipped);
 
 }  // namespace trevalo

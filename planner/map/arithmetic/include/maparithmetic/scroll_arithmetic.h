@@ -7,6 +7,7 @@
 
 #include <cstdint>
 
+#include "platform/geometry.h"
 #include "platform/mul_div.h"
 
 namespace trevalo {
@@ -15,20 +16,10 @@ enum class MappingMode { None, Text, LowMetric };
 enum class ScrollAxis { Horizontal, Vertical };
 enum class ScrollCode { LineUp, LineDown, PageUp, PageDown, ThumbPosition, ThumbTrack, Top, Bottom, EndScroll };
 
-struct LogicalPoint {
-    int x = 0, y = 0;
-    bool operator==(const LogicalPoint&) const = default;
-};
-
-struct LogicalSize {
-    int cx = 0, cy = 0;
-    bool operator==(const LogicalSize&) const = default;
-};
-
-struct LogicalRect {
-    int left = 0, top = 0, right = 0, bottom = 0;
-    bool operator==(const LogicalRect&) const = default;
-};
+// Points, sizes and rectangles in logical units.
+using LogicalPoint = platform::Point;
+using LogicalSize = platform::Size;
+using LogicalRect = platform::Rect;
 
 class CourseScrollArithmetic {
 public:

@@ -2,7 +2,7 @@
 // that limits, and a band narrower than 8 pixel margins is a click instead.
 #pragma once
 
-#include "qtplatform/device_context.h"
+#include "platform/geometry.h"
 
 namespace trevalo {
 
@@ -13,6 +13,6 @@ bool IsZoomBand(int bandWidth, int pixelMargin);
 
 // The new zoom for a band in a window (both logical sizes, any sign). A band of zero
 // height zooms by its width; a band of no size keeps the zoom.
-long long ZoomForBand(int zoom, qtplatform::Size window, qtplatform::Size band);
+long long ZoomForBand(int zoom, platform::Size window, platform::Size band);
 
 }  // namespace trevalo

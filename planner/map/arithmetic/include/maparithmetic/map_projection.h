@@ -4,7 +4,7 @@
 // zoom limits, and the 10-degree grid cells in view.
 #pragma once
 
-#include "qtplatform/device_context.h"
+#include "platform/geometry.h"
 
 namespace trevalo {
 
@@ -31,20 +31,20 @@ inline constexpr int kCellArcSeconds = 36000;
 int ClampZoom(long long zoom, bool& clamped);
 
 // The full size of the world at a zoom, in logical units.
-qtplatform::Size WorldSizeAtZoom(int zoom);
+platform::Size WorldSizeAtZoom(int zoom);
 
 // World (arc-seconds, east and north positive) to logical units and back, at a drawing
 // zoom and with an origin subtracted from the logical values. On screen the origin is
 // (0, world height at the zoom), which puts the world's top at logical y 0.
 struct MapProjection {
     int zoom = kStartZoom;
-    qtplatform::Point origin;
+    platform::Point origin;
 
     static MapProjection ForScreen(int zoom);
 
     int LonToDevice(double x) const;
     int LatToDevice(double y) const;
-    qtplatform::Point ToLogical(double x, double y) const { return {LonToDevice(x), LatToDevice(y)}; }
+    platform::Point ToLogical(double x, double y) const { return {LonToDevice(x), LatToDevice(y)}; }
     double DeviceToLon(int logicalX) const;
     double DeviceToLat(int logicalY) const;
     // A length in arc-seconds as logical units.
@@ -60,10 +60,6 @@ struct VisibleCells {
 };
 
 // rect: logical, top above bottom (y up).
-VisibleCells GetVisibleCells(const MapProjection& projection, const qtplatform::Rect& rect);
-
-// The grid column and row of a cell index (column * 18 + row).
-inline int CellColumn(int cell) { return cell / 18; }
-inline int CellRow(int cell) { return cell % 18; }
+VisibleCells GetVisibleCells(const MapProjection& projection, const platform::Rect& rect);
 
 }  // namespace trevalo

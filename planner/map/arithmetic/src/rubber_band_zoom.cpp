@@ -1,4 +1,4 @@
-#include "mapview/rubber_band_zoom.h"
+#include "maparithmetic/rubber_band_zoom.h"
 
 #include <cstdlib>
 
@@ -8,7 +8,7 @@ bool IsZoomBand(int bandWidth, int pixelMargin) {
     return std::abs(bandWidth) >= kZoomBandMargins * std::abs(pixelMargin);
 }
 
-long long ZoomForBand(int zoom, qtplatform::Size window, qtplatform::Size band) {
+long long ZoomForBand(int zoom, platform::Size window, platform::Size band) {
     const long long windowWidth = std::llabs(window.cx), windowHeight = std::llabs(window.cy);
     const long long bandWidth = std::llabs(band.cx), bandHeight = std::llabs(band.cy);
     if (bandWidth == 0 && bandHeight == 0) return zoom;

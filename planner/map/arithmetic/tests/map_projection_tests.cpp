@@ -1,8 +1,7 @@
-#include "mapview/map_projection.h"
+#include "maparithmetic/map_projection.h"
 
 #include <gtest/gtest.h>
 
-#include "mapview/label_font.h"
 
 namespace trevalo {
 namespace {
@@ -26,7 +25,7 @@ TEST(MapProjectionTest, WorldPointsRoundTripThroughLogicalUnits) {
     for (const int zoom : {1, 3, 1000, 725501}) {
         const MapProjection projection = MapProjection::ForScreen(zoom);
         // The world's top-left corner is the logical origin; y falls to minus the height.
-        EXPECT_EQ(projection.ToLogical(-kLongitudeOrigin, kLatitudeOrigin), (qtplatform::Point{0, 0})) << zoom;
+        EXPECT_EQ(projection.ToLogical(-kLongitudeOrigin, kLatitudeOrigin), (platform::Point{0, 0})) << zoom;
         EXPECT_EQ(projection.LatToDevice(-kLatitudeOrigin), -WorldSizeAtZoom(zoom).cy) << zoom;
     }
     const MapProjection projection = MapProjection::ForScreen(1000);
@@ -37,13 +36,13 @@ TEST(MapProjectionTest, WorldPointsRoundTripThroughLogicalUnits) {
 TEST(VisibleCellsTest, CoverTheGridCellsOfTheRectangle) {
     const MapProjection projection = MapProjection::ForScreen(1000);
     const auto rectOf = [&](double west, double north, double east, double south) {
-        const qtplatform::Point a = projection.ToLogical(west * 3600, north * 3600);
-        const qtplatform::Point b = projection.ToLogical(east * 3600, south * 3600);
-        return qtplatform::Rect{a.x, a.y, b.x, b.y};
+        const platform::Point a = projection.ToLogical(west * 3600, north * 3600);
+        const platform::Point b = projection.ToLogical(east * 3600, south * 3600);
+        return platform::Rect{a.x, a.y, b.x, b.y};
     };
     const struct {
         const char* what;
-        qtplatform::Rect rect;
+        platform::Rect rect;
         VisibleCells expected;
     } cases[] = {
         {"whole world", rectOf(-180, 95, 180, -95), {0, 35, 0, 17}},
@@ -57,18 +56,6 @@ TEST(VisibleCellsTest, CoverTheGridCellsOfTheRectangle) {
         EXPECT_EQ(cells.firstRow, c.expected.firstRow) << c.what;
         EXPECT_EQ(cells.lastRow, c.expected.lastRow) << c.what;
     }
-}
-
-TEST(LabelFontTest, IsMadeOnlyWhenTheHeightShrinks) {
-    LabelFont font;
-    font.Update(3);  // 78 units: not smaller than the remembered 26
-    EXPECT_FALSE(font.Font().has_value());
-    font.Update(1);  // 26 units, smaller than the remembered 78
-    ASSERT_TRUE(font.Font().has_value());
-    EXPECT_EQ(font.Font()->height, 26);
-    EXPECT_EQ(font.Font()->face, "Arial");
-    font.Update(1000);  // growing keeps the small font
-    EXPECT_EQ(font.Font()->height, 26);
 }
 
 }  // namespace
