@@ -1,0 +1,5 @@
+                            IF
+                         ENDIF
+                         GOSUB
+                      SETTIMERTRIGGER
+                        RETURN

@@ -1,0 +1,4 @@
+                          ELSE
+SHORT
+AAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAA
+                          ELSETWICE
