@@ -31,6 +31,16 @@ std::optional<std::string> LabelOfLine(std::string_view line) {
     return std::string(name);
 }
 
+bool ChangesLabelLine(std::string_view before, std::string_view after) {
+    const auto blankBeforeColon = [](std::string_view line) {
+        return line.substr(0, line.find(':')).find_first_of(" \t") != std::string_view::npos;
+    };
+    const bool colonBefore = before.find(':') != std::string_view::npos;
+    const bool colonAfter = after.find(':') != std::string_view::npos;
+    if (!colonBefore && !colonAfter) return false;
+    return !(blankBeforeColon(before) && blankBeforeColon(after));
+}
+
 std::vector<SourceLabel> ScanLabels(std::string_view text) {
     std::vector<SourceLabel> labels;
     ForEachLine(text, [&](std::string_view line, int index) {

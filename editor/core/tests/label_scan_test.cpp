@@ -40,6 +40,20 @@ TEST(LabelScanTest, TheScanListsLabelsWithTheirLinesUpToItsLimit) {
     EXPECT_EQ(labels.back().name, "label" + std::to_string(kMaxLabelsPerScan - 1));
 }
 
+TEST(LabelScanTest, OnlyChangesThatTouchALabelLineAskForAScan) {
+    struct Case {
+        const char* before;
+        const char* after;
+        bool scan;
+    };
+    const Case cases[] = {
+        {"star", "start:", true},      {"start:", "start", true},   {"start:", "starts:", true},
+        {"x = 1", "x = 12", false},    {"IF a : b", "IF a : bc", false},
+        {"IF a : b", "IFa: b", true},  {"", "", false},
+    };
+    for (const Case& c : cases) EXPECT_EQ(ChangesLabelLine(c.before, c.after), c.scan) << c.before << " > " << c.after;
+}
+
 TEST(LabelScanTest, ALabelIsFoundByItsOwnLineAfterTheCaretWrappingToTheStart) {
     const std::string text = "restart:\nx\nstart:\n\tGOSUB start\nstart: ; again\n";
     EXPECT_EQ(FindLabelLine(text, "start", 0), 2);

@@ -55,20 +55,7 @@ bool CMainFrame::CreateToolBar() {
     toolBar_->setObjectName(QStringLiteral("toolbar"));
     toolBar_->setAllowedAreas(Qt::AllToolBarAreas);
     toolBar_->setToolButtonStyle(Qt::ToolButtonTextOnly);
-    for (const ToolbarButton& button : PlannerToolbar()) {
-        if (button.id == 0) {
-            toolBar_->addSeparator();
-            continue;
-        }
-        QAction* action = qtplatform::FindCommand(this, button.id);
-        if (action == nullptr) return false;
-        action->setIconText(qtplatform::ToQString(std::string(button.label)));
-        // An empty tool tip shows the command's text.
-        action->setToolTip(qtplatform::ToQString(std::string(button.toolTip)));
-        action->setStatusTip(action->toolTip());  // fly-by help in the message pane
-        toolBar_->addAction(action);
-    }
-    return true;
+    return qtplatform::AddToolbarButtons(*toolBar_, *this, PlannerToolbar());
 }
 
 bool CMainFrame::CreateStatusBar() {

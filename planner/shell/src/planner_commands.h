@@ -9,11 +9,7 @@
 
 namespace trevalo {
 
-struct ToolbarButton {
-    int id;  // 0 is a separator
-    std::string_view label;
-    std::string_view toolTip;
-};
+using qtplatform::ToolbarButton;
 
 std::span<const qtplatform::CommandSpec> PlannerCommands();
 std::span<const qtplatform::AcceleratorSpec> PlannerAccelerators();

@@ -73,6 +73,22 @@ void BuildCommands(QMainWindow* window, std::span<const CommandSpec> commands,
     }
 }
 
+bool AddToolbarButtons(QToolBar& toolBar, const QWidget& window, std::span<const ToolbarButton> buttons) {
+    for (const ToolbarButton& button : buttons) {
+        if (button.id == 0) {
+            toolBar.addSeparator();
+            continue;
+        }
+        QAction* action = FindCommand(&window, button.id);
+        if (action == nullptr) return false;
+        action->setIconText(ToQString(std::string(button.label)));
+        action->setToolTip(ToQString(std::string(button.toolTip)));
+        action->setStatusTip(action->toolTip());  // fly-by help in the message pane
+        toolBar.addAction(action);
+    }
+    return true;
+}
+
 QMenu* FindMenu(const QMainWindow* window, std::string_view path) {
     return WalkMenus(window->menuBar(), path, false);
 }

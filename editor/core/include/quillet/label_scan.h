@@ -25,6 +25,11 @@ std::optional<std::string> LabelOfLine(std::string_view line);
 // The labels of a text whose lines end in LF (or CR LF), in line order.
 std::vector<SourceLabel> ScanLabels(std::string_view text);
 
+// A change of the caret line from before to after made, changed or unmade a label line,
+// so the labels are to be scanned again: a colon came or went, or stands behind a word
+// without a blank on either side.
+bool ChangesLabelLine(std::string_view before, std::string_view after);
+
 // The first line after fromLine (wrapping to the start, fromLine itself last) whose label
 // is the name.
 std::optional<int> FindLabelLine(std::string_view text, std::string_view name, int fromLine);

@@ -14,6 +14,7 @@
 #include <QKeySequence>
 #include <QMainWindow>
 #include <QMenu>
+#include <QToolBar>
 #include <functional>
 #include <span>
 #include <string_view>
@@ -48,6 +49,13 @@ private:
     QAction& action_;
 };
 
+// A button of a toolbar made from a table; id 0 is a separator.
+struct ToolbarButton {
+    int id;
+    std::string_view label;
+    std::string_view toolTip;  // empty: the command's menu text
+};
+
 using CommandHandler = std::function<void()>;
 using UpdateHandler = std::function<void(CommandUI&)>;
 
@@ -65,6 +73,10 @@ void BuildCommands(QMainWindow* window, std::span<const CommandSpec> commands,
 QAction* BindCommand(const QWidget* window, int id, CommandHandler handler, const QObject* owner = nullptr);
 // The command's update handler, replacing an earlier one (owner as above); it runs at once.
 QAction* BindCommandUpdate(const QWidget* window, int id, UpdateHandler update, const QObject* owner = nullptr);
+
+// Puts the window's commands on the toolbar as its buttons, labelled; false when the
+// window lacks one of the commands.
+bool AddToolbarButtons(QToolBar& toolBar, const QWidget& window, std::span<const ToolbarButton> buttons);
 
 // Refreshes the states of every command of the window now.
 void UpdateCommandUI(const QWidget* window);

@@ -1,0 +1,141 @@
+// Documents and their views: loading, colouring, the modified mark, indentation after
+// Enter, saving each document's own text, and refreshing in place.
+#include <sys/stat.h>
+
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QTextBlock>
+#include <QTextLayout>
+
+#include "command_ids.h"
+#include "editor_fixture.h"
+#include "quillet/command_list.h"
+#include "source_highlighter.h"
+
+namespace quillet::testing {
+namespace {
+
+using DocumentTest = EditorTest;
+
+// The colours the view shows on a line, as (text, red green blue) runs.
+std::vector<std::pair<std::string, QColor>> ColoursOfLine(const CQuilletDoc& document, int line) {
+    const QTextBlock block = document.View()->Edit().document()->findBlockByNumber(line);
+    std::vector<std::pair<std::string, QColor>> runs;
+    for (const QTextLayout::FormatRange& range : block.layout()->formats())
+        runs.emplace_back(block.text().mid(range.start, range.length).toStdString(), range.format.foreground().color());
+    return runs;
+}
+
+TEST_F(DocumentTest, ASourceOpensColouredWithTheCommandList) {
+    WriteSource("Quillet/CmdFile.cmd", CommandField("GOSUB") + "\r\n");
+    app_.LoadCommandList();
+    CQuilletDoc& document = Open(WriteSource("Adv/Flight.txt", "start:\r\n\tGOSUB x ; go\r\n\tSay \"hi\"\r\n"));
+    EXPECT_EQ(ViewOf(document).Text(), "start:\n\tGOSUB x ; go\n\tSay \"hi\"\n");
+    EXPECT_EQ(document.GetTitle(), "Flight.txt");
+    EXPECT_FALSE(document.IsModified());
+    const QColor blue(0, 0, 255), green(0, 195, 0), red(220, 0, 0);
+    EXPECT_EQ(ColoursOfLine(document, 0), (std::vector<std::pair<std::string, QColor>>{{"start:", blue}}));
+    EXPECT_EQ(ColoursOfLine(document, 1),
+              (std::vector<std::pair<std::string, QColor>>{{"GOSUB ", blue}, {"; go", green}}));
+    EXPECT_EQ(ColoursOfLine(document, 2), (std::vector<std::pair<std::string, QColor>>{{"hi\"", red}}));
+    // Typing colours the line as it changes.
+    TypeAtEnd(document, "' note");
+    EXPECT_EQ(ColoursOfLine(document, 3), (std::vector<std::pair<std::string, QColor>>{{"' note", green}}));
+}
+
+TEST_F(DocumentTest, ALargeFileLoadsWithoutColoursWhenTheUserSaysNo) {
+    const std::string line = "\tGOSUB start ; a line of a long source\r\n";
+    std::string text;
+    while (text.size() < kLargeFileBytes) text += line;
+    CQuilletDoc& document = Open(WriteSource("Adv/Large.txt", text));
+    ASSERT_EQ(boxes_.texts(), std::vector<std::string>{kLargeFileQuestion});
+    EXPECT_EQ(boxes_.shown().front().defaultButton, 1);
+    EXPECT_TRUE(ColoursOfLine(document, 0).empty());
+    EXPECT_TRUE(ViewOf(document).Highlighter().Colouring());
+}
+
+TEST_F(DocumentTest, AnyKeyMarksTheDocumentModifiedAndSavingClearsTheMark) {
+    CQuilletDoc& document = Open(WriteSource("Adv/Flight.txt", "start:\r\n"));
+    QTest::keyClick(&EditOf(document), Qt::Key_Down);
+    EXPECT_EQ(document.GetTitle(), "Flight.txt *");
+    EXPECT_EQ(app_.MainFrame()->MdiArea()->activeSubWindow()->windowTitle(), "Flight.txt *");
+    ASSERT_TRUE(Run(kCmdFileSave));
+    EXPECT_EQ(document.GetTitle(), "Flight.txt");
+}
+
+TEST_F(DocumentTest, EachDocumentSavesItsOwnTextWithCrLf) {
+    CQuilletDoc& first = Open(WriteSource("Adv/First.txt", "one\r\n"));
+    CQuilletDoc& second = Open(WriteSource("Adv/Second.txt", "two\n"));
+    TypeAtEnd(first, "more");
+    PressEnter(first);
+    EditOf(second).setFocus();
+    ASSERT_EQ(app_.CurrentDocument(), &second);
+    ASSERT_TRUE(first.OnSaveDocument(first.GetPathName()));
+    EXPECT_EQ(ReadHost("Adv/First.txt"), "one\r\nmore\r\n");
+    EXPECT_EQ(ReadHost("Adv/Second.txt"), "two\n");
+}
+
+TEST_F(DocumentTest, AFailedSaveIsReportedAndKeepsTheDocumentModified) {
+    CQuilletDoc& document = Open(WriteSource("Adv/Flight.txt", "kept\r\n"));
+    ASSERT_EQ(::chmod((env_.driveC() / "Adv/Flight.txt").c_str(), 0444), 0);
+    TypeAtEnd(document, "x");
+    ASSERT_TRUE(Run(kCmdFileSave));
+    EXPECT_TRUE(document.IsModified());
+    EXPECT_EQ(document.GetTitle(), "Flight.txt *");
+    EXPECT_EQ(ReadHost("Adv/Flight.txt"), "kept\r\n");
+    ASSERT_EQ(boxes_.texts().size(), 1u);
+    EXPECT_NE(boxes_.texts().front().find("could not be saved"), std::string::npos);
+}
+
+TEST_F(DocumentTest, EnterIndentsSourcesAfterTheBlockKeywords) {
+    CQuilletDoc& document = Open(WriteSource("Adv/Flight.txt", ""));
+    const char* typed[] = {"start:", "IF A > 2", "x = 1", "ELSE", "y = 2", "ENDIF", "RETURN"};
+    for (const char* line : typed) {
+        TypeAtEnd(document, line);
+        PressEnter(document);
+    }
+    EXPECT_EQ(ViewOf(document).Text(), "start:\n\tIF A > 2\n\t\tx = 1\n\tELSE\n\t\ty = 2\n\tENDIF\nRETURN\n\t");
+}
+
+TEST_F(DocumentTest, DefinitionsAndUntitledDocumentsAreNotIndented) {
+    CQuilletDoc& definition = Open(WriteSource("Adv/Flight.adf", ""));
+    TypeAtEnd(definition, "IF A");
+    PressEnter(definition);
+    EXPECT_EQ(ViewOf(definition).Text(), "IF A\n");
+    CQuilletDoc& untitled = *app_.OnFileNew();
+    EXPECT_EQ(untitled.GetTitle(), "Quillet1");
+    TypeAtEnd(untitled, "IF A");
+    PressEnter(untitled);
+    EXPECT_EQ(ViewOf(untitled).Text(), "IF A\n");
+    // Automatic tabbing is the view's own switch.
+    CQuilletDoc& source = Open(WriteSource("Adv/Flight.txt", ""));
+    ASSERT_TRUE(Run(kCmdAutoTab));
+    EXPECT_FALSE(ViewOf(source).AutoTabOn());
+    TypeAtEnd(source, "IF A");
+    PressEnter(source);
+    EXPECT_EQ(ViewOf(source).Text(), "IF A\n");
+}
+
+TEST_F(DocumentTest, RefreshColoursTheTextAgainAsItStands) {
+    CQuilletDoc& document = Open(WriteSource("Adv/Flight.txt", "WAIT 5\r\n"));
+    TypeAtEnd(document, "typed");
+    EXPECT_TRUE(ColoursOfLine(document, 0).empty());
+    ASSERT_EQ(app_.GetCommandList().AddCommand("WAIT"), AddCommandResult::Added);
+    ASSERT_TRUE(Run(kCmdRefreshDocument));
+    EXPECT_EQ(ColoursOfLine(document, 0), (std::vector<std::pair<std::string, QColor>>{{"WAIT ", QColor(0, 0, 255)}}));
+    EXPECT_EQ(ViewOf(document).Text(), "WAIT 5\ntyped");
+    EXPECT_TRUE(document.IsModified());
+    EXPECT_TRUE(boxes_.texts().empty());
+}
+
+TEST_F(DocumentTest, UndoOnlySaysItIsDisabled) {
+    CQuilletDoc& document = Open(WriteSource("Adv/Flight.txt", "a"));
+    TypeAtEnd(document, "b");
+    EditOf(document).setFocus();
+    ASSERT_TRUE(Run(kCmdEditUndo));
+    EXPECT_EQ(boxes_.texts(), std::vector<std::string>{"Undo has been disabled in this version"});
+    EXPECT_EQ(ViewOf(document).Text(), "ab");
+}
+
+}  // namespace
+}  // namespace quillet::testing
