@@ -184,4 +184,8 @@ int PostMessageToProcessWindows(pid_t processId, unsigned message, WParam wParam
 
 bool BringWindowToFront(Hwnd window) { return PostMessage(window, WM_ACTIVATE, WA_ACTIVE, 0); }
 
+int BringProcessWindowsToFront(pid_t processId) {
+    return PostMessageToProcessWindows(processId, WM_ACTIVATE, WA_ACTIVE, 0);
+}
+
 }  // namespace platform

@@ -1,6 +1,8 @@
 // Windows, subclassing, timers and registered messages inside one process.
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
 #include <chrono>
 #include <vector>
 
@@ -96,6 +98,12 @@ TEST_F(WindowLocalTest, ActivationRequestArrivesAsWmActivate) {
     ASSERT_TRUE(BringWindowToFront(window));
     PumpMessages(0);
     EXPECT_EQ(g_calls, std::vector<std::string>{"base 6"});
+    // Every window of the process at once.
+    CreateWindow("LocalClass", "second");
+    g_calls.clear();
+    EXPECT_EQ(BringProcessWindowsToFront(::getpid()), 2);
+    PumpMessages(0);
+    EXPECT_EQ(g_calls, (std::vector<std::string>{"base 6", "base 6"}));
 }
 
 }  // namespace

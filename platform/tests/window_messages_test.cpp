@@ -6,6 +6,8 @@
 #include <chrono>
 #include <thread>
 
+#include "platform/companion_program.h"
+#include "platform/message_box.h"
 #include "platform/message_loop.h"
 #include "platform/process.h"
 #include "platform/windows.h"
@@ -89,6 +91,18 @@ TEST_F(WindowMessagesTest, TimesOutOnAHungReceiverAndRecovers) {
     // Once the receiver answers again, a new send gets its own answer, not the late one.
     EXPECT_EQ(SendMessageTimeout(window, window_child::kAddMessage, 2, 3, 20000), 5);
     EXPECT_EQ(SendMessageTimeout(window, window_child::kHangCountMessage, 0, 0, 20000), 1);
+}
+
+TEST_F(WindowMessagesTest, ACompanionThatRunsIsBroughtToTheFrontAndNotStartedAgain) {
+    WindowChild child("ChildClass");
+    ASSERT_NE(child.Window(), 0u);
+    const pid_t running = child.process().Id();
+    ProgramStartRecorder starts;
+    MessageBoxRecorder boxes;
+    EXPECT_TRUE(StartOrBringToFront(child.process(), "platform_window_child.exe", "missing"));
+    EXPECT_EQ(child.process().Id(), running);
+    EXPECT_TRUE(starts.requests().empty());
+    EXPECT_TRUE(boxes.texts().empty());
 }
 
 TEST_F(WindowMessagesTest, PostedCloseEndsTheChildAndItsRecordGoes) {

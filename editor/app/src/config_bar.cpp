@@ -5,10 +5,9 @@
 #include "editor_app.h"
 #include "editor_commands.h"
 #include "main_frame.h"
+#include "platform/companion_program.h"
 #include "platform/file_search.h"
 #include "platform/message_box.h"
-#include "platform/paths.h"
-#include "platform/windows.h"
 #include "qtplatform/command_table.h"
 #include "qtplatform/feedback.h"
 #include "quillet/adventure_build.h"
@@ -74,22 +73,8 @@ void CConfigBar::OnCompile() {
 }
 
 void CConfigBar::OnLaunchWizard() {
-    if (planner_.IsRunning()) {
-        for (const platform::WindowInfo& window : platform::EnumerateWindows())
-            if (window.processId == planner_.Id()) platform::BringWindowToFront(window.window);
-        return;
-    }
-    const std::string planner = trevalo::Settings().ReadString(trevalo::SettingId::MapWizard);
-    const auto program = platform::ResolveProgram(planner);
-    if (!program) {
-        platform::MessageBox(kWizardMissingMessage, {}, platform::MbIcon::Stop);
-        return;
-    }
-    // Its own folder as working folder, when that folder is on the drives.
-    std::string folder = platform::WindowsFolderPart(planner);
-    if (!platform::FindFile(folder)) folder.clear();
-    if (!planner_.Start(planner, {}, folder))
-        platform::MessageBox(kStartFailedMessage, kStartFailedCaption, platform::MbIcon::Information);
+    platform::StartOrBringToFront(planner_, trevalo::Settings().ReadString(trevalo::SettingId::MapWizard),
+                                  kWizardMissingMessage);
 }
 
 }  // namespace quillet

@@ -13,10 +13,7 @@ class CEditorApp;
 class CMainFrame;
 
 inline constexpr const char* kWizardMissingMessage = "Cannot locate the wizard\nPlease Update your Files";
-inline constexpr const char* kStartFailedMessage =
-    "An error occured when trying to start the program.\nPlease make sure that this program is in your main directory\n"
-    "\tRefer to the manual for more info.\n";
-inline constexpr const char* kStartFailedCaption = "Error starting program";
+
 
 class CConfigBar : public QToolBar {
 public:

@@ -5,6 +5,7 @@
 #include "command_ids.h"
 #include "config_bar.h"
 #include "editor_fixture.h"
+#include "platform/companion_program.h"
 #include "platform/paths.h"
 #include "platform/process.h"
 #include "quillet/support_mail.h"
@@ -97,8 +98,8 @@ TEST_F(LaunchWizardTest, AMissingOrFailingPlannerIsReported) {
     ASSERT_TRUE(Run(kCmdLaunchWizard));
     settings_.WriteString(trevalo::SettingId::MapWizard, "C:\\Nowhere\\Planner.exe");
     ASSERT_TRUE(Run(kCmdLaunchWizard));
-    EXPECT_EQ(boxes_.texts(), (std::vector<std::string>{kStartFailedMessage, kWizardMissingMessage}));
-    EXPECT_EQ(boxes_.shown().front().caption, kStartFailedCaption);
+    EXPECT_EQ(boxes_.texts(), (std::vector<std::string>{platform::kStartFailedMessage, kWizardMissingMessage}));
+    EXPECT_EQ(boxes_.shown().front().caption, platform::kStartFailedCaption);
     EXPECT_EQ(starts.requests().size(), 1u);
 }
 

@@ -134,6 +134,7 @@ void CMainFrame::BindFrameCommands() {
     using qtplatform::CommandUI;
     BindCrashCommands();
     BindCommand(this, kCmdAppExit, [this] { close(); });
+    BindCommand(this, kCmdLaunchEditor, [this] { OnLaunchEditor(); });
     BindCommand(this, kCmdViewToolbar, [this] { toolBar_->setVisible(!toolBar_->isVisibleTo(this)); });
     BindCommandUpdate(this, kCmdViewToolbar, [this](CommandUI& ui) { ui.SetCheck(toolBar_->isVisibleTo(this)); });
     BindCommand(this, kCmdViewStatusBar, [this] { statusBar()->setVisible(!statusBar()->isVisibleTo(this)); });
@@ -142,8 +143,8 @@ void CMainFrame::BindFrameCommands() {
     BindCommand(this, kCmdViewWizardBar, [this] { wizardBar_->setVisible(!wizardBar_->isVisibleTo(this)); });
     BindCommandUpdate(this, kCmdViewWizardBar,
                       [this](CommandUI& ui) { ui.SetCheck(wizardBar_->isVisibleTo(this)); });
-    // The configuration dialog (both of its ids) and the editor launch are bound when
-    // their code exists; until then they stay disabled.
+    // The configuration dialog (both of its ids) is bound when its code exists; until then
+    // it stays disabled.
 }
 
 void CMainFrame::AddChildFrame(CChildFrame* frame) {

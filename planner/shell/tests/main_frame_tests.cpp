@@ -5,9 +5,13 @@
 #include <QLabel>
 #include <QMenu>
 
+#include "platform/companion_program.h"
+#include "platform/message_box.h"
 #include "qtplatform/command_table.h"
 #include "qtplatform/control_ids.h"
 #include "shell/command_ids.h"
+#include "shell/settings.h"
+#include "testing/temp_environment.h"
 
 namespace trevalo {
 namespace {
@@ -39,7 +43,7 @@ TEST_F(MainFrameTest, MenusHoldTheirCommandsAndLaterOnesAreDisabled) {
         {kCmdViewWizardBar, "&View", "&Wizard Bar", true},
         {kCmdConfiguration, "&Extra", "Conf&iguration\tCtrl-I", false},
         {kCmdCorrectAirport, "&Extra", "&Correct Airport location", false},
-        {kCmdLaunchEditor, "&Extra", "&Launch Adventure Editor", false},
+        {kCmdLaunchEditor, "&Extra", "&Launch Adventure Editor", true},
         {kCmdLoadingCountries, "&Extra>&Database Options", "Loading &Countries", false},
         {kCmdCreateDatabase, "&Extra>&Database Options", "&Create Database", false},
         {kCmdHome, "&Internet", "&Home\tCtrl-H", false},
@@ -102,6 +106,23 @@ TEST_F(MainFrameTest, CrashFlagsAreDisabledWhileCrashesAreIgnoredButKeepTheirTic
     EXPECT_EQ(frame_.GetCrashOptions().mode, CrashMode::DetectAndShowGraph);
     EXPECT_EQ(frame_.GetCrashOptions().stressCausesDamage, 0);
     EXPECT_EQ(frame_.CrashOptionsMenu()->actions().size(), 7);  // three modes, separator, three flags
+}
+
+// The editor is our program Quillet, found beside the planner; the frame keeps it to close
+// it when it goes.
+TEST_F(MainFrameTest, LaunchEditorStartsTheEditorOfTheSettings) {
+    platform::testing::TempEnvironment env;
+    platform::MessageBoxRecorder boxes;
+    {
+        platform::ProgramStartRecorder starts({platform::ProgramStartAnswer{false, 0}});
+        Command(kCmdLaunchEditor)->trigger();
+        Settings().WriteString(SettingId::Editor, "C:\\Nowhere\\Editor.exe");
+        Command(kCmdLaunchEditor)->trigger();
+        ASSERT_EQ(starts.requests().size(), 1u);
+        EXPECT_EQ(starts.requests().front().program, "C:\\Quillet\\Quillet.exe");
+        EXPECT_EQ(starts.requests().front().show, platform::ShowMode::Shown);
+    }
+    EXPECT_EQ(boxes.texts(), (std::vector<std::string>{platform::kStartFailedMessage, kEditorMissingMessage}));
 }
 
 TEST_F(MainFrameTest, PositionPanesFollowTheCursor) {

@@ -78,5 +78,7 @@ PLATFORM_API int PostMessageToProcessWindows(pid_t processId, unsigned message, 
                                              LParam lParam);
 // Asks the window to come to the front (it receives WM_ACTIVATE with WA_ACTIVE).
 PLATFORM_API bool BringWindowToFront(Hwnd window);
+// Asks every top-level window of a process to come to the front; the number of windows.
+PLATFORM_API int BringProcessWindowsToFront(pid_t processId);
 
 }  // namespace platform

@@ -19,6 +19,8 @@ QT_END_NAMESPACE
 
 namespace trevalo {
 
+inline constexpr const char* kEditorMissingMessage = "Cannot locate the Editor\nPlease Update your Files.";
+
 class CChildFrame;
 class CTrevaloView;
 class CWizardBar;
@@ -58,6 +60,10 @@ public:
     void OnStressDamage() { crashOptions_.stressCausesDamage ^= 1; }
     void OnOffRunwayCrash() { crashOptions_.offRunwayCrash ^= 1; }
     void OnCollideScenery() { crashOptions_.collideWithScenery ^= 1; }
+
+    // Starts the source editor (Files/Editor), or brings the one it started to the front.
+    void OnLaunchEditor();
+    const platform::Process& Editor() const { return editor_; }
 
 private:
     bool CreateToolBar();
