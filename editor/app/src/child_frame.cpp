@@ -17,6 +17,11 @@ CChildFrame::CChildFrame(CQuilletDoc& document, CQuilletView* view, QWidget* par
     connect(&document, &CQuilletDoc::TitleChanged, this, showTitle);
 }
 
+CChildFrame::~CChildFrame() {
+    delete view_;
+    if (onDestroyed) onDestroyed();
+}
+
 void CChildFrame::closeEvent(QCloseEvent* event) {
     if (canClose && !canClose()) {
         event->ignore();

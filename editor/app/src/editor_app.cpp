@@ -116,7 +116,7 @@ CQuilletDoc* CEditorApp::AddDocument(const std::string& path) {
     auto* view = new CQuilletView(*document, *this, autoTab);
     auto* frame = new CChildFrame(*document, view);
     frame->canClose = [this, document] { return SaveModified(*document); };
-    QObject::connect(frame, &QObject::destroyed, mainFrame_.get(), [this, document] { OnFrameClosed(document); });
+    frame->onDestroyed = [this, document] { OnFrameClosed(document); };
     mainFrame_->AddChildFrame(frame);
     if (!view->OnInitialUpdate()) {
         delete frame;

@@ -104,15 +104,21 @@ void CEditorApp::BindEditCommands() {
 void CEditorApp::BindViewCommands() {
     CMainFrame* frame = mainFrame_.get();
     const auto whenView = [this](CommandUI& ui) { ui.Enable(currentView_ != nullptr); };
-    const auto onView = [this](void (CQuilletView::*handler)()) {
-        return [this, handler] {
-            if (currentView_ != nullptr) (currentView_->*handler)();
-        };
+    struct ViewCommand {
+        int id;
+        void (*handler)(CQuilletView& view);
     };
-    BindCommand(frame, kCmdFind, onView(&CQuilletView::OnFind));
-    BindCommand(frame, kCmdRepeatSearch, onView(&CQuilletView::OnRepeatSearch));
-    BindCommand(frame, kCmdJumpToLine, onView(&CQuilletView::OnJumpToLine));
-    BindCommand(frame, kCmdAutoTab, onView(&CQuilletView::OnAutoTab));
+    const ViewCommand viewCommands[] = {
+        {kCmdFind, [](CQuilletView& view) { view.OnFind(); }},
+        {kCmdRepeatSearch, [](CQuilletView& view) { view.OnRepeatSearch(); }},
+        {kCmdJumpToLine, [](CQuilletView& view) { view.OnJumpToLine(); }},
+        {kCmdAutoTab, [](CQuilletView& view) { view.OnAutoTab(); }},
+    };
+    for (const ViewCommand& command : viewCommands) {
+        BindCommand(frame, command.id, [this, handler = command.handler] {
+            if (currentView_ != nullptr) handler(*currentView_);
+        });
+    }
     for (int id : {kCmdFind, kCmdJumpToLine}) BindCommandUpdate(frame, id, whenView);
     BindCommandUpdate(frame, kCmdRepeatSearch, [this](CommandUI& ui) {
         ui.Enable(currentView_ != nullptr && !findDialog_->SearchText().empty());

@@ -53,6 +53,10 @@ CMainFrame::CMainFrame(CEditorApp& app) : app_(app), mdiArea_(new QMdiArea(this)
 }
 
 CMainFrame::~CMainFrame() {
+    // The frames and views go with the base classes; nothing of theirs may call back here.
+    mdiArea_->disconnect(this);
+    for (QMdiSubWindow* window : mdiArea_->subWindowList())
+        if (auto* frame = dynamic_cast<CChildFrame*>(window)) frame->View()->Edit().disconnect(this);
     if (configBar_ != nullptr) WriteBarPlace(kConfigBarSection, *configBar_);
     if (toolBar_ != nullptr) WriteBarPlace(kToolBarSection, *toolBar_);
     labelScanner_.reset();
