@@ -8,8 +8,10 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstdlib>
 #include <chrono>
 #include <thread>
+#include <string_view>
 #include <utility>
 
 #include "ascii_case.h"
@@ -70,6 +72,21 @@ SeamSlot<ProgramStartHandler>& StartSlot() {
     return slot;
 }
 
+// A desktop program named alone ("xdg-email"), on the host's PATH.
+std::optional<std::filesystem::path> FindOnPath(const std::string& name) {
+    const char* path = std::getenv("PATH");
+    if (name.empty() || name.find_first_of("\\/:") != std::string::npos || path == nullptr) return std::nullopt;
+    for (std::string_view rest = path; !rest.empty();) {
+        const std::size_t cut = rest.find(':');
+        const std::string_view folder = rest.substr(0, cut);
+        rest = cut == std::string_view::npos ? std::string_view() : rest.substr(cut + 1);
+        if (folder.empty()) continue;
+        const std::filesystem::path candidate = std::filesystem::path(folder) / name;
+        if (IsExecutableFile(candidate)) return candidate;
+    }
+    return std::nullopt;
+}
+
 }  // namespace
 
 ProgramStartHandler SetProgramStartHandler(ProgramStartHandler handler) { return StartSlot().Swap(std::move(handler)); }
@@ -78,7 +95,7 @@ std::optional<std::filesystem::path> ResolveProgram(const std::string& windowsPa
     const std::filesystem::path host = HostPath(windowsPath);
     if (IsExecutableFile(host)) return host;
     const std::string name = WindowsNamePart(windowsPath);
-    if (!EndsWithIgnoreCase(name, kWindowsSuffix)) return std::nullopt;
+    if (!EndsWithIgnoreCase(name, kWindowsSuffix)) return FindOnPath(windowsPath);
     const std::string stem = name.substr(0, name.size() - kWindowsSuffix.size());
     for (const std::filesystem::path& folder : {host.parent_path(), ExecutableFolder()}) {
         auto found = FindInFolders({folder}, stem);

@@ -5,6 +5,7 @@
 #include <sys/wait.h>
 
 #include <cerrno>
+#include <cstdlib>
 #include <fstream>
 #include <thread>
 
@@ -124,6 +125,25 @@ TEST_F(ProcessTest, TerminateEndsAHiddenProgramAndWhatItStarted) {
     }
     EXPECT_TRUE(childGone);
     EXPECT_FALSE(process.Terminate());
+}
+
+// Desktop programs live outside the drives, on the host's PATH.
+TEST_F(ProcessTest, NamesAloneAreDesktopProgramsOnThePath) {
+    WriteScript("desktop/bin/quillet-desktop-tool", "exit 5");
+    struct PathGuard {
+        std::string kept = std::getenv("PATH") != nullptr ? std::getenv("PATH") : "";
+        ~PathGuard() { ::setenv("PATH", kept.c_str(), 1); }
+    } guard;
+    ::setenv("PATH", ("/nonexistent::" + (env_.root() / "desktop/bin").string()).c_str(), 1);
+    EXPECT_EQ(ResolveProgram("quillet-desktop-tool"), env_.root() / "desktop/bin/quillet-desktop-tool");
+    Process process;
+    ASSERT_TRUE(process.Start("quillet-desktop-tool", "", {}, ShowMode::Hidden));
+    ASSERT_TRUE(process.Wait());
+    EXPECT_EQ(process.ExitCode(), 5);
+    // A name with a folder or a drive is no desktop program.
+    EXPECT_EQ(ResolveProgram("C:quillet-desktop-tool"), std::nullopt);
+    EXPECT_EQ(ResolveProgram("bin\\quillet-desktop-tool"), std::nullopt);
+    EXPECT_EQ(ResolveProgram("quillet-missing-tool"), std::nullopt);
 }
 
 TEST_F(ProcessTest, UnwaitedProcessIsReapedInTheBackground) {

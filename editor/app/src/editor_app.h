@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "qtplatform/print_target.h"
 #include "quillet/command_list.h"
 #include "recent_files.h"
 #include "view_host.h"
@@ -63,6 +64,7 @@ public:
     void OnCommands();
     void OnRefreshDocument();
     void OnFileSendMail();
+    void OnFilePrint(qtplatform::PrintTarget target);
     void OnAppAbout();
 
     // ViewHost.

@@ -71,6 +71,9 @@ void CEditorApp::BindFileCommands() {
     });
     for (int id : {kCmdFileClose, kCmdFileSave, kCmdFileSaveAs}) BindCommandUpdate(frame, id, whenDocument);
     BindCommand(frame, kCmdFileSendMail, [this] { OnFileSendMail(); });
+    BindCommand(frame, kCmdFilePrint, [this] { OnFilePrint(qtplatform::PrintTarget::Printer); });
+    BindCommand(frame, kCmdFilePrintPreview, [this] { OnFilePrint(qtplatform::PrintTarget::Preview); });
+    for (int id : {kCmdFilePrint, kCmdFilePrintPreview}) BindCommandUpdate(frame, id, whenDocument);
     for (int i = 0; i < kRecentFileCount; ++i) {
         BindCommand(frame, kCmdFileMruFirst + i, [this, i] {
             if (static_cast<std::size_t>(i) >= recent_.Paths().size()) return;

@@ -6,7 +6,9 @@
 #include "mail_hand_off.h"
 #include "main_frame.h"
 #include "platform/message_box.h"
+#include "quillet_doc.h"
 #include "quillet_view.h"
+#include "source_printing.h"
 
 namespace quillet {
 namespace {
@@ -37,6 +39,16 @@ void CEditorApp::OnRefreshDocument() {
 void CEditorApp::OnFileSendMail() {
     if (!mail_) mail_ = std::make_unique<MailHandOff>();
     mail_->Send(currentDocument_);
+}
+
+void CEditorApp::OnFilePrint(qtplatform::PrintTarget target) {
+    if (currentView_ == nullptr) return;
+    std::vector<std::string> lines;
+    for (int line = 0; line < currentView_->LineCount(); ++line) lines.push_back(currentView_->GetLineText(line));
+    qtplatform::PrintRequest request;
+    request.target = target;
+    qtplatform::Print(request, SourcePrintJob(currentView_->GetDocument().FileTitle(), std::move(lines)),
+                      mainFrame_.get());
 }
 
 void CEditorApp::OnAppAbout() {

@@ -1,6 +1,10 @@
 #include "main_frame.h"
 
 #include <QCloseEvent>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QMimeData>
+#include <QUrl>
 #include <QLabel>
 #include <QMdiArea>
 #include <QStatusBar>
@@ -16,6 +20,7 @@
 #include "platform/file_search.h"
 #include "platform/message_box.h"
 #include "platform/numbers.h"
+#include "platform/paths.h"
 #include "platform/settings_store.h"
 #include "platform/text.h"
 #include "qtplatform/command_table.h"
@@ -42,6 +47,7 @@ bool FileExists(const std::string& path) {
 
 CMainFrame::CMainFrame(CEditorApp& app) : app_(app), mdiArea_(new QMdiArea(this)) {
     setWindowTitle(QString::fromLatin1(kEditorTitle));
+    setAcceptDrops(true);
     mdiArea_->setViewMode(QMdiArea::TabbedView);
     mdiArea_->setDocumentMode(true);
     mdiArea_->setTabsClosable(true);
@@ -189,6 +195,19 @@ void CMainFrame::OnPreviousError() {
 void CMainFrame::StartLabelScan(CQuilletDoc& document) { labelScanner_->Start(document); }
 
 bool CMainFrame::LabelScanRunning() const { return labelScanner_->Busy(); }
+
+void CMainFrame::dragEnterEvent(QDragEnterEvent* event) {
+    if (event->mimeData()->hasUrls()) event->acceptProposedAction();
+}
+
+void CMainFrame::dropEvent(QDropEvent* event) {
+    for (const QUrl& url : event->mimeData()->urls()) {
+        const auto path = url.isLocalFile() ? platform::WindowsPathOf(url.toLocalFile().toStdString()) : std::nullopt;
+        if (!path || app_.OpenDocumentFile(*path) == nullptr)
+            platform::MessageBox(kCannotOpenDocumentMessage, {}, platform::MbIcon::Information);
+    }
+    event->acceptProposedAction();
+}
 
 void CMainFrame::closeEvent(QCloseEvent* event) {
     if (!app_.SaveAllModified()) {

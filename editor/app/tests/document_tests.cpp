@@ -10,7 +10,9 @@
 #include "command_ids.h"
 #include "editor_fixture.h"
 #include "quillet/command_list.h"
+#include "qtplatform/print_target.h"
 #include "source_highlighter.h"
+#include "source_printing.h"
 
 namespace quillet::testing {
 namespace {
@@ -126,6 +128,26 @@ TEST_F(DocumentTest, RefreshColoursTheTextAgainAsItStands) {
     EXPECT_EQ(ViewOf(document).Text(), "WAIT 5\ntyped");
     EXPECT_TRUE(document.IsModified());
     EXPECT_TRUE(boxes_.texts().empty());
+}
+
+TEST_F(DocumentTest, TheTextPrintsAndPreviewsPageByPage) {
+    std::string text;
+    for (int i = 0; i <= kPrintedLinesPerPage; ++i) text += "\tline " + std::to_string(i) + "\r\n";
+    Open(WriteSource("Adv/Flight.txt", text));
+    qtplatform::PrintRecorder printed({true, false});
+    ASSERT_TRUE(Run(kCmdFilePrint));
+    ASSERT_TRUE(Run(kCmdFilePrintPreview));
+    ASSERT_EQ(printed.jobs().size(), 2u);
+    EXPECT_EQ(printed.jobs()[0].request.target, qtplatform::PrintTarget::Printer);
+    EXPECT_EQ(printed.jobs()[0].documentName, "Flight.txt");
+    EXPECT_EQ(printed.jobs()[0].pageCount, 2);  // the last line break starts an empty line
+    ASSERT_EQ(printed.jobs()[0].pages.size(), 2u);
+    const QImage& first = printed.jobs()[0].pages[0];
+    bool inked = false;
+    for (int y = 0; y < first.height() && !inked; y += 2)
+        for (int x = 0; x < first.width() && !inked; x += 2) inked = qGray(first.pixel(x, y)) < 128;
+    EXPECT_TRUE(inked);
+    EXPECT_EQ(printed.jobs()[1].request.target, qtplatform::PrintTarget::Preview);
 }
 
 TEST_F(DocumentTest, UndoOnlySaysItIsDisabled) {

@@ -1,6 +1,10 @@
 // The main frame offscreen: its menus and bars, the commands' states, the recent files,
 // closing with the save question, and the places of the bars written when it goes.
 #include <QDockWidget>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QMimeData>
+#include <QUrl>
 #include <QListWidget>
 #include <QMenu>
 #include <QStatusBar>
@@ -99,6 +103,22 @@ TEST_F(FrameTest, RecentFilesAreListedNewestFirstAndOpenFromTheMenu) {
     ASSERT_NE(app_.CurrentDocument(), nullptr);
     EXPECT_EQ(app_.CurrentDocument()->GetPathName(), first);
     EXPECT_EQ(settings_.ReadString(trevalo::SettingId::Directory), "C:\\Quillet\\");
+}
+
+TEST_F(FrameTest, FilesDroppedOnTheFrameOpenAndFilesOffTheDrivesAreRefused) {
+    WriteSource("Adv/Dropped.txt", "start:");
+    const auto outside = env_.writeFile("elsewhere/Outside.txt", "x");
+    QMimeData data;
+    data.setUrls({QUrl::fromLocalFile(QString::fromStdString((env_.driveC() / "Adv/Dropped.txt").string())),
+                  QUrl::fromLocalFile(QString::fromStdString(outside.string()))});
+    QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(app_.MainFrame(), &enter);
+    ASSERT_TRUE(enter.isAccepted());
+    QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(app_.MainFrame(), &drop);
+    ASSERT_EQ(app_.Documents().size(), 1u);
+    EXPECT_EQ(app_.Documents().front()->GetPathName(), "C:\\Adv\\Dropped.txt");
+    EXPECT_EQ(boxes_.texts(), std::vector<std::string>{kCannotOpenDocumentMessage});
 }
 
 class CloseTest : public EditorTest {

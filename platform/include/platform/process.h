@@ -2,7 +2,9 @@
 //
 // A program is named by its Windows path. A path ending in ".exe" that does not exist as
 // written stands for our program of that name without ".exe" (matched without regard to
-// case), looked for in the same folder, then beside the running executable. The argument
+// case), looked for in the same folder, then beside the running executable. A name alone,
+// without folder, drive or ".exe", that is not in the current folder is a program of the
+// desktop, looked for on the host's PATH ("xdg-email"). The argument
 // text is split into arguments by the Windows rules (see SplitCommandLine); it holds the
 // arguments only, the program itself is not repeated in it. A hidden program gets
 // /dev/null as its standard input and output. A process that is still running when its
