@@ -34,8 +34,8 @@ bool CConfigBar::SaveForBuild() {
     if (!document.GetPathName().empty()) return true;
     // An untitled document takes the first Build<n>.txt of the base directory that no file has.
     const std::string path = FreeBuildSourcePath(app_.BaseDirectory());
-    if (document.OnSaveDocument(path)) {
-        app_.Recent().Add(path);
+    if (document.OnSaveDocument(path, false)) {
+        app_.AddRecentFile(path);
         return true;
     }
     platform::MessageBox(kBuildSaveFailedMessage, {}, platform::MbIcon::Stop);

@@ -100,10 +100,7 @@ CQuilletDoc* CEditorApp::OpenDocumentFile(const std::string& path) {
     }
     if (!IsFile(path)) return nullptr;
     CQuilletDoc* document = AddDocument(path);
-    if (document != nullptr) {
-        recent_.Add(path);
-        UpdateRecentFileMenu();
-    }
+    if (document != nullptr) AddRecentFile(path);
     return document;
 }
 
@@ -168,9 +165,13 @@ bool CEditorApp::DoSave(CQuilletDoc& document, bool askForName) {
         path = *chosen;
     }
     if (!document.OnSaveDocument(path)) return false;
+    AddRecentFile(path);
+    return true;
+}
+
+void CEditorApp::AddRecentFile(const std::string& path) {
     recent_.Add(path);
     UpdateRecentFileMenu();
-    return true;
 }
 
 bool CEditorApp::SaveModified(CQuilletDoc& document) {

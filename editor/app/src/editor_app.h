@@ -54,6 +54,8 @@ public:
     bool SaveAllModified();
 
     RecentFiles& Recent() { return recent_; }
+    // The file to the top of the recent files and their menu.
+    void AddRecentFile(const std::string& path);
     CommandList& GetCommandList() { return commands_; }
     // Reads CmdFile.cmd from the base directory and writes the directory back.
     bool LoadCommandList();

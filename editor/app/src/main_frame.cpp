@@ -109,7 +109,9 @@ void CMainFrame::CreateDockBars() {
             platform::MessageBox(kCannotOpenDocumentMessage, {}, platform::MbIcon::Information);
             return;
         }
-        if (!label.empty() && document->View() != nullptr) document->View()->GoToLabel(label);
+        if (document->View() == nullptr) return;
+        if (!label.empty()) document->View()->GoToLabel(label);
+        document->View()->Edit().setFocus();
     });
     buildBar_->hide();
 }

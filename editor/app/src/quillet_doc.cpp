@@ -27,11 +27,12 @@ void CQuilletDoc::SetPath(const std::string& path) {
 
 void CQuilletDoc::OnOpenDocument(const std::string& path) { SetPath(path); }
 
-bool CQuilletDoc::OnSaveDocument(const std::string& path) {
+bool CQuilletDoc::OnSaveDocument(const std::string& path, bool reportFailure) {
     const qtplatform::WaitCursor wait;
     const std::string text = view_ != nullptr ? view_->Text() : std::string();
     if (!WriteSourceText(path, text)) {
-        platform::MessageBox(platform::Format(kSaveFailedMessage, path.c_str()), {}, platform::MbIcon::Stop);
+        if (reportFailure)
+            platform::MessageBox(platform::Format(kSaveFailedMessage, path.c_str()), {}, platform::MbIcon::Stop);
         return false;
     }
     modified_ = false;

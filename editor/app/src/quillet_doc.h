@@ -33,8 +33,9 @@ public:
     void OnOpenDocument(const std::string& path);
     // Writes this document's own text to the path, replacing the file whole. On success
     // the document takes the path and its name as its title and is no longer modified;
-    // on failure the message is shown, the document stays as it was and false returns.
-    bool OnSaveDocument(const std::string& path);
+    // on failure the document stays as it was, false returns, and the message is shown
+    // unless the caller reports the failure itself.
+    bool OnSaveDocument(const std::string& path, bool reportFailure = true);
 
 signals:
     void TitleChanged();

@@ -92,6 +92,16 @@ TEST_F(CompileTest, AnUntitledDocumentIsSavedUnderTheFirstFreeBuildName) {
     EXPECT_EQ(ReadHost("Quillet/Build1.txt"), "a user's file");
     EXPECT_EQ(ReadHost("Quillet/Build2.txt"), "start:");
     EXPECT_EQ(Listed().back(), "Build2.txt (adv) - Created");
+    EXPECT_EQ(app_.Recent().Paths().front(), "C:\\Quillet\\Build2.txt");
+}
+
+TEST_F(CompileTest, AnUntitledDocumentThatCannotBeSavedStopsTheBuild) {
+    settings_.WriteString(trevalo::SettingId::Directory, "C:\\Blocked\\");
+    WriteSource("Blocked", "a file where the folder should be");
+    TypeAtEnd(*app_.OnFileNew(), "start:");
+    ASSERT_TRUE(Run(kCmdCompile));
+    EXPECT_EQ(boxes_.texts(), std::vector<std::string>{kBuildSaveFailedMessage});
+    EXPECT_TRUE(Listed().empty());
 }
 
 TEST_F(CompileTest, AMissingCompilerStopsTheBuild) {

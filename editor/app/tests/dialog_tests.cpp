@@ -129,6 +129,19 @@ TEST_F(CommandEditorTest, CommandsAreAddedAndDeletedAndTheDocumentRecoloured) {
     EXPECT_EQ(first.layout()->formats().front().format.foreground().color(), QColor(0, 0, 255));
 }
 
+TEST_F(CommandEditorTest, ALongEntryIsShownWhole) {
+    const std::string type(300, 'T');
+    WriteSource("Quillet/CmdFile.cmd", CommandField("IF") + type + "\r\n");
+    app_.LoadCommandList();
+    std::vector<std::string> shown;
+    WhenModalShown([&](QWidget* editor) {
+        shown = Names(editor);
+        static_cast<QDialog*>(editor)->accept();
+    });
+    ASSERT_TRUE(Run(kCmdCommands));
+    EXPECT_EQ(shown, std::vector<std::string>{CommandField("IF") + "|" + type});
+}
+
 TEST_F(CommandEditorTest, ANameAddedTwiceIsRefused) {
     AddCommandResult first = app_.GetCommandList().AddCommand("GOSUB");
     ASSERT_EQ(first, AddCommandResult::Added);

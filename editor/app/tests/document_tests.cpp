@@ -3,6 +3,7 @@
 #include <sys/stat.h>
 
 #include <QMdiArea>
+#include <filesystem>
 #include <QMdiSubWindow>
 #include <QTextBlock>
 #include <QTextLayout>
@@ -10,6 +11,7 @@
 #include "command_ids.h"
 #include "editor_fixture.h"
 #include "quillet/command_list.h"
+#include "qtplatform/file_chooser.h"
 #include "qtplatform/print_target.h"
 #include "source_highlighter.h"
 #include "source_printing.h"
@@ -87,6 +89,26 @@ TEST_F(DocumentTest, AFailedSaveIsReportedAndKeepsTheDocumentModified) {
     EXPECT_EQ(ReadHost("Adv/Flight.txt"), "kept\r\n");
     ASSERT_EQ(boxes_.texts().size(), 1u);
     EXPECT_NE(boxes_.texts().front().find("could not be saved"), std::string::npos);
+}
+
+TEST_F(DocumentTest, ANewDocumentIsProposedAsASourceWhenSaved) {
+    std::filesystem::create_directories(env_.driveC() / "Adv");
+    CQuilletDoc& document = *app_.OnFileNew();
+    TypeAtEnd(document, "start:");
+    qtplatform::FileChooserRecorder files({"C:\\Adv\\Trip.txt"});
+    ASSERT_TRUE(Run(kCmdFileSave));
+    ASSERT_EQ(files.requests().size(), 1u);
+    EXPECT_EQ(files.requests().front().mode, qtplatform::FileChooserMode::Save);
+    EXPECT_EQ(files.requests().front().fileName, "Quillet1.txt");
+    EXPECT_EQ(files.requests().front().defaultExtension, "txt");
+    EXPECT_TRUE(files.requests().front().confirmOverwrite);
+    EXPECT_EQ(document.GetTitle(), "Trip.txt");
+    EXPECT_EQ(ReadHost("Adv/Trip.txt"), "start:");
+    // Saved under a name, the document saves there without asking.
+    TypeAtEnd(document, " ; more");
+    ASSERT_TRUE(Run(kCmdFileSave));
+    EXPECT_EQ(files.requests().size(), 1u);
+    EXPECT_EQ(ReadHost("Adv/Trip.txt"), "start: ; more");
 }
 
 TEST_F(DocumentTest, EnterIndentsSourcesAfterTheBlockKeywords) {
