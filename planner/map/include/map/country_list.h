@@ -1,7 +1,6 @@
-// Country.nav, the list of countries whose airports the planner loads: line 1 a count
-// (never interpreted), then one line per country, its name, a TAB and "1" (loaded) or
-// "0" (not loaded). A line without a TAB names a loaded country. Names are compared
-// after trimming white space, otherwise exactly.
+// The countries whose airports the planner loads, from Country.nav (its format:
+// navdata/country_file.h). Names are compared after trimming white space, otherwise
+// exactly.
 #pragma once
 
 #include <string>
@@ -31,8 +30,5 @@ private:
     std::vector<std::string> loadedNames_;
     std::unordered_set<std::string> lookup_;
 };
-
-// The loaded names among the lines of a Country.nav (line 1 included, and skipped).
-std::vector<std::string> LoadedCountryNames(const std::vector<std::string>& lines);
 
 }  // namespace trevalo
