@@ -23,7 +23,8 @@ constexpr int kCenterEastShift = 300;
 
 CTrevaloView::CTrevaloView(CTrevaloDoc& document, const DebugOptions& debugOptions, QWidget* parent)
     : CCourseScrollView(parent), document_(document), debugOptions_(debugOptions),
-      database_(document.Database()), route_(document.GetRoute()), layers_(database_) {
+      database_(document.Database()), route_(document.GetRoute()), layers_(database_),
+      planeTimer_(SimlinkerLink(), [this] { viewport()->update(); }) {
     document_.AddView(this);
     route_.AttachView(nullptr, this);
     viewport()->setMouseTracking(true);
@@ -59,6 +60,7 @@ void CTrevaloView::OnInitialUpdate() {
     route_.ReadInternalAdf();
     if (auto* frame = dynamic_cast<QMainWindow*>(window()); frame != nullptr && frame != static_cast<QWidget*>(this))
         InstallCommands(frame);
+    planeTimer_.Start();
 }
 
 void CTrevaloView::OnUpdate() {
@@ -174,7 +176,7 @@ void CTrevaloView::OnDraw(QPainter& painter) {
     qtplatform::DeviceContext dc(painter);
     PrepareMapDC(dc, frame);
     layers_.DrawRoute(dc, frame, route_.Points());
-    // The simulator's plane is drawn here too once the simulator link exists.
+    if (const std::optional<PlanePosition>& plane = planeTimer_.Plane()) DrawSimulatorPlane(dc, frame, *plane);
     route_.ValidateTrip();
 }
 

@@ -23,6 +23,7 @@
 #include "mapview/map_frame.h"
 #include "mapview/map_image_cache.h"
 #include "mapview/map_layers.h"
+#include "mapview/simulator_plane_timer.h"
 #include "shell/debug_options.h"
 #include "shell/map_switch_commands.h"
 #include "shell/trevalo_doc.h"
@@ -116,6 +117,8 @@ public:
 
     // Times the static layers were drawn (the cache works when a route edit adds none).
     int StaticDrawCount() const { return cache_.DrawCount(); }
+    // The simulator's plane, polled from the first update on.
+    SimulatorPlaneTimer& PlaneTimer() { return planeTimer_; }
 
 protected:
     void OnDraw(QPainter& painter) override;
@@ -175,6 +178,8 @@ private:
 
     QMainWindow* frame_ = nullptr;
     QMenu* navaidPopup_ = nullptr;
+
+    SimulatorPlaneTimer planeTimer_;
 };
 
 }  // namespace trevalo
