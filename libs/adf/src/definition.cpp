@@ -34,6 +34,8 @@ bool IsKeyLineOf(std::string_view line, std::string_view code) {
     return before > 0 && (*body)[before - 1] == '_';
 }
 
+bool IsKeyLine(std::string_view line) { return KeyBody(line).has_value(); }
+
 bool Definition::Load(const std::string& windowsPath) {
     std::vector<std::string> lines;
     if (!platform::ReadLines(windowsPath, lines)) return false;
@@ -93,8 +95,10 @@ bool Definition::IsOptionSet(std::string_view code) const {
 std::string Definition::Block(std::string_view code) const {
     auto key = FindKey(code);
     if (!key) return {};
+    std::string end(code);
+    if (end.ends_with("_BEG")) end.replace(end.size() - 4, 4, "_END");
     std::string text;
-    for (size_t i = *key + 1; i < lines_.size() && lines_[i].find("_END:") == std::string::npos; ++i) {
+    for (size_t i = *key + 1; i < lines_.size() && !IsKeyLineOf(lines_[i], end); ++i) {
         text += lines_[i];
         text += '\n';
     }

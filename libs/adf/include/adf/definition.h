@@ -21,6 +21,8 @@ namespace adf {
 
 // True when line is the key line of code (see above).
 bool IsKeyLineOf(std::string_view line, std::string_view code);
+// True when line has the shape of a key line of any code.
+bool IsKeyLine(std::string_view line);
 
 class Definition {
 public:
@@ -44,8 +46,9 @@ public:
     // A key's option is set when its value is not exactly "0"; a missing key is not set.
     bool IsOptionSet(std::string_view code) const;
 
-    // The lines between the first key line of code (a "_BEG" key) and the next line
-    // that contains "_END:", each followed by "\n", trailing white space removed.
+    // The lines between the first key line of code (a "_BEG" key) and the key line of
+    // its "_END" code, each followed by "\n", trailing white space removed; the rest of
+    // the file when the end is missing.
     std::string Block(std::string_view code) const;
 
     // Index of the first line at or after from that contains text.

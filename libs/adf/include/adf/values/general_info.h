@@ -28,8 +28,8 @@ struct TimeOfDay {
 };
 
 struct GeneralInfoValues {
-    std::string title;
-    std::string description;  // lines joined by CR LF
+    std::string title{};
+    std::string description{};  // lines joined by CR LF
     int season = 0;           // index into kSeasonChoices
     int longitudeSide = 1;    // index into kLongitudeChoices
     int latitudeSide = 1;     // index into kLatitudeChoices
@@ -39,9 +39,9 @@ struct GeneralInfoValues {
     int airspeedIndicator = 0;  // 1: shows true airspeed
     int performance = 2;        // index into kPerformanceChoices
     std::string performanceNumber = kDefaultPerformanceNumber;
-    TimeOfDay startTime;
-    std::string plane;  // the selected entry of the plane list; empty: none selected
-    std::string helpText;
+    TimeOfDay startTime{};
+    std::string plane{};  // the selected entry of the plane list; empty: none selected
+    std::string helpText{};
 
     bool operator==(const GeneralInfoValues&) const = default;
 };

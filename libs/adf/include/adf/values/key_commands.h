@@ -24,8 +24,8 @@ struct KeyCommandValues {
     int restart = 1;        // key option "_112"
     int quit = 1;           // key option "_113"
     int coPilotVSpeeds = 1;
-    std::string holdingText;
-    std::string helpText;
+    std::string holdingText{};
+    std::string helpText{};
     std::vector<std::string> keyList = DefaultKeyList();
 
     static std::vector<std::string> DefaultKeyList() {

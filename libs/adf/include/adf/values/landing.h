@@ -12,17 +12,17 @@ inline constexpr int kPointsPerLandingSlot = 50;
 inline constexpr const char* kNoProcedure = "N/A";
 
 struct LandingSlot {
-    std::string airportName;
-    std::string type;                  // "SID" (departure airports) or "STAR"
+    std::string airportName{};
+    std::string type{};                  // "SID" (departure airports) or "STAR"
     std::string ident = kNoProcedure;  // the chosen procedure
-    std::vector<std::string> legs;     // the procedure's leg lines, at most kPointsPerLandingSlot
+    std::vector<std::string> legs{};     // the procedure's leg lines, at most kPointsPerLandingSlot
 
     bool operator==(const LandingSlot&) const = default;
 };
 
 struct LandingValues {
     int defaultLanding = 1;  // 1: no SID/STAR procedures
-    std::string helpText;
+    std::string helpText{};
     std::vector<LandingSlot> slots = std::vector<LandingSlot>(kLandingSlotCount);
 
     bool operator==(const LandingValues&) const = default;

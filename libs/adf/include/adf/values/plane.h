@@ -12,7 +12,7 @@ inline constexpr const char* kPlaneHelpText =
 
 // Speeds in knots; kNotSet where no value was entered.
 struct PlanePerformance {
-    std::string planeName;
+    std::string planeName{};
     int finalFlaps = kNotSet;
     int landingSpeed = kNotSet;
     int va = kNotSet;
@@ -43,7 +43,7 @@ struct PlanePerformance {
 };
 
 struct PlaneValues {
-    PlanePerformance performance;
+    PlanePerformance performance{};
     int enginesOff = 0;  // the adventure starts with the engines off
     std::string helpText = kPlaneHelpText;
 

@@ -15,7 +15,7 @@ struct RealTimeValues {
     double altitude = 0.0;    // feet or metres, as the page's unit says
     int pause = 0;
     double speed = 0.0;  // knots, indicated, true or ground speed as the page says
-    std::string helpText;
+    std::string helpText{};
 
     bool operator==(const RealTimeValues&) const = default;
 };

@@ -27,11 +27,11 @@ struct WeatherValues {
     int heavyTurbulence = 0;
     int temperature = 59;      // degrees Fahrenheit
     int dayTimeVariation = 5;  // degrees
-    std::string baseAltitudeText;
+    std::string baseAltitudeText{};
     int createWeather = 1;  // Advanced: made in the weather editor
     int copyWeather = 0;    // Advanced: fileToCopy copied
     int baseAltitude = 0;   // feet, the flight plan's highest altitude
-    std::string fileToCopy;
+    std::string fileToCopy{};
 
     bool operator==(const WeatherValues&) const = default;
 };
