@@ -191,4 +191,10 @@ void ReadDefinition(const Definition& definition, WizardValues& values) {
     ReadLandingSlots(definition, values.landing);
 }
 
+int FindPlaneEntry(std::span<const std::string> planes, std::string_view name) {
+    for (size_t i = 0; i < planes.size(); ++i)
+        if (Trim(planes[i]) == Trim(name)) return static_cast<int>(i);
+    return -1;
+}
+
 }  // namespace adf

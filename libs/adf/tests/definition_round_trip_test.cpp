@@ -134,6 +134,28 @@ TEST(DefinitionRoundTrip, ReaderKeepsWhatTheDefinitionLacks) {
     EXPECT_EQ(values.briefing.descriptionText, adf::kDefaultBriefingDescription);
 }
 
+TEST(DefinitionRoundTrip, LongRoutesKeepTheProceduresOfEveryPoint) {
+    adf::RouteFile route;
+    for (int i = 0; i < 150; ++i) {
+        adf::AirportSection airport{.airportLine = AirportLine("Springfield Regional", "KSPF")};
+        airport.procedure = adf::Procedure{adf::ProcedureKind::Sid, "P" + std::to_string(i), "", {"t01=TF:OT:"}};
+        route.sections.push_back(airport);
+    }
+    const Lines lines = adf::ComposeDefinition(adf::WizardValues{}, adf::WriteRouteFile(route), kBase);
+    EXPECT_EQ(adf::ReadRouteFile(lines), route);
+    const adf::WizardValues read = ReadBack(lines);
+    EXPECT_EQ(read.landing.slots.size(), 50u);
+    EXPECT_EQ(read.landing.slots[49].ident, "P49");
+    EXPECT_EQ(read.landing.slots[49].type, "STAR");
+}
+
+TEST(DefinitionRoundTrip, PlaneFoundInTheListTrimmed) {
+    const Lines planes = {"B737_400", " Lear45 ", "Lear45"};
+    EXPECT_EQ(adf::FindPlaneEntry(planes, "Lear45 "), 1);
+    EXPECT_EQ(adf::FindPlaneEntry(planes, "lear45"), -1);
+    EXPECT_EQ(adf::FindPlaneEntry({}, "C182"), -1);
+}
+
 TEST(DefinitionFile, WrittenWholeWithCrLfAndReadBack) {
     platform::testing::TempEnvironment env;
     const Lines lines = adf::ComposeDefinition(EveryValueChanged(), RouteLines(), kBase);

@@ -19,6 +19,8 @@ namespace adf {
 
 inline constexpr const char* kPlaneDetailsMissingMessage =
     "You must enter details for the selected plane.\nPress 'Update' to Enter new values.\n(Those will be saved)";
+inline constexpr const char* kPlaneNotFoundMessage =
+    "The plane you previously selected can no longer be found.\nThe default plane has been selected.";
 inline constexpr const char* kDefinitionNotCreatedMessage =
     "An internal error occured and the file could not be created\nPlease ensure that you disk is not "
     "full, write protected\nor that the directory is valid.\n(invalid characters are \\|/<>\":?).";
@@ -53,5 +55,8 @@ bool WriteDefinitionFile(const std::string& windowsPath, std::span<const std::st
 // the general page checks it against its list. The landing slots come from the route
 // part's airport sections.
 void ReadDefinition(const Definition& definition, WizardValues& values);
+// The first entry of the general page's plane list that equals the name, both trimmed;
+// -1 when none (kPlaneNotFoundMessage, no selection).
+int FindPlaneEntry(std::span<const std::string> planes, std::string_view name);
 
 }  // namespace adf
