@@ -80,6 +80,33 @@ TEST(KeyCommands, OnlyEnabledKeysAndTheirSubroutines) {
     EXPECT_FALSE(Contains(subs, "Down"));
 }
 
+// What the stand-in compiler refuses comes only from a definition that lacks the value:
+// the default performance compiles, a key option without its key does not.
+TEST(WholeSource, DefaultPerformanceCompilesAKeyWithoutItsTextDoesNot) {
+    DefinitionBuilder performance = TwoAirportsVorNdbRoute();
+    performance.Set(keys::kPerformance, "Default_");
+    EXPECT_TRUE(Compiles(WriteAdventureSource(performance.Build())));
+
+    DefinitionBuilder keyless = TwoAirportsVorNdbRoute();
+    keyless.Key(keys::kPushBack, "");
+    EXPECT_FALSE(Compiles(WriteAdventureSource(keyless.Build())));
+}
+
+// Every subroutine of the key commands ends in RETURN and a blank line, push back too,
+// so the banner that follows stands apart.
+TEST(KeyCommands, ABlankLineFollowsEachReturn) {
+    DefinitionBuilder all;
+    all.Key(keys::kPushBack, "CTRL \"b\"").Key(keys::kRestart, "CTRL \"r\"").Key(keys::kClimbRequest, "CTRL \"u\"");
+    for (const auto& section : {std::function<void(GenerationRun&)>(WriteSubPushBack),
+                                std::function<void(GenerationRun&)>(WriteSubResetAdv),
+                                std::function<void(GenerationRun&)>(WriteKeyCommandSubs)}) {
+        const std::string text = SectionText(all, section);
+        for (size_t at = text.find("RETURN\n"); at != std::string::npos; at = text.find("RETURN\n", at + 1))
+            EXPECT_EQ(text.substr(at, 8), "RETURN\n\n") << text;
+        EXPECT_TRUE(text.ends_with("RETURN\n\n")) << text;
+    }
+}
+
 TEST(NavaidHandlers, NdbLegGetsTheDirectCourseAndTheNdbHandler) {
     NavaidSpec ndb;
     ndb.type = "NDB";

@@ -7,7 +7,7 @@ namespace {
 using namespace textorin;
 using namespace textorin::testing;
 
-TEST(Performance, UpperCasedAndSplitAtTheUnderscore) {
+TEST(Performance, UpperCasedAndSplitAtTheUnderscoreElseTheDefault) {
     struct Case {
         const char* value;
         const char* expected;
@@ -15,8 +15,14 @@ TEST(Performance, UpperCasedAndSplitAtTheUnderscore) {
     const Case cases[] = {
         {"Medium_3", "\tPERFORMANCE MEDIUM 3\n"},
         {"Frame_25", "\tPERFORMANCE FRAME 25\n"},
+        {"high_ 7 ", "\tPERFORMANCE HIGH 7\n"},
         {"LOW", "\tPERFORMANCE HIGH 5\n"},
-        {"Default_", "\tPERFORMANCE DEFAULT \n"},
+        {"Default_", "\tPERFORMANCE HIGH 5\n"},
+        {"High_", "\tPERFORMANCE HIGH 5\n"},
+        {"Low_fast", "\tPERFORMANCE HIGH 5\n"},
+        {"Low_-2", "\tPERFORMANCE HIGH 5\n"},
+        {"Turbo_3", "\tPERFORMANCE HIGH 5\n"},
+        {"", "\tPERFORMANCE HIGH 5\n"},
     };
     for (const Case& c : cases) {
         DefinitionBuilder b;

@@ -1,5 +1,7 @@
 #include "duze/source_checker.h"
 
+#include "statement_shapes.h"
+
 #include <cctype>
 #include <optional>
 #include <set>
@@ -102,13 +104,16 @@ struct Block {
 
 class Checker {
 public:
-    explicit Checker(const std::vector<std::string>& lines) {
+    explicit Checker(const std::vector<std::string>& lines) : source_(lines) {
         for (const std::string& line : lines) lines_.push_back(StripLine(line));
     }
 
     std::vector<SourceError> Run() {
         CollectNames();
-        for (size_t i = 0; i < lines_.size(); ++i) CheckLine(static_cast<int>(i + 1), lines_[i]);
+        for (size_t i = 0; i < lines_.size(); ++i) {
+            CheckLine(static_cast<int>(i + 1), lines_[i]);
+            for (std::string& message : StatementShapeErrors(source_[i])) Error(static_cast<int>(i + 1), message);
+        }
         for (const Block& block : blocks_) Error(block.line, Upper(block.kind) + " not closed");
         std::set<std::pair<int, std::string>> sorted;
         for (auto& e : errors_) sorted.insert({e.line, e.message});
@@ -173,6 +178,7 @@ private:
         return text;
     }
 
+    const std::vector<std::string>& source_;
     std::vector<CodeLine> lines_;
     std::unordered_set<std::string> labels_;
     std::unordered_set<std::string> variables_;

@@ -1,6 +1,10 @@
 // The sections that do not depend on the route: header, title, hemispheres,
 // performance, situation, season, aircraft setup, time, subEND and the main loop.
+#include <algorithm>
+#include <iterator>
+#include <optional>
 #include <string>
+#include <string_view>
 
 #include "../sections.h"
 #include "../quote_safe.h"
@@ -22,6 +26,9 @@ constexpr const char* kSeasonDraw =
     "\t\telse\n"
     "\t\t\tSEASON = 2\t\t'Default (Summer)\n"
     "\t\tendif\n";
+
+constexpr std::string_view kPerformanceLevels[] = {"LOW", "MEDIUM", "HIGH", "FRAME"};
+constexpr const char* kDefaultPerformance = "\tPERFORMANCE HIGH 5\n";
 
 struct AircraftSwitch {
     adf::Key code;
@@ -139,11 +146,16 @@ void WriteHemisphereLines(GenerationRun& run) {
 
 void WritePerformance(GenerationRun& run) {
     for (size_t key : run.adf.FindKeys(keys::kPerformance)) {
-        std::string value = platform::UpperCased(run.adf.Line(key + 1));
-        size_t underscore = value.find('_');
-        if (underscore == std::string::npos) run.out.WriteLine("\tPERFORMANCE HIGH 5\n");
-        else
-            run.out.WriteLine("\tPERFORMANCE " + value.substr(0, underscore) + " " + value.substr(underscore + 1) + "\n");
+        const std::string value = platform::UpperCased(run.adf.Line(key + 1));
+        const size_t underscore = value.find('_');
+        const std::string level = value.substr(0, underscore);
+        const std::string number = underscore == std::string::npos ? "" : value.substr(underscore + 1);
+        const std::optional<int> parsed = platform::ParseInt(number);
+        // "Default_", another word or a number that is none gives the simulator's default.
+        const bool known = std::find(std::begin(kPerformanceLevels), std::end(kPerformanceLevels), level) !=
+                           std::end(kPerformanceLevels);
+        if (!known || !parsed || *parsed < 0) run.out.WriteLine(kDefaultPerformance);
+        else run.out.WriteLine("\tPERFORMANCE " + level + " " + std::to_string(*parsed) + "\n");
     }
 }
 

@@ -123,6 +123,7 @@ void WriteSubPushBack(GenerationRun& run) {
     run.out.WriteLine(kDelta);
     run.out.WriteBlankLine();
     run.out.WriteLine(kPushBack);
+    run.out.WriteBlankLine();
 }
 
 void WriteSubResetAdv(GenerationRun& run) {

@@ -1,7 +1,8 @@
 // The structure checks of the stand-in adventure compiler: blocks closed (IF ...
 // ENDIF, WHILE ... ENDWHILE), strings closed, every GOSUB, GOTO and ONEXP_CLEAR
-// target defined as a label, every variable declared. Labels and variables match
-// without regard to case, as in the adventure language.
+// target defined as a label, every variable declared, and the statements with values
+// in them well formed (PERFORMANCE, KV( ), speed comparisons). Labels and variables
+// match without regard to case, as in the adventure language.
 #pragma once
 
 #include <string>
