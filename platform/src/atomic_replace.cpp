@@ -42,7 +42,8 @@ bool KeepModeAndOwner(int fd, const struct stat& old) {
 
 }  // namespace
 
-bool ReplaceFileAtomically(const std::filesystem::path& path, std::string_view bytes, bool legacyTemporaryNames) {
+bool PrepareReplacement(const std::filesystem::path& path, std::string_view bytes, bool legacyTemporaryNames,
+                        PreparedReplacement& prepared) {
     const std::optional<std::filesystem::path> target = FollowLinks(path);
     if (!target) return false;
     struct stat old {};
@@ -54,12 +55,19 @@ bool ReplaceFileAtomically(const std::filesystem::path& path, std::string_view b
         return false;
     }
     RemoveStaleTemporaries(*target, legacyTemporaryNames);
-    ReplaceTemporary temporary(*target);
-    if (!temporary.ok()) return false;
-    if (!WriteAllBytes(temporary.fd(), bytes) || (exists && !KeepModeAndOwner(temporary.fd(), old)) ||
-        ::fsync(temporary.fd()) != 0)
+    auto temporary = std::make_unique<ReplaceTemporary>(*target);
+    if (!temporary->ok()) return false;
+    if (!WriteAllBytes(temporary->fd(), bytes) || (exists && !KeepModeAndOwner(temporary->fd(), old)) ||
+        ::fsync(temporary->fd()) != 0)
         return false;
-    return temporary.RenameOver(*target);
+    prepared.target = *target;
+    prepared.temporary = std::move(temporary);
+    return true;
+}
+
+bool ReplaceFileAtomically(const std::filesystem::path& path, std::string_view bytes, bool legacyTemporaryNames) {
+    PreparedReplacement prepared;
+    return PrepareReplacement(path, bytes, legacyTemporaryNames, prepared) && prepared.Commit();
 }
 
 bool ReadWholeFile(const std::filesystem::path& path, std::string& bytes) {

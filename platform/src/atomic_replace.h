@@ -8,9 +8,25 @@
 #pragma once
 
 #include <filesystem>
+#include <memory>
 #include <string_view>
 
+#include "replace_temporary.h"
+
 namespace platform {
+
+// A new content written and synced to a temporary beside its target, not yet renamed
+// over it; dropped unrenamed, it leaves nothing behind.
+struct PreparedReplacement {
+    std::filesystem::path target;  // links followed
+    std::unique_ptr<ReplaceTemporary> temporary;
+
+    bool Commit() { return temporary->RenameOver(target); }
+};
+
+// On failure the old file is as it was and errno tells why.
+bool PrepareReplacement(const std::filesystem::path& target, std::string_view bytes, bool legacyTemporaryNames,
+                        PreparedReplacement& prepared);
 
 // On failure the old file is as it was and errno tells why.
 bool ReplaceFileAtomically(const std::filesystem::path& target, std::string_view bytes,

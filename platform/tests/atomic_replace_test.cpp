@@ -11,6 +11,7 @@
 #include <csignal>
 #include <filesystem>
 
+#include "platform/file_set.h"
 #include "platform/files.h"
 #include "testing/file_size_limit.h"
 #include "testing/temp_environment.h"
@@ -159,6 +160,39 @@ TEST_F(AtomicReplaceTest, AFileCutShortUnderItsReaderReadsAsItWasOpened) {
     std::filesystem::resize_file(Beside("Airport.nav"), 0);
     ASSERT_EQ(file.size(), content.size());
     EXPECT_EQ(file.text(), content);
+}
+
+}  // namespace
+}  // namespace platform
+
+namespace platform {
+namespace {
+
+TEST(ReplaceFilesTogether, WritesEveryFileOrNone) {
+    testing::TempEnvironment env;
+    const auto small = env.writeFile("drive_c/Quillet/small.nav", "old small");
+    const auto large = env.writeFile("drive_c/Quillet/large.nav", "old large");
+    ::chmod(large.c_str(), 0640);
+    const std::string big(8192, 'x');
+    // The first file fits below the limit, the second does not: neither is replaced.
+    const testing::ChildOutcome full = testing::RunWithFileSizeLimit(
+        4096, testing::AtFileSizeLimit::WriteFails, [&](std::string&) {
+            std::size_t failed = 9;
+            const bool ok = ReplaceFilesTogether(
+                {{"C:\\Quillet\\small.nav", "new small"}, {"C:\\Quillet\\large.nav", big}}, &failed);
+            return ok ? 100 : static_cast<int>(failed);
+        });
+    EXPECT_EQ(full.exitCode, 1);
+    EXPECT_EQ(testing::TempEnvironment::readFile(small), "old small");
+    EXPECT_EQ(testing::TempEnvironment::readFile(large), "old large");
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(small.parent_path()), {}), 2);
+
+    ASSERT_TRUE(ReplaceFilesTogether({{"C:\\Quillet\\small.nav", "new small"}, {"C:\\Quillet\\large.nav", big}}));
+    EXPECT_EQ(testing::TempEnvironment::readFile(small), "new small");
+    EXPECT_EQ(testing::TempEnvironment::readFile(large), big);
+    struct stat info {};
+    ASSERT_EQ(::stat(large.c_str(), &info), 0);
+    EXPECT_EQ(info.st_mode & 0777, 0640u);
 }
 
 }  // namespace

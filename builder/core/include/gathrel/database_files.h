@@ -1,0 +1,36 @@
+// The builder's database files in the base directory: Airport.nav, Navaids.nav, Ils.nav
+// and Country.nav, written after a scan and on closing, and read when the builder starts.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "gathrel/database_scan.h"
+
+namespace gathrel {
+
+inline constexpr const char* kAirportFileName = "Airport.nav";
+inline constexpr const char* kNavaidsFileName = "Navaids.nav";
+inline constexpr const char* kIlsFileName = "Ils.nav";
+
+struct DatabasePaths {
+    std::string airport, navaids, ils, country;  // Windows paths
+};
+
+// baseDirectory ends in a backslash.
+DatabasePaths DatabasePathsIn(const std::string& baseDirectory);
+
+// The bytes of a database: the count padded to width (a bare count for width 0), then
+// each line (its own line feed, if any, dropped), CR LF after every line.
+std::string DatabaseFileBytes(const std::vector<std::string>& lines, std::size_t width);
+
+// Writes the scan's four files: each to a temporary beside its target, and only once all
+// four are written is any renamed over its target. False, with the path at fault, when
+// one could not be written (the old databases are then all kept) or replaced.
+bool WriteScanDatabases(const ScanResult& scan, const DatabasePaths& paths, std::string& failedPath);
+
+// The record lines of an existing database, each with a line feed, its count line left
+// out; false (and no lines) when it cannot be read. LF and CR LF alike.
+bool ReadDatabaseLines(const std::string& windowsPath, std::vector<std::string>& lines);
+
+}  // namespace gathrel

@@ -1,0 +1,34 @@
+// The scenery scan: every scenery file read with the scenery reader, its new lines
+// gathered, and the countries of the airports found. Runs on the builder's worker.
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <vector>
+
+#include "gathrel/scan_progress.h"
+#include "gathrel/scenery_files.h"
+
+namespace gathrel {
+
+struct ScanResult {
+    std::vector<std::string> navaidLines;   // each ending in a line feed
+    std::vector<std::string> airportLines;  // each ending in a line feed
+    std::vector<std::string> ilsLines;      // without line ends
+    std::vector<std::string> countries;     // each once, sorted
+    std::size_t filesRead = 0;
+    bool stopped = false;  // a stop was asked for before every file was read
+
+    // Nothing that would make a database worth writing over the old one.
+    bool FoundNothing() const { return navaidLines.empty() && airportLines.empty(); }
+};
+
+// Reads the files in order through Scenrix's line arrays, which it empties before and
+// after. Stops between two files when progress asks it to.
+ScanResult ScanScenery(const std::vector<SceneryFile>& files, ScanProgress& progress);
+
+// The countries of airport lines (with or without their line feed), trimmed, each
+// once, in the builder's order.
+std::vector<std::string> CountriesOfAirports(const std::vector<std::string>& airportLines);
+
+}  // namespace gathrel

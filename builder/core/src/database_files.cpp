@@ -1,0 +1,89 @@
+#include "gathrel/database_files.h"
+
+#include <string_view>
+
+#include "navdata/country_file.h"
+#include "navdata/line_widths.h"
+#include "platform/file_set.h"
+#include "platform/files.h"
+#include "platform/paths.h"
+
+namespace gathrel {
+
+namespace {
+
+constexpr std::string_view kLineEnd = "\r\n";
+
+std::string_view WithoutLineFeed(std::string_view line) {
+    if (!line.empty() && line.back() == '\n') line.remove_suffix(1);
+    if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+    return line;
+}
+
+std::string CountryBytes(const std::vector<std::string>& countries) {
+    std::vector<navdata::CountryEntry> entries;
+    entries.reserve(countries.size());
+    for (const std::string& name : countries) entries.push_back({name, true});
+    return navdata::CountryFileBytes(entries);
+}
+
+}  // namespace
+
+DatabasePaths DatabasePathsIn(const std::string& baseDirectory) {
+    return {platform::JoinWindowsPath(baseDirectory, kAirportFileName),
+            platform::JoinWindowsPath(baseDirectory, kNavaidsFileName),
+            platform::JoinWindowsPath(baseDirectory, kIlsFileName),
+            platform::JoinWindowsPath(baseDirectory, navdata::kCountryFileName)};
+}
+
+std::string DatabaseFileBytes(const std::vector<std::string>& lines, std::size_t width) {
+    std::string bytes = std::to_string(lines.size());
+    bytes.resize(std::max(bytes.size(), width), ' ');
+    bytes += kLineEnd;
+    bytes.reserve(bytes.size() + lines.size() * (width + kLineEnd.size()));
+    for (const std::string& line : lines) bytes.append(WithoutLineFeed(line)).append(kLineEnd);
+    return bytes;
+}
+
+bool WriteScanDatabases(const ScanResult& scan, const DatabasePaths& paths, std::string& failedPath) {
+    const std::string ils = DatabaseFileBytes(scan.ilsLines, navdata::kIlsLineWidth);
+    const std::string navaids = DatabaseFileBytes(scan.navaidLines, navdata::kNavaidLineWidth);
+    const std::string airports = DatabaseFileBytes(scan.airportLines, navdata::kAirportLineWidth);
+    const std::string countries = CountryBytes(scan.countries);
+    const std::vector<platform::FileReplacement> files = {
+        {paths.ils, ils}, {paths.navaids, navaids}, {paths.airport, airports}, {paths.country, countries}};
+    // The base directory is made when missing, as the planner's set-up would have.
+    for (const platform::FileReplacement& file : files) {
+        const std::string folder = platform::WindowsFolderPart(file.windowsPath);
+        if (!folder.empty()) platform::CreateDirectory(folder);
+    }
+    std::size_t failed = 0;
+    if (platform::ReplaceFilesTogether(files, &failed)) return true;
+    failedPath = files[failed].windowsPath;
+    return false;
+}
+
+bool ReadDatabaseLines(const std::string& windowsPath, std::vector<std::string>& lines) {
+    lines.clear();
+    std::string bytes;
+    if (!platform::ReadFileBytes(windowsPath, bytes)) return false;
+    std::string_view rest = bytes;
+    bool countLine = true;
+    while (!rest.empty()) {
+        const std::size_t end = rest.find('\n');
+        const std::string_view line = WithoutLineFeed(rest.substr(0, end));
+        rest = end == std::string_view::npos ? std::string_view() : rest.substr(end + 1);
+        if (countLine) {
+            countLine = false;
+            continue;
+        }
+        if (line.empty()) continue;
+        std::string kept;
+        kept.reserve(line.size() + 1);
+        kept.append(line).push_back('\n');
+        lines.push_back(std::move(kept));
+    }
+    return true;
+}
+
+}  // namespace gathrel

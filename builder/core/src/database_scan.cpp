@@ -1,0 +1,77 @@
+#include "gathrel/database_scan.h"
+
+#include <cstring>
+#include <iterator>
+#include <unordered_set>
+
+#include "aerodrex/airport_getters.h"
+#include "gathrel/line_sort.h"
+#include "navdata/line_widths.h"
+#include "platform/text.h"
+#include "scenrix/scenery_reader.h"
+
+namespace gathrel {
+
+namespace {
+
+void EmptyReaderArrays() {
+    for (std::vector<std::string>* lines : {&saIlsInfo, &saNavaidsLinesSA, &saAirportLinesSA, &saNavInfo, &saAirportInfo}) {
+        lines->clear();
+    }
+}
+
+void MoveAppend(std::vector<std::string>& from, std::vector<std::string>& to) {
+    to.insert(to.end(), std::make_move_iterator(from.begin()), std::make_move_iterator(from.end()));
+    from.clear();
+}
+
+}  // namespace
+
+std::vector<std::string> CountriesOfAirports(const std::vector<std::string>& airportLines) {
+    std::vector<std::string> countries;
+    std::unordered_set<std::string> seen;
+    // The getter wants the whole 335-character line, without its line feed.
+    char line[navdata::kAirportLineWidth + 1];
+    char country[31];
+    for (const std::string& airport : airportLines) {
+        if (airport.size() < navdata::kAirportLineWidth) continue;
+        std::memcpy(line, airport.data(), navdata::kAirportLineWidth);
+        line[navdata::kAirportLineWidth] = '\0';
+        GetAirportCountry(country, line);
+        std::string name = platform::Trimmed(country);
+        if (seen.insert(name).second) countries.push_back(std::move(name));
+    }
+    SortLinesByKey(countries);
+    return countries;
+}
+
+ScanResult ScanScenery(const std::vector<SceneryFile>& files, ScanProgress& progress) {
+    ScanResult result;
+    EmptyReaderArrays();
+    progress.SetCounts(0, 0);
+    std::uint64_t total = 0;
+    for (const SceneryFile& file : files) total += file.size;
+    std::uint64_t done = 0;
+    for (const SceneryFile& file : files) {
+        if (progress.StopRequested()) {
+            result.stopped = true;
+            break;
+        }
+        progress.SetStatus(file.path);
+        LoadDLLBGL(file.path.c_str(), saIlsInfo, saNavaidsLinesSA, saAirportLinesSA, saNavInfo, saAirportInfo);
+        MoveAppend(saNavaidsLinesSA, saNavInfo);
+        MoveAppend(saAirportLinesSA, saAirportInfo);
+        ++result.filesRead;
+        done += file.size;
+        progress.SetCounts(saNavInfo.size(), saAirportInfo.size());
+        progress.SetProgress(done, total);
+    }
+    result.navaidLines = std::move(saNavInfo);
+    result.airportLines = std::move(saAirportInfo);
+    result.ilsLines = std::move(saIlsInfo);
+    EmptyReaderArrays();
+    result.countries = CountriesOfAirports(result.airportLines);
+    return result;
+}
+
+}  // namespace gathrel

@@ -1,0 +1,191 @@
+// The scan of a stand-in installation into a temporary drive, read back by the
+// planner's loader; and the scans that must keep the old databases.
+#include "gathrel/bgl_scan.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "fsinstall/installation.h"
+#include "fsinstall/sample_world.h"
+#include "beaconex/navaid_getters.h"
+#include "map/nav_database.h"
+#include "navdata/country_file.h"
+#include "platform/message_box.h"
+#include "platform/numbers.h"
+#include "platform/paths.h"
+#include "platform/text.h"
+#include "testing/file_size_limit.h"
+#include "testing/temp_environment.h"
+
+namespace gathrel {
+namespace {
+
+std::string WithoutLineFeed(const std::string& line) {
+    return line.substr(0, line.find('\n'));
+}
+
+// The planner's navaid list writes its lines again right-justified, with its own number
+// texts: the same navaid has the same trimmed texts and the same numbers.
+void ExpectSameNavaid(const std::string& loaded, const std::string& scanned) {
+    using Getter = void (*)(char*, const char*);
+    const Getter texts[] = {GetNavaidsCountry, GetNavaidsType, GetNavaidsID, GetNavaidsLat, GetNavaidsLon,
+                            GetNavaidsName};
+    char a[64], b[64];
+    for (Getter get : texts) {
+        get(a, loaded.c_str());
+        get(b, scanned.c_str());
+        EXPECT_EQ(platform::Trimmed(a), platform::Trimmed(b)) << scanned;
+    }
+    for (Getter get : {GetNavaidsFreq, GetNavaidsElev}) {
+        get(a, loaded.c_str());
+        get(b, scanned.c_str());
+        EXPECT_NEAR(platform::LeadingDouble(a), platform::LeadingDouble(b), 1e-5) << scanned;
+    }
+}
+
+class ScanTest : public ::testing::Test {
+protected:
+    void Install(fsinstall::SimulatorVersion version, const std::string& folder) {
+        fsinstall::InstallationOptions options;
+        options.folder = folder;
+        options.version = version;
+        options.airportsPerFile = 1;  // plain files, one airport each
+        options.navaidsPerFile = 2;   // compressed files
+        ASSERT_TRUE(fsinstall::WriteInstallation(options, world_));
+    }
+
+    ScanRequest Request(const std::string& sceneryFolder) const {
+        return {sceneryFolder, {}, DatabasePathsIn("C:\\Quillet\\")};
+    }
+
+    std::string DriveFile(const std::string& relative) const {
+        return platform::testing::TempEnvironment::readFile(env_.driveC() / relative);
+    }
+
+    platform::testing::TempEnvironment env_;
+    platform::MessageBoxRecorder boxes_;
+    fsinstall::SceneryContent world_ = fsinstall::SampleWorld();
+    ScanProgress progress_;
+};
+
+struct InstallCase {
+    const char* what;
+    fsinstall::SimulatorVersion version;
+    const char* folder;
+};
+
+const InstallCase kInstalls[] = {
+    {"FS2000", fsinstall::SimulatorVersion::Fs2000, "C:\\FS2000\\"},
+    {"FS2002", fsinstall::SimulatorVersion::Fs2002, "C:\\Program Files\\FS2002\\"},
+};
+
+TEST_F(ScanTest, ThePlannerLoadsWhatTheScanWrote) {
+    for (const InstallCase& c : kInstalls) {
+        SCOPED_TRACE(c.what);
+        Install(c.version, c.folder);
+        const ScanReport report = RunBglScan(Request(c.folder), progress_);
+        ASSERT_EQ(report.outcome, ScanOutcome::Written);
+        std::size_t runways = 0;
+        for (const auto& airport : world_.airports) runways += airport.runways.size();
+        ASSERT_EQ(report.result.airportLines.size(), runways);
+        ASSERT_EQ(report.result.navaidLines.size(), world_.ndbs.size() + world_.vors.size());
+        EXPECT_EQ(progress_.Percent(), 100);
+
+        trevalo::ResetLoadError();
+        trevalo::NavDatabase database("C:\\Quillet\\");
+        EXPECT_EQ(database.LoadAirportFile(), 0);
+        EXPECT_EQ(database.LoadNavaidFile(), 0);
+        EXPECT_EQ(database.LoadIlsFile(), 0);
+        // Every airport is loaded: Country.nav names each country, loaded.
+        ASSERT_EQ(database.airportCount, static_cast<int>(runways));
+        for (std::size_t i = 0; i < runways; ++i) {
+            EXPECT_EQ(database.AirportLine(static_cast<int>(i) + 1), WithoutLineFeed(report.result.airportLines[i]));
+        }
+        ASSERT_EQ(database.navaidCount, static_cast<int>(report.result.navaidLines.size()));
+        for (std::size_t i = 0; i < report.result.navaidLines.size(); ++i) {
+            ExpectSameNavaid(database.NavaidLine(static_cast<int>(i) + 1), report.result.navaidLines[i]);
+        }
+        ASSERT_EQ(report.result.ilsLines.size(), 1u);
+        EXPECT_EQ(database.IlsLine(1), report.result.ilsLines[0]);
+        EXPECT_TRUE(boxes_.texts().empty());
+    }
+}
+
+TEST_F(ScanTest, CountryFileListsEachCountryOnceSortedAndLoaded) {
+    Install(fsinstall::SimulatorVersion::Fs2000, "C:\\FS2000");
+    ASSERT_EQ(RunBglScan(Request("C:\\FS2000"), progress_).outcome, ScanOutcome::Written);
+    std::vector<navdata::CountryEntry> entries;
+    ASSERT_TRUE(navdata::ReadCountryFile("C:\\Quillet\\Country.nav", entries));
+    std::vector<navdata::CountryEntry> expected;
+    for (const auto& airport : world_.airports) expected.push_back({airport.country, true});
+    std::sort(expected.begin(), expected.end(), [](auto& a, auto& b) { return a.name < b.name; });
+    expected.erase(std::unique(expected.begin(), expected.end()), expected.end());
+    EXPECT_EQ(entries, expected);
+    EXPECT_EQ(DriveFile("Quillet/Country.nav").substr(0, 3), std::to_string(expected.size()) + "\r\n");
+}
+
+const char* const kOldFiles[] = {"Quillet/Airport.nav", "Quillet/Navaids.nav", "Quillet/Ils.nav",
+                                 "Quillet/Country.nav"};
+
+class KeptDatabasesTest : public ScanTest {
+protected:
+    void SetUp() override {
+        for (const char* file : kOldFiles) env_.writeFile(std::string("drive_c/") + file, std::string("old ") + file);
+    }
+    void ExpectOldFilesKept() {
+        for (const char* file : kOldFiles) EXPECT_EQ(DriveFile(file), std::string("old ") + file) << file;
+    }
+};
+
+TEST_F(KeptDatabasesTest, AScanThatFindsNoSceneryKeepsThemAndSaysSo) {
+    const ScanReport report = RunBglScan(Request(""), progress_);
+    EXPECT_EQ(report.outcome, ScanOutcome::NothingFound);
+    EXPECT_NE(ScanOutcomeMessage(report).find("left as they were"), std::string::npos);
+    ExpectOldFilesKept();
+    EXPECT_EQ(progress_.Percent(), 0);  // no byte to read, no division by it
+}
+
+TEST_F(KeptDatabasesTest, AStoppedScanWritesNothing) {
+    Install(fsinstall::SimulatorVersion::Fs2000, "C:\\FS2000");
+    progress_.RequestStop();
+    EXPECT_EQ(RunBglScan(Request("C:\\FS2000"), progress_).outcome, ScanOutcome::Stopped);
+    ExpectOldFilesKept();
+}
+
+TEST_F(KeptDatabasesTest, AFailedWriteKeepsAllFourAndNamesTheFile) {
+    Install(fsinstall::SimulatorVersion::Fs2000, "C:\\FS2000");
+    // Ils.nav fits below the limit, Navaids.nav does not: nothing may be renamed.
+    const auto outcome = platform::testing::RunWithFileSizeLimit(
+        1000, platform::testing::AtFileSizeLimit::WriteFails, [&](std::string& report) {
+            ScanProgress progress;
+            const ScanReport scan = RunBglScan(Request("C:\\FS2000"), progress);
+            report = ScanOutcomeMessage(scan);
+            return scan.outcome == ScanOutcome::WriteFailed ? 0 : 1;
+        });
+    EXPECT_EQ(outcome.exitCode, 0);
+    EXPECT_NE(outcome.report.find("C:\\Quillet\\Navaids.nav"), std::string::npos) << outcome.report;
+    ExpectOldFilesKept();
+}
+
+TEST_F(ScanTest, EachFileNameIsReadOnceAndLinksAreNotFollowed) {
+    Install(fsinstall::SimulatorVersion::Fs2000, "C:\\FS2000");
+    const auto scenery = env_.driveC() / "FS2000" / "Scenery";
+    // A copy of the tree under another folder, and a link back up to the top.
+    std::filesystem::copy(scenery / "World", scenery / "Copy", std::filesystem::copy_options::recursive);
+    std::filesystem::create_directory_symlink(env_.driveC() / "FS2000", scenery / "Loop");
+    const std::vector<SceneryFile> files = FindSceneryFiles("C:\\FS2000\\", {});
+    std::set<std::string> names;
+    for (const SceneryFile& file : files) {
+        EXPECT_TRUE(names.insert(platform::WindowsNamePart(file.path)).second) << file.path;
+        EXPECT_EQ(file.path.find("Loop"), std::string::npos) << file.path;
+    }
+    EXPECT_FALSE(files.empty());
+}
+
+}  // namespace
+}  // namespace gathrel
