@@ -4,7 +4,6 @@
 
 #include "navdata/country_file.h"
 #include "navdata/line_widths.h"
-#include "platform/file_set.h"
 #include "platform/files.h"
 #include "platform/paths.h"
 
@@ -52,6 +51,10 @@ bool WriteScanDatabases(const ScanResult& scan, const DatabasePaths& paths, std:
     const std::string countries = CountryBytes(scan.countries);
     const std::vector<platform::FileReplacement> files = {
         {paths.ils, ils}, {paths.navaids, navaids}, {paths.airport, airports}, {paths.country, countries}};
+    return ReplaceDatabaseFiles(files, failedPath);
+}
+
+bool ReplaceDatabaseFiles(const std::vector<platform::FileReplacement>& files, std::string& failedPath) {
     // The base directory is made when missing, as the planner's set-up would have.
     for (const platform::FileReplacement& file : files) {
         const std::string folder = platform::WindowsFolderPart(file.windowsPath);

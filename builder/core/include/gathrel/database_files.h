@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "gathrel/database_scan.h"
+#include "platform/file_set.h"
 
 namespace gathrel {
 
@@ -28,6 +29,10 @@ std::string DatabaseFileBytes(const std::vector<std::string>& lines, std::size_t
 // four are written is any renamed over its target. False, with the path at fault, when
 // one could not be written (the old databases are then all kept) or replaced.
 bool WriteScanDatabases(const ScanResult& scan, const DatabasePaths& paths, std::string& failedPath);
+
+// Replaces the files together (platform/file_set.h), their folders made when missing.
+// False, with the path at fault, when one could not be replaced.
+bool ReplaceDatabaseFiles(const std::vector<platform::FileReplacement>& files, std::string& failedPath);
 
 // The record lines of an existing database, each with a line feed, its count line left
 // out; false (and no lines) when it cannot be read. LF and CR LF alike.

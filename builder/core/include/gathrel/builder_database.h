@@ -1,0 +1,43 @@
+// The builder's one in-memory copy of its databases: the countries, the navaid lines and
+// the airport lines that the three pages share. Loaded from the base directory when the
+// builder starts, replaced by a scan or a merge, edited by the navaid page, and saved
+// when the builder closes if anything was left unwritten.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "gathrel/bgl_scan.h"
+#include "gathrel/database_files.h"
+#include "navdata/country_file.h"
+
+namespace gathrel {
+
+struct BuilderDatabase {
+    std::vector<navdata::CountryEntry> countries;
+    std::vector<std::string> navaidLines;   // each ending in a line feed
+    std::vector<std::string> airportLines;  // each ending in a line feed
+    bool unsaved = false;  // changed since last written
+
+    // The country's entry, or nullptr; names compared after trimming.
+    const navdata::CountryEntry* FindCountry(const std::string& name) const;
+    // Adds a loaded country unless it is there; true when added.
+    bool AddCountry(const std::string& name);
+};
+
+// Reads whichever of Country.nav, Navaids.nav and Airport.nav exist; a missing file
+// leaves its list empty. Nothing is created.
+BuilderDatabase LoadBuilderDatabase(const DatabasePaths& paths);
+
+// Takes a written scan's lines: the scan rebuilt the countries from its own airports.
+void TakeScanResult(BuilderDatabase& database, ScanResult&& scan);
+
+// Writes Navaids.nav, Airport.nav and Country.nav from the lists (each count line a bare
+// number) as one change; a list that is empty leaves its file alone. False, with the
+// path at fault, when a file could not be replaced; the lists stay unsaved then.
+bool SaveBuilderDatabase(BuilderDatabase& database, const DatabasePaths& paths, std::string& failedPath);
+
+// The text shown when saving failed.
+std::string SaveFailedMessage(const std::string& failedPath);
+
+}  // namespace gathrel

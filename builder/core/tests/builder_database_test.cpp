@@ -1,0 +1,64 @@
+#include "gathrel/builder_database.h"
+
+#include <gtest/gtest.h>
+
+#include "gathrel/listings_merge.h"
+#include "testing/temp_environment.h"
+
+namespace gathrel {
+namespace {
+
+const std::string kNavaid = std::string(30, ' ') + "VOR" + std::string(137, 'x') + "\n";
+
+class BuilderDatabaseTest : public ::testing::Test {
+protected:
+    std::string File(const char* name) const {
+        return platform::testing::TempEnvironment::readFile(env_.driveC() / "Quillet" / name);
+    }
+
+    platform::testing::TempEnvironment env_;
+    DatabasePaths paths_ = DatabasePathsIn("C:\\Quillet\\");
+};
+
+TEST_F(BuilderDatabaseTest, ClosingWithoutChangesWritesNothing) {
+    env_.writeFile("drive_c/Quillet/Navaids.nav", "1     \r\n" + kNavaid.substr(0, 170) + "\r\n");
+    BuilderDatabase database = LoadBuilderDatabase(paths_);
+    ASSERT_EQ(database.navaidLines, std::vector<std::string>{kNavaid});
+    std::string failed;
+    EXPECT_TRUE(SaveBuilderDatabase(database, paths_, failed));
+    EXPECT_EQ(File("Navaids.nav"), "1     \r\n" + kNavaid.substr(0, 170) + "\r\n");
+    EXPECT_FALSE(std::filesystem::exists(env_.driveC() / "Quillet" / "Airport.nav"));
+}
+
+TEST_F(BuilderDatabaseTest, ChangesAreSavedWithABareCountAndCountries) {
+    BuilderDatabase database;
+    database.navaidLines = {kNavaid, kNavaid};
+    database.countries = {{"Chile", true}};
+    database.unsaved = true;
+    std::string failed;
+    ASSERT_TRUE(SaveBuilderDatabase(database, paths_, failed));
+    EXPECT_EQ(File("Navaids.nav"), "2\r\n" + kNavaid.substr(0, 170) + "\r\n" + kNavaid.substr(0, 170) + "\r\n");
+    EXPECT_EQ(File("Country.nav"), "1\r\nChile\t1\r\n");
+    EXPECT_FALSE(database.unsaved);
+    // Read back, the same lines.
+    EXPECT_EQ(LoadBuilderDatabase(paths_).navaidLines, database.navaidLines);
+}
+
+TEST_F(BuilderDatabaseTest, AScanAfterAMergeReplacesItsLinesAndCountries) {
+    BuilderDatabase database;
+    database.countries = {{"Merged", true}};
+    database.navaidLines = {kNavaid};
+    database.unsaved = true;
+    ScanResult scan;
+    scan.countries = {"Scanned"};
+    scan.airportLines = {std::string(335, 'a') + "\n"};
+    TakeScanResult(database, std::move(scan));
+    EXPECT_EQ(database.countries, (std::vector<navdata::CountryEntry>{{"Scanned", true}}));
+    EXPECT_TRUE(database.navaidLines.empty());
+    EXPECT_EQ(database.airportLines.size(), 1u);
+    // The scan wrote them: closing does not write the merge's lines over them.
+    EXPECT_FALSE(database.unsaved);
+}
+
+}  // namespace
+}  // namespace gathrel
