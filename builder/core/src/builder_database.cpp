@@ -61,6 +61,11 @@ bool SaveBuilderDatabase(BuilderDatabase& database, const DatabasePaths& paths, 
     return true;
 }
 
+bool SaveNavaidLines(const BuilderDatabase& database, const DatabasePaths& paths, std::string& failedPath) {
+    const std::string navaids = DatabaseFileBytes(database.navaidLines, 0);
+    return ReplaceDatabaseFiles({{paths.navaids, navaids}}, failedPath);
+}
+
 std::string SaveFailedMessage(const std::string& failedPath) {
     return platform::Format(kSaveFailedMessage, failedPath.c_str());
 }

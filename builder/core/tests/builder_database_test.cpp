@@ -62,3 +62,43 @@ TEST_F(BuilderDatabaseTest, AScanAfterAMergeReplacesItsLinesAndCountries) {
 
 }  // namespace
 }  // namespace gathrel
+
+#include <chrono>
+
+#include "gathrel/builder_job.h"
+
+namespace gathrel {
+namespace {
+
+TEST(BuilderJob, IsBusyFromBeforeTheWorkerStartsUntilItsResultIsTaken) {
+    BuilderJob job;
+    std::atomic<bool> release{false};
+    std::atomic<bool> sawBusy{false};
+    ASSERT_TRUE(job.Start([&](ScanProgress&) {
+        sawBusy = job.Busy();
+        while (!release) std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    }));
+    EXPECT_TRUE(job.Busy());
+    EXPECT_FALSE(job.Start([](ScanProgress&) {}));  // a second one is refused
+    release = true;
+    while (!job.WorkDone()) std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    EXPECT_TRUE(job.Busy());  // until the result is taken
+    job.Finish();
+    EXPECT_FALSE(job.Busy());
+    EXPECT_TRUE(sawBusy);
+}
+
+TEST(BuilderJob, StopAsksTheWorkerToStopAndWaitsForIt) {
+    BuilderJob job;
+    std::atomic<bool> stopped{false};
+    job.Start([&](ScanProgress& progress) {
+        while (!progress.StopRequested()) std::this_thread::sleep_for(std::chrono::milliseconds(1));
+        stopped = true;
+    });
+    job.Stop();
+    EXPECT_TRUE(stopped);
+    EXPECT_FALSE(job.Busy());
+}
+
+}  // namespace
+}  // namespace gathrel

@@ -37,6 +37,10 @@ void TakeScanResult(BuilderDatabase& database, ScanResult&& scan);
 // path at fault, when a file could not be replaced; the lists stay unsaved then.
 bool SaveBuilderDatabase(BuilderDatabase& database, const DatabasePaths& paths, std::string& failedPath);
 
+// Writes Navaids.nav alone from the navaid lines (a bare count line), as the navaid page
+// does after each change. False, with the path, when it could not be replaced.
+bool SaveNavaidLines(const BuilderDatabase& database, const DatabasePaths& paths, std::string& failedPath);
+
 // The text shown when saving failed.
 std::string SaveFailedMessage(const std::string& failedPath);
 
