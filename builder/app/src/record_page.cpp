@@ -130,8 +130,8 @@ void RecordPage::FillCountries(QComboBox* combo) {
 }
 
 void RecordPage::Choose(QComboBox* combo, const std::string& text) {
-    const int found = combo->findText(QString::fromStdString(platform::Trimmed(text)));
-    if (found >= 0) combo->setCurrentIndex(found);
+    // A record without the text (a scanned navaid has no country) shows none.
+    combo->setCurrentIndex(combo->findText(QString::fromStdString(platform::Trimmed(text))));
 }
 
 void RecordPage::AddPositionField(QLineEdit* field, QComboBox* hemisphere, gathrel::Axis axis) {

@@ -57,7 +57,7 @@ protected:
 
     // The countries of the database in the country combo; the first is chosen.
     void FillCountries(QComboBox* combo);
-    // Chooses the combo entry equal to the text, if any.
+    // Chooses the combo entry equal to the text; none when there is no such entry.
     static void Choose(QComboBox* combo, const std::string& text);
     // A position field and its hemisphere combo: checked and rewritten as angle text
     // when it loses the focus; an empty field is left alone.

@@ -10,6 +10,7 @@
 #include <unistd.h>
 #include <vector>
 
+#include "fsinstall/generated_world.h"
 #include "fsinstall/installation.h"
 #include "fsinstall/jm_encoder.h"
 #include "fsinstall/scenery_writer.h"
@@ -21,46 +22,6 @@ namespace {
 
 constexpr std::size_t kMinScenerySize = 50u << 20;
 constexpr int kAirportsPerFile = 2000;
-
-// prefix followed by the decimal number.
-std::string Numbered(const char* prefix, int number) {
-    std::string text(prefix);
-    text += std::to_string(number);
-    return text;
-}
-
-// A made-up world of many airports with runways, ends and ILS, and many navaids.
-fsinstall::SceneryContent GeneratedWorld(int airports) {
-    fsinstall::SceneryContent world;
-    for (int a = 0; a < airports; ++a) {
-        fsinstall::Airport airport;
-        airport.ident = Numbered("X", a);
-        airport.name = Numbered("Airport ", a);
-        airport.city = Numbered("City ", a % 997);
-        airport.country = Numbered("Country ", a % 97);
-        airport.latitude = -60.0 + (a % 1200) * 0.1;
-        airport.longitude = -180.0 + (a / 1200) * 0.11;
-        airport.atisMegahertz = 118.0 + (a % 180) * 0.1;
-        for (int r = 0; r < 3; ++r) {
-            fsinstall::Runway runway;
-            runway.latitude = airport.latitude + r * 0.01;
-            runway.longitude = airport.longitude;
-            runway.heading = (a * 7 + r * 60) % 360;
-            runway.length = 4000 + (a % 50) * 100;
-            runway.designator = r;
-            runway.start = fsinstall::RunwayEnd{runway.latitude - 0.005, runway.longitude, runway.heading};
-            runway.end = fsinstall::RunwayEnd{runway.latitude + 0.005, runway.longitude, runway.heading + 180.0};
-            if (r == 0) runway.ils = fsinstall::Ils{1, Numbered("I", a % 9999), 110.1, runway.latitude, runway.longitude, runway.heading};
-            airport.runways.push_back(runway);
-        }
-        world.airports.push_back(airport);
-        world.ndbs.push_back({Numbered("N", a % 9999), Numbered("NDB ", a), 200.0 + a % 800,
-                              airport.latitude, airport.longitude + 0.1, 100});
-        world.vors.push_back({fsinstall::VorKind::Vor, Numbered("V", a % 9999), Numbered("VOR ", a),
-                              a % 200, airport.latitude, airport.longitude - 0.1, 50});
-    }
-    return world;
-}
 
 struct Installation {
     std::string root;  // host folder, removed at exit
@@ -85,7 +46,7 @@ const Installation& TheInstallation() {
         options.navaidsPerFile = kAirportsPerFile;
         int airports = 40000;
         for (;;) {
-            fsinstall::WriteInstallation(options, GeneratedWorld(airports));
+            fsinstall::WriteInstallation(options, fsinstall::GeneratedWorld(airports));
             made.files.clear();
             made.bytes = 0;
             const auto scenery = std::filesystem::path(root) / "FS2000/Scenery/World/scenery";
@@ -146,7 +107,7 @@ BENCHMARK(BM_SceneryScan)->Unit(benchmark::kMillisecond);
 
 void BM_Decompress(benchmark::State& state) {
     const std::vector<std::uint8_t> plain =
-        fsinstall::WriteSceneryFile(GeneratedWorld(20000), fsinstall::Compression::Plain);
+        fsinstall::WriteSceneryFile(fsinstall::GeneratedWorld(20000), fsinstall::Compression::Plain);
     const std::vector<std::uint8_t> stream = fsinstall::EncodeJmBlock(plain);
     std::vector<std::uint8_t> out(plain.size());
     for (auto _ : state) {

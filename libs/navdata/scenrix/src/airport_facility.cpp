@@ -178,7 +178,7 @@ void Airport::ReadRunwayEnd(const SceneryBytes& record) {
             continue;
         }
         if (runway.runwayStartLatitude.empty()) {
-            LogInvalidRunway(runway.airportIdent, runway.runwayHeading, heading);
+            LogInvalidRunway(runway.airportIdent, runway.runwayHeading, heading, scan_.Logs());
             runway.runwayStartLatitude = latitude;
             runway.runwayStartLongitude = longitude;
             runway.runwayHeading = platform::FixedText(heading);

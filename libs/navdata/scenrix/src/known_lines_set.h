@@ -2,6 +2,7 @@
 // (the usual case while reading new scenery) touches only the dense array of hashes.
 #pragma once
 
+#include <algorithm>
 #include <cstddef>
 #include <utility>
 #include <vector>
@@ -36,9 +37,10 @@ public:
         return true;
     }
 
+    // Keeps the table's size: the next scan fills it again without growing it step by
+    // step from the first size.
     void Clear() {
-        hashes_.clear();
-        keys_.clear();
+        std::fill(hashes_.begin(), hashes_.end(), kEmpty);
         count_ = 0;
     }
 

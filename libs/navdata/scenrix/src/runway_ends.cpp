@@ -23,13 +23,14 @@ bool StartsWithSideLetter(const std::string& side) {
 }
 
 void AppendToLog(const char* path, const std::string& text) {
+    if (text.empty()) return;
     platform::TextFile log;
     if (log.Open(path, platform::TextFile::Mode::Append)) {
         log.WriteString(text);
     }
 }
 
-void LogCorrection(const CAirportStruct& runway, double latitude, double longitudeWest) {
+void LogCorrection(const CAirportStruct& runway, double latitude, double longitudeWest, std::string& log) {
     const std::string& side = runway.sideAndMagVar;
     const char letter = side.empty() ? ' ' : side[0];
     const std::string shownLetter =
@@ -39,10 +40,17 @@ void LogCorrection(const CAirportStruct& runway, double latitude, double longitu
     char text[512];
     std::snprintf(text, sizeof text, "id=%s\nrn=%s%d\nlat=%f\nlon=%f\n",
                   runway.airportIdent.c_str(), shownLetter.c_str(), number, latitude, longitudeWest);
-    AppendToLog(kCorrectionsLogPath, text);
+    log += text;
 }
 
 }  // namespace
+
+void RunwayLogs::Write() {
+    AppendToLog(kCorrectionsLogPath, corrections);
+    AppendToLog(kInvalidRunwayLogPath, invalidRunways);
+    corrections.clear();
+    invalidRunways.clear();
+}
 
 void GreatCircleOffset(double course, double distance, double& latitude, double& longitude) {
     if (distance == 0.0) {
@@ -58,7 +66,7 @@ void GreatCircleOffset(double course, double distance, double& latitude, double&
     longitude = lon2 * kDegreesPerRadian;
 }
 
-void FillRunwayEnds(CAirportStruct& runway) {
+void FillRunwayEnds(CAirportStruct& runway, RunwayLogs& logs) {
     std::string* const fields[] = {&runway.runwayEndLatitude, &runway.runwayEndLongitude,
                                    &runway.runwayStartLatitude, &runway.runwayStartLongitude};
     bool anyEmpty = false;
@@ -96,18 +104,18 @@ void FillRunwayEnds(CAirportStruct& runway) {
             *fields[i] = values[i];
         }
     }
-    LogCorrection(runway, endLatitude, endLongitude);
+    LogCorrection(runway, endLatitude, endLongitude, logs.corrections);
 }
 
-void LogInvalidRunway(const std::string& ident, const std::string& runwayHeading,
-                      double recordHeading) {
+void LogInvalidRunway(const std::string& ident, const std::string& runwayHeading, double recordHeading,
+                      RunwayLogs& logs) {
     // Whole-number division: the runway number of a heading.
     const int number = platform::LeadingInt(runwayHeading) / 10;
     const int opposite = number < 19 ? number + kOppositeRunwayNumbers : number - kOppositeRunwayNumbers;
     char text[512];
     std::snprintf(text, sizeof text, "%-5s, %02d/%02d, %15f\n", ident.c_str(), number, opposite,
                   recordHeading);
-    AppendToLog(kInvalidRunwayLogPath, text);
+    logs.invalidRunways += text;
 }
 
 }  // namespace scenrix::detail

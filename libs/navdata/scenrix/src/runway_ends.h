@@ -15,12 +15,22 @@ inline constexpr const char* kInvalidRunwayLogPath = "C:\\Invalid.txt";
 // minutes along course degrees. A distance of 0 changes nothing.
 void GreatCircleOffset(double course, double distance, double& latitude, double& longitude);
 
-// Fills each empty runway end field from the centre, and appends one record to the
-// corrections log when any field was filled.
-void FillRunwayEnds(CAirportStruct& runway);
+// The two logs' records of one scenery file, kept in memory and appended to their
+// files once when the file has been read.
+struct RunwayLogs {
+    std::string corrections;
+    std::string invalidRunways;
 
-// Appends "%-5s, %02d/%02d, %15f" for a runway start that matched no runway.
-void LogInvalidRunway(const std::string& ident, const std::string& runwayHeading,
-                      double recordHeading);
+    // Appends each non-empty log to its file; a log that cannot be opened is skipped.
+    void Write();
+};
+
+// Fills each empty runway end field from the centre, and adds one record to the
+// corrections log when any field was filled.
+void FillRunwayEnds(CAirportStruct& runway, RunwayLogs& logs);
+
+// Adds "%-5s, %02d/%02d, %15f" for a runway start that matched no runway.
+void LogInvalidRunway(const std::string& ident, const std::string& runwayHeading, double recordHeading,
+                      RunwayLogs& logs);
 
 }  // namespace scenrix::detail

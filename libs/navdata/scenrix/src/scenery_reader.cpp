@@ -95,6 +95,7 @@ int LoadDLLBGL(const char* path, std::vector<std::string>& ilsLines,
     scenrix::detail::SceneryScan scan(KnownIndexes(), navaidLines, knownNavaids, knownAirports,
                                       ilsLines);
     ReadSections(data, scan);
+    scan.Logs().Write();
     if (plain.IsOpen() && !plain.Close()) {
         platform::MessageBox(kUnmapFailedMessage, {}, platform::MbIcon::Information);
     }

@@ -23,7 +23,7 @@ void SceneryScan::AddNavaidLine(const std::string& line) {
 }
 
 void SceneryScan::AddAirportLine(CAirportStruct runway) {
-    FillRunwayEnds(runway);
+    FillRunwayEnds(runway, logs_);
     AddAirportLineUnique(ComposeAirportLine(std::move(runway)) + '\n');
 }
 

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "known_lines.h"
+#include "runway_ends.h"
 #include "scenrix/airport_struct.h"
 
 namespace scenrix::detail {
@@ -26,6 +27,8 @@ public:
     void AddIlsLine(std::string line);
 
     std::vector<std::string> TakeAirportLines() { return std::move(airportLines_); }
+    // The logs of this file, written once it has been read.
+    RunwayLogs& Logs() { return logs_; }
 
 private:
     void AddAirportLineUnique(std::string line);
@@ -35,6 +38,7 @@ private:
     AirportKeys airportKeys_;
     IlsList ils_;
     std::vector<std::string> airportLines_;
+    RunwayLogs logs_;
 };
 
 }  // namespace scenrix::detail

@@ -1,0 +1,126 @@
+// The builder's scan (every scenery file read with the scenery reader, its lines
+// gathered, the countries found) of two stand-in installations, each beside read(2) of
+// the same files in the same run: one made from the real airport data, one from the
+// generated world.
+#include <benchmark/benchmark.h>
+
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "fsinstall/airport_database.h"
+#include "fsinstall/generated_world.h"
+#include "fsinstall/installation.h"
+#include "gathrel/database_scan.h"
+#include "gathrel/scenery_files.h"
+#include "platform/message_box.h"
+#include "platform/paths.h"
+
+namespace {
+
+constexpr int kGeneratedAirports = 60000;
+constexpr std::size_t kFilesPerBatch = 2000;
+
+struct Installation {
+    std::vector<gathrel::SceneryFile> files;
+    std::uint64_t bytes = 0;
+};
+
+// Drives C and D in a folder of their own, removed at exit.
+const std::filesystem::path& BenchRoot() {
+    static const std::filesystem::path root = [] {
+        char pattern[] = "/tmp/gathrel_bench.XXXXXX";
+        const std::filesystem::path made = ::mkdtemp(pattern);
+        ::setenv("QUILLET_DRIVE_C", (made / "c").c_str(), 1);
+        ::setenv("QUILLET_DRIVE_D", (made / "d").c_str(), 1);
+        ::setenv("QUILLET_SETTINGS_DIR", (made / "settings").c_str(), 1);
+        platform::SetMessageBoxHandler([](const platform::MessageBoxRequest&) { return platform::MbResult::Ok; });
+        return made;
+    }();
+    static const struct Remover {
+        ~Remover() { std::filesystem::remove_all(root); }
+    } remover;
+    return root;
+}
+
+Installation Install(const std::string& folder, const fsinstall::SceneryContent& world) {
+    BenchRoot();
+    fsinstall::InstallationOptions options;
+    options.folder = folder;
+    options.writeInstallKey = false;
+    options.airportsPerFile = kFilesPerBatch;
+    options.navaidsPerFile = kFilesPerBatch;
+    Installation made;
+    if (!fsinstall::WriteInstallation(options, world)) return made;
+    made.files = gathrel::FindSceneryFiles(folder, {});
+    for (const gathrel::SceneryFile& file : made.files) made.bytes += file.size;
+    return made;
+}
+
+const Installation& Generated() {
+    static const Installation installation = Install("C:\\FS2000", fsinstall::GeneratedWorld(kGeneratedAirports));
+    return installation;
+}
+
+// Empty when the airport data was not fetched (scripts/fetch-airport-data).
+const Installation& RealData() {
+    static const Installation installation = [] {
+        const auto airports = fsinstall::ReadAirportDatabase(QUILLET_AIRPORT_DATABASE);
+        if (!airports) return Installation{};
+        fsinstall::SceneryContent world;
+        world.airports = *airports;
+        return Install("D:\\FS2002", world);
+    }();
+    return installation;
+}
+
+void ReadEveryFile(benchmark::State& state, const Installation& installation) {
+    if (installation.files.empty()) {
+        state.SkipWithError("no installation (airport data not fetched?)");
+        return;
+    }
+    std::vector<char> buffer(1 << 20);
+    for (auto _ : state) {
+        for (const gathrel::SceneryFile& file : installation.files) {
+            const int fd = ::open(platform::HostPath(file.path).c_str(), O_RDONLY | O_CLOEXEC);
+            while (fd >= 0 && ::read(fd, buffer.data(), buffer.size()) > 0) {
+            }
+            if (fd >= 0) ::close(fd);
+            benchmark::DoNotOptimize(buffer.data());
+        }
+    }
+    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * installation.bytes));
+}
+
+void Scan(benchmark::State& state, const Installation& installation) {
+    if (installation.files.empty()) {
+        state.SkipWithError("no installation (airport data not fetched?)");
+        return;
+    }
+    for (auto _ : state) {
+        gathrel::ScanProgress progress;
+        const gathrel::ScanResult result = gathrel::ScanScenery(installation.files, progress);
+        benchmark::DoNotOptimize(result.countries.size());
+        state.counters["airport_lines"] = static_cast<double>(result.airportLines.size());
+        state.counters["navaid_lines"] = static_cast<double>(result.navaidLines.size());
+    }
+    state.counters["files"] = static_cast<double>(installation.files.size());
+    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * installation.bytes));
+}
+
+void BM_RealDataRead(benchmark::State& state) { ReadEveryFile(state, RealData()); }
+void BM_RealDataScan(benchmark::State& state) { Scan(state, RealData()); }
+void BM_GeneratedRead(benchmark::State& state) { ReadEveryFile(state, Generated()); }
+void BM_GeneratedScan(benchmark::State& state) { Scan(state, Generated()); }
+
+BENCHMARK(BM_RealDataRead)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_RealDataScan)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_GeneratedRead)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_GeneratedScan)->Unit(benchmark::kMillisecond);
+
+}  // namespace
