@@ -217,6 +217,12 @@ void CGathrelFiles::StartMerge() {
     timer_.start(kTickMilliseconds);
 }
 
+void CGathrelFiles::DropWork() {
+    timer_.stop();
+    scanReport_.reset();
+    mergeReport_.reset();
+}
+
 void CGathrelFiles::ShowProgress(bool shown) {
     if (shown) {
         helpBeforeWork_ = help_->text();

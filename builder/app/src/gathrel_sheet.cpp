@@ -47,6 +47,7 @@ void CGathrelSheet::OnCancel() {
 // left half written; what was unsaved before is saved once.
 void CGathrelSheet::OnClose() {
     job_.Stop();
+    files_.DropWork();
     SaveNavFiles();
     PropertySheet::OnCancel();
 }

@@ -187,5 +187,13 @@ TEST_F(ScanTest, EachFileNameIsReadOnceAndLinksAreNotFollowed) {
     EXPECT_FALSE(files.empty());
 }
 
+TEST_F(ScanTest, TheCdRomDrivesAreReadAfterTheSimulator) {
+    Install(fsinstall::SimulatorVersion::Fs2000, "D:\\FS2000");
+    EXPECT_TRUE(FindSceneryFiles("", {}).empty());
+    const std::vector<SceneryFile> files = FindSceneryFiles("", {"D:"});
+    ASSERT_FALSE(files.empty());
+    for (const SceneryFile& file : files) EXPECT_EQ(file.path.rfind("D:\\FS2000\\", 0), 0u) << file.path;
+}
+
 }  // namespace
 }  // namespace gathrel

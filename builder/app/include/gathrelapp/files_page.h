@@ -34,6 +34,8 @@ public:
                   std::string baseDirectory, gathrel::BuilderJob& job);
 
     void OnCreateDb();
+    // After the worker was stopped: its result, if any, is dropped and no longer watched.
+    void DropWork();
     const std::string& SceneryFolder() const { return sceneryFolder_; }
 
 protected:
