@@ -13,9 +13,10 @@ namespace {
 
 constexpr std::string_view kLineEnd = "\r\n";
 
+// A line feed and the carriage returns before it: a record never ends in either.
 std::string_view WithoutLineFeed(std::string_view line) {
     if (!line.empty() && line.back() == '\n') line.remove_suffix(1);
-    if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+    while (!line.empty() && line.back() == '\r') line.remove_suffix(1);
     return line;
 }
 
