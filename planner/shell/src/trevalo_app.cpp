@@ -56,6 +56,10 @@ bool CTrevaloApp::InitInstance() {
     // The wizard and summary sheets in the wizard bar, the wizard's pages over the
     // document's data.
     mainFrame_->WizardBar().CreateSheets(document_->Database(), document_->GetRoute(), &CMainFrame::CompileAdventure);
+    if (CWizardSheet* wizard = mainFrame_->WizardBar().WizardSheet())
+        wizard->RealTimePage().SetCentreMap([frame = mainFrame_.get()](double latitude, double longitude) {
+            if (CTrevaloView* view = frame->GetActiveMapView()) view->CenterOnLatLon(latitude, longitude, kGoToPlaneZoom);
+        });
     // Still to come here, in this order, as their code arrives: reopening the last built
     // adventure (CTrevaloView::ReopenLastBuild), the tip of the day (ShowTipAtStartup)
     // and the periodic version check (CheckVersionPeriodically).

@@ -13,7 +13,8 @@ CWizardSheet::CWizardSheet(const NavDatabase& database, Route& route, CompileFun
       database_(database),
       compile_(std::move(compile)),
       baseDirectory_(Settings().ReadString(SettingId::Directory)),
-      page3_(landing_) {
+      page3_(landing_),
+      page10_(realTime_, database, route) {
     for (qtplatform::PropertyPage* page : std::initializer_list<qtplatform::PropertyPage*>{
              &page1_, &page2_, &page3_, &page4_, &page5_, &page6_, &page7_, &page8_, &page9_, &page10_})
         AddPage(*page);

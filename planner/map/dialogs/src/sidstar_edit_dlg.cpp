@@ -13,7 +13,7 @@
 #include "qtplatform/dialog_buttons.h"
 #include "qtplatform/report_list.h"
 #include "qtplatform/static_text.h"
-#include "up_down_buttons.h"
+#include "qtplatform/up_down_buttons.h"
 
 namespace trevalo {
 namespace {
@@ -79,7 +79,7 @@ CEditSidStarDlg::CEditSidStarDlg(const SidStarStore& store, QWidget* parent)
     AddEdit(record, 1, 0, "Latitude", kLatitude);
     AddEdit(record, 1, 2, "Longitude", kLongitude);
     AddEdit(record, 2, 0, "Count", kNumber);
-    auto* spin = qtplatform::WithId(new mapdialogs_detail::UpDownButtons([this](int delta) { OnNumberSpin(delta); }),
+    auto* spin = qtplatform::WithId(new qtplatform::UpDownButtons([this](int delta) { OnNumberSpin(delta); }),
                                     kNumberSpin);
     record->addWidget(spin, 2, 2);
     auto* type = qtplatform::WithId(new QComboBox, kType);

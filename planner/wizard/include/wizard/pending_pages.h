@@ -40,6 +40,5 @@ using CWizardPage6 = NumberedPendingPage<6>;
 using CWizardPage7 = NumberedPendingPage<7>;
 using CWizardPage8 = NumberedPendingPage<8>;
 using CWizardPage9 = NumberedPendingPage<9>;
-using CWizardPage10 = NumberedPendingPage<10>;
 
 }  // namespace trevalo

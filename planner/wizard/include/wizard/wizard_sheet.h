@@ -12,6 +12,7 @@
 #include "map/route.h"
 #include "qtplatform/property_sheet.h"
 #include "wizard/pending_pages.h"
+#include "wizard/wizard_page10.h"
 #include "wizard/wizard_page3.h"
 
 namespace trevalo {
@@ -35,6 +36,7 @@ public:
     void CreatePageWindows();
 
     CWizardPage3& FlightPlanPage() { return page3_; }
+    CWizardPage10& RealTimePage() { return page10_; }
     const std::string& BaseDirectory() const { return baseDirectory_; }
 
 protected:
@@ -47,6 +49,7 @@ private:
     CompileFunction compile_;
     std::string baseDirectory_;
     DefaultLandingOnly landing_;
+    adf::RealTimeValues realTime_;
 
     CWizardPage1 page1_;
     CWizardPage2 page2_;

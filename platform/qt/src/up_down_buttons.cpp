@@ -1,9 +1,9 @@
-#include "up_down_buttons.h"
+#include "qtplatform/up_down_buttons.h"
 
 #include <QToolButton>
 #include <QVBoxLayout>
 
-namespace trevalo::mapdialogs_detail {
+namespace qtplatform {
 
 UpDownButtons::UpDownButtons(std::function<void(int delta)> onDelta, QWidget* parent)
     : QWidget(parent), up_(new QToolButton), down_(new QToolButton) {
@@ -20,4 +20,4 @@ UpDownButtons::UpDownButtons(std::function<void(int delta)> onDelta, QWidget* pa
     connect(down_, &QToolButton::clicked, this, [onDelta] { onDelta(1); });
 }
 
-}  // namespace trevalo::mapdialogs_detail
+}  // namespace qtplatform

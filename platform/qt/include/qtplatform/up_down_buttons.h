@@ -7,7 +7,7 @@
 
 class QToolButton;
 
-namespace trevalo::mapdialogs_detail {
+namespace qtplatform {
 
 class UpDownButtons : public QWidget {
 public:
@@ -21,4 +21,4 @@ private:
     QToolButton* down_;
 };
 
-}  // namespace trevalo::mapdialogs_detail
+}  // namespace qtplatform
