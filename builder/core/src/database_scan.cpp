@@ -5,6 +5,7 @@
 #include <unordered_set>
 
 #include "aerodrex/airport_getters.h"
+#include "aerodrex/airport_line_layout.h"
 #include "gathrel/line_sort.h"
 #include "navdata/line_widths.h"
 #include "platform/text.h"
@@ -13,6 +14,8 @@
 namespace gathrel {
 
 namespace {
+
+constexpr navdata::FieldSpec kCountry = aerodrex::airport_line::kCountry;
 
 void EmptyReaderArrays() {
     for (std::vector<std::string>* lines : {&saIlsInfo, &saNavaidsLinesSA, &saAirportLinesSA, &saNavInfo, &saAirportInfo}) {
@@ -32,9 +35,13 @@ std::vector<std::string> CountriesOfAirports(const std::vector<std::string>& air
     std::unordered_set<std::string> seen;
     // The getter wants the whole 335-character line, without its line feed.
     char line[navdata::kAirportLineWidth + 1];
-    char country[31];
+    char country[kCountry.size()];
+    std::string_view previous;  // the runways of one airport follow each other
     for (const std::string& airport : airportLines) {
         if (airport.size() < navdata::kAirportLineWidth) continue;
+        const std::string_view field = std::string_view(airport).substr(kCountry.column, kCountry.width);
+        if (field == previous) continue;
+        previous = field;
         std::memcpy(line, airport.data(), navdata::kAirportLineWidth);
         line[navdata::kAirportLineWidth] = '\0';
         GetAirportCountry(country, line);

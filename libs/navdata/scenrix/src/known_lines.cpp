@@ -57,7 +57,14 @@ NavaidKeys::NavaidKeys(NavaidIndex& index, const std::vector<std::string>& known
 
 bool NavaidKeys::Add(const std::string& line) {
     const NavaidKey key = MakeNavaidKey(line);
-    return !known_.Contains(key) && added_.Insert(key);
+    if (known_.Contains(key) || !added_.Insert(key)) return false;
+    handedOut_.push_back(key);
+    return true;
+}
+
+void NavaidKeys::HandOut(const std::string& lastLine) {
+    known_.ExpectAppended(std::move(handedOut_), lastLine);
+    handedOut_.clear();
 }
 
 AirportKeys::AirportKeys(AirportIndex& index, const std::vector<std::string>& known)
@@ -65,8 +72,16 @@ AirportKeys::AirportKeys(AirportIndex& index, const std::vector<std::string>& kn
     index.Sync(known);
 }
 
-bool AirportKeys::IsKnown(const std::string& line) const {
-    return known_.Contains(MakeAirportKey(line));
+bool AirportKeys::IsKnown(const std::string& line) {
+    const AirportKey key = MakeAirportKey(line);
+    if (known_.Contains(key)) return true;
+    handedOut_.push_back(key);
+    return false;
+}
+
+void AirportKeys::HandOut(const std::string& lastLine) {
+    known_.ExpectAppended(std::move(handedOut_), lastLine);
+    handedOut_.clear();
 }
 
 IlsList::IlsList(IlsIndex& index, std::vector<std::string>& lines)
@@ -75,11 +90,13 @@ IlsList::IlsList(IlsIndex& index, std::vector<std::string>& lines)
 }
 
 void IlsList::Add(std::string line) {
-    if (index_.Contains(line)) {
+    if (lines_.empty()) {
+        // The first line is also the index's fingerprint of the array's start.
+        lines_.push_back(std::move(line));
+        index_.Sync(lines_);
         return;
     }
-    lines_.push_back(std::move(line));
-    index_.Sync(lines_);
+    if (index_.InsertAppended(line)) lines_.push_back(std::move(line));
 }
 
 }  // namespace scenrix::detail

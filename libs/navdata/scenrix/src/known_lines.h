@@ -50,20 +50,27 @@ public:
     NavaidKeys(NavaidIndex& index, const std::vector<std::string>& known);
     // True, and the key kept, when no known or added line has the same key.
     bool Add(const std::string& line);
+    // The lines added are about to be appended to the known ones; lastLine is the last.
+    void HandOut(const std::string& lastLine);
 
 private:
-    const NavaidIndex& known_;
+    NavaidIndex& known_;
     KeySet<NavaidKey, KeyBytesHash> added_;
+    std::vector<NavaidKey> handedOut_;
 };
 
 // Airports: whole runway degree, side letter and ident, of the known lines only.
 class AirportKeys {
 public:
     AirportKeys(AirportIndex& index, const std::vector<std::string>& known);
-    bool IsKnown(const std::string& line) const;
+    // False, and the line's key kept for HandOut, when no known line has its key.
+    bool IsKnown(const std::string& line);
+    // The lines not known are about to be appended to the known ones; lastLine is the last.
+    void HandOut(const std::string& lastLine);
 
 private:
-    const AirportIndex& known_;
+    AirportIndex& known_;
+    std::vector<AirportKey> handedOut_;
 };
 
 // The ILS list, extended in place: a line is added unless the very same text is there.

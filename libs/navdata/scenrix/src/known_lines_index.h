@@ -8,6 +8,10 @@
 // rebuilt. A line changed between the first and the last indexed one is not noticed:
 // the builder only appends to these arrays or empties them.
 //
+// The reader also says which keys it handed out with its new lines (ExpectAppended):
+// when the next Sync finds exactly that many lines appended, ending in the last line
+// handed out, it takes those keys instead of reading each key from its line again.
+//
 // Not thread-safe: one index serves one thread (the reader runs on the builder's
 // worker thread).
 #pragma once
@@ -29,9 +33,12 @@ public:
             keys_.Clear();
             indexed_ = 0;
         }
-        for (std::size_t i = indexed_; i < lines.size(); ++i) {
-            keys_.Insert(MakeKey(lines[i]));
+        if (HandedOutWereAppended(lines)) {
+            for (Key& key : handedOut_) keys_.Insert(std::move(key));
+        } else {
+            for (std::size_t i = indexed_; i < lines.size(); ++i) keys_.Insert(MakeKey(lines[i]));
         }
+        handedOut_.clear();
         if (lines.size() > indexed_) {
             indexed_ = lines.size();
             first_ = lines.front();
@@ -42,7 +49,27 @@ public:
 
     bool Contains(const Key& key) const { return keys_.Contains(key); }
 
+    // For an array this index follows and extends itself: the line that is about to be
+    // appended to it. False, and nothing to append, when its key is there already.
+    bool InsertAppended(const std::string& line) {
+        if (!keys_.Insert(MakeKey(line))) return false;
+        ++indexed_;
+        last_ = line;
+        return true;
+    }
+
+    // The keys of the lines the caller is about to append, in order, and the last of them.
+    void ExpectAppended(std::vector<Key> keys, const std::string& lastLine) {
+        handedOut_ = std::move(keys);
+        lastHandedOut_ = lastLine;
+    }
+
 private:
+    bool HandedOutWereAppended(const std::vector<std::string>& lines) const {
+        return !handedOut_.empty() && lines.size() == indexed_ + handedOut_.size() &&
+               lines.back() == lastHandedOut_;
+    }
+
     // True when lines still begins with what was indexed.
     bool IsPrefixOf(const std::vector<std::string>& lines) const {
         if (indexed_ == 0) return true;
@@ -55,6 +82,8 @@ private:
     std::string first_;
     std::string last_;
     KeySet<Key, Hash> keys_;
+    std::vector<Key> handedOut_;
+    std::string lastHandedOut_;
 };
 
 }  // namespace scenrix::detail

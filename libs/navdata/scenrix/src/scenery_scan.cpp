@@ -35,6 +35,12 @@ void SceneryScan::AddAirportLineUnique(std::string line) {
     }
 }
 
+std::vector<std::string> SceneryScan::TakeAirportLines() {
+    if (!navaidLines_.empty()) navaidKeys_.HandOut(navaidLines_.back());
+    if (!airportLines_.empty()) airportKeys_.HandOut(airportLines_.back());
+    return std::move(airportLines_);
+}
+
 void SceneryScan::AddIlsLine(std::string line) {
     ils_.Add(std::move(line));
 }

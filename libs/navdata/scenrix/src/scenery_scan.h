@@ -26,7 +26,9 @@ public:
     // Appended to the ILS lines given, unless the same text is there.
     void AddIlsLine(std::string line);
 
-    std::vector<std::string> TakeAirportLines() { return std::move(airportLines_); }
+    // The file's new airport lines; the keys of its new lines go to the indexes, for the
+    // caller appends these lines to the known ones.
+    std::vector<std::string> TakeAirportLines();
     // The logs of this file, written once it has been read.
     RunwayLogs& Logs() { return logs_; }
 

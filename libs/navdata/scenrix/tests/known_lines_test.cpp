@@ -57,6 +57,31 @@ TEST(KnownLinesIndexTest, FollowsTheArrayItWasLastSyncedWith) {
     }
 }
 
+TEST(KnownLinesIndexTest, TakesTheKeysHandedOutOnlyForTheLinesHandedOut) {
+    struct Case {
+        const char* name;
+        Lines appended;
+        const char* knownKey;
+        const char* unknownKey;
+    };
+    const Case cases[] = {
+        {"the lines handed out", {"x", "y"}, "key of y", "y"},
+        {"other lines", {"x", "z"}, "z", "key of y"},
+        {"fewer lines", {"y"}, "y", "key of y"},
+    };
+    for (const Case& c : cases) {
+        Lines lines = {"a"};
+        IlsIndex index;
+        index.Sync(lines);
+        index.ExpectAppended({"key of x", "key of y"}, "y");
+        lines.insert(lines.end(), c.appended.begin(), c.appended.end());
+        index.Sync(lines);
+        EXPECT_TRUE(index.Contains(c.knownKey)) << c.name;
+        EXPECT_FALSE(index.Contains(c.unknownKey)) << c.name;
+        EXPECT_TRUE(index.Contains("a")) << c.name;
+    }
+}
+
 TEST(KnownLinesIndexTest, KeySetHoldsManyKeys) {
     KeySet<std::string, std::hash<std::string>> set;
     for (int i = 0; i < 100000; ++i) {
