@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QEnterEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QProgressBar>
@@ -78,6 +79,23 @@ TEST_F(GathrelSheetTest, OpensOnTheFilesPageWithTheSimulatorFound) {
     EXPECT_EQ(Control<QLineEdit>(sheet, Files::kCreateFilesIn)->text(), "C:\\Quillet\\");
     EXPECT_FALSE(Control<QProgressBar>(sheet, Files::kProgress)->isVisible());
     EXPECT_TRUE(boxes_.texts().empty());
+}
+
+TEST_F(GathrelSheetTest, AnFs2002AloneIsChosenAndTheButtonsShowTheirHelp) {
+    fsinstall::InstallationOptions options;
+    options.folder = "D:\\FS2002";
+    options.version = fsinstall::SimulatorVersion::Fs2002;
+    ASSERT_TRUE(fsinstall::WriteInstallation(options, fsinstall::SampleWorld()));
+    CGathrelSheet sheet("C:\\Quillet\\");
+    sheet.show();
+    EXPECT_FALSE(Control<QRadioButton>(sheet, Files::kFs2000)->isEnabled());
+    EXPECT_TRUE(Control<QRadioButton>(sheet, Files::kFs2002)->isChecked());
+    EXPECT_EQ(sheet.FilesPage().SceneryFolder(), "D:\\FS2002\\");
+    QEnterEvent enter(QPointF(1, 1), QPointF(1, 1), QPointF(1, 1));
+    QApplication::sendEvent(Control<QPushButton>(sheet, Files::kCreateDb), &enter);
+    EXPECT_TRUE(Control<QLabel>(sheet, Files::kHelp)->text().startsWith("Select to load data from all the '*.bgl' files"));
+    QApplication::sendEvent(Control<QRadioButton>(sheet, Files::kFs2002), &enter);
+    EXPECT_TRUE(Control<QLabel>(sheet, Files::kHelp)->text().endsWith("FS2002 directory:\nD:\\FS2002\\"));
 }
 
 TEST_F(GathrelSheetTest, CreateDbScansAndThePlannerLoadsTheResult) {
