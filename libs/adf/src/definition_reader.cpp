@@ -158,14 +158,14 @@ std::string AirportName(const std::string& line) {
 
 // Slot n is the route's n-th airport: departures get SIDs, landing airports STARs.
 void ReadLandingSlots(const Definition& d, LandingValues& landing) {
-    landing.slots.assign(kLandingSlotCount, LandingSlot{});
+    landing.airports.assign(kLandingSlotCount, LandingSlot{});
     const RouteFile route = ReadRouteFile(d.Lines());
     size_t slot = 0;
     for (const RouteSection& section : route.sections) {
         const auto* airport = std::get_if<AirportSection>(&section);
         if (airport == nullptr) continue;
-        if (slot >= landing.slots.size()) break;
-        LandingSlot& s = landing.slots[slot];
+        if (slot >= landing.airports.size()) break;
+        LandingSlot& s = landing.airports[slot];
         s.airportName = AirportName(airport->airportLine);
         s.type = slot % 2 == 0 ? "SID" : "STAR";
         if (airport->procedure) {

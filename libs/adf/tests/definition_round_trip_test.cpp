@@ -61,9 +61,9 @@ adf::WizardValues EveryValueChanged() {
                  .lightClouds = 0, .veryCloudy = 1, .thunderstorm = 0, .noTurbulence = 0,
                  .lightTurbulence = 1, .heavyTurbulence = 0, .temperature = 71, .dayTimeVariation = 9};
     v.landing.defaultLanding = 0;
-    v.landing.slots[0] = {"Springfield Regional", "SID", "SPF1", {"t01=DF:SPF:", "t02=TF:OT:"}};
-    v.landing.slots[1] = {"Otherton", "STAR", "OTR2", {"t01=TF:OT:"}};
-    v.landing.slots[2] = {"Thirdville", "SID", "N/A", {}};
+    v.landing.airports[0] = {"Springfield Regional", "SID", "SPF1", {"t01=DF:SPF:", "t02=TF:OT:"}};
+    v.landing.airports[1] = {"Otherton", "STAR", "OTR2", {"t01=TF:OT:"}};
+    v.landing.airports[2] = {"Thirdville", "SID", "N/A", {}};
     adf::EmergencyValues& e = v.emergency;
     e.failureChance = 55;
     for (auto item : adf::kFailureItems) e.*item = 1;
@@ -144,9 +144,9 @@ TEST(DefinitionRoundTrip, LongRoutesKeepTheProceduresOfEveryPoint) {
     const Lines lines = adf::ComposeDefinition(adf::WizardValues{}, adf::WriteRouteFile(route), kBase);
     EXPECT_EQ(adf::ReadRouteFile(lines), route);
     const adf::WizardValues read = ReadBack(lines);
-    EXPECT_EQ(read.landing.slots.size(), 50u);
-    EXPECT_EQ(read.landing.slots[49].ident, "P49");
-    EXPECT_EQ(read.landing.slots[49].type, "STAR");
+    EXPECT_EQ(read.landing.airports.size(), 50u);
+    EXPECT_EQ(read.landing.airports[49].ident, "P49");
+    EXPECT_EQ(read.landing.airports[49].type, "STAR");
 }
 
 TEST(DefinitionRoundTrip, PlaneFoundInTheListTrimmed) {

@@ -12,7 +12,7 @@ TEST(WizardValues, DefaultsThatTheGeneratorsRelyOn) {
     EXPECT_EQ(values.keys.keyList.size(), 6u);
     EXPECT_EQ(values.keys.keyList.front(), "_100\tCTRL \"p\"");
     EXPECT_EQ(values.weather.temperature, 59);
-    EXPECT_EQ(values.landing.slots.size(), 50u);
+    EXPECT_EQ(values.landing.airports.size(), 50u);
     EXPECT_EQ(values.emergency.crashMode, adf::kDetectCrashAndReset);
     EXPECT_EQ(values.emergency.stressDamage, 1);
     EXPECT_EQ(values.emergency.offRunwayCrash, 0);

@@ -23,7 +23,7 @@ struct LandingSlot {
 struct LandingValues {
     int defaultLanding = 1;  // 1: no SID/STAR procedures
     std::string helpText{};
-    std::vector<LandingSlot> slots = std::vector<LandingSlot>(kLandingSlotCount);
+    std::vector<LandingSlot> airports = std::vector<LandingSlot>(kLandingSlotCount);
 
     bool operator==(const LandingValues&) const = default;
 };
