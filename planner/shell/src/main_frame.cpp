@@ -49,6 +49,10 @@ bool CMainFrame::OnCreate() {
 
 bool CMainFrame::CompileAdventure(std::string sourcePath) { return trevalo::CompileAdventure(sourcePath); }
 
+void CMainFrame::CreateAdventure() { wizardBar_->CreateAdventure(); }
+
+bool CMainFrame::LoadAdventure(const std::string& adfPath) { return wizardBar_->LoadAdventure(adfPath); }
+
 bool CMainFrame::CreateToolBar() {
     toolBar_ = addToolBar(QStringLiteral("Toolbar"));
     if (toolBar_ == nullptr) return false;

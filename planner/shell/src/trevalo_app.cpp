@@ -6,6 +6,7 @@
 #include "platform/message_box.h"
 #include "program_closing.h"
 #include "qtplatform/command_table.h"
+#include "qtplatform/file_chooser.h"
 #include "qtplatform/text.h"
 #include "qtplatform/window_adapter.h"
 #include "shell/about_dlg.h"
@@ -60,9 +61,9 @@ bool CTrevaloApp::InitInstance() {
         wizard->RealTimePage().SetCentreMap([frame = mainFrame_.get()](double latitude, double longitude) {
             if (CTrevaloView* view = frame->GetActiveMapView()) view->CenterOnLatLon(latitude, longitude, kGoToPlaneZoom);
         });
-    // Still to come here, in this order, as their code arrives: reopening the last built
-    // adventure (CTrevaloView::ReopenLastBuild), the tip of the day (ShowTipAtStartup)
-    // and the periodic version check (CheckVersionPeriodically).
+    if (CTrevaloView* view = mainFrame_->GetActiveMapView()) view->ReopenLastBuild();
+    // Still to come here, in this order, as their code arrives: the tip of the day
+    // (ShowTipAtStartup) and the periodic version check (CheckVersionPeriodically).
 
     if (document_->Database().airportCount == 0)
         platform::MessageBox(kNoAirportMessage, {}, platform::MbIcon::Information);
@@ -103,11 +104,12 @@ void CTrevaloApp::BindCommands() {
     qtplatform::BindCommand(frame, kCmdDebugOptions, [this] { OnDebugOptions(); });
     qtplatform::BindCommand(frame, kCmdHome, [this] { OnHome(); });
     qtplatform::BindCommand(frame, kCmdUploadSidStar, [this] { OnUploadSidStar(); });
+    qtplatform::BindCommand(frame, kCmdFileOpenAdf, [this] { OnFileOpenAdf(); });
     if (ApplicationPrinter() != nullptr)
         qtplatform::BindCommand(frame, kCmdFilePrintSetup, [this] { OnFilePrintSetup(); });
     // The map view binds its own commands (find, create adventure, undo, new, zoom...).
     // Commands whose dialogs and actions come with later code stay disabled until bound:
-    // tip of the day, edit tip, open 'Adf', print, download latest, check new version,
+    // tip of the day, edit tip, print, download latest, check new version,
     // correct airport, loading countries, create database.
 }
 
@@ -163,6 +165,16 @@ void CTrevaloApp::OnFilePrintSetup() {
 
 void CTrevaloApp::OnHome() {
     QDesktopServices::openUrl(QUrl(qtplatform::ToQString(settings_.ReadString(SettingId::Home))));
+}
+
+void CTrevaloApp::OnFileOpenAdf() {
+    qtplatform::FileChooserRequest request;
+    request.filter = "Valid map, *.adf|*.adf||";
+    request.initialFolder = baseDirectory_.substr(0, baseDirectory_.size() - 1);
+    const qtplatform::ChosenPath path = qtplatform::ChooseFile(request, mainFrame_.get());
+    if (!path) return;
+    if (document_) document_->GetRoute().RemoveAllRoutePoints();
+    mainFrame_->LoadAdventure(*path);
 }
 
 // The upload has no action in this version of the planner.

@@ -11,6 +11,7 @@
 #include "qtplatform/feedback.h"
 #include "shell/main_frame.h"
 #include "shell/progress_dlg.h"
+#include "wizard/wizard_bar.h"
 
 namespace trevalo {
 namespace {
@@ -204,6 +205,10 @@ void CTrevaloView::ClosePlanner() {
     if (QWidget* top = window(); top != this) top->close();
 }
 
-void CTrevaloView::ApplicationFileNew() { RedrawAll(true); }
+// Every wizard page back to its defaults.
+void CTrevaloView::ApplicationFileNew() {
+    if (auto* frame = dynamic_cast<CMainFrame*>(frame_)) frame->WizardBar().ResetPages();
+    RedrawAll(true);
+}
 
 }  // namespace trevalo

@@ -6,18 +6,13 @@
 #include "mapdialogs/holding_airports_dlg.h"
 #include "mapdialogs/qt_route_dialogs.h"
 #include "platform/message_box.h"
+#include "platform/text.h"
+#include "qtplatform/feedback.h"
+#include "shell/main_frame.h"
+#include "shell/settings.h"
 #include "shell/trevalo_view.h"
 
 namespace trevalo {
-namespace {
-
-// The generation driver (the adventure wizard) is not part of this version: Create
-// adventure saves the route and says so.
-const std::string kNoGenerationMessage =
-    std::string("The route was saved to ") + kRouteFileName +
-    ".\nCreating the adventure itself needs the adventure wizard, which this version does not include yet.";
-
-}  // namespace
 
 void CTrevaloView::CreateDialogs() {
     routeDialogs_ = std::make_unique<QtRouteDialogs>(this);
@@ -49,8 +44,24 @@ void CTrevaloView::OnCreateSidStar() {
 
 void CTrevaloView::OnCreateAdventure() { route_.OnCreateAdventure(); }
 
+void CTrevaloView::ReopenLastBuild() {
+    const Settings settings;
+    const std::string lastBuild = settings.ReadString(SettingId::LastBuild);
+    auto* frame = dynamic_cast<CMainFrame*>(frame_);
+    if (lastBuild.empty() || frame == nullptr) return;
+    route_.RemoveAllRoutePoints();
+    if (frame->LoadAdventure(lastBuild)) return;
+    platform::MessageBox(platform::Format(kLastBuildMissingMessage, lastBuild.c_str()), {},
+                         platform::MbIcon::Information);
+    settings.WriteString(SettingId::LastBuild, "");
+}
+
+// The wizard's driver, under the wait cursor.
 void CTrevaloView::RunGeneration() {
-    platform::MessageBox(kNoGenerationMessage, {}, platform::MbIcon::Information);
+    auto* frame = dynamic_cast<CMainFrame*>(frame_);
+    if (frame == nullptr) return;
+    const qtplatform::WaitCursor wait;
+    frame->CreateAdventure();
 }
 
 }  // namespace trevalo

@@ -1,6 +1,7 @@
 // A user's walk through the planner: start it on a small world, find an airport, zoom,
 // move the map by hand, build a route of two airports and a VOR with the mouse and the
-// real dialogs, press F7, quit, start again and find the same route.
+// real dialogs, press F7 to make the adventure, quit, start again and find the same
+// route reopened from the adventure built last.
 #include <gtest/gtest.h>
 
 #include <QDialog>
@@ -17,17 +18,21 @@
 #include "map/nav_database.h"
 #include "mapdialogs/edit_sid_star_dlg.h"
 #include "mapdialogs/find_on_map_dlg.h"
+#include "generation/result_text.h"
 #include "mapdialogs/select_id_dlg.h"
 #include "shell/command_ids.h"
 #include "platform/message_box.h"
 #include "qtplatform/command_table.h"
 #include "qtplatform/control_ids.h"
+#include "qtplatform/file_chooser.h"
 #include "qtplatform/report_list.h"
 #include "qtplatform/testing/qt_test.h"
 #include "route_fixture.h"
 #include "shell/main_frame.h"
+#include "shell/settings.h"
 #include "shell/trevalo_app.h"
 #include "shell/trevalo_view.h"
+#include "wizard/wizard_bar.h"
 
 namespace trevalo {
 namespace {
@@ -42,9 +47,7 @@ constexpr int kZoomInSteps = 4;  // 3 to 48
 constexpr int kLabelColumn = 0;
 constexpr int kIdentColumn = 1;
 
-constexpr const char* kNoGenerationMessage =
-    "The route was saved to map_internal.adf.\n"
-    "Creating the adventure itself needs the adventure wizard, which this version does not include yet.";
+constexpr const char* kCreateSourceQuestion = "The file does not exist would you like to create it";
 
 void DoubleClickRow(qtplatform::ReportList& list, int row) {
     const QPoint at = list.visualRect(list.model()->index(row, 0)).center();
@@ -79,6 +82,12 @@ void ChooseInPickList(const std::string& label, const std::string& ident, std::f
 class WalkthroughTest : public testing::RouteWorldTest {
 protected:
     WalkthroughTest() { ResetLoadError(); }
+    void SetUp() override {
+        RouteWorldTest::SetUp();
+        for (const char* name : {"QuilletDefault.flt", "QuilletDefault.bmp", "QuilletDefault.brf"})
+            std::filesystem::copy_file(std::filesystem::path(QUILLET_DATA_DIR) / name,
+                                       env_.driveC() / "Quillet" / name);
+    }
     ~WalkthroughTest() override { ResetLoadError(); }
 
     void StartPlanner() {
@@ -180,15 +189,28 @@ TEST_F(WalkthroughTest, ARouteBuiltWithTheMouseIsThereAfterARestart) {
     for (std::size_t i = 0; i < built.size(); ++i) EXPECT_EQ(built[i].ident, idents[i]) << i;
     EXPECT_EQ(built[3].vorRole, "VOR1");
 
-    // F7 saves the route and says that the adventure itself cannot be made yet.
-    boxes_.clear();
+    // F7 saves the route and makes the adventure, compiled beside its source; the source
+    // is new, so Textorin asks first.
+    adf::WizardValues& values = app_->MainFrame()->WizardBar().WizardSheet()->Values();
+    values.general.title = "Otherton Hop";
+    values.plane.performance = {.planeName = "C182", .vr = 60, .v1 = 55, .v2 = 65, .cruiseAltitude = 5000};
+    platform::MessageBoxRecorder answers({platform::MbResult::Yes});
     app_->MainFrame()->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(app_->MainFrame()));
     QTest::keyClick(view_, Qt::Key_F7);
     EXPECT_NE(files_.ReadBaseFile(kRouteFileName).find("NAVAIDINFO_303:"), std::string::npos);
-    ASSERT_FALSE(boxes_.shown().empty());
-    EXPECT_EQ(boxes_.shown().back().text, kNoGenerationMessage);
-    EXPECT_EQ(boxes_.shown().back().icon, platform::MbIcon::Information);
+    ASSERT_EQ(answers.shown().size(), 2u);
+    EXPECT_EQ(answers.shown().front().text.rfind(kCreateSourceQuestion, 0), 0u);
+    // A flight plan ends at an airport, and this route ends at the VOR: the result says
+    // which files could not be made.
+    EXPECT_NE(answers.shown().back().text.find("could not be created: Otherton Hop.pln"), std::string::npos)
+        << answers.shown().back().text;
+    EXPECT_EQ(answers.shown().back().caption, kResultCaption);
+    for (const char* file : {"Otherton Hop.adf", "Otherton Hop.txt", "Otherton Hop.adv", "Otherton Hop.flt",
+                             "otherton hop.wx"})
+        EXPECT_TRUE(std::filesystem::exists(env_.driveC() / "Quillet" / "Otherton Hop" / file)) << file;
+    // The map's route file is emptied: the route now comes back from the adventure.
+    files_.WriteBaseFile(kRouteFileName, "");
 
     QuitPlanner();
     StartPlanner();
@@ -286,6 +308,39 @@ TEST_F(WalkthroughTest, AProcedureWrittenInTheSidStarEditorIsThereAfterARestart)
     Command(kCmdCreateSidStar);
     EXPECT_EQ(ident, "SPF1");
     EXPECT_EQ(legs, 1);
+    QuitPlanner();
+}
+
+// File > Open 'Adf' puts the chosen definition into the wizard; File > New takes it out.
+TEST_F(WalkthroughTest, OpenAdfReadsTheChosenDefinitionAndNewForgetsIt) {
+    files_.WriteBaseFile("Hop.adf", "\tTITLE_000:\r\nHop\r\n\tPERFORMANCE_009:\r\nLow_3\r\n");
+    StartPlanner();
+    const adf::WizardValues& values = app_->MainFrame()->WizardBar().WizardSheet()->Values();
+    qtplatform::FileChooserRecorder chooser({std::string("C:\\Quillet\\Hop.adf")});
+    Command(kCmdFileOpenAdf);
+    ASSERT_EQ(chooser.requests().size(), 1u);
+    EXPECT_EQ(chooser.requests()[0].filter, "Valid map, *.adf|*.adf||");
+    EXPECT_EQ(chooser.requests()[0].initialFolder, "C:\\Quillet");
+    EXPECT_EQ(values.general.title, "Hop");
+    EXPECT_EQ(values.general.performanceNumber, "3");
+
+    Command(kCmdFileNew);
+    EXPECT_EQ(values.general.title, "");
+    EXPECT_EQ(values.general.performanceNumber, "5");
+    QuitPlanner();
+}
+
+// A last build that is gone is named once at start-up and forgotten.
+TEST_F(WalkthroughTest, ALastBuildThatIsGoneIsNamedAndForgotten) {
+    const Settings settings;
+    settings.WriteString(SettingId::LastBuild, "C:\\Quillet\\Gone\\Gone.adf");
+    StartPlanner();
+    const std::vector<std::string> texts = boxes_.texts();
+    EXPECT_NE(std::find(texts.begin(), texts.end(),
+                        "The file 'C:\\Quillet\\Gone\\Gone.adf', could not be opened.\nThis may be because it has "
+                        "been moved or deleted.\n"),
+              texts.end());
+    EXPECT_EQ(settings.ReadString(SettingId::LastBuild), "");
     QuitPlanner();
 }
 

@@ -49,4 +49,14 @@ void CWizardBar::CreateSheets(const NavDatabase& database, Route& route, CWizard
     summary_->FitList();
 }
 
+void CWizardBar::CreateAdventure() {
+    if (wizard_) wizard_->CreateAdventure();
+}
+
+bool CWizardBar::LoadAdventure(const std::string& adfPath) { return wizard_ && wizard_->LoadAdventure(adfPath); }
+
+void CWizardBar::ResetPages() {
+    if (wizard_) wizard_->ResetPages();
+}
+
 }  // namespace trevalo

@@ -1,11 +1,34 @@
 #include "wizard/wizard_sheet.h"
 
+#include <algorithm>
+
+#include "adf/adventure_definition.h"
+#include "adf/route_file.h"
+#include "generation/basic_weather_file.h"
+#include "generation/default_files.h"
 #include "platform/message_box.h"
+#include "qtplatform/feedback.h"
 #include "shell/path_cleaning.h"
 #include "shell/settings.h"
-#include "wizard/default_files.h"
+#include "wizardcore/briefing_estimate.h"
 
 namespace trevalo {
+namespace {
+
+// The holding value of each route airport after the first, by its number among them; an
+// airport the definition gives none for asks for one still to be placed.
+void RestoreHoldings(const std::vector<adf::Holding>& holdings, std::vector<CRoutePoint>& points) {
+    int number = 0;
+    for (size_t i = 1; i < points.size(); ++i) {
+        if (!points[i].IsAirport()) continue;
+        ++number;
+        const auto holding = std::find_if(holdings.begin(), holdings.end(),
+                                          [number](const adf::Holding& h) { return h.number == number; });
+        points[i].holding = holding != holdings.end() && holding->value ? *holding->value : kHoldingNotPlaced;
+    }
+}
+
+}  // namespace
 
 CWizardSheet::CWizardSheet(const NavDatabase& database, Route& route, CompileFunction compile)
     : PropertySheet("CWizardSheet"),
@@ -13,8 +36,16 @@ CWizardSheet::CWizardSheet(const NavDatabase& database, Route& route, CompileFun
       database_(database),
       compile_(std::move(compile)),
       baseDirectory_(Settings().ReadString(SettingId::Directory)),
+      page1_(values_),
+      page2_(values_),
       page3_(landing_),
-      page10_(realTime_, database, route) {
+      page4_(values_),
+      page5_(values_),
+      page6_(values_),
+      page7_(values_),
+      page8_(values_),
+      page9_(values_),
+      page10_(values_.realTime, database, route) {
     for (qtplatform::PropertyPage* page : std::initializer_list<qtplatform::PropertyPage*>{
              &page1_, &page2_, &page3_, &page4_, &page5_, &page6_, &page7_, &page8_, &page9_, &page10_})
         AddPage(*page);
@@ -39,6 +70,70 @@ bool CWizardSheet::OnInitDialog() {
     if (const auto missing = MissingDefaultFilesMessage(baseDirectory_))
         platform::MessageBox(*missing, {}, platform::MbIcon::Information);
     return result;
+}
+
+void CWizardSheet::WithPageWindows(const std::function<void()>& action) {
+    const int active = GetActiveIndex();
+    if (HasWindow()) {
+        CreatePageWindows();
+        if (GetActiveIndex() != active) SetActivePage(active);
+    }
+    action();
+}
+
+bool CWizardSheet::TakePageValues() {
+    for (int index = 0; index < GetPageCount(); ++index) {
+        qtplatform::PropertyPage* page = GetPage(index);
+        if (page->HasWindow() && !page->UpdateData(true)) {
+            SetActivePage(index);
+            return false;
+        }
+    }
+    return true;
+}
+
+void CWizardSheet::ShowPageValues() {
+    for (int index = 0; index < GetPageCount(); ++index)
+        if (GetPage(index)->HasWindow()) GetPage(index)->UpdateData(false);
+}
+
+void CWizardSheet::CreateAdventure() {
+    WithPageWindows([this] {
+        if (!TakePageValues()) return;
+        const qtplatform::WaitCursor wait;
+        const std::string cruiseSpeed = std::to_string(values_.plane.performance.cruiseSpeed);
+        GenerationRequest request{values_,
+                                  page3_.Model(),
+                                  baseDirectory_,
+                                  route_.RouteFilePath(),
+                                  RouteEstimate(route_.Points(), cruiseSpeed),
+                                  compile_,
+                                  [this](const std::string& adfPath) { return CreateBasicWeatherFile(values_, adfPath); },
+                                  [this](int page) { SetActivePage(page - 1); }};
+        generator_.CreateAdventure(request);
+    });
+}
+
+bool CWizardSheet::LoadAdventure(const std::string& adfPath) {
+    adf::Definition definition;
+    if (!definition.Load(adfPath)) return false;
+    const qtplatform::WaitCursor wait;
+    WithPageWindows([&] {
+        adf::ReadDefinition(definition, values_);
+        route_.ReadRouteLines(definition.Lines());
+        RestoreHoldings(adf::ReadRouteFile(definition.Lines()).holdings, route_.Points());
+        ShowPageValues();
+    });
+    return true;
+}
+
+void CWizardSheet::ResetPages() {
+    WithPageWindows([this] {
+        TakePageValues();
+        adf::ResetPages(values_);
+        page3_.Reset();
+        ShowPageValues();
+    });
 }
 
 }  // namespace trevalo

@@ -59,6 +59,8 @@ public:
 
     // Rebuilds the route from the route file.
     void ReadInternalAdf();
+    // The same from the lines of a route file, or of a definition that carries one.
+    void ReadRouteLines(const std::vector<std::string>& lines);
 
     std::string RouteFilePath() const;
 

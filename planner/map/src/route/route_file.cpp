@@ -42,6 +42,10 @@ void Route::ReadInternalAdf() {
     if (!platform::ReadLines(RouteFilePath(), lines)) {
         return;
     }
+    ReadRouteLines(lines);
+}
+
+void Route::ReadRouteLines(const std::vector<std::string>& lines) {
     RemoveAllRoutePoints();
     RouteFileContents contents = ParseRouteFile(lines, database_);
     switch (contents.status) {

@@ -41,6 +41,10 @@ public:
     // The wizard bar, docked at the left; its sheets are made once the frame is shown.
     CWizardBar& WizardBar() const { return *wizardBar_; }
 
+    // Create adventure and the opening of a definition, for the wizard bar.
+    void CreateAdventure();
+    bool LoadAdventure(const std::string& adfPath);
+
     // The compile step of Create adventure's install (shell/compile_adventure.h).
     static bool CompileAdventure(std::string sourcePath);
 

@@ -55,6 +55,9 @@ public:
     void OnFilePrintSetup();
     void OnHome();
     void OnUploadSidStar();
+    // File > Open 'Adf': a definition chosen in the base directory into the wizard and
+    // the route.
+    void OnFileOpenAdf();
 
 private:
     void LoadSettings();

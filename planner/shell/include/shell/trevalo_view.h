@@ -43,6 +43,9 @@ class QtRouteDialogs;
 
 enum class TrackMode { Rectangle, Hand };
 
+inline constexpr const char* kLastBuildMissingMessage =
+    "The file '%s', could not be opened.\nThis may be because it has been moved or deleted.\n";
+
 class CTrevaloView : public CCourseScrollView, public RouteHost {
 public:
     // The debug options' capture mode turns clicks into Land.nav rectangles.
@@ -92,6 +95,9 @@ public:
     void OnFindLocation();
     // F7: writes the route file map_internal.adf, then the generation.
     void OnCreateAdventure();
+    // Start-up: the definition built last (Files/Last Build) into the wizard and the
+    // route; one that cannot be opened is named and forgotten.
+    void ReopenLastBuild();
     // "Holding Airports" over the route: each route airport's holding choice.
     void ShowHoldingAirports();
     // Tools > Create SID/STAR: the SID/STAR editor over the view's airports and navaids.

@@ -6,6 +6,7 @@
 #include <iterator>
 #include <string>
 
+#include "adf/wizard_values.h"
 #include "qtplatform/property_page.h"
 
 namespace trevalo {
@@ -21,7 +22,8 @@ public:
     explicit PendingPage(std::string caption);
 };
 
-// The page numbered N of the wizard, with its caption.
+// The page numbered N of the wizard, with its caption. Made with the wizard's values, as
+// the pages that replace it are.
 template <int N>
 class NumberedPendingPage : public PendingPage {
 public:
@@ -29,7 +31,7 @@ public:
                                                 "Weather", "Landing",      "Emergency",    "ATC Sound",
                                                 "Planes",  "Briefing",     "Real Time"};
     static_assert(N >= 1 && N < static_cast<int>(std::size(kCaptions)));
-    NumberedPendingPage() : PendingPage(kCaptions[N]) {}
+    explicit NumberedPendingPage(adf::WizardValues&) : PendingPage(kCaptions[N]) {}
 };
 
 using CWizardPage1 = NumberedPendingPage<1>;

@@ -24,6 +24,11 @@ public:
     // pages get the document's data.
     void CreateSheets(const NavDatabase& database, Route& route, CWizardSheet::CompileFunction compile);
 
+    // The main frame's commands, for the wizard sheet; nothing before CreateSheets.
+    void CreateAdventure();
+    bool LoadAdventure(const std::string& adfPath);
+    void ResetPages();
+
     // Null before CreateSheets.
     CWizardSheet* WizardSheet() const { return wizard_.get(); }
     CSummarySheet* SummarySheet() const { return summary_.get(); }

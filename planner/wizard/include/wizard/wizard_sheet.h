@@ -1,13 +1,15 @@
 // The adventure wizard: a property sheet of ten pages that lives in the wizard bar. It
-// holds the wizard's values, writes and reads the adventure definition, and runs Create
-// adventure (generation/generation_driver.h) with the libraries that loads by name.
+// holds the wizard's values (adf::WizardValues), which its pages show and edit by
+// reference; it runs Create adventure (generation/generation_driver.h), opens a
+// definition into the values and the route, and sets every page back to its defaults.
 #pragma once
 
-#include <array>
 #include <functional>
 #include <string>
 
+#include "adf/wizard_values.h"
 #include "flightplan/landing_procedures.h"
+#include "generation/generation_driver.h"
 #include "map/nav_database.h"
 #include "map/route.h"
 #include "qtplatform/property_sheet.h"
@@ -35,6 +37,16 @@ public:
     // the page that was active.
     void CreatePageWindows();
 
+    // Create adventure (F7), after the map view has written the route file.
+    void CreateAdventure();
+    // File > Open 'Adf' and the start-up reopening: the definition into the values and
+    // the route; false (nothing changed) when it cannot be read.
+    bool LoadAdventure(const std::string& adfPath);
+    // File > New: every page back to its defaults.
+    void ResetPages();
+
+    adf::WizardValues& Values() { return values_; }
+    const adf::WizardValues& Values() const { return values_; }
     CWizardPage3& FlightPlanPage() { return page3_; }
     CWizardPage10& RealTimePage() { return page10_; }
     const std::string& BaseDirectory() const { return baseDirectory_; }
@@ -44,12 +56,21 @@ protected:
     bool OnInitDialog() override;
 
 private:
+    // Every page with a window: its controls into the values (false when one refused,
+    // its page made active), or the values into its controls.
+    bool TakePageValues();
+    void ShowPageValues();
+    // Runs with every page's window made, the active page kept.
+    void WithPageWindows(const std::function<void()>& action);
+
     Route& route_;
     const NavDatabase& database_;
     CompileFunction compile_;
     std::string baseDirectory_;
     DefaultLandingOnly landing_;
-    adf::RealTimeValues realTime_;
+    // Before the pages, which hold references to it.
+    adf::WizardValues values_;
+    AdventureGenerator generator_;
 
     CWizardPage1 page1_;
     CWizardPage2 page2_;

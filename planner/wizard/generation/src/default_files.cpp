@@ -1,4 +1,4 @@
-#include "wizard/default_files.h"
+#include "generation/default_files.h"
 
 #include "platform/file_search.h"
 
