@@ -5,6 +5,7 @@
 #include <QCheckBox>
 #include <QDateEdit>
 #include <QGridLayout>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -68,36 +69,37 @@ CWizardPage10::CWizardPage10(adf::RealTimeValues& values, const NavDatabase& dat
     auto* speeds = new QButtonGroup(this);
     for (QRadioButton* button : {ias, tas, gs}) speeds->addButton(button);
 
+    // Two columns as the sheet is narrow: labels, then each field with its spin or button;
+    // the unit and speed choices on rows of their own.
     auto* grid = new QGridLayout(this);
     int row = 0;
-    grid->addWidget(Label("Refresh every (seconds)"), row, 0);
-    grid->addWidget(interval, row, 1);
-    grid->addWidget(intervalSpin, row++, 2);
-    grid->addWidget(Label("Date"), row, 0);
-    grid->addWidget(date, row++, 1);
-    grid->addWidget(Label("Time"), row, 0);
-    grid->addWidget(timeEdit_, row++, 1);
-    grid->addWidget(Label("Latitude"), row, 0);
-    grid->addWidget(latitude, row, 1);
-    grid->addWidget(browse1, row++, 2);
-    grid->addWidget(Label("Longitude"), row, 0);
-    grid->addWidget(longitude, row, 1);
-    grid->addWidget(browse2, row++, 2);
-    grid->addWidget(Label("Altitude"), row, 0);
-    grid->addWidget(altitude, row, 1);
-    grid->addWidget(altitudeSpin, row, 2);
-    grid->addWidget(feet, row, 3);
-    grid->addWidget(metre, row++, 4);
-    grid->addWidget(Label("Speed (knots)"), row, 0);
-    grid->addWidget(speed, row, 1);
-    grid->addWidget(speedSpin, row, 2);
-    grid->addWidget(ias, row, 3);
-    grid->addWidget(tas, row, 4);
-    grid->addWidget(gs, row++, 5);
-    grid->addWidget(pause, row++, 0);
-    grid->addWidget(goToPlane, row, 0);
-    grid->addWidget(move, row++, 1, 1, 3);
-    grid->addWidget(help, row, 0, 1, 6);
+    const auto addRow = [&](const char* label, QWidget* field, QWidget* beside) {
+        grid->addWidget(Label(label), row, 0);
+        grid->addWidget(field, row, 1);
+        if (beside != nullptr) grid->addWidget(beside, row, 2);
+        ++row;
+    };
+    const auto addChoices = [&](std::initializer_list<QWidget*> buttons) {
+        auto* line = new QHBoxLayout;
+        for (QWidget* button : buttons) line->addWidget(button);
+        line->addStretch(1);
+        grid->addLayout(line, row++, 1, 1, 2);
+    };
+    addRow("Refresh every (seconds)", interval, intervalSpin);
+    addRow("Date", date, nullptr);
+    addRow("Time", timeEdit_, nullptr);
+    addRow("Latitude", latitude, browse1);
+    addRow("Longitude", longitude, browse2);
+    addRow("Altitude", altitude, altitudeSpin);
+    addChoices({feet, metre});
+    addRow("Speed (knots)", speed, speedSpin);
+    addChoices({ias, tas, gs});
+    grid->addWidget(pause, row++, 0, 1, 3);
+    auto* actions = new QHBoxLayout;
+    actions->addWidget(goToPlane);
+    actions->addWidget(move);
+    grid->addLayout(actions, row++, 0, 1, 3);
+    grid->addWidget(help, row, 0, 1, 3);
     grid->setRowStretch(row, 1);
 
     linkControls_ = {altitude, browse2,  browse1,  move, pause, date, latitude, longitude, speed,
