@@ -93,41 +93,50 @@ void CMainFrame::CreateCrashMenu() {
     }
 }
 
+adf::EmergencyValues* CMainFrame::CrashValues() const {
+    CWizardSheet* wizard = wizardBar_ != nullptr ? wizardBar_->WizardSheet() : nullptr;
+    return wizard != nullptr ? &wizard->Values().emergency : nullptr;
+}
+
 void CMainFrame::BindCrashCommands() {
     using qtplatform::CommandUI;
-    using Handler = void (CMainFrame::*)();
     struct ModeCommand {
         int id;
-        Handler handler;
-        CrashMode mode;
+        int mode;
     };
     constexpr ModeCommand kModes[] = {
-        {kCmdIgnoreCrash, &CMainFrame::OnIgnoreCrash, CrashMode::Ignore},
-        {kCmdCrashDetectReset, &CMainFrame::OnCrashDetectReset, CrashMode::DetectAndReset},
-        {kCmdCrashShowGraph, &CMainFrame::OnCrashShowGraph, CrashMode::DetectAndShowGraph},
+        {kCmdIgnoreCrash, adf::kIgnoreCrash},
+        {kCmdCrashDetectReset, adf::kDetectCrashAndReset},
+        {kCmdCrashShowGraph, adf::kDetectCrashAndShowGraph},
     };
     for (const ModeCommand& command : kModes) {
-        qtplatform::BindCommand(this, command.id, [this, handler = command.handler] { (this->*handler)(); });
+        qtplatform::BindCommand(this, command.id, [this, mode = command.mode] {
+            if (adf::EmergencyValues* values = CrashValues()) values->crashMode = mode;
+        });
         qtplatform::BindCommandUpdate(this, command.id, [this, mode = command.mode](CommandUI& ui) {
-            ui.SetCheck(crashOptions_.mode == mode);
+            const adf::EmergencyValues* values = CrashValues();
+            ui.Enable(values != nullptr);
+            ui.SetCheck(values != nullptr && values->crashMode == mode);
         });
     }
     struct FlagCommand {
         int id;
-        Handler handler;
-        std::uint8_t CrashOptions::*flag;
+        int adf::EmergencyValues::*flag;
     };
     constexpr FlagCommand kFlags[] = {
-        {kCmdStressDamage, &CMainFrame::OnStressDamage, &CrashOptions::stressCausesDamage},
-        {kCmdOffRunwayCrash, &CMainFrame::OnOffRunwayCrash, &CrashOptions::offRunwayCrash},
-        {kCmdCollideScenery, &CMainFrame::OnCollideScenery, &CrashOptions::collideWithScenery},
+        {kCmdStressDamage, &adf::EmergencyValues::stressDamage},
+        {kCmdOffRunwayCrash, &adf::EmergencyValues::offRunwayCrash},
+        {kCmdCollideScenery, &adf::EmergencyValues::collideWithScenery},
     };
     for (const FlagCommand& command : kFlags) {
-        qtplatform::BindCommand(this, command.id, [this, handler = command.handler] { (this->*handler)(); });
+        qtplatform::BindCommand(this, command.id, [this, flag = command.flag] {
+            if (adf::EmergencyValues* values = CrashValues()) values->*flag = values->*flag != 0 ? 0 : 1;
+        });
         // While crashes are ignored the flags keep their ticks but cannot be changed.
         qtplatform::BindCommandUpdate(this, command.id, [this, flag = command.flag](CommandUI& ui) {
-            ui.SetCheck(crashOptions_.*flag != 0);
-            ui.Enable(crashOptions_.mode != CrashMode::Ignore);
+            const adf::EmergencyValues* values = CrashValues();
+            ui.SetCheck(values != nullptr && values->*flag != 0);
+            ui.Enable(values != nullptr && values->crashMode != adf::kIgnoreCrash);
         });
     }
 }

@@ -11,6 +11,7 @@
 #include "qtplatform/control_ids.h"
 #include "shell/command_ids.h"
 #include "shell/settings.h"
+#include "wizard/wizard_bar.h"
 #include "testing/temp_environment.h"
 
 namespace trevalo {
@@ -81,20 +82,39 @@ TEST_F(MainFrameTest, AcceleratorsReachTheirCommands) {
     }
 }
 
-TEST_F(MainFrameTest, CrashFlagsAreDisabledWhileCrashesAreIgnoredButKeepTheirTicks) {
+// The crash options are the wizard's emergency values: the frame's menu acts on them once
+// the wizard exists.
+class CrashMenuTest : public MainFrameTest {
+protected:
+    CrashMenuTest() { frame_.WizardBar().CreateSheets(database_, route_, [](const std::string&) { return false; }); }
+
+    platform::testing::TempEnvironment env_;
+    platform::MessageBoxRecorder boxes_;
+    NavDatabase database_{"C:\\Quillet\\"};
+    Route route_{database_};
+};
+
+TEST_F(MainFrameTest, CrashCommandsWaitForTheWizard) {
+    qtplatform::UpdateCommandUI(&frame_);
+    for (int id : {kCmdIgnoreCrash, kCmdCrashDetectReset, kCmdStressDamage}) EXPECT_FALSE(Command(id)->isEnabled()) << id;
+    EXPECT_EQ(frame_.CrashValues(), nullptr);
+}
+
+TEST_F(CrashMenuTest, CrashFlagsAreDisabledWhileCrashesAreIgnoredButKeepTheirTicks) {
+    const adf::EmergencyValues& values = *frame_.CrashValues();
+    EXPECT_EQ(&values, &frame_.WizardBar().WizardSheet()->Values().emergency);
     const int flags[] = {kCmdStressDamage, kCmdOffRunwayCrash, kCmdCollideScenery};
-    Command(kCmdCrashDetectReset)->trigger();
     qtplatform::UpdateCommandUI(&frame_);  // as each opening of the menu does
-    Command(kCmdStressDamage)->trigger();
+    EXPECT_TRUE(Command(kCmdCrashDetectReset)->isChecked());  // the wizard's defaults
+    EXPECT_TRUE(Command(kCmdStressDamage)->isChecked());
     Command(kCmdCollideScenery)->trigger();
     qtplatform::UpdateCommandUI(&frame_);
-    EXPECT_TRUE(Command(kCmdCrashDetectReset)->isChecked());
     EXPECT_FALSE(Command(kCmdIgnoreCrash)->isChecked());
     for (int id : flags) EXPECT_TRUE(Command(id)->isEnabled()) << id;
 
     Command(kCmdIgnoreCrash)->trigger();
     qtplatform::UpdateCommandUI(&frame_);
-    EXPECT_EQ(frame_.GetCrashOptions().mode, CrashMode::Ignore);
+    EXPECT_EQ(values.crashMode, adf::kIgnoreCrash);
     for (int id : flags) EXPECT_FALSE(Command(id)->isEnabled()) << id;
     EXPECT_TRUE(Command(kCmdStressDamage)->isChecked());
     EXPECT_FALSE(Command(kCmdOffRunwayCrash)->isChecked());
@@ -103,8 +123,9 @@ TEST_F(MainFrameTest, CrashFlagsAreDisabledWhileCrashesAreIgnoredButKeepTheirTic
     Command(kCmdCrashShowGraph)->trigger();
     qtplatform::UpdateCommandUI(&frame_);  // as each opening of the menu does
     Command(kCmdStressDamage)->trigger();  // flips back
-    EXPECT_EQ(frame_.GetCrashOptions().mode, CrashMode::DetectAndShowGraph);
-    EXPECT_EQ(frame_.GetCrashOptions().stressCausesDamage, 0);
+    EXPECT_EQ(values.crashMode, adf::kDetectCrashAndShowGraph);
+    EXPECT_EQ(values.stressDamage, 0);
+    EXPECT_EQ(values.collideWithScenery, 1);
     EXPECT_EQ(frame_.CrashOptionsMenu()->actions().size(), 7);  // three modes, separator, three flags
 }
 

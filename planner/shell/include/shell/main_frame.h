@@ -8,7 +8,7 @@
 #include <string>
 
 #include "platform/process.h"
-#include "shell/crash_options.h"
+#include "adf/values/emergency.h"
 
 QT_BEGIN_NAMESPACE
 class QLabel;
@@ -53,17 +53,12 @@ public:
     void OnUpdateLongitude();
     void OnUpdateLatitude();
 
-    // The pop-up menu of the crash options (shown by the wizard); its ticks and enabled
-    // states follow the options each time it opens.
+    // The pop-up menu of the crash options: they are the wizard's emergency values, so the
+    // commands act only once the wizard exists; ticks and enabled states follow the
+    // values each time it opens.
     QMenu* CrashOptionsMenu() const { return crashMenu_; }
-    const CrashOptions& GetCrashOptions() const { return crashOptions_; }
-
-    void OnIgnoreCrash() { crashOptions_.mode = CrashMode::Ignore; }
-    void OnCrashDetectReset() { crashOptions_.mode = CrashMode::DetectAndReset; }
-    void OnCrashShowGraph() { crashOptions_.mode = CrashMode::DetectAndShowGraph; }
-    void OnStressDamage() { crashOptions_.stressCausesDamage ^= 1; }
-    void OnOffRunwayCrash() { crashOptions_.offRunwayCrash ^= 1; }
-    void OnCollideScenery() { crashOptions_.collideWithScenery ^= 1; }
+    // The wizard's; null before its sheets are made.
+    adf::EmergencyValues* CrashValues() const;
 
     // Starts the source editor (Files/Editor), or brings the one it started to the front.
     void OnLaunchEditor();
@@ -84,7 +79,6 @@ private:
     CWizardBar* wizardBar_ = nullptr;
     std::int32_t cursorLongitude_ = 0;
     std::int32_t cursorLatitude_ = 0;
-    CrashOptions crashOptions_;
     // Started by the editor command; closed with the frame.
     platform::Process editor_;
 };
