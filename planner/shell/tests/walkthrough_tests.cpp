@@ -191,9 +191,10 @@ TEST_F(WalkthroughTest, ARouteBuiltWithTheMouseIsThereAfterARestart) {
 
     // F7 saves the route and makes the adventure, compiled beside its source; the source
     // is new, so Textorin asks first.
-    adf::WizardValues& values = app_->MainFrame()->WizardBar().WizardSheet()->Values();
-    values.general.title = "Otherton Hop";
-    values.plane.performance = {.planeName = "C182", .vr = 60, .v1 = 55, .v2 = 65, .cruiseAltitude = 5000};
+    CWizardSheet& wizard = *app_->MainFrame()->WizardBar().WizardSheet();
+    wizard.Values().general.title = "Otherton Hop";
+    wizard.Values().plane.performance = {.planeName = "C182", .vr = 60, .v1 = 55, .v2 = 65, .cruiseAltitude = 5000};
+    wizard.ShowValues();
     platform::MessageBoxRecorder answers({platform::MbResult::Yes});
     app_->MainFrame()->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(app_->MainFrame()));

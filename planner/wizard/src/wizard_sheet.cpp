@@ -92,7 +92,7 @@ bool CWizardSheet::TakePageValues() {
     return true;
 }
 
-void CWizardSheet::ShowPageValues() {
+void CWizardSheet::ShowValues() {
     for (int index = 0; index < GetPageCount(); ++index)
         if (GetPage(index)->HasWindow()) GetPage(index)->UpdateData(false);
 }
@@ -122,7 +122,7 @@ bool CWizardSheet::LoadAdventure(const std::string& adfPath) {
         adf::ReadDefinition(definition, values_);
         route_.ReadRouteLines(definition.Lines());
         RestoreHoldings(adf::ReadRouteFile(definition.Lines()).holdings, route_.Points());
-        ShowPageValues();
+        ShowValues();
     });
     return true;
 }
@@ -132,7 +132,7 @@ void CWizardSheet::ResetPages() {
         TakePageValues();
         adf::ResetPages(values_);
         page3_.Reset();
-        ShowPageValues();
+        ShowValues();
     });
 }
 

@@ -59,6 +59,7 @@ protected:
         adf::WizardValues& values = Sheet().Values();
         values.general.title = "Trip";
         values.plane.performance = {.planeName = "C182", .vr = 60, .v1 = 55, .v2 = 65, .cruiseAltitude = 5000};
+        Sheet().ShowValues();
     }
     void Install(fsinstall::SimulatorVersion version, const char* folder) const {
         fsinstall::InstallationOptions options;
@@ -147,6 +148,7 @@ TEST_F(CreateAdventureTest, RefusalsStopBeforeAnyFileIsMade) {
         SCOPED_TRACE(test.name);
         const adf::WizardValues kept = Sheet().Values();
         test.change(Sheet().Values());
+        Sheet().ShowValues();
         Sheet().SetActivePage(2);
         boxes_.clear();
         PressF7();
@@ -157,10 +159,12 @@ TEST_F(CreateAdventureTest, RefusalsStopBeforeAnyFileIsMade) {
                                            "quilletdefault.bmp", "quilletdefault.brf", "quilletdefault.flt"}));
         EXPECT_FALSE(fs::exists(env_.driveC() / "Quillet" / "Trip"));
         Sheet().Values() = kept;
+        Sheet().ShowValues();
     }
     // Unset V-speeds are no fault while the co-pilot does not call them.
     Sheet().Values().plane.performance.v2 = adf::kNotSet;
     Sheet().Values().keys.coPilotVSpeeds = 0;
+    Sheet().ShowValues();
     boxes_.clear();
     PressF7();
     EXPECT_EQ(boxes_.shown().back().text, kAllCreatedText);
@@ -173,6 +177,7 @@ TEST_F(CreateAdventureTest, OpeningTheDefinitionBringsItBackAndNewForgetsIt) {
     values.general.description = "Over the hills";
     values.keys.quit = 0;
     values.emergency.engine1 = 1;
+    Sheet().ShowValues();
     PressF7();
     const adf::WizardValues built = values;
 

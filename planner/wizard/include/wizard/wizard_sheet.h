@@ -44,6 +44,8 @@ public:
     bool LoadAdventure(const std::string& adfPath);
     // File > New: every page back to its defaults.
     void ResetPages();
+    // The values changed from outside: every page with a window shows them again.
+    void ShowValues();
 
     adf::WizardValues& Values() { return values_; }
     const adf::WizardValues& Values() const { return values_; }
@@ -57,9 +59,8 @@ protected:
 
 private:
     // Every page with a window: its controls into the values (false when one refused,
-    // its page made active), or the values into its controls.
+    // its page made active).
     bool TakePageValues();
-    void ShowPageValues();
     // Runs with every page's window made, the active page kept.
     void WithPageWindows(const std::function<void()>& action);
 
