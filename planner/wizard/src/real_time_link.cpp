@@ -58,6 +58,13 @@ bool ReadLiveValues(SimulatorLink& link, AltitudeUnit unit, std::optional<SpeedK
     return !speed || Take(link.Speed(*speed), values.speed);
 }
 
+LiveReading ReadLive(SimulatorLink& link, AltitudeUnit unit, std::optional<SpeedKind> speed,
+                     const adf::RealTimeValues& values, const SimulatorTime& time) {
+    LiveReading reading{link.IsRunning(), false, values, time};
+    if (reading.running) reading.answered = ReadLiveValues(link, unit, speed, reading.values, reading.time);
+    return reading;
+}
+
 std::variant<Departure, DepartureProblem> FindDeparture(const Route& route, const NavDatabase& database) {
     if (route.Points().empty()) return DepartureProblem::EmptyRoute;
     const CRoutePoint& first = route.Points().front();

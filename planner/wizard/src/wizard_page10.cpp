@@ -117,6 +117,10 @@ CWizardPage10::CWizardPage10(adf::RealTimeValues& values, const NavDatabase& dat
     connect(&timer_, &QTimer::timeout, this, [this] { OnRefreshTimer(); });
 }
 
+CWizardPage10::~CWizardPage10() {
+    if (worker_.joinable()) worker_.join();
+}
+
 void CWizardPage10::ExchangeTime(DataExchange& dx) {
     QTimeEdit* edit = nullptr;
     dx.Control(kTime, edit);
@@ -191,25 +195,56 @@ void CWizardPage10::EnableLinkControls(bool enabled) {
     for (QWidget* control : linkControls_) control->setEnabled(enabled);
 }
 
-void CWizardPage10::Refresh(bool forced) {
-    if (!HasWindow()) return;
-    if (!forced && (Sheet() == nullptr || Sheet()->GetActivePage() != this)) return;
+bool CWizardPage10::MayRefresh(bool forced) const {
+    if (!HasWindow()) return false;
+    if (!forced && (Sheet() == nullptr || Sheet()->GetActivePage() != this)) return false;
     // A box waits for the user: the refresh would run inside its loop, again and again.
-    if (QApplication::activeModalWidget() != nullptr) return;
-    if (!link_.IsRunning()) {
+    return QApplication::activeModalWidget() == nullptr;
+}
+
+CWizardPage10::Choices CWizardPage10::ReadChoices() {
+    DataExchange choices(*this, DataExchange::Direction::FromControls);
+    choices.Radio(kFeet, unit_);
+    choices.Radio(kGroundSpeed, speedKind_);
+    return {Unit(), ChosenSpeed()};
+}
+
+void CWizardPage10::Refresh(bool forced) {
+    if (!MayRefresh(forced)) return;
+    const Choices choices = ReadChoices();
+    Apply(ReadLive(link_, choices.unit, choices.speed, values_, time_));
+}
+
+void CWizardPage10::OnRefreshTimer() {
+    if (refreshing_ || !MayRefresh(false)) return;
+    const Choices choices = ReadChoices();
+    // The last worker has handed over its reading, so it has ended or is ending.
+    if (worker_.joinable()) worker_.join();
+    refreshing_ = true;
+    worker_ = std::thread([this, choices, values = values_, time = time_] {
+        const LiveReading reading = ReadLive(link_, choices.unit, choices.speed, values, time);
+        QMetaObject::invokeMethod(this, [this, reading] {
+            refreshing_ = false;
+            Apply(reading);
+        }, Qt::QueuedConnection);
+    });
+}
+
+void CWizardPage10::Apply(const LiveReading& reading) {
+    if (!reading.running) {
         EnableLinkControls(false);
         return;
     }
     EnableLinkControls(true);
-    // Only the choices the reading needs: a refresh never refuses a value.
-    DataExchange choices(*this, DataExchange::Direction::FromControls);
-    choices.Radio(kFeet, unit_);
-    choices.Radio(kGroundSpeed, speedKind_);
-    const std::optional<SpeedKind> speed = ChosenSpeed();
-    const bool answered = ReadLiveValues(link_, Unit(), speed, values_, time_);
-    if (!speed) speedKind_ = kIndicatedIndex;
+    values_.altitude = reading.values.altitude;
+    values_.latitude = reading.values.latitude;
+    values_.longitude = reading.values.longitude;
+    values_.pause = reading.values.pause;
+    values_.speed = reading.values.speed;
+    time_ = reading.time;
+    if (!ChosenSpeed()) speedKind_ = kIndicatedIndex;
     ShowLiveValues();
-    if (!answered) EnableLinkControls(false);
+    if (!reading.answered) EnableLinkControls(false);
 }
 
 bool CWizardPage10::SimulatorAnswers() {

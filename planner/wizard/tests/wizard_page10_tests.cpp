@@ -10,6 +10,7 @@
 #include <QRadioButton>
 #include <QTimeEdit>
 #include <QToolButton>
+#include <chrono>
 
 #include "departure_world.h"
 #include "platform/message_box.h"
@@ -43,6 +44,11 @@ protected:
     }
     std::string Text(int id) const { return Control<QLineEdit>(id)->text().toStdString(); }
     void Type(int id, const char* text) const { Control<QLineEdit>(id)->setText(QString::fromLatin1(text)); }
+    // One tick of the refresh timer, its reading to the end.
+    void Tick() {
+        page_->OnRefreshTimer();
+        ASSERT_TRUE(qtplatform::testing::ProcessEventsUntil([this] { return !page_->Refreshing(); }));
+    }
     int CallsOf(const std::string& call) const {
         const Calls calls = link_.Calls();
         return static_cast<int>(std::count(calls.begin(), calls.end(), call));
@@ -74,11 +80,11 @@ TEST_F(RealTimePageTest, ShowingThePageReadsTheSimulatorInMetresAndIndicatedSpee
 }
 
 TEST_F(RealTimePageTest, TimerRefreshesOnlyTheActivePageAndShowingItForcesOne) {
-    page_->OnRefreshTimer();
+    Tick();
     EXPECT_EQ(link_.Calls().front(), "IsRunning");
     sheet_.SetActivePage(0);
     link_.ClearCalls();
-    page_->OnRefreshTimer();
+    Tick();
     EXPECT_TRUE(link_.Calls().empty());
     sheet_.SetActivePage(1);
     EXPECT_FALSE(link_.Calls().empty());
@@ -86,11 +92,26 @@ TEST_F(RealTimePageTest, TimerRefreshesOnlyTheActivePageAndShowingItForcesOne) {
 
 TEST_F(RealTimePageTest, ATickReadsNoIntervalAndShowsNoBoxForABadOne) {
     Type(Page::kInterval, "many");
-    page_->OnRefreshTimer();
-    page_->OnRefreshTimer();
+    Tick();
+    Tick();
     EXPECT_TRUE(boxes_.texts().empty());
     EXPECT_EQ(Text(Page::kInterval), "many");
     EXPECT_EQ(link_.Calls().size(), 2u * 7u);
+}
+
+TEST_F(RealTimePageTest, ATickWaitsForTheSimulatorOnAWorkerAndOnlyOneAtATime) {
+    RecordingLink::State state = link_.Get();
+    state.altitudeMetres = 2000;
+    link_.Set(state);
+    link_.DelayIsRunning(std::chrono::milliseconds(500));
+    const auto start = std::chrono::steady_clock::now();
+    page_->OnRefreshTimer();
+    page_->OnRefreshTimer();
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::milliseconds(250));
+    EXPECT_TRUE(page_->Refreshing());
+    ASSERT_TRUE(qtplatform::testing::ProcessEventsUntil([this] { return !page_->Refreshing(); }));
+    EXPECT_EQ(CallsOf("IsRunning"), 1);
+    EXPECT_EQ(Text(Page::kAltitude), "2000");
 }
 
 TEST_F(RealTimePageTest, NoRefreshWhileABoxIsUp) {
@@ -98,7 +119,7 @@ TEST_F(RealTimePageTest, NoRefreshWhileABoxIsUp) {
     qtplatform::testing::WhenModalShown([&](QWidget* modal) {
         link_.ClearCalls();
         page_->OnRefreshTimer();
-        askedDuringTheBox = !link_.Calls().empty();
+        askedDuringTheBox = page_->Refreshing() || !link_.Calls().empty();
         static_cast<QDialog*>(modal)->reject();
     });
     QDialog box(page_.get());
@@ -108,7 +129,7 @@ TEST_F(RealTimePageTest, NoRefreshWhileABoxIsUp) {
 
 TEST_F(RealTimePageTest, ASimulatorThatStopsDisablesTheLinkControlsButNotTheInterval) {
     link_.Set({.running = false});
-    page_->OnRefreshTimer();
+    Tick();
     EXPECT_FALSE(Control<QLineEdit>(Page::kAltitude)->isEnabled());
     EXPECT_FALSE(Control<QPushButton>(Page::kMoveToDeparture)->isEnabled());
     EXPECT_TRUE(Control<QLineEdit>(Page::kInterval)->isEnabled());
@@ -116,7 +137,7 @@ TEST_F(RealTimePageTest, ASimulatorThatStopsDisablesTheLinkControlsButNotTheInte
 
     link_.Set({.altitudeMetres = 5});
     link_.FailFrom("Latitude");
-    page_->OnRefreshTimer();
+    Tick();
     EXPECT_EQ(link_.Calls().back(), "Latitude") << "the refresh stops at the failed call";
     EXPECT_FALSE(Control<QLineEdit>(Page::kAltitude)->isEnabled());
 }

@@ -1,5 +1,7 @@
 #include "recording_link.h"
 
+#include <thread>
+
 #include "platform/text.h"
 
 namespace trevalo {
@@ -51,7 +53,18 @@ bool RecordingLink::Put(const std::string& call, T State::*field, T value) {
     return true;
 }
 
+void RecordingLink::DelayIsRunning(std::chrono::milliseconds delay) {
+    std::lock_guard lock(mutex_);
+    isRunningDelay_ = delay;
+}
+
 bool RecordingLink::IsRunning() {
+    std::chrono::milliseconds delay;
+    {
+        std::lock_guard lock(mutex_);
+        delay = isRunningDelay_;
+    }
+    std::this_thread::sleep_for(delay);
     std::lock_guard lock(mutex_);
     return Answer("IsRunning");
 }

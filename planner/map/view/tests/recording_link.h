@@ -2,6 +2,7 @@
 // fail one call or everything from a named call on. Safe to call from a worker thread.
 #pragma once
 
+#include <chrono>
 #include <mutex>
 #include <string>
 #include <vector>
@@ -23,6 +24,8 @@ public:
     // Every call from the one of this name on fails (empty: none).
     void FailFrom(const std::string& call);
     void Set(const State& state);
+    // IsRunning takes this long to answer, as a busy simulator would.
+    void DelayIsRunning(std::chrono::milliseconds delay);
     State Get() const;
     std::vector<std::string> Calls() const;
     void ClearCalls();
@@ -58,6 +61,7 @@ private:
     std::string failFrom_;
     bool failing_ = false;
     std::vector<std::string> calls_;
+    std::chrono::milliseconds isRunningDelay_{0};
 };
 
 }  // namespace trevalo

@@ -30,6 +30,19 @@ int SteppedInterval(int interval, int delta);
 bool ReadLiveValues(SimulatorLink& link, AltitudeUnit unit, std::optional<SpeedKind> speed,
                     adf::RealTimeValues& values, SimulatorTime& time);
 
+// One refresh's reading: whether the simulator runs, and the values it answered (the
+// values given, for what it did not).
+struct LiveReading {
+    bool running = false;
+    bool answered = false;  // every call of the pass answered
+    adf::RealTimeValues values;
+    SimulatorTime time;
+};
+
+// Whether the simulator runs, then, when it does, ReadLiveValues over a copy of the values.
+LiveReading ReadLive(SimulatorLink& link, AltitudeUnit unit, std::optional<SpeedKind> speed,
+                     const adf::RealTimeValues& values, const SimulatorTime& time);
+
 // Where "Move Plane to Departure" puts the plane: the route's first point, an airport.
 struct Departure {
     double latitude = 0;   // degrees

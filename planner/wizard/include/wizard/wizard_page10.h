@@ -7,6 +7,7 @@
 
 #include <QTimer>
 #include <functional>
+#include <thread>
 #include <vector>
 
 #include "adf/values/real_time.h"
@@ -63,6 +64,7 @@ public:
 
     CWizardPage10(adf::RealTimeValues& values, const NavDatabase& database, const Route& route,
                   SimulatorLink& link = SimlinkerLink());
+    ~CWizardPage10() override;  // waits for a reading under way
 
     void SetCentreMap(CentreMap centre) { centreMap_ = std::move(centre); }
 
@@ -70,8 +72,10 @@ public:
     // the first call that fails; the link's controls are disabled while the simulator
     // does not answer.
     void Refresh(bool forced);
-    // The timer's tick.
-    void OnRefreshTimer() { Refresh(false); }
+    // The timer's tick: the same refresh, read on a worker so that a simulator that hangs
+    // holds up no window; none while one is under way.
+    void OnRefreshTimer();
+    bool Refreshing() const { return refreshing_; }
     bool RefreshTimerActive() const { return timer_.isActive(); }
     int RefreshPeriodMs() const { return timer_.interval(); }
 
@@ -94,6 +98,14 @@ private:
     void ExchangeLiveValues(qtplatform::DataExchange& dx);
     void ExchangeTime(qtplatform::DataExchange& dx);
     void ShowLiveValues();
+    bool MayRefresh(bool forced) const;
+    struct Choices {
+        AltitudeUnit unit;
+        std::optional<SpeedKind> speed;
+    };
+    // Only the choices the reading needs: a refresh never refuses a value.
+    Choices ReadChoices();
+    void Apply(const LiveReading& reading);
     void EnableLinkControls(bool enabled);
     void StartTimer();
     // The simulator check before an action: false (and the box shown) when it does not run.
@@ -111,6 +123,8 @@ private:
     int speedKind_ = -1;  // the radio buttons from GS: 0 GS, 1 TAS, 2 IAS
     bool showing_ = false;  // the time picker's changes come from a refresh
     QTimer timer_;
+    std::thread worker_;
+    bool refreshing_ = false;  // a worker reads; only the user-interface thread touches it
     QTimeEdit* timeEdit_;
     std::vector<QWidget*> linkControls_;
 };
