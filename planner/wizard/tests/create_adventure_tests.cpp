@@ -209,6 +209,42 @@ TEST_F(CreateAdventureTest, OpeningTheDefinitionBringsItBackAndNewForgetsIt) {
 
 // With FS2002 alone (the demo's installation) the adventure is not moved: its category
 // and sound folders are made beside it, and FS2002's flights folder gets the copies.
+// A library missing stops the road at its step with its one message: no result, no last
+// build; what was made before stays.
+TEST_F(CreateAdventureTest, AMissingLibraryStopsTheRoadWithItsMessage) {
+    const struct {
+        const char* textorin;
+        const char* icarune;
+        const char* missing;
+        bool sourceMade;
+    } cases[] = {
+        {"Textorin2.dll", "Icarune.dll", "A Dll, 'Textorin2.dll', is missing", false},
+        {"Textorin.dll", "Icarune2.dll", "A Dll, 'Icarune2.dll', is missing", true},
+    };
+    for (const auto& test : cases) {
+        SCOPED_TRACE(test.missing);
+        fs::remove_all(env_.driveC() / "Quillet" / "Trip");
+        route_->OnCreateAdventure();
+        AdventureGenerator generator(test.textorin, test.icarune);
+        platform::MessageBoxRecorder boxes({MbResult::Yes});
+        const GenerationRequest request{Sheet().Values(),
+                                        Sheet().FlightPlanPage().Model(),
+                                        "C:\\Quillet\\",
+                                        route_->RouteFilePath(),
+                                        "N/A",
+                                        [](const std::string& source) { return CompileAdventure(source); },
+                                        nullptr,
+                                        nullptr};
+        EXPECT_FALSE(generator.CreateAdventure(request));
+        ASSERT_FALSE(boxes.shown().empty());
+        EXPECT_EQ(boxes.shown().back().text.rfind(test.missing, 0), 0u) << boxes.shown().back().text;
+        EXPECT_EQ(boxes.shown().back().caption, kMissingDllCaption);
+        EXPECT_TRUE(fs::exists(env_.driveC() / "Quillet/Trip/Trip.adf"));
+        EXPECT_EQ(fs::exists(env_.driveC() / "Quillet/Trip/Trip.txt"), test.sourceMade);
+        EXPECT_EQ(settings_.ReadString(SettingId::LastBuild), "");
+    }
+}
+
 class Fs2002AloneTest : public CreateAdventureTest {
 protected:
     Fs2002AloneTest() { withFs2000_ = false; }

@@ -36,7 +36,8 @@ bool Refused(const std::optional<std::string>& refusal, const GenerationRequest&
 
 }  // namespace
 
-AdventureGenerator::AdventureGenerator() : createTxt_("Textorin.dll", "CreateTxt"), loadReg_("Icarune.dll", "LoadReg") {}
+AdventureGenerator::AdventureGenerator(std::string textorin, std::string icarune)
+    : createTxt_(std::move(textorin), "CreateTxt"), loadReg_(std::move(icarune), "LoadReg") {}
 
 bool AdventureGenerator::CreateAdventure(const GenerationRequest& request) {
     const std::string& title = request.values.general.title;

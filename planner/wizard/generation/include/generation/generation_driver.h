@@ -39,7 +39,8 @@ struct GenerationRequest {
 
 class AdventureGenerator {
 public:
-    AdventureGenerator();
+    // The libraries' file names (others only in tests).
+    explicit AdventureGenerator(std::string textorin = "Textorin.dll", std::string icarune = "Icarune.dll");
 
     // The whole road; true when the adventure was made and installed, its definition
     // then stored as the last build. Every stop has shown its message.
