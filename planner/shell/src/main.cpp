@@ -14,6 +14,7 @@ int main(int argc, char** argv) {
     if (!smoke.enabled) qtplatform::InstallMessageBoxHandler();
 
     trevalo::CTrevaloApp app;
+    if (smoke.enabled) app.SkipStartupDialogs();
     if (!app.InitInstance()) return app.ExitInstance(1);
     if (smoke.enabled) return app.ExitInstance(trevalo::RunSmoke(app, smoke));
     return app.ExitInstance(QApplication::exec());

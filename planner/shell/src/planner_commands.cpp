@@ -53,7 +53,7 @@ constexpr CommandSpec kCommands[] = {
     {kCmdDownloadLatest, kInternet, "&Download Latest\tCtrl-D"},
     {kCmdCheckNewVersion, kInternet, "&Check New version"},
     {kCmdTipOfTheDay, kHelp, "Ti&p of the Day..."},
-    {kCmdAppAbout, kHelp, "&About Trevalo..."},
+    {kCmdAppAbout, kHelp, "&About Trevalo...", true},
     {kCmdPageSetupChanged, {}, "Configuration"},
     {kCmdDebugOptions, {}, "Debug Options"},
     {kCmdEditTip, {}, "Edit Tip"},

@@ -9,6 +9,9 @@
 #include "qtplatform/file_chooser.h"
 #include "qtplatform/text.h"
 #include "qtplatform/window_adapter.h"
+#include "periphery/edit_tip_dlg.h"
+#include "periphery/tip_dlg.h"
+#include "periphery/tips_file.h"
 #include "shell/about_dlg.h"
 #include "shell/child_frame.h"
 #include "shell/command_ids.h"
@@ -62,8 +65,7 @@ bool CTrevaloApp::InitInstance() {
             if (CTrevaloView* view = frame->GetActiveMapView()) view->CenterOnLatLon(latitude, longitude, kGoToPlaneZoom);
         });
     if (CTrevaloView* view = mainFrame_->GetActiveMapView()) view->ReopenLastBuild();
-    // Still to come here, in this order, as their code arrives: the tip of the day
-    // (ShowTipAtStartup) and the periodic version check (CheckVersionPeriodically).
+    if (startupDialogs_) ShowTipAtStartup();
 
     if (document_->Database().airportCount == 0)
         platform::MessageBox(kNoAirportMessage, {}, platform::MbIcon::Information);
@@ -105,11 +107,13 @@ void CTrevaloApp::BindCommands() {
     qtplatform::BindCommand(frame, kCmdHome, [this] { OnHome(); });
     qtplatform::BindCommand(frame, kCmdUploadSidStar, [this] { OnUploadSidStar(); });
     qtplatform::BindCommand(frame, kCmdFileOpenAdf, [this] { OnFileOpenAdf(); });
+    qtplatform::BindCommand(frame, kCmdTipOfTheDay, [this] { OnTipOfTheDay(); });
+    qtplatform::BindCommand(frame, kCmdEditTip, [this] { OnEditTip(); });
     if (ApplicationPrinter() != nullptr)
         qtplatform::BindCommand(frame, kCmdFilePrintSetup, [this] { OnFilePrintSetup(); });
     // The map view binds its own commands (find, create adventure, undo, new, zoom...).
     // Commands whose dialogs and actions come with later code stay disabled until bound:
-    // tip of the day, edit tip, print, download latest, check new version,
+    // print, download latest, check new version,
     // correct airport, loading countries, create database.
 }
 
@@ -175,6 +179,23 @@ void CTrevaloApp::OnFileOpenAdf() {
     if (!path) return;
     if (document_) document_->GetRoute().RemoveAllRoutePoints();
     mainFrame_->LoadAdventure(*path);
+}
+
+std::string CTrevaloApp::TipsPath() const { return baseDirectory_ + kTipsFileName; }
+
+void CTrevaloApp::ShowTipAtStartup() {
+    CTipDlg dialog(TipsPath(), mainFrame_.get());
+    if (dialog.ShowAtStartUp()) dialog.exec();
+}
+
+void CTrevaloApp::OnTipOfTheDay() {
+    CTipDlg dialog(TipsPath(), mainFrame_.get());
+    dialog.exec();
+}
+
+void CTrevaloApp::OnEditTip() {
+    CEditTipDlg dialog(TipsPath(), mainFrame_.get());
+    dialog.exec();
 }
 
 // The upload has no action in this version of the planner.

@@ -9,13 +9,17 @@
 #include "shell/main_frame.h"
 #include "shell/trevalo_app.h"
 #include "testing/temp_environment.h"
+#include "quiet_startup.h"
 
 namespace trevalo {
 namespace {
 
 class MainWindowClassTest : public ::testing::Test {
 protected:
-    MainWindowClassTest() { ResetLoadError(); }
+    MainWindowClassTest() {
+        ResetLoadError();
+        testing::QuietStartUp();
+    }
     ~MainWindowClassTest() override { ResetLoadError(); }
 
     platform::testing::TempEnvironment env_;

@@ -4,6 +4,8 @@
 
 #include <QDialog>
 #include <QMdiArea>
+#include <QMenu>
+#include <QMenuBar>
 
 #include "map/nav_database.h"
 #include "navdata/line_widths.h"
@@ -18,13 +20,17 @@
 #include "shell/trevalo_doc.h"
 #include "shell/trevalo_view.h"
 #include "testing/temp_environment.h"
+#include "quiet_startup.h"
 
 namespace trevalo {
 namespace {
 
 class StartupTest : public ::testing::Test {
 protected:
-    StartupTest() { ResetLoadError(); }
+    StartupTest() {
+        ResetLoadError();
+        testing::QuietStartUp();
+    }
     ~StartupTest() override { ResetLoadError(); }
 
     platform::testing::TempEnvironment env_;
@@ -131,6 +137,34 @@ TEST_F(StartupTest, AboutAndDebugOptionsCommandsRunTheirDialogs) {
         EXPECT_EQ(seen, c.caption);
     }
     app.ExitInstance(0);
+}
+
+TEST_F(StartupTest, TipOfTheDayShowsAtStartUpWhenAskedAndFromTheHelpMenu) {
+    env_.writeFile("drive_c/Quillet/AdvTip.txt", "First tip\r\nSecond tip\r\n");
+    settings_.WriteInt(SettingId::TipStartUp, 0);
+    std::vector<QString> captions;
+    const auto closeTip = [&captions](QWidget* modal) {
+        captions.push_back(modal->windowTitle());
+        qobject_cast<QDialog*>(modal)->reject();
+    };
+    qtplatform::testing::WhenModalShown(closeTip);
+    CTrevaloApp app;
+    ASSERT_TRUE(app.InitInstance());
+    EXPECT_EQ(captions, std::vector<QString>{"Tip of the Day"});
+
+    QMenu* help = nullptr;
+    for (QAction* menu : app.MainFrame()->menuBar()->actions())
+        if (menu->text() == "&Help") help = menu->menu();
+    ASSERT_NE(help, nullptr);
+    ASSERT_GE(help->actions().size(), 3);
+    EXPECT_EQ(help->actions()[0]->text(), "Ti&p of the Day...");
+    EXPECT_TRUE(help->actions()[1]->isSeparator());
+    qtplatform::testing::WhenModalShown(closeTip);
+    help->actions()[0]->trigger();
+    EXPECT_EQ(captions.size(), 2u);
+    app.ExitInstance(0);
+    // Two showings took both tips: the next one goes round to the first.
+    EXPECT_EQ(settings_.ReadInt(SettingId::TipFilePos), 23);
 }
 
 }  // namespace

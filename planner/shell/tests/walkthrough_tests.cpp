@@ -27,6 +27,7 @@
 #include "qtplatform/file_chooser.h"
 #include "qtplatform/report_list.h"
 #include "qtplatform/testing/qt_test.h"
+#include "quiet_startup.h"
 #include "route_fixture.h"
 #include "shell/main_frame.h"
 #include "shell/settings.h"
@@ -81,7 +82,10 @@ void ChooseInPickList(const std::string& label, const std::string& ident, std::f
 
 class WalkthroughTest : public testing::RouteWorldTest {
 protected:
-    WalkthroughTest() { ResetLoadError(); }
+    WalkthroughTest() {
+        ResetLoadError();
+        testing::QuietStartUp();
+    }
     void SetUp() override {
         RouteWorldTest::SetUp();
         for (const char* name : {"QuilletDefault.flt", "QuilletDefault.bmp", "QuilletDefault.brf"})

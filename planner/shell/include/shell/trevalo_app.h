@@ -30,6 +30,9 @@ public:
     CTrevaloApp(const CTrevaloApp&) = delete;
     CTrevaloApp& operator=(const CTrevaloApp&) = delete;
 
+    // Start-up without its modal questions (tip of the day, version check), as for a run
+    // that no user watches.
+    void SkipStartupDialogs() { startupDialogs_ = false; }
     // Needs a QApplication. True to run the message loop, false to end the program.
     bool InitInstance();
     // Destroys the main frame, closes the database builder when it still runs, and
@@ -58,6 +61,11 @@ public:
     // File > Open 'Adf': a definition chosen in the base directory into the wizard and
     // the route.
     void OnFileOpenAdf();
+    void OnTipOfTheDay();
+    void OnEditTip();
+    // The tip of the day, when its box for start-up is ticked; the next tip is taken in any
+    // case.
+    void ShowTipAtStartup();
 
 private:
     void LoadSettings();
@@ -65,7 +73,10 @@ private:
     bool OpenNewDocument();
     void BindCommands();
 
+    std::string TipsPath() const;
+
     DebugOptions debugOptions_;
+    bool startupDialogs_ = true;
     std::string baseDirectory_;
     Settings settings_;
     std::unique_ptr<CTrevaloDoc> document_;
