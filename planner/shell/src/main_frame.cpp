@@ -6,6 +6,7 @@
 #include <QStatusBar>
 #include <QToolBar>
 
+#include "periphery/config_dlg.h"
 #include "planner_commands.h"
 #include "program_closing.h"
 #include "qtplatform/control_ids.h"
@@ -15,6 +16,7 @@
 #include "shell/command_ids.h"
 #include "shell/status_panes.h"
 #include "shell/trevalo_app.h"
+#include "shell/trevalo_view.h"
 #include "wizard/wizard_bar.h"
 
 namespace trevalo {
@@ -156,8 +158,14 @@ void CMainFrame::BindFrameCommands() {
     BindCommand(this, kCmdViewWizardBar, [this] { wizardBar_->setVisible(!wizardBar_->isVisibleTo(this)); });
     BindCommandUpdate(this, kCmdViewWizardBar,
                       [this](CommandUI& ui) { ui.SetCheck(wizardBar_->isVisibleTo(this)); });
-    // The configuration dialog (both of its ids) is bound when its code exists; until then
-    // it stays disabled.
+    // Ctrl-I reaches the configuration by the page-setup id.
+    for (int id : {kCmdConfiguration, kCmdPageSetupChanged}) BindCommand(this, id, [this] { OnConfiguration(); });
+}
+
+void CMainFrame::OnConfiguration() {
+    CConfigDlg dialog(this);
+    dialog.exec();
+    if (CTrevaloView* view = GetActiveMapView()) view->viewport()->update();
 }
 
 void CMainFrame::AddChildFrame(CChildFrame* frame) {

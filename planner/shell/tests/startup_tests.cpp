@@ -116,14 +116,15 @@ TEST_F(StartupTest, ForwardersReachTheActiveMapViewAndDoNothingWithoutOne) {
     app.ExitInstance(0);
 }
 
-TEST_F(StartupTest, AboutAndDebugOptionsCommandsRunTheirDialogs) {
+TEST_F(StartupTest, CommandsRunTheirDialogs) {
     CTrevaloApp app;
     ASSERT_TRUE(app.InitInstance());
     struct Case {
         int id;
         const char* caption;
     };
-    const Case cases[] = {{57664, "About Trevalo"}, {175, "Debug Options"}};
+    const Case cases[] = {{57664, "About Trevalo"}, {175, "Debug Options"}, {32804, "Configuration"},
+                          {32783, "Configuration"}, {107, "Tip of the Day"}, {160, "Edit Tip"}};
     for (const Case& c : cases) {
         QString seen;
         qtplatform::testing::WhenModalShown([&seen](QWidget* modal) {

@@ -60,6 +60,9 @@ public:
     // The wizard's; null before its sheets are made.
     adf::EmergencyValues* CrashValues() const;
 
+    // The configuration dialog, then the map repainted.
+    void OnConfiguration();
+
     // Starts the source editor (Files/Editor), or brings the one it started to the front.
     void OnLaunchEditor();
     const platform::Process& Editor() const { return editor_; }
