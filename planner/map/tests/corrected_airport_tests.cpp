@@ -35,6 +35,8 @@ TEST_F(LookupCorrectedAirportTest, FindsRecordByIdentAndRunway) {
         {"LSZH", "28", true, 47.46, -8.53},
         {" LSZH\t", "14", true, 47.458, -8.548},
         {"KSFO", "28L", true, 37.61, 122.37},
+        {"KSFO", "L28", true, 37.61, 122.37},
+        {"KSFO", " 28 L ", true, 37.61, 122.37},
         {"lszh", "14", false, 0, 0},
         {"LSZH", "16", false, 0, 0},
         {"EGLL", "27R", false, 0, 0},
@@ -48,6 +50,38 @@ TEST_F(LookupCorrectedAirportTest, FindsRecordByIdentAndRunway) {
         EXPECT_DOUBLE_EQ(lat, c.lat) << c.ident << " " << c.runway;
         EXPECT_DOUBLE_EQ(lon, c.lon) << c.ident << " " << c.runway;
     }
+}
+
+TEST_F(LookupCorrectedAirportTest, RunwaysCompareWithoutBlanksAndWithTheNumberPadded) {
+    struct Case {
+        const char* typed;
+        const char* key;
+    };
+    const Case cases[] = {{"9", "09"}, {" 09 ", "09"}, {"9L", "09L"}, {"L09", "09L"}, {"16", "16"}, {"L", "L"}, {"", ""}};
+    for (const Case& c : cases) EXPECT_EQ(RunwayKey(c.typed), c.key) << '"' << c.typed << '"';
+
+    // As stored by an earlier version: the number typed without its zero.
+    WriteCorrections("id=LFPG\r\nrn=9L\r\nlat=49.0\r\nlon=-2.5\r\n");
+    double lat = 0;
+    double lon = 0;
+    EXPECT_TRUE(LookupCorrectedAirport("LFPG", "L09", kBaseDirectory, lat, lon));
+    EXPECT_DOUBLE_EQ(lon, -2.5);
+}
+
+TEST_F(LookupCorrectedAirportTest, RecordsStartOnlyWithAnIdLine) {
+    const std::vector<std::string> lines = {
+        "xx=LSZH", "rn=14", "lat=1", "lon=2",                 // not an id line
+        "id=EDDF", "rn=07", "id=EDDM", "rn=08", "lat=48.35", "lon=-11.78",  // a broken record, then one
+        "lat=EDDF", "lon=07",
+    };
+    const std::vector<FoundCorrection> found = ReadCorrections(lines);
+    ASSERT_EQ(found.size(), 1u);
+    EXPECT_EQ(found[0].correction.ident, "EDDM");
+    EXPECT_EQ(found[0].firstLine, 6u);
+    EXPECT_FALSE(FindCorrection(lines, "LSZH", "14"));
+    EXPECT_FALSE(FindCorrection(lines, "EDDF", "07"));
+    EXPECT_EQ(CorrectionLines({" EDDM ", " 08 ", 48.35, -11.78}),
+              (std::vector<std::string>{"id=EDDM", "rn=08", "lat=48.350000", "lon=-11.780000"}));
 }
 
 TEST_F(LookupCorrectedAirportTest, MissingFileFindsNothing) {

@@ -9,6 +9,7 @@
 #include "qtplatform/file_chooser.h"
 #include "qtplatform/text.h"
 #include "qtplatform/window_adapter.h"
+#include "periphery/correct_airport_dlg.h"
 #include "periphery/edit_tip_dlg.h"
 #include "periphery/tip_dlg.h"
 #include "periphery/tips_file.h"
@@ -107,14 +108,14 @@ void CTrevaloApp::BindCommands() {
     qtplatform::BindCommand(frame, kCmdHome, [this] { OnHome(); });
     qtplatform::BindCommand(frame, kCmdUploadSidStar, [this] { OnUploadSidStar(); });
     qtplatform::BindCommand(frame, kCmdFileOpenAdf, [this] { OnFileOpenAdf(); });
+    qtplatform::BindCommand(frame, kCmdCorrectAirport, [this] { OnCorrectAirport(); });
     qtplatform::BindCommand(frame, kCmdTipOfTheDay, [this] { OnTipOfTheDay(); });
     qtplatform::BindCommand(frame, kCmdEditTip, [this] { OnEditTip(); });
     if (ApplicationPrinter() != nullptr)
         qtplatform::BindCommand(frame, kCmdFilePrintSetup, [this] { OnFilePrintSetup(); });
     // The map view binds its own commands (find, create adventure, undo, new, zoom...).
     // Commands whose dialogs and actions come with later code stay disabled until bound:
-    // print, download latest, check new version,
-    // correct airport, loading countries, create database.
+    // print, download latest, check new version, loading countries, create database.
 }
 
 int CTrevaloApp::ExitInstance(int exitCode) {
@@ -186,6 +187,11 @@ std::string CTrevaloApp::TipsPath() const { return baseDirectory_ + kTipsFileNam
 void CTrevaloApp::ShowTipAtStartup() {
     CTipDlg dialog(TipsPath(), mainFrame_.get());
     if (dialog.ShowAtStartUp()) dialog.exec();
+}
+
+void CTrevaloApp::OnCorrectAirport() {
+    CCorrectAirportDlg dialog(baseDirectory_, mainFrame_.get());
+    dialog.exec();
 }
 
 void CTrevaloApp::OnTipOfTheDay() {

@@ -117,6 +117,7 @@ TEST_F(StartupTest, ForwardersReachTheActiveMapViewAndDoNothingWithoutOne) {
 }
 
 TEST_F(StartupTest, CommandsRunTheirDialogs) {
+    env_.writeFile("drive_c/Quillet/.keep", "");  // the base directory, for the corrections file
     CTrevaloApp app;
     ASSERT_TRUE(app.InitInstance());
     struct Case {
@@ -124,7 +125,8 @@ TEST_F(StartupTest, CommandsRunTheirDialogs) {
         const char* caption;
     };
     const Case cases[] = {{57664, "About Trevalo"}, {175, "Debug Options"}, {32804, "Configuration"},
-                          {32783, "Configuration"}, {107, "Tip of the Day"}, {160, "Edit Tip"}};
+                          {32783, "Configuration"}, {107, "Tip of the Day"}, {160, "Edit Tip"},
+                          {32825, "Correct Airport"}};
     for (const Case& c : cases) {
         QString seen;
         qtplatform::testing::WhenModalShown([&seen](QWidget* modal) {

@@ -61,6 +61,7 @@ public:
     // File > Open 'Adf': a definition chosen in the base directory into the wizard and
     // the route.
     void OnFileOpenAdf();
+    void OnCorrectAirport();
     void OnTipOfTheDay();
     void OnEditTip();
     // The tip of the day, when its box for start-up is ticked; the next tip is taken in any
