@@ -9,10 +9,6 @@
 #include "qtplatform/file_chooser.h"
 #include "qtplatform/text.h"
 #include "qtplatform/window_adapter.h"
-#include "periphery/correct_airport_dlg.h"
-#include "periphery/edit_tip_dlg.h"
-#include "periphery/tip_dlg.h"
-#include "periphery/tips_file.h"
 #include "shell/about_dlg.h"
 #include "shell/child_frame.h"
 #include "shell/command_ids.h"
@@ -66,7 +62,10 @@ bool CTrevaloApp::InitInstance() {
             if (CTrevaloView* view = frame->GetActiveMapView()) view->CenterOnLatLon(latitude, longitude, kGoToPlaneZoom);
         });
     if (CTrevaloView* view = mainFrame_->GetActiveMapView()) view->ReopenLastBuild();
-    if (startupDialogs_) ShowTipAtStartup();
+    if (startupDialogs_) {
+        ShowTipAtStartup();
+        CheckVersionPeriodically();
+    }
 
     if (document_->Database().airportCount == 0)
         platform::MessageBox(kNoAirportMessage, {}, platform::MbIcon::Information);
@@ -109,13 +108,16 @@ void CTrevaloApp::BindCommands() {
     qtplatform::BindCommand(frame, kCmdUploadSidStar, [this] { OnUploadSidStar(); });
     qtplatform::BindCommand(frame, kCmdFileOpenAdf, [this] { OnFileOpenAdf(); });
     qtplatform::BindCommand(frame, kCmdCorrectAirport, [this] { OnCorrectAirport(); });
+    qtplatform::BindCommand(frame, kCmdCreateDatabase, [this] { OnCreateDatabase(); });
+    qtplatform::BindCommand(frame, kCmdDownloadLatest, [this] { OnDownloadLatest(); });
+    qtplatform::BindCommand(frame, kCmdCheckNewVersion, [this] { OnCheckNewVersion(); });
     qtplatform::BindCommand(frame, kCmdTipOfTheDay, [this] { OnTipOfTheDay(); });
     qtplatform::BindCommand(frame, kCmdEditTip, [this] { OnEditTip(); });
     if (ApplicationPrinter() != nullptr)
         qtplatform::BindCommand(frame, kCmdFilePrintSetup, [this] { OnFilePrintSetup(); });
     // The map view binds its own commands (find, create adventure, undo, new, zoom...).
     // Commands whose dialogs and actions come with later code stay disabled until bound:
-    // print, download latest, check new version, loading countries, create database.
+    // print, loading countries.
 }
 
 int CTrevaloApp::ExitInstance(int exitCode) {
@@ -180,28 +182,6 @@ void CTrevaloApp::OnFileOpenAdf() {
     if (!path) return;
     if (document_) document_->GetRoute().RemoveAllRoutePoints();
     mainFrame_->LoadAdventure(*path);
-}
-
-std::string CTrevaloApp::TipsPath() const { return baseDirectory_ + kTipsFileName; }
-
-void CTrevaloApp::ShowTipAtStartup() {
-    CTipDlg dialog(TipsPath(), mainFrame_.get());
-    if (dialog.ShowAtStartUp()) dialog.exec();
-}
-
-void CTrevaloApp::OnCorrectAirport() {
-    CCorrectAirportDlg dialog(baseDirectory_, mainFrame_.get());
-    dialog.exec();
-}
-
-void CTrevaloApp::OnTipOfTheDay() {
-    CTipDlg dialog(TipsPath(), mainFrame_.get());
-    dialog.exec();
-}
-
-void CTrevaloApp::OnEditTip() {
-    CEditTipDlg dialog(TipsPath(), mainFrame_.get());
-    dialog.exec();
 }
 
 // The upload has no action in this version of the planner.

@@ -42,7 +42,7 @@ TEST_F(MainFrameTest, MenusHoldTheirCommandsAndLaterOnesAreDisabled) {
         {kCmdAppExit, "&File", "E&xit", true},
         {kCmdViewToolbar, "&View", "&Toolbar", true},
         {kCmdViewWizardBar, "&View", "&Wizard Bar", true},
-        {kCmdConfiguration, "&Extra", "Conf&iguration\tCtrl-I", false},
+        {kCmdConfiguration, "&Extra", "Conf&iguration\tCtrl-I", true},
         {kCmdCorrectAirport, "&Extra", "&Correct Airport location", false},
         {kCmdLaunchEditor, "&Extra", "&Launch Adventure Editor", true},
         {kCmdLoadingCountries, "&Extra>&Database Options", "Loading &Countries", false},

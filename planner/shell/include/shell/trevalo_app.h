@@ -4,6 +4,8 @@
 // The data belong to the document: views and pages get them from it, not from here.
 #pragma once
 
+#include <ctime>
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -18,6 +20,10 @@ class CTrevaloDoc;
 class CTrevaloView;
 
 inline constexpr const char* kProgramTitle = "Trevalo";
+inline constexpr const char* kBuilderMissingMessage =
+    "The program 'Gathrel.exe' could not be found.\nPlease make sure that this program is in your main directory\n"
+    "\tRefer to the manual for more info.\n";
+inline constexpr const char* kBuilderMissingCaption = "Missing 'Gathrel.exe'";
 inline constexpr const char* kNoAirportMessage =
     "You have no airport loaded.\nAlthough it is allowed it also makes your system useless.\n"
     "To use the application properly you must have at least 1 airport.\n"
@@ -33,6 +39,8 @@ public:
     // Start-up without its modal questions (tip of the day, version check), as for a run
     // that no user watches.
     void SkipStartupDialogs() { startupDialogs_ = false; }
+    // The clock of the version check (tests set their own).
+    void SetClock(std::function<std::time_t()> clock) { clock_ = std::move(clock); }
     // Needs a QApplication. True to run the message loop, false to end the program.
     bool InitInstance();
     // Destroys the main frame, closes the database builder when it still runs, and
@@ -62,6 +70,13 @@ public:
     // the route.
     void OnFileOpenAdf();
     void OnCorrectAirport();
+    // Starts the database builder, or brings the one started to the front.
+    void OnCreateDatabase();
+    const platform::Process& Builder() const { return builder_; }
+    void OnDownloadLatest();
+    void OnCheckNewVersion();
+    // At start-up: the version question once its days have passed.
+    void CheckVersionPeriodically();
     void OnTipOfTheDay();
     void OnEditTip();
     // The tip of the day, when its box for start-up is ticked; the next tip is taken in any
@@ -78,6 +93,7 @@ private:
 
     DebugOptions debugOptions_;
     bool startupDialogs_ = true;
+    std::function<std::time_t()> clock_ = [] { return std::time(nullptr); };
     std::string baseDirectory_;
     Settings settings_;
     std::unique_ptr<CTrevaloDoc> document_;

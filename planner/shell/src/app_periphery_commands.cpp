@@ -1,0 +1,63 @@
+// The application's commands of the periphery: the tip of the day, airport corrections,
+// the database builder, the update program and the version check.
+#include "periphery/check_version_dlg.h"
+#include "periphery/correct_airport_dlg.h"
+#include "periphery/edit_tip_dlg.h"
+#include "periphery/tip_dlg.h"
+#include "periphery/tips_file.h"
+#include "periphery/update_program.h"
+#include "periphery/version_check.h"
+#include "platform/companion_program.h"
+#include "platform/message_box.h"
+#include "shell/main_frame.h"
+#include "shell/trevalo_app.h"
+
+namespace trevalo {
+namespace {
+constexpr const char* kBuilderProgram = "Gathrel.exe";
+}  // namespace
+
+std::string CTrevaloApp::TipsPath() const { return baseDirectory_ + kTipsFileName; }
+
+void CTrevaloApp::ShowTipAtStartup() {
+    CTipDlg dialog(TipsPath(), mainFrame_.get());
+    if (dialog.ShowAtStartUp()) dialog.exec();
+}
+
+void CTrevaloApp::OnCorrectAirport() {
+    CCorrectAirportDlg dialog(baseDirectory_, mainFrame_.get());
+    dialog.exec();
+}
+
+void CTrevaloApp::OnCreateDatabase() {
+    const std::string builder = baseDirectory_ + kBuilderProgram;
+    if (!builder_.IsRunning() && !platform::ResolveProgram(builder)) {
+        platform::MessageBox(kBuilderMissingMessage, kBuilderMissingCaption, platform::MbIcon::Information);
+        return;
+    }
+    platform::StartOrBringToFront(builder_, builder, kBuilderMissingMessage);
+}
+
+void CTrevaloApp::OnDownloadLatest() { RunUpdateProgram({}, false); }
+
+void CTrevaloApp::OnCheckNewVersion() { RunUpdateProgram(kUpdateRequestArgument, true); }
+
+void CTrevaloApp::CheckVersionPeriodically() {
+    const std::time_t now = clock_();
+    if (!IsVersionQuestionDue(settings_, now)) return;
+    CCheckVersionDlg dialog(CheckIntervalDays(settings_), mainFrame_.get());
+    if (dialog.exec() == CCheckVersionDlg::kCheck) OnCheckNewVersion();
+    SetLastCheckDate(settings_, now);
+}
+
+void CTrevaloApp::OnTipOfTheDay() {
+    CTipDlg dialog(TipsPath(), mainFrame_.get());
+    dialog.exec();
+}
+
+void CTrevaloApp::OnEditTip() {
+    CEditTipDlg dialog(TipsPath(), mainFrame_.get());
+    dialog.exec();
+}
+
+}  // namespace trevalo
