@@ -1,5 +1,6 @@
 // The application's commands of the periphery: the tip of the day, airport corrections,
 // the database builder, the update program and the version check.
+#include "periphery/chart_printing.h"
 #include "periphery/check_version_dlg.h"
 #include "periphery/correct_airport_dlg.h"
 #include "periphery/edit_tip_dlg.h"
@@ -11,10 +12,21 @@
 #include "platform/message_box.h"
 #include "shell/main_frame.h"
 #include "shell/trevalo_app.h"
+#include "shell/trevalo_doc.h"
+#include "shell/window_helpers.h"
 
 namespace trevalo {
 namespace {
 constexpr const char* kBuilderProgram = "Gathrel.exe";
+
+// With the print setup's printer; the charts of the document's route.
+void PrintCharts(CTrevaloDoc& document, qtplatform::PrintTarget target, QWidget* parent) {
+    qtplatform::PrintRequest request;
+    request.target = target;
+    request.printer = ApplicationPrinter();
+    qtplatform::Print(request, ChartPrintJob(document.Database(), document.GetRoute()), parent);
+}
+
 }  // namespace
 
 std::string CTrevaloApp::TipsPath() const { return baseDirectory_ + kTipsFileName; }
@@ -27,6 +39,14 @@ void CTrevaloApp::ShowTipAtStartup() {
 void CTrevaloApp::OnCorrectAirport() {
     CCorrectAirportDlg dialog(baseDirectory_, mainFrame_.get());
     dialog.exec();
+}
+
+void CTrevaloApp::OnFilePrint() {
+    if (document_) PrintCharts(*document_, qtplatform::PrintTarget::Printer, mainFrame_.get());
+}
+
+void CTrevaloApp::OnFilePrintPreview() {
+    if (document_) PrintCharts(*document_, qtplatform::PrintTarget::Preview, mainFrame_.get());
 }
 
 void CTrevaloApp::OnCreateDatabase() {

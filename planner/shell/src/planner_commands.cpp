@@ -21,7 +21,8 @@ constexpr std::string_view kHelp = "&Help";
 constexpr CommandSpec kCommands[] = {
     {kCmdFileOpenAdf, kFile, "&Open 'Adf'\tCtrl-O"},
     {kCmdFileNew, kFile, "Ne&w"},
-    {kCmdFilePrint, kFile, "&Print...\tCtrl+P", true},
+    {kCmdFilePrint, kFile, "&Print Flight Plan\tCtrl-P", true},
+    {kCmdFilePrintPreview, kFile, "Pre&view Flight Plan"},
     {kCmdFilePrintSetup, kFile, "Print Setup"},
     {kCmdAppExit, kFile, "E&xit", true},
     {kCmdViewToolbar, kView, "&Toolbar"},

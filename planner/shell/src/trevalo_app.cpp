@@ -108,6 +108,8 @@ void CTrevaloApp::BindCommands() {
     qtplatform::BindCommand(frame, kCmdUploadSidStar, [this] { OnUploadSidStar(); });
     qtplatform::BindCommand(frame, kCmdFileOpenAdf, [this] { OnFileOpenAdf(); });
     qtplatform::BindCommand(frame, kCmdCorrectAirport, [this] { OnCorrectAirport(); });
+    qtplatform::BindCommand(frame, kCmdFilePrint, [this] { OnFilePrint(); });
+    qtplatform::BindCommand(frame, kCmdFilePrintPreview, [this] { OnFilePrintPreview(); });
     qtplatform::BindCommand(frame, kCmdCreateDatabase, [this] { OnCreateDatabase(); });
     qtplatform::BindCommand(frame, kCmdDownloadLatest, [this] { OnDownloadLatest(); });
     qtplatform::BindCommand(frame, kCmdCheckNewVersion, [this] { OnCheckNewVersion(); });
@@ -117,7 +119,7 @@ void CTrevaloApp::BindCommands() {
         qtplatform::BindCommand(frame, kCmdFilePrintSetup, [this] { OnFilePrintSetup(); });
     // The map view binds its own commands (find, create adventure, undo, new, zoom...).
     // Commands whose dialogs and actions come with later code stay disabled until bound:
-    // print, loading countries.
+    // loading countries.
 }
 
 int CTrevaloApp::ExitInstance(int exitCode) {

@@ -38,6 +38,8 @@ TEST_F(MainFrameTest, MenusHoldTheirCommandsAndLaterOnesAreDisabled) {
     const Entry entries[] = {
         {kCmdFileOpenAdf, "&File", "&Open 'Adf'\tCtrl-O", false},
         {kCmdFileNew, "&File", "Ne&w", false},
+        {kCmdFilePrint, "&File", "&Print Flight Plan\tCtrl-P", false},
+        {kCmdFilePrintPreview, "&File", "Pre&view Flight Plan", false},
         {kCmdFilePrintSetup, "&File", "Print Setup", false},
         {kCmdAppExit, "&File", "E&xit", true},
         {kCmdViewToolbar, "&View", "&Toolbar", true},

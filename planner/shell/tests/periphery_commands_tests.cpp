@@ -16,6 +16,7 @@
 #include "platform/process.h"
 #include "qtplatform/command_table.h"
 #include "qtplatform/control_ids.h"
+#include "qtplatform/print_target.h"
 #include "qtplatform/testing/qt_test.h"
 #include "quiet_startup.h"
 #include "shell/command_ids.h"
@@ -145,6 +146,20 @@ TEST_F(PeripheryCommandsTest, DownloadLatestAndCheckNewVersionRunTheUpdateProgra
     EXPECT_EQ(requests[0].arguments, "");
     EXPECT_EQ(requests[1].arguments, "/UPDATE_REQUEST");
     EXPECT_TRUE(boxes_.texts().empty());
+    app_.ExitInstance(0);
+}
+
+TEST_F(PeripheryCommandsTest, PrintAndPreviewGoThroughThePrintSeam) {
+    Start(std::time(nullptr));
+    qtplatform::PrintRecorder printed({true, false});
+    Trigger(kCmdFilePrint);
+    Trigger(kCmdFilePrintPreview);
+    ASSERT_EQ(printed.jobs().size(), 2u);
+    EXPECT_EQ(printed.jobs()[0].request.target, qtplatform::PrintTarget::Printer);
+    EXPECT_EQ(printed.jobs()[1].request.target, qtplatform::PrintTarget::Preview);
+    // An empty route: the flight-plan page alone.
+    EXPECT_EQ(printed.jobs()[0].pageCount, 1);
+    EXPECT_EQ(printed.jobs()[0].pages.size(), 1u);
     app_.ExitInstance(0);
 }
 

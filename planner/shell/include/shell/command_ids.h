@@ -14,6 +14,7 @@ enum CommandId : int {
     kCmdAppExit = 57665,
     kCmdFilePrintSetup = 57606,
     kCmdFilePrint = 57607,
+    kCmdFilePrintPreview = 57609,
     kCmdFileOpenAdf = 32808,
     kCmdHome = 32821,
     kCmdUploadSidStar = 32822,

@@ -70,6 +70,9 @@ public:
     // the route.
     void OnFileOpenAdf();
     void OnCorrectAirport();
+    // The flight-plan chart and an approach chart per airport of the route.
+    void OnFilePrint();
+    void OnFilePrintPreview();
     // Starts the database builder, or brings the one started to the front.
     void OnCreateDatabase();
     const platform::Process& Builder() const { return builder_; }
