@@ -3,6 +3,7 @@
 #include "periphery/chart_printing.h"
 #include "periphery/check_version_dlg.h"
 #include "periphery/correct_airport_dlg.h"
+#include "periphery/country_dlg.h"
 #include "periphery/edit_tip_dlg.h"
 #include "periphery/tip_dlg.h"
 #include "periphery/tips_file.h"
@@ -68,6 +69,12 @@ void CTrevaloApp::CheckVersionPeriodically() {
     CCheckVersionDlg dialog(CheckIntervalDays(settings_), mainFrame_.get());
     if (dialog.exec() == CCheckVersionDlg::kCheck) OnCheckNewVersion();
     SetLastCheckDate(settings_, now);
+}
+
+// Takes effect at the next start, when the airports are loaded again.
+void CTrevaloApp::OnLoadingCountries() {
+    CCountryDlg dialog(baseDirectory_, mainFrame_.get());
+    dialog.exec();
 }
 
 void CTrevaloApp::OnTipOfTheDay() {

@@ -108,6 +108,7 @@ void CTrevaloApp::BindCommands() {
     qtplatform::BindCommand(frame, kCmdUploadSidStar, [this] { OnUploadSidStar(); });
     qtplatform::BindCommand(frame, kCmdFileOpenAdf, [this] { OnFileOpenAdf(); });
     qtplatform::BindCommand(frame, kCmdCorrectAirport, [this] { OnCorrectAirport(); });
+    qtplatform::BindCommand(frame, kCmdLoadingCountries, [this] { OnLoadingCountries(); });
     qtplatform::BindCommand(frame, kCmdFilePrint, [this] { OnFilePrint(); });
     qtplatform::BindCommand(frame, kCmdFilePrintPreview, [this] { OnFilePrintPreview(); });
     qtplatform::BindCommand(frame, kCmdCreateDatabase, [this] { OnCreateDatabase(); });
@@ -118,8 +119,6 @@ void CTrevaloApp::BindCommands() {
     if (ApplicationPrinter() != nullptr)
         qtplatform::BindCommand(frame, kCmdFilePrintSetup, [this] { OnFilePrintSetup(); });
     // The map view binds its own commands (find, create adventure, undo, new, zoom...).
-    // Commands whose dialogs and actions come with later code stay disabled until bound:
-    // loading countries.
 }
 
 int CTrevaloApp::ExitInstance(int exitCode) {

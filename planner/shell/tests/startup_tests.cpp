@@ -126,7 +126,7 @@ TEST_F(StartupTest, CommandsRunTheirDialogs) {
     };
     const Case cases[] = {{57664, "About Trevalo"}, {175, "Debug Options"}, {32804, "Configuration"},
                           {32783, "Configuration"}, {107, "Tip of the Day"}, {160, "Edit Tip"},
-                          {32825, "Correct Airport"}};
+                          {32825, "Correct Airport"}, {32834, "Country / State"}};
     for (const Case& c : cases) {
         QString seen;
         qtplatform::testing::WhenModalShown([&seen](QWidget* modal) {

@@ -70,6 +70,7 @@ public:
     // the route.
     void OnFileOpenAdf();
     void OnCorrectAirport();
+    void OnLoadingCountries();
     // The flight-plan chart and an approach chart per airport of the route.
     void OnFilePrint();
     void OnFilePrintPreview();
