@@ -19,6 +19,9 @@
 namespace trevalo {
 namespace {
 constexpr const char* kBuilderProgram = "Gathrel.exe";
+// A program whose libraries cannot be loaded ends at once with this code.
+constexpr int kLibrariesMissingExit = 127;
+constexpr int kStartCheckMs = 250;
 
 // With the print setup's printer; the charts of the document's route.
 void PrintCharts(CTrevaloDoc& document, qtplatform::PrintTarget target, QWidget* parent) {
@@ -56,7 +59,10 @@ void CTrevaloApp::OnCreateDatabase() {
         platform::MessageBox(kBuilderMissingMessage, kBuilderMissingCaption, platform::MbIcon::Information);
         return;
     }
-    platform::StartOrBringToFront(builder_, builder, kBuilderMissingMessage);
+    const bool wasRunning = builder_.IsRunning();
+    if (!platform::StartOrBringToFront(builder_, builder, kBuilderMissingMessage) || wasRunning) return;
+    if (builder_.Wait(kStartCheckMs) && builder_.ExitCode() == kLibrariesMissingExit)
+        platform::MessageBox(kBuilderLibrariesMessage, kBuilderMissingCaption, platform::MbIcon::Information);
 }
 
 void CTrevaloApp::OnDownloadLatest() { RunUpdateProgram({}, false); }

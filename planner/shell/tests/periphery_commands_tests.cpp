@@ -122,16 +122,20 @@ TEST_F(PeripheryCommandsTest, CreateDatabaseStartsTheBuilderFromTheBaseDirectory
 
     WriteProgram("Gathrel.exe");
     boxes_.clear();
-    platform::ProgramStartRecorder starts(std::vector<platform::ProgramStartAnswer>{{.started = false}, {}});
+    platform::ProgramStartRecorder starts(
+        std::vector<platform::ProgramStartAnswer>{{.started = false}, {.started = true, .exitCode = 127}, {}});
     Trigger(kCmdCreateDatabase);
-    EXPECT_EQ(boxes_.texts(), std::vector<std::string>{platform::kStartFailedMessage});
+    Trigger(kCmdCreateDatabase);  // started, but its libraries are missing
+    EXPECT_EQ(boxes_.texts(), (std::vector<std::string>{platform::kStartFailedMessage, kBuilderLibrariesMessage}));
+    boxes_.clear();
     Trigger(kCmdCreateDatabase);
+    EXPECT_TRUE(boxes_.texts().empty());
     const std::vector<platform::ProgramStart> requests = starts.requests();
-    ASSERT_EQ(requests.size(), 2u);
-    EXPECT_EQ(requests[1].program, "C:\\Quillet\\Gathrel.exe");
-    EXPECT_EQ(requests[1].arguments, "");
-    EXPECT_EQ(requests[1].workingFolder, "C:\\Quillet\\");
-    EXPECT_EQ(requests[1].show, platform::ShowMode::Shown);
+    ASSERT_EQ(requests.size(), 3u);
+    EXPECT_EQ(requests[2].program, "C:\\Quillet\\Gathrel.exe");
+    EXPECT_EQ(requests[2].arguments, "");
+    EXPECT_EQ(requests[2].workingFolder, "C:\\Quillet\\");
+    EXPECT_EQ(requests[2].show, platform::ShowMode::Shown);
     app_.ExitInstance(0);
 }
 

@@ -24,6 +24,9 @@ inline constexpr const char* kBuilderMissingMessage =
     "The program 'Gathrel.exe' could not be found.\nPlease make sure that this program is in your main directory\n"
     "\tRefer to the manual for more info.\n";
 inline constexpr const char* kBuilderMissingCaption = "Missing 'Gathrel.exe'";
+inline constexpr const char* kBuilderLibrariesMessage =
+    "You need the DLL's Aerodrex/Beaconex and Icarune to run this application.\nPlease ensure that they are in the "
+    "Sytem path or in the same directory as this program\n\tRefer to the manual for more info.\n";
 inline constexpr const char* kNoAirportMessage =
     "You have no airport loaded.\nAlthough it is allowed it also makes your system useless.\n"
     "To use the application properly you must have at least 1 airport.\n"
