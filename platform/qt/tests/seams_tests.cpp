@@ -10,7 +10,6 @@
 #include "platform/message_box.h"
 #include "qtplatform/file_chooser.h"
 #include "qtplatform/print_target.h"
-#include "qtplatform/sound_player.h"
 #include "qtplatform/testing/qt_test.h"
 #include "testing/temp_environment.h"
 
@@ -176,14 +175,6 @@ TEST(PrintTarget, TheRecorderDrawsThePrintedJobsPages) {
     EXPECT_EQ(shown.pages[0].pixelColor(25, 5), Qt::white);
     EXPECT_EQ(shown.pages[1].pixelColor(25, 5), Qt::black);
     EXPECT_EQ(shown.pages[1].logicalDpiX(), 100);
-}
-
-TEST(SoundPlayer, WithoutAudioEverySoundFailsAndTheRecorderAnswers) {
-    EXPECT_FALSE(PlaySoundFile("C:\\Quillet\\Wav\\Adv0001.wav"));
-    SoundRecorder sounds({false});
-    EXPECT_FALSE(PlaySoundFile("C:\\Quillet\\Wav\\Adv0001.wav"));
-    EXPECT_TRUE(PlaySoundFile("C:\\Quillet\\Wav\\Adv0002.wav"));
-    EXPECT_EQ(sounds.requests(), (std::vector<std::string>{"C:\\Quillet\\Wav\\Adv0001.wav", "C:\\Quillet\\Wav\\Adv0002.wav"}));
 }
 
 }  // namespace

@@ -1,6 +1,6 @@
-// Playing a sound file to its end: a seam. The suite has no audio output yet, so the real
-// player refuses every sound (the callers show their own failure message); tests answer
-// with a SoundRecorder.
+// Playing a sound file to its end: a seam. The real player reads a WAVE file and plays
+// it through ALSA; without a sound card it fails and the callers show their own message.
+// Tests answer with a SoundRecorder.
 #pragma once
 
 #include <functional>
@@ -12,7 +12,7 @@ namespace qtplatform {
 
 using SoundHandler = std::function<bool(const std::string& windowsPath)>;
 
-// Plays the file synchronously; false when it cannot be played.
+// Plays the file synchronously; false when it cannot be read or played.
 bool PlaySoundFile(const std::string& windowsPath);
 
 // Installs a handler in place of the player; an empty one brings the player back.
