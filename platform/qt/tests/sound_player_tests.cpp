@@ -3,12 +3,11 @@
 // without a sound card).
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <optional>
 
 #include "platform/files.h"
 #include "qtplatform/sound_player.h"
-#include "qtplatform/testing/wave_bytes.h"
+#include "qtplatform/testing/sound_testing.h"
 #include "testing/temp_environment.h"
 #include "wave_format.h"
 
@@ -84,36 +83,30 @@ TEST(WaveFormat, RefusesWhatThePlayerCannotPlay) {
 class SoundCard : public ::testing::Test {
 protected:
     void SetUp() override {
-        const char* previous = std::getenv("QUILLET_SOUND_DEVICE");
-        if (previous != nullptr) previous_ = previous;
         environment_.writeFile("drive_c/Quillet/Wav/Adv0001.wav", PcmWaveBytes(1, 8000, 16, std::string(1600, '\0')));
         environment_.writeFile("drive_c/Quillet/Wav/Adv0002.wav", "not a sound");
     }
-    void TearDown() override {
-        if (previous_) setenv("QUILLET_SOUND_DEVICE", previous_->c_str(), 1);
-        else unsetenv("QUILLET_SOUND_DEVICE");
-    }
-    static void UseDevice(const char* device) { setenv("QUILLET_SOUND_DEVICE", device, 1); }
 
     platform::testing::TempEnvironment environment_;
-    std::optional<std::string> previous_;
 };
 
 TEST_F(SoundCard, PlaysAWaveFileToItsEnd) {
-    UseDevice("null");
+    testing::ScopedSoundDevice device("null");
     EXPECT_TRUE(PlaySoundFile("C:\\Quillet\\Wav\\Adv0001.wav"));
 }
 
 TEST_F(SoundCard, FailsWithoutASoundCardOrAPlayableFile) {
-    UseDevice("quillet_no_such_card");
-    EXPECT_FALSE(PlaySoundFile("C:\\Quillet\\Wav\\Adv0001.wav"));
-    UseDevice("null");
+    {
+        testing::ScopedSoundDevice device(testing::kNoSoundCard);
+        EXPECT_FALSE(PlaySoundFile("C:\\Quillet\\Wav\\Adv0001.wav"));
+    }
+    testing::ScopedSoundDevice device("null");
     EXPECT_FALSE(PlaySoundFile("C:\\Quillet\\Wav\\Adv0002.wav"));
     EXPECT_FALSE(PlaySoundFile("C:\\Quillet\\Wav\\Adv0003.wav"));
 }
 
 TEST_F(SoundCard, TheRecorderAnswersInsteadOfTheCard) {
-    UseDevice("quillet_no_such_card");
+    testing::ScopedSoundDevice device(testing::kNoSoundCard);
     SoundRecorder sounds({false});
     EXPECT_FALSE(PlaySoundFile("C:\\Quillet\\Wav\\Adv0001.wav"));
     EXPECT_TRUE(PlaySoundFile("C:\\Quillet\\Wav\\Adv0002.wav"));

@@ -1,7 +1,11 @@
-// For tests: the bytes of small RIFF WAVE files, chunk by chunk.
+// For tests of sounds: the bytes of small RIFF WAVE files, chunk by chunk, and the ALSA
+// device the real player uses while a test runs ("null" plays to nowhere, an unknown
+// name is a machine without a sound card).
 #pragma once
 
 #include <cstdint>
+#include <cstdlib>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -34,5 +38,26 @@ inline std::string RiffWave(std::string_view chunks) {
 inline std::string PcmWaveBytes(unsigned channels, unsigned rate, unsigned bits, std::string_view samples) {
     return RiffWave(WaveChunk("fmt ", FormatChunkBody(1, channels, rate, bits)) + WaveChunk("data", samples));
 }
+
+// Points the real player at the device for its lifetime.
+class ScopedSoundDevice {
+public:
+    explicit ScopedSoundDevice(const char* device) {
+        if (const char* previous = std::getenv(kVariable)) previous_ = previous;
+        setenv(kVariable, device, 1);
+    }
+    ~ScopedSoundDevice() {
+        if (previous_) setenv(kVariable, previous_->c_str(), 1);
+        else unsetenv(kVariable);
+    }
+    ScopedSoundDevice(const ScopedSoundDevice&) = delete;
+    ScopedSoundDevice& operator=(const ScopedSoundDevice&) = delete;
+
+private:
+    static constexpr const char* kVariable = "QUILLET_SOUND_DEVICE";
+    std::optional<std::string> previous_;
+};
+
+inline constexpr const char* kNoSoundCard = "quillet_no_such_card";
 
 }  // namespace qtplatform::testing
