@@ -41,10 +41,10 @@ CWizardSheet::CWizardSheet(const NavDatabase& database, Route& route, CompileFun
       page3_(landing_),
       page4_(values_),
       page5_(values_),
-      page6_(values_),
-      page7_(values_),
-      page8_(values_),
-      page9_(values_),
+      page6_(values_.emergency),
+      page7_(values_.atc, WithFinalBackslash(baseDirectory_)),
+      page8_(values_.plane, values_.general, WithFinalBackslash(baseDirectory_)),
+      page9_(values_, route),
       page10_(values_.realTime, database, route) {
     for (qtplatform::PropertyPage* page : std::initializer_list<qtplatform::PropertyPage*>{
              &page1_, &page2_, &page3_, &page4_, &page5_, &page6_, &page7_, &page8_, &page9_, &page10_})

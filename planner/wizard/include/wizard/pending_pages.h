@@ -38,9 +38,5 @@ using CWizardPage1 = NumberedPendingPage<1>;
 using CWizardPage2 = NumberedPendingPage<2>;
 using CWizardPage4 = NumberedPendingPage<4>;
 using CWizardPage5 = NumberedPendingPage<5>;
-using CWizardPage6 = NumberedPendingPage<6>;
-using CWizardPage7 = NumberedPendingPage<7>;
-using CWizardPage8 = NumberedPendingPage<8>;
-using CWizardPage9 = NumberedPendingPage<9>;
 
 }  // namespace trevalo

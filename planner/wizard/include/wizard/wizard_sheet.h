@@ -16,6 +16,10 @@
 #include "wizard/pending_pages.h"
 #include "wizard/wizard_page10.h"
 #include "wizard/wizard_page3.h"
+#include "wizard/wizard_page6.h"
+#include "wizard/wizard_page7.h"
+#include "wizard/wizard_page8.h"
+#include "wizard/wizard_page9.h"
 
 namespace trevalo {
 
