@@ -95,10 +95,16 @@ bool CWizardSheet::TakePageValues() {
 void CWizardSheet::ShowValues() {
     for (int index = 0; index < GetPageCount(); ++index)
         if (GetPage(index)->HasWindow()) GetPage(index)->UpdateData(false);
+    // What follows the values: switches, sound list, Mach read-outs, the estimate.
+    page6_.ShowValues();
+    page7_.ShowValues();
+    page8_.ShowValues();
+    page9_.ShowValues();
 }
 
 void CWizardSheet::CreateAdventure() {
     WithPageWindows([this] {
+        page8_.GetPlaneData();  // open plane edits are stored first
         if (!TakePageValues()) return;
         const qtplatform::WaitCursor wait;
         const std::string cruiseSpeed = std::to_string(values_.plane.performance.cruiseSpeed);
