@@ -182,7 +182,9 @@ void CTrevaloApp::OnFileOpenAdf() {
     const qtplatform::ChosenPath path = qtplatform::ChooseFile(request, mainFrame_.get());
     if (!path) return;
     if (document_) document_->GetRoute().RemoveAllRoutePoints();
-    mainFrame_->LoadAdventure(*path);
+    if (!mainFrame_->LoadAdventure(*path))
+        platform::MessageBox(kAdventureNotOpenedIntro + *path + kAdventureNotOpenedOutro, {},
+                             platform::MbIcon::Information);
 }
 
 // The upload has no action in this version of the planner.

@@ -332,6 +332,13 @@ TEST_F(WalkthroughTest, OpenAdfReadsTheChosenDefinitionAndNewForgetsIt) {
     Command(kCmdFileNew);
     EXPECT_EQ(values.general.title, "");
     EXPECT_EQ(values.general.performanceNumber, "5");
+
+    // A definition that cannot be read is named.
+    qtplatform::FileChooserRecorder gone({std::string("C:\\Quillet\\Gone.adf")});
+    boxes_.clear();
+    Command(kCmdFileOpenAdf);
+    ASSERT_EQ(boxes_.texts().size(), 1u);
+    EXPECT_EQ(boxes_.texts()[0], std::string(kAdventureNotOpenedIntro) + "C:\\Quillet\\Gone.adf" + kAdventureNotOpenedOutro);
     QuitPlanner();
 }
 

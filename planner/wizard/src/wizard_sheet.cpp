@@ -35,7 +35,7 @@ CWizardSheet::CWizardSheet(const NavDatabase& database, Route& route, CompileFun
       route_(route),
       database_(database),
       compile_(std::move(compile)),
-      baseDirectory_(Settings().ReadString(SettingId::Directory)),
+      baseDirectory_(WithFinalBackslash(Settings().ReadString(SettingId::Directory))),
       page1_(values_),
       page2_(values_),
       page3_(landing_),
@@ -66,7 +66,6 @@ bool CWizardSheet::OnInitDialog() {
     const bool result = PropertySheet::OnInitDialog();
     CreatePageWindows();
     SetActivePage(0);
-    baseDirectory_ = WithFinalBackslash(baseDirectory_);
     if (const auto missing = MissingDefaultFilesMessage(baseDirectory_))
         platform::MessageBox(*missing, {}, platform::MbIcon::Information);
     return result;

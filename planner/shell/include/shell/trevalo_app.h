@@ -27,6 +27,9 @@ inline constexpr const char* kBuilderMissingCaption = "Missing 'Gathrel.exe'";
 inline constexpr const char* kBuilderLibrariesMessage =
     "You need the DLL's Aerodrex/Beaconex and Icarune to run this application.\nPlease ensure that they are in the "
     "Sytem path or in the same directory as this program\n\tRefer to the manual for more info.\n";
+// Around the path of a definition that File > Open 'Adf' could not read.
+inline constexpr const char* kAdventureNotOpenedIntro = "An error occured while opening the file,\n";
+inline constexpr const char* kAdventureNotOpenedOutro = ",\nPlease Ensure that the file is not write protected.";
 inline constexpr const char* kNoAirportMessage =
     "You have no airport loaded.\nAlthough it is allowed it also makes your system useless.\n"
     "To use the application properly you must have at least 1 airport.\n"
