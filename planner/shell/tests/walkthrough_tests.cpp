@@ -15,6 +15,7 @@
 #include <string>
 #include <vector>
 
+#include "fsim_harness.h"
 #include "map/nav_database.h"
 #include "mapdialogs/edit_sid_star_dlg.h"
 #include "mapdialogs/find_on_map_dlg.h"
@@ -34,6 +35,7 @@
 #include "shell/trevalo_app.h"
 #include "shell/trevalo_view.h"
 #include "wizard/wizard_bar.h"
+#include "wizard/wizard_page10.h"
 
 namespace trevalo {
 namespace {
@@ -353,6 +355,28 @@ TEST_F(WalkthroughTest, ALastBuildThatIsGoneIsNamedAndForgotten) {
                         "been moved or deleted.\n"),
               texts.end());
     EXPECT_EQ(settings.ReadString(SettingId::LastBuild), "");
+    QuitPlanner();
+}
+
+// With the stand-in simulator running, the plane is on the map and the real-time page's
+// Go to Plane centres the map on it.
+TEST_F(WalkthroughTest, TheSimulatorsPlaneIsOnTheMapAndGoToPlaneCentresOnIt) {
+    fsim::testing::FsimProcess sim(env_);
+    ASSERT_TRUE(sim.Ready());
+    ASSERT_EQ(sim.Command("set 616 01"), "ok");  // paused: the plane holds still
+    ASSERT_TRUE(SimlinkerLink().SetLatitude(47.45));
+    ASSERT_TRUE(SimlinkerLink().SetLongitude(-122.3));
+    StartPlanner();
+    ASSERT_TRUE(qtplatform::testing::ProcessEventsUntil([this] { return view_->PlaneTimer().Plane().has_value(); }));
+    EXPECT_NEAR(view_->PlaneTimer().Plane()->y, 47.45 * 3600, 1.0);
+
+    CWizardSheet& wizard = *app_->MainFrame()->WizardBar().WizardSheet();
+    wizard.SetActivePage(wizard.RealTimePage());
+    ClickButton(&wizard.RealTimePage(), CWizardPage10::kGoToPlane);
+    EXPECT_EQ(view_->GetZoom(), kGoToPlaneZoom);
+    EXPECT_NEAR(Centre().latitude, 47.45 * 3600, 2 * ArcSecondsPerPixel());
+    const std::vector<std::string> texts = boxes_.texts();
+    EXPECT_EQ(std::count(texts.begin(), texts.end(), kPlaneNotLocatedMessage), 0);
     QuitPlanner();
 }
 
