@@ -25,7 +25,9 @@ constexpr int kCenterEastShift = 300;
 CTrevaloView::CTrevaloView(CTrevaloDoc& document, const DebugOptions& debugOptions, QWidget* parent)
     : CCourseScrollView(parent), document_(document), debugOptions_(debugOptions),
       database_(document.Database()), route_(document.GetRoute()), layers_(database_),
-      planeTimer_(SimlinkerLink(), [this] { viewport()->update(); }) {
+      planeTimer_(SimlinkerLink(), [this] {
+          if (!generating_) viewport()->update();
+      }) {
     document_.AddView(this);
     route_.AttachView(nullptr, this);
     viewport()->setMouseTracking(true);

@@ -56,12 +56,15 @@ void CTrevaloView::ReopenLastBuild() {
     settings.WriteString(SettingId::LastBuild, "");
 }
 
-// The wizard's driver, under the wait cursor.
+// The wizard's driver, under the wait cursor, the plane held where it was drawn.
 void CTrevaloView::RunGeneration() {
     auto* frame = dynamic_cast<CMainFrame*>(frame_);
     if (frame == nullptr) return;
     const qtplatform::WaitCursor wait;
+    generating_ = true;
     frame->CreateAdventure();
+    generating_ = false;
+    viewport()->update();
 }
 
 }  // namespace trevalo

@@ -185,6 +185,8 @@ private:
     QMainWindow* frame_ = nullptr;
     QMenu* navaidPopup_ = nullptr;
 
+    // While Create adventure runs the plane's moves are not drawn; one redraw follows.
+    bool generating_ = false;
     SimulatorPlaneTimer planeTimer_;
 };
 
