@@ -43,9 +43,9 @@ int RunSmoke(CTrevaloApp& app, const SmokeOptions& options) {
     if (const CTrevaloDoc* document = app.Document()) {
         const NavDatabase& db = document->Database();
         const std::size_t ils = db.ils.empty() ? 0 : db.ils.size() - 1;
-        std::printf("Trevalo loaded from %s: %d airports, %d navaids, %zu ILS, %zu land areas, %zu map tiles; "
-                    "load error %d\n",
-                    db.baseDirectory().c_str(), db.airportCount, db.navaidCount, ils, db.landAreas.size(),
+        std::printf("Trevalo loaded from %s: %d airports (%d runway lines), %d navaids, %zu ILS, %zu land areas, "
+                    "%zu map tiles; load error %d\n",
+                    db.baseDirectory().c_str(), db.AirportIdentCount(), db.airportCount, db.navaidCount, ils, db.landAreas.size(),
                     db.mapShapes.size(), ReportLoadError(false));
     }
     if (options.screenshot.empty()) return 0;

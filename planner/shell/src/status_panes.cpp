@@ -9,6 +9,7 @@ constexpr int kSecondsPerDegree = 3600;
 constexpr int kSecondsPerMinute = 60;
 constexpr int kNorthLimitDegrees = 90;   // from here on the latitude is off the map
 constexpr int kSouthLimitDegrees = -89;  // below this too
+constexpr std::int32_t kLongitudeLimit = 180 * kSecondsPerDegree;  // beyond either side
 
 // The numbers are negated for the negative hemisphere (and for 0, which counts there).
 std::string FormatPane(char letter, std::int32_t arcSeconds, bool positive) {
@@ -24,6 +25,7 @@ std::string FormatPane(char letter, std::int32_t arcSeconds, bool positive) {
 }  // namespace
 
 std::string FormatLongitudePane(std::int32_t arcSeconds) {
+    if (arcSeconds > kLongitudeLimit || arcSeconds < -kLongitudeLimit) return kOutOfMapText;
     const bool east = arcSeconds > 0;
     return FormatPane(east ? 'E' : 'W', arcSeconds, east);
 }

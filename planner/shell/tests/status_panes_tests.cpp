@@ -13,13 +13,16 @@ struct PaneCase {
     const char* expected;
 };
 
-TEST(StatusPanes, LongitudeLetterAndNumbers) {
+TEST(StatusPanes, LongitudeLetterNumbersAndOutOfMap) {
     const PaneCase cases[] = {
         {0, "W00\"00'00'"},  // zero counts as west
         {8 * kDegree + 30 * kMinute + 5, "E08\"30'05'"},
         {-(122 * kDegree + 1 * kMinute + 59), "W122\"01'59'"},
         {-1, "W00\"00'01'"},
         {180 * kDegree, "E180\"00'00'"},
+        {-180 * kDegree, "W180\"00'00'"},
+        {180 * kDegree + 1, kOutOfMapText},
+        {-(233 * kDegree + 14 * kMinute + 27), kOutOfMapText},  // left of the map at start-up
     };
     for (const PaneCase& c : cases) EXPECT_EQ(FormatLongitudePane(c.arcSeconds), c.expected) << c.arcSeconds;
 }

@@ -5,6 +5,8 @@
 #include <gtest/gtest.h>
 
 #include <QDialog>
+#include <QImage>
+#include <QScrollBar>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
@@ -45,6 +47,17 @@ using qtplatform::testing::WhenModalShown;
 
 constexpr int kOkButton = 1;
 constexpr int kZoomInSteps = 4;  // 3 to 48
+constexpr int kIdentZoomInSteps = 6;  // 3 to 192, where idents show
+// Labels and runways cover at most this share of the map in black.
+constexpr double kMostBlackShare = 0.02;
+
+// The share of the image's pixels that are near black.
+double NearBlackShare(const QImage& image) {
+    long count = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x) count += qGray(image.pixel(x, y)) < 64 ? 1 : 0;
+    return static_cast<double>(count) / (static_cast<double>(image.width()) * image.height());
+}
 
 // The cells of the pick list that name a row: the runway or navaid type, and the ident.
 constexpr int kLabelColumn = 0;
@@ -117,6 +130,10 @@ protected:
     }
 
     QWidget* Viewport() const { return view_->viewport(); }
+    QImage Shot() const {
+        QApplication::processEvents();
+        return Viewport()->grab().toImage();
+    }
     QPoint PixelOf(double x, double y) const {
         const QPoint pixel = view_->WorldToPixel(x, y);
         EXPECT_TRUE(Viewport()->rect().contains(pixel)) << pixel.x() << "," << pixel.y();
@@ -261,6 +278,39 @@ TEST_F(WalkthroughTest, TheMapCommandsStatesFollowTheMouse) {
     Command(kCmdUndoLastSelection);
     EXPECT_EQ(view_->GetRoute().Count(), 0);
     EXPECT_TRUE(qtplatform::testing::ProcessEventsUntil([&] { return !undo->isEnabled(); }));
+    QuitPlanner();
+}
+
+// Zooming in to the idents and out again and in again: the labels stay small each time.
+TEST_F(WalkthroughTest, LabelsStaySmallWhileZoomingInAndOut) {
+    StartPlanner();
+    for (int step = 0; step < kIdentZoomInSteps; ++step) Command(kCmdZoomIn);
+    FindAirport("KOTR");
+    for (int command : {kCmdZoomOut, kCmdZoomIn, kCmdZoomIn, kCmdZoomOut, kCmdZoomOut}) {
+        Command(command);
+        SCOPED_TRACE(view_->GetZoom());
+        EXPECT_LT(NearBlackShare(Shot()), kMostBlackShare);
+    }
+    QuitPlanner();
+}
+
+// View > ResizeParentToFit, then the map still scrolls once zoomed in, and Fit shows the
+// whole world in the window.
+TEST_F(WalkthroughTest, AfterResizeParentToFitTheMapScrollsAndFitShowsTheWorld) {
+    StartPlanner();
+    Command(kCmdResizeParentToFit);
+    QApplication::processEvents();
+    // The whole view, scroll bars and all, is in sight.
+    EXPECT_EQ(view_->visibleRegion().boundingRect(), view_->rect());
+
+    for (int step = 0; step < kZoomInSteps; ++step) Command(kCmdZoomIn);
+    EXPECT_GT(view_->horizontalScrollBar()->maximum(), 0);
+    EXPECT_GT(view_->verticalScrollBar()->maximum(), 0);
+    Command(kCmdScaleToFit);
+    EXPECT_EQ(view_->visibleRegion().boundingRect(), view_->rect());
+    const QPoint centre = view_->WorldToPixel(0, 0);
+    EXPECT_NEAR(centre.x(), Viewport()->width() / 2, 2);
+    EXPECT_NEAR(centre.y(), Viewport()->height() / 2, 2);
     QuitPlanner();
 }
 

@@ -13,6 +13,7 @@
 #include <string>
 #include <string_view>
 #include <thread>
+#include <unordered_map>
 #include <vector>
 
 #include "aerodrex/airport_array.h"
@@ -140,6 +141,13 @@ public:
     // navaids whose ident equals the ident (trimmed, any case), in list order, at most limit.
     std::vector<int> AirportLinesWithIdent(const std::string& ident, int limit) const;
     std::vector<int> NavaidsWithIdent(const std::string& ident) const;
+    // The grid's airport records (runways) of an ident, trimmed and in any case, in the
+    // grid's order: cell by cell, file order within a cell. BucketAirports builds the
+    // index; records put into the grid by hand need IndexAirports afterwards.
+    const std::vector<const AirportRecord*>& AirportsWithIdent(std::string_view ident) const;
+    void IndexAirports();
+    // Airports (idents) in the grid, as against airportCount, which counts runway lines.
+    int AirportIdentCount() const { return static_cast<int>(airportsByIdent_.size()); }
 
     // Filled by the loaders; read only after the wait has ended.
     CAirportArray airportLines;
@@ -164,6 +172,7 @@ private:
     std::condition_variable loadersDone_;
     std::vector<AirportRecord> airports_;  // flat list until bucketed
     std::vector<NavaidRecord> navaids_;
+    std::unordered_map<std::string, std::vector<const AirportRecord*>> airportsByIdent_;
     std::vector<std::thread> threads_;
 };
 

@@ -25,6 +25,22 @@ std::vector<int> NavDatabase::AirportLinesWithIdent(const std::string& ident, in
                               [](const CAirportArray& list, int i) { return list.GetAID(i); });
 }
 
+const std::vector<const AirportRecord*>& NavDatabase::AirportsWithIdent(std::string_view ident) const {
+    static const std::vector<const AirportRecord*> kNone;
+    const auto found = airportsByIdent_.find(IdentKey(ident));
+    return found == airportsByIdent_.end() ? kNone : found->second;
+}
+
+void NavDatabase::IndexAirports() {
+    airportsByIdent_.clear();
+    for (const std::vector<AirportRecord>& cell : airportGrid) {
+        for (const AirportRecord& airport : cell) {
+            const std::string key = IdentKey(airport.id);
+            if (!key.empty()) airportsByIdent_[key].push_back(&airport);
+        }
+    }
+}
+
 std::vector<int> NavDatabase::NavaidsWithIdent(const std::string& ident) const {
     return PositionsWithIdent(navaidLines, ident, navaidLines.GetSize(),
                               [](const CNavaidArray& list, int i) { return list.GetNID(i); });

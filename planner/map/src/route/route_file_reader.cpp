@@ -87,13 +87,12 @@ private:
         return std::nullopt;
     }
 
+    // The first runway of the ident in the grid's order with the side and the heading.
     const AirportRecord* FindAirport(const std::string& ident, char side, double heading) const {
-        for (const auto& cell : database_.airportGrid) {
-            for (const AirportRecord& airport : cell) {
-                if (airport.runway == side && platform::Trimmed(airport.id) == ident &&
-                    HeadingDifference(airport.heading, heading) < kAirportHeadingTolerance) {
-                    return &airport;
-                }
+        for (const AirportRecord* airport : database_.AirportsWithIdent(ident)) {
+            if (airport->runway == side && airport->id == ident &&
+                HeadingDifference(airport->heading, heading) < kAirportHeadingTolerance) {
+                return airport;
             }
         }
         return nullptr;

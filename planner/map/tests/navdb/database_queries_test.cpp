@@ -60,6 +60,33 @@ TEST_F(DatabaseQueriesTest, NearestMagneticVariationInTheCell) {
     EXPECT_EQ(database_->GetNearestMagVar(1e9, 0.0), 0.0);
 }
 
+// One ident on runway lines far apart: the index hands them out in the grid's order (the
+// western cell first), whatever the case asked for; idents count once each.
+TEST(AirportIdentIndexTest, RunwaysOfAnIdentInTheGridsOrder) {
+    platform::testing::TempEnvironment env;
+    WorldFiles files(env);
+    navdata::testing::AirportFields east;
+    east.ident = "KAAA";
+    east.longitude = east.runwayStartLongitude = east.runwayEndLongitude = "W050* 00'00.00";
+    navdata::testing::AirportFields other = east;
+    other.ident = "KBBB";
+    navdata::testing::AirportFields west = east;
+    west.longitude = west.runwayStartLongitude = west.runwayEndLongitude = "W150* 00'00.00";
+    const int eastNumber = files.AddAirport(east);
+    files.AddAirport(other);
+    const int westNumber = files.AddAirport(west);
+    const std::unique_ptr<NavDatabase> database = files.Load();
+
+    EXPECT_EQ(database->airportCount, 3);
+    EXPECT_EQ(database->AirportIdentCount(), 2);
+    const std::vector<const AirportRecord*>& found = database->AirportsWithIdent(" kaaa ");
+    ASSERT_EQ(found.size(), 2u);
+    EXPECT_EQ(found[0]->number, westNumber);
+    EXPECT_EQ(found[1]->number, eastNumber);
+    EXPECT_TRUE(database->AirportsWithIdent("KCCC").empty());
+    EXPECT_TRUE(database->AirportsWithIdent("").empty());
+}
+
 TEST(NavaidTypeTest, TextsAndTypesBothWays) {
     const struct {
         const char* text;

@@ -2,6 +2,7 @@
 
 #include <QPaintEvent>
 #include <QPainter>
+#include <QScreen>
 #include <QScrollBar>
 #include <algorithm>
 #include <cmath>
@@ -74,9 +75,17 @@ void CCourseScrollView::SetSizeToFit(int cx, int cy) {
 }
 
 void CCourseScrollView::ResizeParentToFit() {
-    QWidget* frame = parentWidget();
-    if (frame == nullptr || arithmetic_.mappingMode() == MappingMode::None) return;
-    frame->resize(frame->size() + DocumentPixels().size() - viewport()->size());
+    // The window is resized, not a frame inside it: a frame grown past its window would
+    // leave the scroll bars and half the map out of sight.
+    QWidget* frame = window();
+    if (frame == this || arithmetic_.mappingMode() == MappingMode::None) return;
+    QSize wanted = frame->size() + DocumentPixels().size() - viewport()->size();
+    if (const QScreen* screen = frame->screen()) {
+        const QSize decoration = frame->frameGeometry().size() - frame->size();
+        wanted = wanted.boundedTo(screen->availableGeometry().size() - decoration);
+    }
+    if (frame->isMaximized() || frame->isFullScreen()) frame->showNormal();
+    frame->resize(wanted);
 }
 
 void CCourseScrollView::SyncScrollBars() {

@@ -1,5 +1,7 @@
 #include "mapview/label_font.h"
 
+#include <algorithm>
+
 #include "platform/mul_div.h"
 
 namespace trevalo {
@@ -9,16 +11,14 @@ constexpr int kFiftiethOfWorld = 25920;
 
 }  // namespace
 
-int LabelFont::HeightForZoom(int zoom) { return platform::MulDiv(kFiftiethOfWorld, zoom, 1000); }
+int LabelFont::HeightForZoom(int zoom) {
+    return std::clamp(platform::MulDiv(kFiftiethOfWorld, zoom, 1000), kMinHeight, kMaxHeight);
+}
 
 void LabelFont::Update(int drawingZoom) {
     const int height = HeightForZoom(drawingZoom);
-    const bool sameHeight = font_ && font_->height == height;
-    const bool notSmaller = rememberedHeight_ >= kStartHeight && height >= rememberedHeight_;
-    if (!sameHeight && !notSmaller) {
-        font_ = qtplatform::Font{"Arial", height, qtplatform::kFontWeightNormal, false};
-    }
-    rememberedHeight_ = height;
+    if (font_ && font_->height == height) return;
+    font_ = qtplatform::Font{"Arial", height, qtplatform::kFontWeightNormal, false};
 }
 
 }  // namespace trevalo

@@ -22,7 +22,8 @@ public:
     void ScrollToPoint(LogicalPoint point);
     // Zoom-to-fit: the largest size of the cx by cy proportions that fits the client area.
     void SetSizeToFit(int cx, int cy);
-    // Resizes the parent window so that the client area shows the whole scroll size.
+    // Resizes the window so that the client area shows the whole scroll size, as far as
+    // the screen allows; a larger document keeps its scroll bars.
     void ResizeParentToFit();
 
     LogicalRect GetLogicalClientRect() const { return arithmetic_.GetLogicalClientRect(); }

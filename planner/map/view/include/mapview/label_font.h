@@ -1,5 +1,5 @@
-// The map's label font: Arial of a height that follows the drawing zoom, made again only
-// when it would shrink below the height remembered, so zooming in keeps the text small.
+// The map's label font: Arial of a height that follows the drawing zoom, held between a
+// smallest and a largest height so that labels stay readable and never cover the map.
 #pragma once
 
 #include <optional>
@@ -10,17 +10,20 @@ namespace trevalo {
 
 class LabelFont {
 public:
-    // The height for a drawing zoom: MulDiv(25920, zoom, 1000) logical units.
+    // Logical units (0.1 mm): labels are between 2 and 3.2 mm high.
+    static constexpr int kMinHeight = 20;
+    static constexpr int kMaxHeight = 32;
+
+    // The height for a drawing zoom: MulDiv(25920, zoom, 1000) logical units, held
+    // between kMinHeight and kMaxHeight.
     static int HeightForZoom(int zoom);
 
-    // Makes a new font when the rule asks for one.
+    // Makes the font of the zoom's height when the current one has another.
     void Update(int drawingZoom);
-    // Until a font has been made, labels keep the device context's current font.
+    // Until the first Update, labels keep the device context's current font.
     const std::optional<qtplatform::Font>& Font() const { return font_; }
 
 private:
-    static constexpr int kStartHeight = 26;
-    int rememberedHeight_ = kStartHeight;
     std::optional<qtplatform::Font> font_;
 };
 
