@@ -36,7 +36,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
             std::vector<trevalo::AirportRecord> records;
             CAirportArray lines;
             std::atomic<int> progress{0};
-            trevalo::ReadAirportRecords(bytes, [](const std::string& c) { return c.size() % 2 == 0; },
+            trevalo::ReadAirportRecords(trevalo::DatabaseRecords(bytes, trevalo::kAirportDatabase), [](const std::string& c) { return c.size() % 2 == 0; },
                                         records, lines, progress);
             static trevalo::Grid<trevalo::AirportRecord> grid;
             trevalo::BucketRecords(records, 1, grid);
@@ -45,7 +45,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         case 1: {
             std::vector<trevalo::NavaidRecord> records;
             CNavaidArray lines;
-            trevalo::ReadNavaidRecords(bytes, records, lines);
+            trevalo::ReadNavaidRecords(trevalo::DatabaseRecords(bytes, trevalo::kNavaidDatabase), records, lines);
             static trevalo::Grid<trevalo::NavaidRecord> grid;
             trevalo::BucketRecords(records, 1, grid);
             break;
@@ -53,7 +53,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         case 2: {
             std::vector<trevalo::IlsRecord> records;
             std::vector<std::string> lines;
-            trevalo::ReadIlsRecords(bytes, records, lines);
+            trevalo::ReadIlsRecords(trevalo::DatabaseRecords(bytes, trevalo::kIlsDatabase), records, lines);
             break;
         }
         case 3: {

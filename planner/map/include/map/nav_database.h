@@ -75,16 +75,20 @@ struct MapShape {
 template <class Record>
 using Grid = std::array<std::vector<Record>, kGridCells>;
 
-// Load error codes: Airport.nav 100-105, Navaids.nav 200-205, Ils.nav 300-305.
+// Load error codes: Airport.nav 100-107, Navaids.nav 200-207, Ils.nav 300-307.
 // x00 not found, x01 cannot be opened, x02 cannot be mapped, x03 cannot be unmapped,
-// x04 mapping cannot be closed, x05 file cannot be closed.
+// x04 mapping cannot be closed, x05 file cannot be closed, x06 its lines are not records
+// of the file's width (nothing read), x07 it holds fewer records than its count line
+// promises (those read).
 // Process-wide, as the loaders report from their threads: a non-zero code replaces the
-// stored one, 0 never clears it.
-void SetLoadError(int code);
+// stored one and its message (the code's text when none is given), 0 never clears it.
+void SetLoadError(int code, std::string message = {});
 // The stored code (0 when none); shows its message when show is set and the code is not 0.
 int ReportLoadError(bool show);
 // The message text for a code, followed by "\nError [%06d]\n".
 std::string LoadErrorMessage(int code);
+// The message of a file cut short (code x07), with the counts promised and read.
+std::string CutShortMessage(int code, const char* fileName, int promised, int read);
 // Clears the stored code (a new load; tests).
 void ResetLoadError();
 
@@ -96,9 +100,10 @@ public:
     NavDatabase(const NavDatabase&) = delete;
     NavDatabase& operator=(const NavDatabase&) = delete;
 
-    // Each returns 0 or an error code; the airport loader also buckets the airports and
-    // loads the land areas, the navaid loader buckets the navaids. Only airports of the
-    // countries that Country.nav marks as loaded are kept.
+    // Each returns 0 or an error code, which it stores with SetLoadError too; the airport
+    // loader also buckets the airports and loads the land areas, the navaid loader buckets
+    // the navaids. Only airports of the countries that Country.nav marks as loaded are
+    // kept. A file cut short gives its code and the records it holds.
     int LoadAirportFile();
     int LoadNavaidFile();
     int LoadIlsFile();
@@ -109,8 +114,8 @@ public:
 
     // Raises the loader counter by three and starts the airport, map-tile and
     // navaid-then-ILS loaders on their own threads (at normal priority: a raised one needs
-    // privileges that a user's process does not have). Each loader stores its code with
-    // SetLoadError and lowers the counter however it ends.
+    // privileges that a user's process does not have). Each loader lowers the counter
+    // however it ends.
     void StartLoaders();
     // Loaders started and not yet finished.
     int RunningLoaders() const { return loaders_.load(); }

@@ -80,10 +80,9 @@ AirportRecord AirportFromLine(const char* line, int number) {
     return record;
 }
 
-void ReadAirportRecords(std::string_view bytes, const CountryFilter& isCountryLoaded,
+void ReadAirportRecords(const DatabaseRecords& database, const CountryFilter& isCountryLoaded,
                         std::vector<AirportRecord>& records, CAirportArray& lines,
                         std::atomic<int>& progress) {
-    const DatabaseRecords database(bytes, kAirportDatabase);
     records.resize(1);
     records.reserve(static_cast<size_t>(database.count()) + 1);
     int kept = 0;

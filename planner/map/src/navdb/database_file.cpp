@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <vector>
 
+#include "map/nav_database.h"
 #include "platform/file_search.h"
 #include "platform/files.h"
 #include "platform/numbers.h"
@@ -12,6 +13,10 @@
 namespace trevalo {
 
 namespace {
+
+constexpr std::string_view kCrLf = "\r\n";
+constexpr std::string_view kLf = "\n";
+constexpr int kCodesPerFile = 100;
 
 // The count line's leading number; no number reads as 0, a negative one too.
 int CountOf(std::string_view countLine) {
@@ -30,14 +35,38 @@ bool CanOpen(const std::string& windowsPath) {
 
 DatabaseRecords::DatabaseRecords(std::string_view bytes, const DatabaseLayout& layout)
     : bytes_(bytes), width_(layout.width), stride_(layout.stride) {
-    const std::string_view head = bytes.substr(0, width_);
-    const size_t lineFeed = head.find('\n');
-    // Without a line feed in the first width characters, the line ends as a record would.
-    first_ = lineFeed == std::string_view::npos ? width_ + (stride_ - width_) : lineFeed + 1;
-    claimed_ = CountOf(head.substr(0, lineFeed));
-    size_t whole = 0;
-    if (bytes.size() >= first_ + width_) whole = (bytes.size() - first_ - width_) / stride_ + 1;
-    count_ = static_cast<int>(std::min<size_t>(whole, static_cast<size_t>(claimed_)));
+    // A count line padded to the width ends as a record does, with CR LF or LF; without a
+    // line feed there, the line ends as a CR LF record would.
+    const size_t lineFeed = bytes.substr(0, layout.stride).find('\n');
+    first_ = lineFeed == std::string_view::npos ? layout.stride : lineFeed + 1;
+    claimed_ = CountOf(bytes.substr(0, std::min(lineFeed, width_)));
+    if (claimed_ == 0 || first_ >= bytes.size()) return;
+    if (bytes.size() < first_ + width_) {
+        // Less than one record: a line end in it makes it a shorter line, not a cut record.
+        refused_ = bytes.substr(first_).find_first_of(kCrLf) != std::string_view::npos;
+        return;
+    }
+
+    const std::string_view firstEnd = bytes.substr(first_ + width_);
+    const std::string_view lineEnd = firstEnd.starts_with(kCrLf) ? kCrLf : kLf;
+    stride_ = width_ + lineEnd.size();
+    const size_t whole = (bytes.size() - first_ - width_) / stride_ + 1;
+    const int count = static_cast<int>(std::min<size_t>(whole, static_cast<size_t>(claimed_)));
+    for (int i = 0; i < count; ++i) {
+        if (!EndsAsRecord(first_ + static_cast<size_t>(i) * stride_, lineEnd)) {
+            refused_ = true;
+            return;
+        }
+    }
+    count_ = count;
+}
+
+bool DatabaseRecords::EndsAsRecord(size_t start, std::string_view lineEnd) const {
+    const std::string_view line = bytes_.substr(start, width_);
+    if (line.find_first_of(kCrLf) != std::string_view::npos) return false;
+    // The last record of the bytes may go without its line end, or with part of it.
+    const std::string_view end = bytes_.substr(start + width_, lineEnd.size());
+    return lineEnd.starts_with(end) && (end.size() == lineEnd.size() || start + width_ + end.size() == bytes_.size());
 }
 
 void DatabaseRecords::ForEach(const std::function<void(const char* line, int number)>& read) const {
@@ -50,13 +79,27 @@ void DatabaseRecords::ForEach(const std::function<void(const char* line, int num
 }
 
 int ReadDatabaseFile(const std::string& baseDirectory, const DatabaseLayout& layout,
-                     const std::function<void(std::string_view bytes)>& read) {
+                     const std::function<void(const DatabaseRecords& records)>& read) {
     const std::string path = platform::JoinWindowsPath(baseDirectory, layout.fileName);
-    if (!platform::FileExists(path)) return layout.errorBase + kNotFound;
-    platform::MappedFile file;
-    if (!file.Open(path)) return layout.errorBase + (CanOpen(path) ? kCannotMap : kCannotOpen);
-    read(file.text());
-    return 0;
+    int code = 0;
+    if (!platform::FileExists(path)) {
+        code = layout.errorBase + kNotFound;
+    } else if (platform::MappedFile file; !file.Open(path)) {
+        code = layout.errorBase + (CanOpen(path) ? kCannotMap : kCannotOpen);
+    } else if (const DatabaseRecords records(file.text(), layout); records.refused()) {
+        code = layout.errorBase + kNotRecordLines;
+    } else {
+        read(records);
+        if (records.count() < records.claimed()) {
+            code = layout.errorBase + kCutShort;
+            SetLoadError(code, CutShortMessage(code, layout.fileName, records.claimed(), records.count()));
+            return code;
+        }
+    }
+    SetLoadError(code);
+    return code;
 }
+
+bool RecordsWereRead(int code) { return code == 0 || code % kCodesPerFile == kCutShort; }
 
 }  // namespace trevalo

@@ -1,5 +1,6 @@
 // The three database files as the loaders read them: a count line, then fixed-width
-// records at a fixed stride (the width plus CR LF). A file is read whole into memory
+// records, each ended by CR LF as the scenery reader writes them or by LF alone (as a
+// Linux editor or git leaves them). A file is read whole into memory
 // (platform::MappedFile) before its records are, so a database rewritten while it loads
 // reads as it was or shorter and never faults the loader.
 #pragma once
@@ -14,7 +15,7 @@ namespace trevalo {
 struct DatabaseLayout {
     const char* fileName;
     size_t width;   // characters of a record line
-    size_t stride;  // bytes from one record to the next
+    size_t stride;  // bytes from one record to the next with CR LF
     int errorBase;  // 100, 200 or 300
 };
 
@@ -26,32 +27,45 @@ inline constexpr DatabaseLayout kIlsDatabase{"Ils.nav", 92, 94, 300};
 inline constexpr int kNotFound = 0;
 inline constexpr int kCannotOpen = 1;
 inline constexpr int kCannotMap = 2;
+inline constexpr int kNotRecordLines = 6;  // nothing read: its lines are not records of the width
+inline constexpr int kCutShort = 7;        // fewer records than its count line promises, those read
 
 // The records of a database file's bytes. The count line is read only as far as the
 // bytes reach, and only whole records inside the bytes are counted, whatever the count
-// line claims.
+// line claims. The first record's line end tells CR LF from LF; a file whose records do
+// not all end where that puts them (a line longer or shorter than the width, line ends
+// of both kinds) is refused and gives no records.
 class DatabaseRecords {
 public:
     DatabaseRecords(std::string_view bytes, const DatabaseLayout& layout);
 
     int claimed() const { return claimed_; }
     int count() const { return count_; }
+    bool refused() const { return refused_; }
     // Calls read with each record line (terminated, exactly the width) and its 1-based
     // number, in file order.
     void ForEach(const std::function<void(const char* line, int number)>& read) const;
 
 private:
+    bool EndsAsRecord(size_t start, std::string_view lineEnd) const;
+
     std::string_view bytes_;
     size_t width_;
     size_t stride_;
     size_t first_ = 0;
     int claimed_ = 0;
     int count_ = 0;
+    bool refused_ = false;
 };
 
-// Reads base directory + the file's name and hands its bytes to read. Returns 0, or the
-// file's base code + kNotFound, kCannotOpen or kCannotMap.
+// Reads base directory + the file's name and hands its records to read. Returns 0, or
+// the file's base code + kNotFound, kCannotOpen, kCannotMap or kNotRecordLines (nothing
+// handed over), or + kCutShort (the records there handed over); a code is also stored
+// with SetLoadError, a cut-short file's with the counts in its message.
 int ReadDatabaseFile(const std::string& baseDirectory, const DatabaseLayout& layout,
-                     const std::function<void(std::string_view bytes)>& read);
+                     const std::function<void(const DatabaseRecords& records)>& read);
+
+// Whether a code of ReadDatabaseFile leaves records read.
+bool RecordsWereRead(int code);
 
 }  // namespace trevalo

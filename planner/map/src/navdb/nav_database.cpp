@@ -24,31 +24,31 @@ NavDatabase::~NavDatabase() { JoinLoaders(); }
 
 int NavDatabase::LoadAirportFile() {
     CountryList countries(baseDirectory_);
-    const int code = ReadDatabaseFile(baseDirectory_, kAirportDatabase, [&](std::string_view bytes) {
+    const int code = ReadDatabaseFile(baseDirectory_, kAirportDatabase, [&](const DatabaseRecords& records) {
         ReadAirportRecords(
-            bytes, [&](const std::string& country) { return countries.IsCountryLoaded(country); },
+            records, [&](const std::string& country) { return countries.IsCountryLoaded(country); },
             airports_, airportLines, progress_);
     });
-    if (code != 0) return code;
+    if (!RecordsWereRead(code)) return code;
     airportCount = airports_.empty() ? 0 : static_cast<int>(airports_.size() - kFirstRecord);
     BucketAirports();
     LoadLandFiles();
-    return 0;
+    return code;
 }
 
 int NavDatabase::LoadNavaidFile() {
-    const int code = ReadDatabaseFile(baseDirectory_, kNavaidDatabase, [&](std::string_view bytes) {
-        ReadNavaidRecords(bytes, navaids_, navaidLines);
+    const int code = ReadDatabaseFile(baseDirectory_, kNavaidDatabase, [&](const DatabaseRecords& records) {
+        ReadNavaidRecords(records, navaids_, navaidLines);
     });
-    if (code != 0) return code;
+    if (!RecordsWereRead(code)) return code;
     navaidCount = navaids_.empty() ? 0 : static_cast<int>(navaids_.size() - kFirstRecord);
     BucketNavaids();
-    return 0;
+    return code;
 }
 
 int NavDatabase::LoadIlsFile() {
     return ReadDatabaseFile(baseDirectory_, kIlsDatabase,
-                            [&](std::string_view bytes) { ReadIlsRecords(bytes, ils, ilsLines); });
+                            [&](const DatabaseRecords& records) { ReadIlsRecords(records, ils, ilsLines); });
 }
 
 void NavDatabase::BucketAirports() {
@@ -78,12 +78,12 @@ void NavDatabase::RunLoader(const std::function<void()>& load) {
 
 void NavDatabase::StartLoaders() {
     loaders_.fetch_add(kLoaderThreads);
-    threads_.emplace_back([this] { RunLoader([this] { SetLoadError(LoadAirportFile()); }); });
+    threads_.emplace_back([this] { RunLoader([this] { LoadAirportFile(); }); });
     threads_.emplace_back([this] { RunLoader([this] { LoadMapTiles(); }); });
     threads_.emplace_back([this] {
         RunLoader([this] {
-            SetLoadError(LoadNavaidFile());
-            SetLoadError(LoadIlsFile());
+            LoadNavaidFile();
+            LoadIlsFile();
         });
     });
 }

@@ -66,9 +66,8 @@ IlsRecord IlsFromLine(const char* line) {
     return record;
 }
 
-void ReadNavaidRecords(std::string_view bytes, std::vector<NavaidRecord>& records,
+void ReadNavaidRecords(const DatabaseRecords& database, std::vector<NavaidRecord>& records,
                        CNavaidArray& lines) {
-    const DatabaseRecords database(bytes, kNavaidDatabase);
     records.resize(1);
     records.reserve(static_cast<size_t>(database.count()) + 1);
     database.ForEach([&](const char* line, int i) {
@@ -77,9 +76,8 @@ void ReadNavaidRecords(std::string_view bytes, std::vector<NavaidRecord>& record
     });
 }
 
-void ReadIlsRecords(std::string_view bytes, std::vector<IlsRecord>& records,
+void ReadIlsRecords(const DatabaseRecords& database, std::vector<IlsRecord>& records,
                     std::vector<std::string>& lines) {
-    const DatabaseRecords database(bytes, kIlsDatabase);
     records.resize(1);
     records.reserve(static_cast<size_t>(database.count()) + 1);
     lines.resize(1);

@@ -9,18 +9,19 @@
 #include <vector>
 
 #include "map/nav_database.h"
+#include "navdb/database_file.h"
 
 namespace trevalo {
 
 using CountryFilter = std::function<bool(const std::string& country)>;
 
 // Keeps the airports whose country passes the filter; progress gets 0..100 by line.
-void ReadAirportRecords(std::string_view bytes, const CountryFilter& isCountryLoaded,
+void ReadAirportRecords(const DatabaseRecords& database, const CountryFilter& isCountryLoaded,
                         std::vector<AirportRecord>& records, CAirportArray& lines,
                         std::atomic<int>& progress);
-void ReadNavaidRecords(std::string_view bytes, std::vector<NavaidRecord>& records,
+void ReadNavaidRecords(const DatabaseRecords& database, std::vector<NavaidRecord>& records,
                        CNavaidArray& lines);
-void ReadIlsRecords(std::string_view bytes, std::vector<IlsRecord>& records,
+void ReadIlsRecords(const DatabaseRecords& database, std::vector<IlsRecord>& records,
                     std::vector<std::string>& lines);
 
 // Record i of a line, used by all three readers.

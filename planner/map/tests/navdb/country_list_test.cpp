@@ -9,14 +9,17 @@
 namespace trevalo {
 namespace {
 
-TEST(CountryList, ComparesTrimmedNamesExactly) {
-    platform::testing::TempEnvironment env;
-    env.writeFile("drive_c/Quillet/Country.nav", "3\r\nUnited States\t1\r\nCanada\t0\r\nchile\t1\r\n");
-    CountryList countries("C:\\Quillet\\");
-    EXPECT_TRUE(countries.IsCountryLoaded("United States                 "));
-    EXPECT_FALSE(countries.IsCountryLoaded("Canada"));
-    EXPECT_FALSE(countries.IsCountryLoaded("Chile"));  // case counts
-    EXPECT_FALSE(countries.IsCountryLoaded("Mexico"));
+TEST(CountryList, ComparesTrimmedNamesExactlyWithEitherLineEnd) {
+    for (const std::string end : {"\r\n", "\n"}) {
+        platform::testing::TempEnvironment env;
+        env.writeFile("drive_c/Quillet/Country.nav",
+                      "3" + end + "United States\t1" + end + "Canada\t0" + end + "chile\t1" + end);
+        CountryList countries("C:\\Quillet\\");
+        EXPECT_TRUE(countries.IsCountryLoaded("United States                 "));
+        EXPECT_FALSE(countries.IsCountryLoaded("Canada"));
+        EXPECT_FALSE(countries.IsCountryLoaded("Chile"));  // case counts
+        EXPECT_FALSE(countries.IsCountryLoaded("Mexico"));
+    }
 }
 
 TEST(CountryList, EveryCountryIsLoadedWithoutTheFile) {

@@ -18,6 +18,7 @@ struct RecordsCase {
     std::string bytes;
     int claimed;
     std::vector<std::string> lines;
+    bool refused = false;
 };
 
 const RecordsCase kCases[] = {
@@ -32,15 +33,25 @@ const RecordsCase kCases[] = {
     {"negative count", "-5\r\nAAAA\r\n", 0, {}},
     {"file shorter than the count line", "7", 7, {}},
     {"empty file", "", 0, {}},
+    {"LF records", "2\nAAAA\nBBBB\n", 2, {"AAAA", "BBBB"}},
+    {"LF records after a CR LF count line", "2\r\nAAAA\nBBBB", 2, {"AAAA", "BBBB"}},
+    {"a cut LF file", "3\nAAAA\nBBBB\nCC", 3, {"AAAA", "BBBB"}},
+    {"last record with half its CR LF", "2\r\nAAAA\r\nBBBB\r", 2, {"AAAA", "BBBB"}},
+    {"line ends of both kinds", "2\r\nAAAA\r\nBBBB\nCCCC\r\n", 2, {}, true},
+    {"a line shorter than one record", "2\r\nAA\r\n", 2, {}, true},
+    {"a short line", "3\nAAAA\nBB\nCCCC\nDDDD\n", 3, {}, true},
+    {"a long line", "2\nAAAAA\nBBBB\n", 2, {}, true},
+    {"a carriage return inside a record", "1\nA\rAA\n", 1, {}, true},
 };
 
-TEST(DatabaseRecords, ReadsOnlyWholeRecordsInsideTheBytes) {
+TEST(DatabaseRecords, ReadsWholeRecordsOfEitherLineEndAndRefusesOtherLines) {
     for (const RecordsCase& c : kCases) {
         SCOPED_TRACE(c.what);
         // The bytes in a buffer of exactly their size, so that a read past them shows.
         const std::vector<char> exact(c.bytes.begin(), c.bytes.end());
         const DatabaseRecords records(std::string_view(exact.data(), exact.size()), kTiny);
         EXPECT_EQ(records.claimed(), c.claimed);
+        EXPECT_EQ(records.refused(), c.refused);
         std::vector<std::string> lines;
         std::vector<int> numbers;
         records.ForEach([&](const char* line, int number) {

@@ -29,7 +29,9 @@ const MessageCase kMessages[] = {
     {301, "Invalid handle value for the Ils.nav"},
     {302, "Invalid handle value, (NULL), for the Ils.nav"},
     {303, kUnmap}, {304, kClose}, {305, kClose},
-    {106, "An unknown error was reported "},
+    {106, "The file 'Airport.nav' does not hold records of 335 characters a line.\nNo airport was loaded from it."},
+    {306, "The file 'Ils.nav' does not hold records of 92 characters a line.\nNo ILS was loaded from it."},
+    {108, "An unknown error was reported "},
     {1, "An unknown error was reported "},
 };
 
@@ -54,6 +56,18 @@ TEST_F(LoadErrorTest, ALaterCodeReplacesAnEarlierOneAndZeroClearsNothing) {
     SetLoadError(0);
     EXPECT_EQ(ReportLoadError(false), 300);
     EXPECT_TRUE(boxes.shown().empty());
+}
+
+TEST_F(LoadErrorTest, ACodeStoredWithItsOwnMessageShowsThatMessage) {
+    SetLoadError(207, CutShortMessage(207, "Navaids.nav", 5000, 12));
+    EXPECT_EQ(ReportLoadError(true), 207);
+    EXPECT_EQ(boxes.texts(), std::vector<std::string>{
+                                 "The file 'Navaids.nav' ends early: its first line counts 5000 records, of which 12 "
+                                 "were read.\nThe map shows those; build the database again for the rest."
+                                 "\nError [000207]\n"});
+    SetLoadError(300);
+    EXPECT_EQ(ReportLoadError(true), 300);
+    EXPECT_EQ(boxes.texts().back(), LoadErrorMessage(300));
 }
 
 TEST_F(LoadErrorTest, ReportShowsTheStoredCodeWithAnInformationIcon) {

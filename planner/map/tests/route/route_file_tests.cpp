@@ -253,14 +253,22 @@ TEST_F(RouteFileTest, AirportsVorsAndNdbsReadBackAsWritten) {
                         AirportPoint(*database_, thr_, true)};
     MessageBoxRecorder boxes({MbResult::No, MbResult::No});
     route_->OnCreateAdventure();
-    const std::unique_ptr<Route> read = ReadBack();
-    ASSERT_EQ(read->Count(), route_->Count());
-    for (int i = 0; i < read->Count(); ++i) {
-        SCOPED_TRACE(i);
-        const CRoutePoint& expected = route_->Points()[static_cast<size_t>(i)];
-        const CRoutePoint& actual = read->Points()[static_cast<size_t>(i)];
-        EXPECT_TRUE(actual.IsEqual(expected)) << actual.ident << " " << actual.x << " " << actual.course;
-        EXPECT_EQ(actual.directionFlag, expected.directionFlag);
+    const std::string written = files_.ReadBaseFile(kRouteFileName);
+    std::string withLineFeeds;
+    for (char c : written)
+        if (c != '\r') withLineFeeds += c;
+    // As written, and again with the LF line ends of an editor or git.
+    for (const std::string& bytes : {written, withLineFeeds}) {
+        files_.WriteBaseFile(kRouteFileName, bytes);
+        const std::unique_ptr<Route> read = ReadBack();
+        ASSERT_EQ(read->Count(), route_->Count());
+        for (int i = 0; i < read->Count(); ++i) {
+            SCOPED_TRACE(i);
+            const CRoutePoint& expected = route_->Points()[static_cast<size_t>(i)];
+            const CRoutePoint& actual = read->Points()[static_cast<size_t>(i)];
+            EXPECT_TRUE(actual.IsEqual(expected)) << actual.ident << " " << actual.x << " " << actual.course;
+            EXPECT_EQ(actual.directionFlag, expected.directionFlag);
+        }
     }
 }
 
