@@ -26,12 +26,14 @@ std::string Format(const char* format, ...) {
     return text;
 }
 
-std::string Trimmed(std::string_view text) {
+std::string_view TrimmedView(std::string_view text) {
     const auto blank = [](char c) { return std::isspace(static_cast<unsigned char>(c)) != 0; };
     while (!text.empty() && blank(text.front())) text.remove_prefix(1);
     while (!text.empty() && blank(text.back())) text.remove_suffix(1);
-    return std::string(text);
+    return text;
 }
+
+std::string Trimmed(std::string_view text) { return std::string(TrimmedView(text)); }
 
 std::string UpperCased(std::string text) {
     for (char& c : text) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));

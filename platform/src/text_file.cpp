@@ -3,7 +3,10 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <string_view>
+
 #include "atomic_replace.h"
+#include "platform/files.h"
 #include "platform/paths.h"
 #include "write_access.h"
 
@@ -94,10 +97,17 @@ int64_t TextFile::Length() const {
 
 bool ReadLines(const std::string& windowsPath, std::vector<std::string>& lines) {
     lines.clear();
-    TextFile file;
-    if (!file.Open(windowsPath, TextFile::Mode::Read)) return false;
-    std::string line;
-    while (file.ReadString(line)) lines.push_back(line);
+    std::string bytes;
+    if (!ReadFileBytes(windowsPath, bytes)) return false;
+    // The lines as ReadString gives them, from the whole file read at once.
+    std::string_view rest = bytes;
+    while (!rest.empty()) {
+        const size_t lineFeed = rest.find('\n');
+        std::string_view line = rest.substr(0, lineFeed);
+        rest.remove_prefix(lineFeed == std::string_view::npos ? rest.size() : lineFeed + 1);
+        if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+        lines.emplace_back(line);
+    }
     return true;
 }
 

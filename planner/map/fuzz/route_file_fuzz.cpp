@@ -17,7 +17,6 @@ const trevalo::NavDatabase& Database() {
         airport.number = 1;
         std::snprintf(airport.id, sizeof airport.id, "KSPF");
         db->airportGrid[static_cast<size_t>(trevalo::GridCell(0, 0))].push_back(airport);
-        db->IndexAirports();
         trevalo::NavaidRecord navaid;
         navaid.x = -440400;
         navaid.y = 171000;

@@ -15,8 +15,10 @@ PLATFORM_API std::string Format(const char* format, ...) __attribute__((format(p
 PLATFORM_API void AppendFormatV(std::string& out, const char* format, va_list args)
     __attribute__((format(printf, 2, 0)));
 
-// The text without white space (blanks, tabs, CR, LF) on either side.
+// The text without white space (blanks, tabs, CR, LF) on either side; the view looks
+// into the text, for readers that copy nothing.
 PLATFORM_API std::string Trimmed(std::string_view text);
+PLATFORM_API std::string_view TrimmedView(std::string_view text);
 
 PLATFORM_API std::string UpperCased(std::string text);
 PLATFORM_API std::string LowerCased(std::string text);

@@ -1,5 +1,6 @@
 #include "aerodrex/airport_array.h"
 
+#include <algorithm>
 #include <string>
 
 #include "airport_fields.h"
@@ -14,6 +15,8 @@ using platform::FixedText;
 using platform::LeadingDouble;
 
 CAirportArray::CAirportArray() : record_{} {}
+
+CAirportArray::CAirportArray(const Record& record) : record_(record) {}
 
 CAirportArray::CAirportArray(const CAirportArray& other) = default;
 CAirportArray& CAirportArray::operator=(const CAirportArray& other) = default;
@@ -56,9 +59,17 @@ CAirportArray::Record CAirportArray::Parse(const char* text) {
 bool CAirportArray::Add(const char* line) {
   // Parsed before the sequence grows: the line may point into this list's storage.
   const Record parsed = Parse(line);
-  records_.emplace_back().record_ = parsed;
+  records_.emplace_back(parsed);
   return true;
 }
+
+void CAirportArray::Reserve(int count) {
+  if (count > 0) records_.reserve(static_cast<std::size_t>(count));
+}
+
+void CAirportArray::Resize(int count) { records_.resize(static_cast<std::size_t>(std::max(0, count))); }
+
+void CAirportArray::SetLine(int i, const char* line) { records_[static_cast<std::size_t>(i)].record_ = Parse(line); }
 
 void CAirportArray::GetALine(char* out, int i) const {
   const Record& r = At(i);

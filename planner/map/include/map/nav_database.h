@@ -147,12 +147,11 @@ public:
     std::vector<int> AirportLinesWithIdent(const std::string& ident, int limit) const;
     std::vector<int> NavaidsWithIdent(const std::string& ident) const;
     // The grid's airport records (runways) of an ident, trimmed and in any case, in the
-    // grid's order: cell by cell, file order within a cell. BucketAirports builds the
-    // index; records put into the grid by hand need IndexAirports afterwards.
+    // grid's order: cell by cell, file order within a cell. The index is built once, on
+    // the first question, from the grid as it is then.
     const std::vector<const AirportRecord*>& AirportsWithIdent(std::string_view ident) const;
-    void IndexAirports();
     // Airports (idents) in the grid, as against airportCount, which counts runway lines.
-    int AirportIdentCount() const { return static_cast<int>(airportsByIdent_.size()); }
+    int AirportIdentCount() const;
 
     // Filled by the loaders; read only after the wait has ended.
     CAirportArray airportLines;
@@ -177,7 +176,9 @@ private:
     std::condition_variable loadersDone_;
     std::vector<AirportRecord> airports_;  // flat list until bucketed
     std::vector<NavaidRecord> navaids_;
-    std::unordered_map<std::string, std::vector<const AirportRecord*>> airportsByIdent_;
+    const std::unordered_map<std::string, std::vector<const AirportRecord*>>& AirportIndex() const;
+    mutable std::once_flag airportIndexBuilt_;
+    mutable std::unordered_map<std::string, std::vector<const AirportRecord*>> airportsByIdent_;
     std::vector<std::thread> threads_;
 };
 

@@ -1,8 +1,9 @@
 #include "navdb/angle_field.h"
 
 #include <cctype>
+#include <cmath>
 
-#include "platform/text.h"
+#include "navdata/angle_text.h"
 #include "scenrix/angle_text.h"
 
 namespace trevalo {
@@ -11,26 +12,24 @@ namespace {
 constexpr double kArcSecondsPerDegree = 3600.0;
 constexpr double kMinutesPerDegree = 60.0;
 constexpr double kHundredths = 100.0;
+
+bool IsBlank(char c) { return std::isspace(static_cast<unsigned char>(c)) != 0; }
 }  // namespace
 
 AngleField SplitAngleField(const char* field, char fallbackHemisphere) {
-    std::string text = platform::Trimmed(field);
-    AngleField result;
-    if (!text.empty() && std::isalpha(static_cast<unsigned char>(text.front()))) {
-        result.hemisphere = text.front();
-        result.angle = text.substr(1);
-    } else {
-        result.hemisphere = fallbackHemisphere;
-        result.angle = std::move(text);
-    }
-    return result;
+    // Blanks after the angle change none of its readings, so only those before it go.
+    while (IsBlank(*field)) ++field;
+    if (std::isalpha(static_cast<unsigned char>(*field))) return {*field, field + 1};
+    return {fallbackHemisphere, field};
 }
 
-double DmsToArcSeconds(const std::string& angle, bool withExtraHundredths) {
-    const char* text = angle.c_str();
+double DmsToArcSeconds(const char* text, bool withExtraHundredths) {
     const double degrees = GetDegreeFromAngle(text);
-    const double minutes = GetMinuteFromAngle(text);
-    double hundredths = GetSecondsFromAngle(text);
+    // Whole minutes and hundredths as GetMinuteFromAngle and GetSecondsFromAngle give
+    // them, from one reading of the minutes.
+    const double decimalMinutes = GetDecimalMinutesFromAngle(text);
+    const double minutes = std::trunc(decimalMinutes);
+    double hundredths = (decimalMinutes - minutes) * kHundredths;
     if (withExtraHundredths) hundredths += GetTenthOfSecondsFromAngle(text) / kHundredths;
     double fraction = (minutes + hundredths / kHundredths) / kMinutesPerDegree;
     if (degrees < 0) fraction = -fraction;

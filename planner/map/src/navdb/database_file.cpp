@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <cstring>
 #include <vector>
 
 #include "map/nav_database.h"
@@ -62,16 +63,20 @@ DatabaseRecords::DatabaseRecords(std::string_view bytes, const DatabaseLayout& l
 }
 
 bool DatabaseRecords::EndsAsRecord(size_t start, std::string_view lineEnd) const {
-    const std::string_view line = bytes_.substr(start, width_);
-    if (line.find_first_of(kCrLf) != std::string_view::npos) return false;
+    if (std::memchr(bytes_.data() + start, '\n', width_) != nullptr) return false;
     // The last record of the bytes may go without its line end, or with part of it.
     const std::string_view end = bytes_.substr(start + width_, lineEnd.size());
     return lineEnd.starts_with(end) && (end.size() == lineEnd.size() || start + width_ + end.size() == bytes_.size());
 }
 
 void DatabaseRecords::ForEach(const std::function<void(const char* line, int number)>& read) const {
+    ForEach(0, count_, read);
+}
+
+void DatabaseRecords::ForEach(int first, int last,
+                              const std::function<void(const char* line, int number)>& read) const {
     std::vector<char> line(width_ + 1, '\0');
-    for (int i = 0; i < count_; ++i) {
+    for (int i = std::max(0, first); i < std::min(last, count_); ++i) {
         const size_t start = first_ + static_cast<size_t>(i) * stride_;
         std::copy_n(bytes_.data() + start, width_, line.data());
         read(line.data(), i + 1);

@@ -34,7 +34,7 @@ inline constexpr int kCutShort = 7;        // fewer records than its count line 
 // bytes reach, and only whole records inside the bytes are counted, whatever the count
 // line claims. The first record's line end tells CR LF from LF; a file whose records do
 // not all end where that puts them (a line longer or shorter than the width, line ends
-// of both kinds) is refused and gives no records.
+// of both kinds, a line feed inside a record) is refused and gives no records.
 class DatabaseRecords {
 public:
     DatabaseRecords(std::string_view bytes, const DatabaseLayout& layout);
@@ -45,6 +45,9 @@ public:
     // Calls read with each record line (terminated, exactly the width) and its 1-based
     // number, in file order.
     void ForEach(const std::function<void(const char* line, int number)>& read) const;
+    // The same for the records of 0-based positions first .. last - 1, for readers that
+    // share the work out; each call has its own line buffer.
+    void ForEach(int first, int last, const std::function<void(const char* line, int number)>& read) const;
 
 private:
     bool EndsAsRecord(size_t start, std::string_view lineEnd) const;

@@ -3,7 +3,7 @@
 
 #include <cstddef>
 #include <cstring>
-#include <string>
+#include <string_view>
 
 #include "platform/text.h"
 
@@ -11,7 +11,7 @@ namespace trevalo {
 
 template <size_t N>
 void CopyTrimmed(char (&target)[N], const char* field) {
-    const std::string text = platform::Trimmed(field);
+    const std::string_view text = platform::TrimmedView(field);
     const size_t length = text.size() < N - 1 ? text.size() : N - 1;
     std::memcpy(target, text.data(), length);
     target[length] = '\0';

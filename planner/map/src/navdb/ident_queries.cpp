@@ -25,21 +25,29 @@ std::vector<int> NavDatabase::AirportLinesWithIdent(const std::string& ident, in
                               [](const CAirportArray& list, int i) { return list.GetAID(i); });
 }
 
-const std::vector<const AirportRecord*>& NavDatabase::AirportsWithIdent(std::string_view ident) const {
-    static const std::vector<const AirportRecord*> kNone;
-    const auto found = airportsByIdent_.find(IdentKey(ident));
-    return found == airportsByIdent_.end() ? kNone : found->second;
+const std::unordered_map<std::string, std::vector<const AirportRecord*>>& NavDatabase::AirportIndex() const {
+    std::call_once(airportIndexBuilt_, [this] {
+        size_t records = 0;
+        for (const std::vector<AirportRecord>& cell : airportGrid) records += cell.size();
+        airportsByIdent_.reserve(records);
+        for (const std::vector<AirportRecord>& cell : airportGrid) {
+            for (const AirportRecord& airport : cell) {
+                const std::string key = IdentKey(airport.id);
+                if (!key.empty()) airportsByIdent_[key].push_back(&airport);
+            }
+        }
+    });
+    return airportsByIdent_;
 }
 
-void NavDatabase::IndexAirports() {
-    airportsByIdent_.clear();
-    for (const std::vector<AirportRecord>& cell : airportGrid) {
-        for (const AirportRecord& airport : cell) {
-            const std::string key = IdentKey(airport.id);
-            if (!key.empty()) airportsByIdent_[key].push_back(&airport);
-        }
-    }
+const std::vector<const AirportRecord*>& NavDatabase::AirportsWithIdent(std::string_view ident) const {
+    static const std::vector<const AirportRecord*> kNone;
+    const auto& index = AirportIndex();
+    const auto found = index.find(IdentKey(ident));
+    return found == index.end() ? kNone : found->second;
 }
+
+int NavDatabase::AirportIdentCount() const { return static_cast<int>(AirportIndex().size()); }
 
 std::vector<int> NavDatabase::NavaidsWithIdent(const std::string& ident) const {
     return PositionsWithIdent(navaidLines, ident, navaidLines.GetSize(),

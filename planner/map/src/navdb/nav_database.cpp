@@ -55,7 +55,6 @@ void NavDatabase::BucketAirports() {
     BucketRecords(airports_, kFirstRecord, airportGrid);
     // The grid holds the only copies from here on.
     std::vector<AirportRecord>().swap(airports_);
-    IndexAirports();
 }
 
 void NavDatabase::BucketNavaids() { BucketRecords(navaids_, kFirstRecord, navaidGrid); }

@@ -15,7 +15,9 @@ namespace trevalo {
 
 using CountryFilter = std::function<bool(const std::string& country)>;
 
-// Keeps the airports whose country passes the filter; progress gets 0..100 by line.
+// Keeps the airports whose country passes the filter; progress gets 0..100 by line. The
+// airports and their lines are parsed on a few threads once the filter (called on the
+// caller's thread only) has chosen them.
 void ReadAirportRecords(const DatabaseRecords& database, const CountryFilter& isCountryLoaded,
                         std::vector<AirportRecord>& records, CAirportArray& lines,
                         std::atomic<int>& progress);

@@ -41,7 +41,7 @@ const RecordsCase kCases[] = {
     {"a line shorter than one record", "2\r\nAA\r\n", 2, {}, true},
     {"a short line", "3\nAAAA\nBB\nCCCC\nDDDD\n", 3, {}, true},
     {"a long line", "2\nAAAAA\nBBBB\n", 2, {}, true},
-    {"a carriage return inside a record", "1\nA\rAA\n", 1, {}, true},
+    {"a line feed inside a record", "2\r\nA\nAA\r\nBBBB\r\n", 2, {}, true},
 };
 
 TEST(DatabaseRecords, ReadsWholeRecordsOfEitherLineEndAndRefusesOtherLines) {

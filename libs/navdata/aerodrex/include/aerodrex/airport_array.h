@@ -20,6 +20,12 @@ class AERODREX_API CAirportArray {
   void Copy(const CAirportArray& other);
   // Parses one airport line and appends its record; always true.
   bool Add(const char* line);
+  // Room for count records, so that adding them moves none.
+  void Reserve(int count);
+  // Makes the list count empty records long, and fills record i from a line: several
+  // threads may fill a list this way at once, each its own records.
+  void Resize(int count);
+  void SetLine(int i, const char* line);
   // Writes record i's 335-character line and a terminator into out (336 bytes).
   void GetALine(char* out, int i) const;
   int GetSize() const;
@@ -40,6 +46,13 @@ class AERODREX_API CAirportArray {
   double GetAMagVar(int i) const;
   char GetARnwSide(int i) const;
   double GetAAtisFreq(int i) const;
+
+ private:
+  struct Record;
+
+ public:
+  // One list element, made in place as a line is added.
+  explicit CAirportArray(const Record& record);
 
  private:
   // Fields as the getters return them, untrimmed.
