@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <iterator>
+#include <string_view>
 
 #include "aerodrex/airport_line_layout.h"
 #include "navdata/angle_text.h"
@@ -38,21 +39,55 @@ std::string TrimmedRight(std::string text) {
     return text;
 }
 
+// Latin Extended-A (U+0100 to U+017F) by its letters without their marks; "?" marks the
+// ligatures, which take two letters.
+constexpr std::string_view kLatinExtendedA =
+    "AaAaAaCcCcCcCcDdDdEeEeEeEeEeGgGgGgGgHhHhIiIiIiIiIi??JjKkkLlLlLlL"
+    "lLlNnNnNnnNnOoOoOo??RrRrRrSsSsSsSsTtTtTtUuUuUuUuUuUuWwYyYZzZzZzs";
+constexpr char32_t kLatinExtendedAFirst = 0x100;
+
+struct Transliteration {
+    char32_t code;
+    const char* text;
+};
+constexpr Transliteration kTransliterations[] = {
+    {0x132, "IJ"}, {0x133, "ij"}, {0x152, "OE"}, {0x153, "oe"},
+    {0x218, "S"},  {0x219, "s"},  {0x21A, "T"},  {0x21B, "t"},  // comma below
+    {0x2013, "-"}, {0x2014, "-"}, {0x2018, "'"}, {0x2019, "'"}, {0x201C, "\""}, {0x201D, "\""},
+};
+constexpr char32_t kSingleByteLast = 0xFF;
+constexpr char32_t kUnknown = 0xFFFD;
+
+// The code point starting at i, moving i past it; a broken sequence is one unknown.
+char32_t NextCodePoint(const std::string& utf8, size_t& i) {
+    const auto lead = static_cast<unsigned char>(utf8[i++]);
+    if (lead < 0x80) return lead;
+    const int tail = (lead & 0xE0) == 0xC0 ? 1 : (lead & 0xF0) == 0xE0 ? 2 : (lead & 0xF8) == 0xF0 ? 3 : -1;
+    if (tail < 0) return kUnknown;
+    char32_t code = lead & (0x3Fu >> tail);
+    for (int k = 0; k < tail; ++k) {
+        if (i >= utf8.size() || (static_cast<unsigned char>(utf8[i]) & 0xC0) != 0x80) return kUnknown;
+        code = (code << 6) | (static_cast<unsigned char>(utf8[i++]) & 0x3Fu);
+    }
+    return code;
+}
+
+// A character in the files' single-byte code page: itself when it has one, else its
+// letters without their marks, else "?".
+std::string SingleByteText(char32_t code) {
+    if (code <= kSingleByteLast) return std::string(1, static_cast<char>(code));
+    for (const Transliteration& t : kTransliterations)
+        if (t.code == code) return t.text;
+    if (code >= kLatinExtendedAFirst && code - kLatinExtendedAFirst < kLatinExtendedA.size())
+        return std::string(1, kLatinExtendedA[code - kLatinExtendedAFirst]);
+    return "?";
+}
+
 }  // namespace
 
 std::string Latin1(const std::string& utf8) {
     std::string out;
-    for (size_t i = 0; i < utf8.size(); ++i) {
-        const auto c = static_cast<unsigned char>(utf8[i]);
-        if (c < 0x80) {
-            out.push_back(static_cast<char>(c));
-        } else if ((c & 0xE0) == 0xC0 && i + 1 < utf8.size()) {
-            const unsigned code = ((c & 0x1Fu) << 6) | (static_cast<unsigned char>(utf8[++i]) & 0x3Fu);
-            out.push_back(code <= 0xFF ? static_cast<char>(code) : '?');
-        } else if ((c & 0xC0) != 0x80) {
-            out.push_back('?');  // the lead byte of a longer character; its tail is skipped
-        }
-    }
+    for (size_t i = 0; i < utf8.size();) out += SingleByteText(NextCodePoint(utf8, i));
     return out;
 }
 

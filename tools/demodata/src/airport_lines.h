@@ -10,7 +10,8 @@ namespace demodata {
 
 std::string AirportLine(const fsinstall::Airport& airport, const fsinstall::Runway& runway);
 
-// UTF-8 text as single-byte Latin-1; characters beyond it become "?".
+// UTF-8 text as single-byte Latin-1; a letter beyond it loses its marks ("Łódź" is
+// "Lódz"), and characters that cannot be written so become "?".
 std::string Latin1(const std::string& utf8);
 
 // The country as the airport line holds it, trimmed: what Country.nav must name.

@@ -7,6 +7,8 @@
 
 #include "demo_world.h"
 #include "fsinstall/airport_database.h"
+#include "land_outlines.h"
+#include "magnetic_variation.h"
 #include "topology.h"
 
 namespace {
@@ -28,19 +30,21 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "usage: trevalo_demodata <base folder> <airports.sqlite> <land TopoJSON>\n");
         return 2;
     }
-    const auto airports = fsinstall::ReadAirportDatabase(argv[2]);
-    if (!airports) {
+    auto airports = fsinstall::ReadAirportDatabase(argv[2]);
+    const auto designations = demodata::ReadRunwayDesignations(argv[2]);
+    if (!airports || !designations) {
         std::fprintf(stderr, "trevalo_demodata: cannot read %s\n", argv[2]);
         return 1;
     }
+    demodata::SetMagneticVariations(*airports, *designations);
     std::string json;
-    const auto land = ReadText(argv[3], json) ? demodata::TopologyRings(json, kLandObject) : std::nullopt;
+    const auto land = ReadText(argv[3], json) ? demodata::TopologyPolygons(json, kLandObject) : std::nullopt;
     if (!land) {
         std::fprintf(stderr, "trevalo_demodata: no land topology in %s\n", argv[3]);
         return 1;
     }
     demodata::DemoCounts counts;
-    if (!demodata::WriteDemoWorld(argv[1], *airports, *land, counts)) {
+    if (!demodata::WriteDemoWorld(argv[1], *airports, demodata::TileRings(*land), counts)) {
         std::fprintf(stderr, "trevalo_demodata: cannot write %s\n", argv[1]);
         return 1;
     }

@@ -1,11 +1,12 @@
 #include "topology.h"
 
-#include "json.h"
+#include <nlohmann/json.hpp>
 
 namespace demodata {
 
 namespace {
 
+using Json = nlohmann::json;
 using Arcs = std::vector<Ring>;
 
 struct Transform {
@@ -13,27 +14,31 @@ struct Transform {
     bool quantized = false;
 };
 
-double NumberAt(const JsonValue& array, size_t i) {
-    return i < array.items.size() ? array.items[i].number : 0.0;
+// Item i of an array as a number; 0 when there is no such number.
+double NumberAt(const Json& array, size_t i) {
+    return array.is_array() && i < array.size() && array[i].is_number() ? array[i].get<double>() : 0.0;
 }
 
-Transform TransformOf(const JsonValue& topology) {
-    Transform t;
-    const JsonValue* transform = topology.Find("transform");
-    if (transform == nullptr) return t;
-    const JsonValue* scale = transform->Find("scale");
-    const JsonValue* translate = transform->Find("translate");
-    if (scale == nullptr || translate == nullptr) return t;
-    t = {NumberAt(*scale, 0), NumberAt(*scale, 1), NumberAt(*translate, 0), NumberAt(*translate, 1), true};
-    return t;
+const Json* Member(const Json& object, const char* name) {
+    if (!object.is_object()) return nullptr;
+    const auto found = object.find(name);
+    return found == object.end() ? nullptr : &*found;
 }
 
-Arcs DecodeArcs(const JsonValue& arcs, const Transform& t) {
+Transform TransformOf(const Json& topology) {
+    const Json* transform = Member(topology, "transform");
+    const Json* scale = transform == nullptr ? nullptr : Member(*transform, "scale");
+    const Json* translate = transform == nullptr ? nullptr : Member(*transform, "translate");
+    if (scale == nullptr || translate == nullptr) return {};
+    return {NumberAt(*scale, 0), NumberAt(*scale, 1), NumberAt(*translate, 0), NumberAt(*translate, 1), true};
+}
+
+Arcs DecodeArcs(const Json& arcs, const Transform& t) {
     Arcs decoded;
-    for (const JsonValue& arc : arcs.items) {
+    for (const Json& arc : arcs) {
         Ring points;
         double x = 0, y = 0;
-        for (const JsonValue& position : arc.items) {
+        for (const Json& position : arc) {
             if (t.quantized) {
                 x += NumberAt(position, 0);
                 y += NumberAt(position, 1);
@@ -49,10 +54,12 @@ Arcs DecodeArcs(const JsonValue& arcs, const Transform& t) {
 
 // An arc index i >= 0 is arc i; ~i is arc i reversed. Each next arc starts where the
 // last one ended, so its first point is dropped.
-Ring StitchRing(const JsonValue& indexes, const Arcs& arcs) {
+Ring StitchRing(const Json& indexes, const Arcs& arcs) {
     Ring ring;
-    for (const JsonValue& index : indexes.items) {
-        const long i = static_cast<long>(index.number);
+    if (!indexes.is_array()) return ring;
+    for (const Json& index : indexes) {
+        if (!index.is_number_integer()) continue;
+        const long i = index.get<long>();
         const size_t arc = static_cast<size_t>(i >= 0 ? i : ~i);
         if (arc >= arcs.size()) continue;
         Ring points = arcs[arc];
@@ -63,39 +70,42 @@ Ring StitchRing(const JsonValue& indexes, const Arcs& arcs) {
     return ring;
 }
 
-void AddPolygon(const JsonValue& rings, const Arcs& arcs, std::vector<Ring>& out) {
-    for (const JsonValue& ring : rings.items) out.push_back(StitchRing(ring, arcs));
+Polygon StitchPolygon(const Json& rings, const Arcs& arcs) {
+    Polygon polygon;
+    if (rings.is_array())
+        for (const Json& ring : rings) polygon.push_back(StitchRing(ring, arcs));
+    return polygon;
 }
 
-void AddGeometry(const JsonValue& geometry, const Arcs& arcs, std::vector<Ring>& out) {
-    const JsonValue* type = geometry.Find("type");
-    if (type == nullptr) return;
-    if (type->text == "GeometryCollection") {
-        if (const JsonValue* members = geometry.Find("geometries")) {
-            for (const JsonValue& member : members->items) AddGeometry(member, arcs, out);
+void AddGeometry(const Json& geometry, const Arcs& arcs, std::vector<Polygon>& out) {
+    const Json* type = Member(geometry, "type");
+    if (type == nullptr || !type->is_string()) return;
+    if (*type == "GeometryCollection") {
+        if (const Json* members = Member(geometry, "geometries"); members != nullptr && members->is_array()) {
+            for (const Json& member : *members) AddGeometry(member, arcs, out);
         }
         return;
     }
-    const JsonValue* rings = geometry.Find("arcs");
-    if (rings == nullptr) return;
-    if (type->text == "Polygon") AddPolygon(*rings, arcs, out);
-    if (type->text == "MultiPolygon") {
-        for (const JsonValue& polygon : rings->items) AddPolygon(polygon, arcs, out);
+    const Json* rings = Member(geometry, "arcs");
+    if (rings == nullptr || !rings->is_array()) return;
+    if (*type == "Polygon") out.push_back(StitchPolygon(*rings, arcs));
+    if (*type == "MultiPolygon") {
+        for (const Json& polygon : *rings) out.push_back(StitchPolygon(polygon, arcs));
     }
 }
 
 }  // namespace
 
-std::optional<std::vector<Ring>> TopologyRings(std::string_view json, const std::string& object) {
-    const auto topology = ParseJson(json);
-    if (!topology) return std::nullopt;
-    const JsonValue* arcs = topology->Find("arcs");
-    const JsonValue* objects = topology->Find("objects");
-    const JsonValue* named = objects == nullptr ? nullptr : objects->Find(object);
-    if (arcs == nullptr || named == nullptr) return std::nullopt;
-    std::vector<Ring> rings;
-    AddGeometry(*named, DecodeArcs(*arcs, TransformOf(*topology)), rings);
-    return rings;
+std::optional<std::vector<Polygon>> TopologyPolygons(std::string_view json, const std::string& object) {
+    const Json topology = Json::parse(json, nullptr, false);
+    if (topology.is_discarded()) return std::nullopt;
+    const Json* arcs = Member(topology, "arcs");
+    const Json* objects = Member(topology, "objects");
+    const Json* named = objects == nullptr ? nullptr : Member(*objects, object.c_str());
+    if (arcs == nullptr || !arcs->is_array() || named == nullptr) return std::nullopt;
+    std::vector<Polygon> polygons;
+    AddGeometry(*named, DecodeArcs(*arcs, TransformOf(topology)), polygons);
+    return polygons;
 }
 
 }  // namespace demodata

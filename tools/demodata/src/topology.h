@@ -1,5 +1,5 @@
-// Rings of a TopoJSON topology: the arcs (delta-encoded when the topology is quantized)
-// stitched into closed outlines, longitude and latitude in degrees.
+// Polygons of a TopoJSON topology: the arcs (delta-encoded when the topology is
+// quantized) stitched into closed outlines, longitude and latitude in degrees.
 #pragma once
 
 #include <optional>
@@ -13,9 +13,11 @@ struct GeoPoint {
     double longitude = 0, latitude = 0;
 };
 using Ring = std::vector<GeoPoint>;
+// The outer ring first, then the holes.
+using Polygon = std::vector<Ring>;
 
-// Every ring of every polygon of the named object; nullopt when the text is not a
-// topology holding that object.
-std::optional<std::vector<Ring>> TopologyRings(std::string_view json, const std::string& object);
+// Every polygon of the named object; nullopt when the text is not a topology holding
+// that object.
+std::optional<std::vector<Polygon>> TopologyPolygons(std::string_view json, const std::string& object);
 
 }  // namespace demodata

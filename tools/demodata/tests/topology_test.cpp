@@ -19,26 +19,34 @@ constexpr char kTopology[] = R"({"type":"Topology",
     {"type":"MultiPolygon","arcs":[[[-2]]]}]}},
   "arcs":[[[0,0],[2,0],[0,4]],[[2,4],[-2,0],[0,-4]]]})";
 
-TEST(TopologyRings, StitchesDeltaEncodedArcs) {
-    const auto rings = TopologyRings(kTopology, "land");
-    ASSERT_TRUE(rings.has_value());
-    ASSERT_EQ(rings->size(), 2u);
-    const Ring& square = (*rings)[0];
+TEST(TopologyPolygons, StitchesDeltaEncodedArcs) {
+    const auto polygons = TopologyPolygons(kTopology, "land");
+    ASSERT_TRUE(polygons.has_value());
+    ASSERT_EQ(polygons->size(), 2u);
+    ASSERT_EQ((*polygons)[0].size(), 1u);
+    const Ring& square = (*polygons)[0][0];
     ASSERT_EQ(square.size(), 5u);  // the shared point once
     EXPECT_DOUBLE_EQ(square[0].longitude, -180.0);
     EXPECT_DOUBLE_EQ(square[1].longitude, -179.0);
     EXPECT_DOUBLE_EQ(square[2].latitude, -89.0);
     EXPECT_DOUBLE_EQ(square[4].longitude, -180.0);
     EXPECT_DOUBLE_EQ(square[4].latitude, -90.0);
-    const Ring& reversed = (*rings)[1];
+    const Ring& reversed = (*polygons)[1][0];
     ASSERT_EQ(reversed.size(), 3u);
     EXPECT_DOUBLE_EQ(reversed[0].latitude, -90.0);
     EXPECT_DOUBLE_EQ(reversed[2].longitude, -179.0);
 }
 
-TEST(TopologyRings, RejectsOtherText) {
-    EXPECT_FALSE(TopologyRings("{\"arcs\":[]", "land").has_value());
-    EXPECT_FALSE(TopologyRings(kTopology, "countries").has_value());
+TEST(TopologyPolygons, RejectsOtherText) {
+    EXPECT_FALSE(TopologyPolygons("{\"arcs\":[]", "land").has_value());
+    EXPECT_FALSE(TopologyPolygons(kTopology, "countries").has_value());
+    EXPECT_FALSE(TopologyPolygons("[1, 2]", "land").has_value());
+    // Odd members are passed over, not trusted.
+    const auto odd = TopologyPolygons(R"({"arcs":[[[0,0]]],"objects":{"land":
+        {"type":"Polygon","arcs":[[0, "x", 7, -9]]}}})", "land");
+    ASSERT_TRUE(odd.has_value());
+    ASSERT_EQ(odd->size(), 1u);
+    EXPECT_EQ((*odd)[0][0].size(), 1u);
 }
 
 TEST(TileBytes, LoadAsTheSamePointsAndClampAtTheEdges) {

@@ -6,6 +6,7 @@
 
 #include "map/runway_numbers.h"
 #include "map_markers.h"
+#include "shape_outline.h"
 
 namespace trevalo {
 namespace {
@@ -44,9 +45,9 @@ bool ShapeInView(const MapShape& shape, const VisibleCells& cells) {
            shape.maxLatitude + kCenterRow >= cells.firstRow && shape.minLatitude + kCenterRow <= cells.lastRow;
 }
 
-// A point within a pixel of the last one adds nothing to the drawing.
-void AppendDistinct(std::vector<Point>& polygon, Point point, int pixel) {
-    if (!polygon.empty() && std::abs(polygon.back().x - point.x) < pixel &&
+// A point within a pixel of the last one adds nothing to the drawing, unless it is kept.
+void AppendDistinct(std::vector<Point>& polygon, Point point, int pixel, bool keep) {
+    if (!keep && !polygon.empty() && std::abs(polygon.back().x - point.x) < pixel &&
         std::abs(polygon.back().y - point.y) < pixel)
         return;
     polygon.push_back(point);
@@ -56,7 +57,7 @@ void AppendDistinct(std::vector<Point>& polygon, Point point, int pixel) {
 // last one so that a shape across the date line stays in one piece; returns the turns
 // (+1 or -1) by which it reaches past either edge of the world, 0 when it does not.
 int UnwrappedShape(const MapShape& shape, const MapProjection& projection, double shift, int pixel,
-                   std::vector<Point>& points) {
+                   const std::vector<bool>& keep, std::vector<Point>& points) {
     points.clear();
     double offset = 0;
     double last = 0;
@@ -68,7 +69,7 @@ int UnwrappedShape(const MapShape& shape, const MapProjection& projection, doubl
         last = longitude + offset;
         if (last > kHalfTurn) beyond = 1;
         if (last < -kHalfTurn) beyond = -1;
-        AppendDistinct(points, projection.ToLogical(last + shift, shape.points[i].latitude), pixel);
+        AppendDistinct(points, projection.ToLogical(last + shift, shape.points[i].latitude), pixel, keep[i]);
     }
     return beyond;
 }
@@ -83,7 +84,7 @@ void FillClipped(DeviceContext& dc, const std::vector<Point>& points, const Clip
         return;
     }
     ClipPolygonToRect(points, box, clipped);
-    if (clipped.size() > 2) dc.Polygon(clipped);
+    if (clipped.size() > 2) DrawLandPolygon(dc, clipped);
 }
 
 struct ShapeBuffers {
@@ -92,11 +93,12 @@ struct ShapeBuffers {
 
 void DrawShape(DeviceContext& dc, const MapFrame& frame, const MapShape& shape, const ClipBox& box,
                ShapeBuffers& buffers) {
-    const int beyond = UnwrappedShape(shape, frame.projection, 0, frame.pixelMargin, buffers.points);
+    const std::vector<bool> keep = SeamPoints(shape);
+    const int beyond = UnwrappedShape(shape, frame.projection, 0, frame.pixelMargin, keep, buffers.points);
     FillClipped(dc, buffers.points, box, buffers.clipped);
     // The part past the date line shows again on the world's other side.
     if (beyond != 0) {
-        UnwrappedShape(shape, frame.projection, -beyond * kFullTurn, frame.pixelMargin, buffers.points);
+        UnwrappedShape(shape, frame.projection, -beyond * kFullTurn, frame.pixelMargin, keep, buffers.points);
         FillClipped(dc, buffers.points, box, buffers.clipped);
     }
 }

@@ -176,6 +176,32 @@ TEST_F(MapLayersTest, AnIlsBeamReachesTheViewFromAColumnOutsideIt) {
     EXPECT_EQ(At(image, frame, 35700, y0), QColor(0, 255, 0));
 }
 
+// A land with a lake taken in by a bridge from its northern coast: the lake is water, the
+// bridge no coast.
+TEST_F(MapLayersTest, ALakeJoinedByABridgeShowsAsWaterWithoutTheBridge) {
+    const double x0 = 20000, y0 = 20000;  // away from the graticule
+    const auto at = [&](double dx, double dy) { return MapPoint{x0 + dx, y0 + dy}; };
+    MapShape shape;
+    shape.points = {at(-300, -300), at(300, -300), at(300, 300), at(50, 300),   at(50, 150),
+                    at(150, 150),   at(150, -150), at(-150, -150), at(-150, 150), at(50, 150),
+                    at(50, 300),    at(-300, 300), at(-300, -300)};
+    shape.minLongitude = shape.minLatitude = shape.maxLongitude = shape.maxLatitude = 0;
+    database_.mapShapes = {shape};
+    const MapFrame frame = FrameAround(500, x0, y0);  // half a logical unit per arc-second
+    const QImage image = Draw(frame, {});
+    const QColor land(192, 160, 111), black(0, 0, 0);
+    EXPECT_EQ(At(image, frame, x0, y0), kBackground);
+    EXPECT_EQ(At(image, frame, x0 - 250, y0), land);
+    const auto blackNear = [&](double x, double y) {
+        for (int d = -6; d <= 6; ++d)
+            if (At(image, frame, x + d, y) == black) return true;
+        return false;
+    };
+    EXPECT_FALSE(blackNear(x0 + 50, y0 + 225));  // the bridge
+    EXPECT_TRUE(blackNear(x0 - 300, y0));        // the coast
+    EXPECT_TRUE(blackNear(x0 + 150, y0));        // the lake's shore
+}
+
 TEST(MapImageCacheTest, DrawsAgainOnlyWhenTheFrameChanges) {
     MapImageCache cache;
     MapFrame frame = ScreenFrame(3, {0, 0, 300, -200}, 2, {});
