@@ -57,10 +57,12 @@ bool CTrevaloApp::InitInstance() {
     // The wizard and summary sheets in the wizard bar, the wizard's pages over the
     // document's data.
     mainFrame_->WizardBar().CreateSheets(document_->Database(), document_->GetRoute(), &CMainFrame::CompileAdventure);
-    if (CWizardSheet* wizard = mainFrame_->WizardBar().WizardSheet())
+    if (CWizardSheet* wizard = mainFrame_->WizardBar().WizardSheet()) {
         wizard->RealTimePage().SetCentreMap([frame = mainFrame_.get()](double latitude, double longitude) {
             if (CTrevaloView* view = frame->GetActiveMapView()) view->CenterOnLatLon(latitude, longitude, kGoToPlaneZoom);
         });
+        wizard->EmergencyPage().SetCrashMenu(mainFrame_->CrashOptionsMenu());
+    }
     if (CTrevaloView* view = mainFrame_->GetActiveMapView()) view->ReopenLastBuild();
     if (startupDialogs_) {
         ShowTipAtStartup();

@@ -49,34 +49,13 @@ constexpr FailureItem kFailureItems[] = {
 };
 constexpr int kFailureRows = 10;
 
-struct CrashModeEntry {
-    const char* text;
-    int mode;
-};
-constexpr CrashModeEntry kCrashModes[] = {
-    {"Ignore Crash", adf::kIgnoreCrash},
-    {"Detect crash and reset", adf::kDetectCrashAndReset},
-    {"Detect crash and show graph", adf::kDetectCrashAndShowGraph},
-};
-
-struct CrashFlagEntry {
-    const char* text;
-    int adf::EmergencyValues::*flag;
-};
-constexpr CrashFlagEntry kCrashFlags[] = {
-    {"&Aircraft stress causes damage", &E::stressDamage},
-    {"&Off-Runway crash", &E::offRunwayCrash},
-    {"&Can collide with scenery", &E::collideWithScenery},
-};
-
 }  // namespace
 
 CWizardPage6::CWizardPage6(adf::EmergencyValues& values)
     : PropertyPage("Emergency"),
       values_(values),
       selectAll_(qtplatform::WithId(new QPushButton(kSelectAllCaption), kSelectAll)),
-      crash_(qtplatform::WithId(new QPushButton(QStringLiteral("Crash >")), kCrash)),
-      crashMenu_(new QMenu(this)) {
+      crash_(qtplatform::WithId(new QPushButton(QStringLiteral("Crash >")), kCrash)) {
     auto* layout = new QVBoxLayout(this);
     auto* items = new QGridLayout;
     for (int i = 0; i < static_cast<int>(std::size(kFailureItems)); ++i)
@@ -99,7 +78,6 @@ CWizardPage6::CWizardPage6(adf::EmergencyValues& values)
     layout->addLayout(buttons);
     AddHelpText(*layout, kHelp);
 
-    BuildCrashMenu();
     connect(selectAll_, &QPushButton::clicked, this, [this] { OnSelectAll(); });
     connect(crash_, &QPushButton::clicked, this, [this] { OnCrash(); });
 }
@@ -135,36 +113,9 @@ void CWizardPage6::OnSelectAll() {
     UpdateData(false);
 }
 
-void CWizardPage6::BuildCrashMenu() {
-    for (const CrashModeEntry& entry : kCrashModes) {
-        QAction* action = crashMenu_->addAction(QString::fromLatin1(entry.text));
-        action->setCheckable(true);
-        connect(action, &QAction::triggered, this, [this, mode = entry.mode] { values_.crashMode = mode; });
-    }
-    crashMenu_->addSeparator();
-    for (const CrashFlagEntry& entry : kCrashFlags) {
-        QAction* action = crashMenu_->addAction(QString::fromLatin1(entry.text));
-        action->setCheckable(true);
-        connect(action, &QAction::triggered, this, [this, flag = entry.flag] { values_.*flag ^= 1; });
-    }
-    connect(crashMenu_, &QMenu::aboutToShow, this, [this] { UpdateCrashMenu(); });
-}
-
-// Radio marks for the mode; the flags keep their ticks but are disabled while crashes are ignored.
-void CWizardPage6::UpdateCrashMenu() {
-    QList<QAction*> actions = crashMenu_->actions();
-    actions.removeIf([](const QAction* action) { return action->isSeparator(); });
-    for (int i = 0; i < static_cast<int>(std::size(kCrashModes)); ++i)
-        actions[i]->setChecked(values_.crashMode == kCrashModes[i].mode);
-    for (int i = 0; i < static_cast<int>(std::size(kCrashFlags)); ++i) {
-        QAction* action = actions[static_cast<int>(std::size(kCrashModes)) + i];
-        action->setChecked(values_.*kCrashFlags[i].flag != 0);
-        action->setEnabled(values_.crashMode != adf::kIgnoreCrash);
-    }
-}
-
 // Under the button, centred on it.
 void CWizardPage6::OnCrash() {
+    if (crashMenu_ == nullptr) return;
     const QSize size = crashMenu_->sizeHint();
     const QPoint below = crash_->mapToGlobal(QPoint(crash_->width() / 2, crash_->height()));
     crashMenu_->popup(QPoint(below.x() - size.width() / 2, below.y()));

@@ -1,5 +1,5 @@
 // The emergency page: its check boxes and failure chance into the values and back, the
-// chance's spin within 0 to 99, "&Select All", and the crash menu's marks.
+// chance's spin within 0 to 99, "&Select All", and "Crash >" showing the frame's menu.
 #include <gtest/gtest.h>
 
 #include <QCheckBox>
@@ -9,6 +9,7 @@
 
 #include "page_sheet.h"
 #include "platform/message_box.h"
+#include "qtplatform/testing/qt_test.h"
 #include "wizard/wizard_page6.h"
 
 namespace trevalo {
@@ -123,31 +124,18 @@ TEST_F(EmergencyPageTest, SelectAllSetsEveryFailureAndTheAnnouncementThenResetsT
     EXPECT_FALSE(sheet_.Control<QCheckBox>(Page::kDisplayWhenFails)->isChecked());
 }
 
-TEST_F(EmergencyPageTest, TheCrashMenuSetsTheModeAndFlagsThatKeepTheirTicksWhileIgnored) {
-    QMenu* menu = page_.CrashMenu();
-    QList<QAction*> actions = menu->actions();
-    actions.removeIf([](const QAction* action) { return action->isSeparator(); });
-    ASSERT_EQ(actions.size(), 6);
-    EXPECT_EQ(actions[0]->text(), "Ignore Crash");
-    EXPECT_EQ(actions[5]->text(), "&Can collide with scenery");
-
-    actions[4]->trigger();  // off-runway crash
-    EXPECT_EQ(values_.offRunwayCrash, 1);
-    actions[0]->trigger();
-    EXPECT_EQ(values_.crashMode, adf::kIgnoreCrash);
-    emit menu->aboutToShow();
-    EXPECT_TRUE(actions[0]->isChecked());
-    EXPECT_FALSE(actions[1]->isChecked());
-    for (int flag : {3, 4, 5}) EXPECT_FALSE(actions[flag]->isEnabled());
-    EXPECT_TRUE(actions[3]->isChecked());  // stress damage, on by default
-    EXPECT_TRUE(actions[4]->isChecked());
-    EXPECT_FALSE(actions[5]->isChecked());
-
-    actions[2]->trigger();
-    emit menu->aboutToShow();
-    EXPECT_EQ(values_.crashMode, adf::kDetectCrashAndShowGraph);
-    EXPECT_TRUE(actions[2]->isChecked());
-    EXPECT_TRUE(actions[5]->isEnabled());
+TEST_F(EmergencyPageTest, CrashShowsTheFramesMenuCentredUnderTheButton) {
+    auto* crash = sheet_.Control<QPushButton>(Page::kCrash);
+    crash->click();  // no menu given: nothing to show
+    QMenu menu;
+    menu.addAction(QStringLiteral("Ignore Crash"));
+    page_.SetCrashMenu(&menu);
+    crash->click();
+    ASSERT_TRUE(qtplatform::testing::ProcessEventsUntil([&] { return menu.isVisible(); }));
+    const QPoint below = crash->mapToGlobal(QPoint(crash->width() / 2, crash->height()));
+    EXPECT_EQ(menu.geometry().top(), below.y());
+    EXPECT_NEAR(menu.geometry().center().x(), below.x(), 2);
+    menu.hide();
 }
 
 }  // namespace

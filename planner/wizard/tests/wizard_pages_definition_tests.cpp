@@ -4,7 +4,6 @@
 
 #include <QCheckBox>
 #include <QLineEdit>
-#include <QMenu>
 #include <QPlainTextEdit>
 
 #include "adf/adventure_definition.h"
@@ -44,12 +43,6 @@ struct Pages {
     }
 };
 
-QAction* CrashAction(CWizardPage6& page, const char* text) {
-    for (QAction* action : page.CrashMenu()->actions())
-        if (action->text() == text) return action;
-    return nullptr;
-}
-
 TEST(WizardPagesDefinition, WhatThePagesHoldComesBackThroughTheDefinition) {
     platform::testing::TempEnvironment env;
     platform::MessageBoxRecorder boxes;
@@ -60,13 +53,13 @@ TEST(WizardPagesDefinition, WhatThePagesHoldComesBackThroughTheDefinition) {
     typed.general.title = "Bay Hop";
     typed.plane.performance.cruiseAltitude = 8500;  // the plane has values
     typed.plane.performance.planeName = "Cessna Skyhawk";
+    typed.emergency.crashMode = adf::kDetectCrashAndShowGraph;  // the frame's crash menu
+    typed.emergency.collideWithScenery = 1;
     {
         Pages pages(typed, route);
         for (int id : {CWizardPage6::kGear2, CWizardPage6::kNav, CWizardPage6::kDisplayWhenFails})
             pages.emergencySheet.Control<QCheckBox>(id)->click();
         pages.emergencySheet.Control<QLineEdit>(CWizardPage6::kPercent)->setText("35");
-        CrashAction(pages.emergency, "Detect crash and show graph")->trigger();
-        CrashAction(pages.emergency, "&Can collide with scenery")->trigger();
         pages.soundSheet.Control<QCheckBox>(CWizardPage7::kNoSound)->click();
         pages.planeSheet.Control<QCheckBox>(CWizardPage8::kEnginesOff)->click();
         pages.briefingSheet.Control<QCheckBox>(CWizardPage9::kGiveTitle)->click();

@@ -1,6 +1,6 @@
 // The wizard's sixth page, "Emergency": which instruments and systems may fail, the
-// chance of a failure, whether the co-pilot announces it, and the crash options of the
-// "Crash >" menu.
+// chance of a failure, whether the co-pilot announces it, and "Crash >", which shows the
+// main frame's crash menu (its commands act on the same values).
 #pragma once
 
 #include "adf/values/emergency.h"
@@ -53,21 +53,19 @@ public:
     // The spin's change: -1 up, +1 down; the chance stays within 0 to 99.
     void OnPercentSpin(int delta);
     void OnSelectAll();
-    // The crash menu under "Crash >", its marks from the values.
-    QMenu* CrashMenu() const { return crashMenu_; }
+    // The menu "Crash >" shows under itself: the frame's crash options.
+    void SetCrashMenu(QMenu* menu) { crashMenu_ = menu; }
 
 protected:
     void DoDataExchange(qtplatform::DataExchange& dx) override;
 
 private:
-    void BuildCrashMenu();
-    void UpdateCrashMenu();
     void OnCrash();
 
     adf::EmergencyValues& values_;
     QPushButton* selectAll_;
     QPushButton* crash_;
-    QMenu* crashMenu_;
+    QMenu* crashMenu_ = nullptr;
 };
 
 }  // namespace trevalo
