@@ -1,6 +1,7 @@
 #include "wizard/wizard_bar.h"
 
 #include <QFrame>
+#include <algorithm>
 #include <QStatusBar>
 
 namespace trevalo {
@@ -47,6 +48,9 @@ void CWizardBar::CreateSheets(const NavDatabase& database, Route& route, CWizard
     }
     summary_->setGeometry(summaryPlace);
     summary_->FitList();
+    // The bar widens to show the sheets whole: the ends of their tab rows scroll.
+    const int right = std::max(wizardPlace.right(), summaryPlace.right()) + 1;
+    Client().setMinimumWidth(std::max(Client().minimumWidth(), right));
 }
 
 void CWizardBar::CreateAdventure() {

@@ -1,6 +1,7 @@
 // The wizard bar with its two sheets in a main frame, offscreen, as the planner shows it.
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
@@ -61,8 +62,11 @@ TEST_F(WizardBarTest, TenPagesEachMadeAtTheStartWithPageOneActive) {
     EXPECT_EQ(Sheet().GetActiveIndex(), 0);
     EXPECT_FALSE(Sheet().isWindow());
     EXPECT_TRUE(boxes_.texts().empty());
-    // The sheet reaches 50 pixels past its frame to the right and downwards.
+    // The sheet reaches 50 pixels past its frame to the right and downwards, and the bar
+    // is wide enough to show it whole, with the scroll buttons of its tabs.
     EXPECT_EQ(Sheet().geometry(), bar_->ControlRect(CWizardBar::kWizardFrame).adjusted(0, 0, 50, 50));
+    QApplication::processEvents();
+    EXPECT_GE(bar_->Client().width(), Sheet().geometry().right() + 1);
 }
 
 TEST_F(WizardBarTest, SummaryListStaysEmptyAndFitsItsSheet) {
