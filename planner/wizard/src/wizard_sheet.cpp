@@ -10,6 +10,7 @@
 #include "qtplatform/feedback.h"
 #include "shell/path_cleaning.h"
 #include "shell/settings.h"
+#include "speed_fields.h"
 #include "wizardcore/briefing_estimate.h"
 
 namespace trevalo {
@@ -106,7 +107,8 @@ void CWizardSheet::CreateAdventure() {
         page8_.GetPlaneData();  // open plane edits are stored first
         if (!TakePageValues()) return;
         const qtplatform::WaitCursor wait;
-        const std::string cruiseSpeed = std::to_string(values_.plane.performance.cruiseSpeed);
+        // The plane page's cruise-speed text: empty, so no flying time, when not set.
+        const std::string cruiseSpeed = PerformanceText(values_.plane.performance.cruiseSpeed);
         GenerationRequest request{values_,
                                   page3_.Model(),
                                   baseDirectory_,

@@ -118,6 +118,9 @@ TEST_F(CreateAdventureTest, F7MakesTheAdventureAndInstallsItForBothSimulators) {
     EXPECT_NE(Read("Quillet/Trip/Trip.txt").find("LOAD_SITUATION \"Trip\""), std::string::npos);
     EXPECT_NE(Read("Quillet/Trip/Trip.pln").find("title=KSPF to KOTR"), std::string::npos);
     EXPECT_NE(Read("Quillet/Trip/Trip.flt").find("[GPS_Engine]"), std::string::npos);
+    // No cruise speed entered: the estimate counts the minutes on the ground alone.
+    EXPECT_NE(Read("Quillet/Trip/Trip.brf").find("Approximately 40 mins"), std::string::npos)
+        << Read("Quillet/Trip/Trip.brf");
 
     // A second build asks before the folder is emptied; its source is kept.
     boxes_.clear();
