@@ -4,7 +4,6 @@
 
 #include "adf/adventure_definition.h"
 #include "adf/route_file.h"
-#include "generation/basic_weather_file.h"
 #include "generation/default_files.h"
 #include "platform/message_box.h"
 #include "qtplatform/feedback.h"
@@ -37,11 +36,11 @@ CWizardSheet::CWizardSheet(const NavDatabase& database, Route& route, CompileFun
       database_(database),
       compile_(std::move(compile)),
       baseDirectory_(WithFinalBackslash(Settings().ReadString(SettingId::Directory))),
-      page1_(values_),
-      page2_(values_),
+      page1_(values_.general),
+      page2_(values_.keys, route, database),
       page3_(landing_),
-      page4_(values_),
-      page5_(values_),
+      page4_(values_.weather, values_.plane),
+      page5_(values_.landing, values_.keys, route, database),
       page6_(values_.emergency),
       page7_(values_.atc, WithFinalBackslash(baseDirectory_)),
       page8_(values_.plane, values_.general, WithFinalBackslash(baseDirectory_)),
@@ -50,7 +49,8 @@ CWizardSheet::CWizardSheet(const NavDatabase& database, Route& route, CompileFun
     for (qtplatform::PropertyPage* page : std::initializer_list<qtplatform::PropertyPage*>{
              &page1_, &page2_, &page3_, &page4_, &page5_, &page6_, &page7_, &page8_, &page9_, &page10_})
         AddPage(*page);
-    route_.SetWizardPages(&page3_, nullptr);
+    route_.SetWizardPages(&page3_, &page5_);
+    page1_.SetPlaneChangedHandler([this] { page8_.OnPlaneChanged(); });
 }
 
 CWizardSheet::~CWizardSheet() { route_.SetWizardPages(nullptr, nullptr); }
@@ -95,7 +95,12 @@ bool CWizardSheet::TakePageValues() {
 void CWizardSheet::ShowValues() {
     for (int index = 0; index < GetPageCount(); ++index)
         if (GetPage(index)->HasWindow()) GetPage(index)->UpdateData(false);
-    // What follows the values: switches, sound list, Mach read-outs, the estimate.
+    // What follows the values: the plane list, key captions, enabled controls, the
+    // landing list, switches, sound list, Mach read-outs, the estimate.
+    page1_.ShowValues();
+    page2_.ShowValues();
+    page4_.ShowValues();
+    page5_.ShowValues();
     page6_.ShowValues();
     page7_.ShowValues();
     page8_.ShowValues();
@@ -115,7 +120,7 @@ void CWizardSheet::CreateAdventure() {
                                   route_.RouteFilePath(),
                                   RouteEstimate(route_.Points(), cruiseSpeed),
                                   compile_,
-                                  [this](const std::string& adfPath) { return CreateBasicWeatherFile(values_, adfPath); },
+                                  [this](const std::string& adfPath) { return page4_.CreateWeatherFile(adfPath); },
                                   [this](int page) { SetActivePage(page - 1); }};
         generator_.CreateAdventure(request);
     });

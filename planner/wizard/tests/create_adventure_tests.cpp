@@ -189,7 +189,7 @@ TEST_F(CreateAdventureTest, OpeningTheDefinitionBringsItBackAndNewForgetsIt) {
     ASSERT_TRUE(Sheet().LoadAdventure("C:\\Quillet\\Trip\\Trip.adf"));
     EXPECT_EQ(values.general.title, "Trip");
     EXPECT_EQ(values.general.description, built.general.description);
-    EXPECT_EQ(values.general.plane, "C182");  // none was selected
+    EXPECT_EQ(values.general.plane, "Cessna Skyhawk 172SP");  // the installation's first
     EXPECT_EQ(values.keys.quit, 0);
     // Only the keys of options that are on are kept.
     std::vector<std::string> keys = built.keys.keyList;

@@ -8,14 +8,17 @@
 #include <string>
 
 #include "adf/wizard_values.h"
-#include "flightplan/landing_procedures.h"
 #include "generation/generation_driver.h"
+#include "landing/landing_slots.h"
 #include "map/nav_database.h"
 #include "map/route.h"
 #include "qtplatform/property_sheet.h"
-#include "wizard/pending_pages.h"
+#include "wizard/wizard_page1.h"
 #include "wizard/wizard_page10.h"
+#include "wizard/wizard_page2.h"
 #include "wizard/wizard_page3.h"
+#include "wizard/wizard_page4.h"
+#include "wizard/wizard_page5.h"
 #include "wizard/wizard_page6.h"
 #include "wizard/wizard_page7.h"
 #include "wizard/wizard_page8.h"
@@ -73,9 +76,9 @@ private:
     const NavDatabase& database_;
     CompileFunction compile_;
     std::string baseDirectory_;
-    DefaultLandingOnly landing_;
     // Before the pages, which hold references to it.
     adf::WizardValues values_;
+    LandingSlotProcedures landing_{values_.landing};
     AdventureGenerator generator_;
 
     CWizardPage1 page1_;
