@@ -94,6 +94,7 @@ void CWizardPage3::ShowPlan() {
     for (const std::string& line : plan_.PreviewLines()) routeList_->addItem(qtplatform::ToQString(line));
     title_->setText(qtplatform::ToQString(plan_.Values().title));
     description_->setText(qtplatform::ToQString(plan_.Values().description));
+    if (baseAltitudeChanged_) baseAltitudeChanged_(plan_.HighestAltitude());
 }
 
 void CWizardPage3::Reset() {

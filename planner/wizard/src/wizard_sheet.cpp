@@ -51,6 +51,7 @@ CWizardSheet::CWizardSheet(const NavDatabase& database, Route& route, CompileFun
         AddPage(*page);
     route_.SetWizardPages(&page3_, &page5_);
     page1_.SetPlaneChangedHandler([this] { page8_.OnPlaneChanged(); });
+    page3_.SetBaseAltitudeHandler([this](int feet) { page4_.SetBaseAltitude(feet); });
 }
 
 CWizardSheet::~CWizardSheet() { route_.SetWizardPages(nullptr, nullptr); }

@@ -77,6 +77,9 @@ TEST_F(FlightPlanPageTest, TheValidatedRouteShowsAsItsFlightPlan) {
     ASSERT_EQ(entries.size(), 2u);
     EXPECT_EQ(entries[1].ident, "KBFI");
     EXPECT_EQ(entries[1].type, "A");
+    // The weather page's cloud base follows the plan's highest altitude (1234 feet).
+    EXPECT_EQ(sheet_->Values().weather.baseAltitude, 1000);
+    EXPECT_EQ(sheet_->Values().weather.baseAltitudeText, "Base Alt: 1000 (Feet)");
 }
 
 TEST_F(FlightPlanPageTest, EnableFlightPlanningSwitchesItsFiveControls) {

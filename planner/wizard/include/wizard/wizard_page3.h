@@ -4,6 +4,8 @@
 // waypoint lines.
 #pragma once
 
+#include <functional>
+
 #include "flightplan/flight_plan.h"
 #include "map/route_ports.h"
 #include "qtplatform/property_page.h"
@@ -48,6 +50,9 @@ public:
     void OnEnableFlightPlanning();
     // File > New.
     void Reset();
+    // Told the route list's highest altitude each time the list is filled again (the
+    // weather page's cloud base).
+    void SetBaseAltitudeHandler(std::function<void(int feet)> handler) { baseAltitudeChanged_ = std::move(handler); }
 
 protected:
     bool OnInitDialog() override;
@@ -60,6 +65,7 @@ private:
     void ApplyEnableRule();
 
     FlightPlan plan_;
+    std::function<void(int feet)> baseAltitudeChanged_;
     std::string help_ = kFlightPlanPageHelp;
     QCheckBox* enable_;
     QComboBox* type_;
