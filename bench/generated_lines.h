@@ -8,10 +8,10 @@
 namespace bench {
 
 struct LineBlock {
-  std::string bytes;                // every line followed by its terminator
-  std::vector<std::size_t> starts;  // offset of each line in bytes
+    std::string bytes;                // every line followed by its terminator
+    std::vector<std::size_t> starts;  // offset of each line in bytes
 
-  const char* line(std::size_t i) const { return bytes.data() + starts[i]; }
+    const char* line(std::size_t i) const { return bytes.data() + starts[i]; }
 };
 
 LineBlock GenerateAirportLines(std::size_t count);

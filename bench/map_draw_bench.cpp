@@ -91,7 +91,8 @@ void GenerateWorld(const std::filesystem::path& folder) {
 
 MapFrame FrameAround(int zoom, double longitude, double latitude) {
     const MapProjection projection = MapProjection::ForScreen(zoom);
-    const qtplatform::Point centre = projection.ToLogical(longitude * kArcSecondsPerDegree, latitude * kArcSecondsPerDegree);
+    const qtplatform::Point centre =
+        projection.ToLogical(longitude * kArcSecondsPerDegree, latitude * kArcSecondsPerDegree);
     const int halfWidth = kWidth * 254 / kDpi / 2, halfHeight = kHeight * 254 / kDpi / 2;
     const qtplatform::Rect client{centre.x - halfWidth, centre.y + halfHeight, centre.x + halfWidth,
                                   centre.y - halfHeight};
@@ -169,8 +170,8 @@ void TimeZoom(const NavDatabase& database, const char* name, int zoom, double lo
         paint();
     });
     const double cached = MillisecondsPerFrame(paint);
-    std::printf("%-8s zoom %5d: static layers drawn %7.2f ms/frame, route over the cached image %6.2f ms/frame\n",
-                name, zoom, fresh, cached);
+    std::printf("%-8s zoom %5d: static layers drawn %7.2f ms/frame, route over the cached image %6.2f ms/frame\n", name,
+                zoom, fresh, cached);
 }
 
 void WriteScreenshots(const std::string& folder, const char* driveC) {

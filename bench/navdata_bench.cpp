@@ -14,57 +14,57 @@ constexpr std::size_t kAirportLines = 60000;
 constexpr std::size_t kNavaidLines = 20000;
 
 const bench::LineBlock& AirportLines() {
-  static const bench::LineBlock block = bench::GenerateAirportLines(kAirportLines);
-  return block;
+    static const bench::LineBlock block = bench::GenerateAirportLines(kAirportLines);
+    return block;
 }
 
 const bench::LineBlock& NavaidLines() {
-  static const bench::LineBlock block = bench::GenerateNavaidLines(kNavaidLines);
-  return block;
+    static const bench::LineBlock block = bench::GenerateNavaidLines(kNavaidLines);
+    return block;
 }
 
 void CountBytes(benchmark::State& state, const bench::LineBlock& block) {
-  state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * block.bytes.size()));
-  state.SetItemsProcessed(static_cast<std::int64_t>(state.iterations() * block.starts.size()));
+    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * block.bytes.size()));
+    state.SetItemsProcessed(static_cast<std::int64_t>(state.iterations() * block.starts.size()));
 }
 
 // Reads every byte once: sums them and counts the line ends.
 void PlainPass(benchmark::State& state, const bench::LineBlock& block) {
-  for (auto _ : state) {
-    std::uint64_t sum = 0;
-    std::size_t lineEnds = 0;
-    for (const char c : block.bytes) {
-      sum += static_cast<unsigned char>(c);
-      lineEnds += c == '\0';
+    for (auto _ : state) {
+        std::uint64_t sum = 0;
+        std::size_t lineEnds = 0;
+        for (const char c : block.bytes) {
+            sum += static_cast<unsigned char>(c);
+            lineEnds += c == '\0';
+        }
+        benchmark::DoNotOptimize(sum);
+        benchmark::DoNotOptimize(lineEnds);
     }
-    benchmark::DoNotOptimize(sum);
-    benchmark::DoNotOptimize(lineEnds);
-  }
-  CountBytes(state, block);
+    CountBytes(state, block);
 }
 
 void BM_AirportListAdd(benchmark::State& state) {
-  const bench::LineBlock& block = AirportLines();
-  for (auto _ : state) {
-    CAirportArray list;
-    for (std::size_t i = 0; i < block.starts.size(); ++i) list.Add(block.line(i));
-    benchmark::DoNotOptimize(list.GetSize());
-  }
-  CountBytes(state, block);
+    const bench::LineBlock& block = AirportLines();
+    for (auto _ : state) {
+        CAirportArray list;
+        for (std::size_t i = 0; i < block.starts.size(); ++i) list.Add(block.line(i));
+        benchmark::DoNotOptimize(list.GetSize());
+    }
+    CountBytes(state, block);
 }
 
 void BM_AirportLinesPlainPass(benchmark::State& state) { PlainPass(state, AirportLines()); }
 
 void BM_NavaidListAdd(benchmark::State& state) {
-  const bench::LineBlock& block = NavaidLines();
-  for (auto _ : state) {
-    CNavaidArray list;
-    for (std::size_t i = 0; i < block.starts.size(); ++i) {
-      list.Add(block.line(i), static_cast<double>(i), -static_cast<double>(i));
+    const bench::LineBlock& block = NavaidLines();
+    for (auto _ : state) {
+        CNavaidArray list;
+        for (std::size_t i = 0; i < block.starts.size(); ++i) {
+            list.Add(block.line(i), static_cast<double>(i), -static_cast<double>(i));
+        }
+        benchmark::DoNotOptimize(list.GetSize());
     }
-    benchmark::DoNotOptimize(list.GetSize());
-  }
-  CountBytes(state, block);
+    CountBytes(state, block);
 }
 
 void BM_NavaidLinesPlainPass(benchmark::State& state) { PlainPass(state, NavaidLines()); }

@@ -44,9 +44,9 @@ void GenerateWorld(const std::filesystem::path& folder) {
         navaids.push_back(navdata::testing::SceneryNavaidLine(n));
     }
     WriteWorldFile(base / "Navaids.nav", navdata::DatabaseBytes(navaids, navdata::kNavaidLineWidth));
-    WriteWorldFile(base / "Ils.nav", navdata::DatabaseBytes(std::vector<std::string>(kGeneratedIls,
-                                                   navdata::testing::SceneryIlsLine({})),
-                                                   navdata::kIlsLineWidth));
+    WriteWorldFile(base / "Ils.nav",
+                   navdata::DatabaseBytes(std::vector<std::string>(kGeneratedIls, navdata::testing::SceneryIlsLine({})),
+                                          navdata::kIlsLineWidth));
     WriteWorldFile(base / "Country.nav", "1\r\nFreedonia\t1\r\n");
     const std::string tile(static_cast<size_t>(kPointsPerTile) * 8, '\x11');
     for (int i = 1; i <= kGeneratedTiles; ++i) {

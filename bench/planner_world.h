@@ -11,7 +11,7 @@ namespace bench {
 inline constexpr char kPlannerBaseDirectory[] = "C:\\Quillet\\";
 
 struct PlannerWorld {
-    std::string source;  // "demo" or "generated"
+    std::string source;               // "demo" or "generated"
     std::filesystem::path generated;  // removed at exit
     PlannerWorld();
     ~PlannerWorld();

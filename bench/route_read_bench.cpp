@@ -37,9 +37,10 @@ void WriteRoute(const trevalo::NavDatabase& database) {
     adf::RouteFile route;
     const int lines = database.airportLines.GetSize();
     for (int i = 0; i < kRoutePoints && lines > 0; ++i) {
-        const std::string line = database.AirportLine(1 + static_cast<int>(static_cast<long>(i) * lines / kRoutePoints));
-        route.sections.push_back(adf::AirportSection{.airportLine = line, .runwayEnd = i % 2 == 1,
-                                                     .runwayHeading = GetAirportRunwayDegree(line.c_str())});
+        const std::string line =
+            database.AirportLine(1 + static_cast<int>(static_cast<long>(i) * lines / kRoutePoints));
+        route.sections.push_back(adf::AirportSection{
+            .airportLine = line, .runwayEnd = i % 2 == 1, .runwayHeading = GetAirportRunwayDegree(line.c_str())});
     }
     if (!platform::WriteLines(kRouteFile, adf::WriteRouteFile(route))) std::abort();
 }

@@ -13,9 +13,12 @@ adf::Definition FiveHundredPointRoute() {
     DefinitionBuilder b;
     b.Set(keys::kHolding, "1").Set(keys::kShowWrong, "1");
     for (int i = 0; i < 500; ++i) {
-        if (i % 5 == 0) b.Airport(RouteAirport(AirportLine({})));
-        else if (i % 5 == 4) b.Ndb(NavaidLine({}));
-        else b.Vor(NavaidLine({}), 10 * (i % 36), i % 2 == 0, i % 3 != 0);
+        if (i % 5 == 0)
+            b.Airport(RouteAirport(AirportLine({})));
+        else if (i % 5 == 4)
+            b.Ndb(NavaidLine({}));
+        else
+            b.Vor(NavaidLine({}), 10 * (i % 36), i % 2 == 0, i % 3 != 0);
     }
     for (int k = 1; k < 100; ++k) b.Holding(k, -3, adf::HoldingPlace::NoHolding);
     return b.Build();

@@ -1,10 +1,10 @@
 #include "fuzz_drive.h"
 
+#include <unistd.h>
 #include <cstdlib>
 #include <fstream>
 #include <stdexcept>
 #include <system_error>
-#include <unistd.h>
 
 #include "platform/message_box.h"
 
@@ -56,7 +56,8 @@ const std::filesystem::path& PrivateDrive() {
 std::string WriteDriveFile(const std::string& relative, std::string_view bytes) {
     const std::filesystem::path path = PrivateDrive() / relative;
     std::filesystem::create_directories(path.parent_path());
-    std::ofstream(path, std::ios::binary | std::ios::trunc).write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    std::ofstream(path, std::ios::binary | std::ios::trunc)
+        .write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
     std::string windowsPath = "C:\\" + relative;
     for (char& c : windowsPath)
         if (c == '/') c = '\\';

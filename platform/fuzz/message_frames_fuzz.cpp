@@ -31,7 +31,8 @@ platform::LResult Receive(platform::Hwnd, unsigned message, platform::WParam, pl
     if (message != platform::WM_COPYDATA) return 0;
     const auto* copy = reinterpret_cast<const platform::CopyDataStruct*>(lParam);
     const auto* bytes = static_cast<const std::uint8_t*>(copy->lpData);
-    for (std::uint32_t index = 0; index < copy->cbData; ++index) g_sum = static_cast<std::uint8_t>(g_sum + bytes[index]);
+    for (std::uint32_t index = 0; index < copy->cbData; ++index)
+        g_sum = static_cast<std::uint8_t>(g_sum + bytes[index]);
     return copy->cbData;
 }
 
@@ -83,8 +84,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const int fd = Connect();
     for (std::size_t sent = 0; sent < bytes.size();) {
         const ssize_t written = ::send(fd, bytes.data() + sent, bytes.size() - sent, MSG_NOSIGNAL);
-        if (written > 0) sent += static_cast<std::size_t>(written);
-        else if (written < 0 && errno != EAGAIN && errno != EINTR) break;  // the loop hung up
+        if (written > 0)
+            sent += static_cast<std::size_t>(written);
+        else if (written < 0 && errno != EAGAIN && errno != EINTR)
+            break;  // the loop hung up
         ServeAndDrain(fd);
     }
     ServeAndDrain(fd);

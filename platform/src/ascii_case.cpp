@@ -2,9 +2,7 @@
 
 namespace platform {
 
-char ToLowerAscii(char c) {
-    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
-}
+char ToLowerAscii(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
 
 std::string ToLowerAscii(std::string_view text) {
     std::string lower(text);
@@ -28,8 +26,7 @@ bool EqualsIgnoreCase(std::string_view a, std::string_view b) {
 }
 
 bool EndsWithIgnoreCase(std::string_view text, std::string_view suffix) {
-    return text.size() >= suffix.size() &&
-           EqualsIgnoreCase(text.substr(text.size() - suffix.size()), suffix);
+    return text.size() >= suffix.size() && EqualsIgnoreCase(text.substr(text.size() - suffix.size()), suffix);
 }
 
 }  // namespace platform

@@ -7,8 +7,7 @@
 
 namespace platform {
 
-std::optional<std::string> FindEntryIgnoringCase(const std::filesystem::path& folder,
-                                                 const std::string& name) {
+std::optional<std::string> FindEntryIgnoringCase(const std::filesystem::path& folder, const std::string& name) {
     struct stat info {};
     if (::lstat((folder / name).c_str(), &info) == 0) return name;
 

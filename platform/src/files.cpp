@@ -36,8 +36,8 @@ bool FailAfterClosing(int fd) {
 }  // namespace
 
 bool CopyFile(const std::string& from, const std::string& to, bool failIfExists) {
-    const auto options = failIfExists ? std::filesystem::copy_options::none
-                                      : std::filesystem::copy_options::overwrite_existing;
+    const auto options =
+        failIfExists ? std::filesystem::copy_options::none : std::filesystem::copy_options::overwrite_existing;
     std::error_code error;
     return std::filesystem::copy_file(HostPath(from), HostPath(to), options, error) && !error;
 }

@@ -98,9 +98,7 @@ bool InsertMenuItem(Hmenu menu, unsigned position, const MenuItem& item) {
     return true;
 }
 
-bool AppendMenu(Hmenu menu, const MenuItem& item) {
-    return InsertMenuItem(menu, static_cast<unsigned>(-1), item);
-}
+bool AppendMenu(Hmenu menu, const MenuItem& item) { return InsertMenuItem(menu, static_cast<unsigned>(-1), item); }
 
 std::optional<MenuItem> GetMenuItem(Hmenu menu, unsigned position) {
     MenuTable& table = Menus();

@@ -18,8 +18,10 @@ MessageBoxState& State() {
 
 MbResult DefaultButtonResult(const MessageBoxRequest& request) {
     switch (request.buttons) {
-        case MbButtons::Ok: return MbResult::Ok;
-        case MbButtons::YesNo: return request.defaultButton == 1 ? MbResult::No : MbResult::Yes;
+        case MbButtons::Ok:
+            return MbResult::Ok;
+        case MbButtons::YesNo:
+            return request.defaultButton == 1 ? MbResult::No : MbResult::Yes;
         case MbButtons::YesNoCancel:
             if (request.defaultButton == 1) return MbResult::No;
             if (request.defaultButton == 2) return MbResult::Cancel;
@@ -35,8 +37,8 @@ MbResult ShowOnStderr(const MessageBoxRequest& request) {
 
 }  // namespace
 
-MbResult MessageBox(const std::string& text, const std::string& caption, MbIcon icon,
-                    MbButtons buttons, int defaultButton) {
+MbResult MessageBox(const std::string& text, const std::string& caption, MbIcon icon, MbButtons buttons,
+                    int defaultButton) {
     MessageBoxRequest request{text, caption, icon, buttons, defaultButton};
     MessageBoxHandler handler;
     {

@@ -88,8 +88,7 @@ std::optional<LResult> DeliverLocally(const RequestHeader& header, std::span<con
 
 // One request over one connection; the connection goes back to the pool only when the
 // exchange completed, so a late answer never meets the next request.
-std::optional<LResult> DeliverRemotely(const RequestHeader& header, std::span<const std::byte> payload,
-                                       int timeoutMs) {
+std::optional<LResult> DeliverRemotely(const RequestHeader& header, std::span<const std::byte> payload, int timeoutMs) {
     const pid_t owner = WindowProcessId(header.window);
     const detail::Deadline deadline = detail::DeadlineAfter(timeoutMs);
     const int fd = Pool().Take(owner);
@@ -104,8 +103,10 @@ std::optional<LResult> DeliverRemotely(const RequestHeader& header, std::span<co
         ok = detail::ReadAll(fd, &reply, sizeof reply, deadline);
         if (ok && reply.status == static_cast<std::uint32_t>(ReplyStatus::Answered)) result = reply.result;
     }
-    if (ok) Pool().Return(owner, fd);
-    else ::close(fd);
+    if (ok)
+        Pool().Return(owner, fd);
+    else
+        ::close(fd);
     return result;
 }
 
@@ -128,8 +129,7 @@ RequestHeader Header(FrameKind kind, Hwnd window, unsigned message, WParam wPara
 
 }  // namespace
 
-std::optional<LResult> SendMessageTimeout(Hwnd window, unsigned message, WParam wParam, LParam lParam,
-                                          int timeoutMs) {
+std::optional<LResult> SendMessageTimeout(Hwnd window, unsigned message, WParam wParam, LParam lParam, int timeoutMs) {
     return Deliver(Header(FrameKind::Send, window, message, wParam, lParam), {}, timeoutMs);
 }
 
@@ -137,8 +137,8 @@ LResult SendMessage(Hwnd window, unsigned message, WParam wParam, LParam lParam)
     return SendMessageTimeout(window, message, wParam, lParam, -1).value_or(0);
 }
 
-std::optional<LResult> SendCopyData(Hwnd window, Hwnd sender, std::uintptr_t dataWord,
-                                    std::span<const std::byte> bytes, int timeoutMs) {
+std::optional<LResult> SendCopyData(Hwnd window, Hwnd sender, std::uintptr_t dataWord, std::span<const std::byte> bytes,
+                                    int timeoutMs) {
     RequestHeader header = Header(FrameKind::Send, window, WM_COPYDATA, sender, 0);
     header.dataWord = dataWord;
     header.payloadSize = static_cast<std::uint32_t>(bytes.size());

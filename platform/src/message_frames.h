@@ -1,10 +1,10 @@
 // What travels on the message sockets between processes.
 #pragma once
 
+#include <sys/types.h>
 #include <cstddef>
 #include <cstdint>
 #include <string>
-#include <sys/types.h>
 
 namespace platform::detail {
 

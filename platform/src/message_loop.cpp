@@ -9,13 +9,13 @@
 #include <unistd.h>
 
 #include <atomic>
-#include <chrono>
 #include <cerrno>
-#include <optional>
+#include <chrono>
 #include <cstring>
 #include <deque>
 #include <map>
 #include <mutex>
+#include <optional>
 #include <vector>
 
 #include "message_frames.h"
@@ -110,9 +110,12 @@ public:
         const int ready = ::epoll_wait(epoll_, events, kEventsPerWait, wait);
         for (int index = 0; index < ready; ++index) {
             const int fd = events[index].data.fd;
-            if (fd == wake_) DrainWake();
-            else if (fd == listen_) AcceptAll();
-            else Serve(fd);
+            if (fd == wake_)
+                DrainWake();
+            else if (fd == listen_)
+                AcceptAll();
+            else
+                Serve(fd);
         }
         ResumeAcceptingWhenDue();
         DispatchPosted();
@@ -170,7 +173,8 @@ private:
 
     int AcceptPauseLeftMs() const {
         if (!acceptResumesAt_) return -1;
-        const auto left = std::chrono::ceil<std::chrono::milliseconds>(*acceptResumesAt_ - std::chrono::steady_clock::now());
+        const auto left =
+            std::chrono::ceil<std::chrono::milliseconds>(*acceptResumesAt_ - std::chrono::steady_clock::now());
         return left.count() > 0 ? static_cast<int>(left.count()) : 0;
     }
 

@@ -71,9 +71,8 @@ bool SetUp(int fd, NamedMutexRegion*& region, Clock::time_point deadline) {
         std::this_thread::sleep_for(kSetUpRetryPause);
     }
     struct stat info {};
-    bool ok = ::fstat(fd, &info) == 0 &&
-              (static_cast<std::size_t>(info.st_size) >= sizeof(NamedMutexRegion) ||
-               ::ftruncate(fd, sizeof(NamedMutexRegion)) == 0);
+    bool ok = ::fstat(fd, &info) == 0 && (static_cast<std::size_t>(info.st_size) >= sizeof(NamedMutexRegion) ||
+                                          ::ftruncate(fd, sizeof(NamedMutexRegion)) == 0);
     if (ok && region == nullptr) region = MapView(fd);
     ok = ok && region != nullptr && (IsReady(*region) || InitialiseMutex(*region));
     ::flock(fd, LOCK_UN);
@@ -101,7 +100,7 @@ NamedMutexRegion* MapRegion(const std::string& name, Clock::time_point deadline)
 }
 
 timespec MonotonicTimeAfter(int timeoutMs) {
-    timespec now {};
+    timespec now{};
     ::clock_gettime(CLOCK_MONOTONIC, &now);
     constexpr long kNanosecondsPerSecond = 1000000000L;
     constexpr long kNanosecondsPerMillisecond = 1000000L;
@@ -114,7 +113,8 @@ timespec MonotonicTimeAfter(int timeoutMs) {
 }  // namespace
 
 NamedMutexLock::NamedMutexLock(const std::string& name, int timeoutMs) {
-    const auto deadline = timeoutMs < 0 ? Clock::time_point::max() : Clock::now() + std::chrono::milliseconds(timeoutMs);
+    const auto deadline =
+        timeoutMs < 0 ? Clock::time_point::max() : Clock::now() + std::chrono::milliseconds(timeoutMs);
     region_ = MapRegion(name, deadline);
     if (region_ == nullptr) return;
     int result = 0;

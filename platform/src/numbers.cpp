@@ -1,11 +1,11 @@
 #include "platform/numbers.h"
 
+#include <locale.h>
 #include <cfloat>
 #include <charconv>
 #include <climits>
 #include <cmath>
 #include <cstdlib>
-#include <locale.h>
 #include <type_traits>
 
 namespace platform {
@@ -108,8 +108,7 @@ float NarrowToFloat(double value) {
 std::string FixedText(double value, int decimals) {
     // Room for any double in fixed form with the decimals a record field holds.
     char text[400];
-    const auto [end, error] =
-        std::to_chars(text, text + sizeof text, value, std::chars_format::fixed, decimals);
+    const auto [end, error] = std::to_chars(text, text + sizeof text, value, std::chars_format::fixed, decimals);
     return error == std::errc() ? std::string(text, end) : std::string();
 }
 

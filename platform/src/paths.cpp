@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <cctype>
 #include <string_view>
-#include <vector>
 #include <system_error>
+#include <vector>
 
 #include "ascii_case.h"
 #include "case_insensitive_lookup.h"
@@ -162,8 +162,6 @@ std::string WindowsFolderPart(const std::string& windowsPath) {
     return windowsPath.substr(0, NamePartStart(windowsPath));
 }
 
-std::string WindowsNamePart(const std::string& windowsPath) {
-    return windowsPath.substr(NamePartStart(windowsPath));
-}
+std::string WindowsNamePart(const std::string& windowsPath) { return windowsPath.substr(NamePartStart(windowsPath)); }
 
 }  // namespace platform

@@ -8,10 +8,10 @@
 #include <unistd.h>
 
 #include <cerrno>
-#include <cstdlib>
 #include <chrono>
-#include <thread>
+#include <cstdlib>
 #include <string_view>
+#include <thread>
 #include <utility>
 
 #include "ascii_case.h"
@@ -43,8 +43,7 @@ public:
     SpawnSettings(const std::filesystem::path& workingFolder, ShowMode show) {
         ::posix_spawn_file_actions_init(&actions_);
         ::posix_spawnattr_init(&attributes_);
-        if (!workingFolder.empty())
-            ::posix_spawn_file_actions_addchdir_np(&actions_, workingFolder.c_str());
+        if (!workingFolder.empty()) ::posix_spawn_file_actions_addchdir_np(&actions_, workingFolder.c_str());
         if (show == ShowMode::Hidden) {
             ::posix_spawn_file_actions_addopen(&actions_, STDIN_FILENO, "/dev/null", O_RDONLY, 0);
             ::posix_spawn_file_actions_addopen(&actions_, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
@@ -125,8 +124,8 @@ Process& Process::operator=(Process&& other) noexcept {
     return *this;
 }
 
-bool Process::Start(const std::string& programPath, const std::string& arguments,
-                    const std::string& workingFolder, ShowMode show) {
+bool Process::Start(const std::string& programPath, const std::string& arguments, const std::string& workingFolder,
+                    ShowMode show) {
     Release();
     if (const ProgramStartHandler handler = StartSlot().Current()) {
         const ProgramStartAnswer answer = handler({programPath, arguments, workingFolder, show});
@@ -144,11 +143,10 @@ bool Process::Start(const std::string& programPath, const std::string& arguments
     for (std::string& argument : argv) argvPointers.push_back(argument.data());
     argvPointers.push_back(nullptr);
 
-    const SpawnSettings settings(workingFolder.empty() ? std::filesystem::path() : HostPath(workingFolder),
-                                 show);
+    const SpawnSettings settings(workingFolder.empty() ? std::filesystem::path() : HostPath(workingFolder), show);
     pid_t pid = -1;
-    if (::posix_spawn(&pid, program->c_str(), settings.actions(), settings.attributes(),
-                      argvPointers.data(), environ) != 0)
+    if (::posix_spawn(&pid, program->c_str(), settings.actions(), settings.attributes(), argvPointers.data(),
+                      environ) != 0)
         return false;
     pid_ = pid;
     running_ = true;

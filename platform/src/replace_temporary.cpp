@@ -85,9 +85,12 @@ void SyncFolder(const std::filesystem::path& folder) {
 bool IsTemporaryName(std::string_view entry, std::string_view targetName, bool legacyNames) {
     if (!entry.starts_with(targetName)) return false;
     std::string_view rest = entry.substr(targetName.size());
-    if (rest.starts_with(kTemporaryMark)) rest.remove_prefix(kTemporaryMark.size());
-    else if (legacyNames && rest.starts_with('.')) rest.remove_prefix(1);
-    else return false;
+    if (rest.starts_with(kTemporaryMark))
+        rest.remove_prefix(kTemporaryMark.size());
+    else if (legacyNames && rest.starts_with('.'))
+        rest.remove_prefix(1);
+    else
+        return false;
     if (rest.size() != kRandomLength) return false;
     for (char c : rest)
         if (!std::isalnum(static_cast<unsigned char>(c))) return false;
@@ -101,8 +104,7 @@ void RemoveIfAbandoned(const std::filesystem::path& file) {
     struct stat opened {};
     struct stat named {};
     const bool abandoned = ::fstat(fd, &opened) == 0 && S_ISREG(opened.st_mode) &&
-                           std::time(nullptr) - opened.st_mtime >= kStaleAfterSeconds &&
-                           Lock(fd, LOCK_EX | LOCK_NB);
+                           std::time(nullptr) - opened.st_mtime >= kStaleAfterSeconds && Lock(fd, LOCK_EX | LOCK_NB);
     // The name must still be the file that was checked.
     if (abandoned && ::lstat(file.c_str(), &named) == 0 && named.st_dev == opened.st_dev &&
         named.st_ino == opened.st_ino)

@@ -20,13 +20,9 @@ std::filesystem::path SettingsFolder() {
     return UserFolder("XDG_CONFIG_HOME", ".config");
 }
 
-const char* HiveFileName(Hive hive) {
-    return hive == Hive::CurrentUser ? "current-user.reg" : "local-machine.reg";
-}
+const char* HiveFileName(Hive hive) { return hive == Hive::CurrentUser ? "current-user.reg" : "local-machine.reg"; }
 
-const char* HiveRootName(Hive hive) {
-    return hive == Hive::CurrentUser ? "HKEY_CURRENT_USER" : "HKEY_LOCAL_MACHINE";
-}
+const char* HiveRootName(Hive hive) { return hive == Hive::CurrentUser ? "HKEY_CURRENT_USER" : "HKEY_LOCAL_MACHINE"; }
 
 // "HKEY_CURRENT_USER\Software\..." with doubled and outer backslashes dropped.
 std::string FullKeyPath(Hive hive, const std::string& keyPath) {
@@ -84,8 +80,7 @@ bool WriteValue(Hive hive, const std::string& keyPath, RegistryValue value) {
 
 }  // namespace
 
-std::optional<std::string> ReadRegistryString(Hive hive, const std::string& keyPath,
-                                              const std::string& name) {
+std::optional<std::string> ReadRegistryString(Hive hive, const std::string& keyPath, const std::string& name) {
     auto value = ReadValue(hive, keyPath, name);
     if (!value) return std::nullopt;
     if (value->kind == RegistryValue::Kind::Dword) return std::to_string(static_cast<int>(value->dword));
@@ -99,8 +94,7 @@ std::optional<int> ReadRegistryInt(Hive hive, const std::string& keyPath, const 
     return ParseInt(value->text);
 }
 
-bool WriteRegistryString(Hive hive, const std::string& keyPath, const std::string& name,
-                         const std::string& value) {
+bool WriteRegistryString(Hive hive, const std::string& keyPath, const std::string& name, const std::string& value) {
     RegistryValue entry;
     entry.name = name;
     entry.kind = RegistryValue::Kind::String;
@@ -132,8 +126,7 @@ int Profile::GetInt(const std::string& section, const std::string& key, int defa
     return ReadRegistryInt(Hive::CurrentUser, KeyPath(section), key).value_or(defaultValue);
 }
 
-bool Profile::WriteString(const std::string& section, const std::string& key,
-                          const std::string& value) const {
+bool Profile::WriteString(const std::string& section, const std::string& key, const std::string& value) const {
     return WriteRegistryString(Hive::CurrentUser, KeyPath(section), key, value);
 }
 

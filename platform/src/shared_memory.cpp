@@ -60,8 +60,8 @@ SharedMemory::CreateStatus SharedMemory::Create(const std::string& name, std::si
     if (fd < 0) return CreateStatus::NameFailed;
     struct stat info {};
     // A block left by an earlier owner is taken over, at least as large as asked for.
-    const bool sized = ::fstat(fd, &info) == 0 &&
-                       (static_cast<std::size_t>(info.st_size) >= size || ::ftruncate(fd, static_cast<off_t>(size)) == 0);
+    const bool sized = ::fstat(fd, &info) == 0 && (static_cast<std::size_t>(info.st_size) >= size ||
+                                                   ::ftruncate(fd, static_cast<off_t>(size)) == 0);
     const bool mapped = sized && Map(fd, size);
     ::close(fd);
     if (mapped) name_ = name;

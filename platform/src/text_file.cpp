@@ -17,10 +17,14 @@ constexpr const char* kLineEnd = "\r\n";
 
 const char* OpenModeText(TextFile::Mode mode) {
     switch (mode) {
-        case TextFile::Mode::Read: return "rb";
-        case TextFile::Mode::Write: return "wb";
-        case TextFile::Mode::Append: return "ab";
-        case TextFile::Mode::ReadWrite: return "r+b";
+        case TextFile::Mode::Read:
+            return "rb";
+        case TextFile::Mode::Write:
+            return "wb";
+        case TextFile::Mode::Append:
+            return "ab";
+        case TextFile::Mode::ReadWrite:
+            return "r+b";
     }
     return "rb";
 }
@@ -29,8 +33,10 @@ std::string WithCrLf(const std::string& text) {
     std::string out;
     out.reserve(text.size() + text.size() / 32);
     for (char c : text) {
-        if (c == '\n') out += kLineEnd;
-        else out += c;
+        if (c == '\n')
+            out += kLineEnd;
+        else
+            out += c;
     }
     return out;
 }

@@ -1,9 +1,9 @@
 // The per-user folder of window records, shared by every process of the user.
 #pragma once
 
+#include <sys/types.h>
 #include <filesystem>
 #include <string>
-#include <sys/types.h>
 #include <vector>
 
 #include "platform/window_types.h"

@@ -32,9 +32,7 @@ WindowTable& Table() {
     return table;
 }
 
-Hwnd NewHandle(WindowTable& table) {
-    return (static_cast<Hwnd>(::getpid()) << 32) | ++table.lastSerial;
-}
+Hwnd NewHandle(WindowTable& table) { return (static_cast<Hwnd>(::getpid()) << 32) | ++table.lastSerial; }
 
 }  // namespace
 

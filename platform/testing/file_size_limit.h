@@ -14,9 +14,9 @@ namespace platform::testing {
 enum class AtFileSizeLimit { WriteFails, WriterDies };
 
 struct ChildOutcome {
-    int exitCode = -1;  // -1 when the child did not exit by itself
-    int signal = 0;     // the signal that ended it, else 0
-    std::string report; // what the child put into its report
+    int exitCode = -1;   // -1 when the child did not exit by itself
+    int signal = 0;      // the signal that ended it, else 0
+    std::string report;  // what the child put into its report
 };
 
 // body runs in the child and returns its exit code; what it writes into its report

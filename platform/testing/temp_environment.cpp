@@ -21,8 +21,10 @@ TempEnvironment::TempEnvironment() {
 
 TempEnvironment::~TempEnvironment() {
     for (auto it = saved_.rbegin(); it != saved_.rend(); ++it) {
-        if (it->value) ::setenv(it->name.c_str(), it->value->c_str(), 1);
-        else ::unsetenv(it->name.c_str());
+        if (it->value)
+            ::setenv(it->name.c_str(), it->value->c_str(), 1);
+        else
+            ::unsetenv(it->name.c_str());
     }
     std::error_code ignored;
     std::filesystem::remove_all(root_, ignored);

@@ -1,9 +1,9 @@
 // Replacing and appending to files when things go wrong: full disks, killed writers,
 // links, modes, and files that change under their readers.
+#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <sys/file.h>
 #include <sys/stat.h>
-#include <fcntl.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -90,21 +90,20 @@ TEST_F(AtomicReplaceTest, ReplacesWhatASymbolicLinkNamesAndKeepsTheLink) {
 
 TEST_F(AtomicReplaceTest, AFullDiskOrAKilledWriterKeepsTheOldFileAndLeavesNothing) {
     const std::string large(64 * 1024, 'x');
-    const testing::ChildOutcome full = RunWithFileSizeLimit(4096, AtFileSizeLimit::WriteFails, [&](std::string&) {
-        return ReplaceFileBytes(kTarget, large) ? 0 : errno;
-    });
+    const testing::ChildOutcome full = RunWithFileSizeLimit(
+        4096, AtFileSizeLimit::WriteFails, [&](std::string&) { return ReplaceFileBytes(kTarget, large) ? 0 : errno; });
     EXPECT_EQ(full.exitCode, EFBIG);
     EXPECT_EQ(TempEnvironment::readFile(file_), kOldContent);
     EXPECT_TRUE(Leftovers().empty()) << Leftovers().front();
 
-    const testing::ChildOutcome killed = RunWithFileSizeLimit(4096, AtFileSizeLimit::WriterDies, [&](std::string&) {
-        return ReplaceFileBytes(kTarget, large) ? 0 : errno;
-    });
+    const testing::ChildOutcome killed = RunWithFileSizeLimit(
+        4096, AtFileSizeLimit::WriterDies, [&](std::string&) { return ReplaceFileBytes(kTarget, large) ? 0 : errno; });
     EXPECT_EQ(killed.signal, SIGXFSZ);
     EXPECT_EQ(TempEnvironment::readFile(file_), kOldContent);
     // Whatever the killed writer may have left is gone once it is old and the next write runs.
     for (const std::string& name : Leftovers())
-        std::filesystem::last_write_time(Beside(name), std::filesystem::file_time_type::clock::now() - std::chrono::hours(1));
+        std::filesystem::last_write_time(Beside(name),
+                                         std::filesystem::file_time_type::clock::now() - std::chrono::hours(1));
     ASSERT_TRUE(ReplaceFileBytes(kTarget, "next"));
     EXPECT_TRUE(Leftovers().empty()) << Leftovers().front();
 }
@@ -117,9 +116,9 @@ TEST_F(AtomicReplaceTest, RemovesWhatDeadWritersLeftButNotWhatLiveOnesWrite) {
     };
     leave("current-user.reg.~dead01", true);
     leave("current-user.reg.~live01", true);
-    leave("current-user.reg.~young1", false);   // may be a writer that has not locked it yet
-    leave("current-user.reg.backup", true);     // a user's file, not one of ours
-    leave("other.reg.~dead02", true);           // another target's: its own writer cleans it
+    leave("current-user.reg.~young1", false);  // may be a writer that has not locked it yet
+    leave("current-user.reg.backup", true);    // a user's file, not one of ours
+    leave("other.reg.~dead02", true);          // another target's: its own writer cleans it
     const int live = ::open(Beside("current-user.reg.~live01").c_str(), O_RDONLY);
     ASSERT_GE(live, 0);
     ASSERT_EQ(::flock(live, LOCK_EX), 0);
@@ -138,9 +137,8 @@ TEST_F(AtomicReplaceTest, AppendIsAllOrNothing) {
 
     const std::string before = TempEnvironment::readFile(file_);
     const testing::ChildOutcome outcome =
-        RunWithFileSizeLimit(before.size() + 10, AtFileSizeLimit::WriteFails, [&](std::string&) {
-            return AppendFileBytes(kTarget, std::string(100, 'y')) ? 0 : errno;
-        });
+        RunWithFileSizeLimit(before.size() + 10, AtFileSizeLimit::WriteFails,
+                             [&](std::string&) { return AppendFileBytes(kTarget, std::string(100, 'y')) ? 0 : errno; });
     EXPECT_EQ(outcome.exitCode, EFBIG);
     EXPECT_EQ(TempEnvironment::readFile(file_), before);
 
@@ -175,8 +173,8 @@ TEST(ReplaceFilesTogether, WritesEveryFileOrNone) {
     ::chmod(large.c_str(), 0640);
     const std::string big(8192, 'x');
     // The first file fits below the limit, the second does not: neither is replaced.
-    const testing::ChildOutcome full = testing::RunWithFileSizeLimit(
-        4096, testing::AtFileSizeLimit::WriteFails, [&](std::string&) {
+    const testing::ChildOutcome full =
+        testing::RunWithFileSizeLimit(4096, testing::AtFileSizeLimit::WriteFails, [&](std::string&) {
             std::size_t failed = 9;
             const bool ok = ReplaceFilesTogether(
                 {{"C:\\Quillet\\small.nav", "new small"}, {"C:\\Quillet\\large.nav", big}}, &failed);

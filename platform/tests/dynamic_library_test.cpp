@@ -8,7 +8,8 @@ namespace platform {
 namespace {
 
 TEST(DynamicLibraryTest, LoadsByWindowsNameAndFindsFunction) {
-    for (const char* name : {"PlatformTestPlugin.dll", "platformtestplugin.DLL", "C:\\Quillet\\PlatformTestPlugin.dll"}) {
+    for (const char* name :
+         {"PlatformTestPlugin.dll", "platformtestplugin.DLL", "C:\\Quillet\\PlatformTestPlugin.dll"}) {
         DynamicLibrary library;
         ASSERT_EQ(library.Load(name), DynamicLibrary::LoadResult::Loaded) << name;
         auto* answer = library.Function<int()>("PlatformTestPluginAnswer");

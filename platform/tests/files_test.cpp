@@ -39,7 +39,7 @@ TEST_F(FilesTest, DeleteAndCreateFolder) {
     EXPECT_TRUE(CreateDirectory("C:\\Quillet\\SidStar\\Deep"));
     EXPECT_TRUE(std::filesystem::is_directory(env_.driveC() / "Quillet/SidStar/Deep"));
     EXPECT_TRUE(CreateDirectory("C:\\QUILLET\\sidstar"));  // existing one, other case
-    EXPECT_FALSE(DeleteFile("C:\\Quillet\\SidStar"));       // a folder is not a file
+    EXPECT_FALSE(DeleteFile("C:\\Quillet\\SidStar"));      // a folder is not a file
 }
 
 TEST_F(FilesTest, SizeAndModificationTime) {

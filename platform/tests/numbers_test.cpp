@@ -28,7 +28,7 @@ TEST(LeadingNumbers, ReadTheStartOfTheTextAsTheCConversionsDo) {
         {"\t+12.5x", 12.5, 6},
         {"270.0*", 270.0, 5},
         {"1e3", 1000.0, 3},
-        {"1e", 1.0, 1},       // an exponent without digits is not part of the number
+        {"1e", 1.0, 1},  // an exponent without digits is not part of the number
         {".5", 0.5, 2},
         {"5.", 5.0, 2},
         {"", 0.0, 0},
@@ -36,7 +36,7 @@ TEST(LeadingNumbers, ReadTheStartOfTheTextAsTheCConversionsDo) {
         {"N047", 0.0, 0},
         {"-", 0.0, 0},
         {"+-1", 0.0, 0},
-        {"0x10", 0.0, 1},     // no hexadecimal: the "0" alone
+        {"0x10", 0.0, 1},  // no hexadecimal: the "0" alone
         {"1e999", kInfinity, 5},
         {"-1e999", -kInfinity, 6},
         {"1e-999", 0.0, 6},
@@ -62,10 +62,18 @@ TEST(LeadingNumbers, WholeNumbersStopAtTheFirstOtherCharacterAndSaturate) {
         int value;
     };
     const Case cases[] = {
-        {"9800", 9800},         {"  -42 ", -42},         {"+7", 7},
-        {"12.9", 12},           {"", 0},                 {"abc", 0},
-        {"-", 0},               {"+-3", 0},              {"2147483647", INT_MAX},
-        {"2147483648", INT_MAX}, {"-2147483649", INT_MIN}, {"99999999999999999999999", INT_MAX},
+        {"9800", 9800},
+        {"  -42 ", -42},
+        {"+7", 7},
+        {"12.9", 12},
+        {"", 0},
+        {"abc", 0},
+        {"-", 0},
+        {"+-3", 0},
+        {"2147483647", INT_MAX},
+        {"2147483648", INT_MAX},
+        {"-2147483649", INT_MIN},
+        {"99999999999999999999999", INT_MAX},
         {"-99999999999999999999999", INT_MIN},
     };
     for (const Case& c : cases) EXPECT_EQ(platform::LeadingInt(c.text), c.value) << '"' << c.text << '"';
@@ -126,8 +134,14 @@ TEST(SaturatingConversions, ClampInsteadOfOverflowing) {
         int whole;
     };
     const Case cases[] = {
-        {0.0, 0},         {2.9, 2},          {-2.9, -2},          {1e10, INT_MAX},
-        {-1e10, INT_MIN}, {kInfinity, INT_MAX}, {-kInfinity, INT_MIN}, {std::nan(""), 0},
+        {0.0, 0},
+        {2.9, 2},
+        {-2.9, -2},
+        {1e10, INT_MAX},
+        {-1e10, INT_MIN},
+        {kInfinity, INT_MAX},
+        {-kInfinity, INT_MIN},
+        {std::nan(""), 0},
     };
     for (const Case& c : cases) EXPECT_EQ(platform::SaturatingInt(c.value), c.whole) << c.value;
 
@@ -144,9 +158,30 @@ std::string Printed(const char* format, double value) {
 
 TEST(NumberTexts, FixedTextMatchesPrintf) {
     const double values[] = {
-        0.0, -0.0, 1.0, -1.0, 0.1, 118.25, 160.098, 359.9999995, 0.0078125,  // 2^-7: a tie
-        0.00000049999, -0.0000001, 2.5e-7, 3.5e-6, 434.7112860892389, 1e15 + 0.5, 1e300,
-        DBL_MAX, -DBL_MAX, DBL_MIN, kInfinity, -kInfinity, std::nan(""), 108.0 + 0.05 * 13, 352.5,
+        0.0,
+        -0.0,
+        1.0,
+        -1.0,
+        0.1,
+        118.25,
+        160.098,
+        359.9999995,
+        0.0078125,  // 2^-7: a tie
+        0.00000049999,
+        -0.0000001,
+        2.5e-7,
+        3.5e-6,
+        434.7112860892389,
+        1e15 + 0.5,
+        1e300,
+        DBL_MAX,
+        -DBL_MAX,
+        DBL_MIN,
+        kInfinity,
+        -kInfinity,
+        std::nan(""),
+        108.0 + 0.05 * 13,
+        352.5,
     };
     for (const double value : values) {
         EXPECT_EQ(platform::FixedText(value), Printed("%f", value)) << value;

@@ -111,8 +111,10 @@ TEST(DriveRootTest, DefaultsUnderTheUserDataFolder) {
     ::setenv("XDG_DATA_HOME", (env.root() / "data").c_str(), 1);
     EXPECT_EQ(DriveRoot('e'), env.root() / "data/quillet/drive_e");
     EXPECT_TRUE(std::filesystem::is_directory(env.root() / "data/quillet/drive_e"));
-    if (xdg != nullptr) ::setenv("XDG_DATA_HOME", savedXdg.c_str(), 1);
-    else ::unsetenv("XDG_DATA_HOME");
+    if (xdg != nullptr)
+        ::setenv("XDG_DATA_HOME", savedXdg.c_str(), 1);
+    else
+        ::unsetenv("XDG_DATA_HOME");
 }
 
 TEST(WindowsPathTextTest, JoinsAndSplits) {

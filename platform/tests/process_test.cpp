@@ -60,8 +60,8 @@ TEST_F(ProcessTest, WaitWithTimeoutReturnsWhileStillRunning) {
 TEST_F(ProcessTest, RunsInTheWorkingFolderWithSplitArguments) {
     std::filesystem::create_directories(env_.driveC() / "Work");
     Process process;
-    ASSERT_TRUE(process.Start("/bin/sh", "-c \"pwd > out.txt; echo \\\"$1\\\" >> out.txt\" sh \"a b\"",
-                              "c:\\WORK", ShowMode::Hidden));
+    ASSERT_TRUE(process.Start("/bin/sh", "-c \"pwd > out.txt; echo \\\"$1\\\" >> out.txt\" sh \"a b\"", "c:\\WORK",
+                              ShowMode::Hidden));
     ASSERT_TRUE(process.Wait());
     EXPECT_EQ(testing::TempEnvironment::readFile(env_.driveC() / "Work/out.txt"),
               std::filesystem::canonical(env_.driveC() / "Work").string() + "\na b\n");
@@ -77,8 +77,8 @@ TEST_F(ProcessTest, ExeNamesResolveToOurPrograms) {
         int exitCode;
     } cases[] = {
         {"C:\\Quillet\\Tool", "", 7},
-        {"C:\\quillet\\TOOL.EXE", "", 7},                              // same folder, other case
-        {"C:\\Quillet\\Platform_Test_Child.exe", "9", 9},             // beside the test binary
+        {"C:\\quillet\\TOOL.EXE", "", 7},                  // same folder, other case
+        {"C:\\Quillet\\Platform_Test_Child.exe", "9", 9},  // beside the test binary
         {"C:\\Nowhere\\platform_test_child.exe", "\"11\"", 11},
     };
     for (const auto& test : cases) {
@@ -98,8 +98,7 @@ TEST_F(ProcessTest, TerminateEndsAHiddenProgramAndWhatItStarted) {
     std::filesystem::create_directories(env_.driveC() / "Work");
     Process process;
     EXPECT_FALSE(process.Terminate());
-    ASSERT_TRUE(process.Start("/bin/sh", "-c \"sleep 30 & echo $! > child.pid; wait\"", "C:\\Work",
-                              ShowMode::Hidden));
+    ASSERT_TRUE(process.Start("/bin/sh", "-c \"sleep 30 & echo $! > child.pid; wait\"", "C:\\Work", ShowMode::Hidden));
     const auto pidFile = env_.driveC() / "Work/child.pid";
     std::string pidText;
     for (int i = 0; i < 500 && pidText.find('\n') == std::string::npos; ++i) {

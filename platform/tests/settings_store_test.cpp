@@ -25,11 +25,9 @@ protected:
 TEST_F(SettingsStoreTest, RoundTripsStringsAndInts) {
     EXPECT_FALSE(ReadRegistryString(Hive::CurrentUser, kFiles, "Directory"));
     ASSERT_TRUE(WriteRegistryString(Hive::CurrentUser, kFiles, "Directory", "C:\\Quillet\\"));
-    ASSERT_TRUE(WriteRegistryInt(Hive::CurrentUser, "Software\\Quillet Applications\\Quillet\\Update",
-                                 "CheckDay", 30));
+    ASSERT_TRUE(WriteRegistryInt(Hive::CurrentUser, "Software\\Quillet Applications\\Quillet\\Update", "CheckDay", 30));
     EXPECT_EQ(ReadRegistryString(Hive::CurrentUser, kFiles, "Directory"), "C:\\Quillet\\");
-    EXPECT_EQ(ReadRegistryInt(Hive::CurrentUser, "Software\\Quillet Applications\\Quillet\\Update", "CheckDay"),
-              30);
+    EXPECT_EQ(ReadRegistryInt(Hive::CurrentUser, "Software\\Quillet Applications\\Quillet\\Update", "CheckDay"), 30);
     EXPECT_NE(testing::TempEnvironment::readFile(CurrentUserFile()).find("\"CheckDay\"=dword:0000001e\r\n"),
               std::string::npos);
     // The other hive is a separate file.
@@ -41,17 +39,15 @@ TEST_F(SettingsStoreTest, RoundTripsStringsAndInts) {
 
 TEST_F(SettingsStoreTest, KeysAndNamesIgnoreCaseAndKeepFirstSpelling) {
     ASSERT_TRUE(WriteRegistryString(Hive::CurrentUser, kFiles, "Airport", "a"));
-    ASSERT_TRUE(WriteRegistryString(Hive::CurrentUser, "SOFTWARE\\quillet applications\\QUILLET\\FILES",
-                                    "AIRPORT", "b"));
-    EXPECT_EQ(ReadRegistryString(Hive::CurrentUser, "software\\Quillet Applications\\Quillet\\files", "airport"),
-              "b");
+    ASSERT_TRUE(
+        WriteRegistryString(Hive::CurrentUser, "SOFTWARE\\quillet applications\\QUILLET\\FILES", "AIRPORT", "b"));
+    EXPECT_EQ(ReadRegistryString(Hive::CurrentUser, "software\\Quillet Applications\\Quillet\\files", "airport"), "b");
     const std::string text = testing::TempEnvironment::readFile(CurrentUserFile());
     EXPECT_NE(text.find("[HKEY_CURRENT_USER\\Software\\Quillet Applications\\Quillet\\Files]"), std::string::npos);
     EXPECT_NE(text.find("\"Airport\"=\"b\""), std::string::npos);
     EXPECT_EQ(text.find("FILES"), std::string::npos);
     // Doubled and outer backslashes name the same key.
-    EXPECT_EQ(ReadRegistryString(Hive::CurrentUser, "\\Software\\\\Quillet Applications\\Quillet\\Files\\",
-                                 "Airport"),
+    EXPECT_EQ(ReadRegistryString(Hive::CurrentUser, "\\Software\\\\Quillet Applications\\Quillet\\Files\\", "Airport"),
               "b");
 }
 
@@ -60,8 +56,8 @@ TEST_F(SettingsStoreTest, ConvertsBetweenStringAndDword) {
         const char* stored;
         std::optional<int> asInt;
     } strings[] = {
-        {"5", 5}, {" 42 ", 42}, {"-7", -7}, {"+3", 3}, {"", std::nullopt},
-        {"abc", std::nullopt}, {"5x", std::nullopt}, {"99999999999", std::nullopt},
+        {"5", 5},           {" 42 ", 42},          {"-7", -7},           {"+3", 3},
+        {"", std::nullopt}, {"abc", std::nullopt}, {"5x", std::nullopt}, {"99999999999", std::nullopt},
     };
     for (const auto& test : strings) {
         WriteRegistryString(Hive::CurrentUser, kFiles, "Value", test.stored);
@@ -123,16 +119,14 @@ TEST_F(SettingsStoreTest, ABadLineHidesNothingAndAWriteKeepsIt) {
         "\"AutoTab\"=\"0\"\r\n";
     env_.writeFile("settings/current-user.reg", text);
     EXPECT_EQ(ReadRegistryString(Hive::CurrentUser, kFiles, "Airport"), "C:\\Quillet\\Airport.nav");
-    EXPECT_EQ(ReadRegistryString(Hive::CurrentUser, "Software\\Quillet Applications\\Quillet\\Config", "AutoTab"),
-              "0");
+    EXPECT_EQ(ReadRegistryString(Hive::CurrentUser, "Software\\Quillet Applications\\Quillet\\Config", "AutoTab"), "0");
     EXPECT_FALSE(ReadRegistryString(Hive::CurrentUser, kFiles, "Future"));
 
     ASSERT_TRUE(WriteRegistryString(Hive::CurrentUser, kFiles, "Navaids", "N"));
     const std::string written = testing::TempEnvironment::readFile(CurrentUserFile());
     EXPECT_NE(written.find("\"Future\"=hex:01,02\r\n"), std::string::npos) << written;
     EXPECT_EQ(ReadRegistryString(Hive::CurrentUser, kFiles, "Airport"), "C:\\Quillet\\Airport.nav");
-    EXPECT_EQ(ReadRegistryString(Hive::CurrentUser, "Software\\Quillet Applications\\Quillet\\Config", "AutoTab"),
-              "0");
+    EXPECT_EQ(ReadRegistryString(Hive::CurrentUser, "Software\\Quillet Applications\\Quillet\\Config", "AutoTab"), "0");
     EXPECT_EQ(ReadRegistryString(Hive::CurrentUser, kFiles, "Navaids"), "N");
 }
 

@@ -10,7 +10,10 @@ TEST(Text, FormatsTrimsAndChangesCase) {
     const std::string longText(5000, 'x');
     EXPECT_EQ(platform::Format("[%s]", longText.c_str()).size(), 5002u);
 
-    struct Case { const char* text; const char* trimmed; };
+    struct Case {
+        const char* text;
+        const char* trimmed;
+    };
     const Case cases[] = {{"  a b \t\r\n", "a b"}, {"", ""}, {" \t ", ""}, {"x", "x"}};
     for (const auto& c : cases) EXPECT_EQ(platform::Trimmed(c.text), c.trimmed) << c.text;
 

@@ -19,26 +19,26 @@ int hangs = 0;
 platform::LResult ChildProc(platform::Hwnd window, unsigned message, platform::WParam wParam, platform::LParam lParam) {
     using namespace platform;
     switch (message) {
-    case WM_COPYDATA: {
-        const auto* copy = reinterpret_cast<const CopyDataStruct*>(lParam);
-        LResult sum = static_cast<LResult>(copy->dwData);
-        const auto* bytes = static_cast<const unsigned char*>(copy->lpData);
-        for (std::uint32_t index = 0; index < copy->cbData; ++index) sum += bytes[index];
-        return sum;
-    }
-    case window_child::kAddMessage:
-        return static_cast<LResult>(wParam) + lParam;
-    case window_child::kHangMessage:
-        ++hangs;
-        std::this_thread::sleep_for(std::chrono::milliseconds(lParam));
-        return 1;
-    case window_child::kHangCountMessage:
-        return hangs;
-    case WM_DESTROY:
-        PostQuitMessage(0);
-        return 0;
-    default:
-        return DefWindowProc(window, message, wParam, lParam);
+        case WM_COPYDATA: {
+            const auto* copy = reinterpret_cast<const CopyDataStruct*>(lParam);
+            LResult sum = static_cast<LResult>(copy->dwData);
+            const auto* bytes = static_cast<const unsigned char*>(copy->lpData);
+            for (std::uint32_t index = 0; index < copy->cbData; ++index) sum += bytes[index];
+            return sum;
+        }
+        case window_child::kAddMessage:
+            return static_cast<LResult>(wParam) + lParam;
+        case window_child::kHangMessage:
+            ++hangs;
+            std::this_thread::sleep_for(std::chrono::milliseconds(lParam));
+            return 1;
+        case window_child::kHangCountMessage:
+            return hangs;
+        case WM_DESTROY:
+            PostQuitMessage(0);
+            return 0;
+        default:
+            return DefWindowProc(window, message, wParam, lParam);
     }
 }
 

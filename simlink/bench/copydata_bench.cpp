@@ -41,7 +41,8 @@ public:
             std::_Exit(0);
         }
         const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(20);
-        while ((window_ = platform::FindWindow(std::string(kEchoClass))) == 0 && std::chrono::steady_clock::now() < deadline)
+        while ((window_ = platform::FindWindow(std::string(kEchoClass))) == 0 &&
+               std::chrono::steady_clock::now() < deadline)
             std::this_thread::sleep_for(std::chrono::milliseconds(5));
     }
     ~EchoServer() {

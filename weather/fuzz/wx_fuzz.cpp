@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "wx/wx_records.h"
 #include "wx/rule_choices.h"
+#include "wx/wx_records.h"
 #include "wx/wx_station_text.h"
 
 namespace {
@@ -51,16 +51,22 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     for (size_t kind = 0; kind < 4; ++kind) {
         wx::WxLayer layer;
         switch (kind) {
-            case 0: layer = wx::WxWindLayer{}; break;
-            case 1: layer = wx::WxVisibilityLayer{}; break;
-            case 2: layer = wx::WxCloudLayer{}; break;
-            default: layer = wx::WxTemperatureLayer{}; break;
+            case 0:
+                layer = wx::WxWindLayer{};
+                break;
+            case 1:
+                layer = wx::WxVisibilityLayer{};
+                break;
+            case 2:
+                layer = wx::WxCloudLayer{};
+                break;
+            default:
+                layer = wx::WxTemperatureLayer{};
+                break;
         }
         for (bool insert : {false, true})
             run([&](wx::WxBytes& b) { return wx::WriteLayer(b, record, position, insert, layer); });
-        run([&](wx::WxBytes& b) {
-            return wx::DeleteLayer(b, record, static_cast<wx::WxLayerKind>(kind), position);
-        });
+        run([&](wx::WxBytes& b) { return wx::DeleteLayer(b, record, static_cast<wx::WxLayerKind>(kind), position); });
     }
     run([&](wx::WxBytes& b) { return wx::DeleteRecord(b, record); });
     run([&](wx::WxBytes& b) { return wx::SetIcaoIndex(b, record, 7); });

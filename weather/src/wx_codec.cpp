@@ -88,10 +88,14 @@ WxPressureBlock DecodePressure(std::span<const std::byte> bytes) { return Decode
 
 WxLayer DecodeLayer(WxLayerKind kind, std::span<const std::byte> bytes) {
     switch (kind) {
-        case WxLayerKind::Wind: return DecodeBlock<WxWindLayer>(bytes);
-        case WxLayerKind::Visibility: return DecodeBlock<WxVisibilityLayer>(bytes);
-        case WxLayerKind::Cloud: return DecodeBlock<WxCloudLayer>(bytes);
-        case WxLayerKind::Temperature: return DecodeBlock<WxTemperatureLayer>(bytes);
+        case WxLayerKind::Wind:
+            return DecodeBlock<WxWindLayer>(bytes);
+        case WxLayerKind::Visibility:
+            return DecodeBlock<WxVisibilityLayer>(bytes);
+        case WxLayerKind::Cloud:
+            return DecodeBlock<WxCloudLayer>(bytes);
+        case WxLayerKind::Temperature:
+            return DecodeBlock<WxTemperatureLayer>(bytes);
     }
     return {};
 }

@@ -44,8 +44,7 @@ WxError EditFile(const std::string& path, const std::function<WxError(WxBytes&)>
     return ReplaceFile(path, bytes);
 }
 
-WxError WriteFileLayer(const std::string& path, size_t r, size_t position, bool insert,
-                       const WxLayer& layer) {
+WxError WriteFileLayer(const std::string& path, size_t r, size_t position, bool insert, const WxLayer& layer) {
     return EditFile(path, [&](WxBytes& bytes) { return WriteLayer(bytes, r, position, insert, layer); });
 }
 
@@ -67,8 +66,7 @@ WxError SetFilePressure(const std::string& path, size_t r, float pressure) {
 
 WxError AppendFileRecord(const std::string& path, int32_t icaoIndex) {
     WxBytes bytes;
-    if (WxError error = LoadFile(path, bytes); error != WxError::None && error != WxError::NoFile)
-        return error;
+    if (WxError error = LoadFile(path, bytes); error != WxError::None && error != WxError::NoFile) return error;
     if (path.empty()) return WxError::NoFile;
     if (WxError error = AppendRecord(bytes, icaoIndex); error != WxError::None) return error;
     return ReplaceFile(path, bytes);
@@ -78,16 +76,23 @@ WxError CreateGlobalFile(const std::string& path) { return ReplaceFile(path, Enc
 
 std::string ErrorText(WxError error, const std::string& path) {
     switch (error) {
-        case WxError::None: return {};
-        case WxError::NoFile: return "The weather file " + path + " could not be found.";
-        case WxError::Unreadable: return "The weather file " + path + " could not be read.";
+        case WxError::None:
+            return {};
+        case WxError::NoFile:
+            return "The weather file " + path + " could not be found.";
+        case WxError::Unreadable:
+            return "The weather file " + path + " could not be read.";
         case WxError::Damaged:
             return "The weather file " + path +
                    " is damaged: a record runs past the end of the file.\nThe file was not changed.";
-        case WxError::NoSuchRecord: return "The weather file " + path + " has no such record.";
-        case WxError::NoSuchLayer: return "The weather file " + path + " has no such layer.";
-        case WxError::LastWindLayer: return "A weather record needs at least one wind layer.";
-        case WxError::GlobalRecord: return "The global weather of " + path + " cannot be deleted.";
+        case WxError::NoSuchRecord:
+            return "The weather file " + path + " has no such record.";
+        case WxError::NoSuchLayer:
+            return "The weather file " + path + " has no such layer.";
+        case WxError::LastWindLayer:
+            return "A weather record needs at least one wind layer.";
+        case WxError::GlobalRecord:
+            return "The global weather of " + path + " cannot be deleted.";
         case WxError::WriteFailed:
             return "The weather file " + path +
                    " could not be written.\nPlease ensure that the file is not write protected.";

@@ -17,9 +17,7 @@ size_t KindOffset(const WxRecordSpan& record, WxLayerKind kind) {
     return offset;
 }
 
-size_t PressureOffset(const WxRecordSpan& record) {
-    return record.offset + record.size - kWxPressureBlockSize;
-}
+size_t PressureOffset(const WxRecordSpan& record) { return record.offset + record.size - kWxPressureBlockSize; }
 
 // Walks bytes and picks record r; error when the file is damaged or r is past the end.
 WxError FindRecord(std::span<const std::byte> bytes, size_t r, WxRecordSpan& record) {
@@ -58,8 +56,8 @@ WxWalk WalkRecords(std::span<const std::byte> bytes) {
         if (fits) {
             record.header = DecodeHeader(bytes.subspan(offset, kWxHeaderSize));
             const WxRecordHeader& h = record.header;
-            fits = h.windCountLess1 >= 0 && h.visibilityCount >= 0 && h.cloudCount >= 0 &&
-                   h.temperatureCount >= 0 && static_cast<uint64_t>(RecordSize(h)) <= left;
+            fits = h.windCountLess1 >= 0 && h.visibilityCount >= 0 && h.cloudCount >= 0 && h.temperatureCount >= 0 &&
+                   static_cast<uint64_t>(RecordSize(h)) <= left;
         }
         if (!fits) {
             walk.error = WxError::Damaged;
@@ -114,8 +112,7 @@ WxError DeleteLayer(WxBytes& bytes, size_t r, WxLayerKind kind, size_t position)
     const size_t size = LayerSize(kind);
     const size_t at = KindOffset(record, kind) + position * size;
     AddToCount(bytes, record, kind, -1);
-    bytes.erase(bytes.begin() + static_cast<ptrdiff_t>(at),
-                bytes.begin() + static_cast<ptrdiff_t>(at + size));
+    bytes.erase(bytes.begin() + static_cast<ptrdiff_t>(at), bytes.begin() + static_cast<ptrdiff_t>(at + size));
     return WxError::None;
 }
 
@@ -150,8 +147,8 @@ WxRecord NewRecord(int32_t icaoIndex) {
     record.header.icaoIndex = icaoIndex;
     record.winds = {WxWindLayer{.upperAltitude = 6562.0f}};
     record.visibilities = {WxVisibilityLayer{.range = 48000.0f, .bottom = 0, .top = 32810.0f}};
-    record.temperatures = {WxTemperatureLayer{.altitude = 0, .dayTemperature = 15.0f,
-                                              .dayNightVariation = 3.0f, .dewPoint = 15.0f}};
+    record.temperatures = {
+        WxTemperatureLayer{.altitude = 0, .dayTemperature = 15.0f, .dayNightVariation = 3.0f, .dewPoint = 15.0f}};
     record.pressure = WxPressureBlock{.reserved = 0, .pressure = 1012.2f, .third = 15.0f};
     return record;
 }

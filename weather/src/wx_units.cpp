@@ -11,8 +11,8 @@ namespace {
 
 int32_t SaturatedAdd(int32_t value, int32_t delta) {
     const int64_t sum = int64_t{value} + delta;
-    return static_cast<int32_t>(std::clamp<int64_t>(sum, std::numeric_limits<int32_t>::min(),
-                                                    std::numeric_limits<int32_t>::max()));
+    return static_cast<int32_t>(
+        std::clamp<int64_t>(sum, std::numeric_limits<int32_t>::min(), std::numeric_limits<int32_t>::max()));
 }
 
 }  // namespace

@@ -35,8 +35,8 @@ protected:
     }
     size_t FilesInFolder() const {
         const auto folder = platform::HostPath("C:\\Weather");
-        return static_cast<size_t>(std::distance(std::filesystem::directory_iterator(folder),
-                                                 std::filesystem::directory_iterator()));
+        return static_cast<size_t>(
+            std::distance(std::filesystem::directory_iterator(folder), std::filesystem::directory_iterator()));
     }
 
     platform::testing::TempEnvironment env_;

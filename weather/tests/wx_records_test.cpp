@@ -12,19 +12,16 @@ using testing::Concat;
 
 // Record 0: global, one layer of each kind but clouds. Record 1: local, two winds,
 // one visibility, two clouds, one temperature.
-const Bytes kGlobal = Concat({testing::Header(0, 1, 0, 1), testing::Wind(1000.0f),
-                              testing::Visibility(48000.0f), testing::Temperature(0.0f),
-                              testing::Pressure(1012.0f)});
-const Bytes kLocal = Concat({testing::Header(1, 1, 2, 1, 42), testing::Wind(500.0f),
-                             testing::Wind(2000.0f), testing::Visibility(9000.0f),
-                             testing::Cloud(6), testing::Cloud(8), testing::Temperature(100.0f),
-                             testing::Pressure(990.0f)});
+const Bytes kGlobal = Concat({testing::Header(0, 1, 0, 1), testing::Wind(1000.0f), testing::Visibility(48000.0f),
+                              testing::Temperature(0.0f), testing::Pressure(1012.0f)});
+const Bytes kLocal = Concat({testing::Header(1, 1, 2, 1, 42), testing::Wind(500.0f), testing::Wind(2000.0f),
+                             testing::Visibility(9000.0f), testing::Cloud(6), testing::Cloud(8),
+                             testing::Temperature(100.0f), testing::Pressure(990.0f)});
 
 Bytes TwoRecords() { return Concat({kGlobal, kLocal}); }
 
 Bytes Slice(const Bytes& bytes, size_t from, size_t size) {
-    return Bytes(bytes.begin() + static_cast<ptrdiff_t>(from),
-                 bytes.begin() + static_cast<ptrdiff_t>(from + size));
+    return Bytes(bytes.begin() + static_cast<ptrdiff_t>(from), bytes.begin() + static_cast<ptrdiff_t>(from + size));
 }
 
 TEST(WxWalk, FindsEveryRecordOfASoundFile) {
@@ -61,16 +58,15 @@ Bytes WithHeader(Bytes header) { return Concat({kGlobal, header, Slice(kLocal, 2
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, WxWalkDamaged,
-    ::testing::Values(
-        DamagedCase{"ShortHeader", Slice(kGlobal, 0, 27)},
-        DamagedCase{"LastRecordOneByteShort", Truncated(TwoRecords(), 1)},
-        DamagedCase{"TrailingBytes", Concat({kGlobal, Bytes(3)})},
-        DamagedCase{"NegativeWindCount", WithHeader(testing::Header(-1, 1, 2, 1))},
-        DamagedCase{"NegativeVisibilityCount", WithHeader(testing::Header(1, -1, 2, 1))},
-        DamagedCase{"NegativeCloudCount", WithHeader(testing::Header(1, 1, -2, 1))},
-        DamagedCase{"NegativeTemperatureCount", WithHeader(testing::Header(1, 1, 2, INT32_MIN))},
-        DamagedCase{"HugeCloudCount", WithHeader(testing::Header(1, 1, INT32_MAX, 1))},
-        DamagedCase{"HugeWindCount", WithHeader(testing::Header(INT32_MAX, 1, 2, 1))}),
+    ::testing::Values(DamagedCase{"ShortHeader", Slice(kGlobal, 0, 27)},
+                      DamagedCase{"LastRecordOneByteShort", Truncated(TwoRecords(), 1)},
+                      DamagedCase{"TrailingBytes", Concat({kGlobal, Bytes(3)})},
+                      DamagedCase{"NegativeWindCount", WithHeader(testing::Header(-1, 1, 2, 1))},
+                      DamagedCase{"NegativeVisibilityCount", WithHeader(testing::Header(1, -1, 2, 1))},
+                      DamagedCase{"NegativeCloudCount", WithHeader(testing::Header(1, 1, -2, 1))},
+                      DamagedCase{"NegativeTemperatureCount", WithHeader(testing::Header(1, 1, 2, INT32_MIN))},
+                      DamagedCase{"HugeCloudCount", WithHeader(testing::Header(1, 1, INT32_MAX, 1))},
+                      DamagedCase{"HugeWindCount", WithHeader(testing::Header(INT32_MAX, 1, 2, 1))}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(WxRead, ReturnsEveryLayerOfTheRecord) {
@@ -160,13 +156,12 @@ TEST_P(WxWriteLayerRange, LeavesTheBytesAlone) {
     EXPECT_EQ(bytes, TwoRecords());
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Cases, WxWriteLayerRange,
-    ::testing::Values(RangeCase{"InsertPastCount", 1, 2, true, WxError::NoSuchLayer},
-                      RangeCase{"ReplaceAtCount", 1, 1, false, WxError::NoSuchLayer},
-                      RangeCase{"InsertHuge", 0, SIZE_MAX, true, WxError::NoSuchLayer},
-                      RangeCase{"RecordPastEnd", 2, 0, true, WxError::NoSuchRecord}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Cases, WxWriteLayerRange,
+                         ::testing::Values(RangeCase{"InsertPastCount", 1, 2, true, WxError::NoSuchLayer},
+                                           RangeCase{"ReplaceAtCount", 1, 1, false, WxError::NoSuchLayer},
+                                           RangeCase{"InsertHuge", 0, SIZE_MAX, true, WxError::NoSuchLayer},
+                                           RangeCase{"RecordPastEnd", 2, 0, true, WxError::NoSuchRecord}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST(WxDelete, ACloudLayerShortensTheFileBy44) {
     Bytes bytes = TwoRecords();

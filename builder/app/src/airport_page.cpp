@@ -107,8 +107,8 @@ void CGathrelAirport::ShowLine(const std::string& text) {
 int CGathrelAirport::FindIdent(const std::string& country, const std::string& ident) {
     const gathrel::AirportMatch match = gathrel::FindAirportLine(Lines(), country, ident);
     if (match.index >= 0 || match.elsewhere < 0) return match.index;
-    const std::string question = platform::Format(kOtherCountryQuestion, ident.c_str(), country.c_str(),
-                                                  match.otherCountry.c_str());
+    const std::string question =
+        platform::Format(kOtherCountryQuestion, ident.c_str(), country.c_str(), match.otherCountry.c_str());
     const auto answer = platform::MessageBox(question, {}, platform::MbIcon::Question, platform::MbButtons::YesNo);
     return answer == platform::MbResult::Yes ? match.elsewhere : -1;
 }

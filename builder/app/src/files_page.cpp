@@ -28,8 +28,10 @@ constexpr const char* kMissingIcarune =
 constexpr const char* kNoSimulator =
     "FS2K or FS2K2 was not found on your system\nThe system will only look for '*.bgl' files on you cd-rom drive(s).";
 constexpr const char* kNotAvailable = "This function is not available...";
-constexpr const char* kFs2000Help = "Select if you would like the system to retrieve data from the FS2000 directory:\n%s";
-constexpr const char* kFs2002Help = "Select if you would like the system to retrieve data from the FS2002 directory:\n%s";
+constexpr const char* kFs2000Help =
+    "Select if you would like the system to retrieve data from the FS2000 directory:\n%s";
+constexpr const char* kFs2002Help =
+    "Select if you would like the system to retrieve data from the FS2002 directory:\n%s";
 constexpr const char* kLoadBglHelp =
     "Checked: reads the data from the various '*.bgl' files.\nUn-checked: Read created files and put them in country "
     "alphabetical order\nAlso makes it easier to use the file, (for manual editing of the files).\nCan take well over "
@@ -54,9 +56,7 @@ QPushButton* DisabledButton(const char* caption, int id) {
     return button;
 }
 
-QString PercentText(int percent) {
-    return QString::fromStdString(platform::Format("%3d%%", percent));
-}
+QString PercentText(int percent) { return QString::fromStdString(platform::Format("%3d%%", percent)); }
 
 }  // namespace
 
@@ -202,9 +202,8 @@ void CGathrelFiles::StartScan() {
     if (cdAndHardDisk_->isChecked()) request.driveRoots = gathrel::CdRomDriveRoots();
     scanReport_.reset();
     ShowProgress(true);
-    job_.Start([this, request](gathrel::ScanProgress& progress) {
-        scanReport_ = gathrel::RunBglScan(request, progress);
-    });
+    job_.Start(
+        [this, request](gathrel::ScanProgress& progress) { scanReport_ = gathrel::RunBglScan(request, progress); });
     timer_.start(kTickMilliseconds);
 }
 

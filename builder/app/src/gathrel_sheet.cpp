@@ -20,9 +20,7 @@ CGathrelSheet::CGathrelSheet(std::string baseDirectory, QWidget* parent)
 }
 
 // The worker writes into the Files page's results: it is stopped before the pages go.
-CGathrelSheet::~CGathrelSheet() {
-    job_.Stop();
-}
+CGathrelSheet::~CGathrelSheet() { job_.Stop(); }
 
 bool CGathrelSheet::SaveNavFiles() {
     std::string failedPath;

@@ -42,9 +42,7 @@ std::vector<std::string> KindNames() {
     return std::vector<std::string>(std::begin(gathrel::kNavaidKindNames), std::end(gathrel::kNavaidKindNames));
 }
 
-void Refuse(const char* message) {
-    platform::MessageBox(message, {}, platform::MbIcon::Information);
-}
+void Refuse(const char* message) { platform::MessageBox(message, {}, platform::MbIcon::Information); }
 
 }  // namespace
 
@@ -107,8 +105,7 @@ void CGathrelNavAids::ShowLine(const std::string& text) {
     const double frequency = platform::LeadingDouble(Field(GetNavaidsFreq, line));
     frequency_->setText(line.empty() ? QString(kStartFrequency)
                                      : QString::fromStdString(gathrel::FrequencyText(Kind(), frequency)));
-    elevation_->setText(line.empty() ? QString()
-                                     : QString::number(platform::LeadingInt(Field(GetNavaidsElev, line))));
+    elevation_->setText(line.empty() ? QString() : QString::number(platform::LeadingInt(Field(GetNavaidsElev, line))));
     ShowPosition(latitude_, Field(GetNavaidsLat, line));
     ShowPosition(longitude_, Field(GetNavaidsLon, line));
     Choose(country_, gathrel::NavaidCountryOf(line));
@@ -133,7 +130,8 @@ int CGathrelNavAids::FindIdent(const std::string& country, const std::string& id
 void CGathrelNavAids::CheckFrequency() {
     const std::string text = platform::Trimmed(frequency_->text().toStdString());
     if (text.empty()) return;
-    const gathrel::FrequencyCheck check = gathrel::CheckNavaidFrequency(Kind(), platform::ParseDouble(text).value_or(0.0));
+    const gathrel::FrequencyCheck check =
+        gathrel::CheckNavaidFrequency(Kind(), platform::ParseDouble(text).value_or(0.0));
     if (!check.message.empty()) platform::MessageBox(check.message, {}, platform::MbIcon::Information);
     frequency_->setText(QString::fromStdString(gathrel::FrequencyText(Kind(), check.value)));
 }

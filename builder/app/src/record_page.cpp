@@ -22,9 +22,7 @@ constexpr const char* kEastWest[] = {"East", "West"};
 
 }  // namespace
 
-std::string ChosenText(const QComboBox* combo) {
-    return platform::Trimmed(combo->currentText().toStdString());
-}
+std::string ChosenText(const QComboBox* combo) { return platform::Trimmed(combo->currentText().toStdString()); }
 
 RecordPage::RecordPage(std::string caption, gathrel::BuilderDatabase& database, int helpId)
     : PropertyPage(std::move(caption)),
@@ -104,9 +102,7 @@ void RecordPage::AddRow(QGridLayout& grid, const char* label, QWidget* field, QW
     if (beside != nullptr) grid.addWidget(beside, row, 2);
 }
 
-void RecordPage::SetHelpText(const std::string& text) {
-    help_->setText(QString::fromStdString(text));
-}
+void RecordPage::SetHelpText(const std::string& text) { help_->setText(QString::fromStdString(text)); }
 
 bool RecordPage::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::FocusIn) {

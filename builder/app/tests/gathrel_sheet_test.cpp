@@ -93,7 +93,8 @@ TEST_F(GathrelSheetTest, AnFs2002AloneIsChosenAndTheButtonsShowTheirHelp) {
     EXPECT_EQ(sheet.FilesPage().SceneryFolder(), "D:\\FS2002\\");
     QEnterEvent enter(QPointF(1, 1), QPointF(1, 1), QPointF(1, 1));
     QApplication::sendEvent(Control<QPushButton>(sheet, Files::kCreateDb), &enter);
-    EXPECT_TRUE(Control<QLabel>(sheet, Files::kHelp)->text().startsWith("Select to load data from all the '*.bgl' files"));
+    EXPECT_TRUE(
+        Control<QLabel>(sheet, Files::kHelp)->text().startsWith("Select to load data from all the '*.bgl' files"));
     QApplication::sendEvent(Control<QRadioButton>(sheet, Files::kFs2002), &enter);
     EXPECT_TRUE(Control<QLabel>(sheet, Files::kHelp)->text().endsWith("FS2002 directory:\nD:\\FS2002\\"));
 }

@@ -4,10 +4,10 @@
 
 #include <QApplication>
 #include <QComboBox>
-#include <QTimer>
-#include <optional>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTimer>
+#include <optional>
 
 #include "beaconex/navaid_getters.h"
 #include "gathrel/navaid_edit.h"
@@ -26,16 +26,28 @@ namespace gathrelapp {
 namespace {
 
 std::string AirportLine(const char* city, const char* country, const char* ident) {
-    return navdata::ComposeAirportLine({.city = city, .country = country, .name = "Field", .ident = ident,
-                                        .elevation = "100.000000", .latitude = "N047* 30'00.00",
-                                        .longitude = "W122* 15'00.00", .runwayHeading = "270.0",
-                                        .runwayLength = "9000"}) + "\n";
+    return navdata::ComposeAirportLine({.city = city,
+                                        .country = country,
+                                        .name = "Field",
+                                        .ident = ident,
+                                        .elevation = "100.000000",
+                                        .latitude = "N047* 30'00.00",
+                                        .longitude = "W122* 15'00.00",
+                                        .runwayHeading = "270.0",
+                                        .runwayLength = "9000"}) +
+           "\n";
 }
 
 std::string NavaidLine(const char* country, const char* type, const char* ident, double frequency, const char* name) {
-    return navdata::ComposeNavaidLine({.country = country, .type = type, .ident = ident, .frequency = frequency,
-                                       .latitude = "N047* 30'00.00", .longitude = "W122* 15'00.00",
-                                       .elevationFeet = 400, .name = name}) + "\n";
+    return navdata::ComposeNavaidLine({.country = country,
+                                       .type = type,
+                                       .ident = ident,
+                                       .frequency = frequency,
+                                       .latitude = "N047* 30'00.00",
+                                       .longitude = "W122* 15'00.00",
+                                       .elevationFeet = 400,
+                                       .name = name}) +
+           "\n";
 }
 
 class RecordPagesTest : public ::testing::Test {
@@ -49,8 +61,8 @@ protected:
             airports += line.substr(0, 335) + "\r\n";
         env_.writeFile("drive_c/Quillet/Airport.nav", airports);
         std::string navaids = "2\r\n";
-        for (const auto& line : {NavaidLine("", "VOR", "SEA", 114.3, "SEATTLE"),
-                                 NavaidLine("Freedonia", "NDB", "OT", 350.0, "OTHERTON")})
+        for (const auto& line :
+             {NavaidLine("", "VOR", "SEA", 114.3, "SEATTLE"), NavaidLine("Freedonia", "NDB", "OT", 350.0, "OTHERTON")})
             navaids += line.substr(0, 170) + "\r\n";
         env_.writeFile("drive_c/Quillet/Navaids.nav", navaids);
         sheet_.emplace("C:\\Quillet\\");
@@ -119,8 +131,9 @@ TEST_F(RecordPagesTest, AnAirportInAnotherCountryIsOfferedByItsCountry) {
     Open(sheet_->AirportPage());
     Control<QComboBox>(Airport::kCountry)->setCurrentText("Freedonia");
     Search("KBBB");
-    EXPECT_EQ(boxes_.texts(), std::vector<std::string>{
-                                  "KBBB was not found in Freedonia,\nbut was found in Sylvania.\nWould you like to see this ID"});
+    EXPECT_EQ(boxes_.texts(),
+              std::vector<std::string>{
+                  "KBBB was not found in Freedonia,\nbut was found in Sylvania.\nWould you like to see this ID"});
     EXPECT_EQ(Text(Airport::kIdent), "KBBB");
     boxes_.clear();
     Search("NONE");

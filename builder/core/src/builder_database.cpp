@@ -6,8 +6,7 @@ namespace gathrel {
 
 namespace {
 
-constexpr const char* kSaveFailedMessage =
-    "The database %s could not be written.\nThe changes were not saved.";
+constexpr const char* kSaveFailedMessage = "The database %s could not be written.\nThe changes were not saved.";
 
 std::vector<navdata::CountryEntry> LoadedEntries(const std::vector<std::string>& names) {
     std::vector<navdata::CountryEntry> entries;

@@ -18,7 +18,8 @@ namespace {
 constexpr navdata::FieldSpec kCountry = aerodrex::airport_line::kCountry;
 
 void EmptyReaderArrays() {
-    for (std::vector<std::string>* lines : {&saIlsInfo, &saNavaidsLinesSA, &saAirportLinesSA, &saNavInfo, &saAirportInfo}) {
+    for (std::vector<std::string>* lines :
+         {&saIlsInfo, &saNavaidsLinesSA, &saAirportLinesSA, &saNavInfo, &saAirportInfo}) {
         lines->clear();
     }
 }

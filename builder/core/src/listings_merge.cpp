@@ -19,15 +19,13 @@ namespace {
 constexpr std::string_view kHeaderMark = " - ";
 constexpr std::string_view kCityMark = ", ";
 constexpr std::size_t kTypeLength = 3;
-constexpr std::size_t kNavaidFields = 6;   // type, ident, frequency, latitude, longitude, elevation
+constexpr std::size_t kNavaidFields = 6;  // type, ident, frequency, latitude, longitude, elevation
 // Title, ident, elevation, latitude, longitude, then the ATIS frequency to the end.
 constexpr std::size_t kAtisField = 5;
 // Heading, length, surface, ILS frequency, then the ILS ident to the end.
 constexpr std::size_t kIlsIdentField = 4;
 
-bool Holds(std::string_view line, std::string_view word) {
-    return line.find(word) != std::string_view::npos;
-}
+bool Holds(std::string_view line, std::string_view word) { return line.find(word) != std::string_view::npos; }
 
 std::vector<std::string> TabFields(std::string_view line) {
     std::vector<std::string> fields;
@@ -109,9 +107,10 @@ private:
             ++counts.linesLeftOut;
             return;
         }
-        const std::string record = navdata::ComposeNavaidLine(
-            {navaidCountry_, fields[0], fields[1], *frequency, *latitude, *longitude,
-             platform::LeadingInt(fields.back()), navaidName_}) + '\n';
+        const std::string record =
+            navdata::ComposeNavaidLine({navaidCountry_, fields[0], fields[1], *frequency, *latitude, *longitude,
+                                        platform::LeadingInt(fields.back()), navaidName_}) +
+            '\n';
         if (Add(database_.navaidLines, record)) ++counts.navaidsAdded;
     }
 
@@ -135,7 +134,8 @@ private:
         airport_ = navdata::AirportLineTexts{};
         haveValues_ = false;
         airport_.city = comma == std::string_view::npos ? std::string() : platform::Trimmed(place.substr(0, comma));
-        airport_.country = platform::Trimmed(comma == std::string_view::npos ? place : place.substr(comma + kCityMark.size()));
+        airport_.country =
+            platform::Trimmed(comma == std::string_view::npos ? place : place.substr(comma + kCityMark.size()));
         airport_.name = platform::Trimmed(line.substr(mark + kHeaderMark.size()));
         progress_.SetStatus(airport_.country);
     }
@@ -194,8 +194,8 @@ private:
 
 }  // namespace
 
-MergeCounts MergeListings(BuilderDatabase& database, std::string_view navaidListing,
-                          std::string_view airportListing, ScanProgress& progress) {
+MergeCounts MergeListings(BuilderDatabase& database, std::string_view navaidListing, std::string_view airportListing,
+                          ScanProgress& progress) {
     Merger merger(database, navaidListing.size() + airportListing.size(), progress);
     merger.ReadNavaids(navaidListing);
     merger.ReadAirports(airportListing);

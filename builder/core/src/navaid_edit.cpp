@@ -21,9 +21,7 @@ constexpr Range kBeaconRange{200.0, 1699.9, "Values out of range for ADF\n(Range
 constexpr Range kNavRange{108.0, 117.95, "Values out of range for NAV\n(Range between 108.00- 117.95)"};
 constexpr Range kIlsRange{108.1, 111.95, "Values out of range for ILS\\LOC\n(Range between 108.10- 111.95)"};
 
-bool IsBeacon(NavaidKind kind) {
-    return kind == NavaidKind::Adf || kind == NavaidKind::Ndb;
-}
+bool IsBeacon(NavaidKind kind) { return kind == NavaidKind::Adf || kind == NavaidKind::Ndb; }
 
 FrequencyCheck Check(const Range& range, double rounded) {
     // A hair of slack: the rounded value of 117.95 may land a bit past it.
@@ -31,18 +29,19 @@ FrequencyCheck Check(const Range& range, double rounded) {
     return {rounded, {}};
 }
 
-double ToChannel(double megahertz) {
-    return std::round(megahertz * kChannelsPerMegahertz) / kChannelsPerMegahertz;
-}
+double ToChannel(double megahertz) { return std::round(megahertz * kChannelsPerMegahertz) / kChannelsPerMegahertz; }
 
 }  // namespace
 
 const char* TypeWordOf(NavaidKind kind) {
     switch (kind) {
-        case NavaidKind::Dme: return "DME";
-        case NavaidKind::Vor: return "VOR";
+        case NavaidKind::Dme:
+            return "DME";
+        case NavaidKind::Vor:
+            return "VOR";
         case NavaidKind::Adf:
-        case NavaidKind::Ndb: break;
+        case NavaidKind::Ndb:
+            break;
     }
     return "NDB";
 }
@@ -61,9 +60,7 @@ FrequencyCheck CheckNavaidFrequency(NavaidKind kind, double value) {
     return Check(kNavRange, ToChannel(value));
 }
 
-FrequencyCheck CheckIlsFrequency(double megahertz) {
-    return Check(kIlsRange, ToChannel(megahertz));
-}
+FrequencyCheck CheckIlsFrequency(double megahertz) { return Check(kIlsRange, ToChannel(megahertz)); }
 
 std::string FrequencyText(NavaidKind kind, double value) {
     return platform::Format(IsBeacon(kind) ? "%.1f" : "%.2f", value);

@@ -53,7 +53,8 @@ std::vector<SceneryFile> FindSceneryFiles(const std::string& sceneryFolder,
             if (queued.count(path) != 0 || IsLink(path)) continue;
             enqueue(path, !scanFolder.empty() && path.find(scanFolder) != std::string::npos);
         }
-        for (const platform::FoundFile& entry : platform::FindFiles(platform::JoinWindowsPath(folder, kSceneryPattern))) {
+        for (const platform::FoundFile& entry :
+             platform::FindFiles(platform::JoinWindowsPath(folder, kSceneryPattern))) {
             if (entry.isFolder || !namesRead.insert(entry.name).second) continue;
             const std::string path = platform::JoinWindowsPath(folder, entry.name);
             if (IsLink(path)) continue;

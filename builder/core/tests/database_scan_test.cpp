@@ -10,9 +10,9 @@
 #include <string>
 #include <vector>
 
+#include "beaconex/navaid_getters.h"
 #include "fsinstall/installation.h"
 #include "fsinstall/sample_world.h"
-#include "beaconex/navaid_getters.h"
 #include "map/nav_database.h"
 #include "navdata/country_file.h"
 #include "platform/message_box.h"
@@ -25,16 +25,14 @@
 namespace gathrel {
 namespace {
 
-std::string WithoutLineFeed(const std::string& line) {
-    return line.substr(0, line.find('\n'));
-}
+std::string WithoutLineFeed(const std::string& line) { return line.substr(0, line.find('\n')); }
 
 // The planner's navaid list writes its lines again right-justified, with its own number
 // texts: the same navaid has the same trimmed texts and the same numbers.
 void ExpectSameNavaid(const std::string& loaded, const std::string& scanned) {
     using Getter = void (*)(char*, const char*);
-    const Getter texts[] = {GetNavaidsCountry, GetNavaidsType, GetNavaidsID, GetNavaidsLat, GetNavaidsLon,
-                            GetNavaidsName};
+    const Getter texts[] = {GetNavaidsCountry, GetNavaidsType, GetNavaidsID,
+                            GetNavaidsLat,     GetNavaidsLon,  GetNavaidsName};
     char a[64], b[64];
     for (Getter get : texts) {
         get(a, loaded.c_str());

@@ -20,8 +20,8 @@ constexpr const char* kNavaids =
     "\r\n"
     "Sylvania - Otherton NDB\n"
     "NDB\tOT\t350.0\tS046* 10'00.00\tE121* 10'00.00\t-12\n"
-    "Ndb2\tBAD\t350.0\tN1*0.0'\tE1*0.0'\t0\n"       // a type of four letters
-    "VOR\tNOPOS\t113.0\tnowhere\tE1*0.0'\t0\n";     // no position
+    "Ndb2\tBAD\t350.0\tN1*0.0'\tE1*0.0'\t0\n"    // a type of four letters
+    "VOR\tNOPOS\t113.0\tnowhere\tE1*0.0'\t0\n";  // no position
 
 constexpr const char* kAirports =
     "Springfield, Freedonia - Springfield Regional\n"

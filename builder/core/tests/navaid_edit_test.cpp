@@ -19,14 +19,10 @@ struct FrequencyCase {
 
 const FrequencyCase kFrequencies[] = {
     {NavaidKind::Vor, 112.35, 112.35, false},  // a channel stays a channel
-    {NavaidKind::Vor, 112.37, 112.35, false},
-    {NavaidKind::Dme, 112.38, 112.40, false},
-    {NavaidKind::Vor, 117.95, 117.95, false},
-    {NavaidKind::Vor, 118.0, 108.0, true},
-    {NavaidKind::Vor, 107.9, 108.0, true},
-    {NavaidKind::Ndb, 350.04, 350.0, false},
-    {NavaidKind::Adf, 1699.9, 1699.9, false},
-    {NavaidKind::Adf, 1700.0, 200.0, true},
+    {NavaidKind::Vor, 112.37, 112.35, false}, {NavaidKind::Dme, 112.38, 112.40, false},
+    {NavaidKind::Vor, 117.95, 117.95, false}, {NavaidKind::Vor, 118.0, 108.0, true},
+    {NavaidKind::Vor, 107.9, 108.0, true},    {NavaidKind::Ndb, 350.04, 350.0, false},
+    {NavaidKind::Adf, 1699.9, 1699.9, false}, {NavaidKind::Adf, 1700.0, 200.0, true},
     {NavaidKind::Ndb, 199.0, 200.0, true},
 };
 
@@ -59,8 +55,8 @@ TEST(TypeWords, BothBeaconKindsAreNdbs) {
 }
 
 TEST(ComposeEditedNavaidLine, WritesTheWholeLineWithItsName) {
-    const std::string line = ComposeEditedNavaidLine(
-        {"Freedonia", NavaidKind::Ndb, "OT", 350.0, 47.5, -122.25, 1200, "OTHERTON"});
+    const std::string line =
+        ComposeEditedNavaidLine({"Freedonia", NavaidKind::Ndb, "OT", 350.0, 47.5, -122.25, 1200, "OTHERTON"});
     ASSERT_EQ(line.size(), 171u);
     char field[64];
     GetNavaidsType(field, line.c_str());

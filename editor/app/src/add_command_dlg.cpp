@@ -26,16 +26,16 @@ void CAddCommandDlg::OnOK() {
     if (!UpdateData(true)) return;
     if (!name_.empty()) {
         switch (commands_.AddCommand(name_)) {
-        case AddCommandResult::Added:
-            platform::MessageBox(kCommandAddedMessage, {}, platform::MbIcon::Information);
-            added_ = true;
-            break;
-        case AddCommandResult::Exists:
-            platform::MessageBox(kCommandExistsMessage, {}, platform::MbIcon::Information);
-            break;
-        case AddCommandResult::Failed:
-            platform::MessageBox(kCommandNotAddedMessage, {}, platform::MbIcon::Information);
-            break;
+            case AddCommandResult::Added:
+                platform::MessageBox(kCommandAddedMessage, {}, platform::MbIcon::Information);
+                added_ = true;
+                break;
+            case AddCommandResult::Exists:
+                platform::MessageBox(kCommandExistsMessage, {}, platform::MbIcon::Information);
+                break;
+            case AddCommandResult::Failed:
+                platform::MessageBox(kCommandNotAddedMessage, {}, platform::MbIcon::Information);
+                break;
         }
     }
     EndDialog(Accepted);

@@ -27,7 +27,8 @@ CCmdEditorDlg::CCmdEditorDlg(CommandList& commands, QWidget* parent)
     auto* add = qtplatform::WithId(new QPushButton(QStringLiteral("&Add")), kAdd);
     connect(add, &QPushButton::clicked, this, [this] { OnAdd(); });
     connect(delete_, &QPushButton::clicked, this, [this] { OnDelete(); });
-    connect(list_, &QTreeWidget::itemSelectionChanged, this, [this] { delete_->setEnabled(list_->SelectedRow() >= 0); });
+    connect(list_, &QTreeWidget::itemSelectionChanged, this,
+            [this] { delete_->setEnabled(list_->SelectedRow() >= 0); });
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(add);
     buttons->addWidget(delete_);

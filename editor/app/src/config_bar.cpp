@@ -59,14 +59,14 @@ void CConfigBar::OnCompile() {
     const qtplatform::WaitCursor wait;
     const BuildOutcome outcome = BuildAdventure(compiler, path, document->FileTitle());
     switch (outcome.failure) {
-    case BuildFailure::NoWorkCopy:
-        platform::MessageBox(kBuildSourceMissingMessage, {}, platform::MbIcon::Stop);
-        return;
-    case BuildFailure::CompilerNotStarted:
-        platform::MessageBox(kBuildCompilerMissingMessage, {}, platform::MbIcon::Stop);
-        return;
-    case BuildFailure::None:
-        break;
+        case BuildFailure::NoWorkCopy:
+            platform::MessageBox(kBuildSourceMissingMessage, {}, platform::MbIcon::Stop);
+            return;
+        case BuildFailure::CompilerNotStarted:
+            platform::MessageBox(kBuildCompilerMissingMessage, {}, platform::MbIcon::Stop);
+            return;
+        case BuildFailure::None:
+            break;
     }
     frame_.BuildBar().ShowList(outcome.listing.lines, path);
     frame_.SetErrorIndex(0);

@@ -14,7 +14,6 @@ class CMainFrame;
 
 inline constexpr const char* kWizardMissingMessage = "Cannot locate the wizard\nPlease Update your Files";
 
-
 class CConfigBar : public QToolBar {
 public:
     CConfigBar(CMainFrame& frame, CEditorApp& app);

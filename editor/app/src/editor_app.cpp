@@ -155,8 +155,8 @@ bool CEditorApp::DoSave(CQuilletDoc& document, bool askForName) {
         qtplatform::FileChooserRequest request;
         request.mode = qtplatform::FileChooserMode::Save;
         request.filter = kOpenFilter;
-        request.initialFolder = path.empty() ? (lastFolder_.empty() ? BaseDirectory() : lastFolder_)
-                                             : platform::WindowsFolderPart(path);
+        request.initialFolder =
+            path.empty() ? (lastFolder_.empty() ? BaseDirectory() : lastFolder_) : platform::WindowsFolderPart(path);
         request.fileName = path.empty() ? document.FileTitle() + kDefaultExtension : platform::WindowsNamePart(path);
         request.defaultExtension = std::string(kDefaultExtension).substr(1);
         request.confirmOverwrite = true;
@@ -178,12 +178,12 @@ bool CEditorApp::SaveModified(CQuilletDoc& document) {
     if (!document.IsModified()) return true;
     const std::string question = platform::Format(kSaveChangesQuestion, document.FileTitle().c_str());
     switch (platform::MessageBox(question, {}, platform::MbIcon::Question, platform::MbButtons::YesNoCancel)) {
-    case platform::MbResult::Yes:
-        return DoSave(document, false);
-    case platform::MbResult::No:
-        return true;
-    default:
-        return false;
+        case platform::MbResult::Yes:
+            return DoSave(document, false);
+        case platform::MbResult::No:
+            return true;
+        default:
+            return false;
     }
 }
 

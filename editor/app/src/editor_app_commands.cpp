@@ -42,8 +42,10 @@ struct FocusedEdit {
     }
     template <class Action>
     void Do(Action action) const {
-        if (line != nullptr) action(*line);
-        else if (text != nullptr) action(*text);
+        if (line != nullptr)
+            action(*line);
+        else if (text != nullptr)
+            action(*text);
     }
 };
 
@@ -90,9 +92,8 @@ void CEditorApp::BindFileCommands() {
 
 void CEditorApp::BindEditCommands() {
     CMainFrame* frame = mainFrame_.get();
-    BindCommand(frame, kCmdEditUndo, [] {
-        platform::MessageBox(kUndoDisabledMessage, {}, platform::MbIcon::Information);
-    });
+    BindCommand(frame, kCmdEditUndo,
+                [] { platform::MessageBox(kUndoDisabledMessage, {}, platform::MbIcon::Information); });
     BindCommandUpdate(frame, kCmdEditUndo, [](CommandUI& ui) { ui.Enable(FocusedEdit().CanUndo()); });
     BindCommand(frame, kCmdEditCut, [] { FocusedEdit().Do([](auto& edit) { edit.cut(); }); });
     BindCommand(frame, kCmdEditCopy, [] { FocusedEdit().Do([](auto& edit) { edit.copy(); }); });
@@ -142,7 +143,9 @@ void CEditorApp::UpdateRecentFileMenu() {
         QAction* action = qtplatform::FindCommand(mainFrame_.get(), kCmdFileMruFirst + i);
         const bool shown = static_cast<std::size_t>(i) < paths.size();
         action->setVisible(shown);
-        if (shown) action->setText(qtplatform::ToQString(platform::Format("&%d %s", i + 1, paths[static_cast<std::size_t>(i)].c_str())));
+        if (shown)
+            action->setText(
+                qtplatform::ToQString(platform::Format("&%d %s", i + 1, paths[static_cast<std::size_t>(i)].c_str())));
     }
 }
 

@@ -29,7 +29,8 @@ std::span<const CEditorConfigDlg::ProgramRow> CEditorConfigDlg::Programs() {
     static constexpr ProgramRow kPrograms[] = {
         {"Build Program", kCompiler, kBrowseCompiler,
          "Valid Compiler (Duze.exe)|Duze.exe|Valid Compiler (Duze32.exe)|Duze32.exe||", &CEditorConfigDlg::compiler_},
-        {"Map Program", kPlanner, kBrowsePlanner, "Valid Wizard (Trevalo.exe)|Trevalo.exe||", &CEditorConfigDlg::planner_},
+        {"Map Program", kPlanner, kBrowsePlanner, "Valid Wizard (Trevalo.exe)|Trevalo.exe||",
+         &CEditorConfigDlg::planner_},
         {"Weather Program", kWeatherEditor, kBrowseWeatherEditor, "Valid Weather file(Wx.exe)|Wx.exe||",
          &CEditorConfigDlg::weatherEditor_},
         {"Editor Program", kEditor, kBrowseEditor, "Valid Editor App(Quillet.exe)|Quillet.exe||",

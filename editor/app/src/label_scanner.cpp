@@ -23,8 +23,8 @@ void CLabelScanner::Start(CQuilletDoc& document) {
     if (worker_.joinable()) worker_.join();
     worker_ = std::thread([this, path = document.GetPathName(), text = document.View()->Text()] {
         std::vector<SourceLabel> labels = ScanLabels(text);
-        QMetaObject::invokeMethod(this, [this, path, labels = std::move(labels)] { Finish(path, labels); },
-                                  Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            this, [this, path, labels = std::move(labels)] { Finish(path, labels); }, Qt::QueuedConnection);
     });
 }
 

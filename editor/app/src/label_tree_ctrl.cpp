@@ -69,7 +69,8 @@ bool CLabelTreeCtrl::viewportEvent(QEvent* event) {
     const QRect row = visualRect(index);
     const bool overIcon = help->pos().x() < row.left() + iconSize().width();
     const int state = (item->isSelected() ? kStateSelected : 0) | (item->isExpanded() ? kStateExpanded : 0);
-    const QString tip = overIcon ? QStringLiteral("Image : %1").arg(ImageOf(*item)) : QStringLiteral("State : %1").arg(state);
+    const QString tip =
+        overIcon ? QStringLiteral("Image : %1").arg(ImageOf(*item)) : QStringLiteral("State : %1").arg(state);
     QToolTip::showText(help->globalPos(), tip, viewport());
     return true;
 }

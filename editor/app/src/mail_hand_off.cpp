@@ -1,11 +1,11 @@
 #include "mail_hand_off.h"
 
+#include "editor_app.h"
 #include "platform/message_box.h"
 #include "platform/text.h"
 #include "qtplatform/feedback.h"
 #include "quillet/source_file.h"
 #include "quillet/support_mail.h"
-#include "editor_app.h"
 #include "quillet_doc.h"
 #include "quillet_view.h"
 
@@ -61,8 +61,10 @@ void MailHandOff::CheckEnded() {
         if (it->ExitCode().value_or(0) != 0) platform::MessageBox(kMailFailedMessage, {}, platform::MbIcon::Stop);
         it = running_.erase(it);
     }
-    if (running_.empty()) poll_.stop();
-    else if (!poll_.isActive()) poll_.start();
+    if (running_.empty())
+        poll_.stop();
+    else if (!poll_.isActive())
+        poll_.start();
 }
 
 }  // namespace quillet

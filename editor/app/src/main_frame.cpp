@@ -3,12 +3,12 @@
 #include <QCloseEvent>
 #include <QDragEnterEvent>
 #include <QDropEvent>
-#include <QMimeData>
-#include <QUrl>
 #include <QLabel>
 #include <QMdiArea>
+#include <QMimeData>
 #include <QStatusBar>
 #include <QToolBar>
+#include <QUrl>
 
 #include "build_bar.h"
 #include "child_frame.h"
@@ -93,7 +93,8 @@ bool CMainFrame::CreateStatusBar() {
     caretPane_ = new QLabel(bar);
     bar->addPermanentWidget(caretPane_);
     for (int i = 1; i < kSecondaryPanes; ++i) bar->addPermanentWidget(new QLabel(bar));
-    for (QLabel* pane : bar->findChildren<QLabel*>(QString(), Qt::FindDirectChildrenOnly)) pane->setMinimumWidth(kPaneWidth);
+    for (QLabel* pane : bar->findChildren<QLabel*>(QString(), Qt::FindDirectChildrenOnly))
+        pane->setMinimumWidth(kPaneWidth);
     connect(mdiArea_, &QMdiArea::subWindowActivated, this, [this] { ShowCaretPosition(); });
     return true;
 }
@@ -122,9 +123,8 @@ void CMainFrame::BindBarCommands() {
         QWidget* bar;
     };
     const BarCommand bars[] = {
-        {kCmdViewToolbar, toolBar_},          {kCmdViewStatusBar, statusBar()},
-        {kCmdViewConfigBar, configBar_},      {kCmdViewBuildBar, buildBar_},
-        {kCmdViewWorkstation, workstationBar_},
+        {kCmdViewToolbar, toolBar_},   {kCmdViewStatusBar, statusBar()},       {kCmdViewConfigBar, configBar_},
+        {kCmdViewBuildBar, buildBar_}, {kCmdViewWorkstation, workstationBar_},
     };
     for (const BarCommand& command : bars) {
         QWidget* bar = command.bar;
@@ -151,13 +151,13 @@ void CMainFrame::AddChildFrame(CChildFrame* frame) {
     connect(&frame->View()->Edit(), &QPlainTextEdit::cursorPositionChanged, this, [this] { ShowCaretPosition(); });
 }
 
-CChildFrame* CMainFrame::ActiveChildFrame() const {
-    return dynamic_cast<CChildFrame*>(mdiArea_->activeSubWindow());
-}
+CChildFrame* CMainFrame::ActiveChildFrame() const { return dynamic_cast<CChildFrame*>(mdiArea_->activeSubWindow()); }
 
 void CMainFrame::SetMessageText(const std::string& text) {
-    if (text.empty()) statusBar()->clearMessage();
-    else statusBar()->showMessage(qtplatform::ToQString(text));
+    if (text.empty())
+        statusBar()->clearMessage();
+    else
+        statusBar()->showMessage(qtplatform::ToQString(text));
 }
 
 void CMainFrame::ShowCaretPosition() {
@@ -167,7 +167,8 @@ void CMainFrame::ShowCaretPosition() {
         return;
     }
     const QTextCursor cursor = frame->View()->Edit().textCursor();
-    caretPane_->setText(QStringLiteral("Ln %1, Col %2").arg(cursor.blockNumber() + 1).arg(cursor.positionInBlock() + 1));
+    caretPane_->setText(
+        QStringLiteral("Ln %1, Col %2").arg(cursor.blockNumber() + 1).arg(cursor.positionInBlock() + 1));
 }
 
 void CMainFrame::ShowError(bool backward) {

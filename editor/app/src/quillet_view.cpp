@@ -3,6 +3,7 @@
 #include <QResizeEvent>
 #include <QTextBlock>
 
+#include "command_ids.h"
 #include "platform/files.h"
 #include "platform/message_box.h"
 #include "platform/paths.h"
@@ -10,7 +11,6 @@
 #include "qtplatform/control_ids.h"
 #include "qtplatform/feedback.h"
 #include "qtplatform/text.h"
-#include "command_ids.h"
 #include "quillet/auto_indent.h"
 #include "quillet/label_scan.h"
 #include "quillet/source_file.h"
@@ -124,8 +124,8 @@ void CQuilletView::AutoTab() {
     QTextCursor cursor = edit_->textCursor();
     const QTextBlock finished = cursor.block().previous();
     if (!finished.isValid()) return;
-    const Indentation indent = IndentAfterEnter(qtplatform::FromQString(finished.text()),
-                                                qtplatform::FromQString(finished.previous().text()));
+    const Indentation indent =
+        IndentAfterEnter(qtplatform::FromQString(finished.text()), qtplatform::FromQString(finished.previous().text()));
     cursor.beginEditBlock();
     if (indent.finishedChanged) {
         QTextCursor line(finished);

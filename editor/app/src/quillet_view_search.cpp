@@ -37,11 +37,13 @@ bool CQuilletView::FindNext(bool ask, bool select, const std::string& given) {
         return platform::MessageBox(kEndOfFileQuestion, {}, platform::MbIcon::Question, platform::MbButtons::YesNo) ==
                platform::MbResult::Yes;
     };
-    const FindNextResult found = quillet::FindNext(text, what, static_cast<std::size_t>(edit_->textCursor().selectionEnd()),
-                                          host_.FindDialog().Options(), ask ? std::function<bool()>(askWrap) : nullptr);
+    const FindNextResult found =
+        quillet::FindNext(text, what, static_cast<std::size_t>(edit_->textCursor().selectionEnd()),
+                          host_.FindDialog().Options(), ask ? std::function<bool()>(askWrap) : nullptr);
     if (found.stopped) return false;
     if (!found.match) {
-        if (ask) platform::MessageBox(platform::Format(kCannotFindMessage, what.c_str()), {}, platform::MbIcon::Information);
+        if (ask)
+            platform::MessageBox(platform::Format(kCannotFindMessage, what.c_str()), {}, platform::MbIcon::Information);
         return false;
     }
     SelectText(*found.match, select ? *found.match + what.size() : *found.match);

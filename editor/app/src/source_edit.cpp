@@ -31,20 +31,20 @@ bool CSourceEdit::event(QEvent* event) {
 void CSourceEdit::keyPressEvent(QKeyEvent* event) {
     if (onKeyPressed) onKeyPressed();
     switch (event->key()) {
-    case Qt::Key_Tab:
-    case Qt::Key_Backtab:
-        insertPlainText(QStringLiteral("\t"));
-        return;
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-        // A plain line end whatever the modifiers: no line separators inside a line.
-        textCursor().insertBlock();
-        ensureCursorVisible();
-        if (onEnter) onEnter();
-        return;
-    default:
-        if (IsUndoOrRedo(*event)) return;
-        QPlainTextEdit::keyPressEvent(event);
+        case Qt::Key_Tab:
+        case Qt::Key_Backtab:
+            insertPlainText(QStringLiteral("\t"));
+            return;
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+            // A plain line end whatever the modifiers: no line separators inside a line.
+            textCursor().insertBlock();
+            ensureCursorVisible();
+            if (onEnter) onEnter();
+            return;
+        default:
+            if (IsUndoOrRedo(*event)) return;
+            QPlainTextEdit::keyPressEvent(event);
     }
 }
 

@@ -18,8 +18,8 @@ QColor ColourOf(ColourKind kind) {
 const std::array<QTextCharFormat, 5>& Formats() {
     static const std::array<QTextCharFormat, 5> formats = [] {
         std::array<QTextCharFormat, 5> made;
-        for (ColourKind kind : {ColourKind::Plain, ColourKind::CommandOrLabel, ColourKind::Comment,
-                                ColourKind::Quoted, ColourKind::LongLine})
+        for (ColourKind kind : {ColourKind::Plain, ColourKind::CommandOrLabel, ColourKind::Comment, ColourKind::Quoted,
+                                ColourKind::LongLine})
             made[static_cast<std::size_t>(kind) - 1].setForeground(ColourOf(kind));
         return made;
     }();

@@ -15,8 +15,10 @@ constexpr int kTabWidth = 4;
 std::string WithoutTabs(const std::string& line) {
     std::string expanded;
     for (char c : line) {
-        if (c == '\t') expanded.append(kTabWidth - expanded.size() % kTabWidth, ' ');
-        else expanded += c;
+        if (c == '\t')
+            expanded.append(kTabWidth - expanded.size() % kTabWidth, ' ');
+        else
+            expanded += c;
     }
     return expanded;
 }
@@ -27,7 +29,8 @@ qtplatform::PrintJob SourcePrintJob(const std::string& documentName, std::vector
     auto shared = std::make_shared<const std::vector<std::string>>(std::move(lines));
     qtplatform::PrintJob job;
     job.documentName = documentName;
-    job.pageCount = std::max<int>(1, (static_cast<int>(shared->size()) + kPrintedLinesPerPage - 1) / kPrintedLinesPerPage);
+    job.pageCount =
+        std::max<int>(1, (static_cast<int>(shared->size()) + kPrintedLinesPerPage - 1) / kPrintedLinesPerPage);
     job.printPage = [shared](QPainter& painter, int page, const QRect& drawRect) {
         const int lineHeight = drawRect.height() / kPrintedLinesPerPage;
         QFont font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
@@ -36,8 +39,8 @@ qtplatform::PrintJob SourcePrintJob(const std::string& documentName, std::vector
         painter.setPen(Qt::black);
         const std::size_t first = static_cast<std::size_t>(page - 1) * kPrintedLinesPerPage;
         for (std::size_t i = first; i < shared->size() && i < first + kPrintedLinesPerPage; ++i) {
-            const QRect line(drawRect.left(), drawRect.top() + static_cast<int>(i - first) * lineHeight, drawRect.width(),
-                             lineHeight);
+            const QRect line(drawRect.left(), drawRect.top() + static_cast<int>(i - first) * lineHeight,
+                             drawRect.width(), lineHeight);
             painter.drawText(line, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine,
                              qtplatform::ToQString(WithoutTabs((*shared)[i])));
         }

@@ -102,8 +102,10 @@ void CWorkstationBar::ApplyLabels(const std::string& path, bool current, const s
     std::set<QString> shown;
     for (int i = file->childCount() - 1; i >= 0; --i) {
         const QString text = file->child(i)->text(0);
-        if (found.count(text) == 0) delete file->takeChild(i);
-        else shown.insert(text);
+        if (found.count(text) == 0)
+            delete file->takeChild(i);
+        else
+            shown.insert(text);
     }
     for (const QString& label : found)
         if (shown.count(label) == 0) file->addChild(NewItem(label, kImageLabel));

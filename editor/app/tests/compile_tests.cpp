@@ -4,9 +4,9 @@
 #include <filesystem>
 
 #include "build_bar.h"
-#include "platform/process.h"
 #include "command_ids.h"
 #include "editor_fixture.h"
+#include "platform/process.h"
 #include "quillet/adventure_build.h"
 
 namespace quillet::testing {

@@ -3,16 +3,16 @@
 #include <sys/stat.h>
 
 #include <QMdiArea>
-#include <filesystem>
 #include <QMdiSubWindow>
 #include <QTextBlock>
 #include <QTextLayout>
+#include <filesystem>
 
 #include "command_ids.h"
 #include "editor_fixture.h"
-#include "quillet/command_list.h"
 #include "qtplatform/file_chooser.h"
 #include "qtplatform/print_target.h"
+#include "quillet/command_list.h"
 #include "source_highlighter.h"
 #include "source_printing.h"
 

@@ -3,13 +3,13 @@
 #include <QDockWidget>
 #include <QDragEnterEvent>
 #include <QDropEvent>
-#include <QMimeData>
-#include <QUrl>
 #include <QListWidget>
 #include <QMenu>
+#include <QMimeData>
 #include <QStatusBar>
 #include <QToolBar>
 #include <QTreeWidget>
+#include <QUrl>
 
 #include "build_bar.h"
 #include "command_ids.h"

@@ -94,8 +94,8 @@ TEST_F(SearchTest, RepeatSearchAtTheEndAsksToGoOnFromTheTop) {
 
 TEST_F(SearchTest, JumpToLineSelectsTheLineWholeKeptToTheLinesThereAre) {
     CQuilletDoc& document = Open(WriteSource("Adv/A.txt", "first line\r\nsecond\r\nlast"));
-    for (const auto& [typed, selected] : {std::pair{"1", "first line"}, {"2", "second"}, {"0", "first line"},
-                                          {"999", "last"}}) {
+    for (const auto& [typed, selected] :
+         {std::pair{"1", "first line"}, {"2", "second"}, {"0", "first line"}, {"999", "last"}}) {
         WhenModalShown([typed = typed](QWidget* modal) {
             qtplatform::FindControl<QLineEdit>(modal, CJumpToDlg::kLine)->setText(QString::fromLatin1(typed));
             static_cast<QDialog*>(modal)->accept();

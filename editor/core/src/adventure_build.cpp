@@ -56,7 +56,8 @@ AdventureCopy CopyBuiltAdventure(const std::string& title, const std::string& do
     std::string compiled;
     if (!platform::ReadFileBytes(compiledPath, compiled)) return AdventureCopy::NotCompiled;
     const std::size_t stem = title.size() >= kSourceExtension.size() ? title.size() - kSourceExtension.size() : 0;
-    if (title.size() < kSourceExtension.size() || !EqualsIgnoringCase(std::string_view(title).substr(stem), kSourceExtension))
+    if (title.size() < kSourceExtension.size() ||
+        !EqualsIgnoringCase(std::string_view(title).substr(stem), kSourceExtension))
         return AdventureCopy::NotSource;
     const std::string target = platform::WindowsFolderPart(documentPath) + title.substr(0, stem) + kAdventureExtension;
     return platform::ReplaceFileBytes(target, compiled) ? AdventureCopy::Created : AdventureCopy::NotCompiled;
@@ -70,7 +71,8 @@ BuildListing ListBuildResults(const std::string& errorFile, const std::string& w
     std::vector<std::string> errors;
     if (platform::ReadLines(errorFile, errors)) {
         listing.lines.push_back(" ");
-        for (std::string& line : errors) listing.lines.push_back(ReplacedAll(std::move(line), workSource, documentPath));
+        for (std::string& line : errors)
+            listing.lines.push_back(ReplacedAll(std::move(line), workSource, documentPath));
         listing.errorCount = static_cast<int>(errors.size());
     }
     listing.lines.push_back(" ");
@@ -89,7 +91,7 @@ BuildOutcome BuildAdventure(const std::string& compiler, const std::string& docu
         return {BuildFailure::CompilerNotStarted, {}};
     compilerRun.Wait();
     return {BuildFailure::None, ListBuildResults(folder.File(kErrorFileName), workSource,
-                                                  folder.File(kCompiledFileName), title, documentPath)};
+                                                 folder.File(kCompiledFileName), title, documentPath)};
 }
 
 std::string FreeBuildSourcePath(const std::string& folder) {

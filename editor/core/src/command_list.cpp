@@ -80,7 +80,9 @@ std::string CommandList::LookupCommand(std::string_view word) const {
     return index < 0 ? std::string() : std::string(EntryName(entries_[static_cast<std::size_t>(index)]));
 }
 
-bool CommandList::IsUpperCaseCommand(std::string_view upperWord) const { return names_.find(upperWord) != names_.end(); }
+bool CommandList::IsUpperCaseCommand(std::string_view upperWord) const {
+    return names_.find(upperWord) != names_.end();
+}
 
 AddCommandResult CommandList::AddCommand(std::string_view name) {
     if (name.empty()) return AddCommandResult::Failed;

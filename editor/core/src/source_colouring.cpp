@@ -16,9 +16,8 @@ struct KindColour {
     std::uint32_t colour;
 };
 constexpr KindColour kColours[] = {
-    {ColourKind::Plain, 0x000000},          {ColourKind::CommandOrLabel, 0xFF0000},
-    {ColourKind::Comment, 0x00C300},        {ColourKind::Quoted, 0x0000DC},
-    {ColourKind::LongLine, 0x0000FF},
+    {ColourKind::Plain, 0x000000},  {ColourKind::CommandOrLabel, 0xFF0000}, {ColourKind::Comment, 0x00C300},
+    {ColourKind::Quoted, 0x0000DC}, {ColourKind::LongLine, 0x0000FF},
 };
 
 bool IsSeparator(char c) { return kSeparators.find(c) != std::string_view::npos; }
@@ -68,8 +67,10 @@ private:
     }
 
     void Add(std::size_t start, std::size_t length, ColourKind kind) {
-        if (!spans_.empty() && spans_.back().kind == kind) spans_.back().length += length;
-        else spans_.push_back({start, length, kind});
+        if (!spans_.empty() && spans_.back().kind == kind)
+            spans_.back().length += length;
+        else
+            spans_.push_back({start, length, kind});
     }
 
     std::string_view line_;

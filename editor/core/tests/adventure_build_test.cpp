@@ -58,9 +58,9 @@ TEST_F(AdventureBuildTest, ErrorsNameTheDocumentAndNothingIsCopied) {
     ASSERT_EQ(outcome.failure, BuildFailure::None);
     EXPECT_EQ(outcome.listing.errorCount, 2);
     const std::vector<std::string> tail(outcome.listing.lines.begin() + 1, outcome.listing.lines.end());
-    EXPECT_EQ(tail, (std::vector<std::string>{" ", source + " 2: IF not closed",
-                                              source + " 3: label nowhere not defined", " ",
-                                              "Flight.txt - 2 - Error(s)"}));
+    EXPECT_EQ(tail,
+              (std::vector<std::string>{" ", source + " 2: IF not closed", source + " 3: label nowhere not defined",
+                                        " ", "Flight.txt - 2 - Error(s)"}));
     EXPECT_EQ(TempEnvironment::readFile(HostFile("Adv/Flight.adv")), "older build");
     EXPECT_EQ(TempEnvironment::readFile(HostFile("Adv/Build.adv")), "a stale compiler output");
     EXPECT_TRUE(TempIsEmpty());

@@ -66,8 +66,8 @@ TEST_F(CommandListTest, EntriesReadWithTheirTypesFromCrLfOrLf) {
 }
 
 TEST_F(CommandListTest, DeletingKeepsTheOtherEntriesInOrder) {
-    WriteFile(CommandField("A") + "\r\n" + CommandField("B") + "\r\n" + CommandField("C") + "\r\n" +
-              CommandField("D") + "\r\n" + CommandField("E") + "\r\n");
+    WriteFile(CommandField("A") + "\r\n" + CommandField("B") + "\r\n" + CommandField("C") + "\r\n" + CommandField("D") +
+              "\r\n" + CommandField("E") + "\r\n");
     ASSERT_TRUE(list_.Load(kBase));
     EXPECT_EQ(list_.DeleteCommand(CommandField("C")), DeleteCommandResult::Deleted);
     EXPECT_EQ(FileBytes(), CommandField("A") + "\r\n" + CommandField("B") + "\r\n" + CommandField("D") + "\r\n" +

@@ -13,18 +13,10 @@ TEST(LabelScanTest, ALabelIsANameAndAColonWithAtMostACommentBehind) {
         std::optional<std::string> label;
     };
     const Case cases[] = {
-        {"start: ; begins here", "start"},
-        {"\t  start:", "start"},
-        {"start: rem a note", "start"},
-        {"subRemoveGear:", "subRemoveGear"},
-        {"remove:", "remove"},
-        {"IF a: b", std::nullopt},
-        {"; start:", std::nullopt},
-        {"rem start:", std::nullopt},
-        {"x'y:", std::nullopt},
-        {"start:x", std::nullopt},
-        {"start: remark", std::nullopt},
-        {":", std::nullopt},
+        {"start: ; begins here", "start"},   {"\t  start:", "start"},         {"start: rem a note", "start"},
+        {"subRemoveGear:", "subRemoveGear"}, {"remove:", "remove"},           {"IF a: b", std::nullopt},
+        {"; start:", std::nullopt},          {"rem start:", std::nullopt},    {"x'y:", std::nullopt},
+        {"start:x", std::nullopt},           {"start: remark", std::nullopt}, {":", std::nullopt},
         {"plain line", std::nullopt},
     };
     for (const Case& c : cases) EXPECT_EQ(LabelOfLine(c.line), c.label) << c.line;
@@ -47,9 +39,13 @@ TEST(LabelScanTest, OnlyChangesThatTouchALabelLineAskForAScan) {
         bool scan;
     };
     const Case cases[] = {
-        {"star", "start:", true},      {"start:", "start", true},   {"start:", "starts:", true},
-        {"x = 1", "x = 12", false},    {"IF a : b", "IF a : bc", false},
-        {"IF a : b", "IFa: b", true},  {"", "", false},
+        {"star", "start:", true},
+        {"start:", "start", true},
+        {"start:", "starts:", true},
+        {"x = 1", "x = 12", false},
+        {"IF a : b", "IF a : bc", false},
+        {"IF a : b", "IFa: b", true},
+        {"", "", false},
     };
     for (const Case& c : cases) EXPECT_EQ(ChangesLabelLine(c.before, c.after), c.scan) << c.before << " > " << c.after;
 }

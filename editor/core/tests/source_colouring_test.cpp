@@ -68,7 +68,10 @@ TEST(SourceColouringTest, LinesOf256CharactersOrMoreAreColouredWholeAsLongLines)
 
 TEST(SourceColouringTest, KindsHaveTheirColours) {
     const std::pair<ColourKind, std::uint32_t> colours[] = {
-        {kPlain, 0x000000}, {kCommand, 0xFF0000}, {kComment, 0x00C300}, {kQuoted, 0x0000DC},
+        {kPlain, 0x000000},
+        {kCommand, 0xFF0000},
+        {kComment, 0x00C300},
+        {kQuoted, 0x0000DC},
         {ColourKind::LongLine, 0x0000FF},
     };
     for (const auto& [kind, colour] : colours) EXPECT_EQ(ColourValue(kind), colour) << static_cast<int>(kind);

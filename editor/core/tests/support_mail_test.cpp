@@ -25,11 +25,13 @@ TEST(SupportMailTest, QuotedArgumentsSplitBackIntoTheirText) {
 TEST(SupportMailTest, TheMessageGoesToSupportWithItsSubjectNoteAndAttachment) {
     platform::testing::TempEnvironment env;
     const std::vector<std::string> arguments = platform::SplitCommandLine(MailProgramArguments("C:\\My Adv\\F.txt"));
-    const std::vector<std::string> expected = {
-        "--subject", kMailSubject,
-        "--body", kMailNote,
-        "--attach", (env.driveC() / "My Adv" / "F.txt").string(),
-        "Quillet Support <support@quillet-applications.example>"};
+    const std::vector<std::string> expected = {"--subject",
+                                               kMailSubject,
+                                               "--body",
+                                               kMailNote,
+                                               "--attach",
+                                               (env.driveC() / "My Adv" / "F.txt").string(),
+                                               "Quillet Support <support@quillet-applications.example>"};
     EXPECT_EQ(arguments, expected);
     EXPECT_EQ(platform::SplitCommandLine(MailProgramArguments(std::nullopt)).size(), 5u);
 }

@@ -25,7 +25,8 @@ TEST(TextSearchTest, FindHonoursCaseAndWholeWords) {
         {"", 0, {}, std::nullopt},
         {"x", 99, {}, std::nullopt},
     };
-    for (const Case& c : cases) EXPECT_EQ(FindText(text, c.what, c.from, c.options), c.found) << c.what << " " << c.from;
+    for (const Case& c : cases)
+        EXPECT_EQ(FindText(text, c.what, c.from, c.options), c.found) << c.what << " " << c.from;
 }
 
 TEST(TextSearchTest, FindNextWrapsToTheStartWhenTheUserAgrees) {

@@ -1,8 +1,8 @@
 // Runs the flight file edits on arbitrary text: the input's first part is the flight
 // file, the rest the definition whose edits are planned and applied to it; a few more
 // edits take their section, key and value from the input's first lines.
-#include <cstddef>
 #include <algorithm>
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <string_view>

@@ -7,11 +7,11 @@ namespace {
 
 // Heights in metres, by the feet they stand for.
 constexpr float kWindUpperAltitude = 6562.0f;
-constexpr float kVisibilityTop = 3047.85f;      // 10,000 ft
-constexpr float kDefaultCloudBottom = 1523.93f; // 5,000 ft
+constexpr float kVisibilityTop = 3047.85f;       // 10,000 ft
+constexpr float kDefaultCloudBottom = 1523.93f;  // 5,000 ft
 constexpr float kTurbulentCloudBottom = 1500.0f;
-constexpr float kLowestCloudTop = 4571.78f;     // 15,000 ft
-constexpr float kDefaultCloudTop = 9143.55f;    // 30,000 ft
+constexpr float kLowestCloudTop = 4571.78f;   // 15,000 ft
+constexpr float kDefaultCloudTop = 9143.55f;  // 30,000 ft
 constexpr double kLowestCloudTopFeet = 15000.0;
 constexpr double kCloudBaseDivisor = 3.0;
 
@@ -48,8 +48,8 @@ wx::WxCloudLayer CloudLayer(const sBasicWeatherStruct& weather) {
     cloud.type = weather.cloudKind == kThunderstorm ? kThunderstormCloudType : kCloudType;
     const bool turbulent = weather.turbulence == 1 || weather.turbulence == 2;
     if (weather.cloudBase >= 1) {
-        const double bottom = turbulent ? double{kTurbulentCloudBottom}
-                                        : weather.cloudBase * wx::kMetresPerFoot / kCloudBaseDivisor;
+        const double bottom =
+            turbulent ? double{kTurbulentCloudBottom} : weather.cloudBase * wx::kMetresPerFoot / kCloudBaseDivisor;
         const double top = 2 * bottom;
         cloud.bottom = static_cast<float>(bottom);
         cloud.top = top * wx::kFeetPerMetre < kLowestCloudTopFeet ? kLowestCloudTop : static_cast<float>(top);
@@ -77,10 +77,10 @@ wx::WxRecord BasicWeatherRecord(const sBasicWeatherStruct& weather) {
         wind.shear = kWindShear;
     }
     record.winds = {wind};
-    record.visibilities = {wx::WxVisibilityLayer{
-        .range = Pick(kVisibilityRanges, weather.visibility, kVisibilityRanges[0]),
-        .bottom = 0,
-        .top = kVisibilityTop}};
+    record.visibilities = {
+        wx::WxVisibilityLayer{.range = Pick(kVisibilityRanges, weather.visibility, kVisibilityRanges[0]),
+                              .bottom = 0,
+                              .top = kVisibilityTop}};
     if (weather.cloudKind >= 1) record.clouds = {CloudLayer(weather)};
     const auto temperature = static_cast<float>(weather.temperature);
     record.temperatures = {wx::WxTemperatureLayer{.altitude = 0,

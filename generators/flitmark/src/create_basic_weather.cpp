@@ -7,6 +7,5 @@
 // stays as it was when anything fails; a read-only older file is not replaced.
 bool CreateBasicWeather(sBasicWeatherStruct weather) {
     if (weather.path == nullptr) return false;
-    return wx::ReplaceFile(weather.path, wx::EncodeRecord(flitmark::BasicWeatherRecord(weather))) ==
-           wx::WxError::None;
+    return wx::ReplaceFile(weather.path, wx::EncodeRecord(flitmark::BasicWeatherRecord(weather))) == wx::WxError::None;
 }

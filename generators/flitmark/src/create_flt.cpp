@@ -22,8 +22,7 @@ bool CreateFlt(const char* adfPath, std::vector<std::string>* waypoints) {
 
     std::vector<std::string> lines;
     if (!platform::ReadLines(fltPath, lines)) return false;
-    for (const flitmark::FltEdit& edit :
-         flitmark::PlanFltEdits(definition, waypoints, flitmark::CurrentYear()))
+    for (const flitmark::FltEdit& edit : flitmark::PlanFltEdits(definition, waypoints, flitmark::CurrentYear()))
         flitmark::SetFltValue(lines, edit.section, edit.key, edit.value);
     return platform::WriteLines(fltPath, lines);
 }

@@ -30,12 +30,10 @@ const char* const kSeasons[] = {"Summer", "Winter", "Spring", "Autumn"};
 
 // Engines off: each engine's levers, switches and RPM.
 const FltEdit kEngineOff[] = {
-    {"", "ThrottleLeverPct", "0.000000"},   {"", "PropellerLeverPct", "1.000000"},
-    {"", "MixtureLeverPct", "1.000000"},    {"", "Pct Engine RPM", "0.000000"},
-    {"", "LeftMagneto", "False"},           {"", "RightMagneto", "False"},
-    {"", "GeneratorSwitch", "False"},       {"", "CowlFlapPct", "1.000000"},
-    {"", "FuelPumpSwitch", "False"},        {"", "ThrottleLeverPct", "0.000000"},
-    {"", "CarbHeat/DeiceSwitch", "False"},
+    {"", "ThrottleLeverPct", "0.000000"}, {"", "PropellerLeverPct", "1.000000"}, {"", "MixtureLeverPct", "1.000000"},
+    {"", "Pct Engine RPM", "0.000000"},   {"", "LeftMagneto", "False"},          {"", "RightMagneto", "False"},
+    {"", "GeneratorSwitch", "False"},     {"", "CowlFlapPct", "1.000000"},       {"", "FuelPumpSwitch", "False"},
+    {"", "ThrottleLeverPct", "0.000000"}, {"", "CarbHeat/DeiceSwitch", "False"},
 };
 
 std::string Format(const char* format, auto value) {
@@ -74,7 +72,8 @@ void AddCrash(const adf::Definition& definition, std::vector<FltEdit>& edits) {
 void AddStartPosition(const adf::Definition& definition, std::vector<FltEdit>& edits) {
     using namespace aerodrex::airport_line;
     const adf::RouteFile route = adf::ReadRouteFile(definition.Lines());
-    const auto* departure = route.sections.empty() ? nullptr : std::get_if<adf::AirportSection>(&route.sections.front());
+    const auto* departure =
+        route.sections.empty() ? nullptr : std::get_if<adf::AirportSection>(&route.sections.front());
     if (departure == nullptr) return;
     const std::string& line = departure->airportLine;
     std::string altitude = "+";
@@ -84,9 +83,8 @@ void AddStartPosition(const adf::Definition& definition, std::vector<FltEdit>& e
     if (heading > 360.0) heading -= 360.0;
     std::string latitude = landing.runwayBegin ? Field(GetAirportLatBeg, line, kRunwayStartLatitude.size())
                                                : Field(GetAirportLatEnd, line, kRunwayEndLatitude.size());
-    std::string longitude = landing.runwayBegin
-                                ? Field(GetAirportLonBeg, line, kRunwayStartLongitude.size())
-                                : Field(GetAirportLonEnd, line, kRunwayEndLongitude.size());
+    std::string longitude = landing.runwayBegin ? Field(GetAirportLonBeg, line, kRunwayStartLongitude.size())
+                                                : Field(GetAirportLonEnd, line, kRunwayEndLongitude.size());
     SwapAngleSeparators(latitude);
     SwapAngleSeparators(longitude);
     edits.push_back({"Plane", "Latitude", latitude});
@@ -128,8 +126,7 @@ void AddFlightPlan(const std::vector<std::string>& waypoints, std::vector<FltEdi
 // A cruise altitude that is no number reads as 0 and is cleared at the lowest altitude.
 void AddClearedAltitude(const adf::Definition& definition, std::vector<FltEdit>& edits) {
     std::string cruise = ReadLineAfterLabel(definition, keys::kCruiseAltitude);
-    if (platform::LeadingInt(cruise) < kLowestClearedAltitude)
-        cruise = Format("%d", kLowestClearedAltitude);
+    if (platform::LeadingInt(cruise) < kLowestClearedAltitude) cruise = Format("%d", kLowestClearedAltitude);
     edits.push_back({"[ATC_Aircraft.0]", "AltCleared", cruise});
 }
 
@@ -150,8 +147,8 @@ bool FindNdbLine(const adf::Definition& definition, std::string& line) {
     return false;
 }
 
-std::vector<FltEdit> PlanFltEdits(const adf::Definition& definition,
-                                  const std::vector<std::string>* waypoints, int year) {
+std::vector<FltEdit> PlanFltEdits(const adf::Definition& definition, const std::vector<std::string>* waypoints,
+                                  int year) {
     std::vector<FltEdit> edits;
     edits.push_back({"Main", "Title", ReadLineAfterLabel(definition, keys::kTitle)});
     edits.push_back({"Main", "Description", ReadLineAfterLabel(definition, keys::kDescription) + "\n"});

@@ -17,8 +17,8 @@ struct FltEdit {
 
 // The edits in the order they are made. waypoints are the FLT waypoint lines (the
 // first without its "waypoint.0=" prefix); without them the ATC flight plan is left.
-std::vector<FltEdit> PlanFltEdits(const adf::Definition& definition,
-                                  const std::vector<std::string>* waypoints, int year);
+std::vector<FltEdit> PlanFltEdits(const adf::Definition& definition, const std::vector<std::string>* waypoints,
+                                  int year);
 
 // The n-th line after the key line of label (n = 1: the key's value); empty when the
 // label is missing. The label names a key line, so "002" finds "\tSEASON_002:" and

@@ -5,9 +5,7 @@
 namespace flitmark {
 namespace {
 
-bool Contains(const std::string& line, const std::string& text) {
-    return line.find(text) != std::string::npos;
-}
+bool Contains(const std::string& line, const std::string& text) { return line.find(text) != std::string::npos; }
 
 // Splits text at each "\n"; a final "\n" ends the last line and starts no new one.
 std::vector<std::string> SplitLines(const std::string& text) {
@@ -27,8 +25,8 @@ std::vector<std::string> SplitLines(const std::string& text) {
 
 }  // namespace
 
-bool SetFltValue(std::vector<std::string>& lines, const std::string& section,
-                 const std::string& key, const std::string& value) {
+bool SetFltValue(std::vector<std::string>& lines, const std::string& section, const std::string& key,
+                 const std::string& value) {
     bool armed = false;
     for (size_t i = 0; i < lines.size(); ++i) {
         const std::string& line = lines[i];

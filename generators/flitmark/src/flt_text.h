@@ -11,7 +11,7 @@ namespace flitmark {
 // that contains key and no "[" becomes key + "=" + value, and the search ends. A key
 // missing from its section is thus looked for in the sections that follow. A value
 // that holds "\n" makes further lines. True when a line was replaced.
-bool SetFltValue(std::vector<std::string>& lines, const std::string& section,
-                 const std::string& key, const std::string& value);
+bool SetFltValue(std::vector<std::string>& lines, const std::string& section, const std::string& key,
+                 const std::string& value);
 
 }  // namespace flitmark

@@ -19,8 +19,7 @@ std::string DeparturePosition(const std::vector<std::string>& planLines) {
 
 }  // namespace
 
-std::vector<std::string> GpsSectionLines(const std::string& fltName,
-                                         const std::vector<std::string>& planLines) {
+std::vector<std::string> GpsSectionLines(const std::string& fltName, const std::vector<std::string>& planLines) {
     const auto waypoints = std::count_if(planLines.begin(), planLines.end(), [](const std::string& line) {
         return line.find(kWaypointKey) != std::string::npos;
     });

@@ -7,7 +7,6 @@
 namespace flitmark {
 
 // Lines to append, from the flight file's own name and the flight plan's lines.
-std::vector<std::string> GpsSectionLines(const std::string& fltName,
-                                         const std::vector<std::string>& planLines);
+std::vector<std::string> GpsSectionLines(const std::string& fltName, const std::vector<std::string>& planLines);
 
 }  // namespace flitmark

@@ -21,10 +21,9 @@ TEST_F(AddGpsToFltTest, AppendsTheSectionFromTheFlightPlan) {
 
     ASSERT_TRUE(AddGpsToFlt(testing::kAdfPath));
     Lines expected = before;
-    expected.insert(expected.end(), {"", "[GPS_Engine]", "Filename=Trip.flt",
-                                     "position=KSEA, N047* 27.57', W122* 18.31', +000433.00",
-                                     "Time=40199", "CountWP=5", "NextWP=1",
-                                     "WpInfo0=38, 0, 15239, 0, 40163, 1555.0, 0.0, 0.0"});
+    expected.insert(expected.end(),
+                    {"", "[GPS_Engine]", "Filename=Trip.flt", "position=KSEA, N047* 27.57', W122* 18.31', +000433.00",
+                     "Time=40199", "CountWP=5", "NextWP=1", "WpInfo0=38, 0, 15239, 0, 40163, 1555.0, 0.0, 0.0"});
     EXPECT_EQ(ReadFileLines(testing::kFltPath), expected);
 }
 

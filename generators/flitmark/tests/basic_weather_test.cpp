@@ -65,17 +65,14 @@ std::string Expected(const WeatherCase& c) {
     return layout.bytes();
 }
 
-sBasicWeatherStruct Weather(bool wind, bool rain, int32_t base, int32_t visibility, int32_t kind,
-                            int32_t turbulence) {
+sBasicWeatherStruct Weather(bool wind, bool rain, int32_t base, int32_t visibility, int32_t kind, int32_t turbulence) {
     return {kWxPath, wind, rain, base, visibility, kind, turbulence, 21.5, 4.0};
 }
 
 class CreateBasicWeatherTest : public ::testing::TestWithParam<WeatherCase> {
 protected:
     CreateBasicWeatherTest() { std::filesystem::create_directories(platform::HostPath("C:\\Quillet\\Trip")); }
-    static std::string OnDisk() {
-        return platform::testing::TempEnvironment::readFile(platform::HostPath(kWxPath));
-    }
+    static std::string OnDisk() { return platform::testing::TempEnvironment::readFile(platform::HostPath(kWxPath)); }
     platform::testing::TempEnvironment env_;
 };
 
@@ -88,23 +85,22 @@ constexpr float kBase3000Bottom = static_cast<float>(3000 * 0.30478513 / 3);
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, CreateBasicWeatherTest,
-    ::testing::Values(
-        WeatherCase{"NoCloudsNoWind", Weather(false, false, 0, 0, 0, 0), 0, 0, 0, 0, 48000.0f, {}},
-        WeatherCase{"WindAverageVisibility", Weather(true, false, 0, 1, 0, 0), 16, 24, 3, 2, 5000.0f, {}},
-        WeatherCase{"ThunderstormWithRain", Weather(false, true, 0, 2, 3, 0), 0, 0, 0, 0, 100.0f,
-                    Cloud{10, 8, 0, 5, 1523.93f, 9143.55f}},
-        WeatherCase{"ThunderstormDry", Weather(false, false, 0, 0, 3, 0), 0, 0, 0, 0, 48000.0f,
-                    Cloud{10, 8, 0, 3, 1523.93f, 9143.55f}},
-        WeatherCase{"LowBaseRaisesTheTop", Weather(false, true, 3000, 0, 1, 0), 0, 0, 0, 0, 48000.0f,
-                    Cloud{6, 6, 0, 3, kBase3000Bottom, 4571.78f}},
-        WeatherCase{"HighBaseKeepsTwiceTheBottom", Weather(false, false, 60000, 0, 2, 0), 0, 0, 0, 0,
-                    48000.0f,
-                    Cloud{6, 8, 0, 0, static_cast<float>(60000 * 0.30478513 / 3),
-                          static_cast<float>(2 * (60000 * 0.30478513 / 3))}},
-        WeatherCase{"LightTurbulence", Weather(false, true, 3000, 0, 2, 1), 0, 0, 0, 0, 48000.0f,
-                    Cloud{6, 8, 2, 4, 1500.0f, 4571.78f}},
-        WeatherCase{"HeavyTurbulenceDefaultBase", Weather(false, false, 0, 0, 1, 2), 0, 0, 0, 0, 48000.0f,
-                    Cloud{6, 6, 3, 0, 1500.0f, 9143.55f}}),
+    ::testing::Values(WeatherCase{"NoCloudsNoWind", Weather(false, false, 0, 0, 0, 0), 0, 0, 0, 0, 48000.0f, {}},
+                      WeatherCase{"WindAverageVisibility", Weather(true, false, 0, 1, 0, 0), 16, 24, 3, 2, 5000.0f, {}},
+                      WeatherCase{"ThunderstormWithRain", Weather(false, true, 0, 2, 3, 0), 0, 0, 0, 0, 100.0f,
+                                  Cloud{10, 8, 0, 5, 1523.93f, 9143.55f}},
+                      WeatherCase{"ThunderstormDry", Weather(false, false, 0, 0, 3, 0), 0, 0, 0, 0, 48000.0f,
+                                  Cloud{10, 8, 0, 3, 1523.93f, 9143.55f}},
+                      WeatherCase{"LowBaseRaisesTheTop", Weather(false, true, 3000, 0, 1, 0), 0, 0, 0, 0, 48000.0f,
+                                  Cloud{6, 6, 0, 3, kBase3000Bottom, 4571.78f}},
+                      WeatherCase{"HighBaseKeepsTwiceTheBottom", Weather(false, false, 60000, 0, 2, 0), 0, 0, 0, 0,
+                                  48000.0f,
+                                  Cloud{6, 8, 0, 0, static_cast<float>(60000 * 0.30478513 / 3),
+                                        static_cast<float>(2 * (60000 * 0.30478513 / 3))}},
+                      WeatherCase{"LightTurbulence", Weather(false, true, 3000, 0, 2, 1), 0, 0, 0, 0, 48000.0f,
+                                  Cloud{6, 8, 2, 4, 1500.0f, 4571.78f}},
+                      WeatherCase{"HeavyTurbulenceDefaultBase", Weather(false, false, 0, 0, 1, 2), 0, 0, 0, 0, 48000.0f,
+                                  Cloud{6, 6, 3, 0, 1500.0f, 9143.55f}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 class CreateBasicWeatherFailure : public CreateBasicWeatherTest {};

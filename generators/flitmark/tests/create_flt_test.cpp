@@ -41,10 +41,21 @@ struct Adventure {
 
     Lines Definition() const {
         using namespace adf::keys;
-        Lines lines = {kPlaneName.Line(), "C002 special", kCruiseAltitude.Line(), cruise,
-                       kEnginesOff.Line(), engineOff, kTitle.Line(), "Rainy Seattle",
-                       kDescription.Line(), "Fly around 002 times", "and land", kSeason.Line(), season,
-                       kPlane.Line(), "Cessna 182"};
+        Lines lines = {kPlaneName.Line(),
+                       "C002 special",
+                       kCruiseAltitude.Line(),
+                       cruise,
+                       kEnginesOff.Line(),
+                       engineOff,
+                       kTitle.Line(),
+                       "Rainy Seattle",
+                       kDescription.Line(),
+                       "Fly around 002 times",
+                       "and land",
+                       kSeason.Line(),
+                       season,
+                       kPlane.Line(),
+                       "Cessna 182"};
         adf::RouteFile route;
         route.sections.push_back(departure);
         for (const std::string& navaid : navaids) route.sections.emplace_back(adf::NavaidSection{.navaidLine = navaid});
@@ -57,7 +68,9 @@ struct Adventure {
 
 class CreateFltTest : public testing::FltFixture {
 protected:
-    CreateFltTest() { previous_ = SetFlitmarkYearSource([] { return 1999; }); }
+    CreateFltTest() {
+        previous_ = SetFlitmarkYearSource([] { return 1999; });
+    }
     ~CreateFltTest() override { SetFlitmarkYearSource(previous_); }
 
     bool Create(const Adventure& adventure, Lines waypoints = {"KSEA, N, W, +000000.00,1,0,0,,0\n"}) {
@@ -140,11 +153,10 @@ TEST_P(CreateFltRunway, StartsOnTheChosenRunwayEnd) {
     EXPECT_EQ(FltValue("Plane", "Longitude"), GetParam().longitude);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Ends, CreateFltRunway,
-    ::testing::Values(RunwayCase{true, 270.0, "90.000000", "N047* 28.10'50", "W122* 19.02'25"},
-                      RunwayCase{false, 190.0, "10.000000", "N047* 27.57'00", "W122* 18.31'00"},
-                      RunwayCase{false, 180.0, "360.000000", "N047* 27.57'00", "W122* 18.31'00"}));
+INSTANTIATE_TEST_SUITE_P(Ends, CreateFltRunway,
+                         ::testing::Values(RunwayCase{true, 270.0, "90.000000", "N047* 28.10'50", "W122* 19.02'25"},
+                                           RunwayCase{false, 190.0, "10.000000", "N047* 27.57'00", "W122* 18.31'00"},
+                                           RunwayCase{false, 180.0, "360.000000", "N047* 27.57'00", "W122* 18.31'00"}));
 
 TEST_F(CreateFltTest, ADepartureThatIsNoAirportLeavesThePosition) {
     Adventure adventure;
@@ -206,7 +218,8 @@ TEST_F(CreateFltTest, WritesTheFlightPlanAfterItsKey) {
                              "waypoint.2=KPDX, N045* 35.00', W122* 36.00', +000000.00,3,0,10000,,2\n"};
     ASSERT_TRUE(Create(Adventure{}, waypoints));
     const Lines lines = ReadFileLines(testing::kFltPath);
-    const auto at = std::find(lines.begin(), lines.end(), "Waypoint.0=" + waypoints[0].substr(0, waypoints[0].size() - 1));
+    const auto at =
+        std::find(lines.begin(), lines.end(), "Waypoint.0=" + waypoints[0].substr(0, waypoints[0].size() - 1));
     ASSERT_NE(at, lines.end());
     ASSERT_GT(lines.end() - at, 3);
     EXPECT_EQ(at[1] + "\n", waypoints[1]);
@@ -236,7 +249,8 @@ TEST_F(CreateFltTest, AFlightFileThatCannotBeWrittenFailsAndStays) {
     const std::string before = Bytes(testing::kFltPath);
     const std::uint64_t limit = before.size() / 2;
     const std::pair<const char*, bool (*)()> writers[] = {
-        {"CreateFlt", [] {
+        {"CreateFlt",
+         [] {
              Lines waypoints = {"KSEA, N, W, +000000.00,1,0,0,,0\n"};
              return CreateFlt(testing::kAdfPath, &waypoints);
          }},

@@ -42,8 +42,10 @@ protected:
         const std::vector<std::string> lines = ReadFileLines(kFltPath);
         bool inSection = false;
         for (const std::string& line : lines) {
-            if (!line.empty() && line[0] == '[') inSection = line == "[" + section + "]";
-            else if (inSection && line.starts_with(key + "=")) return line.substr(key.size() + 1);
+            if (!line.empty() && line[0] == '[')
+                inSection = line == "[" + section + "]";
+            else if (inSection && line.starts_with(key + "="))
+                return line.substr(key.size() + 1);
         }
         return std::nullopt;
     }

@@ -19,7 +19,9 @@ std::filesystem::path DataPath(const std::string& name) {
 
 class GoldenFlt : public testing::FltFixture {
 protected:
-    GoldenFlt() { previous_ = SetFlitmarkYearSource([] { return 2001; }); }
+    GoldenFlt() {
+        previous_ = SetFlitmarkYearSource([] { return 2001; });
+    }
     ~GoldenFlt() override { SetFlitmarkYearSource(previous_); }
 
     FlitmarkYearSource previous_ = nullptr;
@@ -32,7 +34,8 @@ TEST_F(GoldenFlt, FourAirportsFull) {
                                           "waypoint.1=SPR, N041* 05.00', W089* 40.00', +008000.00,3,8,8000,,1\n"};
     ASSERT_TRUE(CreateFlt(testing::kAdfPath, &waypoints));
     const std::string written = Bytes(testing::kFltPath);
-    if (std::getenv("QUILLET_UPDATE_GOLDEN")) std::ofstream(DataPath("four_airports_full.flt"), std::ios::binary) << written;
+    if (std::getenv("QUILLET_UPDATE_GOLDEN"))
+        std::ofstream(DataPath("four_airports_full.flt"), std::ios::binary) << written;
     EXPECT_EQ(written, platform::testing::TempEnvironment::readFile(DataPath("four_airports_full.flt")));
 }
 

@@ -63,8 +63,10 @@ void WriteEventSubs(GenerationRun& run) {
     WriteSubNavNumber(run);
     WriteSubDirectCourse(run);
     WriteSubCruiseAlt(run);
-    if (run.navaidLines.empty()) WriteEmptyVor1Handler(run);
-    else WriteNavaidHandlers(run);
+    if (run.navaidLines.empty())
+        WriteEmptyVor1Handler(run);
+    else
+        WriteNavaidHandlers(run);
     WriteSubEmergency(run);
     WriteSubSetFreq(run);
     WriteSubComChange(run);

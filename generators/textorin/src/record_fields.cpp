@@ -37,10 +37,14 @@ std::string ReadText(Getter getter, LineCopy& line) {
 
 LineKind KindOfLine(const std::string& line) {
     switch (GetLineType(line.c_str())) {
-        case kAirportLineType: return LineKind::Airport;
-        case kNavaidLineType: return LineKind::Navaid;
-        case kIlsLineType: return LineKind::Ils;
-        default: return LineKind::Other;
+        case kAirportLineType:
+            return LineKind::Airport;
+        case kNavaidLineType:
+            return LineKind::Navaid;
+        case kIlsLineType:
+            return LineKind::Ils;
+        default:
+            return LineKind::Other;
     }
 }
 

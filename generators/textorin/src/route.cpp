@@ -13,7 +13,8 @@ constexpr size_t kIlsLineWidth = 92;
 ProcedurePoint ParseProcedurePoint(const std::string& legText) {
     fileval leg;
     leg.FillFileval(legText.c_str());
-    return {leg.latitude, leg.longitude, platform::SaturatingInt(leg.maxAltitude), platform::SaturatingInt(leg.minAltitude)};
+    return {leg.latitude, leg.longitude, platform::SaturatingInt(leg.maxAltitude),
+            platform::SaturatingInt(leg.minAltitude)};
 }
 
 AirportSection AirportValues(const adf::AirportSection& read) {
@@ -95,9 +96,12 @@ void Route::CountAllLegs() {
         if (entry.kind != LineKind::Navaid) continue;
         const RouteLegInfo& leg = legs_[navaid++];
         NavaidCounts& counts = legCounts_[airportsSeen];
-        if (leg.type == "NDB") ++counts.ndb;
-        else if (leg.vor1) ++counts.vor1;
-        else ++counts.vor2;
+        if (leg.type == "NDB")
+            ++counts.ndb;
+        else if (leg.vor1)
+            ++counts.vor1;
+        else
+            ++counts.vor2;
     }
 }
 

@@ -31,8 +31,7 @@ DegreesMinutesSeconds ToDms(double radians) {
 }  // namespace
 
 std::string FormatAngleForScript(const std::string& angleText, HemisphereFlags flags) {
-    if (angleText.find("* ") == std::string::npos || angleText.find('\'') == std::string::npos)
-        return angleText;
+    if (angleText.find("* ") == std::string::npos || angleText.find('\'') == std::string::npos) return angleText;
     char letter = angleText.front();
     std::string text = angleText.substr(1);
     ReplaceAll(text, "* ", ":");
@@ -72,7 +71,8 @@ std::string FormatDms(const DegreesMinutesSeconds& dms, bool negative) {
             ++shown.degrees;
         }
     }
-    return platform::Format(negative ? "-%02d:%02d:%02.02f" : "%02d:%02d:%02.02f", shown.degrees, shown.minutes, shown.seconds);
+    return platform::Format(negative ? "-%02d:%02d:%02.02f" : "%02d:%02d:%02.02f", shown.degrees, shown.minutes,
+                            shown.seconds);
 }
 
 }  // namespace textorin

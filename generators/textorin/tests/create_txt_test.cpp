@@ -32,7 +32,9 @@ protected:
     }
 
     std::filesystem::path Host(const std::string& windowsPath) { return platform::HostPath(windowsPath); }
-    std::string Read(const std::string& windowsPath) { return platform::testing::TempEnvironment::readFile(Host(windowsPath)); }
+    std::string Read(const std::string& windowsPath) {
+        return platform::testing::TempEnvironment::readFile(Host(windowsPath));
+    }
 
     platform::testing::TempEnvironment env_;
     platform::DynamicLibrary library_;
@@ -80,16 +82,19 @@ TEST_F(CreateTxtTest, RefusalsAndFailuresShowTheirMessages) {
         MbIcon icon;
     };
     const Case cases[] = {
-        {kAdfPath, "C:\\Adv\\Trip.TXT", "The system was attempting to pass an invalid file\nThe created file must have a TXT Extenstion",
+        {kAdfPath, "C:\\Adv\\Trip.TXT",
+         "The system was attempting to pass an invalid file\nThe created file must have a TXT Extenstion",
          MbIcon::None},
         // The derived path would be the definition itself.
         {"C:\\Adv\\Trip.def", nullptr,
-         "The system was attempting to pass an invalid file\nThe created file must have a TXT Extenstion", MbIcon::None},
+         "The system was attempting to pass an invalid file\nThe created file must have a TXT Extenstion",
+         MbIcon::None},
         {"C:\\Adv\\Missing.adf", nullptr,
          "An error occured while opening the adf file\nIf the file was created you might be able to retry",
          MbIcon::Information},
         {kAdfPath, "C:\\NoSuchFolder\\Out.txt",
-         "An error occured while creating the new file\nError Number 2\nThe system cannot continue.", MbIcon::Information},
+         "An error occured while creating the new file\nError Number 2\nThe system cannot continue.",
+         MbIcon::Information},
     };
     env_.writeFile("drive_c/Adv/Trip.def", TwoAirportsVorNdbRoute().Text());
     for (const Case& c : cases) {
@@ -141,7 +146,8 @@ TEST_F(CreateTxtTest, AFailedWriteKeepsTheOldSourceAndSaysSo) {
         EXPECT_EQ(outcome.report, c.message);
         if (c.existing) {
             EXPECT_EQ(Read("C:\\Adv\\Trip.txt"), old);
-            std::filesystem::permissions(source, std::filesystem::perms::owner_write, std::filesystem::perm_options::add);
+            std::filesystem::permissions(source, std::filesystem::perms::owner_write,
+                                         std::filesystem::perm_options::add);
         } else {
             EXPECT_FALSE(std::filesystem::exists(source));
         }

@@ -16,9 +16,11 @@ TEST(Declarations, LongListsFlushedPastOneHundredCharacters) {
     for (int i = 0; i < 5; ++i) b.Airport(RouteAirport(AirportLine({})));
     std::string text = SectionText(b, WriteDeclarations, false);
     // Each airport adds 66 characters to list A: flushed after the second and fourth.
-    EXPECT_TRUE(Contains(text, "\tDECLARE  dAirpAtis_001, dAirpIlsFreq_001, dAirpIlsObs_001, dAirpHdg_001, dAirpAtis_002, "
-                               "dAirpIlsFreq_002, dAirpIlsObs_002, dAirpHdg_002\n"));
-    EXPECT_TRUE(Contains(text, "\tDECLARE  dAirpAtis_005, dAirpIlsFreq_005, dAirpIlsObs_005, dAirpHdg_005\n'\tLanding values\n"));
+    EXPECT_TRUE(Contains(text,
+                         "\tDECLARE  dAirpAtis_001, dAirpIlsFreq_001, dAirpIlsObs_001, dAirpHdg_001, dAirpAtis_002, "
+                         "dAirpIlsFreq_002, dAirpIlsObs_002, dAirpHdg_002\n"));
+    EXPECT_TRUE(Contains(
+        text, "\tDECLARE  dAirpAtis_005, dAirpIlsFreq_005, dAirpIlsObs_005, dAirpHdg_005\n'\tLanding values\n"));
 }
 
 TEST(Declarations, NdbHasNoVorValues) {

@@ -57,21 +57,31 @@ DefinitionBuilder::DefinitionBuilder() {
         {kSpeedCalls, {"0"}},
     };
     late_ = {
-        {kWeatherMode, {"0"}},
-        {kWeatherRain, {"0"}},
-        {kWeatherWind, {"0"}},
-        {kWeatherVisibility, {"0"}},
-        {kWeatherClouds, {"0"}},
-        {kWeatherTurbulence, {"0"}},
-        {kWeatherTemperature, {"15"}},
-        {kWeatherVariation, {"5"}},
-        {kDefaultLanding, {"0"}},
+        {kWeatherMode, {"0"}},         {kWeatherRain, {"0"}},      {kWeatherWind, {"0"}},
+        {kWeatherVisibility, {"0"}},   {kWeatherClouds, {"0"}},    {kWeatherTurbulence, {"0"}},
+        {kWeatherTemperature, {"15"}}, {kWeatherVariation, {"5"}}, {kDefaultLanding, {"0"}},
         {kFailureProbability, {"5"}},
     };
-    for (const adf::Key& failure :
-         {kFailAdf, kFailAirspeedIndicator, kFailAltimeter, kFailAttitudeIndicator, kFailAutopilot, kFailEngine1,
-          kFailEngine2, kFailEngine3, kFailEngine4, kFailGear1, kFailGear2, kFailGear3, kFailHeadingIndicator, kFailNav,
-          kFailPanelLights, kFailStrobes, kFailTransponder, kFailTurnCoordinator, kFailVerticalSpeed, kAnnounceFailure})
+    for (const adf::Key& failure : {kFailAdf,
+                                    kFailAirspeedIndicator,
+                                    kFailAltimeter,
+                                    kFailAttitudeIndicator,
+                                    kFailAutopilot,
+                                    kFailEngine1,
+                                    kFailEngine2,
+                                    kFailEngine3,
+                                    kFailEngine4,
+                                    kFailGear1,
+                                    kFailGear2,
+                                    kFailGear3,
+                                    kFailHeadingIndicator,
+                                    kFailNav,
+                                    kFailPanelLights,
+                                    kFailStrobes,
+                                    kFailTransponder,
+                                    kFailTurnCoordinator,
+                                    kFailVerticalSpeed,
+                                    kAnnounceFailure})
         late_.push_back({failure, {"0"}});
     late_.push_back({kCrash, {"0000"}});
     late_.push_back({kSound, {"0"}});

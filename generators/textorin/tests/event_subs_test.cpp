@@ -1,11 +1,11 @@
 #include <gtest/gtest.h>
 
+#include "adventure_source.h"
 #include "fixture_routes.h"
 #include "platform/message_box.h"
 #include "record_lines.h"
 #include "section_fixture.h"
 #include "source_check.h"
-#include "adventure_source.h"
 #include "testing/temp_environment.h"
 
 namespace {
@@ -18,7 +18,8 @@ constexpr const char* kRearm =
     "\tONEXP_TRUE (ELAPSED_TIME > iEmer_Time) GOSUB subEmergency\nRETURN\n";
 
 std::string EmergencyHead() {
-    return "\n'" + std::string(90, '*') + "\n'\tHandle all the emergencies\n'" + std::string(90, '*') + "\nsubEmergency:\n\n";
+    return "\n'" + std::string(90, '*') + "\n'\tHandle all the emergencies\n'" + std::string(90, '*') +
+           "\nsubEmergency:\n\n";
 }
 
 TEST(Emergency, FailuresByPercentage) {
@@ -30,11 +31,18 @@ TEST(Emergency, FailuresByPercentage) {
     };
     const Case cases[] = {
         {{}, "5", false, ""},
-        {{keys::kFailEngine2}, "5", false, "\tIF RANDOM < 0.05 AND !ENGINE_2_FAIL\n\t\tENGINE_2_FAIL = TRUE\n\tENDIF\n"},
-        {{keys::kFailAdf, keys::kFailAirspeedIndicator}, "0", false,
+        {{keys::kFailEngine2},
+         "5",
+         false,
+         "\tIF RANDOM < 0.05 AND !ENGINE_2_FAIL\n\t\tENGINE_2_FAIL = TRUE\n\tENDIF\n"},
+        {{keys::kFailAdf, keys::kFailAirspeedIndicator},
+         "0",
+         false,
          "\tIF RANDOM > 0.00 AND !ADF_FAIL\n\t\tADF_FAIL = TRUE\n"
          "\tELSEIF RANDOM < 0.00 AND !AIRSPEED_INDICATOR_FAIL\n\t\tAIRSPEED_INDICATOR_FAIL = TRUE\n\tENDIF\n"},
-        {{keys::kFailGear1, keys::kFailPanelLights}, "12.5", true,
+        {{keys::kFailGear1, keys::kFailPanelLights},
+         "12.5",
+         true,
          "\tIF RANDOM < 0.12 AND !GEAR1_FAIL AND RETRACTABLE_GEAR\n\t\tGEAR1_FAIL = TRUE\n"
          "\t\tPRINT \"Co-pilot:Nose landing Gear Failure...\"\n\t\tWAIT MESSAGE\n"
          "\tELSEIF RANDOM > 0.12\n\t\tPANEL_LIGHTS_FAIL = TRUE\n\t\tPRINT \"Co-pilot:Panel lights Failure...\"\n"
@@ -72,11 +80,14 @@ TEST(KeyCommands, OnlyEnabledKeysAndTheirSubroutines) {
 
     DefinitionBuilder up;
     up.Key(keys::kClimbRequest, "CTRL \"u\"");
-    EXPECT_TRUE(SectionText(up, WriteAdventureKeys).ends_with("\tADV_KEYS ADD, KV(CTRL \"u\")\t\t'Altitude request Up\n"));
+    EXPECT_TRUE(
+        SectionText(up, WriteAdventureKeys).ends_with("\tADV_KEYS ADD, KV(CTRL \"u\")\t\t'Altitude request Up\n"));
     EXPECT_EQ(SectionText(up, WriteKeyBindings), "\tONKEY KV(CTRL \"u\") GOSUB subAltChangeRequestUp\n");
     std::string subs = SectionText(up, WriteKeyCommandSubs);
-    EXPECT_TRUE(Contains(subs, "subAltChangeRequestUp:\n\n\tPRINT \"Requesting permission to climb from \",iAlt_Keep,\" to \", "
-                               "iAlt_Keep+ 200\n\tWAIT 5\n\n"));
+    EXPECT_TRUE(
+        Contains(subs,
+                 "subAltChangeRequestUp:\n\n\tPRINT \"Requesting permission to climb from \",iAlt_Keep,\" to \", "
+                 "iAlt_Keep+ 200\n\tWAIT 5\n\n"));
     EXPECT_FALSE(Contains(subs, "Down"));
 }
 
@@ -97,9 +108,9 @@ TEST(WholeSource, DefaultPerformanceCompilesAKeyWithoutItsTextDoesNot) {
 TEST(KeyCommands, ABlankLineFollowsEachReturn) {
     DefinitionBuilder all;
     all.Key(keys::kPushBack, "CTRL \"b\"").Key(keys::kRestart, "CTRL \"r\"").Key(keys::kClimbRequest, "CTRL \"u\"");
-    for (const auto& section : {std::function<void(GenerationRun&)>(WriteSubPushBack),
-                                std::function<void(GenerationRun&)>(WriteSubResetAdv),
-                                std::function<void(GenerationRun&)>(WriteKeyCommandSubs)}) {
+    for (const auto& section :
+         {std::function<void(GenerationRun&)>(WriteSubPushBack), std::function<void(GenerationRun&)>(WriteSubResetAdv),
+          std::function<void(GenerationRun&)>(WriteKeyCommandSubs)}) {
         const std::string text = SectionText(all, section);
         for (size_t at = text.find("RETURN\n"); at != std::string::npos; at = text.find("RETURN\n", at + 1))
             EXPECT_EQ(text.substr(at, 8), "RETURN\n\n") << text;
@@ -142,10 +153,12 @@ TEST(LandingRanges, FarAboveNinetyNine) {
         std::vector<std::string> expected;
     };
     const Case cases[] = {
-        {"100", {"<= 60 AND", "<= 10 GOSUB subLANDPHASE_2", "> 20 GOSUB subLANDPHASE_3", "<= 2 GOSUB subLANDPHASE_4",
-                 "> 40 GOSUB subLANDPHASE_1", "> 6 GOSUB subCruiseAlt"}},
-        {"99", {"<= 30 AND", "<= 5 GOSUB subLANDPHASE_2", "> 10 GOSUB subLANDPHASE_3", "<= 1 GOSUB subLANDPHASE_4",
-                "> 20 GOSUB subLANDPHASE_1", "> 3 GOSUB subCruiseAlt"}},
+        {"100",
+         {"<= 60 AND", "<= 10 GOSUB subLANDPHASE_2", "> 20 GOSUB subLANDPHASE_3", "<= 2 GOSUB subLANDPHASE_4",
+          "> 40 GOSUB subLANDPHASE_1", "> 6 GOSUB subCruiseAlt"}},
+        {"99",
+         {"<= 30 AND", "<= 5 GOSUB subLANDPHASE_2", "> 10 GOSUB subLANDPHASE_3", "<= 1 GOSUB subLANDPHASE_4",
+          "> 20 GOSUB subLANDPHASE_1", "> 3 GOSUB subCruiseAlt"}},
     };
     for (const Case& c : cases) {
         DefinitionBuilder b = TwoAirportsVorNdbRoute();
@@ -169,15 +182,18 @@ TEST(Sound, FolderAndAtisGate) {
     env.writeFile("drive_c/Snd/Adv0001.wav", "x");
     env.writeFile("drive_c/Snd/Adv0002.wav", "x");
     text = SectionText(onlyFixed, WriteSubSound);
-    EXPECT_TRUE(Contains(text, "\tdSound_play = INT( RANDOM * 2)\n\tIF dSound_play = 0\n\t\tPLAY \"Adv0001\"\n"
-                               "\tELSEIF dSound_play = 1\n\t\tPLAY \"Adv0002\"\n\tENDIF\n"));
+    EXPECT_TRUE(Contains(text,
+                         "\tdSound_play = INT( RANDOM * 2)\n\tIF dSound_play = 0\n\t\tPLAY \"Adv0001\"\n"
+                         "\tELSEIF dSound_play = 1\n\t\tPLAY \"Adv0002\"\n\tENDIF\n"));
 
     AirportSpec edge;
     edge.atis = "137.000000";
     AirportSpec low;
     low.atis = "118.000000";
     DefinitionBuilder gate;
-    gate.Airport(RouteAirport(AirportLine(edge))).Airport(RouteAirport(AirportLine(low))).SetLate(keys::kSound, "C:\\Snd\\");
+    gate.Airport(RouteAirport(AirportLine(edge)))
+        .Airport(RouteAirport(AirportLine(low)))
+        .SetLate(keys::kSound, "C:\\Snd\\");
     text = SectionText(gate, WriteSubSound);
     EXPECT_TRUE(Contains(text, "COM_FREQ < 118.025000 AND COM_FREQ > 117.975000\n"));
     EXPECT_FALSE(Contains(text, "137.025000"));

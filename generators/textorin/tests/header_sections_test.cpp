@@ -13,16 +13,11 @@ TEST(Performance, UpperCasedAndSplitAtTheUnderscoreElseTheDefault) {
         const char* expected;
     };
     const Case cases[] = {
-        {"Medium_3", "\tPERFORMANCE MEDIUM 3\n"},
-        {"Frame_25", "\tPERFORMANCE FRAME 25\n"},
-        {"high_ 7 ", "\tPERFORMANCE HIGH 7\n"},
-        {"LOW", "\tPERFORMANCE HIGH 5\n"},
-        {"Default_", "\tPERFORMANCE HIGH 5\n"},
-        {"High_", "\tPERFORMANCE HIGH 5\n"},
-        {"Low_fast", "\tPERFORMANCE HIGH 5\n"},
-        {"Low_-2", "\tPERFORMANCE HIGH 5\n"},
-        {"Turbo_3", "\tPERFORMANCE HIGH 5\n"},
-        {"", "\tPERFORMANCE HIGH 5\n"},
+        {"Medium_3", "\tPERFORMANCE MEDIUM 3\n"}, {"Frame_25", "\tPERFORMANCE FRAME 25\n"},
+        {"high_ 7 ", "\tPERFORMANCE HIGH 7\n"},   {"LOW", "\tPERFORMANCE HIGH 5\n"},
+        {"Default_", "\tPERFORMANCE HIGH 5\n"},   {"High_", "\tPERFORMANCE HIGH 5\n"},
+        {"Low_fast", "\tPERFORMANCE HIGH 5\n"},   {"Low_-2", "\tPERFORMANCE HIGH 5\n"},
+        {"Turbo_3", "\tPERFORMANCE HIGH 5\n"},    {"", "\tPERFORMANCE HIGH 5\n"},
     };
     for (const Case& c : cases) {
         DefinitionBuilder b;
@@ -32,8 +27,8 @@ TEST(Performance, UpperCasedAndSplitAtTheUnderscoreElseTheDefault) {
 }
 
 TEST(Season, OnlyRandomWritesTheDraw) {
-    const std::string banner = std::string("'") + std::string(90, '*') + "\n'\tSet Season of year\n'" +
-                               std::string(90, '*') + "\n";
+    const std::string banner =
+        std::string("'") + std::string(90, '*') + "\n'\tSet Season of year\n'" + std::string(90, '*') + "\n";
     for (const char* fixed : {"Summer", "random", "Winter"}) {
         DefinitionBuilder b;
         b.Set(keys::kSeason, fixed);
@@ -63,13 +58,15 @@ TEST(SpeedCalls, EventsAndCallOutsOnlyWithTheOption) {
     DefinitionBuilder on;
     on.Set(keys::kSpeedCalls, "1").Set(keys::kV1, "120").Set(keys::kV2, "130").Set(keys::kVr, "125");
     std::string run = SectionText(on, WriteSubRun);
-    EXPECT_TRUE(Contains(run, "'\n' Speed events\n'\n"
-                              "\tONEXP_TRUE ON_GROUND AND VELOCITY_INDICATED >=120 GOSUB subSpeedV1\n"
-                              "\tONEXP_TRUE ON_GROUND AND VELOCITY_INDICATED >=130 GOSUB subSpeedV2\n"
-                              "\tONEXP_TRUE ON_GROUND AND VELOCITY_INDICATED >=125 GOSUB subSpeedVr\n"));
+    EXPECT_TRUE(Contains(run,
+                         "'\n' Speed events\n'\n"
+                         "\tONEXP_TRUE ON_GROUND AND VELOCITY_INDICATED >=120 GOSUB subSpeedV1\n"
+                         "\tONEXP_TRUE ON_GROUND AND VELOCITY_INDICATED >=130 GOSUB subSpeedV2\n"
+                         "\tONEXP_TRUE ON_GROUND AND VELOCITY_INDICATED >=125 GOSUB subSpeedVr\n"));
     std::string calls = SectionText(on, WriteSubSpeedCalls);
-    EXPECT_TRUE(Contains(calls, "subSpeedV1:\n\n\tONEXP_CLEAR subSpeedV1\n\tdSound_play = ELAPSED_TIME+ 10\n"
-                                "\tPLAY \"\"\n\tPLAY \"ADVS003\"\n\tPRINT \"Co-pilot:V1\"\n\nRETURN\n\n"));
+    EXPECT_TRUE(Contains(calls,
+                         "subSpeedV1:\n\n\tONEXP_CLEAR subSpeedV1\n\tdSound_play = ELAPSED_TIME+ 10\n"
+                         "\tPLAY \"\"\n\tPLAY \"ADVS003\"\n\tPRINT \"Co-pilot:V1\"\n\nRETURN\n\n"));
     EXPECT_TRUE(Contains(calls, "\tPLAY \"ADVS005\"\n\tPRINT \"Co-pilot:Rotate\"\n\nRETURN\n\n"));
 }
 
@@ -98,8 +95,8 @@ TEST(SelectedTime, HourMinuteSecond) {
         b.Set(keys::kStartTime, c.value);
         std::string text = SectionText(b, WriteAircraftSetup);
         char expected[128];
-        std::snprintf(expected, sizeof expected, "'\tSelected Time\n\tHOUR = %d\n\tMINUTE = %d\n\tSECOND = %d\n", c.hour,
-                      c.minute, c.second);
+        std::snprintf(expected, sizeof expected, "'\tSelected Time\n\tHOUR = %d\n\tMINUTE = %d\n\tSECOND = %d\n",
+                      c.hour, c.minute, c.second);
         EXPECT_TRUE(Contains(text, expected)) << c.value << "\n" << text;
     }
 }
@@ -117,8 +114,9 @@ TEST(AircraftSetup, OneLinePerSwitch) {
     DefinitionBuilder b;
     b.Set(keys::kAutopilotMaster, "1").Set(keys::kTrueAirspeed, "1");
     std::string text = SectionText(b, WriteAircraftSetup);
-    EXPECT_TRUE(Contains(text, "\tAUTOPILOT_MASTER = TRUE\n\tSMOKE_SYSTEM_ON = FALSE\n\tAUTO_COORDINATION = FALSE\n"
-                               "\tAIRSPEED_INDICATOR_TAS = TRUE\n'TRANS_FREQ = 12000\n'COM_FREQ = 123.0\n\n"));
+    EXPECT_TRUE(Contains(text,
+                         "\tAUTOPILOT_MASTER = TRUE\n\tSMOKE_SYSTEM_ON = FALSE\n\tAUTO_COORDINATION = FALSE\n"
+                         "\tAIRSPEED_INDICATOR_TAS = TRUE\n'TRANS_FREQ = 12000\n'COM_FREQ = 123.0\n\n"));
 }
 
 }  // namespace

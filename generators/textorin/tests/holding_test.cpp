@@ -13,19 +13,24 @@ using namespace textorin::testing;
 
 DefinitionBuilder TwoAirportHolding(adf::HoldingPlace place, const std::string& navaidLine = {}) {
     DefinitionBuilder b;
-    b.Set(keys::kHolding, "1").Holding(1, -3, place, navaidLine).Airport(RouteAirport(AirportLine({}))).Airport(RouteAirport(AirportLine({})));
+    b.Set(keys::kHolding, "1")
+        .Holding(1, -3, place, navaidLine)
+        .Airport(RouteAirport(AirportLine({})))
+        .Airport(RouteAirport(AirportLine({})));
     return b;
 }
 
 TEST(Holding, NoHoldClearsTheStackPosition) {
     platform::MessageBoxRecorder boxes;
     std::string text = SectionText(TwoAirportHolding(adf::HoldingPlace::NoHolding), WriteHoldingValues);
-    EXPECT_TRUE(Contains(text, "\tdHoldLat_01 = -1\n\tdHoldLon_01 = -1\n\tnHoldingAlt_01 = -1\n"
-                               "\tnHoldingLatMax_01  \t= -1\n\tnHoldingLatMin_01  \t= -1\n"
-                               "\tnHoldingLonMin_01 \t= -1\n\tnHoldingLonMax_01 \t= -1\n"));
-    EXPECT_TRUE(text.ends_with("\tnHoldingLonMin\t\t = nHoldingLonMin_01\n"
-                               "\tIF nHoldingLatMax = nHoldingLatMin AND nHoldingLatMax = -1\n"
-                               "\t\tnHoldingPos = 0\t'No holding at this airport\n\tENDIF\n"));
+    EXPECT_TRUE(Contains(text,
+                         "\tdHoldLat_01 = -1\n\tdHoldLon_01 = -1\n\tnHoldingAlt_01 = -1\n"
+                         "\tnHoldingLatMax_01  \t= -1\n\tnHoldingLatMin_01  \t= -1\n"
+                         "\tnHoldingLonMin_01 \t= -1\n\tnHoldingLonMax_01 \t= -1\n"));
+    EXPECT_TRUE(
+        text.ends_with("\tnHoldingLonMin\t\t = nHoldingLonMin_01\n"
+                       "\tIF nHoldingLatMax = nHoldingLatMin AND nHoldingLatMax = -1\n"
+                       "\t\tnHoldingPos = 0\t'No holding at this airport\n\tENDIF\n"));
     EXPECT_TRUE(boxes.shown().empty());
 }
 
@@ -43,7 +48,8 @@ TEST(Holding, NavaidCentreAndItsBox) {
     size_t start = run.out.Text().size();
     WriteHoldingValues(run);
     std::string text = run.out.Text().substr(start);
-    EXPECT_TRUE(Contains(text, "\tdHoldLat_01 = -033:05:00.00\n\tdHoldLon_01 = -151:10:00.00\n\tnHoldingAlt_01 = 21\n\n"));
+    EXPECT_TRUE(
+        Contains(text, "\tdHoldLat_01 = -033:05:00.00\n\tdHoldLon_01 = -151:10:00.00\n\tnHoldingAlt_01 = 21\n\n"));
     // South and east: every box value carries the minus sign. One minute of latitude
     // either side reads as whole minutes, not as 60.00 seconds of the minute before.
     for (const char* value : {"\tnHoldingLatMin_01 \t= -33:04:0.00\n", "\tnHoldingLatMax_01  \t= -33:06:0.00\n",

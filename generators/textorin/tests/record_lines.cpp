@@ -12,9 +12,9 @@ std::string AngleText(char letter, int degrees, int minutes, int hundredths, int
 
 std::string AirportLine(const AirportSpec& s) {
     return navdata::ComposeAirportLine({s.city, s.country, s.name, s.ident, platform::FixedText(s.elevation),
-                                        s.latitude, s.longitude, s.atis, s.runwayHeading,
-                                        platform::IntText(s.length), s.surface, s.ilsFrequency, s.ilsIdent, s.side,
-                                        s.latBeg, s.latEnd, s.lonBeg, s.lonEnd});
+                                        s.latitude, s.longitude, s.atis, s.runwayHeading, platform::IntText(s.length),
+                                        s.surface, s.ilsFrequency, s.ilsIdent, s.side, s.latBeg, s.latEnd, s.lonBeg,
+                                        s.lonEnd});
 }
 
 std::string NavaidLine(const NavaidSpec& s) {

@@ -20,14 +20,14 @@ TEST(ScriptAngle, ColonFormAndHemisphereSign) {
         const char* expected;
     };
     const Case cases[] = {
-        {"S033*  5'12.34", {false, true}, "-033:05:12.34"},   // one-digit minute gets its zero
-        {"S033*  5'12.34", {false, false}, "033:05:12.34"},   // north flag cleared: unsigned
+        {"S033*  5'12.34", {false, true}, "-033:05:12.34"},  // one-digit minute gets its zero
+        {"S033*  5'12.34", {false, false}, "033:05:12.34"},  // north flag cleared: unsigned
         {"N047* 27'57.37", {true, true}, "047:27:57.37"},
         {"E008* 30'00.00", {true, false}, "-008:30:00.00"},
         {"E008* 30'00.00", {false, false}, "008:30:00.00"},
         {"W090* 15'00.00", {true, true}, "090:15:00.00"},
         {"N000*  0'00.00", {false, true}, "000:00:00.00"},
-        {"N047*27'57.37", {true, true}, "N047*27'57.37"},  // no "* ": left as it was
+        {"N047*27'57.37", {true, true}, "N047*27'57.37"},    // no "* ": left as it was
         {"N047* 27 57.37", {true, true}, "N047* 27 57.37"},  // no apostrophe
         {"", {true, true}, ""},
     };
@@ -39,7 +39,9 @@ TEST(ScriptAngle, DestinationPointOneMileNorthAndEast) {
     double lat = textorin::DmsToRadians({40, 0, 0.0});
     double lon = textorin::DmsToRadians({90, 0, 0.0});
     auto north = textorin::ComputeDestinationPoint(lat, lon, 0.0, 1.0);
-    auto degrees = [](const textorin::DegreesMinutesSeconds& d) { return d.degrees + d.minutes / 60.0 + d.seconds / 3600.0; };
+    auto degrees = [](const textorin::DegreesMinutesSeconds& d) {
+        return d.degrees + d.minutes / 60.0 + d.seconds / 3600.0;
+    };
     EXPECT_NEAR(degrees(north.latitude), 40.0 + 1.0 / 60.0, 1e-9);
     EXPECT_NEAR(degrees(north.longitude), 90.0, 1e-9);
     // Longitudes count westward: a bearing of 90 degrees lowers them.
@@ -71,11 +73,16 @@ TEST(FileErrorCause, ErrnoMapsToTheClassLibraryCauses) {
         FileErrorCause cause;
     };
     const Case cases[] = {
-        {0, FileErrorCause::None},          {ENOENT, FileErrorCause::FileNotFound},
-        {ENOTDIR, FileErrorCause::BadPath}, {EMFILE, FileErrorCause::TooManyOpenFiles},
-        {EACCES, FileErrorCause::AccessDenied}, {EROFS, FileErrorCause::AccessDenied},
-        {EBUSY, FileErrorCause::SharingViolation}, {ENOSPC, FileErrorCause::DiskFull},
-        {EIO, FileErrorCause::HardIO},      {EINVAL, FileErrorCause::Generic},
+        {0, FileErrorCause::None},
+        {ENOENT, FileErrorCause::FileNotFound},
+        {ENOTDIR, FileErrorCause::BadPath},
+        {EMFILE, FileErrorCause::TooManyOpenFiles},
+        {EACCES, FileErrorCause::AccessDenied},
+        {EROFS, FileErrorCause::AccessDenied},
+        {EBUSY, FileErrorCause::SharingViolation},
+        {ENOSPC, FileErrorCause::DiskFull},
+        {EIO, FileErrorCause::HardIO},
+        {EINVAL, FileErrorCause::Generic},
     };
     for (const Case& c : cases) EXPECT_EQ(textorin::FileErrorCauseFromErrno(c.error), c.cause) << c.error;
 }

@@ -11,8 +11,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     std::vector<std::string> lines(1);
     for (size_t i = 0; i < size; ++i) {
         const char c = static_cast<char>(data[i]);
-        if (c == '\n') lines.emplace_back();
-        else lines.back() += c;
+        if (c == '\n')
+            lines.emplace_back();
+        else
+            lines.back() += c;
     }
     const std::vector<std::string> written = adf::WriteRouteFile(adf::ReadRouteFile(lines));
     if (adf::WriteRouteFile(adf::ReadRouteFile(written)) != written) __builtin_trap();

@@ -4,8 +4,8 @@
 
 #include "adf/key_list.h"
 #include "definition_text.h"
-#include "platform/text_file.h"
 #include "platform/numbers.h"
+#include "platform/text_file.h"
 
 namespace adf {
 namespace {

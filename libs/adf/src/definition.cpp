@@ -8,8 +8,7 @@ namespace {
 constexpr std::string_view kRouteSection = "NAVAIDINFO_";
 
 std::string_view TrimRight(std::string_view text) {
-    while (!text.empty() && (text.back() == ' ' || text.back() == '\t' || text.back() == '\r'))
-        text.remove_suffix(1);
+    while (!text.empty() && (text.back() == ' ' || text.back() == '\t' || text.back() == '\r')) text.remove_suffix(1);
     return text;
 }
 
@@ -88,9 +87,7 @@ std::string Definition::Value(std::string_view code, size_t n) const {
     return Line(*key + n);
 }
 
-bool Definition::IsOptionSet(std::string_view code) const {
-    return HasKey(code) && Value(code) != "0";
-}
+bool Definition::IsOptionSet(std::string_view code) const { return HasKey(code) && Value(code) != "0"; }
 
 std::string Definition::Block(std::string_view code) const {
     auto key = FindKey(code);

@@ -106,8 +106,8 @@ void ReadWeather(const Definition& d, WeatherValues& w) {
 }
 
 void ReadEmergency(const Definition& d, EmergencyValues& e) {
-    if (auto chance = platform::ParseInt(d.Value(keys::kFailureProbability)); chance && *chance >= 0 &&
-                                                                               *chance <= kMaxFailureChance)
+    if (auto chance = platform::ParseInt(d.Value(keys::kFailureProbability));
+        chance && *chance >= 0 && *chance <= kMaxFailureChance)
         e.failureChance = *chance;
     for (size_t i = 0; i < std::size(kFailureItems); ++i) e.*kFailureItems[i] = Flag(d, keys::kFailureKeys[i]);
     e.displayWhenFails = Flag(d, keys::kAnnounceFailure);
@@ -126,10 +126,10 @@ void ReadPlane(const Definition& d, PlaneValues& plane) {
         const Key& key;
         int PlanePerformance::*member;
     };
-    for (const Field& field : {Field{keys::kCruiseAltitude, &PlanePerformance::cruiseAltitude},
-                               Field{keys::kLandingSpeed, &PlanePerformance::landingSpeed},
-                               Field{keys::kV1, &PlanePerformance::v1}, Field{keys::kV2, &PlanePerformance::v2},
-                               Field{keys::kVr, &PlanePerformance::vr}})
+    for (const Field& field :
+         {Field{keys::kCruiseAltitude, &PlanePerformance::cruiseAltitude},
+          Field{keys::kLandingSpeed, &PlanePerformance::landingSpeed}, Field{keys::kV1, &PlanePerformance::v1},
+          Field{keys::kV2, &PlanePerformance::v2}, Field{keys::kVr, &PlanePerformance::vr}})
         if (auto number = platform::ParseInt(d.Value(field.key))) p.*field.member = *number;
     plane.enginesOff = Flag(d, keys::kEnginesOff);
 }

@@ -5,8 +5,8 @@
 #include "adf/key_list.h"
 #include "adf/keys.h"
 #include "definition_text.h"
-#include "platform/text_file.h"
 #include "platform/numbers.h"
+#include "platform/text_file.h"
 
 namespace adf {
 namespace {

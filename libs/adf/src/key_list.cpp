@@ -97,9 +97,12 @@ bool KeyTaken(std::span<const std::string> list, std::string_view code, std::str
 std::string MakeKeyText(KeyModifier modifier, std::string_view letter) {
     std::string quoted = "\"" + std::string(letter) + "\"";
     switch (modifier) {
-        case KeyModifier::Ctrl: return "CTRL " + quoted;
-        case KeyModifier::Shift: return "SHIFT " + quoted;
-        case KeyModifier::None: break;
+        case KeyModifier::Ctrl:
+            return "CTRL " + quoted;
+        case KeyModifier::Shift:
+            return "SHIFT " + quoted;
+        case KeyModifier::None:
+            break;
     }
     return quoted;
 }

@@ -20,14 +20,30 @@ struct PlaneKey {
 
 // The reader's order: the first key a line holds wins ("vso:" before "vs:").
 constexpr PlaneKey kReadOrder[] = {
-    {"cruise alt:", &P::cruiseAltitude}, {"vy:", &P::vy},     {"vx:", &P::vx},
-    {"vtt:", &P::vtt},                   {"vso:", &P::vso},   {"vs:", &P::vs},
-    {"vref:", &P::vref},                 {"vno:", &P::vno},   {"vne:", &P::vne},
-    {"vmo:", &P::vmo},                   {"vmc:", &P::vmc},   {"vlo:", &P::vlo},
-    {"vle:", &P::vle},                   {"vfe:", &P::vfe},   {"vapp:", &P::vapp},
-    {"va:", &P::va},                     {"has flaps:", nullptr}, {"vr:", &P::vr},
-    {"v2:", &P::v2},                     {"v1:", &P::v1},     {"land speed:", &P::landingSpeed},
-    {"land flaps:", &P::finalFlaps},     {"clmb speed:", &P::climbSpeed}, {"crse speed:", &P::cruiseSpeed},
+    {"cruise alt:", &P::cruiseAltitude},
+    {"vy:", &P::vy},
+    {"vx:", &P::vx},
+    {"vtt:", &P::vtt},
+    {"vso:", &P::vso},
+    {"vs:", &P::vs},
+    {"vref:", &P::vref},
+    {"vno:", &P::vno},
+    {"vne:", &P::vne},
+    {"vmo:", &P::vmo},
+    {"vmc:", &P::vmc},
+    {"vlo:", &P::vlo},
+    {"vle:", &P::vle},
+    {"vfe:", &P::vfe},
+    {"vapp:", &P::vapp},
+    {"va:", &P::va},
+    {"has flaps:", nullptr},
+    {"vr:", &P::vr},
+    {"v2:", &P::v2},
+    {"v1:", &P::v1},
+    {"land speed:", &P::landingSpeed},
+    {"land flaps:", &P::finalFlaps},
+    {"clmb speed:", &P::climbSpeed},
+    {"crse speed:", &P::cruiseSpeed},
     {"desc speed:", &P::descentSpeed},
 };
 
@@ -38,10 +54,10 @@ constexpr PlaneKey kFirstGroup[] = {
     {"land flaps:", &P::finalFlaps},     {"has flaps:", nullptr},
 };
 constexpr PlaneKey kSecondGroup[] = {
-    {"V1:", &P::v1},   {"V2:", &P::v2},     {"VA:", &P::va},   {"VAPP:", &P::vapp}, {"VFE:", &P::vfe},
-    {"VLE:", &P::vle}, {"VLO:", &P::vlo},   {"VMC:", &P::vmc}, {"VMO:", &P::vmo},   {"VNE:", &P::vne},
-    {"VNO:", &P::vno}, {"VR:", &P::vr},     {"VREF:", &P::vref}, {"VS:", &P::vs},   {"VSO:", &P::vso},
-    {"VTT:", &P::vtt}, {"VX:", &P::vx},     {"VY:", &P::vy},
+    {"V1:", &P::v1},   {"V2:", &P::v2},   {"VA:", &P::va},     {"VAPP:", &P::vapp}, {"VFE:", &P::vfe},
+    {"VLE:", &P::vle}, {"VLO:", &P::vlo}, {"VMC:", &P::vmc},   {"VMO:", &P::vmo},   {"VNE:", &P::vne},
+    {"VNO:", &P::vno}, {"VR:", &P::vr},   {"VREF:", &P::vref}, {"VS:", &P::vs},     {"VSO:", &P::vso},
+    {"VTT:", &P::vtt}, {"VX:", &P::vx},   {"VY:", &P::vy},
 };
 
 std::string Lower(std::string_view text) {

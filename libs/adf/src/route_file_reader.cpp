@@ -202,12 +202,16 @@ public:
         // A key's value line is never taken for a key.
         for (size_t i = 0; i < header_.size(); ++i) {
             const std::string_view line = TrimRight(header_[i]);
-            if (std::optional<HoldingKey> key = HoldingKeyOf(line)) ReadHolding(*key, ValueAfter(i++), file);
-            else if (line == kCorrectedLatitudeKey) ReadFirst(latitude_, ValueAfter(i++));
-            else if (line == kCorrectedLongitudeKey) ReadFirst(longitude_, ValueAfter(i++));
+            if (std::optional<HoldingKey> key = HoldingKeyOf(line))
+                ReadHolding(*key, ValueAfter(i++), file);
+            else if (line == kCorrectedLatitudeKey)
+                ReadFirst(latitude_, ValueAfter(i++));
+            else if (line == kCorrectedLongitudeKey)
+                ReadFirst(longitude_, ValueAfter(i++));
         }
         if (latitude_ && longitude_ && !latitude_->empty() && !longitude_->empty())
-            file.correctedStart = CorrectedStart{platform::LeadingDouble(*latitude_), platform::LeadingDouble(*longitude_)};
+            file.correctedStart =
+                CorrectedStart{platform::LeadingDouble(*latitude_), platform::LeadingDouble(*longitude_)};
     }
 
 private:
@@ -232,8 +236,10 @@ private:
         bool& seen = key.value ? at->second.value : at->second.place;
         if (seen) return;
         seen = true;
-        if (!key.value) ReadPlace(holding, valueLine);
-        else if (!valueLine.empty()) holding.value = platform::LeadingInt(valueLine);
+        if (!key.value)
+            ReadPlace(holding, valueLine);
+        else if (!valueLine.empty())
+            holding.value = platform::LeadingInt(valueLine);
     }
 
     Lines header_;

@@ -25,7 +25,10 @@ TEST(BasicWeather, ChoicesBecomeTheGeneratorsValue) {
 }
 
 TEST(BasicWeather, CelsiusInWholeStepsAndThePageKeepsFahrenheit) {
-    struct Case { int fahrenheit; double celsius; } cases[] = {{32, 0}, {59, 15}, {60, 15}, {41, 5}, {212, 100}, {14, -10}};
+    struct Case {
+        int fahrenheit;
+        double celsius;
+    } cases[] = {{32, 0}, {59, 15}, {60, 15}, {41, 5}, {212, 100}, {14, -10}};
     for (const Case& c : cases) {
         adf::WeatherValues page;
         page.temperature = c.fahrenheit;
@@ -36,7 +39,9 @@ TEST(BasicWeather, CelsiusInWholeStepsAndThePageKeepsFahrenheit) {
 
 TEST(BasicWeather, FileNameAndBaseAltitude) {
     EXPECT_EQ(adf::WeatherFilePath("C:\\Quillet\\Dusk Run\\Dusk Run.adf"), "c:\\quillet\\dusk run\\dusk run.wx");
-    struct Case { int feet, shown; } cases[] = {{999, 0}, {1000, 1000}, {9999, 9000}, {12500, 10000}, {-5, 0}};
+    struct Case {
+        int feet, shown;
+    } cases[] = {{999, 0}, {1000, 1000}, {9999, 9000}, {12500, 10000}, {-5, 0}};
     for (const Case& c : cases) EXPECT_EQ(adf::RoundedBaseAltitude(c.feet), c.shown) << c.feet;
     EXPECT_EQ(adf::BaseAltitudeText(9000), "Base Alt: 9000 (Feet)");
 }

@@ -15,7 +15,7 @@ TEST(BriefingEstimate, MinutesOfFlightAndGroundTime) {
         {std::nullopt, "100", "N/A"},  // fewer than two points
         {200.0, "100", "02:40 hr(s)"},
         {10.0, "200", "43 mins"},
-        {10.0, "", "40 mins"},          // no speed: the ground time alone
+        {10.0, "", "40 mins"},  // no speed: the ground time alone
         {10.0, "-5", "N/A"},
         {30.0, "90", "01:00 hr(s)"},
         {1e12, "1", "35791394:07 hr(s)"},  // bounded, not undefined
@@ -48,8 +48,12 @@ TEST(BriefingFile, PartsInOrderEachWhenSwitchedOn) {
 }
 
 TEST(BriefingFile, UsersEstimateUnlessBlankOrNotAvailable) {
-    struct Case { const char* user; const char* shown; } cases[] = {
-        {"  2 hours ", "Approximately 2 hours\n"}, {"N/A", "Approximately 43 mins\n"}, {"   ", "Approximately 43 mins\n"}};
+    struct Case {
+        const char* user;
+        const char* shown;
+    } cases[] = {{"  2 hours ", "Approximately 2 hours\n"},
+                 {"N/A", "Approximately 43 mins\n"},
+                 {"   ", "Approximately 43 mins\n"}};
     for (const Case& c : cases) {
         adf::WizardValues values = Briefed();
         values.briefing.userEstimate = c.user;

@@ -25,7 +25,8 @@ Lines RouteLines() {
     adf::RouteFile route;
     route.holdings = {{1, 2, adf::HoldingPlace::TenMiles, {}}, {2, -3, adf::HoldingPlace::NoHolding, {}}};
     adf::AirportSection departure{.airportLine = AirportLine("Springfield Regional", "KSPF"), .runwayEnd = true};
-    departure.procedure = adf::Procedure{adf::ProcedureKind::Sid, "SPF1", "SPRINGFIELD ONE", {"t01=DF:SPF:", "t02=TF:OT:"}};
+    departure.procedure =
+        adf::Procedure{adf::ProcedureKind::Sid, "SPF1", "SPRINGFIELD ONE", {"t01=DF:SPF:", "t02=TF:OT:"}};
     adf::AirportSection landing{.airportLine = AirportLine("Otherton", "KOTR")};
     landing.procedure = adf::Procedure{adf::ProcedureKind::Star, "OTR2", "OTHERTON TWO", {"t01=TF:OT:"}};
     route.sections = {departure, adf::NavaidSection{navdata::testing::SceneryNavaidLine({})}, landing,
@@ -36,9 +37,15 @@ Lines RouteLines() {
 // A value other than its default in every field the definition holds.
 adf::WizardValues EveryValueChanged() {
     adf::WizardValues v;
-    v.briefing = {.giveTitle = 0, .givePlaneName = 0, .giveKeyDescriptions = 0, .giveEstimatedTime = 0,
-                  .giveDescription = 0, .descriptionText = "Line one\n\n  indented", .giveBriefing = 0,
-                  .briefingText = "Fly low.\nLand long.", .userEstimate = "2 hours"};
+    v.briefing = {.giveTitle = 0,
+                  .givePlaneName = 0,
+                  .giveKeyDescriptions = 0,
+                  .giveEstimatedTime = 0,
+                  .giveDescription = 0,
+                  .descriptionText = "Line one\n\n  indented",
+                  .giveBriefing = 0,
+                  .briefingText = "Fly low.\nLand long.",
+                  .userEstimate = "2 hours"};
     v.plane.performance.planeName = "Lear45";
     v.plane.performance.cruiseAltitude = 41000;
     v.plane.performance.landingSpeed = 140;
@@ -46,20 +53,42 @@ adf::WizardValues EveryValueChanged() {
     v.plane.performance.v2 = 135;
     v.plane.performance.vr = 128;
     v.plane.enginesOff = 1;
-    v.general = {.title = "Evening run", .description = "Over the hills\r\n\r\nand back", .season = 3,
-                 .longitudeSide = 2, .latitudeSide = 2, .autopilotMaster = 1, .smokeSystem = 1,
-                 .autoCoordination = 0, .airspeedIndicator = 1, .performance = 0, .performanceNumber = "8",
-                 .startTime = {18, 45, 30}, .plane = "Lear45"};
+    v.general = {.title = "Evening run",
+                 .description = "Over the hills\r\n\r\nand back",
+                 .season = 3,
+                 .longitudeSide = 2,
+                 .latitudeSide = 2,
+                 .autopilotMaster = 1,
+                 .smokeSystem = 1,
+                 .autoCoordination = 0,
+                 .airspeedIndicator = 1,
+                 .performance = 0,
+                 .performanceNumber = "8",
+                 .startTime = {18, 45, 30},
+                 .plane = "Lear45"};
     adf::KeyCommandValues& k = v.keys;
     k.atcAlwaysContact = 0, k.showWhenWrong = 0, k.holdingPatterns = 1, k.landingEmergency = 1;
     k.missedLanding = 1, k.coPilotLands = 1, k.coPilotVSpeeds = 0;
     k.alwaysGivePosition = 0, k.atcHelp = 1, k.warningsAndAdvice = 1, k.courseChange = 1, k.pushBack = 0;
-    k.keyList = {"_102\tSHIFT \"h\"", "_106\t\"w\"", "_107U\tCTRL \"u\"", "_107D\tCTRL \"d\"", "_108\tCTRL \"c\"",
-                 "_112\tCTRL\"r\"", "_113\tCTRL\"q\""};
-    v.weather = {.mode = adf::kBasicWeatherMode, .noWind = 0, .lightWind = 1, .noRain = 0, .lightRain = 1,
-                 .noVisibility = 0, .goodVisibility = 0, .averageVisibility = 1, .noClouds = 0,
-                 .lightClouds = 0, .veryCloudy = 1, .thunderstorm = 0, .noTurbulence = 0,
-                 .lightTurbulence = 1, .heavyTurbulence = 0, .temperature = 71, .dayTimeVariation = 9};
+    k.keyList = {"_102\tSHIFT \"h\"", "_106\t\"w\"",     "_107U\tCTRL \"u\"", "_107D\tCTRL \"d\"",
+                 "_108\tCTRL \"c\"",  "_112\tCTRL\"r\"", "_113\tCTRL\"q\""};
+    v.weather = {.mode = adf::kBasicWeatherMode,
+                 .noWind = 0,
+                 .lightWind = 1,
+                 .noRain = 0,
+                 .lightRain = 1,
+                 .noVisibility = 0,
+                 .goodVisibility = 0,
+                 .averageVisibility = 1,
+                 .noClouds = 0,
+                 .lightClouds = 0,
+                 .veryCloudy = 1,
+                 .thunderstorm = 0,
+                 .noTurbulence = 0,
+                 .lightTurbulence = 1,
+                 .heavyTurbulence = 0,
+                 .temperature = 71,
+                 .dayTimeVariation = 9};
     v.landing.defaultLanding = 0;
     v.landing.airports[0] = {"Springfield Regional", "SID", "SPF1", {"t01=DF:SPF:", "t02=TF:OT:"}};
     v.landing.airports[1] = {"Otherton", "STAR", "OTR2", {"t01=TF:OT:"}};

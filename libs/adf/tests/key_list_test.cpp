@@ -9,8 +9,7 @@ namespace {
 using adf::KeyCommandValues;
 
 TEST(KeyList, FindsTheFirstEntryOfACodeAndPassesOverEntriesWithoutTab) {
-    const std::vector<std::string> list = {"_111", "_100\tCTRL \"p\"", "_1000\t\"x\"", "_111\t\"a\"",
-                                           "_111\t\"b\""};
+    const std::vector<std::string> list = {"_111", "_100\tCTRL \"p\"", "_1000\t\"x\"", "_111\t\"a\"", "_111\t\"b\""};
     EXPECT_EQ(adf::FindKeyEntry(list, "_111"), 3);
     EXPECT_EQ(adf::FindKeyEntry(list, "_100"), 1);
     EXPECT_EQ(adf::FindKeyEntry(list, "_10"), -1);

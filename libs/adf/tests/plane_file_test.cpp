@@ -16,12 +16,24 @@ constexpr const char* kLear45Block =
     "VREF:-1\nVS:-1\nVSO:95\nVTT:-1\nVX:-1\nVY:-1\n";
 
 adf::PlanePerformance Lear45() {
-    return {.planeName = "Lear45", .finalFlaps = 40, .landingSpeed = 140, .vapp = 150, .vr = 128, .vso = 95,
-            .v1 = 120, .v2 = 135, .climbSpeed = 250, .cruiseSpeed = 440, .cruiseAltitude = 41000, .descentSpeed = 280};
+    return {.planeName = "Lear45",
+            .finalFlaps = 40,
+            .landingSpeed = 140,
+            .vapp = 150,
+            .vr = 128,
+            .vso = 95,
+            .v1 = 120,
+            .v2 = 135,
+            .climbSpeed = 250,
+            .cruiseSpeed = 440,
+            .cruiseAltitude = 41000,
+            .descentSpeed = 280};
 }
 
 TEST(PlaneFile, SavingPutsThePlaneFirstAndKeepsTheOthersLowerCasedAndTrimmed) {
-    const std::string old = "cruise alt:7\r\n[C182]\r\n  CRUISE ALT:8000  \r\nV1:55\r\n[Lear45]\r\ncruise alt:1\r\nVS:3\r\n[b737_400]\r\nvs:90\r\n";
+    const std::string old =
+        "cruise alt:7\r\n[C182]\r\n  CRUISE ALT:8000  \r\nV1:55\r\n[Lear45]\r\ncruise "
+        "alt:1\r\nVS:3\r\n[b737_400]\r\nvs:90\r\n";
     EXPECT_EQ(adf::PlaneFileText(old, Lear45()),
               std::string(kLear45Block) + "\n[c182]\ncruise alt:8000\nv1:55\n[b737_400]\nvs:90\n");
     EXPECT_EQ(adf::PlaneFileText("", Lear45()), kLear45Block);
@@ -30,7 +42,11 @@ TEST(PlaneFile, SavingPutsThePlaneFirstAndKeepsTheOthersLowerCasedAndTrimmed) {
 
 TEST(PlaneFile, ReadsTheBlockOfThePlaneOnly) {
     const std::string text = std::string("[c182]\ncruise alt:8000\nvso:40\n") + kLear45Block + "[concorde]\nv1:200\n";
-    EXPECT_EQ(adf::ReadPlaneBlock(text, "LEAR45"), [] { auto p = Lear45(); p.planeName = "LEAR45"; return p; }());
+    EXPECT_EQ(adf::ReadPlaneBlock(text, "LEAR45"), [] {
+        auto p = Lear45();
+        p.planeName = "LEAR45";
+        return p;
+    }());
     // "vso:" is not "vs:", "vapp:" not "va:", "has flaps:" sets the flag.
     const adf::PlanePerformance c182 = adf::ReadPlaneBlock("[C182]\nVSO:40\nVAPP:70\nhas flaps:1\nVR:55\n", "C182");
     EXPECT_EQ(c182.vso, 40);

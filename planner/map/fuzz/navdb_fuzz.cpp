@@ -36,8 +36,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
             std::vector<trevalo::AirportRecord> records;
             CAirportArray lines;
             std::atomic<int> progress{0};
-            trevalo::ReadAirportRecords(trevalo::DatabaseRecords(bytes, trevalo::kAirportDatabase), [](const std::string& c) { return c.size() % 2 == 0; },
-                                        records, lines, progress);
+            trevalo::ReadAirportRecords(
+                trevalo::DatabaseRecords(bytes, trevalo::kAirportDatabase),
+                [](const std::string& c) { return c.size() % 2 == 0; }, records, lines, progress);
             static trevalo::Grid<trevalo::AirportRecord> grid;
             trevalo::BucketRecords(records, 1, grid);
             break;

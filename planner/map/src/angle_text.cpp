@@ -27,9 +27,7 @@ const char* HemisphereLetter(double value, bool isLatitude) {
 
 bool IsNegativeHemisphere(char letter) { return letter == 'S' || letter == 'E'; }
 
-bool IsHemisphereLetter(char letter) {
-    return letter == 'N' || letter == 'W' || IsNegativeHemisphere(letter);
-}
+bool IsHemisphereLetter(char letter) { return letter == 'N' || letter == 'W' || IsNegativeHemisphere(letter); }
 
 bool BeginsWithMinus(std::string_view text) { return !text.empty() && text.front() == '-'; }
 
@@ -55,8 +53,7 @@ double ParseColonAngle(const std::string& text) {
     const double degrees = platform::LeadingDouble(text.substr(0, first));
     const double minutes = platform::LeadingDouble(text.substr(first + 1, second - first - 1));
     const double hundredths = platform::LeadingDouble(text.substr(second + 1));
-    const double magnitude =
-        std::fabs(degrees) + (minutes + hundredths * kMinutesPerHundredth) / kMinutesPerDegree;
+    const double magnitude = std::fabs(degrees) + (minutes + hundredths * kMinutesPerHundredth) / kMinutesPerDegree;
     // The sign sits on the text, since "-0" degrees carry none.
     return BeginsWithMinus(text) ? -magnitude : magnitude;
 }

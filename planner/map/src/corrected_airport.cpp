@@ -35,8 +35,10 @@ std::string RunwayKey(std::string_view runway) {
     std::string letters;
     for (char c : runway) {
         if (std::isspace(static_cast<unsigned char>(c))) continue;
-        if (std::isdigit(static_cast<unsigned char>(c))) digits += c;
-        else letters += c;
+        if (std::isdigit(static_cast<unsigned char>(c)))
+            digits += c;
+        else
+            letters += c;
     }
     if (!digits.empty() && digits.size() < kRunwayNumberDigits)
         digits.insert(0, kRunwayNumberDigits - digits.size(), '0');
@@ -55,7 +57,8 @@ std::vector<FoundCorrection> ReadCorrections(const std::vector<std::string>& lin
             ++i;  // not a record start: look from the next line
             continue;
         }
-        found.push_back({{*ident, *runway, platform::LeadingDouble(*latitude), platform::LeadingDouble(*longitude)}, i});
+        found.push_back(
+            {{*ident, *runway, platform::LeadingDouble(*latitude), platform::LeadingDouble(*longitude)}, i});
         i += kRecordLines;
     }
     return found;
@@ -78,9 +81,8 @@ std::vector<std::string> CorrectionLines(const AirportCorrection& correction) {
             std::string(kLongitudePrefix) + platform::FixedText(correction.longitude)};
 }
 
-bool LookupCorrectedAirport(const std::string& ident, const std::string& runway,
-                            const std::string& baseDirectory, double& latitude,
-                            double& longitude) {
+bool LookupCorrectedAirport(const std::string& ident, const std::string& runway, const std::string& baseDirectory,
+                            double& latitude, double& longitude) {
     std::vector<std::string> lines;
     if (!platform::ReadLines(baseDirectory + kCorrectionsFileName, lines)) return false;
     const std::optional<FoundCorrection> found = FindCorrection(lines, ident, runway);

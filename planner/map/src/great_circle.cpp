@@ -23,8 +23,7 @@ double GreatCircleCourse(double lat1, double lon1, double lat2, double lon2) {
     const double distance = GreatCircleDistance(lat1, lon1, lat2, lon2) * kRadiansPerNm;
     const double denominator = std::sin(distance) * std::cos(lat1);
     if (denominator == 0.0) return 0.0;
-    const double c = detail::ClampedAcos((std::sin(lat2) - std::cos(distance) * std::sin(lat1)) /
-                                         denominator);
+    const double c = detail::ClampedAcos((std::sin(lat2) - std::cos(distance) * std::sin(lat1)) / denominator);
     // West-positive longitudes: a point to the east has a smaller longitude.
     const double course = std::sin(lon2 - lon1) < 0.0 ? c : 2.0 * std::numbers::pi - c;
     const double degrees = RadiansToDegrees(course);
@@ -36,10 +35,8 @@ void GreatCircleDestination(double course, double distance, double& latitude, do
     if (distance == 0.0) return;
     const double angularDistance = distance * kRadiansPerNm;
     const double courseRadians = DegreesToRadians(course);
-    const double newLatitude =
-        detail::LatitudeReached(DegreesToRadians(latitude), courseRadians, angularDistance);
-    const double longitudeChange =
-        detail::LongitudeChange(courseRadians, angularDistance, newLatitude);
+    const double newLatitude = detail::LatitudeReached(DegreesToRadians(latitude), courseRadians, angularDistance);
+    const double longitudeChange = detail::LongitudeChange(courseRadians, angularDistance, newLatitude);
     latitude = RadiansToDegrees(newLatitude);
     longitude -= RadiansToDegrees(longitudeChange);
 }

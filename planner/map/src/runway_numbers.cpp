@@ -22,8 +22,8 @@ int ReciprocalRunwayNumber(int number) {
 }
 
 RunwayNumbers RunwayNumbersFor(double heading, double magneticVariation) {
-    const int n = NormalizeRunwayNumber(
-        static_cast<int>(std::lround((heading - magneticVariation) * kRunwayNumbersPerDegree)));
+    const int n =
+        NormalizeRunwayNumber(static_cast<int>(std::lround((heading - magneticVariation) * kRunwayNumbersPerDegree)));
     return {n, ReciprocalRunwayNumber(n)};
 }
 

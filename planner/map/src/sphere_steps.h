@@ -12,8 +12,7 @@ inline double ClampedAsin(double x) { return std::asin(std::clamp(x, -1.0, 1.0))
 
 // Latitude reached from lat1 after the angular distance along the course (radians).
 inline double LatitudeReached(double lat1, double course, double distance) {
-    return ClampedAsin(std::sin(lat1) * std::cos(distance) +
-                       std::cos(lat1) * std::sin(distance) * std::cos(course));
+    return ClampedAsin(std::sin(lat1) * std::cos(distance) + std::cos(lat1) * std::sin(distance) * std::cos(course));
 }
 
 // Westward longitude change of that move (law of sines at the reached latitude). At a pole

@@ -21,8 +21,7 @@ double ArcSecondsToRadians(double arcSeconds) {
     const double afterDegrees = arcSeconds - degrees * kSecondsPerDegree;
     const double minutes = std::trunc(afterDegrees / kSecondsPerMinute);
     const double seconds = afterDegrees - minutes * kSecondsPerMinute;
-    return (seconds / kSecondsPerDegree + minutes / kMinutesPerDegree + degrees) *
-           std::numbers::pi / 180.0;
+    return (seconds / kSecondsPerDegree + minutes / kMinutesPerDegree + degrees) * std::numbers::pi / 180.0;
 }
 
 double DegreesToRadians(double degrees) { return degrees * kRadiansPerDegree; }

@@ -55,12 +55,8 @@ TEST(FormatLatLon, WritesHemisphereTexts) {
         const char* text;
     };
     const Case cases[] = {
-        {47.5, true, "N047* 30'0.00"},
-        {-33.5, true, "S033* 30'0.00"},
-        {-8.25, false, "E008* 15'0.00"},
-        {122.2575, false, "W122* 15'45.00"},
-        {0.0, true, "000* 00'0.00"},
-        {0.0, false, "000* 00'0.00"},
+        {47.5, true, "N047* 30'0.00"},       {-33.5, true, "S033* 30'0.00"}, {-8.25, false, "E008* 15'0.00"},
+        {122.2575, false, "W122* 15'45.00"}, {0.0, true, "000* 00'0.00"},    {0.0, false, "000* 00'0.00"},
     };
     for (const auto& c : cases) EXPECT_EQ(FormatLatLon(c.value, c.isLatitude), c.text) << c.value;
 }

@@ -11,9 +11,7 @@ constexpr const char* kBaseDirectory = "C:\\Quillet\\";
 
 class LookupCorrectedAirportTest : public ::testing::Test {
 protected:
-    void WriteCorrections(const std::string& bytes) {
-        env_.writeFile("drive_c/Quillet/QuilletCorrect.nav", bytes);
-    }
+    void WriteCorrections(const std::string& bytes) { env_.writeFile("drive_c/Quillet/QuilletCorrect.nav", bytes); }
 
     platform::testing::TempEnvironment env_;
 };
@@ -57,7 +55,8 @@ TEST_F(LookupCorrectedAirportTest, RunwaysCompareWithoutBlanksAndWithTheNumberPa
         const char* typed;
         const char* key;
     };
-    const Case cases[] = {{"9", "09"}, {" 09 ", "09"}, {"9L", "09L"}, {"L09", "09L"}, {"16", "16"}, {"L", "L"}, {"", ""}};
+    const Case cases[] = {{"9", "09"},  {" 09 ", "09"}, {"9L", "09L"}, {"L09", "09L"},
+                          {"16", "16"}, {"L", "L"},     {"", ""}};
     for (const Case& c : cases) EXPECT_EQ(RunwayKey(c.typed), c.key) << '"' << c.typed << '"';
 
     // As stored by an earlier version: the number typed without its zero.
@@ -70,8 +69,8 @@ TEST_F(LookupCorrectedAirportTest, RunwaysCompareWithoutBlanksAndWithTheNumberPa
 
 TEST_F(LookupCorrectedAirportTest, RecordsStartOnlyWithAnIdLine) {
     const std::vector<std::string> lines = {
-        "xx=LSZH", "rn=14", "lat=1", "lon=2",                 // not an id line
-        "id=EDDF", "rn=07", "id=EDDM", "rn=08", "lat=48.35", "lon=-11.78",  // a broken record, then one
+        "xx=LSZH",  "rn=14",  "lat=1",   "lon=2",                             // not an id line
+        "id=EDDF",  "rn=07",  "id=EDDM", "rn=08", "lat=48.35", "lon=-11.78",  // a broken record, then one
         "lat=EDDF", "lon=07",
     };
     const std::vector<FoundCorrection> found = ReadCorrections(lines);

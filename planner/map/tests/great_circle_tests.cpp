@@ -17,13 +17,13 @@ double CourseDifference(double a, double b) {
 }
 
 double DistanceDegrees(double lat1, double lon1, double lat2, double lon2) {
-    return GreatCircleDistance(DegreesToRadians(lat1), DegreesToRadians(lon1),
-                               DegreesToRadians(lat2), DegreesToRadians(lon2));
+    return GreatCircleDistance(DegreesToRadians(lat1), DegreesToRadians(lon1), DegreesToRadians(lat2),
+                               DegreesToRadians(lon2));
 }
 
 double CourseDegrees(double lat1, double lon1, double lat2, double lon2) {
-    return GreatCircleCourse(DegreesToRadians(lat1), DegreesToRadians(lon1),
-                             DegreesToRadians(lat2), DegreesToRadians(lon2));
+    return GreatCircleCourse(DegreesToRadians(lat1), DegreesToRadians(lon1), DegreesToRadians(lat2),
+                             DegreesToRadians(lon2));
 }
 
 struct DistanceCase {
@@ -105,9 +105,8 @@ TEST_P(GreatCircleDestinationTest, LandsAtDistanceAlongCourse) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Moves, GreatCircleDestinationTest,
-                         ::testing::Values(Move{60, 0, 90, 100}, Move{60, 0, 90, 1000},
-                                           Move{60, 10, 45, 1000}, Move{-35, -150, 300, 750},
-                                           Move{47.5, -8.5, 200, 20}, Move{0, 0, 0, 60},
+                         ::testing::Values(Move{60, 0, 90, 100}, Move{60, 0, 90, 1000}, Move{60, 10, 45, 1000},
+                                           Move{-35, -150, 300, 750}, Move{47.5, -8.5, 200, 20}, Move{0, 0, 0, 60},
                                            Move{10, 170, 270, 900}, Move{75, 20, 135, 400}));
 
 TEST(GreatCircleDestination, KnownDestinations) {

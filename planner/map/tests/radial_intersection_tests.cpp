@@ -9,8 +9,7 @@
 namespace trevalo {
 namespace {
 
-constexpr const char* kNoIntersection =
-    "The values given make it imposible to calculate the next waypoint";
+constexpr const char* kNoIntersection = "The values given make it imposible to calculate the next waypoint";
 
 struct Radials {
     const char* name;
@@ -26,8 +25,8 @@ double CourseDifference(double a, double b) {
 }
 
 double CourseDegrees(double lat1, double lon1, double lat2, double lon2) {
-    return GreatCircleCourse(DegreesToRadians(lat1), DegreesToRadians(lon1),
-                             DegreesToRadians(lat2), DegreesToRadians(lon2));
+    return GreatCircleCourse(DegreesToRadians(lat1), DegreesToRadians(lon1), DegreesToRadians(lat2),
+                             DegreesToRadians(lon2));
 }
 
 TEST(RadialIntersection, KnownIntersections) {
@@ -38,8 +37,8 @@ TEST(RadialIntersection, KnownIntersections) {
     // Right triangle on the equator: tan(lat) = sin(half base) x tan(45 degrees).
     const double apexLatitude = RadiansToDegrees(std::atan(std::sin(DegreesToRadians(1.0))));
     // A westbound start is the vertex of its great circle: tan(lat) = tan(20) x cos(dlon).
-    const double westboundLatitude = RadiansToDegrees(
-        std::atan(std::tan(DegreesToRadians(20.0)) * std::cos(DegreesToRadians(10.0))));
+    const double westboundLatitude =
+        RadiansToDegrees(std::atan(std::tan(DegreesToRadians(20.0)) * std::cos(DegreesToRadians(10.0))));
     const Case cases[] = {
         {{"east along the equator meets north along 5 E", 90, 0, 0, 0, -10, -5}, 0, -5},
         {{"symmetric radials over a 2 degree base", 45, 0, 0, 315, 0, -2}, apexLatitude, -1},
@@ -49,8 +48,7 @@ TEST(RadialIntersection, KnownIntersections) {
         platform::MessageBoxRecorder recorder;
         double lat = c.radials.lat1;
         double lon = c.radials.lon1;
-        EXPECT_TRUE(RadialIntersection(c.radials.course1, c.radials.course2, lat, lon, c.radials.lat2,
-                                       c.radials.lon2));
+        EXPECT_TRUE(RadialIntersection(c.radials.course1, c.radials.course2, lat, lon, c.radials.lat2, c.radials.lon2));
         EXPECT_NEAR(lat, c.lat, 1e-9) << c.radials.name;
         EXPECT_NEAR(lon, c.lon, 1e-9) << c.radials.name;
         EXPECT_TRUE(recorder.shown().empty()) << c.radials.name;
@@ -67,10 +65,8 @@ TEST(RadialIntersection, ResultLiesOnBothRadials) {
         double lat = c.lat1;
         double lon = c.lon1;
         RadialIntersection(c.course1, c.course2, lat, lon, c.lat2, c.lon2);
-        EXPECT_NEAR(CourseDifference(CourseDegrees(c.lat1, c.lon1, lat, lon), c.course1), 0, 1e-6)
-            << c.name;
-        EXPECT_NEAR(CourseDifference(CourseDegrees(c.lat2, c.lon2, lat, lon), c.course2), 0, 1e-6)
-            << c.name;
+        EXPECT_NEAR(CourseDifference(CourseDegrees(c.lat1, c.lon1, lat, lon), c.course1), 0, 1e-6) << c.name;
+        EXPECT_NEAR(CourseDifference(CourseDegrees(c.lat2, c.lon2, lat, lon), c.course2), 0, 1e-6) << c.name;
     }
 }
 

@@ -20,8 +20,8 @@ TEST(RunwayNumbersTest, AHeadingGivesTheNumbersOfBothEnds) {
         double heading, variation;
         int endTwo, endOne;
     } cases[] = {
-        {360, 0, 36, 18}, {2, 5, 36, 18}, {184, 0, 18, 36}, {270, -5, 28, 10},
-        {5, 0, 1, 19},    {358, 5, 35, 17}, {3, 0, 36, 18}, {-2, 0, 36, 18},
+        {360, 0, 36, 18}, {2, 5, 36, 18},   {184, 0, 18, 36}, {270, -5, 28, 10},
+        {5, 0, 1, 19},    {358, 5, 35, 17}, {3, 0, 36, 18},   {-2, 0, 36, 18},
     };
     for (const auto& c : cases) {
         const RunwayNumbers numbers = RunwayNumbersFor(c.heading, c.variation);

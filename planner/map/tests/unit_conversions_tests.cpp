@@ -32,8 +32,7 @@ TEST(PositiveModulo, BringsAnglesIntoOneTurn) {
         double a, expected;
     };
     const Case cases[] = {
-        {1.0, 1.0}, {2 * kPi + 1.0, 1.0}, {-1.0, 2 * kPi - 1.0}, {-2 * kPi - 1.0, 2 * kPi - 1.0},
-        {0.0, 0.0},
+        {1.0, 1.0}, {2 * kPi + 1.0, 1.0}, {-1.0, 2 * kPi - 1.0}, {-2 * kPi - 1.0, 2 * kPi - 1.0}, {0.0, 0.0},
     };
     for (const auto& c : cases) EXPECT_NEAR(PositiveModulo(c.a, 2 * kPi), c.expected, 1e-12) << c.a;
 }

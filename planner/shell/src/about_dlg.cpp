@@ -16,9 +16,8 @@ constexpr int kIconSize = 32;
 CAboutDlg::CAboutDlg(QWidget* parent) : Dialog(parent) {
     setWindowTitle(QStringLiteral("About Trevalo"));
     auto* icon = new QLabel(this);
-    const QIcon programIcon = QApplication::windowIcon().isNull()
-                                  ? style()->standardIcon(QStyle::SP_DesktopIcon)
-                                  : QApplication::windowIcon();
+    const QIcon programIcon = QApplication::windowIcon().isNull() ? style()->standardIcon(QStyle::SP_DesktopIcon)
+                                                                  : QApplication::windowIcon();
     icon->setPixmap(programIcon.pixmap(kIconSize, kIconSize));
 
     auto* row = new QHBoxLayout;

@@ -29,8 +29,8 @@ public:
     PrivateBuildFolder() {
         static std::atomic<unsigned> runs{0};
         do {
-            path_ = platform::TempFolder() + "Build-" + std::to_string(::getpid()) + "-" +
-                    std::to_string(++runs) + "\\";
+            path_ =
+                platform::TempFolder() + "Build-" + std::to_string(::getpid()) + "-" + std::to_string(++runs) + "\\";
         } while (platform::FindFile(path_));
         made_ = platform::CreateDirectory(path_);
     }
@@ -63,8 +63,7 @@ std::string CompiledPath(const std::string& sourcePath) {
 bool RunCompiler(const std::string& compiler, const std::string& workFile, const std::string& workingFolder,
                  std::chrono::milliseconds timeLimit) {
     platform::Process process;
-    if (!process.Start(compiler, " -q \"" + workFile + "\"", workingFolder, platform::ShowMode::Hidden))
-        return false;
+    if (!process.Start(compiler, " -q \"" + workFile + "\"", workingFolder, platform::ShowMode::Hidden)) return false;
     if (process.Wait(static_cast<int>(timeLimit.count()))) return true;
     process.Terminate();
     return false;

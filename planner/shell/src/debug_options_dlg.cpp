@@ -40,8 +40,7 @@ CDebugOptionsDlg::CDebugOptionsDlg(DebugOptions& options, std::function<void()> 
     }
 
     auto* size = new QFormLayout;
-    size->addRow(QStringLiteral("Rectangle size, (default 5)"),
-                 qtplatform::WithId(new QLineEdit, kRectangleSize));
+    size->addRow(QStringLiteral("Rectangle size, (default 5)"), qtplatform::WithId(new QLineEdit, kRectangleSize));
     layout->addLayout(size);
     layout->addWidget(qtplatform::DialogButtons(*this, QDialogButtonBox::Ok | QDialogButtonBox::Cancel));
 }

@@ -12,8 +12,8 @@
 #include "qtplatform/control_ids.h"
 #include "qtplatform/text.h"
 #include "shell/child_frame.h"
-#include "shell/compile_adventure.h"
 #include "shell/command_ids.h"
+#include "shell/compile_adventure.h"
 #include "shell/status_panes.h"
 #include "shell/trevalo_app.h"
 #include "shell/trevalo_view.h"
@@ -153,11 +153,9 @@ void CMainFrame::BindFrameCommands() {
     BindCommand(this, kCmdViewToolbar, [this] { toolBar_->setVisible(!toolBar_->isVisibleTo(this)); });
     BindCommandUpdate(this, kCmdViewToolbar, [this](CommandUI& ui) { ui.SetCheck(toolBar_->isVisibleTo(this)); });
     BindCommand(this, kCmdViewStatusBar, [this] { statusBar()->setVisible(!statusBar()->isVisibleTo(this)); });
-    BindCommandUpdate(this, kCmdViewStatusBar,
-                      [this](CommandUI& ui) { ui.SetCheck(statusBar()->isVisibleTo(this)); });
+    BindCommandUpdate(this, kCmdViewStatusBar, [this](CommandUI& ui) { ui.SetCheck(statusBar()->isVisibleTo(this)); });
     BindCommand(this, kCmdViewWizardBar, [this] { wizardBar_->setVisible(!wizardBar_->isVisibleTo(this)); });
-    BindCommandUpdate(this, kCmdViewWizardBar,
-                      [this](CommandUI& ui) { ui.SetCheck(wizardBar_->isVisibleTo(this)); });
+    BindCommandUpdate(this, kCmdViewWizardBar, [this](CommandUI& ui) { ui.SetCheck(wizardBar_->isVisibleTo(this)); });
     // Ctrl-I reaches the configuration by the page-setup id.
     for (int id : {kCmdConfiguration, kCmdPageSetupChanged}) BindCommand(this, id, [this] { OnConfiguration(); });
 }

@@ -8,14 +8,13 @@ namespace {
 constexpr char kBackslash = '\\';
 
 // The settings cleaned at planner start-up, in the order they are written back.
-constexpr SettingId kCleanedPaths[] = {SettingId::Directory, SettingId::AdventureBuild,
-                                       SettingId::Airport, SettingId::Navaids};
+constexpr SettingId kCleanedPaths[] = {SettingId::Directory, SettingId::AdventureBuild, SettingId::Airport,
+                                       SettingId::Navaids};
 }  // namespace
 
 std::string CollapseDoubleBackslashes(std::string path) {
-    const auto end = std::unique(path.begin(), path.end(), [](char a, char b) {
-        return a == kBackslash && b == kBackslash;
-    });
+    const auto end =
+        std::unique(path.begin(), path.end(), [](char a, char b) { return a == kBackslash && b == kBackslash; });
     path.erase(end, path.end());
     return path;
 }

@@ -1,7 +1,7 @@
 #include "shell/progress_dlg.h"
 
-#include <QLinearGradient>
 #include <QLabel>
+#include <QLinearGradient>
 #include <QPainter>
 #include <QPixmap>
 #include <QProgressBar>

@@ -43,10 +43,11 @@ int RunSmoke(CTrevaloApp& app, const SmokeOptions& options) {
     if (const CTrevaloDoc* document = app.Document()) {
         const NavDatabase& db = document->Database();
         const std::size_t ils = db.ils.empty() ? 0 : db.ils.size() - 1;
-        std::printf("Trevalo loaded from %s: %d airports (%d runway lines), %d navaids, %zu ILS, %zu land areas, "
-                    "%zu map tiles; load error %d\n",
-                    db.baseDirectory().c_str(), db.AirportIdentCount(), db.airportCount, db.navaidCount, ils, db.landAreas.size(),
-                    db.mapShapes.size(), ReportLoadError(false));
+        std::printf(
+            "Trevalo loaded from %s: %d airports (%d runway lines), %d navaids, %zu ILS, %zu land areas, "
+            "%zu map tiles; load error %d\n",
+            db.baseDirectory().c_str(), db.AirportIdentCount(), db.airportCount, db.navaidCount, ils,
+            db.landAreas.size(), db.mapShapes.size(), ReportLoadError(false));
     }
     if (options.screenshot.empty()) return 0;
     QApplication::processEvents();

@@ -7,8 +7,8 @@ namespace {
 
 constexpr int kSecondsPerDegree = 3600;
 constexpr int kSecondsPerMinute = 60;
-constexpr int kNorthLimitDegrees = 90;   // from here on the latitude is off the map
-constexpr int kSouthLimitDegrees = -89;  // below this too
+constexpr int kNorthLimitDegrees = 90;                             // from here on the latitude is off the map
+constexpr int kSouthLimitDegrees = -89;                            // below this too
 constexpr std::int32_t kLongitudeLimit = 180 * kSecondsPerDegree;  // beyond either side
 
 // The numbers are negated for the negative hemisphere (and for 0, which counts there).

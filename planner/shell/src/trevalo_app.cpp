@@ -59,7 +59,8 @@ bool CTrevaloApp::InitInstance() {
     mainFrame_->WizardBar().CreateSheets(document_->Database(), document_->GetRoute(), &CMainFrame::CompileAdventure);
     if (CWizardSheet* wizard = mainFrame_->WizardBar().WizardSheet()) {
         wizard->RealTimePage().SetCentreMap([frame = mainFrame_.get()](double latitude, double longitude) {
-            if (CTrevaloView* view = frame->GetActiveMapView()) view->CenterOnLatLon(latitude, longitude, kGoToPlaneZoom);
+            if (CTrevaloView* view = frame->GetActiveMapView())
+                view->CenterOnLatLon(latitude, longitude, kGoToPlaneZoom);
         });
         wizard->EmergencyPage().SetCrashMenu(mainFrame_->CrashOptionsMenu());
     }
@@ -154,7 +155,8 @@ void CTrevaloApp::ReloadRouteMap() {
 }
 
 void CTrevaloApp::OnDebugOptions() {
-    CDebugOptionsDlg dialog(debugOptions_, [this] { InvalidateMapView(); }, mainFrame_.get());
+    CDebugOptionsDlg dialog(
+        debugOptions_, [this] { InvalidateMapView(); }, mainFrame_.get());
     dialog.exec();
 }
 

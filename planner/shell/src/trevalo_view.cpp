@@ -23,8 +23,12 @@ constexpr int kCenterEastShift = 300;
 }  // namespace
 
 CTrevaloView::CTrevaloView(CTrevaloDoc& document, const DebugOptions& debugOptions, QWidget* parent)
-    : CCourseScrollView(parent), document_(document), debugOptions_(debugOptions),
-      database_(document.Database()), route_(document.GetRoute()), layers_(database_),
+    : CCourseScrollView(parent),
+      document_(document),
+      debugOptions_(debugOptions),
+      database_(document.Database()),
+      route_(document.GetRoute()),
+      layers_(database_),
       planeTimer_(SimlinkerLink(), [this] {
           if (!generating_) viewport()->update();
       }) {
@@ -102,9 +106,7 @@ QPoint CTrevaloView::WorldToPixel(double x, double y) const {
                   static_cast<int>((client.top - logical.y) * pixelsPerUnit));
 }
 
-void CTrevaloView::CenterOnWorld(double x, double y) {
-    CenterOnPoint(WorldToLogical(x, y));
-}
+void CTrevaloView::CenterOnWorld(double x, double y) { CenterOnPoint(WorldToLogical(x, y)); }
 
 void CTrevaloView::OnZoomDefault() {
     const MapPoint centre = LogicalToWorld(GetClientCenter());
@@ -171,10 +173,9 @@ void CTrevaloView::OnDraw(QPainter& painter) {
     labelFont_.Update(frame.projection.zoom);
     const std::optional<qtplatform::Font>& font = labelFont_.Font();
     const std::optional<int> fontHeight = font ? std::optional<int>(font->height) : std::nullopt;
-    const QImage& image = cache_.Image(frame, viewport()->size(), Dpi(), fontHeight,
-                                       [&](qtplatform::DeviceContext& dc, const MapFrame& drawn) {
-                                           layers_.DrawStatic(dc, drawn, font);
-                                       });
+    const QImage& image = cache_.Image(
+        frame, viewport()->size(), Dpi(), fontHeight,
+        [&](qtplatform::DeviceContext& dc, const MapFrame& drawn) { layers_.DrawStatic(dc, drawn, font); });
     painter.drawImage(0, 0, image);
     qtplatform::DeviceContext dc(painter);
     PrepareMapDC(dc, frame);

@@ -4,8 +4,8 @@
 #include <QRubberBand>
 #include <cstdlib>
 
-#include "mapview/land_capture.h"
 #include "maparithmetic/rubber_band_zoom.h"
+#include "mapview/land_capture.h"
 #include "shell/trevalo_view.h"
 
 namespace trevalo {

@@ -35,8 +35,7 @@ PageSize GetPrinterPageSize() {
 #ifdef TREVALO_HAVE_PRINTING
     if (QPrinter* printer = ApplicationPrinter()) {
         const QSizeF millimetres = printer->pageLayout().fullRect(QPageLayout::Millimeter).size();
-        if (!millimetres.isEmpty())
-            return PageSizeOfMillimetres(millimetres.width(), millimetres.height());
+        if (!millimetres.isEmpty()) return PageSizeOfMillimetres(millimetres.width(), millimetres.height());
     }
 #endif
     return kDefaultPageSize;

@@ -103,8 +103,9 @@ TEST_F(CompileAdventureTest, TemporaryFolderWithBlanksIsQuotedOnTheCommandLine) 
     fs::create_directories(spaced);
     ::setenv("QUILLET_TEMP", spaced.c_str(), 1);
     // Compiles only when the work file arrives as one argument.
-    UseCompilerScript("f=$(printf %s \"$2\" | tr '\\\\' /)\n"
-                      "[ \"$#\" = 2 ] && [ -f \"$f\" ] && cp \"$f\" \"$(dirname \"$f\")/Build.adv\"");
+    UseCompilerScript(
+        "f=$(printf %s \"$2\" | tr '\\\\' /)\n"
+        "[ \"$#\" = 2 ] && [ -f \"$f\" ] && cp \"$f\" \"$(dirname \"$f\")/Build.adv\"");
     WriteSource("C:\\Quillet\\Flight\\Flight.txt", kGoodSource);
     EXPECT_TRUE(CompileAdventure("C:\\Quillet\\Flight\\Flight.txt"));
     EXPECT_TRUE(fs::is_empty(spaced));

@@ -24,8 +24,9 @@ protected:
 
 TEST_F(DebugOptionsDlgTest, ShowsTheMembersWithTheRectangleSizeOfEight) {
     EXPECT_EQ(dialog_.windowTitle(), "Debug Options");
-    for (int id : {CDebugOptionsDlg::kDrawMapMode, CDebugOptionsDlg::kDoNotLoadAirports, CDebugOptionsDlg::kDoNotLoadNavaids, CDebugOptionsDlg::kDoNotLoadIls,
-                   CDebugOptionsDlg::kLoadAllLandFile, CDebugOptionsDlg::kTriangleDraw}) {
+    for (int id :
+         {CDebugOptionsDlg::kDrawMapMode, CDebugOptionsDlg::kDoNotLoadAirports, CDebugOptionsDlg::kDoNotLoadNavaids,
+          CDebugOptionsDlg::kDoNotLoadIls, CDebugOptionsDlg::kLoadAllLandFile, CDebugOptionsDlg::kTriangleDraw}) {
         ASSERT_NE(Box(id), nullptr) << id;
         EXPECT_FALSE(Box(id)->isChecked()) << id;
     }
@@ -36,7 +37,8 @@ TEST_F(DebugOptionsDlgTest, DrawMapModeAndTriangleDrawExcludeEachOther) {
     struct Case {
         int first, second;
     };
-    const Case cases[] = {{CDebugOptionsDlg::kDrawMapMode, CDebugOptionsDlg::kTriangleDraw}, {CDebugOptionsDlg::kTriangleDraw, CDebugOptionsDlg::kDrawMapMode}};
+    const Case cases[] = {{CDebugOptionsDlg::kDrawMapMode, CDebugOptionsDlg::kTriangleDraw},
+                          {CDebugOptionsDlg::kTriangleDraw, CDebugOptionsDlg::kDrawMapMode}};
     for (const Case& c : cases) {
         options_ = DebugOptions{};
         dialog_.UpdateData(false);

@@ -11,8 +11,8 @@
 #include "qtplatform/control_ids.h"
 #include "shell/command_ids.h"
 #include "shell/settings.h"
-#include "wizard/wizard_bar.h"
 #include "testing/temp_environment.h"
+#include "wizard/wizard_bar.h"
 
 namespace trevalo {
 namespace {
@@ -72,10 +72,14 @@ TEST_F(MainFrameTest, AcceleratorsReachTheirCommands) {
         int id;
     };
     const Accelerator accelerators[] = {
-        {Qt::CTRL | Qt::Key_D, kCmdDownloadLatest}, {Qt::CTRL | Qt::Key_F, kCmdFindLocation},
-        {Qt::CTRL | Qt::Key_H, kCmdHome},           {Qt::CTRL | Qt::Key_I, kCmdPageSetupChanged},
-        {Qt::CTRL | Qt::Key_O, kCmdFileOpenAdf},    {Qt::CTRL | Qt::Key_P, kCmdFilePrint},
-        {Qt::CTRL | Qt::Key_U, kCmdUploadSidStar},  {QKeyCombination(Qt::Key_F7), kCmdCreateAdventure},
+        {Qt::CTRL | Qt::Key_D, kCmdDownloadLatest},
+        {Qt::CTRL | Qt::Key_F, kCmdFindLocation},
+        {Qt::CTRL | Qt::Key_H, kCmdHome},
+        {Qt::CTRL | Qt::Key_I, kCmdPageSetupChanged},
+        {Qt::CTRL | Qt::Key_O, kCmdFileOpenAdf},
+        {Qt::CTRL | Qt::Key_P, kCmdFilePrint},
+        {Qt::CTRL | Qt::Key_U, kCmdUploadSidStar},
+        {QKeyCombination(Qt::Key_F7), kCmdCreateAdventure},
         {Qt::CTRL | Qt::Key_Z, kCmdUndoLastSelection},
     };
     for (const Accelerator& a : accelerators) {
@@ -88,7 +92,9 @@ TEST_F(MainFrameTest, AcceleratorsReachTheirCommands) {
 // the wizard exists.
 class CrashMenuTest : public MainFrameTest {
 protected:
-    CrashMenuTest() { frame_.WizardBar().CreateSheets(database_, route_, [](const std::string&) { return false; }); }
+    CrashMenuTest() {
+        frame_.WizardBar().CreateSheets(database_, route_, [](const std::string&) { return false; });
+    }
 
     platform::testing::TempEnvironment env_;
     platform::MessageBoxRecorder boxes_;
@@ -98,7 +104,8 @@ protected:
 
 TEST_F(MainFrameTest, CrashCommandsWaitForTheWizard) {
     qtplatform::UpdateCommandUI(&frame_);
-    for (int id : {kCmdIgnoreCrash, kCmdCrashDetectReset, kCmdStressDamage}) EXPECT_FALSE(Command(id)->isEnabled()) << id;
+    for (int id : {kCmdIgnoreCrash, kCmdCrashDetectReset, kCmdStressDamage})
+        EXPECT_FALSE(Command(id)->isEnabled()) << id;
     EXPECT_EQ(frame_.CrashValues(), nullptr);
 }
 
@@ -106,7 +113,7 @@ TEST_F(CrashMenuTest, CrashFlagsAreDisabledWhileCrashesAreIgnoredButKeepTheirTic
     const adf::EmergencyValues& values = *frame_.CrashValues();
     EXPECT_EQ(&values, &frame_.WizardBar().WizardSheet()->Values().emergency);
     const int flags[] = {kCmdStressDamage, kCmdOffRunwayCrash, kCmdCollideScenery};
-    qtplatform::UpdateCommandUI(&frame_);  // as each opening of the menu does
+    qtplatform::UpdateCommandUI(&frame_);                     // as each opening of the menu does
     EXPECT_TRUE(Command(kCmdCrashDetectReset)->isChecked());  // the wizard's defaults
     EXPECT_TRUE(Command(kCmdStressDamage)->isChecked());
     Command(kCmdCollideScenery)->trigger();

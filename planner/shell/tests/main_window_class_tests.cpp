@@ -6,10 +6,10 @@
 #include "platform/message_box.h"
 #include "platform/windows.h"
 #include "qtplatform/testing/qt_test.h"
+#include "quiet_startup.h"
 #include "shell/main_frame.h"
 #include "shell/trevalo_app.h"
 #include "testing/temp_environment.h"
-#include "quiet_startup.h"
 
 namespace trevalo {
 namespace {

@@ -27,8 +27,7 @@ TEST(CollapseDoubleBackslashes, LeavesSingleSeparators) {
 }
 
 TEST(FinalBackslash, PlannerAddsOneBuilderKeepsExactlyOne) {
-    const PathCase planner[] = {
-        {"C:\\Quillet", "C:\\Quillet\\"}, {"C:\\Quillet\\", "C:\\Quillet\\"}, {"", "\\"}};
+    const PathCase planner[] = {{"C:\\Quillet", "C:\\Quillet\\"}, {"C:\\Quillet\\", "C:\\Quillet\\"}, {"", "\\"}};
     for (const auto& c : planner) EXPECT_EQ(WithFinalBackslash(c.input), c.expected) << c.input;
 
     const PathCase builder[] = {{"C:\\Quillet", "C:\\Quillet\\"},
@@ -60,7 +59,7 @@ TEST_F(StartupPathsTest, PlannerCleansAndWritesBackTheFourPaths) {
     EXPECT_EQ(Stored("Directory"), "\\server\\Quillet\\");
     EXPECT_EQ(Stored("Adventure Build"), "D:\\Tools\\DuzE.exe");
     EXPECT_EQ(Stored("Airport"), "C:\\Quillet\\Airport.nav");
-    EXPECT_EQ(Stored("Navaids"), "C:\\Quillet\\Navaids.nav");  // missing: its default
+    EXPECT_EQ(Stored("Navaids"), "C:\\Quillet\\Navaids.nav");     // missing: its default
     EXPECT_EQ(Stored("Editor"), "C:\\\\Quillet\\\\Quillet.exe");  // not a start-up path
 }
 

@@ -54,7 +54,8 @@ protected:
     }
 
     static std::optional<platform::LResult> CloseRequests() {
-        const platform::Hwnd probe = platform::FindWindow(std::string(kChildClass) + qt_window_child::kProbeClassSuffix);
+        const platform::Hwnd probe =
+            platform::FindWindow(std::string(kChildClass) + qt_window_child::kProbeClassSuffix);
         return platform::SendMessageTimeout(probe, qt_window_child::kCloseRequestsMessage, 0, 0, 5000);
     }
 

@@ -42,7 +42,7 @@ TEST_F(SettingsTest, EmptyStoreReadsDefaults) {
         int value;
     };
     const NumberCase numbers[] = {
-        {SettingId::Check, 0}, {SettingId::CheckDay, 30}, {SettingId::Year, 0},
+        {SettingId::Check, 0},      {SettingId::CheckDay, 30},  {SettingId::Year, 0},
         {SettingId::TipStartUp, 0}, {SettingId::TipFilePos, 0},
     };
     for (const auto& c : numbers) {
@@ -56,8 +56,7 @@ TEST_F(SettingsTest, ValuesLiveUnderTheSuitesKey) {
     settings_.WriteInt(SettingId::CheckDay, 60);
     EXPECT_EQ(platform::ReadRegistryString(platform::Hive::CurrentUser, kFilesKeyPath, "Directory"),
               std::optional<std::string>("D:\\Data\\"));
-    EXPECT_EQ(platform::ReadRegistryInt(platform::Hive::CurrentUser,
-                                        "Software\\Quillet Applications\\Quillet\\Update",
+    EXPECT_EQ(platform::ReadRegistryInt(platform::Hive::CurrentUser, "Software\\Quillet Applications\\Quillet\\Update",
                                         "CheckDay"),
               std::optional<int>(60));
     EXPECT_EQ(settings_.ReadInt(SettingId::CheckDay), 60);
@@ -75,9 +74,8 @@ TEST_F(SettingsTest, UpperCaseFilesSectionIsTheSameSection) {
 }
 
 TEST_F(SettingsTest, SwitchIsOnOnlyForExactlyOne) {
-    const SettingId switches[] = {SettingId::AutoTab, SettingId::AutoCreateAdv,
-                                  SettingId::AutoMove, SettingId::AutoMoveFs2k2,
-                                  SettingId::AutoMoveSound, SettingId::RealMovePlane};
+    const SettingId switches[] = {SettingId::AutoTab,       SettingId::AutoCreateAdv, SettingId::AutoMove,
+                                  SettingId::AutoMoveFs2k2, SettingId::AutoMoveSound, SettingId::RealMovePlane};
     // Missing: each reads its default "1".
     for (SettingId id : switches) EXPECT_TRUE(settings_.IsSwitchOn(id)) << DescribeSetting(id).key;
 
@@ -86,14 +84,12 @@ TEST_F(SettingsTest, SwitchIsOnOnlyForExactlyOne) {
         bool on;
     };
     const Case cases[] = {
-        {"0", false}, {"1", true}, {"yes", false}, {" 1", false}, {"1 ", false}, {"", false},
-        {"01", false},
+        {"0", false}, {"1", true}, {"yes", false}, {" 1", false}, {"1 ", false}, {"", false}, {"01", false},
     };
     for (const auto& c : cases) {
         for (SettingId id : switches) {
             settings_.WriteString(id, c.stored);
-            EXPECT_EQ(settings_.IsSwitchOn(id), c.on)
-                << DescribeSetting(id).key << " = '" << c.stored << "'";
+            EXPECT_EQ(settings_.IsSwitchOn(id), c.on) << DescribeSetting(id).key << " = '" << c.stored << "'";
         }
     }
 }

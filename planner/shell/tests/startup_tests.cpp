@@ -15,12 +15,12 @@
 #include "platform/settings_store.h"
 #include "qtplatform/command_table.h"
 #include "qtplatform/testing/qt_test.h"
+#include "quiet_startup.h"
 #include "shell/main_frame.h"
 #include "shell/settings.h"
 #include "shell/trevalo_doc.h"
 #include "shell/trevalo_view.h"
 #include "testing/temp_environment.h"
-#include "quiet_startup.h"
 
 namespace trevalo {
 namespace {
@@ -124,8 +124,8 @@ TEST_F(StartupTest, CommandsRunTheirDialogs) {
         int id;
         const char* caption;
     };
-    const Case cases[] = {{57664, "About Trevalo"}, {175, "Debug Options"}, {32804, "Configuration"},
-                          {32783, "Configuration"}, {107, "Tip of the Day"}, {160, "Edit Tip"},
+    const Case cases[] = {{57664, "About Trevalo"},   {175, "Debug Options"},    {32804, "Configuration"},
+                          {32783, "Configuration"},   {107, "Tip of the Day"},   {160, "Edit Tip"},
                           {32825, "Correct Airport"}, {32834, "Country / State"}};
     for (const Case& c : cases) {
         QString seen;

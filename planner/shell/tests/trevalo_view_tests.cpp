@@ -52,9 +52,9 @@ protected:
         other.longitude = other.runwayStartLongitude = "W122* 10'00.00";
         other.runwayEndLongitude = "W122* 10'09.00";
         env_.writeFile("drive_c/Quillet/Airport.nav",
-                       navdata::DatabaseBytes({navdata::testing::SceneryAirportLine({}),
-                                               navdata::testing::SceneryAirportLine(other)},
-                                              navdata::kAirportLineWidth));
+                       navdata::DatabaseBytes(
+                           {navdata::testing::SceneryAirportLine({}), navdata::testing::SceneryAirportLine(other)},
+                           navdata::kAirportLineWidth));
         env_.writeFile("drive_c/Quillet/Navaids.nav", navdata::DatabaseBytes({}, navdata::kNavaidLineWidth));
         env_.writeFile("drive_c/Quillet/Ils.nav", navdata::DatabaseBytes({}, navdata::kIlsLineWidth));
         view_ = std::make_unique<CTrevaloView>(document_, debugOptions_);
@@ -203,9 +203,8 @@ TEST_F(TrevaloViewTest, TheHoldingChoiceOfTheDialogIsStoredInTheRoute) {
         auto* list = qtplatform::FindControl<qtplatform::ReportList>(airports, CHoldingAirportsDlg::kAirportList);
         rows = list->RowCount();
         list->SelectRow(1);
-        qtplatform::testing::WhenModalShown([](QWidget* radio) {
-            qtplatform::FindControl<QCheckBox>(radio, CHoldingRadioDlg::kNoHolding)->click();
-        });
+        qtplatform::testing::WhenModalShown(
+            [](QWidget* radio) { qtplatform::FindControl<QCheckBox>(radio, CHoldingRadioDlg::kNoHolding)->click(); });
         qtplatform::FindControl<QPushButton>(airports, CHoldingAirportsDlg::kEdit)->click();
         qobject_cast<QDialog*>(airports)->accept();
     });

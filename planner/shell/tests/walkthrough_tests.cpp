@@ -6,10 +6,10 @@
 
 #include <QDialog>
 #include <QImage>
-#include <QScrollBar>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTest>
 #include <algorithm>
 #include <functional>
@@ -18,12 +18,11 @@
 #include <vector>
 
 #include "fsim_harness.h"
+#include "generation/result_text.h"
 #include "map/nav_database.h"
 #include "mapdialogs/edit_sid_star_dlg.h"
 #include "mapdialogs/find_on_map_dlg.h"
-#include "generation/result_text.h"
 #include "mapdialogs/select_id_dlg.h"
-#include "shell/command_ids.h"
 #include "platform/message_box.h"
 #include "qtplatform/command_table.h"
 #include "qtplatform/control_ids.h"
@@ -32,6 +31,7 @@
 #include "qtplatform/testing/qt_test.h"
 #include "quiet_startup.h"
 #include "route_fixture.h"
+#include "shell/command_ids.h"
 #include "shell/main_frame.h"
 #include "shell/settings.h"
 #include "shell/trevalo_app.h"
@@ -46,7 +46,7 @@ using qtplatform::FindControl;
 using qtplatform::testing::WhenModalShown;
 
 constexpr int kOkButton = 1;
-constexpr int kZoomInSteps = 4;  // 3 to 48
+constexpr int kZoomInSteps = 4;       // 3 to 48
 constexpr int kIdentZoomInSteps = 6;  // 3 to 192, where idents show
 // Labels and runways cover at most this share of the map in black.
 constexpr double kMostBlackShare = 0.02;
@@ -230,8 +230,8 @@ TEST_F(WalkthroughTest, ARouteBuiltWithTheMouseIsThereAfterARestart) {
     EXPECT_NE(answers.shown().back().text.find("could not be created: Otherton Hop.pln"), std::string::npos)
         << answers.shown().back().text;
     EXPECT_EQ(answers.shown().back().caption, kResultCaption);
-    for (const char* file : {"Otherton Hop.adf", "Otherton Hop.txt", "Otherton Hop.adv", "Otherton Hop.flt",
-                             "otherton hop.wx"})
+    for (const char* file :
+         {"Otherton Hop.adf", "Otherton Hop.txt", "Otherton Hop.adv", "Otherton Hop.flt", "otherton hop.wx"})
         EXPECT_TRUE(std::filesystem::exists(env_.driveC() / "Quillet" / "Otherton Hop" / file)) << file;
     // The map's route file is emptied: the route now comes back from the adventure.
     files_.WriteBaseFile(kRouteFileName, "");
@@ -321,8 +321,7 @@ TEST_F(WalkthroughTest, TheToolsMenuShowsTheMapCommandsWithTheirKeys) {
     ASSERT_NE(tools, nullptr);
     std::vector<std::string> texts;
     for (QAction* action : tools->actions()) texts.push_back(action->text().toStdString());
-    for (const char* expected : {"&Undo last selection\tCtrl-Z", "&Find a location\tCtrl-F",
-                                 "&Create adventure\tF7"}) {
+    for (const char* expected : {"&Undo last selection\tCtrl-Z", "&Find a location\tCtrl-F", "&Create adventure\tF7"}) {
         EXPECT_NE(std::find(texts.begin(), texts.end(), expected), texts.end()) << expected;
     }
     QuitPlanner();
@@ -390,7 +389,8 @@ TEST_F(WalkthroughTest, OpenAdfReadsTheChosenDefinitionAndNewForgetsIt) {
     boxes_.clear();
     Command(kCmdFileOpenAdf);
     ASSERT_EQ(boxes_.texts().size(), 1u);
-    EXPECT_EQ(boxes_.texts()[0], std::string(kAdventureNotOpenedIntro) + "C:\\Quillet\\Gone.adf" + kAdventureNotOpenedOutro);
+    EXPECT_EQ(boxes_.texts()[0],
+              std::string(kAdventureNotOpenedIntro) + "C:\\Quillet\\Gone.adf" + kAdventureNotOpenedOutro);
     QuitPlanner();
 }
 

@@ -15,8 +15,8 @@ TEST(GetPrinterPageSize, CountsWholeMillimetresInTenths) {
         int tenthsWide, tenthsHigh;
     };
     const Case cases[] = {
-        {210.0, 297.0, 2100, 2970},   // A4
-        {215.9, 279.4, 2150, 2790},   // Letter: the fractions are dropped
+        {210.0, 297.0, 2100, 2970},  // A4
+        {215.9, 279.4, 2150, 2790},  // Letter: the fractions are dropped
         {209.99, 296.99, 2090, 2960},
     };
     for (const Case& c : cases) {

@@ -14,10 +14,10 @@ using P = adf::PlanePerformance;
 
 // Two columns of V-speeds.
 const std::vector<SpeedField> kLeftColumn = {
-    {"VA:", D::kVa, D::kVaMach, &P::va},       {"VAPP:", D::kVapp, D::kVappMach, &P::vapp},
-    {"VFE:", D::kVfe, D::kVfeMach, &P::vfe},   {"VLE:", D::kVle, D::kVleMach, &P::vle},
-    {"VLO:", D::kVlo, D::kVloMach, &P::vlo},   {"VMC:", D::kVmc, D::kVmcMach, &P::vmc},
-    {"VMO:", D::kVmo, D::kVmoMach, &P::vmo},   {"VNE:", D::kVne, D::kVneMach, &P::vne},
+    {"VA:", D::kVa, D::kVaMach, &P::va},     {"VAPP:", D::kVapp, D::kVappMach, &P::vapp},
+    {"VFE:", D::kVfe, D::kVfeMach, &P::vfe}, {"VLE:", D::kVle, D::kVleMach, &P::vle},
+    {"VLO:", D::kVlo, D::kVloMach, &P::vlo}, {"VMC:", D::kVmc, D::kVmcMach, &P::vmc},
+    {"VMO:", D::kVmo, D::kVmoMach, &P::vmo}, {"VNE:", D::kVne, D::kVneMach, &P::vne},
 };
 const std::vector<SpeedField> kRightColumn = {
     {"VNO:", D::kVno, D::kVnoMach, &P::vno}, {"VREF:", D::kVref, D::kVrefMach, &P::vref},

@@ -55,8 +55,9 @@ void CKeySelectDlg::DoDataExchange(qtplatform::DataExchange& dx) {
 }
 
 std::string CKeySelectDlg::KeyText() const {
-    const adf::KeyModifier modifier =
-        ctrl_ != 0 ? adf::KeyModifier::Ctrl : shift_ != 0 ? adf::KeyModifier::Shift : adf::KeyModifier::None;
+    const adf::KeyModifier modifier = ctrl_ != 0    ? adf::KeyModifier::Ctrl
+                                      : shift_ != 0 ? adf::KeyModifier::Shift
+                                                    : adf::KeyModifier::None;
     return adf::MakeKeyText(modifier, letter_);
 }
 

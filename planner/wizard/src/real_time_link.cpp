@@ -41,12 +41,10 @@ double MetresOfAltitude(double shown, AltitudeUnit unit) {
 
 double SteppedAltitude(double altitude, int delta) { return altitude + Step(delta); }
 
-int SteppedInterval(int interval, int delta) {
-    return std::clamp(interval + Step(delta), 0, adf::kMaxRefreshInterval);
-}
+int SteppedInterval(int interval, int delta) { return std::clamp(interval + Step(delta), 0, adf::kMaxRefreshInterval); }
 
-bool ReadLiveValues(SimulatorLink& link, AltitudeUnit unit, std::optional<SpeedKind> speed,
-                    adf::RealTimeValues& values, SimulatorTime& time) {
+bool ReadLiveValues(SimulatorLink& link, AltitudeUnit unit, std::optional<SpeedKind> speed, adf::RealTimeValues& values,
+                    SimulatorTime& time) {
     double metres = 0;
     bool paused = false;
     if (!Take(link.AltitudeMetres(), metres)) return false;

@@ -10,7 +10,8 @@ constexpr int kListRightMargin = 10;
 constexpr int kListBottomMargin = 30;
 }  // namespace
 
-CSummaryPage1::CSummaryPage1() : PropertyPage("Summary"), list_(qtplatform::WithId(new QListWidget(this), kSummaryList)) {}
+CSummaryPage1::CSummaryPage1()
+    : PropertyPage("Summary"), list_(qtplatform::WithId(new QListWidget(this), kSummaryList)) {}
 
 CSummarySheet::CSummarySheet() : PropertySheet("CSummarySheet") { AddPage(summary_); }
 

@@ -1,8 +1,8 @@
 #include "wizard/wizard_bar.h"
 
 #include <QFrame>
-#include <algorithm>
 #include <QStatusBar>
+#include <algorithm>
 
 namespace trevalo {
 namespace {

@@ -148,8 +148,10 @@ void CWizardPage1::DoDataExchange(qtplatform::DataExchange& dx) {
     dx.Control(kStartTime, time);
     if (time != nullptr) {
         adf::TimeOfDay& start = values_.startTime;
-        if (dx.saving()) start = {time->time().hour(), time->time().minute(), time->time().second()};
-        else time->setTime(QTime(start.hour, start.minute, start.second));
+        if (dx.saving())
+            start = {time->time().hour(), time->time().minute(), time->time().second()};
+        else
+            time->setTime(QTime(start.hour, start.minute, start.second));
     }
     int plane = adf::FindPlaneEntry(planes_, values_.plane);
     dx.ListIndex(kPlane, plane);
@@ -197,15 +199,19 @@ void CWizardPage1::OnPerformanceChanged() {
 // chosen latitude gives a random longitude its default, west.
 void CWizardPage1::OnLatitudeChanged() {
     UpdateData(true);
-    if (values_.latitudeSide == kRandomSide) values_.longitudeSide = kRandomSide;
-    else if (values_.longitudeSide == kRandomSide) values_.longitudeSide = kWest;
+    if (values_.latitudeSide == kRandomSide)
+        values_.longitudeSide = kRandomSide;
+    else if (values_.longitudeSide == kRandomSide)
+        values_.longitudeSide = kWest;
     longitude_->setCurrentIndex(values_.longitudeSide);
 }
 
 void CWizardPage1::OnLongitudeChanged() {
     UpdateData(true);
-    if (values_.longitudeSide == kRandomSide) values_.latitudeSide = kRandomSide;
-    else if (values_.latitudeSide == kRandomSide) values_.latitudeSide = kNorth;
+    if (values_.longitudeSide == kRandomSide)
+        values_.latitudeSide = kRandomSide;
+    else if (values_.latitudeSide == kRandomSide)
+        values_.latitudeSide = kNorth;
     latitude_->setCurrentIndex(values_.latitudeSide);
 }
 

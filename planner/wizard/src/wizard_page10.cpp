@@ -36,16 +36,22 @@ QLabel* Label(const char* text) { return new QLabel(QString::fromLatin1(text)); 
 
 CWizardPage10::CWizardPage10(adf::RealTimeValues& values, const NavDatabase& database, const Route& route,
                              SimulatorLink& link)
-    : PropertyPage("Real Time"), values_(values), database_(database), route_(route), link_(link),
+    : PropertyPage("Real Time"),
+      values_(values),
+      database_(database),
+      route_(route),
+      link_(link),
       timeEdit_(WithId(new QTimeEdit(QTime::currentTime()), kTime)) {
     const QTime now = timeEdit_->time();
     time_ = {now.hour(), now.minute(), now.second()};
     timeEdit_->setDisplayFormat(QStringLiteral("HH:mm:ss"));
     auto* date = WithId(new QDateEdit(QDate::currentDate()), kDate);
     auto* interval = WithId(new QLineEdit, kInterval);
-    auto* intervalSpin = WithId(new qtplatform::UpDownButtons([this](int delta) { OnIntervalSpin(delta); }), kIntervalSpin);
+    auto* intervalSpin =
+        WithId(new qtplatform::UpDownButtons([this](int delta) { OnIntervalSpin(delta); }), kIntervalSpin);
     auto* altitude = WithId(new QLineEdit, kAltitude);
-    auto* altitudeSpin = WithId(new qtplatform::UpDownButtons([this](int delta) { OnAltitudeSpin(delta); }), kAltitudeSpin);
+    auto* altitudeSpin =
+        WithId(new qtplatform::UpDownButtons([this](int delta) { OnAltitudeSpin(delta); }), kAltitudeSpin);
     auto* speed = WithId(new QLineEdit, kSpeed);
     auto* speedSpin = WithId(new qtplatform::UpDownButtons([](int) {}), kSpeedSpin);
     auto* latitude = WithId(new QLineEdit, kLatitude);
@@ -102,14 +108,14 @@ CWizardPage10::CWizardPage10(adf::RealTimeValues& values, const NavDatabase& dat
     grid->addWidget(help, row, 0, 1, 3);
     grid->setRowStretch(row, 1);
 
-    linkControls_ = {altitude, browse2,  browse1,  move, pause, date, latitude, longitude, speed,
-                     altitudeSpin, speedSpin, timeEdit_, feet, metre, ias, tas, gs};
+    linkControls_ = {altitude,     browse2,   browse1,   move, pause, date, latitude, longitude, speed,
+                     altitudeSpin, speedSpin, timeEdit_, feet, metre, ias,  tas,      gs};
     connect(pause, &QCheckBox::clicked, this, [this] { OnPause(); });
     connect(move, &QPushButton::clicked, this, [this] { OnMoveToDeparture(); });
     connect(goToPlane, &QPushButton::clicked, this, [this] { OnGoToPlane(); });
-    for (QAbstractButton* button : {static_cast<QAbstractButton*>(feet), static_cast<QAbstractButton*>(metre),
-                                    static_cast<QAbstractButton*>(ias), static_cast<QAbstractButton*>(tas),
-                                    static_cast<QAbstractButton*>(gs)})
+    for (QAbstractButton* button :
+         {static_cast<QAbstractButton*>(feet), static_cast<QAbstractButton*>(metre), static_cast<QAbstractButton*>(ias),
+          static_cast<QAbstractButton*>(tas), static_cast<QAbstractButton*>(gs)})
         connect(button, &QAbstractButton::clicked, this, [this] { Refresh(false); });
     connect(timeEdit_, &QTimeEdit::timeChanged, this, [this] {
         if (!showing_) OnTimeChanged();
@@ -223,10 +229,13 @@ void CWizardPage10::OnRefreshTimer() {
     refreshing_ = true;
     worker_ = std::thread([this, choices, values = values_, time = time_] {
         const LiveReading reading = ReadLive(link_, choices.unit, choices.speed, values, time);
-        QMetaObject::invokeMethod(this, [this, reading] {
-            refreshing_ = false;
-            Apply(reading);
-        }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            this,
+            [this, reading] {
+                refreshing_ = false;
+                Apply(reading);
+            },
+            Qt::QueuedConnection);
     });
 }
 
@@ -302,8 +311,9 @@ void CWizardPage10::OnMoveToDeparture() {
     if (!SimulatorAnswers()) return;
     const std::variant<Departure, DepartureProblem> found = FindDeparture(route_, database_);
     if (const auto* problem = std::get_if<DepartureProblem>(&found)) {
-        platform::MessageBox(*problem == DepartureProblem::EmptyRoute ? kNoDepartureAirportMessage : kDepartureNotAirportMessage,
-                             kInvalidRequestCaption, platform::MbIcon::Information);
+        platform::MessageBox(
+            *problem == DepartureProblem::EmptyRoute ? kNoDepartureAirportMessage : kDepartureNotAirportMessage,
+            kInvalidRequestCaption, platform::MbIcon::Information);
         return;
     }
     bool moved = false;

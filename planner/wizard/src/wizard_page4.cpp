@@ -57,8 +57,8 @@ const std::vector<std::vector<ChoiceBox>> kChoiceRows = {
      {Page::kHeavyTurbulence, "HeavyTurbulences", &W::heavyTurbulence}},
 };
 
-constexpr int kBasicOnly[] = {Page::kBasicFrame, Page::kTemperature, Page::kTemperatureLabel, Page::kVariation,
-                              Page::kVariationLabel, Page::kReset};
+constexpr int kBasicOnly[] = {Page::kBasicFrame, Page::kTemperature,    Page::kTemperatureLabel,
+                              Page::kVariation,  Page::kVariationLabel, Page::kReset};
 constexpr int kAdvancedOnly[] = {Page::kAdvancedFrame, Page::kCreateWeatherButton, Page::kCopyWeatherButton,
                                  Page::kCopyChoice, Page::kCreateChoice};
 
@@ -258,7 +258,8 @@ void CWizardPage4::ChooseNoClouds() {
 
 // Rain and turbulence need clouds.
 void CWizardPage4::LightCloudsInsteadOfNone() {
-    if (values_.noClouds != 0) Choose({&W::noClouds, &W::lightClouds, &W::veryCloudy, &W::thunderstorm}, &W::lightClouds);
+    if (values_.noClouds != 0)
+        Choose({&W::noClouds, &W::lightClouds, &W::veryCloudy, &W::thunderstorm}, &W::lightClouds);
 }
 
 void CWizardPage4::ResetWeather() {
@@ -316,8 +317,9 @@ void CWizardPage4::StartWeatherEditor() {
     std::string folder = platform::WindowsFolderPart(program);
     if (!platform::FindFile(folder)) folder.clear();
     editorStarted_ = editor_.Start(program, WeatherEditorArguments(BaseDirectory()), folder);
-    if (!editorStarted_) platform::MessageBox(platform::kStartFailedMessage, platform::kStartFailedCaption,
-                                              platform::MbIcon::Information);
+    if (!editorStarted_)
+        platform::MessageBox(platform::kStartFailedMessage, platform::kStartFailedCaption,
+                             platform::MbIcon::Information);
 }
 
 bool CWizardPage4::CreateWeatherFile(const std::string& definitionPath) {

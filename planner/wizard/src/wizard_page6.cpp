@@ -59,7 +59,8 @@ CWizardPage6::CWizardPage6(adf::EmergencyValues& values)
     auto* layout = new QVBoxLayout(this);
     auto* items = new QGridLayout;
     for (int i = 0; i < static_cast<int>(std::size(kFailureItems)); ++i)
-        items->addWidget(NewPageCheck(kFailureItems[i].caption, kFailureItems[i].id), i % kFailureRows, i / kFailureRows);
+        items->addWidget(NewPageCheck(kFailureItems[i].caption, kFailureItems[i].id), i % kFailureRows,
+                         i / kFailureRows);
     layout->addLayout(items);
 
     auto* percentRow = new QHBoxLayout;

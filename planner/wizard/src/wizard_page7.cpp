@@ -7,9 +7,9 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "page_layout.h"
 #include "platform/file_search.h"
 #include "platform/message_box.h"
-#include "page_layout.h"
 #include "qtplatform/control_ids.h"
 #include "qtplatform/feedback.h"
 #include "qtplatform/sound_player.h"
@@ -58,7 +58,8 @@ CWizardPage7::CWizardPage7(adf::AtcSoundValues& values, std::string baseDirector
     connect(play_, &QPushButton::clicked, this, [this] { OnPlay(); });
     connect(sounds_, &QListWidget::itemDoubleClicked, this, [this] { OnPlay(); });
     connect(sounds_, &QListWidget::itemSelectionChanged, this, [this] { ApplySelectionRule(); });
-    for (QPushButton* button : {add_, remove_, removeAll_}) connect(button, &QPushButton::clicked, this, &ShowNotInstalled);
+    for (QPushButton* button : {add_, remove_, removeAll_})
+        connect(button, &QPushButton::clicked, this, &ShowNotInstalled);
 }
 
 void CWizardPage7::DoDataExchange(qtplatform::DataExchange& dx) {

@@ -10,10 +10,10 @@
 #include <QVBoxLayout>
 
 #include "adf/plane_file.h"
+#include "page_layout.h"
 #include "platform/message_box.h"
 #include "platform/numbers.h"
 #include "platform/text.h"
-#include "page_layout.h"
 #include "qtplatform/control_ids.h"
 #include "qtplatform/text.h"
 #include "speed_fields.h"
@@ -41,8 +41,7 @@ constexpr const char* kPlaneNotSavedMessage = "The plane's values could not be s
 
 }  // namespace
 
-CWizardPage8::CWizardPage8(adf::PlaneValues& values, const adf::GeneralInfoValues& general,
-                           std::string baseDirectory)
+CWizardPage8::CWizardPage8(adf::PlaneValues& values, const adf::GeneralInfoValues& general, std::string baseDirectory)
     : PropertyPage("Planes"),
       values_(values),
       general_(general),
@@ -57,7 +56,8 @@ CWizardPage8::CWizardPage8(adf::PlaneValues& values, const adf::GeneralInfoValue
     speeds_->AddRows(*grid, kPageFields);
     layout->addLayout(grid);
     layout->addWidget(noFlaps_);
-    layout->addWidget(qtplatform::WithId(new QCheckBox(QStringLiteral("Engine(s) off at start of adventure")), kEnginesOff));
+    layout->addWidget(
+        qtplatform::WithId(new QCheckBox(QStringLiteral("Engine(s) off at start of adventure")), kEnginesOff));
     auto* buttons = new QHBoxLayout;
     auto* update = qtplatform::WithId(new QPushButton(QStringLiteral("&Update")), kUpdate);
     buttons->addWidget(update);
@@ -137,8 +137,7 @@ void CWizardPage8::SavePlane() {
     if (values_.performance.planeName.empty()) return;
     const std::string path = adf::PlaneFilePath(baseDirectory_);
     if (!adf::SavePlane(path, values_.performance))
-        platform::MessageBox(platform::Format(kPlaneNotSavedMessage, path.c_str()), {},
-                             platform::MbIcon::Information);
+        platform::MessageBox(platform::Format(kPlaneNotSavedMessage, path.c_str()), {}, platform::MbIcon::Information);
 }
 
 // Closed edits take no input; open, the final flaps only for a plane with flaps.

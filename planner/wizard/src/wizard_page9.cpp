@@ -8,11 +8,11 @@
 #include <QVBoxLayout>
 
 #include "adf/briefing_file.h"
+#include "page_layout.h"
 #include "platform/message_box.h"
 #include "platform/text.h"
-#include "page_layout.h"
-#include "speed_fields.h"
 #include "qtplatform/control_ids.h"
+#include "speed_fields.h"
 #include "wizardcore/briefing_estimate.h"
 
 namespace trevalo {

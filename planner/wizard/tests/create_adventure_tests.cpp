@@ -8,11 +8,11 @@
 #include <filesystem>
 #include <set>
 
+#include "adf/adventure_definition.h"
 #include "fsinstall/installation.h"
 #include "fsinstall/sample_world.h"
 #include "generation/adventure_folder.h"
 #include "generation/adventure_title.h"
-#include "adf/adventure_definition.h"
 #include "generation/generation_driver.h"
 #include "generation/result_text.h"
 #include "platform/message_box.h"
@@ -139,11 +139,14 @@ TEST_F(CreateAdventureTest, RefusalsStopBeforeAnyFileIsMade) {
         int activePage;  // from 0
     } cases[] = {
         {"no title", [](adf::WizardValues& v) { v.general.title.clear(); }, kTitleMissingMessage, 0},
-        {"the base directory itself", [](adf::WizardValues& v) { v.general.title = "."; }, "end with a blank or a dot", 0},
-        {"a suite folder", [](adf::WizardValues& v) { v.general.title = "Wav"; }, "folders of the suite's own files", 0},
-        {"a separator", [](adf::WizardValues& v) { v.general.title = "..\\Trip"; }, "may not hold any of the characters", 0},
-        {"no cruise altitude",
-         [](adf::WizardValues& v) { v.plane.performance.cruiseAltitude = adf::kNotSet; }, adf::kPlaneDetailsMissingMessage, 7},
+        {"the base directory itself", [](adf::WizardValues& v) { v.general.title = "."; }, "end with a blank or a dot",
+         0},
+        {"a suite folder", [](adf::WizardValues& v) { v.general.title = "Wav"; }, "folders of the suite's own files",
+         0},
+        {"a separator", [](adf::WizardValues& v) { v.general.title = "..\\Trip"; },
+         "may not hold any of the characters", 0},
+        {"no cruise altitude", [](adf::WizardValues& v) { v.plane.performance.cruiseAltitude = adf::kNotSet; },
+         adf::kPlaneDetailsMissingMessage, 7},
         {"V1 unset with the call-outs", [](adf::WizardValues& v) { v.plane.performance.v1 = adf::kNotSet; },
          adf::kPlaneDetailsMissingMessage, 7},
     };

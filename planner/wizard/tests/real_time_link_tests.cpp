@@ -24,7 +24,8 @@ struct StepCase {
 };
 
 TEST(RealTimeUnitsTest, SpinsStepByOneAndTheIntervalStaysWithinAMinute) {
-    const StepCase kIntervalSteps[] = {{5, -1, 6}, {5, 0, 6}, {5, 1, 4}, {0, 1, 0}, {1, 1, 0}, {60, -1, 60}, {59, -1, 60}};
+    const StepCase kIntervalSteps[] = {{5, -1, 6}, {5, 0, 6},    {5, 1, 4},   {0, 1, 0},
+                                       {1, 1, 0},  {60, -1, 60}, {59, -1, 60}};
     for (const StepCase& test : kIntervalSteps)
         EXPECT_EQ(SteppedInterval(test.value, test.delta), test.stepped) << test.value << " by " << test.delta;
     EXPECT_DOUBLE_EQ(SteppedAltitude(100, -1), 101);
@@ -35,8 +36,15 @@ TEST(RealTimeUnitsTest, SpinsStepByOneAndTheIntervalStaysWithinAMinute) {
 class ReadLiveValuesTest : public ::testing::Test {
 protected:
     ReadLiveValuesTest() {
-        link_.Set({.latitude = 47.5, .longitude = -122.25, .heading = 0, .altitudeMetres = 1000, .paused = true,
-                   .time = {14, 30, 5}, .indicated = 120, .trueAir = 130, .ground = 140});
+        link_.Set({.latitude = 47.5,
+                   .longitude = -122.25,
+                   .heading = 0,
+                   .altitudeMetres = 1000,
+                   .paused = true,
+                   .time = {14, 30, 5},
+                   .indicated = 120,
+                   .trueAir = 130,
+                   .ground = 140});
     }
     RecordingLink link_;
     adf::RealTimeValues values_;
@@ -92,8 +100,8 @@ TEST_F(DepartureTest, PositionHeadingAndElevationOfTheDepartureAirport) {
 
 // One pass of the move as the link records it.
 Calls MovePass() {
-    return {"SetAltitudeFeet 10000.0", "SetLatitude 47.5000", "SetLongitude -122.2500", "SetHeading 160.0",
-            "SetAltitudeFeet 866.0", "SetAltitudeFeet 433.0"};
+    return {"SetAltitudeFeet 10000.0", "SetLatitude 47.5000",   "SetLongitude -122.2500",
+            "SetHeading 160.0",        "SetAltitudeFeet 866.0", "SetAltitudeFeet 433.0"};
 }
 
 struct MoveCase {

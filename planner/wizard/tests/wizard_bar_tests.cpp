@@ -24,7 +24,7 @@ class WizardBarTest : public ::testing::Test {
 protected:
     // Writes the default files named, then makes the frame, the bar and its sheets.
     void Start(std::initializer_list<const char*> defaultFiles = {"QuilletDefault.bmp", "QuilletDefault.flt",
-                                                                   "QuilletDefault.brf"}) {
+                                                                  "QuilletDefault.brf"}) {
         for (const char* name : defaultFiles) world_.WriteBaseFile(name, "default");
         database_ = world_.Load();
         route_ = std::make_unique<Route>(*database_);
@@ -51,9 +51,8 @@ TEST_F(WizardBarTest, TenPagesEachMadeAtTheStartWithPageOneActive) {
     EXPECT_EQ(qtplatform::FindControl<CWizardBar>(frame_.get(), kBarId), bar_);
     EXPECT_EQ(frame_->dockWidgetArea(bar_), Qt::LeftDockWidgetArea);
     EXPECT_EQ(Sheet().windowTitle(), "CWizardSheet");
-    const std::vector<std::string> captions = {"General Info", "General Help", "Flight Plan", "Weather",
-                                               "Landing",      "Emergency",    "ATC Sound",   "Planes",
-                                               "Briefing",     "Real Time"};
+    const std::vector<std::string> captions = {"General Info", "General Help", "Flight Plan", "Weather",  "Landing",
+                                               "Emergency",    "ATC Sound",    "Planes",      "Briefing", "Real Time"};
     ASSERT_EQ(Sheet().GetPageCount(), static_cast<int>(captions.size()));
     for (int i = 0; i < Sheet().GetPageCount(); ++i) {
         EXPECT_EQ(Sheet().GetPage(i)->Caption(), captions[static_cast<size_t>(i)]);

@@ -30,7 +30,8 @@ class RealTimePageTest : public ::testing::Test, protected testing::DepartureWor
 protected:
     RealTimePageTest() {
         page_ = std::make_unique<Page>(values_, *database, *route, link_);
-        link_.Set({.latitude = 47.5, .longitude = -122.25, .altitudeMetres = 1000, .time = {14, 30, 5}, .indicated = 120});
+        link_.Set(
+            {.latitude = 47.5, .longitude = -122.25, .altitudeMetres = 1000, .time = {14, 30, 5}, .indicated = 120});
         sheet_.AddPage(other_);
         sheet_.AddPage(*page_);
         sheet_.Create(nullptr);
@@ -171,8 +172,7 @@ TEST_F(RealTimePageTest, PauseAndTimeAreSentThenTheValuesRead) {
     link_.ClearCalls();
     Control<QTimeEdit>(Page::kTime)->setTime(QTime(9, 15, 0));
     EXPECT_EQ(link_.Calls().front(), "SetTime 09:15:00");
-    EXPECT_EQ(CallsOf("SetTime 09:15:00"), 1)
-        << "showing the time read back sends nothing";
+    EXPECT_EQ(CallsOf("SetTime 09:15:00"), 1) << "showing the time read back sends nothing";
 }
 
 TEST_F(RealTimePageTest, GoToPlaneCentresTheMapOnThePlane) {

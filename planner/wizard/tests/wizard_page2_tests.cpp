@@ -55,7 +55,8 @@ TEST_F(KeyPageTest, AKeyTakenOffAndGivenAgainIsAppended) {
     Click(Page::kPushBack);
     EXPECT_EQ(adf::FindKeyEntry(Keys(), "_111"), -1);
     EXPECT_EQ(Caption(Page::kPushBack), "Push back request (Select a Key)");
-    EXPECT_EQ(Control<QLabel>(Page::kHelp)->text().toStdString(), "Select a key to request Push back\nFrom ATC.\n(OnGround only.)\n");
+    EXPECT_EQ(Control<QLabel>(Page::kHelp)->text().toStdString(),
+              "Select a key to request Push back\nFrom ATC.\n(OnGround only.)\n");
     std::string prompt;
     AnswerPicker(Picker::kNone, "b", &prompt);
     Click(Page::kPushBack);

@@ -8,9 +8,9 @@
 #include <QTreeWidget>
 
 #include "map/sidstar_store.h"
+#include "mapdialogs/select_sid_star_dlg.h"
 #include "qtplatform/report_list.h"
 #include "qtplatform/testing/qt_test.h"
-#include "mapdialogs/select_sid_star_dlg.h"
 #include "wizard_sheet_fixture.h"
 
 namespace trevalo {

@@ -123,8 +123,8 @@ TEST_F(PlanePageTest, LeavingASpeedEditShowsItsNumberAndMachNumber) {
         const char* mach;
     };
     const Case cases[] = {
-        {"160", "160", "0.28"}, {"0", "0", "0.00"}, {"250kt", "250", "0.44"},
-        {" 574", "574", "1.00"}, {"", "", ""},     {"-5", "", ""},
+        {"160", "160", "0.28"},  {"0", "0", "0.00"}, {"250kt", "250", "0.44"},
+        {" 574", "574", "1.00"}, {"", "", ""},       {"-5", "", ""},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.typed);

@@ -68,9 +68,9 @@ TEST_F(BriefingPageTest, EachTextFollowsItsSwitch) {
         int box;
         int edit;
     };
-    for (const Case& c : {Case{Page::kGiveEstimatedTime, Page::kUserEstimate},
-                          Case{Page::kGiveDescription, Page::kDescriptionText},
-                          Case{Page::kGiveBriefing, Page::kBriefingText}}) {
+    for (const Case& c :
+         {Case{Page::kGiveEstimatedTime, Page::kUserEstimate}, Case{Page::kGiveDescription, Page::kDescriptionText},
+          Case{Page::kGiveBriefing, Page::kBriefingText}}) {
         SCOPED_TRACE(c.box);
         auto* box = Control<QCheckBox>(c.box);
         QWidget* edit = Control<QWidget>(c.edit);

@@ -29,9 +29,8 @@ using MessageBoxHandler = std::function<MbResult(const MessageBoxRequest&)>;
 // Shows a message box and returns the button pressed. An empty caption means the
 // program's title (SetProgramTitle). Without an installed handler the text goes to
 // stderr and the default button is returned.
-PLATFORM_API MbResult MessageBox(const std::string& text, const std::string& caption = {},
-                                 MbIcon icon = MbIcon::None, MbButtons buttons = MbButtons::Ok,
-                                 int defaultButton = 0);
+PLATFORM_API MbResult MessageBox(const std::string& text, const std::string& caption = {}, MbIcon icon = MbIcon::None,
+                                 MbButtons buttons = MbButtons::Ok, int defaultButton = 0);
 
 // Installs the handler; returns the previous one. An empty handler restores the default.
 PLATFORM_API MessageBoxHandler SetMessageBoxHandler(MessageBoxHandler handler);

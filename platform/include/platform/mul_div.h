@@ -14,11 +14,9 @@ inline int MulDiv(int number, int numerator, int denominator) {
     std::int64_t quotient = product / denominator;
     const std::int64_t remainder = product % denominator;
     const std::int64_t absRemainder = remainder < 0 ? -remainder : remainder;
-    const std::int64_t absDenominator = denominator < 0 ? -static_cast<std::int64_t>(denominator)
-                                                        : denominator;
+    const std::int64_t absDenominator = denominator < 0 ? -static_cast<std::int64_t>(denominator) : denominator;
     if (2 * absRemainder >= absDenominator) quotient += ((product < 0) != (denominator < 0)) ? -1 : 1;
-    if (quotient > std::numeric_limits<int>::max() || quotient < std::numeric_limits<int>::min())
-        return -1;
+    if (quotient > std::numeric_limits<int>::max() || quotient < std::numeric_limits<int>::min()) return -1;
     return static_cast<int>(quotient);
 }
 

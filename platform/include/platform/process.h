@@ -11,11 +11,11 @@
 // Process object goes away is reaped in the background, so none is left as a zombie.
 #pragma once
 
+#include <sys/types.h>
 #include <filesystem>
 #include <functional>
 #include <optional>
 #include <string>
-#include <sys/types.h>
 #include <vector>
 
 #include "platform/export.h"
@@ -72,8 +72,8 @@ public:
     // An empty working folder keeps the current one. False when the program cannot be
     // found or started. Under a ProgramStartRecorder nothing starts: the recorder's answer
     // says whether it did, and a started program has ended at once with its exit code.
-    bool Start(const std::string& programPath, const std::string& arguments,
-               const std::string& workingFolder = {}, ShowMode show = ShowMode::Shown);
+    bool Start(const std::string& programPath, const std::string& arguments, const std::string& workingFolder = {},
+               ShowMode show = ShowMode::Shown);
 
     // Waits until the process ends; false when none was started.
     bool Wait();

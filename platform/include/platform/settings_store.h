@@ -29,12 +29,10 @@ enum class Hive { CurrentUser, LocalMachine };
 // keyPath uses backslashes, e.g. "Software\\Quillet Applications\\Quillet\\Files".
 PLATFORM_API std::optional<std::string> ReadRegistryString(Hive hive, const std::string& keyPath,
                                                            const std::string& name);
-PLATFORM_API std::optional<int> ReadRegistryInt(Hive hive, const std::string& keyPath,
-                                                const std::string& name);
+PLATFORM_API std::optional<int> ReadRegistryInt(Hive hive, const std::string& keyPath, const std::string& name);
 PLATFORM_API bool WriteRegistryString(Hive hive, const std::string& keyPath, const std::string& name,
                                       const std::string& value);
-PLATFORM_API bool WriteRegistryInt(Hive hive, const std::string& keyPath, const std::string& name,
-                                   int value);
+PLATFORM_API bool WriteRegistryInt(Hive hive, const std::string& keyPath, const std::string& name, int value);
 
 // The class library's profile functions: values under
 // HKEY_CURRENT_USER\Software\<company>\<profile>\<section>.
@@ -42,8 +40,7 @@ class PLATFORM_API Profile {
 public:
     Profile(std::string company, std::string profile);
 
-    std::string GetString(const std::string& section, const std::string& key,
-                          const std::string& defaultValue) const;
+    std::string GetString(const std::string& section, const std::string& key, const std::string& defaultValue) const;
     int GetInt(const std::string& section, const std::string& key, int defaultValue) const;
     bool WriteString(const std::string& section, const std::string& key, const std::string& value) const;
     bool WriteInt(const std::string& section, const std::string& key, int value) const;

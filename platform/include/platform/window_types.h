@@ -3,8 +3,8 @@
 // window of another process.
 #pragma once
 
-#include <cstdint>
 #include <sys/types.h>
+#include <cstdint>
 
 namespace platform {
 

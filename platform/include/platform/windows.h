@@ -9,11 +9,11 @@
 // processes that have died are skipped and removed when windows are listed.
 #pragma once
 
+#include <sys/types.h>
 #include <cstddef>
 #include <optional>
 #include <span>
 #include <string>
-#include <sys/types.h>
 #include <vector>
 
 #include "platform/export.h"
@@ -49,8 +49,7 @@ PLATFORM_API bool IsLocalWindow(Hwnd window);
 // (nullptr when the window is unknown).
 PLATFORM_API WindowProc SetWindowProc(Hwnd window, WindowProc procedure);
 PLATFORM_API WindowProc GetWindowProc(Hwnd window);
-PLATFORM_API LResult CallWindowProc(WindowProc procedure, Hwnd window, unsigned message, WParam wParam,
-                                    LParam lParam);
+PLATFORM_API LResult CallWindowProc(WindowProc procedure, Hwnd window, unsigned message, WParam wParam, LParam lParam);
 // Default handling: WM_CLOSE destroys the window; everything else answers 0.
 PLATFORM_API LResult DefWindowProc(Hwnd window, unsigned message, WParam wParam, LParam lParam);
 
@@ -65,8 +64,8 @@ PLATFORM_API Hwnd FindWindow(const std::optional<std::string>& className,
 // fails or the time runs out. A message to another process that the receiver had not
 // begun to handle when the sender gave up is dropped, not handled late. lParam crosses
 // processes as a plain number.
-PLATFORM_API std::optional<LResult> SendMessageTimeout(Hwnd window, unsigned message, WParam wParam,
-                                                       LParam lParam, int timeoutMs);
+PLATFORM_API std::optional<LResult> SendMessageTimeout(Hwnd window, unsigned message, WParam wParam, LParam lParam,
+                                                       int timeoutMs);
 PLATFORM_API LResult SendMessage(Hwnd window, unsigned message, WParam wParam, LParam lParam);
 // Sends WM_COPYDATA (wParam = sender) carrying the bytes by value.
 PLATFORM_API std::optional<LResult> SendCopyData(Hwnd window, Hwnd sender, std::uintptr_t dataWord,
@@ -74,8 +73,7 @@ PLATFORM_API std::optional<LResult> SendCopyData(Hwnd window, Hwnd sender, std::
 // Queues a message for the window's message loop and returns at once.
 PLATFORM_API bool PostMessage(Hwnd window, unsigned message, WParam wParam, LParam lParam);
 // Posts the message to every top-level window of a process; the number of windows.
-PLATFORM_API int PostMessageToProcessWindows(pid_t processId, unsigned message, WParam wParam,
-                                             LParam lParam);
+PLATFORM_API int PostMessageToProcessWindows(pid_t processId, unsigned message, WParam wParam, LParam lParam);
 // Asks the window to come to the front (it receives WM_ACTIVATE with WA_ACTIVE).
 PLATFORM_API bool BringWindowToFront(Hwnd window);
 // Asks every top-level window of a process to come to the front; the number of windows.

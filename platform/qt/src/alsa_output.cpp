@@ -12,11 +12,16 @@ constexpr unsigned kLatencyMicroseconds = 500000;
 
 snd_pcm_format_t AlsaFormat(SampleFormat format) {
     switch (format) {
-        case SampleFormat::Unsigned8: return SND_PCM_FORMAT_U8;
-        case SampleFormat::Signed16: return SND_PCM_FORMAT_S16_LE;
-        case SampleFormat::Signed24: return SND_PCM_FORMAT_S24_3LE;
-        case SampleFormat::Signed32: return SND_PCM_FORMAT_S32_LE;
-        case SampleFormat::Float32: return SND_PCM_FORMAT_FLOAT_LE;
+        case SampleFormat::Unsigned8:
+            return SND_PCM_FORMAT_U8;
+        case SampleFormat::Signed16:
+            return SND_PCM_FORMAT_S16_LE;
+        case SampleFormat::Signed24:
+            return SND_PCM_FORMAT_S24_3LE;
+        case SampleFormat::Signed32:
+            return SND_PCM_FORMAT_S32_LE;
+        case SampleFormat::Float32:
+            return SND_PCM_FORMAT_FLOAT_LE;
     }
     return SND_PCM_FORMAT_UNKNOWN;
 }

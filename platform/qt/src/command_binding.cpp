@@ -47,11 +47,11 @@ private:
     template <class Drop>
     void Follow(QMetaObject::Connection& connection, const QObject* owner, Drop drop) {
         disconnect(connection);
-        connection = owner == nullptr ? QMetaObject::Connection()
-                                      : connect(owner, &QObject::destroyed, this, [this, drop] {
-                                            drop();
-                                            Refresh();
-                                        });
+        connection =
+            owner == nullptr ? QMetaObject::Connection() : connect(owner, &QObject::destroyed, this, [this, drop] {
+                drop();
+                Refresh();
+            });
     }
 
     QAction& action_;

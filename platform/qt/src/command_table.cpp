@@ -89,8 +89,6 @@ bool AddToolbarButtons(QToolBar& toolBar, const QWidget& window, std::span<const
     return true;
 }
 
-QMenu* FindMenu(const QMainWindow* window, std::string_view path) {
-    return WalkMenus(window->menuBar(), path, false);
-}
+QMenu* FindMenu(const QMainWindow* window, std::string_view path) { return WalkMenus(window->menuBar(), path, false); }
 
 }  // namespace qtplatform

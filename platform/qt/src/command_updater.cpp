@@ -27,24 +27,25 @@ public:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
         switch (event->type()) {
-        case QEvent::Show:
-            if (auto* menu = qobject_cast<QMenu*>(watched); menu != nullptr && BelongsToWindow(menu->parentWidget()))
-                UpdateCommandUI(&window_);
-            break;
-        case QEvent::ShortcutOverride:
-            if (BelongsToWindow(watched)) UpdateCommandUI(&window_);
-            break;
-        case QEvent::MouseButtonRelease:
-        case QEvent::KeyRelease:
-            if (BelongsToWindow(watched)) Soon();
-            break;
-        case QEvent::Hide:
-            if (auto* dialog = qobject_cast<QWidget*>(watched);
-                waiting_ && dialog != nullptr && dialog->isWindow() && dialog->isModal())
-                Soon();
-            break;
-        default:
-            break;
+            case QEvent::Show:
+                if (auto* menu = qobject_cast<QMenu*>(watched);
+                    menu != nullptr && BelongsToWindow(menu->parentWidget()))
+                    UpdateCommandUI(&window_);
+                break;
+            case QEvent::ShortcutOverride:
+                if (BelongsToWindow(watched)) UpdateCommandUI(&window_);
+                break;
+            case QEvent::MouseButtonRelease:
+            case QEvent::KeyRelease:
+                if (BelongsToWindow(watched)) Soon();
+                break;
+            case QEvent::Hide:
+                if (auto* dialog = qobject_cast<QWidget*>(watched);
+                    waiting_ && dialog != nullptr && dialog->isWindow() && dialog->isModal())
+                    Soon();
+                break;
+            default:
+                break;
         }
         return false;
     }

@@ -1,5 +1,6 @@
 #include "qtplatform/data_exchange.h"
 
+#include <cxxabi.h>
 #include <QAbstractButton>
 #include <QComboBox>
 #include <QDoubleSpinBox>
@@ -11,7 +12,6 @@
 #include <QSpinBox>
 #include <cstdio>
 #include <cstdlib>
-#include <cxxabi.h>
 #include <initializer_list>
 #include <memory>
 #include <optional>
@@ -30,8 +30,8 @@ namespace {
 std::string ClassName(const QWidget& window) {
     const char* mangled = typeid(window).name();
     int status = 0;
-    const std::unique_ptr<char, decltype(&std::free)> demangled(
-        abi::__cxa_demangle(mangled, nullptr, nullptr, &status), &std::free);
+    const std::unique_ptr<char, decltype(&std::free)> demangled(abi::__cxa_demangle(mangled, nullptr, nullptr, &status),
+                                                                &std::free);
     return status == 0 && demangled ? demangled.get() : mangled;
 }
 
@@ -58,8 +58,10 @@ std::string TextOf(QWidget* control) {
 }
 
 void SetTextOf(QWidget* control, const std::string& text) {
-    if (auto* edit = qobject_cast<QLineEdit*>(control)) edit->setText(ToQString(text));
-    else static_cast<QLabel*>(control)->setText(ToQString(text));
+    if (auto* edit = qobject_cast<QLineEdit*>(control))
+        edit->setText(ToQString(text));
+    else
+        static_cast<QLabel*>(control)->setText(ToQString(text));
 }
 
 std::string NumberText(int value) { return std::to_string(value); }
@@ -113,25 +115,35 @@ void DataExchange::Check(int id, bool& value) {
     if (control == nullptr) return;
     auto* button = qobject_cast<QAbstractButton*>(control);
     if (button == nullptr || !button->isCheckable()) return WrongType(control, "check box or radio button");
-    if (saving()) value = button->isChecked();
-    else button->setChecked(value);
+    if (saving())
+        value = button->isChecked();
+    else
+        button->setChecked(value);
 }
 
 void DataExchange::Text(int id, std::string& value) {
     QWidget* control = Find(id);
     if (control == nullptr) return;
     if (auto* edit = qobject_cast<QLineEdit*>(control)) {
-        if (saving()) value = FromQString(edit->text());
-        else edit->setText(ToQString(value));
+        if (saving())
+            value = FromQString(edit->text());
+        else
+            edit->setText(ToQString(value));
     } else if (auto* plain = qobject_cast<QPlainTextEdit*>(control)) {
-        if (saving()) value = FromQString(plain->toPlainText());
-        else plain->setPlainText(ToQString(value));
+        if (saving())
+            value = FromQString(plain->toPlainText());
+        else
+            plain->setPlainText(ToQString(value));
     } else if (auto* combo = qobject_cast<QComboBox*>(control)) {
-        if (saving()) value = FromQString(combo->currentText());
-        else combo->setCurrentText(ToQString(value));
+        if (saving())
+            value = FromQString(combo->currentText());
+        else
+            combo->setCurrentText(ToQString(value));
     } else if (auto* label = qobject_cast<QLabel*>(control)) {
-        if (saving()) value = FromQString(label->text());
-        else label->setText(ToQString(value));
+        if (saving())
+            value = FromQString(label->text());
+        else
+            label->setText(ToQString(value));
     } else {
         WrongType(control, "text control");
     }
@@ -142,14 +154,18 @@ void DataExchange::NumberField(int id, Value& value, const char* refusal) {
     QWidget* control = Find(id);
     if (control == nullptr) return;
     if (auto* spin = qobject_cast<SpinBox*>(control)) {
-        if (saving()) value = spin->value();
-        else spin->setValue(value);
+        if (saving())
+            value = spin->value();
+        else
+            spin->setValue(value);
         return;
     }
     if (!HoldsText(control)) return WrongType(control, "number control");
     if (!saving()) return SetTextOf(control, NumberText(value));
-    if (const std::optional<Value> parsed = ParsedNumber(value, TextOf(control))) value = *parsed;
-    else Refuse(control, refusal);
+    if (const std::optional<Value> parsed = ParsedNumber(value, TextOf(control)))
+        value = *parsed;
+    else
+        Refuse(control, refusal);
 }
 
 void DataExchange::Int(int id, int& value) { NumberField<int, QSpinBox>(id, value, kEnterIntegerMessage); }
@@ -178,11 +194,15 @@ void DataExchange::ListIndex(int id, int& value) {
     QWidget* control = Find(id);
     if (control == nullptr) return;
     if (auto* combo = qobject_cast<QComboBox*>(control)) {
-        if (saving()) value = combo->currentIndex();
-        else combo->setCurrentIndex(value);
+        if (saving())
+            value = combo->currentIndex();
+        else
+            combo->setCurrentIndex(value);
     } else if (auto* list = qobject_cast<QListWidget*>(control)) {
-        if (saving()) value = list->currentRow();
-        else list->setCurrentRow(value);
+        if (saving())
+            value = list->currentRow();
+        else
+            list->setCurrentRow(value);
     } else {
         WrongType(control, "combo box or list");
     }

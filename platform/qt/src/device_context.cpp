@@ -94,8 +94,7 @@ void DeviceContext::ApplyPenAndBrush() {
         pen.setCapStyle(Qt::FlatCap);
         painter_.setPen(pen);
     }
-    painter_.setBrush(brush_.style == BrushStyle::Hollow ? QBrush(Qt::NoBrush)
-                                                         : QBrush(ToQColor(brush_.color)));
+    painter_.setBrush(brush_.style == BrushStyle::Hollow ? QBrush(Qt::NoBrush) : QBrush(ToQColor(brush_.color)));
 }
 
 Pen DeviceContext::SelectPen(const Pen& pen) {
@@ -138,9 +137,7 @@ void DeviceContext::Polygon(std::span<const Point> points) { painter_.drawPolygo
 
 // A pen outlines a shape one pixel further than its rectangle; the platform keeps the
 // right and bottom edges outside.
-QRect DeviceContext::OutlineRect(const Rect& logical) const {
-    return DeviceRect(logical).adjusted(0, 0, -1, -1);
-}
+QRect DeviceContext::OutlineRect(const Rect& logical) const { return DeviceRect(logical).adjusted(0, 0, -1, -1); }
 
 void DeviceContext::Rectangle(const Rect& rect) { painter_.drawRect(OutlineRect(rect)); }
 

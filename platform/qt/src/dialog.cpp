@@ -35,8 +35,10 @@ void Dialog::closeEvent(QCloseEvent* event) {
     QPointer<Dialog> alive(this);
     OnClose();
     // A handler that kept the dialog open refuses the close.
-    if (alive && isVisible()) event->ignore();
-    else event->accept();
+    if (alive && isVisible())
+        event->ignore();
+    else
+        event->accept();
 }
 
 void Dialog::hideEvent(QHideEvent* event) {

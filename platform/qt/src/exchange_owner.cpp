@@ -3,8 +3,8 @@
 namespace qtplatform {
 
 bool ExchangeOwner::UpdateData(bool saveAndValidate) {
-    DataExchange dx(window_, saveAndValidate ? DataExchange::Direction::FromControls
-                                             : DataExchange::Direction::ToControls);
+    DataExchange dx(window_,
+                    saveAndValidate ? DataExchange::Direction::FromControls : DataExchange::Direction::ToControls);
     DoDataExchange(dx);
     return !dx.failed();
 }

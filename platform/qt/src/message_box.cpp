@@ -15,11 +15,16 @@ using platform::MbResult;
 
 QMessageBox::Icon ToQtIcon(MbIcon icon) {
     switch (icon) {
-        case MbIcon::Information: return QMessageBox::Information;
-        case MbIcon::Question: return QMessageBox::Question;
-        case MbIcon::Stop: return QMessageBox::Critical;
-        case MbIcon::Exclamation: return QMessageBox::Warning;
-        case MbIcon::None: break;
+        case MbIcon::Information:
+            return QMessageBox::Information;
+        case MbIcon::Question:
+            return QMessageBox::Question;
+        case MbIcon::Stop:
+            return QMessageBox::Critical;
+        case MbIcon::Exclamation:
+            return QMessageBox::Warning;
+        case MbIcon::None:
+            break;
     }
     return QMessageBox::NoIcon;
 }
@@ -32,8 +37,10 @@ struct ButtonChoice {
 // The buttons of each set, in the order the default-button index counts them.
 std::vector<ButtonChoice> ButtonsOf(MbButtons buttons) {
     switch (buttons) {
-        case MbButtons::Ok: return {{QMessageBox::Ok, MbResult::Ok}};
-        case MbButtons::YesNo: return {{QMessageBox::Yes, MbResult::Yes}, {QMessageBox::No, MbResult::No}};
+        case MbButtons::Ok:
+            return {{QMessageBox::Ok, MbResult::Ok}};
+        case MbButtons::YesNo:
+            return {{QMessageBox::Yes, MbResult::Yes}, {QMessageBox::No, MbResult::No}};
         case MbButtons::YesNoCancel:
             return {{QMessageBox::Yes, MbResult::Yes},
                     {QMessageBox::No, MbResult::No},
@@ -43,8 +50,8 @@ std::vector<ButtonChoice> ButtonsOf(MbButtons buttons) {
 }
 
 MbResult ShowOnGuiThread(const platform::MessageBoxRequest& request) {
-    QMessageBox box(ToQtIcon(request.icon), ToQString(request.caption), ToQString(request.text),
-                    QMessageBox::NoButton, QApplication::activeWindow());
+    QMessageBox box(ToQtIcon(request.icon), ToQString(request.caption), ToQString(request.text), QMessageBox::NoButton,
+                    QApplication::activeWindow());
     const std::vector<ButtonChoice> choices = ButtonsOf(request.buttons);
     for (const ButtonChoice& choice : choices) box.addButton(choice.qt);
     const std::size_t defaultIndex =

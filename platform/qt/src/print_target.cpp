@@ -58,9 +58,8 @@ bool PrintToPrinter(QPrinter& printer, const PrintJob& job, QWidget* parent) {
 
 bool ShowPreview(QPrinter& printer, const PrintJob& job, QWidget* parent) {
     QPrintPreviewDialog preview(&printer, parent);
-    QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview, [&job](QPrinter* shown) {
-        PrintPages(*shown, shown->resolution(), job, 1, job.pageCount);
-    });
+    QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview,
+                     [&job](QPrinter* shown) { PrintPages(*shown, shown->resolution(), job, 1, job.pageCount); });
     preview.exec();
     return true;
 }
@@ -88,7 +87,8 @@ constexpr QSize kA4AtRecordedDpi{827, 1169};
 }  // namespace
 
 PrintRecorder::PrintRecorder(std::vector<bool> answers) : answers_(std::move(answers)) {
-    previous_ = SetPrintHandler([this](const PrintRequest& request, const PrintJob& job) { return Answer(request, job); });
+    previous_ =
+        SetPrintHandler([this](const PrintRequest& request, const PrintJob& job) { return Answer(request, job); });
 }
 
 PrintRecorder::~PrintRecorder() { SetPrintHandler(std::move(previous_)); }

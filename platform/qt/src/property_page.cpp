@@ -15,8 +15,10 @@ void PropertyPage::SetModified(bool changed) {
 }
 
 bool PropertyPage::OnSetActive() {
-    if (firstActivation_) firstActivation_ = false;
-    else UpdateData(false);
+    if (firstActivation_)
+        firstActivation_ = false;
+    else
+        UpdateData(false);
     return true;
 }
 

@@ -26,11 +26,16 @@ std::optional<SampleFormat> FormatOf(std::uint32_t tag, std::uint32_t bits) {
     if (tag == kIeeeFloat) return bits == 32 ? std::optional(SampleFormat::Float32) : std::nullopt;
     if (tag != kPcm) return std::nullopt;
     switch (bits) {
-        case 8: return SampleFormat::Unsigned8;
-        case 16: return SampleFormat::Signed16;
-        case 24: return SampleFormat::Signed24;
-        case 32: return SampleFormat::Signed32;
-        default: return std::nullopt;
+        case 8:
+            return SampleFormat::Unsigned8;
+        case 16:
+            return SampleFormat::Signed16;
+        case 24:
+            return SampleFormat::Signed24;
+        case 32:
+            return SampleFormat::Signed32;
+        default:
+            return std::nullopt;
     }
 }
 

@@ -39,8 +39,10 @@ private:
     }
     void ScheduleTimer() {
         const int delay = platform::NextTimerDelayMs();
-        if (delay < 0) timer_.stop();
-        else timer_.start(delay);
+        if (delay < 0)
+            timer_.stop();
+        else
+            timer_.start(delay);
     }
 
     QSocketNotifier notifier_;
@@ -57,7 +59,8 @@ void BringToFront(QWidget* widget) {
     widget->activateWindow();
     // A dialog the window has open stays above it.
     QWidget* modal = QApplication::activeModalWidget();
-    if (modal != nullptr && modal != widget && modal->parentWidget() != nullptr && modal->parentWidget()->window() == widget) {
+    if (modal != nullptr && modal != widget && modal->parentWidget() != nullptr &&
+        modal->parentWidget()->window() == widget) {
         modal->raise();
         modal->activateWindow();
     }
@@ -83,16 +86,17 @@ public:
         if (found == Adapters().end()) return platform::DefWindowProc(window, message, wParam, lParam);
         QWidget* widget = found->second->widget_;
         switch (message) {
-        case platform::WM_CLOSE:
-            // Closed from the Qt event loop, not from inside the pump: a save question
-            // runs its own event loop, which must keep serving messages.
-            QMetaObject::invokeMethod(widget, [widget] { widget->close(); }, Qt::QueuedConnection);
-            return 0;
-        case platform::WM_ACTIVATE:
-            if (platform::LoWord(wParam) == platform::WA_ACTIVE) BringToFront(widget);
-            return 0;
-        default:
-            return platform::DefWindowProc(window, message, wParam, lParam);
+            case platform::WM_CLOSE:
+                // Closed from the Qt event loop, not from inside the pump: a save question
+                // runs its own event loop, which must keep serving messages.
+                QMetaObject::invokeMethod(
+                    widget, [widget] { widget->close(); }, Qt::QueuedConnection);
+                return 0;
+            case platform::WM_ACTIVATE:
+                if (platform::LoWord(wParam) == platform::WA_ACTIVE) BringToFront(widget);
+                return 0;
+            default:
+                return platform::DefWindowProc(window, message, wParam, lParam);
         }
     }
 

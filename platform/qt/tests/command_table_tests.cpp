@@ -20,8 +20,7 @@ constexpr CommandSpec kCommands[] = {
     {4, "", "Find"},
 };
 constexpr AcceleratorSpec kAccelerators[] = {
-    {Qt::CTRL | Qt::Key_O, 1},
-    {Qt::Key_F7, 5},  // a command reached by its accelerator alone
+    {Qt::CTRL | Qt::Key_O, 1}, {Qt::Key_F7, 5},  // a command reached by its accelerator alone
 };
 
 class CommandTableTest : public ::testing::Test {
@@ -65,8 +64,10 @@ TEST_F(CommandTableTest, BindingAgainReplacesTheHandler) {
 TEST_F(CommandTableTest, ABindingGoesWithItsOwner) {
     int runs = 0;
     auto owner = std::make_unique<QObject>();
-    BindCommand(&window_, 1, [&] { ++runs; }, owner.get());
-    BindCommandUpdate(&window_, 1, [](CommandUI& ui) { ui.SetCheck(); }, owner.get());
+    BindCommand(
+        &window_, 1, [&] { ++runs; }, owner.get());
+    BindCommandUpdate(
+        &window_, 1, [](CommandUI& ui) { ui.SetCheck(); }, owner.get());
     owner.reset();
     EXPECT_FALSE(Command(1)->isEnabled());
     Command(1)->trigger();

@@ -19,7 +19,15 @@
 namespace qtplatform {
 namespace {
 
-enum ControlId : int { kFlag = 1001, kName = 1002, kCount = 1003, kRatio = 1004, kNote = 1005, kRemarks = 1006, kFirstChoice = 1010 };
+enum ControlId : int {
+    kFlag = 1001,
+    kName = 1002,
+    kCount = 1003,
+    kRatio = 1004,
+    kNote = 1005,
+    kRemarks = 1006,
+    kFirstChoice = 1010
+};
 constexpr int kChoices = 3;
 constexpr int kLongestName = 8;
 constexpr int kLongestRemarks = 20;
@@ -129,8 +137,10 @@ TEST_F(DataExchangeTest, ARefusedValueShowsTheStandardTextKeepsTheFocusAndRefuse
     for (const Case& c : cases) {
         SampleDialog dialog;
         dialog.show();
-        if (auto* edit = FindControl<QLineEdit>(&dialog, c.id)) edit->setText(QString::fromLatin1(c.typed));
-        else FindControl<QPlainTextEdit>(&dialog, c.id)->setPlainText(QString::fromLatin1(c.typed));
+        if (auto* edit = FindControl<QLineEdit>(&dialog, c.id))
+            edit->setText(QString::fromLatin1(c.typed));
+        else
+            FindControl<QPlainTextEdit>(&dialog, c.id)->setPlainText(QString::fromLatin1(c.typed));
         FindControl<QRadioButton>(&dialog, kFirstChoice)->setChecked(true);
         boxes_.clear();
         dialog.accept();
@@ -191,6 +201,7 @@ TEST_F(DataExchangeTest, TheCloseBoxRunsOnCloseWhichCancelsByDefault) {
     class StayingDialog : public Dialog {
     public:
         int closes = 0;
+
     protected:
         void OnClose() override { ++closes; }
     } staying;

@@ -56,10 +56,10 @@ TEST_F(QtMessageBoxTest, ShowsIconButtonsDefaultAndCaption) {
         MbResult expectedResult;
     };
     const Case cases[] = {
-        {MbIcon::Information, MbButtons::Ok, 0, "", QMessageBox::Ok, QMessageBox::Information,
-         QMessageBox::Ok, "Trevalo", MbResult::Ok},
-        {MbIcon::Question, MbButtons::YesNo, 1, "", QMessageBox::Yes, QMessageBox::Question,
-         QMessageBox::No, "Trevalo", MbResult::Yes},
+        {MbIcon::Information, MbButtons::Ok, 0, "", QMessageBox::Ok, QMessageBox::Information, QMessageBox::Ok,
+         "Trevalo", MbResult::Ok},
+        {MbIcon::Question, MbButtons::YesNo, 1, "", QMessageBox::Yes, QMessageBox::Question, QMessageBox::No, "Trevalo",
+         MbResult::Yes},
         {MbIcon::Stop, MbButtons::YesNoCancel, 2, "Own caption", QMessageBox::No, QMessageBox::Critical,
          QMessageBox::Cancel, "Own caption", MbResult::No},
         {MbIcon::Exclamation, MbButtons::YesNoCancel, 0, "", QMessageBox::Cancel, QMessageBox::Warning,
@@ -69,8 +69,8 @@ TEST_F(QtMessageBoxTest, ShowsIconButtonsDefaultAndCaption) {
     for (const Case& c : cases) {
         Seen seen;
         RecordAndPress(seen, c.press);
-        const MbResult result = platform::MessageBox("Line one\nLine two", c.caption, c.icon, c.buttons,
-                                                     c.defaultButton);
+        const MbResult result =
+            platform::MessageBox("Line one\nLine two", c.caption, c.icon, c.buttons, c.defaultButton);
         EXPECT_EQ(result, c.expectedResult);
         EXPECT_EQ(seen.icon, c.expectedIcon);
         EXPECT_EQ(seen.defaultButton, c.expectedDefault);

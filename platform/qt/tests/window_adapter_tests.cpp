@@ -128,7 +128,8 @@ TEST_F(WindowAdapterTest, ThreadTimersRunFromTheQtEventLoop) {
     ASSERT_NE(RegisterMainWindow(&widget, kClass), 0u);
     static int ticks = 0;
     ticks = 0;
-    const std::uintptr_t timer = platform::SetThreadTimer(5, [](Hwnd, unsigned, std::uintptr_t, std::uint32_t) { ++ticks; });
+    const std::uintptr_t timer =
+        platform::SetThreadTimer(5, [](Hwnd, unsigned, std::uintptr_t, std::uint32_t) { ++ticks; });
     ASSERT_NE(timer, 0u);
     EXPECT_TRUE(testing::ProcessEventsUntil([] { return ticks >= 3; }));
     platform::KillTimer(timer);

@@ -36,24 +36,24 @@ platform::LResult MainWindowHook(platform::Hwnd window, unsigned message, platfo
     HookState& state = State();
     if (message == state.gaugeMessage) return PassOn(window, message, wParam, lParam);
     switch (message) {
-    case platform::WM_NCPAINT: {
-        PassOn(window, message, wParam, lParam);
-        // The simulator may have rebuilt its bar: put the menu back when it went missing.
-        const platform::Hmenu bar = platform::GetMenu(window);
-        if (platform::GetMenuState(bar, kModulesMenuId, platform::MenuLookup::ByCommand) !=
-            platform::GetMenuState(bar, 0, platform::MenuLookup::ByPosition))
-            InstallMenu(window, platform::MF_ENABLED);
-        return 1;
-    }
-    case platform::WM_COMMAND:
-        if (platform::LoWord(wParam) == kOwnCommandId)
-            platform::MessageBox(kAboutText, "About", platform::MbIcon::None, platform::MbButtons::Ok);
-        break;
-    case platform::WM_MENUSELECT:
-        if (platform::HiWord(wParam) == kMenuClosedHighWord && lParam == 0) StopMenuTimer();
-        break;
-    default:
-        break;
+        case platform::WM_NCPAINT: {
+            PassOn(window, message, wParam, lParam);
+            // The simulator may have rebuilt its bar: put the menu back when it went missing.
+            const platform::Hmenu bar = platform::GetMenu(window);
+            if (platform::GetMenuState(bar, kModulesMenuId, platform::MenuLookup::ByCommand) !=
+                platform::GetMenuState(bar, 0, platform::MenuLookup::ByPosition))
+                InstallMenu(window, platform::MF_ENABLED);
+            return 1;
+        }
+        case platform::WM_COMMAND:
+            if (platform::LoWord(wParam) == kOwnCommandId)
+                platform::MessageBox(kAboutText, "About", platform::MbIcon::None, platform::MbButtons::Ok);
+            break;
+        case platform::WM_MENUSELECT:
+            if (platform::HiWord(wParam) == kMenuClosedHighWord && lParam == 0) StopMenuTimer();
+            break;
+        default:
+            break;
     }
     return PassOn(window, message, wParam, lParam);
 }

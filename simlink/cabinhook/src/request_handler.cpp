@@ -26,13 +26,13 @@ platform::LResult HandleLinkRequest(const platform::CopyDataStruct* copy) {
 platform::LResult HookWindowProc(platform::Hwnd window, unsigned message, platform::WParam wParam,
                                  platform::LParam lParam) {
     switch (message) {
-    case platform::WM_COPYDATA:
-        return HandleLinkRequest(reinterpret_cast<const platform::CopyDataStruct*>(lParam));
-    case platform::WM_COMMAND:
-        platform::SendMessage(State().mainWindow, message, wParam, lParam);
-        return 0;
-    default:
-        return platform::DefWindowProc(window, message, wParam, lParam);
+        case platform::WM_COPYDATA:
+            return HandleLinkRequest(reinterpret_cast<const platform::CopyDataStruct*>(lParam));
+        case platform::WM_COMMAND:
+            platform::SendMessage(State().mainWindow, message, wParam, lParam);
+            return 0;
+        default:
+            return platform::DefWindowProc(window, message, wParam, lParam);
     }
 }
 

@@ -63,8 +63,7 @@ TEST_F(CabinhookMenuTest, ShortBarIsLeftAloneAndARebuiltBarGetsTheMenuAgain) {
     ASSERT_EQ(sim.Command("menubar 6"), "ok");
     EXPECT_EQ(LastItem(SettledMenu(sim, kEnabledMenu)), kEnabledMenu);
     ASSERT_EQ(sim.Command("menubar 8"), "ok");
-    EXPECT_EQ(LastItem(SettledMenu(sim, "&Extra1#107:0{Command#1107:0}," + std::string(kEnabledMenu))),
-              kEnabledMenu);
+    EXPECT_EQ(LastItem(SettledMenu(sim, "&Extra1#107:0{Command#1107:0}," + std::string(kEnabledMenu))), kEnabledMenu);
     // A rebuild to a short bar again leaves it alone.
     ASSERT_EQ(sim.Command("menubar 4"), "ok");
     EXPECT_EQ(LastItem(SettledMenu(sim, "{Command#1103:0}")), "");

@@ -31,10 +31,11 @@ struct FieldSpan {
 
 // Every field a TR_ function reads or writes, filled from the input in this order.
 constexpr FieldSpan kFields[] = {
-    {kHour, 3},         {kDayOfYear, 2},    {kYear, 2},          {kSeason, 2},         {kPause, 1},
-    {kGroundSpeed, 4},  {kTrueAirspeed, 4}, {kIndicatedAirspeed, 4}, {kSmoke, 1},      {kLatitudeLow, 4},
-    {kLatitudeHigh, 4}, {kLongitudeLow, 4}, {kLongitudeHigh, 4}, {kAltitude, 4},       {kHeading, 4},
-    {kSlew, 1},         {kRate, 2},
+    {kHour, 3},          {kDayOfYear, 2},   {kYear, 2},         {kSeason, 2},
+    {kPause, 1},         {kGroundSpeed, 4}, {kTrueAirspeed, 4}, {kIndicatedAirspeed, 4},
+    {kSmoke, 1},         {kLatitudeLow, 4}, {kLatitudeHigh, 4}, {kLongitudeLow, 4},
+    {kLongitudeHigh, 4}, {kAltitude, 4},    {kHeading, 4},      {kSlew, 1},
+    {kRate, 2},
 };
 
 bool IsField(std::uint32_t offset, std::uint32_t length) {
@@ -133,16 +134,35 @@ const std::function<void(const Arguments&)> kCalls[] = {
     [](const Arguments&) { RequireFinite(TR_GetFSAltF()); },
     [](const Arguments&) { RequireFinite(TR_GetFSRate()); },
     [](const Arguments&) { RequireFinite(TR_GetFSSpeedGS() + TR_GetFSSpeedIAS() + TR_GetFSSpeedTAS()); },
-    [](const Arguments&) { TR_GetFSPause(); TR_GetFSSmoke(); TR_GetFSSlew(); TR_IsFSRunning(); },
-    [](const Arguments&) { int h, m, s; TR_GetFSTime(&h, &m, &s); TR_GetFSYear(); TR_GetFSSeason(); },
+    [](const Arguments&) {
+        TR_GetFSPause();
+        TR_GetFSSmoke();
+        TR_GetFSSlew();
+        TR_IsFSRunning();
+    },
+    [](const Arguments&) {
+        int h, m, s;
+        TR_GetFSTime(&h, &m, &s);
+        TR_GetFSYear();
+        TR_GetFSSeason();
+    },
     [](const Arguments& a) { TR_SetFSLat(a.number); },
     [](const Arguments& a) { TR_SetFSLon(a.number); },
     [](const Arguments& a) { TR_SetFSHdg(a.number); },
     [](const Arguments& a) { TR_SetFSAltF(a.number); },
     [](const Arguments& a) { TR_SetFSRate(a.number); },
-    [](const Arguments& a) { TR_SetFSSmoke(a.whole); TR_SetFSPause(a.whole); },
-    [](const Arguments& a) { TR_SetFSMin(a.whole); TR_SetFSTime(a.whole, a.whole, a.whole); },
-    [](const Arguments& a) { TR_SetFSSEason(a.whole); TR_SetFSSpeedGS(a.number); },
+    [](const Arguments& a) {
+        TR_SetFSSmoke(a.whole);
+        TR_SetFSPause(a.whole);
+    },
+    [](const Arguments& a) {
+        TR_SetFSMin(a.whole);
+        TR_SetFSTime(a.whole, a.whole, a.whole);
+    },
+    [](const Arguments& a) {
+        TR_SetFSSEason(a.whole);
+        TR_SetFSSpeedGS(a.number);
+    },
 };
 constexpr int kCallsPerInput = 4;
 

@@ -15,8 +15,7 @@ int LinkCall::Transfer(void* buffer, unsigned length, unsigned* outLength, unsig
     if (!mutex_.locked() || stopped_) return 0;
     const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline_ - Clock::now()).count();
     RequestOutcome outcome = RequestOutcome::Unanswered;
-    if (left > 0)
-        outcome = Connection().Transfer(buffer, length, outLength, offset, direction, static_cast<int>(left));
+    if (left > 0) outcome = Connection().Transfer(buffer, length, outLength, offset, direction, static_cast<int>(left));
     stopped_ = outcome == RequestOutcome::Unanswered;
     return outcome == RequestOutcome::Done ? 1 : 0;
 }

@@ -6,8 +6,8 @@
 #include "flag_group.h"
 #include "platform/windows.h"
 #include "simlinker/global_block.h"
-#include "simlinker/simlinker.h"
 #include "simlinker/link_protocol.h"
+#include "simlinker/simlinker.h"
 
 namespace {
 

@@ -72,13 +72,13 @@ int Contend(int who, int iterations) {
         if (got == expected) return;
         // Once a group is written back wrong, the rest follows; the first few tell it.
         if (++wrong > kToldAtMost) return;
-        std::fprintf(stderr, "worker %d, round %d: %s %s gave %d, not %d\n", who, iteration, what, name, got,
-                     expected);
+        std::fprintf(stderr, "worker %d, round %d: %s %s gave %d, not %d\n", who, iteration, what, name, got, expected);
     };
     for (int i = 0; i < iterations; ++i) {
         for (const CheckedField& field : fields) expect("setting", field.name, field.set(field.valueFor(i)), 1, i);
         for (const CheckedField& field : fields) expect("reading", field.name, field.get(), field.valueFor(i), i);
-        for (const Constant& constant : kConstants) expect("reading", constant.name, constant.get(), constant.expected, i);
+        for (const Constant& constant : kConstants)
+            expect("reading", constant.name, constant.get(), constant.expected, i);
     }
     return wrong;
 }

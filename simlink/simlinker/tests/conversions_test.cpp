@@ -12,7 +12,7 @@ TEST(ConversionsTest, DoublesWrapIntoThirtyTwoBitFields) {
         double value;
         std::int32_t expected;
     } cases[] = {
-        {3221225472.0, -1073741824},            // three quarters of a turn
+        {3221225472.0, -1073741824},  // three quarters of a turn
         {2147483648.0, std::numeric_limits<std::int32_t>::min()},
         {-5.9, -5},
         {4294967296.0 + 7.5, 7},

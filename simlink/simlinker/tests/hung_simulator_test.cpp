@@ -49,10 +49,19 @@ const TimedCall kTimedCalls[] = {
     {"TR_GetFSLat", [] { return static_cast<int>(TR_GetFSLat()); }},
     {"TR_SetFSLon", [] { return TR_SetFSLon(10.0); }},
     {"TR_SetFSMin", [] { return TR_SetFSMin(7); }},
-    {"TR_SetFSSEason", [] { TR_SetFSSEason(2); return 0; }},
+    {"TR_SetFSSEason",
+     [] {
+         TR_SetFSSEason(2);
+         return 0;
+     }},
     {"TR_SetFSSpeedIAS", [] { return TR_SetFSSpeedIAS(100.0); }},
     {"TR_SetFSHdg", [] { return TR_SetFSHdg(90.0); }},
-    {"TR_Write", [] { unsigned got = 0; std::uint8_t byte = 1; return TR_Write(&byte, 1, &got, kSmoke); }},
+    {"TR_Write",
+     [] {
+         unsigned got = 0;
+         std::uint8_t byte = 1;
+         return TR_Write(&byte, 1, &got, kSmoke);
+     }},
 };
 
 TEST_F(HungSimulatorTest, NoCallWaitsMoreThanOneBound) {

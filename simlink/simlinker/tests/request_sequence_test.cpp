@@ -132,7 +132,12 @@ TEST_F(RequestSequenceTest, EachFunctionSendsOneRequestPerFieldInOrder) {
         {"GetFSHrs", [] { TR_GetFSHrs(); }, "R568/1 "},
         {"GetFSMin", [] { TR_GetFSMin(); }, "R569/1 "},
         {"GetFSSec", [] { TR_GetFSSec(); }, "R570/1 "},
-        {"GetFSTime", [] { int h, m, s; TR_GetFSTime(&h, &m, &s); }, "R568/3 "},
+        {"GetFSTime",
+         [] {
+             int h, m, s;
+             TR_GetFSTime(&h, &m, &s);
+         },
+         "R568/3 "},
         {"SetFSMin", [] { TR_SetFSMin(5); }, "R568/3 W568/3 "},
         {"SetFSTime", [] { TR_SetFSTime(1, 2, 3); }, "W568/3 "},
         {"GetFSLat", [] { TR_GetFSLat(); }, kPositionReads},

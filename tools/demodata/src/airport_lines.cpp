@@ -19,8 +19,8 @@ namespace layout = aerodrex::airport_line;
 constexpr double kFeetPerMetre = 3.280839895013123;
 
 // Surface names by scenery surface code.
-constexpr const char* kSurfaceNames[] = {"Unknown", "Dirt", "Cement", "Asphalt", "Grass",
-                                         "Gravel", "Oil treated", "Mats", "Snow"};
+constexpr const char* kSurfaceNames[] = {"Unknown", "Dirt",        "Cement", "Asphalt", "Grass",
+                                         "Gravel",  "Oil treated", "Mats",   "Snow"};
 // Side letters by runway designator (0 none, 1 L, 2 R, 3 C, 4 H).
 constexpr char kSideLetters[] = {0, 'L', 'R', 'C', 'H'};
 
@@ -51,8 +51,8 @@ struct Transliteration {
     const char* text;
 };
 constexpr Transliteration kTransliterations[] = {
-    {0x132, "IJ"}, {0x133, "ij"}, {0x152, "OE"}, {0x153, "oe"},
-    {0x218, "S"},  {0x219, "s"},  {0x21A, "T"},  {0x21B, "t"},  // comma below
+    {0x132, "IJ"}, {0x133, "ij"}, {0x152, "OE"}, {0x153, "oe"}, {0x218, "S"},   {0x219, "s"},
+    {0x21A, "T"},  {0x21B, "t"},  // comma below
     {0x2013, "-"}, {0x2014, "-"}, {0x2018, "'"}, {0x2019, "'"}, {0x201C, "\""}, {0x201D, "\""},
 };
 constexpr char32_t kSingleByteLast = 0xFF;

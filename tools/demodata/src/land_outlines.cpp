@@ -34,10 +34,9 @@ Ring DownToPole(const Ring& outer, int pole) {
         const GeoPoint& to = outer[i + 1];
         if (std::abs(to.longitude - from.longitude) <= kHalfTurn) continue;
         const double fromEdge = from.longitude < 0 ? -kEdgeLongitude : kEdgeLongitude;
-        ring.insert(ring.end(), {{fromEdge, from.latitude},
-                                 {fromEdge, poleLatitude},
-                                 {-fromEdge, poleLatitude},
-                                 {-fromEdge, to.latitude}});
+        ring.insert(
+            ring.end(),
+            {{fromEdge, from.latitude}, {fromEdge, poleLatitude}, {-fromEdge, poleLatitude}, {-fromEdge, to.latitude}});
     }
     return ring;
 }

@@ -73,8 +73,9 @@ Cell CellOf(const fsinstall::Airport& airport) {
 }
 
 // The derived variation nearest the airport among the cells round it.
-std::optional<double> NearestVariation(const fsinstall::Airport& airport,
-                                       const std::map<Cell, std::vector<std::pair<const fsinstall::Airport*, double>>>& known) {
+std::optional<double> NearestVariation(
+    const fsinstall::Airport& airport,
+    const std::map<Cell, std::vector<std::pair<const fsinstall::Airport*, double>>>& known) {
     const Cell centre = CellOf(airport);
     std::optional<double> best;
     double bestDistance = 0.0;
@@ -83,9 +84,9 @@ std::optional<double> NearestVariation(const fsinstall::Airport& airport,
             const auto found = known.find({centre.latitude + dy, centre.longitude + dx});
             if (found == known.end()) continue;
             for (const auto& [other, variation] : found->second) {
-                const double distance = std::hypot(other->latitude - airport.latitude,
-                                                   (other->longitude - airport.longitude) *
-                                                       std::cos(airport.latitude * M_PI / 180.0));
+                const double distance =
+                    std::hypot(other->latitude - airport.latitude,
+                               (other->longitude - airport.longitude) * std::cos(airport.latitude * M_PI / 180.0));
                 if (!best || distance < bestDistance) {
                     best = variation;
                     bestDistance = distance;

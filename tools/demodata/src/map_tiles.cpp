@@ -10,8 +10,8 @@ namespace demodata {
 
 namespace {
 
-constexpr double kLatitudeUnits = 1073741824.0 / 45.0;   // 2^30 / 45 per degree
-constexpr double kLongitudeUnits = 536870912.0 / 45.0;   // 2^29 / 45 per degree
+constexpr double kLatitudeUnits = 1073741824.0 / 45.0;  // 2^30 / 45 per degree
+constexpr double kLongitudeUnits = 536870912.0 / 45.0;  // 2^29 / 45 per degree
 
 // 90 N and 180 E lie one unit past the largest integer.
 int32_t Units(double degrees, double unitsPerDegree) {

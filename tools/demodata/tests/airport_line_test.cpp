@@ -81,13 +81,18 @@ TEST(Latin1, KeepsLatinLettersTransliteratesOthersAndMarksTheRest) {
     const TextCase cases[] = {
         {"Zurich", "Zurich"},
         {"S\xC3\xA3o Paulo", "S\xE3o Paulo"},
-        {"\xC5\x81\xC3\xB3" "d\xC5\xBA", "L\xF3" "dz"},            // Łódź
-        {"Gda\xC5\x84sk", "Gdansk"},                              // Gdańsk
-        {"\xC4\xB0stanbul \xC5\x9E" "ehir", "Istanbul Sehir"},     // İstanbul Şehir
-        {"Bra\xC8\x99ov", "Brasov"},                              // Brașov
+        {"\xC5\x81\xC3\xB3"
+         "d\xC5\xBA",
+         "L\xF3"
+         "dz"},                       // Łódź
+        {"Gda\xC5\x84sk", "Gdansk"},  // Gdańsk
+        {"\xC4\xB0stanbul \xC5\x9E"
+         "ehir",
+         "Istanbul Sehir"},           // İstanbul Şehir
+        {"Bra\xC8\x99ov", "Brasov"},  // Brașov
         {"\xC5\x92uvre \xE2\x80\x93 Nord", "OEuvre - Nord"},
-        {"\xE6\x9D\xB1\xE4\xBA\xAC", "??"},                      // no Latin letters
-        {"cut \xC5", "cut ?"},                                     // a broken sequence
+        {"\xE6\x9D\xB1\xE4\xBA\xAC", "??"},  // no Latin letters
+        {"cut \xC5", "cut ?"},               // a broken sequence
     };
     for (const TextCase& c : cases) EXPECT_EQ(Latin1(c.utf8), c.single);
 }

@@ -12,7 +12,8 @@ bool Filled(const Ring& ring, GeoPoint p) {
         const GeoPoint& a = ring[i];
         const GeoPoint& b = ring[j];
         if ((a.latitude > p.latitude) != (b.latitude > p.latitude) &&
-            p.longitude < a.longitude + (p.latitude - a.latitude) * (b.longitude - a.longitude) / (b.latitude - a.latitude))
+            p.longitude <
+                a.longitude + (p.latitude - a.latitude) * (b.longitude - a.longitude) / (b.latitude - a.latitude))
             inside = !inside;
     }
     return inside;

@@ -43,7 +43,8 @@ TEST(TopologyPolygons, RejectsOtherText) {
     EXPECT_FALSE(TopologyPolygons("[1, 2]", "land").has_value());
     // Odd members are passed over, not trusted.
     const auto odd = TopologyPolygons(R"({"arcs":[[[0,0]]],"objects":{"land":
-        {"type":"Polygon","arcs":[[0, "x", 7, -9]]}}})", "land");
+        {"type":"Polygon","arcs":[[0, "x", 7, -9]]}}})",
+                                      "land");
     ASSERT_TRUE(odd.has_value());
     ASSERT_EQ(odd->size(), 1u);
     EXPECT_EQ((*odd)[0][0].size(), 1u);

@@ -149,8 +149,10 @@ private:
             if (blocks_.empty() || blocks_.back().kind != "if") Error(number, Upper(first) + " without IF");
         } else if (first == "endif" || first == "endwhile") {
             std::string opener = first == "endif" ? "if" : "while";
-            if (blocks_.empty() || blocks_.back().kind != opener) Error(number, Upper(first) + " without " + Upper(opener));
-            else blocks_.pop_back();
+            if (blocks_.empty() || blocks_.back().kind != opener)
+                Error(number, Upper(first) + " without " + Upper(opener));
+            else
+                blocks_.pop_back();
         }
     }
 
@@ -166,8 +168,8 @@ private:
             std::string lower = Lower(word.text);
             if (word.isLabelReference) {
                 if (!labels_.count(lower)) Error(number, "label " + word.text + " not defined");
-            } else if (std::islower(static_cast<unsigned char>(word.text.front())) && !kLowerCaseKeywords.count(lower) &&
-                       !variables_.count(lower)) {
+            } else if (std::islower(static_cast<unsigned char>(word.text.front())) &&
+                       !kLowerCaseKeywords.count(lower) && !variables_.count(lower)) {
                 Error(number, "variable " + word.text + " not declared");
             }
         }

@@ -34,8 +34,10 @@ bool OneOf(const std::string_view (&words)[N], std::string_view word) {
 std::string WithoutComment(const std::string& line) {
     bool inString = false;
     for (size_t i = 0; i < line.size(); ++i) {
-        if (line[i] == '"') inString = !inString;
-        else if (line[i] == '\'' && !inString) return line.substr(0, i);
+        if (line[i] == '"')
+            inString = !inString;
+        else if (line[i] == '\'' && !inString)
+            return line.substr(0, i);
     }
     return line;
 }
@@ -101,21 +103,21 @@ std::optional<std::string> SpeedError(std::string_view code) {
             size_t after = at + variable.size();
             if (!StartsWord(upper, at) || (after < upper.size() && IsWordChar(upper[after]))) continue;
             SkipBlanks(upper, after);
-            const auto comparison = std::find_if(std::begin(kComparisons), std::end(kComparisons),
-                                                 [&](std::string_view op) { return upper.compare(after, op.size(), op) == 0; });
+            const auto comparison =
+                std::find_if(std::begin(kComparisons), std::end(kComparisons),
+                             [&](std::string_view op) { return upper.compare(after, op.size(), op) == 0; });
             if (comparison == std::end(kComparisons)) continue;
             after += comparison->size();
             SkipBlanks(upper, after);
             const char first = after < upper.size() ? upper[after] : '\0';
-            const bool isNumber = std::isdigit(static_cast<unsigned char>(first)) || first == '-' || first == '+' ||
-                                  first == '.';
+            const bool isNumber =
+                std::isdigit(static_cast<unsigned char>(first)) || first == '-' || first == '+' || first == '.';
             size_t wordEnd = after;
             const bool empty = first == '\0' || OneOf(kConditionEnds, WordAt(upper, wordEnd));
             if (!empty && !isNumber) continue;  // compared with a variable
             size_t length = 0;
             const double speed = isNumber ? platform::LeadingDouble(upper.substr(after), length) : 0.0;
-            if (length == 0 || speed <= 0.0)
-                return std::string(variable) + " must be compared with a positive speed";
+            if (length == 0 || speed <= 0.0) return std::string(variable) + " must be compared with a positive speed";
         }
     }
     return std::nullopt;

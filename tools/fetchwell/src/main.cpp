@@ -38,8 +38,10 @@ int main(int argc, char** argv) {
     for (int i = 1; i < argc; ++i) arguments += (i > 1 ? " " : "") + std::string(argv[i]);
     AppendToLog(arguments.empty() ? "(none)" : arguments);
     TakeTheSetTime();
-    if (arguments == kUpdateRequest) std::printf("Fetchwell: the installed version is the latest.\n");
-    else std::printf("Fetchwell: nothing newer to download.\n");
+    if (arguments == kUpdateRequest)
+        std::printf("Fetchwell: the installed version is the latest.\n");
+    else
+        std::printf("Fetchwell: nothing newer to download.\n");
     AppendToLog("done");
     return 0;
 }

@@ -42,8 +42,10 @@ GlobalVariables::GlobalVariables() {
     Put<std::uint16_t>(kDayOfYear, start.dayOfYear);
     Put<std::uint16_t>(kYear, start.year);
     Put<std::uint16_t>(kSeason, start.season);
-    Put<std::int32_t>(kGroundSpeed, simlink::WrapToField<std::int32_t>(start.groundSpeedKnots / kKnotsPerGroundSpeedUnit));
-    Put<std::int32_t>(kTrueAirspeed, simlink::WrapToField<std::int32_t>(start.trueAirspeedKnots * kAirspeedUnitsPerKnot));
+    Put<std::int32_t>(kGroundSpeed,
+                      simlink::WrapToField<std::int32_t>(start.groundSpeedKnots / kKnotsPerGroundSpeedUnit));
+    Put<std::int32_t>(kTrueAirspeed,
+                      simlink::WrapToField<std::int32_t>(start.trueAirspeedKnots * kAirspeedUnitsPerKnot));
     Put<std::int32_t>(kIndicatedAirspeed,
                       simlink::WrapToField<std::int32_t>(start.indicatedAirspeedKnots * kAirspeedUnitsPerKnot));
     const EncodedCoordinate latitude = simlink::EncodeLatitude(start.latitude);

@@ -15,20 +15,23 @@
 
 namespace {
 
-std::filesystem::path ProgramFolder() {
-    return std::filesystem::read_symlink("/proc/self/exe").parent_path();
-}
+std::filesystem::path ProgramFolder() { return std::filesystem::read_symlink("/proc/self/exe").parent_path(); }
 
 bool ParseOptions(int argc, char** argv, fsim::Options& options) {
     options.modulesFolder = ProgramFolder() / "Modules";
     for (int index = 1; index + 1 < argc; index += 2) {
         const std::string name = argv[index];
         const std::string value = argv[index + 1];
-        if (name == "-modules") options.modulesFolder = value;
-        else if (name == "-menu") options.menuItems = std::atoi(value.c_str());
-        else if (name == "-commands") options.commandPath = value;
-        else if (name == "-replies") options.replyPath = value;
-        else return false;
+        if (name == "-modules")
+            options.modulesFolder = value;
+        else if (name == "-menu")
+            options.menuItems = std::atoi(value.c_str());
+        else if (name == "-commands")
+            options.commandPath = value;
+        else if (name == "-replies")
+            options.replyPath = value;
+        else
+            return false;
     }
     return argc % 2 == 1;
 }

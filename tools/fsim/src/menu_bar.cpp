@@ -7,8 +7,8 @@
 namespace fsim {
 namespace {
 
-constexpr std::array kBarTitles = {"&Flights", "&World", "&Aircraft", "&Options", "&Views", "&Window", "&Help",
-                                   "&Extra1", "&Extra2"};
+constexpr std::array kBarTitles = {"&Flights", "&World", "&Aircraft", "&Options", "&Views",
+                                   "&Window",  "&Help",  "&Extra1",   "&Extra2"};
 constexpr unsigned kFirstBarId = 100;
 constexpr unsigned kCommandIdStep = 1000;
 
@@ -21,8 +21,8 @@ platform::Hmenu BuildMenuBar(int items) {
         const unsigned id = kFirstBarId + static_cast<unsigned>(index);
         const platform::Hmenu popup = platform::CreatePopupMenu();
         platform::AppendMenu(popup, {id + kCommandIdStep, "Command"});
-        const std::string title = static_cast<size_t>(index) < kBarTitles.size() ? kBarTitles[index]
-                                                                                 : "&Menu" + std::to_string(index);
+        const std::string title =
+            static_cast<size_t>(index) < kBarTitles.size() ? kBarTitles[index] : "&Menu" + std::to_string(index);
         platform::AppendMenu(bar, {id, title, platform::MF_ENABLED, popup});
     }
     return bar;

@@ -40,9 +40,12 @@ std::string Hex(const std::uint8_t* bytes, size_t count) {
 std::string OneLine(const std::string& text) {
     std::string line;
     for (char c : text) {
-        if (c == '\n') line += "\\n";
-        else if (c == '\t') line += "\\t";
-        else line += c;
+        if (c == '\n')
+            line += "\\n";
+        else if (c == '\t')
+            line += "\\t";
+        else
+            line += c;
     }
     return line;
 }
@@ -92,14 +95,14 @@ int Simulator::Run() { return platform::RunMessageLoop(); }
 platform::LResult Simulator::MainProc(platform::Hwnd window, unsigned message, platform::WParam wParam,
                                       platform::LParam lParam) {
     switch (message) {
-    case platform::WM_COMMAND:
-        g_simulator->commands_.push_back(platform::LoWord(wParam));
-        return 0;
-    case platform::WM_CLOSE:
-        platform::PostQuitMessage(0);
-        return 0;
-    default:
-        return platform::DefWindowProc(window, message, wParam, lParam);
+        case platform::WM_COMMAND:
+            g_simulator->commands_.push_back(platform::LoWord(wParam));
+            return 0;
+        case platform::WM_CLOSE:
+            platform::PostQuitMessage(0);
+            return 0;
+        default:
+            return platform::DefWindowProc(window, message, wParam, lParam);
     }
 }
 
@@ -139,7 +142,8 @@ std::optional<std::string> Simulator::Execute(const std::string& line) {
         words >> offset >> hex;
         if (hex.size() % 2 != 0 || !IsHex(hex) || !InBlock(offset, hex.size() / 2, globals_.size())) return "error";
         for (size_t index = 0; index < hex.size() / 2; ++index)
-            globals_.base()[offset + index] = static_cast<std::uint8_t>(std::stoul(hex.substr(2 * index, 2), nullptr, 16));
+            globals_.base()[offset + index] =
+                static_cast<std::uint8_t>(std::stoul(hex.substr(2 * index, 2), nullptr, 16));
         return "ok";
     }
     if (command == "dump") {

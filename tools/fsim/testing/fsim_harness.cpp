@@ -37,7 +37,8 @@ FsimProcess::FsimProcess(const platform::testing::TempEnvironment& env, FsimSetu
     const std::filesystem::path modules = folder / "Modules";
     std::filesystem::create_directories(modules);
     if (setup.withCabinhook) {
-        const std::filesystem::path module = std::filesystem::read_symlink("/proc/self/exe").parent_path() / "libCabinhook.so";
+        const std::filesystem::path module =
+            std::filesystem::read_symlink("/proc/self/exe").parent_path() / "libCabinhook.so";
         std::filesystem::create_symlink(module, modules / "libCabinhook.so");
     }
     commandPath_ = (folder / "commands").string();
@@ -99,8 +100,10 @@ std::string FsimProcess::NextLine() {
         ::poll(&entry, 1, static_cast<int>(std::min<long long>(left, 50)));
         char chunk[4096];
         const ssize_t got = ::read(replies_, chunk, sizeof chunk);
-        if (got > 0) pending_.append(chunk, static_cast<size_t>(got));
-        else if (got == 0 || errno == EAGAIN) std::this_thread::sleep_for(kRetryPause);  // no writer yet
+        if (got > 0)
+            pending_.append(chunk, static_cast<size_t>(got));
+        else if (got == 0 || errno == EAGAIN)
+            std::this_thread::sleep_for(kRetryPause);  // no writer yet
     }
     return kNoReply;
 }

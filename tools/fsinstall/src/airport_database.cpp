@@ -32,8 +32,8 @@ constexpr const char* kQuery =
 
 Surface SurfaceOf(const std::string& name) {
     static const std::map<std::string, Surface> surfaces = {
-        {"dirt", Surface::Dirt},     {"concrete", Surface::Cement}, {"asphalt", Surface::Asphalt},
-        {"grass", Surface::Grass},   {"gravel", Surface::Gravel},   {"snow", Surface::Snow},
+        {"dirt", Surface::Dirt},   {"concrete", Surface::Cement}, {"asphalt", Surface::Asphalt},
+        {"grass", Surface::Grass}, {"gravel", Surface::Gravel},   {"snow", Surface::Snow},
     };
     const auto found = surfaces.find(name);
     return found == surfaces.end() ? Surface::Unknown : found->second;
@@ -42,10 +42,14 @@ Surface SurfaceOf(const std::string& name) {
 int DesignatorOf(const std::string& endIdent) {
     if (endIdent.empty()) return 0;
     switch (endIdent.back()) {
-        case 'L': return 1;
-        case 'R': return 2;
-        case 'C': return 3;
-        default: return endIdent.front() == 'H' ? 4 : 0;
+        case 'L':
+            return 1;
+        case 'R':
+            return 2;
+        case 'C':
+            return 3;
+        default:
+            return endIdent.front() == 'H' ? 4 : 0;
     }
 }
 
@@ -60,8 +64,8 @@ struct EndRow {
 };
 
 // A runway from its rows of ends.
-Runway MakeRunway(const Airport& airport, double elevationMetres, double variation, int length,
-                  Surface surface, const std::vector<EndRow>& ends) {
+Runway MakeRunway(const Airport& airport, double elevationMetres, double variation, int length, Surface surface,
+                  const std::vector<EndRow>& ends) {
     Runway runway;
     runway.elevationMetres = elevationMetres;
     runway.length = length;
@@ -119,7 +123,8 @@ std::optional<std::vector<Airport>> ReadAirportDatabase(const std::string& hostP
     std::vector<EndRow> ends;
     auto closeRunway = [&] {
         if (runwayId >= 0 && keep) {
-            airports.back().runways.push_back(MakeRunway(airports.back(), elevationMetres, variation, length, surface, ends));
+            airports.back().runways.push_back(
+                MakeRunway(airports.back(), elevationMetres, variation, length, surface, ends));
         }
         ends.clear();
     };
@@ -151,9 +156,9 @@ std::optional<std::vector<Airport>> ReadAirportDatabase(const std::string& hostP
         length = sqlite3_column_int(row, 10);
         surface = SurfaceOf(Text(row, 11));
         if (sqlite3_column_type(row, 12) != SQLITE_NULL) {
-            ends.push_back({Text(row, 12),
-                            {sqlite3_column_double(row, 14), sqlite3_column_double(row, 15),
-                             sqlite3_column_double(row, 13)}});
+            ends.push_back(
+                {Text(row, 12),
+                 {sqlite3_column_double(row, 14), sqlite3_column_double(row, 15), sqlite3_column_double(row, 13)}});
         }
     }
     closeRunway();

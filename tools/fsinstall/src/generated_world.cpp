@@ -35,14 +35,15 @@ SceneryContent GeneratedWorld(int airports) {
             runway.designator = r;
             runway.start = RunwayEnd{runway.latitude - 0.005, runway.longitude, runway.heading};
             runway.end = RunwayEnd{runway.latitude + 0.005, runway.longitude, runway.heading + 180.0};
-            if (r == 0) runway.ils = Ils{1, Numbered("I", a % 9999), 110.1, runway.latitude, runway.longitude, runway.heading};
+            if (r == 0)
+                runway.ils = Ils{1, Numbered("I", a % 9999), 110.1, runway.latitude, runway.longitude, runway.heading};
             airport.runways.push_back(runway);
         }
         world.airports.push_back(airport);
-        world.ndbs.push_back({Numbered("N", a % 9999), Numbered("NDB ", a), 200.0 + a % 800,
-                              airport.latitude, airport.longitude + 0.1, 100});
-        world.vors.push_back({VorKind::Vor, Numbered("V", a % 9999), Numbered("VOR ", a),
-                              a % 200, airport.latitude, airport.longitude - 0.1, 50});
+        world.ndbs.push_back({Numbered("N", a % 9999), Numbered("NDB ", a), 200.0 + a % 800, airport.latitude,
+                              airport.longitude + 0.1, 100});
+        world.vors.push_back({VorKind::Vor, Numbered("V", a % 9999), Numbered("VOR ", a), a % 200, airport.latitude,
+                              airport.longitude - 0.1, 50});
     }
     return world;
 }

@@ -1,8 +1,8 @@
 #include "fsinstall/installation.h"
 
 #include <algorithm>
-#include <cstring>
 #include <cstdio>
+#include <cstring>
 #include <vector>
 
 #include "fsinstall/scenery_writer.h"
@@ -21,8 +21,8 @@ constexpr const char* kPlannerProfile = "Quillet";
 constexpr std::size_t kStationRecordLength = 16;
 constexpr std::size_t kStationIdentLength = 4;
 constexpr const char* kFlightsSubfolders[] = {"Adventures", "Lessons", "Myflts"};
-constexpr const char* kAdventureFolders[] = {"Adv\\Advanced", "Adv\\Beg", "Adv\\Expert",
-                                             "Adv\\Int", "Adv\\Other", "Adv\\Wav"};
+constexpr const char* kAdventureFolders[] = {"Adv\\Advanced", "Adv\\Beg",   "Adv\\Expert",
+                                             "Adv\\Int",      "Adv\\Other", "Adv\\Wav"};
 
 struct Aircraft {
     const char* folder;
@@ -35,8 +35,7 @@ std::string In(const InstallationOptions& options, const std::string& relative) 
 
 // Replaced whole, so a reader of an older installation never meets half a file.
 bool WriteBytes(const std::string& windowsPath, const std::vector<std::uint8_t>& bytes) {
-    return platform::ReplaceFileBytes(windowsPath,
-                                      {reinterpret_cast<const char*>(bytes.data()), bytes.size()});
+    return platform::ReplaceFileBytes(windowsPath, {reinterpret_cast<const char*>(bytes.data()), bytes.size()});
 }
 
 void AppendFloat(std::vector<std::uint8_t>& bytes, float value) {
@@ -97,8 +96,8 @@ bool WriteWeatherStations(const InstallationOptions& options, const SceneryConte
         positions.insert(positions.end(), ident.begin(), ident.end());
         AppendFloat(positions, static_cast<float>(airport.latitude));
         // Stored from 0 to 360 eastward.
-        AppendFloat(positions, static_cast<float>(airport.longitude < 0.0 ? airport.longitude + 360.0
-                                                                          : airport.longitude));
+        AppendFloat(positions,
+                    static_cast<float>(airport.longitude < 0.0 ? airport.longitude + 360.0 : airport.longitude));
         const double elevation = airport.runways.empty() ? 0.0 : airport.runways.front().elevationMetres;
         AppendFloat(positions, static_cast<float>(elevation));
         std::string padded = airport.ident;
@@ -152,9 +151,8 @@ bool WritePlannerFlightsFolder(const InstallationOptions& options) {
 }  // namespace
 
 std::string InstallKeyPath(SimulatorVersion version) {
-    return version == SimulatorVersion::Fs2000
-               ? "Software\\Microsoft\\Microsoft Games\\Flight Simulator\\7.0"
-               : "Software\\Microsoft\\Microsoft Games\\Flight Simulator\\8.0";
+    return version == SimulatorVersion::Fs2000 ? "Software\\Microsoft\\Microsoft Games\\Flight Simulator\\7.0"
+                                               : "Software\\Microsoft\\Microsoft Games\\Flight Simulator\\8.0";
 }
 
 std::string InstallValueName(SimulatorVersion version) {

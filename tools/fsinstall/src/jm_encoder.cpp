@@ -79,13 +79,9 @@ void JmStreamWriter::Match(int distance, int length) {
     Bits(static_cast<std::uint32_t>(length - (1 << prefix) - 2), prefix);
 }
 
-void JmStreamWriter::End() {
-    Distance(kEndCode);
-}
+void JmStreamWriter::End() { Distance(kEndCode); }
 
-std::vector<std::uint8_t> JmStreamWriter::Finish() {
-    return std::move(bytes_);
-}
+std::vector<std::uint8_t> JmStreamWriter::Finish() { return std::move(bytes_); }
 
 std::vector<std::uint8_t> EncodeJmBlock(std::span<const std::uint8_t> data) {
     JmStreamWriter writer;

@@ -33,9 +33,7 @@ double WrapLongitude(double degrees) {
     return wrapped - 180.0;
 }
 
-int Digit(double value, double unit) {
-    return static_cast<int>(std::fmod(std::floor(value / unit + 1e-6), 10.0));
-}
+int Digit(double value, double unit) { return static_cast<int>(std::fmod(std::floor(value / unit + 1e-6), 10.0)); }
 
 }  // namespace
 
@@ -44,8 +42,7 @@ void PutLatitude24(ByteWriter& out, double degrees) {
 }
 
 void PutLongitude24(ByteWriter& out, double degrees) {
-    out.U24(static_cast<std::uint32_t>(std::lround(WrapLongitude(degrees) / layout::kLongitude24Scale)) &
-            0xFFFFFFu);
+    out.U24(static_cast<std::uint32_t>(std::lround(WrapLongitude(degrees) / layout::kLongitude24Scale)) & 0xFFFFFFu);
 }
 
 void PutFacilityLatitude(ByteWriter& out, double degrees) {

@@ -49,8 +49,7 @@ void PutVorRecord(ByteWriter& out, const Vor& vor) {
     }
     detail::PutLatitude24(out, vor.latitude);
     detail::PutLongitude24(out, vor.longitude);
-    const std::size_t length =
-        vor.kind == VorKind::Ils ? layout::kIlsRecordLength : layout::kIlsLongRecordLength;
+    const std::size_t length = vor.kind == VorKind::Ils ? layout::kIlsRecordLength : layout::kIlsLongRecordLength;
     out.Zeros(length - (out.size() - start));
 }
 

@@ -35,8 +35,7 @@ TEST_P(InstallationTest, WritesFilesAndInstallKey) {
     const SceneryContent world = SampleWorld();
     ASSERT_TRUE(WriteInstallation(options, world));
 
-    EXPECT_EQ(platform::ReadRegistryString(platform::Hive::LocalMachine, GetParam().keyPath,
-                                           GetParam().valueName),
+    EXPECT_EQ(platform::ReadRegistryString(platform::Hive::LocalMachine, GetParam().keyPath, GetParam().valueName),
               "C:\\Sim");
     EXPECT_EQ(platform::FileSize("C:\\Sim\\Weather\\ICAO POS.BIN"), 16u * world.airports.size());
     std::vector<std::string> names;
@@ -71,7 +70,8 @@ std::map<std::string, std::string> Snapshot(const std::filesystem::path& root) {
     std::map<std::string, std::string> files;
     for (const auto& entry : std::filesystem::recursive_directory_iterator(root))
         if (entry.is_regular_file())
-            files[entry.path().lexically_relative(root).string()] = platform::testing::TempEnvironment::readFile(entry.path());
+            files[entry.path().lexically_relative(root).string()] =
+                platform::testing::TempEnvironment::readFile(entry.path());
     return files;
 }
 
@@ -93,8 +93,10 @@ TEST(InstallationRewrite, AFailedRewriteKeepsEveryOlderFile) {
 
 INSTANTIATE_TEST_SUITE_P(
     Versions, InstallationTest,
-    ::testing::Values(VersionCase{SimulatorVersion::Fs2000, "Software\\Microsoft\\Microsoft Games\\Flight Simulator\\7.0", "path"},
-                      VersionCase{SimulatorVersion::Fs2002, "Software\\Microsoft\\Microsoft Games\\Flight Simulator\\8.0", "EXE Path"}));
+    ::testing::Values(VersionCase{SimulatorVersion::Fs2000,
+                                  "Software\\Microsoft\\Microsoft Games\\Flight Simulator\\7.0", "path"},
+                      VersionCase{SimulatorVersion::Fs2002,
+                                  "Software\\Microsoft\\Microsoft Games\\Flight Simulator\\8.0", "EXE Path"}));
 
 }  // namespace
 }  // namespace fsinstall

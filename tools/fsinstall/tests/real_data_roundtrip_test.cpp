@@ -24,8 +24,7 @@ constexpr int kEveryAirport = 1;
 TEST(RealDataRoundTripTest, EveryRunwayComesBack) {
     const std::string database = QUILLET_AIRPORT_DATABASE;
     if (!std::filesystem::exists(database)) {
-        GTEST_SKIP() << "airport database not found at " << database
-                     << "; run scripts/fetch-airport-data to fetch it";
+        GTEST_SKIP() << "airport database not found at " << database << "; run scripts/fetch-airport-data to fetch it";
     }
     const auto airports = ReadAirportDatabase(database, kEveryAirport);
     ASSERT_TRUE(airports.has_value());

@@ -58,8 +58,7 @@ GatheredLines ReadInstallationScenery(const std::string& installFolder) {
     const std::string folder = platform::JoinWindowsPath(installFolder, kSceneryFolder);
     for (const platform::FoundFile& file : platform::FindFiles(platform::JoinWindowsPath(folder, "*.bgl"))) {
         const std::string path = platform::JoinWindowsPath(folder, file.name);
-        LoadDLLBGL(path.c_str(), gathered.ils, saNavaidsLinesSA, saAirportLinesSA, gathered.navaids,
-                   gathered.airports);
+        LoadDLLBGL(path.c_str(), gathered.ils, saNavaidsLinesSA, saAirportLinesSA, gathered.navaids, gathered.airports);
         gathered.navaids.insert(gathered.navaids.end(), saNavaidsLinesSA.begin(), saNavaidsLinesSA.end());
         gathered.airports.insert(gathered.airports.end(), saAirportLinesSA.begin(), saAirportLinesSA.end());
     }

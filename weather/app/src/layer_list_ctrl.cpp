@@ -13,9 +13,7 @@ constexpr int kListFrame = 4;
 
 }  // namespace
 
-CLayerListCtrl::CLayerListCtrl(QWidget* parent) : ReportList(parent) {
-    setContextMenuPolicy(Qt::DefaultContextMenu);
-}
+CLayerListCtrl::CLayerListCtrl(QWidget* parent) : ReportList(parent) { setContextMenuPolicy(Qt::DefaultContextMenu); }
 
 void CLayerListCtrl::SetEqualColumns(const std::vector<std::string>& titles) {
     const int count = static_cast<int>(titles.size());
@@ -28,7 +26,8 @@ void CLayerListCtrl::SetEqualColumns(const std::vector<std::string>& titles) {
 void CLayerListCtrl::SetRows(const std::vector<std::vector<std::string>>& rows) {
     DeleteAllRows();
     for (const std::vector<std::string>& cells : rows) {
-        const int row = qtplatform::SetListItemText(*this, cells.empty() ? std::string() : cells.front(), RowCount(), 0);
+        const int row =
+            qtplatform::SetListItemText(*this, cells.empty() ? std::string() : cells.front(), RowCount(), 0);
         for (size_t column = 1; column < cells.size(); ++column)
             qtplatform::SetListItemText(*this, cells[column], row, static_cast<int>(column));
     }

@@ -22,7 +22,9 @@ constexpr QSize kListSize{220, 160};  // dialog units
 }  // namespace
 
 CSelectIcaoDlg::CSelectIcaoDlg(std::string simFolder, QWidget* parent)
-    : Dialog(parent), simFolder_(std::move(simFolder)), list_(qtplatform::WithId(new qtplatform::ReportList, kStationList)) {
+    : Dialog(parent),
+      simFolder_(std::move(simFolder)),
+      list_(qtplatform::WithId(new qtplatform::ReportList, kStationList)) {
     setWindowTitle(QStringLiteral("Select ICAO"));
     auto* layout = new QVBoxLayout(this);
     list_->setMinimumSize(qtplatform::DialogUnitsToPixels(*this, kListSize));
@@ -46,7 +48,8 @@ bool CSelectIcaoDlg::OnInitDialog() {
         platform::MessageBox("The ICAO file could not be opened.\nThe current action has been canceled", {},
                              platform::MbIcon::Information);
         // Closed once the dialog runs: it cannot end while it is being shown.
-        QMetaObject::invokeMethod(this, [this] { EndDialog(Rejected); }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            this, [this] { EndDialog(Rejected); }, Qt::QueuedConnection);
         return Dialog::OnInitDialog();
     }
     const qtplatform::WaitCursor wait;

@@ -107,7 +107,8 @@ void CWxDlg::BuildLayout() {
 bool CWxDlg::OnInitDialog() {
     if (!LoadSimulatorFolder(simFolder_)) {
         // Ended once it runs: a dialog cannot end while it is being shown.
-        QMetaObject::invokeMethod(this, [this] { EndDialog(Rejected); }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            this, [this] { EndDialog(Rejected); }, Qt::QueuedConnection);
         return Dialog::OnInitDialog();
     }
     icao_->SetSimFolder(simFolder_);

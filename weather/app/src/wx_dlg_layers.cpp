@@ -39,12 +39,16 @@ struct Deletion {
 
 Deletion DeletionOf(CWxDlg::DeletedPart part) {
     switch (part) {
-        case CWxDlg::kDeleteVisibility: return {"Do you want to delete this Visibility Layer", WxLayerKind::Visibility};
+        case CWxDlg::kDeleteVisibility:
+            return {"Do you want to delete this Visibility Layer", WxLayerKind::Visibility};
         case CWxDlg::kDeleteTemperature:
             return {"Do you want to delete this Temperature Layer", WxLayerKind::Temperature};
-        case CWxDlg::kDeleteCloud: return {"Do you want to delete this Cloud Layer", WxLayerKind::Cloud};
-        case CWxDlg::kDeleteWind: return {"Do you want to delete this Wind Layer", WxLayerKind::Wind};
-        case CWxDlg::kDeleteRecord: break;
+        case CWxDlg::kDeleteCloud:
+            return {"Do you want to delete this Cloud Layer", WxLayerKind::Cloud};
+        case CWxDlg::kDeleteWind:
+            return {"Do you want to delete this Wind Layer", WxLayerKind::Wind};
+        case CWxDlg::kDeleteRecord:
+            break;
     }
     return {"Do you want to delete this Local weather", std::nullopt};
 }
@@ -108,8 +112,8 @@ void CWxDlg::EditPressure() {
     dialog.SetPressure(record_.pressure.pressure);
     const double before = dialog.Pressure();
     if (dialog.exec() != QDialog::Accepted || dialog.Pressure() == before) return;
-    Reported(wx::SetFilePressure(currentFile_, static_cast<size_t>(recordNumber_),
-                                 static_cast<float>(dialog.Pressure())));
+    Reported(
+        wx::SetFilePressure(currentFile_, static_cast<size_t>(recordNumber_), static_cast<float>(dialog.Pressure())));
     ReloadRecord();
 }
 

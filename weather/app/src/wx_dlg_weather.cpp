@@ -29,7 +29,7 @@ void CWxDlg::OpenCommandLineFile() {
     const wx::StartupFile file = wx::PrepareStartupFile(path);
     if (file.error != wx::WxError::None) {
         Inform(file.existed && file.error == wx::WxError::WriteFailed ? kCannotReplace
-                                                                       : wx::ErrorText(file.error, path));
+                                                                      : wx::ErrorText(file.error, path));
         return;
     }
     currentFile_ = path;

@@ -21,28 +21,12 @@ namespace {
 using platform::MessageBoxRecorder;
 
 const wx::WeatherRules kRules = wx::WeatherRules::FromLines({
-    "[cloud]",
-    "type_tot=3",
-    "type0=Cirrus",
-    "type2=Cumulus",
-    "coverage_tot=4",
-    "coverage0=Clear",
-    "coverage2=Scattered",
-    "coverage3=Overcast",
-    "rty_0=None",
-    "rty_3=Snow",
-    "rty_4=Hail",
-    "rain0=None",
-    "rain6=Extreme",
-    "turb_0=None",
-    "icing_0=None",
-    "top alt=20000",
-    "[winds]",
-    "turb_0=Calm",
-    "shear_0=Gradual",
-    "shear_4=Sudden",
-    "[temperature]",
-    "top alt=30000",
+    "[cloud]",        "type_tot=3",      "type0=Cirrus",        "type2=Cumulus",
+    "coverage_tot=4", "coverage0=Clear", "coverage2=Scattered", "coverage3=Overcast",
+    "rty_0=None",     "rty_3=Snow",      "rty_4=Hail",          "rain0=None",
+    "rain6=Extreme",  "turb_0=None",     "icing_0=None",        "top alt=20000",
+    "[winds]",        "turb_0=Calm",     "shear_0=Gradual",     "shear_4=Sudden",
+    "[temperature]",  "top alt=30000",
 });
 
 template <class T = QWidget>
@@ -100,7 +84,8 @@ TEST(LayerDialogs, ChoicesAreNamedAndReadBackByKeyNumber) {
     dialog.SetValues({.type = 2, .coverage = 3, .rainType = 3, .rainRate = 6});
     dialog.show();
     EXPECT_TRUE(boxes.texts().empty());
-    EXPECT_EQ(Entries(Control<QComboBox>(dialog, CCloudDlg::kCloudType)), (std::vector<std::string>{"Cirrus", "Cumulus"}));
+    EXPECT_EQ(Entries(Control<QComboBox>(dialog, CCloudDlg::kCloudType)),
+              (std::vector<std::string>{"Cirrus", "Cumulus"}));
     // Rain types are rty_0 to rty_3: a fifth name is not offered.
     EXPECT_EQ(Entries(Control<QComboBox>(dialog, CCloudDlg::kRainType)), (std::vector<std::string>{"None", "Snow"}));
     EXPECT_EQ(Control<QComboBox>(dialog, CCloudDlg::kCloudType).currentText(), "Cumulus");
@@ -161,16 +146,25 @@ TEST(LayerDialogs, ABrokenLimitKeepsTheDialogOpen) {
         const char* message;
     };
     const Case cases[] = {
-        {"CloudUpsideDown", [] { return std::make_unique<CCloudDlg>(kRules); },
+        {"CloudUpsideDown",
+         [] { return std::make_unique<CCloudDlg>(kRules); },
          {{CCloudDlg::kBottom, "3000"}, {CCloudDlg::kTop, "2000"}},
          "The bottom altitude cannot be more than the top altitude"},
-        {"CloudTooHigh", [] { return std::make_unique<CCloudDlg>(kRules); }, {{CCloudDlg::kTop, "20001"}},
+        {"CloudTooHigh",
+         [] { return std::make_unique<CCloudDlg>(kRules); },
+         {{CCloudDlg::kTop, "20001"}},
          "The maximum altitude allowed is [20000]"},
-        {"TemperatureBelowZero", [] { return std::make_unique<CTemperatureDlg>(kRules); },
-         {{CTemperatureDlg::kAltitude, "-10"}}, "The minimum altitude allowed is [0]"},
-        {"WindDirection", [] { return std::make_unique<CWindsDlg>(kRules); }, {{CWindsDlg::kDirection, "360"}},
+        {"TemperatureBelowZero",
+         [] { return std::make_unique<CTemperatureDlg>(kRules); },
+         {{CTemperatureDlg::kAltitude, "-10"}},
+         "The minimum altitude allowed is [0]"},
+        {"WindDirection",
+         [] { return std::make_unique<CWindsDlg>(kRules); },
+         {{CWindsDlg::kDirection, "360"}},
          "Please enter an integer between 0 and 359."},
-        {"NotANumber", [] { return std::make_unique<CVisibilityDlg>(kRules); }, {{CVisibilityDlg::kRange, "far"}},
+        {"NotANumber",
+         [] { return std::make_unique<CVisibilityDlg>(kRules); },
+         {{CVisibilityDlg::kRange, "far"}},
          "Please enter an integer."},
     };
     for (const Case& c : cases) {

@@ -103,7 +103,8 @@ TEST_F(WxDlgTest, OverlappingLayersAreRefused) {
             qtplatform::kIdCancel);
     });
     DoubleClickEmpty(CWxDlg::kWindList);
-    EXPECT_EQ(boxes_.texts(), (std::vector<std::string>{"The minimum height must be [6562]\n(Overlapping is not allowed)"}));
+    EXPECT_EQ(boxes_.texts(),
+              (std::vector<std::string>{"The minimum height must be [6562]\n(Overlapping is not allowed)"}));
     EXPECT_EQ(Weather(), TwoRecords());
 }
 
@@ -128,9 +129,15 @@ TEST_F(WxDlgTest, DeletingAsksFirst) {
     const Case cases[] = {
         {CWxDlg::kCloudList, 0, {MbResult::Yes}, "Do you want to delete this Cloud Layer", wx::kWxCloudLayerSize},
         {CWxDlg::kCloudList, 0, {MbResult::No}, "Do you want to delete this Cloud Layer", 0},
-        {CWxDlg::kVisibilityList, 1, {MbResult::Yes}, "Do you want to delete this Visibility Layer",
+        {CWxDlg::kVisibilityList,
+         1,
+         {MbResult::Yes},
+         "Do you want to delete this Visibility Layer",
          wx::kWxVisibilityLayerSize},
-        {CWxDlg::kTemperatureList, 0, {MbResult::Yes}, "Do you want to delete this Temperature Layer",
+        {CWxDlg::kTemperatureList,
+         0,
+         {MbResult::Yes},
+         "Do you want to delete this Temperature Layer",
          wx::kWxTemperatureLayerSize},
         {CWxDlg::kWindList, 1, {MbResult::Yes}, "Do you want to delete this Wind Layer", wx::kWxWindLayerSize},
         {CWxDlg::kPressureList, 1, {MbResult::Yes}, "Do you want to delete this Local weather", LocalRecord().size()},

@@ -12,9 +12,8 @@ using namespace wx::testing;
 
 Bytes GlobalRecord() {
     return Concat({Header(0, 1, 1, 1, -1, 791626), Fields({609.57f, 12.7f, 20.2f, 271.9f, 0, 2, 1}),
-                   Fields({48000.5f, 12.3f, 3047.85f}),
-                   Fields({6, 304.79f, 4571.78f, 0.5f, 6, 0, 2, 2, 152.4f, 4, 1}), Fields({0.2f, 15.6f, 3.4f, 10.5f}),
-                   Fields({0, 1013.25f, 15.0f})});
+                   Fields({48000.5f, 12.3f, 3047.85f}), Fields({6, 304.79f, 4571.78f, 0.5f, 6, 0, 2, 2, 152.4f, 4, 1}),
+                   Fields({0.2f, 15.6f, 3.4f, 10.5f}), Fields({0, 1013.25f, 15.0f})});
 }
 
 Bytes LocalRecord(int32_t icao) {
@@ -42,9 +41,7 @@ std::string SuiteRules() {
     return text.str();
 }
 
-QPoint RowPoint(const CLayerListCtrl& list, int row) {
-    return list.visualRect(list.model()->index(row, 0)).center();
-}
+QPoint RowPoint(const CLayerListCtrl& list, int row) { return list.visualRect(list.model()->index(row, 0)).center(); }
 
 }  // namespace
 

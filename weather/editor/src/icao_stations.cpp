@@ -38,7 +38,8 @@ std::optional<std::vector<StationName>> ReadStationNames(const std::string& simF
     if (!platform::ReadLines(StationNamesPath(simFolder), lines)) return std::nullopt;
     std::vector<StationName> stations;
     for (size_t i = 1; i < lines.size(); ++i)
-        if (std::optional<StationName> station = ParseStationNameLine(lines[i])) stations.push_back(std::move(*station));
+        if (std::optional<StationName> station = ParseStationNameLine(lines[i]))
+            stations.push_back(std::move(*station));
     return stations;
 }
 

@@ -23,8 +23,8 @@ template <class Values>
 struct LimitCheck {
     Test test;
     int32_t Values::*value;
-    std::string_view key;  // the limit; for TopBelowBottom none
-    std::string_view message;  // "%d" stands for the limit
+    std::string_view key;           // the limit; for TopBelowBottom none
+    std::string_view message;       // "%d" stands for the limit
     std::string_view alsoSet = {};  // a lower limit holds only while this key is set too
     bool always = false;            // a limit of 0 holds too
     int32_t Values::*other = nullptr;
@@ -41,8 +41,13 @@ constexpr LimitCheck<CloudValues> kCloudChecks[] = {
     {Test::Above, &CloudValues::rainBase, kTopBase, kMaximumAltitude},
     {Test::Below, &CloudValues::deviation, kBottomDev, "The minimum deviation allowed is [%d]", kTopDev},
     {Test::Above, &CloudValues::deviation, kTopDev, "The maximum deviation allowed is [%d]"},
-    {Test::TopBelowBottom, &CloudValues::top, {}, "The bottom altitude cannot be more than the top altitude", {},
-     false, &CloudValues::bottom},
+    {Test::TopBelowBottom,
+     &CloudValues::top,
+     {},
+     "The bottom altitude cannot be more than the top altitude",
+     {},
+     false,
+     &CloudValues::bottom},
     {Test::Below, &CloudValues::bottom, kBottomAlt, kMinimumAltitude, kTopAlt},
     {Test::Above, &CloudValues::top, kTopAlt, kMaximumAltitude},
 };
@@ -55,7 +60,12 @@ constexpr LimitCheck<WindValues> kWindChecks[] = {
 };
 
 constexpr LimitCheck<VisibilityValues> kVisibilityChecks[] = {
-    {Test::TopBelowBottom, &VisibilityValues::top, {}, "The bottom height is greater than the top height", {}, false,
+    {Test::TopBelowBottom,
+     &VisibilityValues::top,
+     {},
+     "The bottom height is greater than the top height",
+     {},
+     false,
      &VisibilityValues::bottom},
     {Test::Above, &VisibilityValues::range, kRange, "The maximum range allowed is [%d]"},
     {Test::Below, &VisibilityValues::bottom, kBottom, "The minumum height allowed is [%d]"},
@@ -80,12 +90,14 @@ std::string WithNumber(std::string_view message, int32_t number) {
 }
 
 template <class Values>
-bool Breaks(const LimitCheck<Values>& check, const Values& values, const WeatherRules& rules,
-            std::string_view section, double limit) {
+bool Breaks(const LimitCheck<Values>& check, const Values& values, const WeatherRules& rules, std::string_view section,
+            double limit) {
     const double value = values.*check.value;
     switch (check.test) {
-        case Test::TopBelowBottom: return values.*check.value < values.*check.other;
-        case Test::Above: return limit != 0 && value > limit;
+        case Test::TopBelowBottom:
+            return values.*check.value < values.*check.other;
+        case Test::Above:
+            return limit != 0 && value > limit;
         case Test::Below:
             if (!check.always && limit == 0) return false;
             if (!check.alsoSet.empty() && RuleLimit(rules, section, check.alsoSet) == 0) return false;
@@ -99,7 +111,8 @@ std::optional<std::string> FirstBroken(Checks<Values> checks, const Values& valu
                                        std::string_view section) {
     for (const LimitCheck<Values>& check : checks) {
         const double limit = check.key.empty() ? 0 : RuleLimit(rules, section, check.key);
-        if (Breaks(check, values, rules, section, limit)) return WithNumber(check.message, platform::SaturatingInt(limit));
+        if (Breaks(check, values, rules, section, limit))
+            return WithNumber(check.message, platform::SaturatingInt(limit));
     }
     return std::nullopt;
 }
@@ -128,9 +141,12 @@ int32_t OverlapFloor(const WxLayer& previous) {
     return std::visit(
         [](const auto& layer) -> int32_t {
             using Layer = std::decay_t<decltype(layer)>;
-            if constexpr (std::is_same_v<Layer, WxWindLayer>) return ShownFeet(layer.upperAltitude);
-            else if constexpr (std::is_same_v<Layer, WxTemperatureLayer>) return ShownFeet(layer.altitude);
-            else return ShownFeet(layer.top);
+            if constexpr (std::is_same_v<Layer, WxWindLayer>)
+                return ShownFeet(layer.upperAltitude);
+            else if constexpr (std::is_same_v<Layer, WxTemperatureLayer>)
+                return ShownFeet(layer.altitude);
+            else
+                return ShownFeet(layer.top);
         },
         previous);
 }

@@ -21,30 +21,30 @@ struct Column {
 constexpr Column<VisibilityValues> kVisibilityColumns[] = {
     {"Bottom", &VisibilityValues::bottom}, {"Range", &VisibilityValues::range}, {"Top", &VisibilityValues::top}};
 
-constexpr Column<WindValues> kWindColumns[] = {
-    {"Direction", &WindValues::direction},       {"Gusty", &WindValues::gusts},
-    {"Reserved", &WindValues::reserved},         {"Shear", &WindValues::shear},
-    {"Speed", &WindValues::speed},               {"Trurbulence", &WindValues::turbulence},
-    {"Upper Altitude", &WindValues::upperAltitude}};
+constexpr Column<WindValues> kWindColumns[] = {{"Direction", &WindValues::direction},
+                                               {"Gusty", &WindValues::gusts},
+                                               {"Reserved", &WindValues::reserved},
+                                               {"Shear", &WindValues::shear},
+                                               {"Speed", &WindValues::speed},
+                                               {"Trurbulence", &WindValues::turbulence},
+                                               {"Upper Altitude", &WindValues::upperAltitude}};
 
-constexpr Column<CloudValues> kCloudColumns[] = {
-    {"Bottom", &CloudValues::bottom},
-    {"Coverage", &CloudValues::coverage},
-    {"Deviation", &CloudValues::deviation},
-    {"Icing", &CloudValues::icing},
-    {"Rain Base", &CloudValues::rainBase},
-    {"Rain Rate", &CloudValues::rainRate, Naming::RainRate},
-    {"Rain Type", &CloudValues::rainType, Naming::RainType},
-    {"Reserved", &CloudValues::reserved},
-    {"Top", &CloudValues::top},
-    {"Turbulence", &CloudValues::turbulence},
-    {"Type of", &CloudValues::type}};
+constexpr Column<CloudValues> kCloudColumns[] = {{"Bottom", &CloudValues::bottom},
+                                                 {"Coverage", &CloudValues::coverage},
+                                                 {"Deviation", &CloudValues::deviation},
+                                                 {"Icing", &CloudValues::icing},
+                                                 {"Rain Base", &CloudValues::rainBase},
+                                                 {"Rain Rate", &CloudValues::rainRate, Naming::RainRate},
+                                                 {"Rain Type", &CloudValues::rainType, Naming::RainType},
+                                                 {"Reserved", &CloudValues::reserved},
+                                                 {"Top", &CloudValues::top},
+                                                 {"Turbulence", &CloudValues::turbulence},
+                                                 {"Type of", &CloudValues::type}};
 
-constexpr Column<TemperatureValues> kTemperatureColumns[] = {
-    {"Altitude", &TemperatureValues::altitude},
-    {"Day Temp", &TemperatureValues::dayTemperature},
-    {"D/N Var", &TemperatureValues::dayNightVariation},
-    {"Dew Point", &TemperatureValues::dewPoint}};
+constexpr Column<TemperatureValues> kTemperatureColumns[] = {{"Altitude", &TemperatureValues::altitude},
+                                                             {"Day Temp", &TemperatureValues::dayTemperature},
+                                                             {"D/N Var", &TemperatureValues::dayNightVariation},
+                                                             {"Dew Point", &TemperatureValues::dewPoint}};
 
 template <class Values, size_t N>
 std::vector<std::string> Titles(const Column<Values> (&columns)[N]) {
@@ -55,9 +55,12 @@ std::vector<std::string> Titles(const Column<Values> (&columns)[N]) {
 
 std::string Cell(int32_t value, Naming naming, const CloudCellNames& names) {
     switch (naming) {
-        case Naming::RainType: return ChoiceName(names.rainTypes, value);
-        case Naming::RainRate: return ChoiceName(names.rainRates, value);
-        case Naming::Number: break;
+        case Naming::RainType:
+            return ChoiceName(names.rainTypes, value);
+        case Naming::RainRate:
+            return ChoiceName(names.rainRates, value);
+        case Naming::Number:
+            break;
     }
     return std::to_string(value);
 }
@@ -75,10 +78,14 @@ std::vector<std::string> Cells(const Layer& layer, const Column<LayerValues<Laye
 
 std::vector<std::string> LayerColumns(WxLayerKind kind) {
     switch (kind) {
-        case WxLayerKind::Wind: return Titles(kWindColumns);
-        case WxLayerKind::Visibility: return Titles(kVisibilityColumns);
-        case WxLayerKind::Cloud: return Titles(kCloudColumns);
-        case WxLayerKind::Temperature: return Titles(kTemperatureColumns);
+        case WxLayerKind::Wind:
+            return Titles(kWindColumns);
+        case WxLayerKind::Visibility:
+            return Titles(kVisibilityColumns);
+        case WxLayerKind::Cloud:
+            return Titles(kCloudColumns);
+        case WxLayerKind::Temperature:
+            return Titles(kTemperatureColumns);
     }
     return {};
 }
@@ -93,10 +100,14 @@ std::vector<std::string> LayerCells(const WxLayer& layer, const CloudCellNames& 
     return std::visit(
         [&names](const auto& typed) -> std::vector<std::string> {
             using Layer = std::decay_t<decltype(typed)>;
-            if constexpr (std::is_same_v<Layer, WxWindLayer>) return Cells(typed, kWindColumns, names);
-            else if constexpr (std::is_same_v<Layer, WxVisibilityLayer>) return Cells(typed, kVisibilityColumns, names);
-            else if constexpr (std::is_same_v<Layer, WxCloudLayer>) return Cells(typed, kCloudColumns, names);
-            else return Cells(typed, kTemperatureColumns, names);
+            if constexpr (std::is_same_v<Layer, WxWindLayer>)
+                return Cells(typed, kWindColumns, names);
+            else if constexpr (std::is_same_v<Layer, WxVisibilityLayer>)
+                return Cells(typed, kVisibilityColumns, names);
+            else if constexpr (std::is_same_v<Layer, WxCloudLayer>)
+                return Cells(typed, kCloudColumns, names);
+            else
+                return Cells(typed, kTemperatureColumns, names);
         },
         layer);
 }

@@ -32,16 +32,17 @@ struct FieldUnits<WxVisibilityLayer> {
 };
 template <>
 struct FieldUnits<WxCloudLayer> {
-    static constexpr Unit kUnits[] = {Unit::Whole, Unit::Height, Unit::Height, Unit::Value,
-                                      Unit::Coverage, Unit::Whole, Unit::Whole, Unit::Whole,
-                                      Unit::Height, Unit::Whole, Unit::Whole};
+    static constexpr Unit kUnits[] = {Unit::Whole, Unit::Height, Unit::Height, Unit::Value, Unit::Coverage, Unit::Whole,
+                                      Unit::Whole, Unit::Whole,  Unit::Height, Unit::Whole, Unit::Whole};
 };
 template <>
 struct FieldUnits<WxTemperatureLayer> {
     static constexpr Unit kUnits[] = {Unit::Height, Unit::Value, Unit::Value, Unit::Value};
 };
 
-constexpr bool IsFloatUnit(Unit unit) { return unit == Unit::Value || unit == Unit::Height || unit == Unit::WindAltitude; }
+constexpr bool IsFloatUnit(Unit unit) {
+    return unit == Unit::Value || unit == Unit::Height || unit == Unit::WindAltitude;
+}
 
 // Every layer field has a unit of its type.
 template <class Layer>
@@ -66,13 +67,14 @@ int32_t Shown(float field, Unit unit) { return unit == Unit::Value ? ShownValue(
 int32_t Shown(int32_t field, Unit unit) { return unit == Unit::Coverage ? ShownCoverage(field) : field; }
 
 void Store(float& field, int32_t value, Unit unit) {
-    if (unit == Unit::Height) field = FeetToMetres(value);
-    else if (unit == Unit::WindAltitude) field = WindAltitudeFromFeet(value);
-    else field = static_cast<float>(value);
+    if (unit == Unit::Height)
+        field = FeetToMetres(value);
+    else if (unit == Unit::WindAltitude)
+        field = WindAltitudeFromFeet(value);
+    else
+        field = static_cast<float>(value);
 }
-void Store(int32_t& field, int32_t value, Unit unit) {
-    field = unit == Unit::Coverage ? StoredCoverage(value) : value;
-}
+void Store(int32_t& field, int32_t value, Unit unit) { field = unit == Unit::Coverage ? StoredCoverage(value) : value; }
 
 template <class Layer>
 using FlatValues = std::array<int32_t, std::size(FieldUnits<Layer>::kUnits)>;
@@ -125,8 +127,8 @@ Layer LayerFromValues(const LayerValues<Layer>& values) {
     return Converted(Layer{}, nullptr, values);
 }
 
-#define WX_LAYER_VALUES(Layer)                                                                      \
-    template LayerValues<Layer> ValuesOf(const Layer&);                                             \
+#define WX_LAYER_VALUES(Layer)                                                                     \
+    template LayerValues<Layer> ValuesOf(const Layer&);                                            \
     template Layer WithValues(const Layer&, const LayerValues<Layer>&, const LayerValues<Layer>&); \
     template Layer LayerFromValues(const LayerValues<Layer>&);
 WX_LAYER_VALUES(WxWindLayer)

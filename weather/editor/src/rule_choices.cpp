@@ -8,10 +8,14 @@ namespace wx {
 
 std::string_view rules::SectionOf(WxLayerKind kind) {
     switch (kind) {
-        case WxLayerKind::Wind: return kWinds;
-        case WxLayerKind::Visibility: return kVisibility;
-        case WxLayerKind::Cloud: return kCloud;
-        case WxLayerKind::Temperature: return kTemperature;
+        case WxLayerKind::Wind:
+            return kWinds;
+        case WxLayerKind::Visibility:
+            return kVisibility;
+        case WxLayerKind::Cloud:
+            return kCloud;
+        case WxLayerKind::Temperature:
+            return kTemperature;
     }
     return {};
 }
@@ -27,7 +31,8 @@ RuleChoices ChoicesOf(const WeatherRules& rules, const rules::NameFamily& family
     const int count = FamilyCount(rules, family);
     const std::string unknown(rules::kUnknownName);
     for (int number = 0; number < count; ++number) {
-        std::string name = rules.GetRuleString(family.section, std::string(family.prefix) + std::to_string(number), unknown);
+        std::string name =
+            rules.GetRuleString(family.section, std::string(family.prefix) + std::to_string(number), unknown);
         if (!name.empty() && name != unknown) choices.push_back({number, std::move(name)});
     }
     return choices;
@@ -46,8 +51,8 @@ std::string ChoiceName(const RuleChoices& choices, int32_t number) {
 }
 
 int32_t ChoiceNumber(const RuleChoices& choices, std::string_view name) {
-    const auto found = std::find_if(choices.begin(), choices.end(),
-                                    [name](const RuleChoice& choice) { return choice.name == name; });
+    const auto found =
+        std::find_if(choices.begin(), choices.end(), [name](const RuleChoice& choice) { return choice.name == name; });
     return found == choices.end() ? 0 : found->number;
 }
 

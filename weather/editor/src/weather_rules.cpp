@@ -12,9 +12,7 @@
 namespace wx {
 namespace {
 
-bool IsSectionHeader(std::string_view line) {
-    return line.size() >= 2 && line.front() == '[' && line.back() == ']';
-}
+bool IsSectionHeader(std::string_view line) { return line.size() >= 2 && line.front() == '[' && line.back() == ']'; }
 
 // A limit is a finite number: NaN reads as 0 (no limit), infinities as the largest values.
 double Finite(double value) {

@@ -54,7 +54,8 @@ TEST(RuleChoices, ANameIsStoredAsItsKeyNumber) {
     EXPECT_EQ(ChoiceNumber(rates, "None"), 0);
     EXPECT_EQ(ChoiceNumber(rates, "unknown"), 0);
     EXPECT_EQ(ChoiceNumber(rates, "Drizzle"), 0);
-    for (const RuleChoice& choice : rates) EXPECT_EQ(ChoiceNumber(rates, ChoiceName(rates, choice.number)), choice.number);
+    for (const RuleChoice& choice : rates)
+        EXPECT_EQ(ChoiceNumber(rates, ChoiceName(rates, choice.number)), choice.number);
     EXPECT_EQ(ChoiceName({}, 2), "");
     EXPECT_EQ(ChoicePosition(rates, 4), 2u);
     EXPECT_EQ(ChoicePosition(rates, 1), std::nullopt);

@@ -3,9 +3,9 @@
 #include <gtest/gtest.h>
 
 #include "platform/files.h"
+#include "testing/temp_environment.h"
 #include "wx/wx_codec.h"
 #include "wx/wx_file.h"
-#include "testing/temp_environment.h"
 
 namespace wx {
 namespace {

@@ -80,13 +80,12 @@ TEST_P(RuleDoubleTest, ReadsTheLeadingNumber) {
     EXPECT_EQ(rules.GetRuleDouble("[winds]", GetParam().key, -1), GetParam().expected);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Cases, RuleDoubleTest,
-    ::testing::Values(DoubleCase{"speed", 12.5}, DoubleCase{"gusty", 0}, DoubleCase{"missing", -1},
-                      DoubleCase{"top alt", std::numeric_limits<double>::max()},
-                      DoubleCase{"bottom alt", -std::numeric_limits<double>::max()}, DoubleCase{"tiny", 0},
-                      DoubleCase{"sign", 7}, DoubleCase{"nan", 0}, DoubleCase{"point", 0.5},
-                      DoubleCase{"exp", 2}));
+INSTANTIATE_TEST_SUITE_P(Cases, RuleDoubleTest,
+                         ::testing::Values(DoubleCase{"speed", 12.5}, DoubleCase{"gusty", 0}, DoubleCase{"missing", -1},
+                                           DoubleCase{"top alt", std::numeric_limits<double>::max()},
+                                           DoubleCase{"bottom alt", -std::numeric_limits<double>::max()},
+                                           DoubleCase{"tiny", 0}, DoubleCase{"sign", 7}, DoubleCase{"nan", 0},
+                                           DoubleCase{"point", 0.5}, DoubleCase{"exp", 2}));
 
 TEST(WeatherRules, AnEmptyValueGivesTheNumberDefault) {
     const WeatherRules rules = WeatherRules::FromLines(kLines);

@@ -20,14 +20,12 @@ WxError LoadFile(const std::string& path, WxBytes& bytes);
 WxError ReplaceFile(const std::string& path, const WxBytes& bytes);
 
 // Reads record n; recordCount (when given) receives the number of records.
-WxError ReadFileRecord(const std::string& path, size_t n, WxRecord& record,
-                       size_t* recordCount = nullptr);
+WxError ReadFileRecord(const std::string& path, size_t n, WxRecord& record, size_t* recordCount = nullptr);
 
 // Loads an existing file, checks its records, applies edit and replaces the file.
 WxError EditFile(const std::string& path, const std::function<WxError(WxBytes&)>& edit);
 
-WxError WriteFileLayer(const std::string& path, size_t r, size_t position, bool insert,
-                       const WxLayer& layer);
+WxError WriteFileLayer(const std::string& path, size_t r, size_t position, bool insert, const WxLayer& layer);
 WxError DeleteFileLayer(const std::string& path, size_t r, WxLayerKind kind, size_t position);
 WxError DeleteFileRecord(const std::string& path, size_t r);
 WxError SetFileIcaoIndex(const std::string& path, size_t r, int32_t icaoIndex);

@@ -126,8 +126,8 @@ inline constexpr size_t kWxPressureOffset = 4;
 
 // Layer kinds in the order they follow one another in a record.
 enum class WxLayerKind { Wind = 0, Visibility = 1, Cloud = 2, Temperature = 3 };
-inline constexpr WxLayerKind kWxLayerKinds[] = {WxLayerKind::Wind, WxLayerKind::Visibility,
-                                                WxLayerKind::Cloud, WxLayerKind::Temperature};
+inline constexpr WxLayerKind kWxLayerKinds[] = {WxLayerKind::Wind, WxLayerKind::Visibility, WxLayerKind::Cloud,
+                                                WxLayerKind::Temperature};
 
 // One layer of any kind; the alternative's index is its WxLayerKind.
 using WxLayer = std::variant<WxWindLayer, WxVisibilityLayer, WxCloudLayer, WxTemperatureLayer>;

@@ -17,14 +17,14 @@ namespace wx {
 
 enum class WxError {
     None,
-    NoFile,        // no current file, or the file does not exist
-    Unreadable,    // the file cannot be read
-    Damaged,       // a count is negative or a record runs past the end of the file
-    NoSuchRecord,  // the record number is past the last record
-    NoSuchLayer,   // the layer position is out of range for the edit
-    LastWindLayer, // a record keeps at least one wind layer
-    GlobalRecord,  // the global record cannot be deleted
-    WriteFailed,   // the file is read-only or cannot be replaced
+    NoFile,         // no current file, or the file does not exist
+    Unreadable,     // the file cannot be read
+    Damaged,        // a count is negative or a record runs past the end of the file
+    NoSuchRecord,   // the record number is past the last record
+    NoSuchLayer,    // the layer position is out of range for the edit
+    LastWindLayer,  // a record keeps at least one wind layer
+    GlobalRecord,   // the global record cannot be deleted
+    WriteFailed,    // the file is read-only or cannot be replaced
 };
 
 struct WxRecordSpan {

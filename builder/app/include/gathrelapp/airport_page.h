@@ -9,9 +9,21 @@ namespace gathrelapp {
 class CGathrelAirport : public RecordPage {
 public:
     enum Control : int {
-        kSurface = 1002, kIdent = 1003, kLatitude = 1005, kLongitude = 1006, kLatitudeHemisphere = 1007,
-        kLongitudeHemisphere = 1008, kElevation = 1009, kIlsIdent = 1014, kCountry = 1015, kAtis = 1016,
-        kLength = 1017, kHelp = 1018, kCity = 1025, kName = 1026, kIlsFrequency = 1035,
+        kSurface = 1002,
+        kIdent = 1003,
+        kLatitude = 1005,
+        kLongitude = 1006,
+        kLatitudeHemisphere = 1007,
+        kLongitudeHemisphere = 1008,
+        kElevation = 1009,
+        kIlsIdent = 1014,
+        kCountry = 1015,
+        kAtis = 1016,
+        kLength = 1017,
+        kHelp = 1018,
+        kCity = 1025,
+        kName = 1026,
+        kIlsFrequency = 1035,
     };
 
     explicit CGathrelAirport(gathrel::BuilderDatabase& database);

@@ -24,14 +24,29 @@ namespace gathrelapp {
 class CGathrelFiles : public qtplatform::PropertyPage {
 public:
     enum Control : int {
-        kCreateFilesIn = 1000, kCreateDb = 1019, kProgress = 1020, kPercent = 1021, kStatus = 1022, kHelp = 1029,
-        kLoadOneBgl = 1030, kNavaidCount = 1031, kAirportCount = 1032, kFs2000 = 1033, kFs2002 = 1034,
-        kLoadBgl = 1036, kAddToCurrent = 1037, kHardDiskOnly = 1038, kCdAndHardDisk = 1039, kAdd = 1040,
-        kClear = 1041, kSpecialFiles = 1042, kBrowse = 1043,
+        kCreateFilesIn = 1000,
+        kCreateDb = 1019,
+        kProgress = 1020,
+        kPercent = 1021,
+        kStatus = 1022,
+        kHelp = 1029,
+        kLoadOneBgl = 1030,
+        kNavaidCount = 1031,
+        kAirportCount = 1032,
+        kFs2000 = 1033,
+        kFs2002 = 1034,
+        kLoadBgl = 1036,
+        kAddToCurrent = 1037,
+        kHardDiskOnly = 1038,
+        kCdAndHardDisk = 1039,
+        kAdd = 1040,
+        kClear = 1041,
+        kSpecialFiles = 1042,
+        kBrowse = 1043,
     };
 
-    CGathrelFiles(gathrel::BuilderDatabase& database, const gathrel::DatabasePaths& paths,
-                  std::string baseDirectory, gathrel::BuilderJob& job);
+    CGathrelFiles(gathrel::BuilderDatabase& database, const gathrel::DatabasePaths& paths, std::string baseDirectory,
+                  gathrel::BuilderJob& job);
 
     void OnCreateDb();
     // After the worker was stopped: its result, if any, is dropped and no longer watched.

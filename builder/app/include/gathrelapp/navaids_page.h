@@ -11,8 +11,16 @@ namespace gathrelapp {
 class CGathrelNavAids : public RecordPage {
 public:
     enum Control : int {
-        kFrequency = 1001, kType = 1002, kIdent = 1003, kLatitude = 1005, kLongitude = 1006,
-        kLatitudeHemisphere = 1007, kLongitudeHemisphere = 1008, kElevation = 1009, kHelp = 1013, kCountry = 1015,
+        kFrequency = 1001,
+        kType = 1002,
+        kIdent = 1003,
+        kLatitude = 1005,
+        kLongitude = 1006,
+        kLatitudeHemisphere = 1007,
+        kLongitudeHemisphere = 1008,
+        kElevation = 1009,
+        kHelp = 1013,
+        kCountry = 1015,
     };
 
     CGathrelNavAids(gathrel::BuilderDatabase& database, const gathrel::DatabasePaths& paths,

@@ -17,7 +17,7 @@ struct BuilderDatabase {
     std::vector<navdata::CountryEntry> countries;
     std::vector<std::string> navaidLines;   // each ending in a line feed
     std::vector<std::string> airportLines;  // each ending in a line feed
-    bool unsaved = false;  // changed since last written
+    bool unsaved = false;                   // changed since last written
 
     // The country's entry, or nullptr; names compared after trimming.
     const navdata::CountryEntry* FindCountry(const std::string& name) const;

@@ -35,8 +35,8 @@ struct MergeCounts {
 
 // Adds the listings' records that are not in the database yet (equal lines), and the
 // countries of the navaid headers; progress by bytes of the listings read.
-MergeCounts MergeListings(BuilderDatabase& database, std::string_view navaidListing,
-                          std::string_view airportListing, ScanProgress& progress);
+MergeCounts MergeListings(BuilderDatabase& database, std::string_view navaidListing, std::string_view airportListing,
+                          ScanProgress& progress);
 
 // The three sorts of the builder, in its order: airports, countries, navaids.
 void SortBuilderDatabase(BuilderDatabase& database);

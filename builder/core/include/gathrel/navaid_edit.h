@@ -19,8 +19,8 @@ const char* TypeWordOf(NavaidKind kind);
 std::optional<NavaidKind> KindOfTypeWord(std::string_view word);
 
 struct FrequencyCheck {
-    double value = 0.0;    // rounded, or the default when out of range
-    std::string message;   // empty when in range
+    double value = 0.0;   // rounded, or the default when out of range
+    std::string message;  // empty when in range
 };
 
 // Beacons 200 to 1699.9 kHz kept to tenths; DME and VOR 108.00 to 117.95 MHz to the
@@ -39,7 +39,7 @@ struct EditedNavaid {
     double latitude = 0.0;   // signed degrees, north positive
     double longitude = 0.0;  // east positive
     int elevationFeet = 0;
-    std::string name;        // kept from the record changed, blank for a new one
+    std::string name;  // kept from the record changed, blank for a new one
 };
 
 // The navaid line with its line feed, every field cut and padded to its width.

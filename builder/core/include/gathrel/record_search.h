@@ -14,9 +14,9 @@ int FindNavaidLine(const std::vector<std::string>& lines, const std::string& cou
 int FindNavaidInCountry(const std::vector<std::string>& lines, const std::string& country, const std::string& ident);
 
 struct AirportMatch {
-    int index = -1;             // the line of the ident in the country
-    int elsewhere = -1;         // else the first line of the ident in another country
-    std::string otherCountry;   // that line's country
+    int index = -1;            // the line of the ident in the country
+    int elsewhere = -1;        // else the first line of the ident in another country
+    std::string otherCountry;  // that line's country
 };
 
 AirportMatch FindAirportLine(const std::vector<std::string>& lines, const std::string& country,

@@ -17,8 +17,7 @@ struct SceneryFile {
 
 // sceneryFolder: the simulator's folder (empty when none was found), with or without
 // its final backslash; driveRoots: roots such as "D:" of the CD-ROM drives.
-std::vector<SceneryFile> FindSceneryFiles(const std::string& sceneryFolder,
-                                          const std::vector<std::string>& driveRoots);
+std::vector<SceneryFile> FindSceneryFiles(const std::string& sceneryFolder, const std::vector<std::string>& driveRoots);
 
 // The roots of the drives that stand in for CD-ROM drives: the letters of
 // QUILLET_CDROM_DRIVES ("DE" for D: and E:), each as "D:".

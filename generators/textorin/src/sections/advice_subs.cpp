@@ -28,13 +28,14 @@ struct Advice {
 };
 
 std::string HeightBand(int feet, const char* target) {
-    return platform::Format("\tONEXP_TRUE INRANGE( PLANE_ALT, GROUND_ALTITUDE+%d, GROUND_ALTITUDE+%d) GOSUB %s\n", feet - 10, feet + 10,
-                  target);
+    return platform::Format("\tONEXP_TRUE INRANGE( PLANE_ALT, GROUND_ALTITUDE+%d, GROUND_ALTITUDE+%d) GOSUB %s\n",
+                            feet - 10, feet + 10, target);
 }
 
 // One rung of the height ladder: its sound, then the events of its neighbours.
 std::string HeightCallout(int feet, const std::string& upper, const std::string& lower) {
-    return platform::Format("\tdSound_play = ELAPSED_TIME+ 10\n\tPLAY \"\"\n\tPLAY \"ADVS%d\"\n\tONEXP_CLEAR sub%d\n", feet, feet) +
+    return platform::Format("\tdSound_play = ELAPSED_TIME+ 10\n\tPLAY \"\"\n\tPLAY \"ADVS%d\"\n\tONEXP_CLEAR sub%d\n",
+                            feet, feet) +
            upper + lower + "RETURN\n";
 }
 
@@ -45,11 +46,14 @@ void WriteAdviceSubs(GenerationRun& run) {
         {"subSpeedBelow250:\n",
          "\tPRINT \"Maximum speed below 10000 feet is 250Kts\"\n\tiFlightSpeed = ELAPSED_TIME +15\nRETURN\n"},
         {"subRecover:\n", "\tPRINT \"Stall:Level the plane, Level wings, full power.\"\nRETURN\n"},
-        {"subHightAoA:\n", "\tIF ON_GROUND\n\t\tRETURN\n\tENDIF\n\tPRINT \"Lower your nose a little.\"\n\t\tWAIT 5\nRETURN\n"},
+        {"subHightAoA:\n",
+         "\tIF ON_GROUND\n\t\tRETURN\n\tENDIF\n\tPRINT \"Lower your nose a little.\"\n\t\tWAIT 5\nRETURN\n"},
         {"subGearUp:\n", std::string(kGearCheck) + "RETURN\n"},
         {"subOverSpeed:\n", "\tPRINT \"Reduce Power!\"\nRETURN\n"},
-        {"subBelow100:\n", std::string("\tONEXP_CLEAR subBelow100\n") + kLadderClears + HeightBand(100, "sub100") + "RETURN\n"},
-        {"subAbove500:\n", std::string("\tONEXP_CLEAR subAbove500\n") + kLadderClears + HeightBand(500, "sub500") + "RETURN\n"},
+        {"subBelow100:\n",
+         std::string("\tONEXP_CLEAR subBelow100\n") + kLadderClears + HeightBand(100, "sub100") + "RETURN\n"},
+        {"subAbove500:\n",
+         std::string("\tONEXP_CLEAR subAbove500\n") + kLadderClears + HeightBand(500, "sub500") + "RETURN\n"},
         {"sub500:\n", HeightCallout(500, "\tONEXP_TRUE PLANE_ALT > GROUND_ALTITUDE+510 GOSUB subAbove500\n",
                                     HeightBand(400, "sub400"))},
         {"sub400:\n", HeightCallout(400, HeightBand(500, "sub500"), HeightBand(300, "sub300"))},

@@ -69,17 +69,20 @@ void WriteRouteFamilies(GenerationRun& run) {
     for (const RouteEntry& entry : run.route.Entries()) {
         switch (entry.kind) {
             case LineKind::Airport:
-                lists.airport.Add(platform::Format(" dAirpAtis_%03d, dAirpIlsFreq_%03d, dAirpIlsObs_%03d, dAirpHdg_%03d,", airport,
-                                         airport, airport, airport));
+                lists.airport.Add(
+                    platform::Format(" dAirpAtis_%03d, dAirpIlsFreq_%03d, dAirpIlsObs_%03d, dAirpHdg_%03d,", airport,
+                                     airport, airport, airport));
                 lists.airportPosition.Add(platform::Format(" dAirpLat_%03d, dAirpLon_%03d,", airport, airport));
                 run.airportLines.push_back(entry.line);
                 ++airport;
                 break;
             case LineKind::Navaid:
-                lists.navaid.Add(platform::Format(" dNavLat_%03d, dNavLon_%03d, dNavFreq_%03d,", navaid, navaid, navaid));
+                lists.navaid.Add(
+                    platform::Format(" dNavLat_%03d, dNavLon_%03d, dNavFreq_%03d,", navaid, navaid, navaid));
                 lists.navaidExtra.Add(platform::Format(" dNavType_%03d,", navaid));
                 if (ReadNavaidFields(entry.line).type == "VOR")
-                    lists.navaidExtra.Add(platform::Format(" dVorObs_%03d, dVor_TO_%03d, dVor_1_%03d,", navaid, navaid, navaid));
+                    lists.navaidExtra.Add(
+                        platform::Format(" dVorObs_%03d, dVor_TO_%03d, dVor_1_%03d,", navaid, navaid, navaid));
                 run.navaidLines.push_back(entry.line);
                 ++navaid;
                 break;
@@ -95,7 +98,8 @@ void WriteRouteFamilies(GenerationRun& run) {
     lists.airport.Write(run.out);
     run.out.WriteLine(kLandingAndTakeoffDeclarations);
     run.out.WriteBlankLine();
-    for (DeclareList* list : {&lists.airportPosition, &lists.ils, &lists.navaid, &lists.navaidExtra}) list->Write(run.out);
+    for (DeclareList* list : {&lists.airportPosition, &lists.ils, &lists.navaid, &lists.navaidExtra})
+        list->Write(run.out);
 }
 
 }  // namespace
@@ -127,16 +131,19 @@ void WriteDeclarations(GenerationRun& run) {
         out.WriteBlankLine();
         out.WriteLine(kHoldingDeclarations);
         for (size_t i = 1; i < run.airportLines.size(); ++i)
-            out.Printf("\tDECLARE nHoldingLatMax_%02zu, nHoldingLatMin_%02zu\n\tDECLARE nHoldingLonMax_%02zu, "
-                       "nHoldingLonMin_%02zu\n\tDECLARE dHoldLat_%02zu, dHoldLon_%02zu\n\tDECLARE nHoldingAlt_%02zu\n",
-                       i, i, i, i, i, i, i);
+            out.Printf(
+                "\tDECLARE nHoldingLatMax_%02zu, nHoldingLatMin_%02zu\n\tDECLARE nHoldingLonMax_%02zu, "
+                "nHoldingLonMin_%02zu\n\tDECLARE dHoldLat_%02zu, dHoldLon_%02zu\n\tDECLARE nHoldingAlt_%02zu\n",
+                i, i, i, i, i, i, i);
     }
     out.WriteBlankLine();
     if (!run.IsOptionSet(keys::kDefaultLanding)) {
         out.WriteLine(kSidStarDeclarations);
         for (size_t j = 1; j <= run.route.MaxStarPoints(); ++j)
-            out.Printf("\tDECLARE lSidStarLat_%02zu, lSidStarLon_%02zu\n\tDECLARE nSidStarAltMax_%02zu, nSidStarAltMin_%02zu\n",
-                       j, j, j, j);
+            out.Printf(
+                "\tDECLARE lSidStarLat_%02zu, lSidStarLon_%02zu\n\tDECLARE nSidStarAltMax_%02zu, "
+                "nSidStarAltMin_%02zu\n",
+                j, j, j, j);
     }
 }
 

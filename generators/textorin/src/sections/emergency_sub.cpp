@@ -18,24 +18,32 @@ struct Failure {
 
 constexpr Failure kFailures[] = {
     {keys::kFailAdf, "ADF_FAIL", " AND !ADF_FAIL\n", "Co-pilot:ADF Failure...", true},
-    {keys::kFailAirspeedIndicator, "AIRSPEED_INDICATOR_FAIL", " AND !AIRSPEED_INDICATOR_FAIL\n", "Co-pilot:Airspeed Indicator Failure...", false},
+    {keys::kFailAirspeedIndicator, "AIRSPEED_INDICATOR_FAIL", " AND !AIRSPEED_INDICATOR_FAIL\n",
+     "Co-pilot:Airspeed Indicator Failure...", false},
     {keys::kFailAltimeter, "ALTIMETER_FAIL", " AND !ALTIMETER_FAIL\n", "Co-pilot:Altimiter Failure...", false},
-    {keys::kFailAttitudeIndicator, "ATTITUDE_INDICATOR_FAIL", " AND !ATTITUDE_INDICATOR_FAIL\n", "Co-pilot:Attitude Indicator Failure...", false},
+    {keys::kFailAttitudeIndicator, "ATTITUDE_INDICATOR_FAIL", " AND !ATTITUDE_INDICATOR_FAIL\n",
+     "Co-pilot:Attitude Indicator Failure...", false},
     {keys::kFailAutopilot, "AUTOP_FAIL", " AND !AUTOP_FAIL\n", "Co-pilot:Autopilot Failure...", false},
     {keys::kFailEngine1, "ENGINE_1_FAIL", " AND !ENGINE_1_FAIL\n", "Co-pilot:Engine 1 Failure...", false},
     {keys::kFailEngine2, "ENGINE_2_FAIL", " AND !ENGINE_2_FAIL\n", "Co-pilot:Engine 2 Failure...", false},
     {keys::kFailEngine3, "ENGINE_3_FAIL", " AND !ENGINE_3_FAIL\n", "Co-pilot:Engine 3 Failure...", false},
     {keys::kFailEngine4, "ENGINE_4_FAIL", " AND !ENGINE_4_FAIL\n", "Co-pilot:Engine 4 Failure...", false},
-    {keys::kFailGear1, "GEAR1_FAIL", " AND !GEAR1_FAIL AND RETRACTABLE_GEAR\n", "Co-pilot:Nose landing Gear Failure...", false},
-    {keys::kFailGear2, "GEAR2_FAIL", " AND !GEAR2_FAIL AND RETRACTABLE_GEAR\n", "Co-pilot:Left landing Gear Failure...", false},
-    {keys::kFailGear3, "GEAR3_FAIL", " AND !GEAR3_FAIL AND RETRACTABLE_GEAR\n", "Co-pilot:Right landing Gear Failure...", false},
-    {keys::kFailHeadingIndicator, "HEADING_INDICATOR_FAIL", " AND !HEADING_INDICATOR_FAIL\n", "Co-pilot:Heading indicator Failure...", false},
+    {keys::kFailGear1, "GEAR1_FAIL", " AND !GEAR1_FAIL AND RETRACTABLE_GEAR\n", "Co-pilot:Nose landing Gear Failure...",
+     false},
+    {keys::kFailGear2, "GEAR2_FAIL", " AND !GEAR2_FAIL AND RETRACTABLE_GEAR\n", "Co-pilot:Left landing Gear Failure...",
+     false},
+    {keys::kFailGear3, "GEAR3_FAIL", " AND !GEAR3_FAIL AND RETRACTABLE_GEAR\n",
+     "Co-pilot:Right landing Gear Failure...", false},
+    {keys::kFailHeadingIndicator, "HEADING_INDICATOR_FAIL", " AND !HEADING_INDICATOR_FAIL\n",
+     "Co-pilot:Heading indicator Failure...", false},
     {keys::kFailNav, "NAV_FAIL", " AND !NAV_FAIL\n", "Co-pilot:Vor1 and Vor2 Failure...", false},
     {keys::kFailPanelLights, "PANEL_LIGHTS_FAIL", "\n", "Co-pilot:Panel lights Failure...", true},
     {keys::kFailStrobes, "STROBES_FAIL", " AND !STROBES_FAIL\n", "Co-pilot:Strobes Failure...", false},
     {keys::kFailTransponder, "TRANS_FAIL", " AND !TRANS_FAIL\n", "Co-pilot:Transponder Failure...", false},
-    {keys::kFailTurnCoordinator, "TURN_COORDINATOR_FAIL", " AND !TURN_COORDINATOR_FAIL\n", "Co-pilot:Turn coordinator Failure...", false},
-    {keys::kFailVerticalSpeed, "VERTICAL_SPEED_FAIL", " AND !VERTICAL_SPEED_FAIL\n", "Co-pilot:Vertical speed indicator Failure...", false},
+    {keys::kFailTurnCoordinator, "TURN_COORDINATOR_FAIL", " AND !TURN_COORDINATOR_FAIL\n",
+     "Co-pilot:Turn coordinator Failure...", false},
+    {keys::kFailVerticalSpeed, "VERTICAL_SPEED_FAIL", " AND !VERTICAL_SPEED_FAIL\n",
+     "Co-pilot:Vertical speed indicator Failure...", false},
 };
 
 constexpr const char* kRearm =
@@ -49,7 +57,8 @@ void WriteSubEmergency(GenerationRun& run) {
     out.WriteBlankLine();
     out.WriteBanner("Handle all the emergencies");
     out.WriteLine("subEmergency:\n");
-    std::string probability = platform::Format("%0.2f", platform::LeadingDouble(run.Value(keys::kFailureProbability)) * 0.01);
+    std::string probability =
+        platform::Format("%0.2f", platform::LeadingDouble(run.Value(keys::kFailureProbability)) * 0.01);
     out.WriteBlankLine();
     bool announce = run.IsOptionSet(keys::kAnnounceFailure);
     bool written = false;

@@ -6,8 +6,8 @@
 #include <string>
 #include <string_view>
 
-#include "../sections.h"
 #include "../quote_safe.h"
+#include "../sections.h"
 #include "platform/numbers.h"
 #include "platform/text.h"
 
@@ -48,7 +48,8 @@ constexpr const char* kAdviceBindings =
     "\tONEXP_TRUE GEAR_CONTROL = 1 AND PLANE_ALT >= GROUND_ALTITUDE + 50  GOSUB subGearUp\n"
     "\tONEXP_TRUE GEAR_CONTROL = 0 AND PLANE_ALT <= GROUND_ALTITUDE + 600 GOSUB subGearUp\n"
     "\tONEXP_TRUE INRANGE( PLANE_ALT, GROUND_ALTITUDE+90, GROUND_ALTITUDE+110) GOSUB sub100\n"
-    "\tONEXP_TRUE PLANE_ALT < 10100 AND VELOCITY_INDICATED > 255 AND ELAPSED_TIME > iFlightSpeed GOSUB subSpeedBelow250\n";
+    "\tONEXP_TRUE PLANE_ALT < 10100 AND VELOCITY_INDICATED > 255 AND ELAPSED_TIME > iFlightSpeed GOSUB "
+    "subSpeedBelow250\n";
 
 constexpr const char* kFrequencyAndEmergencyEvents =
     "'\n' Frequencies\n'\n"
@@ -154,13 +155,16 @@ void WritePerformance(GenerationRun& run) {
         // "Default_", another word or a number that is none gives the simulator's default.
         const bool known = std::find(std::begin(kPerformanceLevels), std::end(kPerformanceLevels), level) !=
                            std::end(kPerformanceLevels);
-        if (!known || !parsed || *parsed < 0) run.out.WriteLine(kDefaultPerformance);
-        else run.out.WriteLine("\tPERFORMANCE " + level + " " + std::to_string(*parsed) + "\n");
+        if (!known || !parsed || *parsed < 0)
+            run.out.WriteLine(kDefaultPerformance);
+        else
+            run.out.WriteLine("\tPERFORMANCE " + level + " " + std::to_string(*parsed) + "\n");
     }
 }
 
 void WriteLoadSituation(GenerationRun& run) {
-    if (run.adf.HasKey(keys::kTitle)) run.out.WriteLine("\tLOAD_SITUATION \"" + QuoteSafe(run.Value(keys::kTitle)) + "\"\n");
+    if (run.adf.HasKey(keys::kTitle))
+        run.out.WriteLine("\tLOAD_SITUATION \"" + QuoteSafe(run.Value(keys::kTitle)) + "\"\n");
     run.out.WriteLine("\tWAIT 5\n");
 }
 
@@ -215,7 +219,8 @@ void WriteSubSpeedCalls(GenerationRun& run) {
         run.out.Printf("%s:\n", call.label);
         run.out.WriteBlankLine();
         run.out.Printf(
-            "\tONEXP_CLEAR %s\n\tdSound_play = ELAPSED_TIME+ 10\n\tPLAY \"\"\n\tPLAY \"%s\"\n\tPRINT \"Co-pilot:%s\"\n\n",
+            "\tONEXP_CLEAR %s\n\tdSound_play = ELAPSED_TIME+ 10\n\tPLAY \"\"\n\tPLAY \"%s\"\n\tPRINT "
+            "\"Co-pilot:%s\"\n\n",
             call.label, call.sound, call.words);
         run.out.WriteLine("RETURN\n");
         run.out.WriteBlankLine();

@@ -37,7 +37,8 @@ constexpr const char* kHoldingBody[] = {
     "\tELSEIF nPlaneLon < nHoldingLonMin AND nPlaneLat < nHoldingLatMax AND nPlaneLat > nHoldingLatMin\n"
     "\t\tGOSUB subHolding_0\n"
     "\tENDIF\n",
-    "\tONEXP_CLEAR subHolding\n\tnHoldingWait = ELAPSED_TIME +15\n\tONEXP_TRUE ELAPSED_TIME > nHoldingWait GOSUB subHolding\n",
+    "\tONEXP_CLEAR subHolding\n\tnHoldingWait = ELAPSED_TIME +15\n\tONEXP_TRUE ELAPSED_TIME > nHoldingWait GOSUB "
+    "subHolding\n",
     "\tIF nPlaneLat < dHoldLat AND nPlaneLon < dHoldLon AND nHoldingDir =0\n\t\tnHoldingPos = nHoldingPos -1\n"
     "\t\tIF nHoldingPos <= 0\n\t\t\tONEXP_CLEAR subHolding\n\t\t\tPRINT \"ATC: You are cleared to Land.\"\n"
     "\t\t\tWAIT MESSAGE\n\t\t\tGOSUB subLANDPHASE_2\n\t\tELSE\n"
@@ -69,13 +70,15 @@ void WriteHoldingSub(SourceWriter& out, const std::string& label, const char* co
 }
 
 void WriteSideSub(SourceWriter& out, int heading) {
-    std::string turn = platform::Format("\tIF iHdg_Keep != %d THEN\n\t\tAUTOPILOT_HEADING = %d\n\tENDIF\n", heading, heading);
-    std::string check =
-        platform::Format("\tIF !INRANGE360(PLANE_HEADING, iHdg_Keep - 10, iHdg_Keep + 10)\n\t\tPRINT \"ATC:Holding... Turn Heading "
-               "%d\"\n\t\tWAIT MESSAGE\n\tENDIF\n",
-               heading);
-    std::string keep = heading == 0 ? "\tiHdg_Keep = 0\n" + check + "\tONEXP_CLEAR subHDG_MSG\n"
-                                    : platform::Format("\tiHdg_Keep = %d\n\tONEXP_CLEAR\tsubHDG_MSG\n", heading) + check;
+    std::string turn =
+        platform::Format("\tIF iHdg_Keep != %d THEN\n\t\tAUTOPILOT_HEADING = %d\n\tENDIF\n", heading, heading);
+    std::string check = platform::Format(
+        "\tIF !INRANGE360(PLANE_HEADING, iHdg_Keep - 10, iHdg_Keep + 10)\n\t\tPRINT \"ATC:Holding... Turn Heading "
+        "%d\"\n\t\tWAIT MESSAGE\n\tENDIF\n",
+        heading);
+    std::string keep = heading == 0
+                           ? "\tiHdg_Keep = 0\n" + check + "\tONEXP_CLEAR subHDG_MSG\n"
+                           : platform::Format("\tiHdg_Keep = %d\n\tONEXP_CLEAR\tsubHDG_MSG\n", heading) + check;
     const std::string body[] = {turn, keep};
     WriteHoldingSub(out, platform::Format("subHolding_%d:\n", heading), body);
 }

@@ -35,7 +35,8 @@ struct BoxSigns {
 };
 
 BoxSigns SignsOf(const std::string& latitudeText, const std::string& longitudeText) {
-    return {!latitudeText.empty() && latitudeText.front() == 'S', !longitudeText.empty() && longitudeText.front() == 'E'};
+    return {!latitudeText.empty() && latitudeText.front() == 'S',
+            !longitudeText.empty() && longitudeText.front() == 'E'};
 }
 
 void WriteBoxPoints(SourceWriter& out, size_t i, double lat, double lon, BoxSigns signs) {
@@ -46,8 +47,9 @@ void WriteBoxPoints(SourceWriter& out, size_t i, double lat, double lon, BoxSign
                FormatDms(ComputeDestinationPoint(lat, lon, 0.0, kBoxHalfSizeNm).latitude, signs.latitude).c_str());
     out.Printf("\tnHoldingLonMin_%02zu \t= %s\n", i,
                FormatDms(ComputeDestinationPoint(lat, lon, pi / 2, kBoxHalfSizeNm).longitude, signs.longitude).c_str());
-    out.Printf("\tnHoldingLonMax_%02zu \t= %s\n", i,
-               FormatDms(ComputeDestinationPoint(lat, lon, 3 * pi / 2, kBoxHalfSizeNm).longitude, signs.longitude).c_str());
+    out.Printf(
+        "\tnHoldingLonMax_%02zu \t= %s\n", i,
+        FormatDms(ComputeDestinationPoint(lat, lon, 3 * pi / 2, kBoxHalfSizeNm).longitude, signs.longitude).c_str());
 }
 
 void WriteNavaidBox(GenerationRun& run, size_t i, const std::string& navaidLine) {
@@ -63,8 +65,9 @@ void WriteNavaidBox(GenerationRun& run, size_t i, const std::string& navaidLine)
 void WriteTenMileBox(GenerationRun& run, size_t i) {
     AirportFields airport = ReadAirportFields(run.airportLines[i]);
     BoxSigns signs = SignsOf(airport.latitude, airport.longitude);
-    GeoPoint centre = ComputeDestinationPoint(AngleTextToRadians(airport.latitude), AngleTextToRadians(airport.longitude),
-                                              kTenMileCentreBearing, kTenMileCentreNm);
+    GeoPoint centre =
+        ComputeDestinationPoint(AngleTextToRadians(airport.latitude), AngleTextToRadians(airport.longitude),
+                                kTenMileCentreBearing, kTenMileCentreNm);
     run.out.Printf("\tdHoldLat_%02zu = %s\n\tdHoldLon_%02zu = %s\n\tnHoldingAlt_%02zu = %d\n", i,
                    FormatDms(centre.latitude, signs.latitude).c_str(), i,
                    FormatDms(centre.longitude, signs.longitude).c_str(), i, airport.elevation);
@@ -79,8 +82,8 @@ void WriteNoHold(SourceWriter& out, size_t i) {
 }
 
 void WriteBoundCheck(SourceWriter& out, size_t i, const char* axis) {
-    out.Printf("\tIF nHolding%sMax_%02zu < nHolding%sMin_%02zu THEN\n\t\tnHoldSwap = nHolding%sMax_%02zu\n", axis, i, axis, i,
-               axis, i);
+    out.Printf("\tIF nHolding%sMax_%02zu < nHolding%sMin_%02zu THEN\n\t\tnHoldSwap = nHolding%sMax_%02zu\n", axis, i,
+               axis, i, axis, i);
     out.Printf("\t\tnHolding%sMax_%02zu = nHolding%sMin_%02zu\n\t\tnHolding%sMin_%02zu = nHoldSwap\n", axis, i, axis, i,
                axis, i);
     out.WriteLine("\tENDIF\n\n");

@@ -84,12 +84,12 @@ void WriteSubCurrentPos(GenerationRun& run) {
 }
 
 void WriteSubAltChangeRequest(GenerationRun& run, const AltitudeRequest& request) {
-    std::string body = std::string("\tPRINT \"Requesting permission to ") + request.verb +
-                       " from \",iAlt_Keep,\" to \", iAlt_Keep" + request.sign + " 200\n\tWAIT 5\n\n" +
-                       "\tIF RANDOM > 0.3 AND iAlt_Keep > (15000+GROUND_ALTITUDE) AND iAlt_Keep < (45000+GROUND_ALTITUDE)\n" +
-                       "\t\tiAlt_Keep = iAlt_Keep " + request.sign + " 200\n" + "\t\tPRINT \"You are cleared to " +
-                       request.verb + " 200feet to\",iAlt_Keep\n" +
-                       "\tELSE\n\t\tPRINT \"Please Maintain current altitude\"\n\tENDIF\n";
+    std::string body =
+        std::string("\tPRINT \"Requesting permission to ") + request.verb + " from \",iAlt_Keep,\" to \", iAlt_Keep" +
+        request.sign + " 200\n\tWAIT 5\n\n" +
+        "\tIF RANDOM > 0.3 AND iAlt_Keep > (15000+GROUND_ALTITUDE) AND iAlt_Keep < (45000+GROUND_ALTITUDE)\n" +
+        "\t\tiAlt_Keep = iAlt_Keep " + request.sign + " 200\n" + "\t\tPRINT \"You are cleared to " + request.verb +
+        " 200feet to\",iAlt_Keep\n" + "\tELSE\n\t\tPRINT \"Please Maintain current altitude\"\n\tENDIF\n";
     WriteSubroutine(run, (std::string(request.label) + ":\n").c_str(), body);
 }
 
@@ -130,7 +130,8 @@ void WriteSubResetAdv(GenerationRun& run) {
     run.out.WriteBlankLine();
     run.out.WriteBanner("Function to restart the adventure");
     run.out.WriteBlankLine();
-    WriteSubroutine(run, "subResetAdv:\n", "\tPRINT \"Restarting the adventure.\"\n\tWAIT MESSAGE\n\tWAIT 5\n\tRESET_ADVENTURE\n");
+    WriteSubroutine(run, "subResetAdv:\n",
+                    "\tPRINT \"Restarting the adventure.\"\n\tWAIT MESSAGE\n\tWAIT 5\n\tRESET_ADVENTURE\n");
 }
 
 void WriteSubQuit(GenerationRun& run) {

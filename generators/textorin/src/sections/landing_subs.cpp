@@ -16,7 +16,8 @@ constexpr const char* kTakeOffClimb =
     "\t\tiAlt_Keep = iAlt_Keep+500\n\tENDWHILE\n\tiAlt_Tol = 150\n\tAUTOPILOT_ALTITUDE\t= iAlt_Keep\n"
     "\tAUTOPILOT_HEADING \t= dAirpTakeOffHdg\n\tiHdg_Keep = dAirpTakeOffHdg\n\n"
     "\t'\tCheck the altitude\n"
-    "\tONEXP_TRUE (ELAPSED_TIME > iAlt_Time AND !INRANGE(PLANE_ALT, iAlt_Keep -  iAlt_Tol, iAlt_Keep+ iAlt_Tol )) GOSUB "
+    "\tONEXP_TRUE (ELAPSED_TIME > iAlt_Time AND !INRANGE(PLANE_ALT, iAlt_Keep -  iAlt_Tol, iAlt_Keep+ iAlt_Tol )) "
+    "GOSUB "
     "subALT_MSG\n\n"
     "'\tCheck the Heading\n"
     "\tONEXP_TRUE (ELAPSED_TIME > iHdg_Time AND !INRANGE360(PLANE_HEADING, iHdg_Keep - 10, iHdg_Keep + 10) ) GOSUB "
@@ -28,7 +29,8 @@ constexpr const char* kHeadingAlongRadial =
     "\tIF iHdg_Keep > 360\n\t\tiHdg_Keep = iHdg_Keep - 360\n\tENDIF\n";
 
 constexpr const char* kHeadingEvent =
-    "\tONEXP_TRUE (ELAPSED_TIME > iHdg_Time AND !INRANGE360(PLANE_HEADING, iHdg_Keep - iHdg_Tol, iHdg_Keep + iHdg_Tol) ) "
+    "\tONEXP_TRUE (ELAPSED_TIME > iHdg_Time AND !INRANGE360(PLANE_HEADING, iHdg_Keep - iHdg_Tol, iHdg_Keep + iHdg_Tol) "
+    ") "
     "GOSUB subHDG_MSG\n";
 
 constexpr const char* kAltitudeEvent =
@@ -52,13 +54,15 @@ constexpr const char* kPhase2Holding =
     "\t\tRETURN\n\tENDIF\n";
 
 constexpr const char* kPhase2Descent =
-    "\tIF iLandSequence != 5\n\t\tiAlt_Time = ELAPSED_TIME + 15\n\t\t' Change this value if you want a diferent altitude\n"
+    "\tIF iLandSequence != 5\n\t\tiAlt_Time = ELAPSED_TIME + 15\n\t\t' Change this value if you want a diferent "
+    "altitude\n"
     "\t\t' We must make sure that we are above the ground\n\t\tiAlt_Keep = 3000\n"
     "\t\tWHILE iAlt_Keep < GROUND_ALTITUDE + 3000 AND GROUND_ALTITUDE < 100000\n\t\t\tiAlt_Keep = iAlt_Keep+500\n"
     "\t\tENDWHILE\n\t\tiAlt_Tol  = 100\n\n"
     "\t\tIF PLANE_ALT > iAlt_Keep\n\t\t\tPRINT \"Descend and maintain \", iAlt_Keep\n\t\t\tWAIT 2\n\t\tELSE\n"
     "\t\t\tPRINT \"Climb and maintain \", iAlt_Keep\n\t\t\tWAIT 2\n\t\tENDIF\n\t\tONEXP_CLEAR subALT_MSG\n"
-    "\t\tONEXP_TRUE (ELAPSED_TIME > iAlt_Time AND !INRANGE(PLANE_ALT, iAlt_Keep - iAlt_Tol, iAlt_Keep + iAlt_Tol)) GOSUB "
+    "\t\tONEXP_TRUE (ELAPSED_TIME > iAlt_Time AND !INRANGE(PLANE_ALT, iAlt_Keep - iAlt_Tol, iAlt_Keep + iAlt_Tol)) "
+    "GOSUB "
     "subALT_MSG\n\t\tGOSUB subHandleILS\n\tENDIF\n";
 
 constexpr const char* kPhase2Outbound =
@@ -102,7 +106,8 @@ constexpr const char* kLandedStart =
     "\tiLandSequence = 0\n\n'\tSet all the new values\n";
 
 constexpr const char* kSegmentValues =
-    "\t\tdAirpTakeOffHdg\t = dAirpHdg_%03zu\n\t\tdAirpTakeoffLat\t = dAirpLat_%03zu\n\t\tdAirpTakeoffLon\t = dAirpLon_%03zu\n"
+    "\t\tdAirpTakeOffHdg\t = dAirpHdg_%03zu\n\t\tdAirpTakeoffLat\t = dAirpLat_%03zu\n\t\tdAirpTakeoffLon\t = "
+    "dAirpLon_%03zu\n"
     "\t'\tLanding values\n\t\tdAirpLandLat\t = dAirpLat_%03zu\n\t\tdAirpLandLon\t = dAirpLon_%03zu\n"
     "\t\tdAirpLandHdg\t = dAirpHdg_%03zu\n\t\tdAirpLandFreq\t = dAirpAtis_%03zu\n";
 
@@ -118,7 +123,8 @@ constexpr const char* kNextHolding =
     "\tENDIF\n";
 
 constexpr const char* kLastLanding =
-    "\tPRINT \"Please leave using the first available exit\"\n\tWAIT MESSAGE\n'\tWait 5 seconds\n\tWAIT 5\n'\tBye\n\tEND\n";
+    "\tPRINT \"Please leave using the first available exit\"\n\tWAIT MESSAGE\n'\tWait 5 seconds\n\tWAIT "
+    "5\n'\tBye\n\tEND\n";
 
 // One trigger distance in its far and near forms.
 const char* Range(const GenerationRun& run, const char* far, const char* near) { return run.FarRange() ? far : near; }
@@ -130,7 +136,8 @@ void WriteLiteralBanner(SourceWriter& out, const char* middle) {
 }
 
 void WriteMissedApproach(GenerationRun& run) {
-    run.out.Printf("\tONEXP_TRUE AIR_DISTANCE( dAirpLandLat, dAirpLandLon) > %s GOSUB subLANDPHASE_1\n", Range(run, "40", "20"));
+    run.out.Printf("\tONEXP_TRUE AIR_DISTANCE( dAirpLandLat, dAirpLandLon) > %s GOSUB subLANDPHASE_1\n",
+                   Range(run, "40", "20"));
 }
 
 // The final heading of the landing airport: one chain over the landing airports, or
@@ -204,10 +211,12 @@ void WriteSubTakeOff(GenerationRun& run) {
     out.WriteBlankLine();
     out.WriteLine(kTakeOffClimb);
     if (run.IsOptionSet(keys::kDefaultLanding)) {
-        out.Printf("\tONEXP_TRUE AIR_DISTANCE( dAirpTakeoffLat, dAirpTakeoffLon) > %s GOSUB subCruiseAlt\n", Range(run, "6", "3"));
-        out.Printf("\t\tONEXP_TRUE AIR_DISTANCE( dAirpLandLat, dAirpLandLon) <= %s AND AIR_DISTANCE( dAirpTakeoffLat, "
-                   "dAirpTakeoffLon) > %s GOSUB subLANDPHASE_1\n",
-                   Range(run, "60", "30"), Range(run, "5", "2.5"));
+        out.Printf("\tONEXP_TRUE AIR_DISTANCE( dAirpTakeoffLat, dAirpTakeoffLon) > %s GOSUB subCruiseAlt\n",
+                   Range(run, "6", "3"));
+        out.Printf(
+            "\t\tONEXP_TRUE AIR_DISTANCE( dAirpLandLat, dAirpLandLon) <= %s AND AIR_DISTANCE( dAirpTakeoffLat, "
+            "dAirpTakeoffLon) > %s GOSUB subLANDPHASE_1\n",
+            Range(run, "60", "30"), Range(run, "5", "2.5"));
     } else {
         out.WriteLine("\tGOSUB subSID\n");
     }
@@ -237,7 +246,8 @@ void WriteSubLandPhase1(GenerationRun& run) {
     out.WriteLine("'\tHeading\n\tAUTOPILOT_HEADING = iHdg_Keep\n\tONEXP_CLEAR subHDG_MSG\n");
     out.WriteLine(kHeadingEvent);
     out.WriteLine("'\tSet the range for next airport\n");
-    out.Printf("\tONEXP_TRUE AIR_DISTANCE( dAirpLandLat, dAirpLandLon) <= %s GOSUB subLANDPHASE_2\n", Range(run, "10", "5"));
+    out.Printf("\tONEXP_TRUE AIR_DISTANCE( dAirpLandLat, dAirpLandLon) <= %s GOSUB subLANDPHASE_2\n",
+               Range(run, "10", "5"));
     out.WriteBlankLine();
     out.WriteLine("RETURN\n");
 }
@@ -260,7 +270,8 @@ void WriteSubLandPhase2(GenerationRun& run) {
     out.WriteLine(kPhase2Descent);
     out.WriteLine(kPhase2Outbound);
     out.WriteLine(kHeadingEvent);
-    out.Printf("\tONEXP_TRUE AIR_DISTANCE( dAirpLandLat, dAirpLandLon) > %s GOSUB subLANDPHASE_3\n", Range(run, "20", "10"));
+    out.Printf("\tONEXP_TRUE AIR_DISTANCE( dAirpLandLat, dAirpLandLon) > %s GOSUB subLANDPHASE_3\n",
+               Range(run, "20", "10"));
     out.WriteBlankLine();
     out.WriteLine("RETURN\n");
     out.WriteBlankLine();
@@ -276,7 +287,8 @@ void WriteSubLandPhase3(GenerationRun& run) {
     out.WriteLine(kPhase3Start);
     WriteMissedApproach(run);
     out.WriteLine(kPhase3Intercept);
-    out.Printf("\tONEXP_TRUE AIR_DISTANCE( dAirpLandLat, dAirpLandLon) <= %s GOSUB subLANDPHASE_4\n", Range(run, "2", "1"));
+    out.Printf("\tONEXP_TRUE AIR_DISTANCE( dAirpLandLat, dAirpLandLon) <= %s GOSUB subLANDPHASE_4\n",
+               Range(run, "2", "1"));
     out.WriteBlankLine();
     out.WriteLine("RETURN\n");
 }

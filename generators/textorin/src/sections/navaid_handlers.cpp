@@ -3,8 +3,8 @@
 #include <string>
 #include <vector>
 
-#include "../sections.h"
 #include "../quote_safe.h"
+#include "../sections.h"
 #include "chain_writer.h"
 #include "platform/text.h"
 
@@ -46,16 +46,29 @@ struct HandlerText {
     const char* longitude;
 };
 
-constexpr HandlerText kVor2Text{"'\tWe will handle all the vor2 here\n", "subHandleVor2", "subHandleVor2", "iVor2Count",
-                                "iVor2count", "dVor2_Lat_Cur", "dVor2_Lon_Cur"};
-constexpr HandlerText kNdbText{"'\tWe will handle all the NDB here\n", "subHandleNDB", "subHandleNdb", "iNdbCount",
-                               "iNdbcount", "dAdf_Lat_Cur", "dAdf_Lon_Cur"};
+constexpr HandlerText kVor2Text{"'\tWe will handle all the vor2 here\n",
+                                "subHandleVor2",
+                                "subHandleVor2",
+                                "iVor2Count",
+                                "iVor2count",
+                                "dVor2_Lat_Cur",
+                                "dVor2_Lon_Cur"};
+constexpr HandlerText kNdbText{"'\tWe will handle all the NDB here\n",
+                               "subHandleNDB",
+                               "subHandleNdb",
+                               "iNdbCount",
+                               "iNdbcount",
+                               "dAdf_Lat_Cur",
+                               "dAdf_Lon_Cur"};
 
 bool UsesHandler(const RouteLegInfo& leg, Handler handler) {
     switch (handler) {
-        case Handler::Vor1: return leg.type == "VOR" && leg.vor1;
-        case Handler::Vor2: return leg.type == "VOR" && !leg.vor1;
-        case Handler::Ndb: return leg.type == "NDB";
+        case Handler::Vor1:
+            return leg.type == "VOR" && leg.vor1;
+        case Handler::Vor2:
+            return leg.type == "VOR" && !leg.vor1;
+        case Handler::Ndb:
+            return leg.type == "NDB";
     }
     return false;
 }
@@ -127,14 +140,17 @@ void WriteToFromChain(GenerationRun& run, const std::vector<size_t>& vor1Navaids
         out.WriteLine("\t\tAUTOPILOT_HEADING = AUTOPILOT_HEADING + 180\n\t\tiHdg_Keep\t=\tVOR_1_OBS +180\n");
         out.WriteLine("\t\tONEXP_CLEAR subHandleVor1\n");
         if (nextTo != 0)
-            out.Printf("\t\tONEXP_TRUE AIR_DISTANCE( dVor1_Lat_Cur, dVor1_Lon_Cur) > 100 OR AIR_DISTANCE( dNavLat_%03zu, "
-                       "dNavLon_%03zu) < 100 GOSUB subHandleVor1\n",
-                       nextTo, nextTo);
+            out.Printf(
+                "\t\tONEXP_TRUE AIR_DISTANCE( dVor1_Lat_Cur, dVor1_Lon_Cur) > 100 OR AIR_DISTANCE( dNavLat_%03zu, "
+                "dNavLon_%03zu) < 100 GOSUB subHandleVor1\n",
+                nextTo, nextTo);
         else
             out.WriteLine("\t\tONEXP_TRUE AIR_DISTANCE( dVor1_Lat_Cur, dVor1_Lon_Cur) > 100 GOSUB subHandleVor1\n");
     }
-    if (written) out.WriteLine("\tELSE\n'\tOK So this VOR is a TO VOR\n\t\tiHdg_Keep\t=\tVOR_1_OBS\n\tENDIF\n");
-    else out.WriteLine("\tiHdg_Keep\t=\tVOR_1_OBS\n");
+    if (written)
+        out.WriteLine("\tELSE\n'\tOK So this VOR is a TO VOR\n\t\tiHdg_Keep\t=\tVOR_1_OBS\n\tENDIF\n");
+    else
+        out.WriteLine("\tiHdg_Keep\t=\tVOR_1_OBS\n");
     out.WriteBlankLine();
 }
 

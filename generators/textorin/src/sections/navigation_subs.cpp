@@ -2,8 +2,8 @@
 // numbers per leg, direct course, cruise altitude, COM frequency.
 #include <string>
 
-#include "../sections.h"
 #include "../quote_safe.h"
+#include "../sections.h"
 #include "chain_writer.h"
 #include "leg_numbers.h"
 #include "platform/numbers.h"
@@ -31,7 +31,8 @@ constexpr const char* kHdgMsgBody =
     "\t\tiHdg_Keep = RADIAL( dAirpLandLat, dAirpLandLon)\n\t\tiHdg_Keep = iHdg_Keep+ 180\n"
     "\t\tIF iHdg_Keep > 360\n\t\t\tiHdg_Keep = iHdg_Keep - 360\n\t\tENDIF\n"
     "\t\tPRINT \"Turn Heading - \",INT(iHdg_Keep) \n\t\tONEXP_CLEAR subHDG_MSG\n"
-    "\t\tONEXP_TRUE (ELAPSED_TIME > iHdg_Time AND !INRANGE360(PLANE_HEADING, iHdg_Keep - iHdg_Tol, iHdg_Keep + iHdg_Tol) ) "
+    "\t\tONEXP_TRUE (ELAPSED_TIME > iHdg_Time AND !INRANGE360(PLANE_HEADING, iHdg_Keep - iHdg_Tol, iHdg_Keep + "
+    "iHdg_Tol) ) "
     "GOSUB subHDG_MSG\n"
     "\tELSE\n\t\tPRINT \"Co-pilot:Turn Heading - \",INT(iHdg_Keep) \n\tENDIF\n\tWAIT 2\n\n";
 
@@ -47,7 +48,8 @@ constexpr const char* kDirectCourseBranch =
 constexpr const char* kDirectCourseEnd =
     "\tONEXP_CLEAR subHDG_MSG\n\tONEXP_CLEAR subHDG_MSGDirect\n\tiHdg_Time = ELAPSED_TIME+45\n\tiHdg_Tol = 5\n"
     "\tAUTOPILOT_HEADING = iHdg_Keep\n"
-    "\tONEXP_TRUE (ELAPSED_TIME > iHdg_Time AND !INRANGE360(PLANE_HEADING, iHdg_Keep - iHdg_Tol, iHdg_Keep + iHdg_Tol) ) "
+    "\tONEXP_TRUE (ELAPSED_TIME > iHdg_Time AND !INRANGE360(PLANE_HEADING, iHdg_Keep - iHdg_Tol, iHdg_Keep + iHdg_Tol) "
+    ") "
     "GOSUB subHDG_MSGDirect\n";
 
 constexpr const char* kHdgMsgDirect =
@@ -57,7 +59,8 @@ constexpr const char* kHdgMsgDirect =
     "\tiHdg_Keep = RADIAL( dAirpLandLat, dAirpLandLon)\n\tiHdg_Keep = iHdg_Keep+ 180\n"
     "\tIF iHdg_Keep > 360\n\t\tiHdg_Keep = iHdg_Keep - 360\n\tENDIF\n\tAUTOPILOT_HEADING = iHdg_Keep\n"
     "\tPRINT \"Atc: Turn Heading - \",INT(iHdg_Keep)\n\tWAIT 2\n"
-    "\tONEXP_TRUE (ELAPSED_TIME > iHdg_Time AND !INRANGE360(PLANE_HEADING, iHdg_Keep - iHdg_Tol, iHdg_Keep + iHdg_Tol) ) "
+    "\tONEXP_TRUE (ELAPSED_TIME > iHdg_Time AND !INRANGE360(PLANE_HEADING, iHdg_Keep - iHdg_Tol, iHdg_Keep + iHdg_Tol) "
+    ") "
     "GOSUB subHDG_MSGDirect\n";
 
 constexpr const char* kCruiseAltEnd =
@@ -137,7 +140,8 @@ void WriteSubNavNumber(GenerationRun& run) {
     for (size_t leg = 1; leg <= run.airportLines.size(); leg += 2) {
         chain.Branch(platform::Format("iAirportCount = %zu\n", leg + 1));
         NavaidCounts first = FirstNavaidNumbers(run, leg);
-        out.Printf("\t\tiVor1Count\t=\t%d\n\t\tiVor2Count\t=\t%d\n\t\tiNdbCount\t=\t%d\n", first.vor1, first.vor2, first.ndb);
+        out.Printf("\t\tiVor1Count\t=\t%d\n\t\tiVor2Count\t=\t%d\n\t\tiNdbCount\t=\t%d\n", first.vor1, first.vor2,
+                   first.ndb);
     }
     chain.Close();
     out.WriteBlankLine();
@@ -184,13 +188,15 @@ void WriteSubCruiseAlt(GenerationRun& run) {
     // subSidStarHdg exists only where the SID/STAR subroutines are written.
     if (run.HasSidStar()) out.WriteLine("\tONEXP_CLEAR subSidStarHdg\n");
     out.WriteBlankLine();
-    out.WriteLine("'\tTune to the next radio when within range\n"
-                  "\tONEXP_TRUE AIR_DISTANCE( dAirpLandLat, dAirpLandLon ) < 60 GOSUB subSetFreq\n");
+    out.WriteLine(
+        "'\tTune to the next radio when within range\n"
+        "\tONEXP_TRUE AIR_DISTANCE( dAirpLandLat, dAirpLandLon ) < 60 GOSUB subSetFreq\n");
     std::string cruise = run.Value(keys::kCruiseAltitude);
     out.WriteLine("'\tSettings for " + run.Value(keys::kPlaneName) + "\n");
-    out.WriteLine("\tiAlt_Time = ELAPSED_TIME + 15\n\tONEXP_CLEAR subCruiseAlt\n"
-                  "\t' Change this value if you want a diferent altitude\n\tiAlt_Keep = " +
-                  cruise + "\n\tiAlt_Tol  = " + CruiseTolerance(platform::LeadingInt(cruise)) + "\n");
+    out.WriteLine(
+        "\tiAlt_Time = ELAPSED_TIME + 15\n\tONEXP_CLEAR subCruiseAlt\n"
+        "\t' Change this value if you want a diferent altitude\n\tiAlt_Keep = " +
+        cruise + "\n\tiAlt_Tol  = " + CruiseTolerance(platform::LeadingInt(cruise)) + "\n");
     out.WriteBlankLine();
     bool vorWritten = false, ndbWritten = false;
     for (size_t n = 1; n <= run.navaidLines.size(); ++n) {
@@ -221,7 +227,7 @@ void WriteSubSetFreq(GenerationRun& run) {
         double frequency = platform::LeadingDouble(airport.atisFrequency);
         if (!IsAtisFrequency(frequency)) continue;
         chain.Branch(platform::Format("(AIR_DISTANCE( %s, %s) < 60) = TRUE\n", run.Angle(airport.latitude).c_str(),
-                            run.Angle(airport.longitude).c_str()));
+                                      run.Angle(airport.longitude).c_str()));
         out.Printf("\t\tcComFreq = %f\n\t\t'\t%s\n", frequency, airport.name.c_str());
     }
     if (chain.Written()) {

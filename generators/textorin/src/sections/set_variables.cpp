@@ -8,7 +8,8 @@ namespace textorin {
 namespace {
 
 constexpr const char* kSetVariablesStart =
-    "\tiEmer_Time = ELAPSED_TIME + 15 * 60\t'15 min\n' Tolerance\n' Lat/ Lon of all points used (with number for help)\n";
+    "\tiEmer_Time = ELAPSED_TIME + 15 * 60\t'15 min\n' Tolerance\n' Lat/ Lon of all points used (with number for "
+    "help)\n";
 
 void WriteAirportValues(GenerationRun& run, size_t number) {
     const std::string& line = run.airportLines[number - 1];
@@ -16,8 +17,10 @@ void WriteAirportValues(GenerationRun& run, size_t number) {
     const AirportSection& section = run.route.Section(number);
     SourceWriter& out = run.out;
     out.Printf("'\n' %s \n'\n", airport.name.c_str());
-    if (airport.atisFrequency.empty()) out.Printf("\tdAirpAtis_%03zu\t= 0\n", number);
-    else out.Printf("\tdAirpAtis_%03zu\t= %s\n", number, airport.atisFrequency.c_str());
+    if (airport.atisFrequency.empty())
+        out.Printf("\tdAirpAtis_%03zu\t= 0\n", number);
+    else
+        out.Printf("\tdAirpAtis_%03zu\t= %s\n", number, airport.atisFrequency.c_str());
     out.Printf("\tdAirpHdg_%03zu\t= %f\n\tdAirpLat_%03zu\t= %s\n\tdAirpLon_%03zu\t= %s\n", number,
                section.runwayHeading - airport.magneticVariation, number, run.Angle(airport.latitude).c_str(), number,
                run.Angle(airport.longitude).c_str());
@@ -39,8 +42,9 @@ void WriteAirportValues(GenerationRun& run, size_t number) {
 
 void WriteLandingValues(GenerationRun& run) {
     AirportFields airport = ReadAirportFields(run.airportLines[1]);
-    run.out.Printf("\tdAirpLandLat\t= %s\n\tdAirpLandLon\t= %s\n\tdAirpLandHdg\t= %f\n", run.Angle(airport.latitude).c_str(),
-                   run.Angle(airport.longitude).c_str(), airport.runwayHeading - airport.magneticVariation);
+    run.out.Printf("\tdAirpLandLat\t= %s\n\tdAirpLandLon\t= %s\n\tdAirpLandHdg\t= %f\n",
+                   run.Angle(airport.latitude).c_str(), run.Angle(airport.longitude).c_str(),
+                   airport.runwayHeading - airport.magneticVariation);
     if (airport.atisFrequency.empty())
         run.out.WriteLine("'\tdAirpLandFreq\t= No ATIS Freq avail. for landing.\n");
     else

@@ -37,9 +37,11 @@ constexpr const char* kPointAssignments =
 constexpr const char* kAltitudeBlock =
     "\tONEXP_CLEAR subALT_MSG\n\tIF lSidStarCnt > 1 AND nSidStarAltMax > 0%s\n\t\tiAlt_Keep\t=\tnSidStarAltMax\n"
     "\t\tiAlt_Tol\t=\t200\n\t\tIF nSidStarAltMin > nSidStarAltMax\n\t\t\tnSidStarAltMin = nSidStarAltMax\n\t\tENDIF\n"
-    "\t\tONEXP_TRUE (ELAPSED_TIME > iAlt_Time AND !INRANGE(PLANE_ALT, nSidStarAltMin - iAlt_Tol, iAlt_Keep + iAlt_Tol)) "
+    "\t\tONEXP_TRUE (ELAPSED_TIME > iAlt_Time AND !INRANGE(PLANE_ALT, nSidStarAltMin - iAlt_Tol, iAlt_Keep + "
+    "iAlt_Tol)) "
     "GOSUB subALT_MSG\n\t\tAUTOPILOT_ALTITUDE = iAlt_Keep\n\t\tIF PLANE_ALT > nSidStarAltMax + iAlt_Tol\n"
-    "\t\t\tPRINT \"Descend and maintain \", nSidStarAltMax\n\t\t\tWAIT 2\n\t\tELSEIF PLANE_ALT < nSidStarAltMin - iAlt_Tol\n"
+    "\t\t\tPRINT \"Descend and maintain \", nSidStarAltMax\n\t\t\tWAIT 2\n\t\tELSEIF PLANE_ALT < nSidStarAltMin - "
+    "iAlt_Tol\n"
     "\t\t\tPRINT \"Climb and maintain \", nSidStarAltMin\n\t\t\tWAIT 2\n\t\tENDIF\n\tENDIF\n";
 
 constexpr const char* kHeadingToPoint =
@@ -80,14 +82,17 @@ constexpr const char* kStarLandingPhase1 =
     "\tONEXP_CLEAR subHDG_MSGDirect\n\tONEXP_CLEAR subALT_MSG\n\tiAlt_Tol  = 300\n"
     "\tiAlt_Time = ELAPSED_TIME + 15\n\tIF nSidStarAltMax > 0\n\t\tiAlt_Keep = nSidStarAltMax\t\n"
     "\t\tAUTOPILOT_ALTITUDE = iAlt_Keep\n\t\tIF PLANE_ALT > nSidStarAltMax + iAlt_Tol\n"
-    "\t\t\tPRINT \"Descend and maintain \", nSidStarAltMax\n\t\t\tWAIT 2\n\t\tELSEIF PLANE_ALT < nSidStarAltMin - iAlt_Tol\n"
+    "\t\t\tPRINT \"Descend and maintain \", nSidStarAltMax\n\t\t\tWAIT 2\n\t\tELSEIF PLANE_ALT < nSidStarAltMin - "
+    "iAlt_Tol\n"
     "\t\t\tPRINT \"Climb and maintain \", nSidStarAltMin\n\t\t\tWAIT 2\n\t\tENDIF\n"
-    "\t\tONEXP_TRUE (ELAPSED_TIME > iAlt_Time AND !INRANGE(PLANE_ALT, nSidStarAltMin- iAlt_Tol, nSidStarAltMax+iAlt_Tol)) "
+    "\t\tONEXP_TRUE (ELAPSED_TIME > iAlt_Time AND !INRANGE(PLANE_ALT, nSidStarAltMin- iAlt_Tol, "
+    "nSidStarAltMax+iAlt_Tol)) "
     "GOSUB subALT_MSG\n\tENDIF\n"
     "\tAUTOPILOT_ALTITUDE = iAlt_Keep\n"
     "'\tTurn torward the first STAR\n\tiHdg_Keep = RADIAL( lSidStarLat, lSidStarLon)\n\tiHdg_Keep = iHdg_Keep+ 180\n"
     "\tIF iHdg_Keep > 360\n\t\tiHdg_Keep = iHdg_Keep - 360\n\tENDIF\n\tnSidStarHdg\t= iHdg_Keep\n'\tHeading\n"
-    "\tAUTOPILOT_HEADING = iHdg_Keep\n\tPRINT \"ATC: begin STAR landing, Turn heading \", INT( nSidStarHdg )\n\tWAIT 2\n"
+    "\tAUTOPILOT_HEADING = iHdg_Keep\n\tPRINT \"ATC: begin STAR landing, Turn heading \", INT( nSidStarHdg )\n\tWAIT "
+    "2\n"
     "\tiLandSequence\t=\t5\n"
     "\tONEXP_CLEAR subHDG_MSG\n\tONEXP_CLEAR subSidStarHdg\n\tGOSUB subSidStarHdg\n"
     "\tONEXP_TRUE AIR_DISTANCE( dAirpLandLat, dAirpLandLon) <= (PLANE_ALT/ 1000)* 3 GOSUB subHandleILS\nRETURN\n";
@@ -109,14 +114,16 @@ void WriteCruiseEvent(GenerationRun& run) {
 }
 
 void WriteApproachEvent(GenerationRun& run, const char* from, const char* target) {
-    run.out.Printf("\t\tONEXP_TRUE AIR_DISTANCE( %s) <= (PLANE_ALT/ 1000)* %s AND AIR_DISTANCE( dAirpTakeoffLat, "
-                   "dAirpTakeoffLon) > %s GOSUB %s\n",
-                   from, Range(run, "3", "1.5"), Range(run, "5", "2.5"), target);
+    run.out.Printf(
+        "\t\tONEXP_TRUE AIR_DISTANCE( %s) <= (PLANE_ALT/ 1000)* %s AND AIR_DISTANCE( dAirpTakeoffLat, "
+        "dAirpTakeoffLon) > %s GOSUB %s\n",
+        from, Range(run, "3", "1.5"), Range(run, "5", "2.5"), target);
 }
 
 void WriteProcedurePoint(SourceWriter& out, size_t i, const ProcedurePoint& point) {
     out.Printf("\t\tlSidStarLat_%02zu = %f\n\t\tlSidStarLon_%02zu = %f\n", i, point.latitude, i, point.longitude);
-    out.Printf("\t\tnSidStarAltMax_%02zu = %d\n\t\tnSidStarAltMin_%02zu = %d\n", i, point.altitudeMax, i, point.altitudeMin);
+    out.Printf("\t\tnSidStarAltMax_%02zu = %d\n\t\tnSidStarAltMin_%02zu = %d\n", i, point.altitudeMax, i,
+               point.altitudeMin);
 }
 
 // The chain "IF lSidStarCnt  = 1" ... over point numbers 1 to count; nothing without
@@ -125,8 +132,10 @@ template <typename Extra>
 void WritePointChain(GenerationRun& run, size_t count, Extra extra) {
     if (count == 0) return;
     for (size_t i = 1; i <= count; ++i) {
-        if (i == 1) run.out.WriteLine("\tIF lSidStarCnt  = 1\n");
-        else run.out.Printf("\tELSEIF lSidStarCnt  = %zu\n", i);
+        if (i == 1)
+            run.out.WriteLine("\tIF lSidStarCnt  = 1\n");
+        else
+            run.out.Printf("\tELSEIF lSidStarCnt  = %zu\n", i);
         run.out.Printf(kPointAssignments, i);
         extra();
     }
@@ -164,8 +173,9 @@ void WriteSubHandleSid(GenerationRun& run) {
     WriteCruiseEvent(run);
     out.WriteLine("\t\tGOSUB subSTAR\n\t\tRETURN\n\tENDIF\n");
     out.Printf(kAltitudeWarnings, "WAIT MESSAGE");
-    out.WriteLine("\tlSidStarCnt\t=\tlSidStarCnt+1\n\tONEXP_CLEAR subHandleSID\n\n"
-                  "\tIF lSidStarCnt > lSidStarMax\n\t\tONEXP_CLEAR subSIDmsg\n\t\tONEXP_CLEAR subSidStarHdg\n");
+    out.WriteLine(
+        "\tlSidStarCnt\t=\tlSidStarCnt+1\n\tONEXP_CLEAR subHandleSID\n\n"
+        "\tIF lSidStarCnt > lSidStarMax\n\t\tONEXP_CLEAR subSIDmsg\n\t\tONEXP_CLEAR subSidStarHdg\n");
     WriteCruiseEvent(run);
     out.WriteLine("\t\tGOSUB subSTAR\n\t\tRETURN\n\tENDIF\n");
     WritePointChain(run, run.route.MaxProcedurePoints(), [] {});
@@ -196,14 +206,16 @@ void WriteStarSegments(GenerationRun& run) {
         if (section.points.empty() && section.extraPoints.empty()) continue;
         with.Branch(platform::Format("iAirportCount = %zu'Airport count already changed\n", p + 2),
                     platform::Format("iAirportCount = %zu\n", p + 2));
-        out.Printf("\t\tlSidStarMax\t= %zu\n\t\tlSidStarCnt\t= 0\n", section.points.size() + section.extraPoints.size());
+        out.Printf("\t\tlSidStarMax\t= %zu\n\t\tlSidStarCnt\t= 0\n",
+                   section.points.size() + section.extraPoints.size());
         out.WriteLine("\t\tONEXP_CLEAR subLANDPHASE_1\n");
         // The extra approach points keep the altitude of the procedure's first point.
         int extraAltitude = section.points.empty() ? 0 : section.points.front().altitudeMax;
         size_t i = 1;
         for (const ExtraPoint& extra : section.extraPoints) {
             out.Printf("\t\tnSidStarAltMax_%02zu = %d\n\t\tnSidStarAltMin_%02zu = 0\n", i, extraAltitude, i);
-            out.Printf("\t\tlSidStarLat_%02zu = %f\n\t\tlSidStarLon_%02zu = %f\n", i, extra.latitude, i, extra.longitude);
+            out.Printf("\t\tlSidStarLat_%02zu = %f\n\t\tlSidStarLon_%02zu = %f\n", i, extra.latitude, i,
+                       extra.longitude);
             ++i;
         }
         for (const ProcedurePoint& point : section.points) WriteProcedurePoint(out, i++, point);
@@ -219,16 +231,19 @@ void WriteSubHandleStar(GenerationRun& run) {
     out.WriteLine("\tONEXP_CLEAR subSidStarHdg\n");
     WritePointChain(run, run.route.MaxStarPoints(),
                     [&] { WriteApproachEvent(run, "lSidStarLat, lSidStarLon", "subLANDPHASE_1_STAR"); });
-    out.WriteLine("\tIF FIX_TO_FIX_DISTANCE( lSidStarLat, lSidStarLon, dAirpLandLat, dAirpLandLon) < 1.5\n"
-                  "\t\tONEXP_CLEAR subSidStarHdg\n\tENDIF\n");
+    out.WriteLine(
+        "\tIF FIX_TO_FIX_DISTANCE( lSidStarLat, lSidStarLon, dAirpLandLat, dAirpLandLon) < 1.5\n"
+        "\t\tONEXP_CLEAR subSidStarHdg\n\tENDIF\n");
     out.Printf(kAltitudeBlock, " AND AIR_DISTANCE( dAirpLandLat, dAirpLandLon) > 5");
     out.WriteLine(kHeadingToPoint);
     out.WriteLine("\tIF lSidStarCnt = lSidStarMax && AIR_DISTANCE( dAirpLandLat, dAirpLandLon) > 10\n");
-    out.Printf("\t\tONEXP_TRUE AIR_DISTANCE( dAirpLandLat, dAirpLandLon) < %s GOSUB subLANDPHASE_3\n", Range(run, "10", "5"));
+    out.Printf("\t\tONEXP_TRUE AIR_DISTANCE( dAirpLandLat, dAirpLandLon) < %s GOSUB subLANDPHASE_3\n",
+               Range(run, "10", "5"));
     out.WriteLine("\t\tONEXP_CLEAR subHandleSTAR\n\t\tONEXP_CLEAR subSTARmsg\n\t\tGOSUB subSTARmsg\n\t\tRETURN\n");
-    out.WriteLine("\tELSEIF lSidStarCnt = lSidStarMax\n"
-                  "\t\tONEXP_TRUE AIR_DISTANCE( dAirpLandLat, dAirpLandLon) < 5 GOSUB subLANDPHASE_4\n"
-                  "\t\tONEXP_CLEAR subHandleSTAR\n\t\tONEXP_CLEAR subSTARmsg\n\t\tGOSUB subSTARmsg\n\t\tRETURN\n\tENDIF\n");
+    out.WriteLine(
+        "\tELSEIF lSidStarCnt = lSidStarMax\n"
+        "\t\tONEXP_TRUE AIR_DISTANCE( dAirpLandLat, dAirpLandLon) < 5 GOSUB subLANDPHASE_4\n"
+        "\t\tONEXP_CLEAR subHandleSTAR\n\t\tONEXP_CLEAR subSTARmsg\n\t\tGOSUB subSTARmsg\n\t\tRETURN\n\tENDIF\n");
     out.WriteLine("\tONEXP_CLEAR subSTARmsg\n\tIF lSidStarCnt > 1\n\t\tGOSUB subSTARmsg\n\tENDIF\n");
     out.Printf(kCrossing, "subHandleSTAR", ") <");
     out.WriteLine("RETURN\n");
@@ -253,7 +268,8 @@ void WriteSubSid(GenerationRun& run) {
     WriteSubHandleSid(run);
     out.WriteLine(kSidMsg);
     WriteCruiseEvent(run);
-    out.WriteLine("\t\tRETURN\n\tENDIF\n\tONEXP_TRUE AIR_DISTANCE( lSidStarLat, lSidStarLon) > 30 GOSUB subSIDmsg\nRETURN\n");
+    out.WriteLine(
+        "\t\tRETURN\n\tENDIF\n\tONEXP_TRUE AIR_DISTANCE( lSidStarLat, lSidStarLon) > 30 GOSUB subSIDmsg\nRETURN\n");
 }
 
 void WriteSubStar(GenerationRun& run) {

@@ -3,8 +3,8 @@
 #include <string>
 #include <vector>
 
-#include "../sections.h"
 #include "../quote_safe.h"
+#include "../sections.h"
 #include "chain_writer.h"
 #include "leg_numbers.h"
 #include "platform/file_search.h"
@@ -33,13 +33,14 @@ void WriteAtisGate(GenerationRun& run) {
         double frequency = platform::LeadingDouble(airport.atisFrequency);
         if (!IsAtisFrequency(frequency)) continue;
         chain.Branch(platform::Format("(AIR_DISTANCE( %s, %s) < 60) = TRUE AND COM_FREQ < %f AND COM_FREQ > %f\n",
-                            run.Angle(airport.latitude).c_str(), run.Angle(airport.longitude).c_str(),
-                            frequency + kAtisTolerance, frequency - kAtisTolerance));
+                                      run.Angle(airport.latitude).c_str(), run.Angle(airport.longitude).c_str(),
+                                      frequency + kAtisTolerance, frequency - kAtisTolerance));
         run.out.Printf("\t\t'\t%s\n", airport.name.c_str());
     }
     if (chain.Written()) {
-        run.out.WriteLine("\tELSE\n\t\tdSound_play = ELAPSED_TIME+ INT(RANDOM * 15) + 5\t'Give random spaces\n"
-                          "\t\tONEXP_TRUE ELAPSED_TIME > dSound_play GOSUB subSound\n\t\tRETURN\n");
+        run.out.WriteLine(
+            "\tELSE\n\t\tdSound_play = ELAPSED_TIME+ INT(RANDOM * 15) + 5\t'Give random spaces\n"
+            "\t\tONEXP_TRUE ELAPSED_TIME > dSound_play GOSUB subSound\n\t\tRETURN\n");
         chain.Close();
     } else {
         run.out.WriteLine(kNoValidFrequency);
@@ -66,8 +67,10 @@ void WriteSoundList(GenerationRun& run) {
     }
     run.out.Printf("\tdSound_play = INT( RANDOM * %zu)\n", titles.size());
     for (size_t k = 0; k < titles.size(); ++k) {
-        if (k == 0) run.out.WriteLine("\tIF dSound_play = 0\n");
-        else run.out.Printf("\tELSEIF dSound_play = %zu\n", k);
+        if (k == 0)
+            run.out.WriteLine("\tIF dSound_play = 0\n");
+        else
+            run.out.Printf("\tELSEIF dSound_play = %zu\n", k);
         run.out.WriteLine("\t\tPLAY \"" + QuoteSafe(titles[k]) + "\"\n");
     }
     run.out.WriteLine("\tENDIF\n");

@@ -36,8 +36,7 @@ void AppendWeatherSections(const WizardValues& values, std::vector<std::string>&
 void AppendSidStarSection(const WizardValues& values, std::vector<std::string>& lines);
 void AppendEmergencySections(const WizardValues& values, std::vector<std::string>& lines);
 // baseDirectory ends with a backslash; the sounds are in its Wav folder.
-void AppendSoundSection(const WizardValues& values, std::string_view baseDirectory,
-                        std::vector<std::string>& lines);
+void AppendSoundSection(const WizardValues& values, std::string_view baseDirectory, std::vector<std::string>& lines);
 
 // False when the plane has no values yet (no cruise altitude), or when the co-pilot
 // calls the V-speeds out and V1, V2 or VR is not set: the definition is not written

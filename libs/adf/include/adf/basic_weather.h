@@ -14,10 +14,10 @@ struct BasicWeather {
     std::string path;
     bool wind = false;
     bool precipitation = false;
-    int cloudBase = 0;   // feet
-    int visibility = 0;  // 0 good, 1 average, 2 none
-    int cloudKind = 0;   // 0 none, 1 light, 2 very cloudy, 3 thunderstorm
-    int turbulence = 0;  // 0 none, 1 light, 2 heavy
+    int cloudBase = 0;         // feet
+    int visibility = 0;        // 0 good, 1 average, 2 none
+    int cloudKind = 0;         // 0 none, 1 light, 2 very cloudy, 3 thunderstorm
+    int turbulence = 0;        // 0 none, 1 light, 2 heavy
     double temperature = 0.0;  // degrees Celsius
     double variation = 0.0;    // degrees
 

@@ -112,10 +112,25 @@ inline constexpr Key kFailVerticalSpeed{"EMERG", "_1019"};
 inline constexpr Key kAnnounceFailure{"EMERG", "_1020"};
 // The items that may fail, in file order.
 inline constexpr Key kFailureKeys[] = {
-    kFailAdf,          kFailAirspeedIndicator, kFailAltimeter,  kFailAttitudeIndicator, kFailAutopilot,
-    kFailEngine1,      kFailEngine2,           kFailEngine3,    kFailEngine4,           kFailGear1,
-    kFailGear2,        kFailGear3,             kFailHeadingIndicator, kFailNav,         kFailPanelLights,
-    kFailStrobes,      kFailTransponder,       kFailTurnCoordinator,  kFailVerticalSpeed,
+    kFailAdf,
+    kFailAirspeedIndicator,
+    kFailAltimeter,
+    kFailAttitudeIndicator,
+    kFailAutopilot,
+    kFailEngine1,
+    kFailEngine2,
+    kFailEngine3,
+    kFailEngine4,
+    kFailGear1,
+    kFailGear2,
+    kFailGear3,
+    kFailHeadingIndicator,
+    kFailNav,
+    kFailPanelLights,
+    kFailStrobes,
+    kFailTransponder,
+    kFailTurnCoordinator,
+    kFailVerticalSpeed,
 };
 inline constexpr Key kCrash{"CRASH", "_1050"};  // mode digit, then three option digits
 

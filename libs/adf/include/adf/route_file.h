@@ -32,7 +32,7 @@ enum class HoldingPlace {
 
 // Holding at one route airport after the first.
 struct Holding {
-    int number = 0;            // 1, 2, ... over those airports in route order
+    int number = 0;              // 1, 2, ... over those airports in route order
     std::optional<int> value{};  // the point's holding value; none when its line is missing or empty
     HoldingPlace place = HoldingPlace::Unknown;
     std::string navaidLine{};
@@ -83,7 +83,7 @@ enum class VorDirection { To, From };
 
 struct NavaidSection {
     std::string navaidLine{};
-    int radial = 0;  // whole degrees; an NDB's is 0
+    int radial = 0;                 // whole degrees; an NDB's is 0
     std::optional<VorRole> role{};  // a VOR's only
     std::optional<VorDirection> direction{};
 

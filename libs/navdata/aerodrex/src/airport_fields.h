@@ -11,14 +11,14 @@ namespace aerodrex {
 
 // The line as far as any airport reader looks, plus one character to tell its kind.
 inline std::string_view AirportLineView(const char* line) {
-  return navdata::BoundedLine(line, airport_line::kWidth + 1);
+    return navdata::BoundedLine(line, airport_line::kWidth + 1);
 }
 
 inline bool IsAirportLine(std::string_view line) { return line.size() == airport_line::kWidth; }
 
 // Copies a field that only airport lines are read for; out stays untouched otherwise.
 inline void CopyAirportOnlyField(char* out, std::string_view line, navdata::FieldSpec field) {
-  if (IsAirportLine(line)) navdata::CopyField(out, line, field);
+    if (IsAirportLine(line)) navdata::CopyField(out, line, field);
 }
 
 double RunwayDegree(std::string_view line);

@@ -8,12 +8,12 @@ using navdata::CopyField;
 namespace layout = aerodrex::airport_line;
 
 void CopyAirportOnly(char* out, const char* line, navdata::FieldSpec field) {
-  aerodrex::CopyAirportOnlyField(out, aerodrex::AirportLineView(line), field);
+    aerodrex::CopyAirportOnlyField(out, aerodrex::AirportLineView(line), field);
 }
 
 // The numeric readers look no further than the field they convert.
 std::string_view LineUpTo(const char* line, navdata::FieldSpec field) {
-  return navdata::BoundedLine(line, field.end());
+    return navdata::BoundedLine(line, field.end());
 }
 
 }  // namespace

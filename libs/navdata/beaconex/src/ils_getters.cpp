@@ -11,7 +11,7 @@ namespace {
 
 // The field's columns as far as the line reaches, reading no further than the field.
 std::string_view Field(const char* line, navdata::FieldSpec field) {
-  return navdata::FieldText(navdata::BoundedLine(line, field.end()), field);
+    return navdata::FieldText(navdata::BoundedLine(line, field.end()), field);
 }
 
 }  // namespace
@@ -20,20 +20,16 @@ int GetilsType(const char* line) { return platform::LeadingInt(Field(line, layou
 
 void GetilsID(char* out, const char* line) { navdata::CopyField(out, line, layout::kIdent); }
 
-void GetilsairportID(char* out, const char* line) {
-  navdata::CopyField(out, line, layout::kAirportIdent);
-}
+void GetilsairportID(char* out, const char* line) { navdata::CopyField(out, line, layout::kAirportIdent); }
 
 double GetilsFreq(const char* line) { return platform::LeadingDouble(Field(line, layout::kFrequency)); }
 
 double GetilsHdg(const char* line) { return platform::LeadingDouble(Field(line, layout::kHeading)); }
 
-char GetilsRnw(const char* line) {
-  return navdata::SideLetter(Field(line, layout::kSide), layout::kSideLetters);
-}
+char GetilsRnw(const char* line) { return navdata::SideLetter(Field(line, layout::kSide), layout::kSideLetters); }
 
 double GetilsMagVar(const char* line) {
-  return navdata::SideVariation(Field(line, layout::kSide), layout::kSideLetters);
+    return navdata::SideVariation(Field(line, layout::kSide), layout::kSideLetters);
 }
 
 // The getters read no column past the line's width, so the text up to its first

@@ -19,10 +19,10 @@ using navdata::testing::TextGetter;
 using platform::Trimmed;
 
 struct NavaidGetterCase {
-  const char* label;
-  TextGetter getter;
-  navdata::FieldSpec field;
-  std::string expected;  // trimmed, from the default scenery line
+    const char* label;
+    TextGetter getter;
+    navdata::FieldSpec field;
+    std::string expected;  // trimmed, from the default scenery line
 };
 
 const NavaidGetterCase kGetters[] = {
@@ -37,38 +37,38 @@ const NavaidGetterCase kGetters[] = {
 };
 
 TEST(NavaidGetters, CopyTheirColumnsUntrimmed) {
-  const ExactLine line(SceneryNavaidLine({}));
-  for (const auto& c : kGetters) {
-    const auto result = CallGetter(c.getter, line.get(), c.field.size());
-    EXPECT_EQ(result.text.size(), c.field.width) << c.label;
-    EXPECT_EQ(Trimmed(result.text), c.expected) << c.label;
-    EXPECT_TRUE(result.guardKept) << c.label;
-  }
+    const ExactLine line(SceneryNavaidLine({}));
+    for (const auto& c : kGetters) {
+        const auto result = CallGetter(c.getter, line.get(), c.field.size());
+        EXPECT_EQ(result.text.size(), c.field.width) << c.label;
+        EXPECT_EQ(Trimmed(result.text), c.expected) << c.label;
+        EXPECT_TRUE(result.guardKept) << c.label;
+    }
 }
 
 TEST(NavaidGetters, ShortLineReadsMissingColumnsAsBlanks) {
-  const std::string full = SceneryNavaidLine({});
-  for (std::size_t cut : {0u, 31u, 50u, 110u, 169u}) {
-    const std::string shortLine = full.substr(0, cut);
-    const std::string padded = shortLine + std::string(layout::kWidth - cut, ' ');
-    const ExactLine line(shortLine);
-    for (const auto& c : kGetters) {
-      EXPECT_EQ(CallGetter(c.getter, line.get(), c.field.size()).text,
-                CallGetter(c.getter, padded.c_str(), c.field.size()).text)
-          << c.label << " cut at " << cut;
+    const std::string full = SceneryNavaidLine({});
+    for (std::size_t cut : {0u, 31u, 50u, 110u, 169u}) {
+        const std::string shortLine = full.substr(0, cut);
+        const std::string padded = shortLine + std::string(layout::kWidth - cut, ' ');
+        const ExactLine line(shortLine);
+        for (const auto& c : kGetters) {
+            EXPECT_EQ(CallGetter(c.getter, line.get(), c.field.size()).text,
+                      CallGetter(c.getter, padded.c_str(), c.field.size()).text)
+                << c.label << " cut at " << cut;
+        }
     }
-  }
 }
 
 TEST(NavaidGetters, GpsPointHasZeroFrequencyAndElevation) {
-  NavaidFields f;
-  f.type = "GPS";
-  f.frequency = 0;
-  f.elevation = 0;
-  const ExactLine line(SceneryNavaidLine(f));
-  EXPECT_EQ(Trimmed(CallGetter(GetNavaidsType, line.get(), layout::kType.size()).text), "GPS");
-  EXPECT_EQ(std::stod(CallGetter(GetNavaidsFreq, line.get(), layout::kFrequency.size()).text), 0.0);
-  EXPECT_EQ(std::stod(CallGetter(GetNavaidsElev, line.get(), layout::kElevation.size()).text), 0.0);
+    NavaidFields f;
+    f.type = "GPS";
+    f.frequency = 0;
+    f.elevation = 0;
+    const ExactLine line(SceneryNavaidLine(f));
+    EXPECT_EQ(Trimmed(CallGetter(GetNavaidsType, line.get(), layout::kType.size()).text), "GPS");
+    EXPECT_EQ(std::stod(CallGetter(GetNavaidsFreq, line.get(), layout::kFrequency.size()).text), 0.0);
+    EXPECT_EQ(std::stod(CallGetter(GetNavaidsElev, line.get(), layout::kElevation.size()).text), 0.0);
 }
 
 }  // namespace

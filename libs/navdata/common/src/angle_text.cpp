@@ -108,13 +108,9 @@ std::string AngleTextOfFields(char letter, const AngleTextNumbers& numbers) {
 
 }  // namespace navdata
 
-std::string LatitudeToAngleText(double degrees) {
-    return ComposeAngleText(degrees, 'N', 'S');
-}
+std::string LatitudeToAngleText(double degrees) { return ComposeAngleText(degrees, 'N', 'S'); }
 
-std::string LongitudeToAngleText(double degrees) {
-    return ComposeAngleText(degrees, 'E', 'W');
-}
+std::string LongitudeToAngleText(double degrees) { return ComposeAngleText(degrees, 'E', 'W'); }
 
 double AngleTextToDegrees(const char* text) {
     if (text == nullptr) {
@@ -123,8 +119,7 @@ double AngleTextToDegrees(const char* text) {
     const std::string_view angle(text);
     const std::size_t degreeMark = angle.find(kDegreeMark);
     const std::size_t minuteMark = angle.find(kMinuteMark);
-    if (degreeMark == std::string_view::npos || minuteMark == std::string_view::npos ||
-        minuteMark < degreeMark) {
+    if (degreeMark == std::string_view::npos || minuteMark == std::string_view::npos || minuteMark < degreeMark) {
         return 0.0;
     }
     const double sign = (angle[0] == 'S' || angle[0] == 'E') ? -1.0 : 1.0;
@@ -136,9 +131,7 @@ double AngleTextToDegrees(const char* text) {
     return (wholeDegrees + wholeMinutes / 60.0 + fraction * 0.01 / 60.0) * sign;
 }
 
-double AngleTextToDegrees(std::string text) {
-    return AngleTextToDegrees(text.c_str());
-}
+double AngleTextToDegrees(std::string text) { return AngleTextToDegrees(text.c_str()); }
 
 double GetDecimalMinutesFromAngle(const char* text) {
     if (text == nullptr) {

@@ -23,15 +23,24 @@ constexpr char kLineEnd[] = "\r\n";
 
 // The airport texts in the order of the layout's fields.
 constexpr std::string AirportLineTexts::*kAirportTexts[] = {
-    &AirportLineTexts::city,          &AirportLineTexts::country,
-    &AirportLineTexts::name,          &AirportLineTexts::ident,
-    &AirportLineTexts::elevation,     &AirportLineTexts::latitude,
-    &AirportLineTexts::longitude,     &AirportLineTexts::atisFrequency,
-    &AirportLineTexts::runwayHeading, &AirportLineTexts::runwayLength,
-    &AirportLineTexts::surface,       &AirportLineTexts::ilsFrequency,
-    &AirportLineTexts::ilsIdent,      &AirportLineTexts::side,
-    &AirportLineTexts::runwayStartLatitude, &AirportLineTexts::runwayEndLatitude,
-    &AirportLineTexts::runwayStartLongitude, &AirportLineTexts::runwayEndLongitude,
+    &AirportLineTexts::city,
+    &AirportLineTexts::country,
+    &AirportLineTexts::name,
+    &AirportLineTexts::ident,
+    &AirportLineTexts::elevation,
+    &AirportLineTexts::latitude,
+    &AirportLineTexts::longitude,
+    &AirportLineTexts::atisFrequency,
+    &AirportLineTexts::runwayHeading,
+    &AirportLineTexts::runwayLength,
+    &AirportLineTexts::surface,
+    &AirportLineTexts::ilsFrequency,
+    &AirportLineTexts::ilsIdent,
+    &AirportLineTexts::side,
+    &AirportLineTexts::runwayStartLatitude,
+    &AirportLineTexts::runwayEndLatitude,
+    &AirportLineTexts::runwayStartLongitude,
+    &AirportLineTexts::runwayEndLongitude,
 };
 static_assert(std::size(kAirportTexts) == std::size(airport::kFields));
 

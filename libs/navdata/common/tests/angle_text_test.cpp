@@ -33,28 +33,26 @@ TEST_P(AngleTextComposition, FollowsTheFixedLayout) {
     EXPECT_EQ(text.size(), 14u);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Writers, AngleTextComposition,
-    testing::Values(
-        CompositionCase{Axis::Latitude, 0.0, "N000*  0'00.00"},
-        CompositionCase{Axis::Longitude, 0.0, "E000*  0'00.00"},
-        CompositionCase{Axis::Longitude, -0.5, "W000* 30'00.00"},
-        CompositionCase{Axis::Longitude, 8.5, "E008* 30'00.00"},
-        CompositionCase{Axis::Longitude, 180.0, "E180*  0'00.00"},
-        CompositionCase{Axis::Longitude, 151.25, "E151* 15'00.00"},
-        CompositionCase{Axis::Latitude, 47.5, "N047* 30'00.00"},
-        CompositionCase{Axis::Latitude, -33.9461, "S033* 56'76.60"},
-        // 26.25 minutes: exact in binary, so every digit shows.
-        CompositionCase{Axis::Latitude, 47.4375, "N047* 26'25.00"},
-        CompositionCase{Axis::Latitude, -47.4375, "S047* 26'25.00"},
-        // A single-digit minute keeps two leading blanks.
-        CompositionCase{Axis::Latitude, 12.0 + 5.0 / 60.0 + 0.0000001, "N012*  5'00.00"},
-        // Every step truncates: 33.9 lies just below in binary and shows 53'99.99.
-        CompositionCase{Axis::Latitude, -33.9, "S033* 53'99.99"}));
+INSTANTIATE_TEST_SUITE_P(Writers, AngleTextComposition,
+                         testing::Values(CompositionCase{Axis::Latitude, 0.0, "N000*  0'00.00"},
+                                         CompositionCase{Axis::Longitude, 0.0, "E000*  0'00.00"},
+                                         CompositionCase{Axis::Longitude, -0.5, "W000* 30'00.00"},
+                                         CompositionCase{Axis::Longitude, 8.5, "E008* 30'00.00"},
+                                         CompositionCase{Axis::Longitude, 180.0, "E180*  0'00.00"},
+                                         CompositionCase{Axis::Longitude, 151.25, "E151* 15'00.00"},
+                                         CompositionCase{Axis::Latitude, 47.5, "N047* 30'00.00"},
+                                         CompositionCase{Axis::Latitude, -33.9461, "S033* 56'76.60"},
+                                         // 26.25 minutes: exact in binary, so every digit shows.
+                                         CompositionCase{Axis::Latitude, 47.4375, "N047* 26'25.00"},
+                                         CompositionCase{Axis::Latitude, -47.4375, "S047* 26'25.00"},
+                                         // A single-digit minute keeps two leading blanks.
+                                         CompositionCase{Axis::Latitude, 12.0 + 5.0 / 60.0 + 0.0000001,
+                                                         "N012*  5'00.00"},
+                                         // Every step truncates: 33.9 lies just below in binary and shows 53'99.99.
+                                         CompositionCase{Axis::Latitude, -33.9, "S033* 53'99.99"}));
 
 TEST(AngleTextCompositionBadInput, StaysWithinItsLayout) {
-    const double inputs[] = {std::numeric_limits<double>::quiet_NaN(),
-                             std::numeric_limits<double>::infinity(), -1e300};
+    const double inputs[] = {std::numeric_limits<double>::quiet_NaN(), std::numeric_limits<double>::infinity(), -1e300};
     for (double degrees : inputs) {
         const std::string text = LatitudeToAngleText(degrees);
         ASSERT_FALSE(text.empty());
@@ -69,10 +67,8 @@ TEST(AngleTextCompositionBadInput, StaysWithinItsLayout) {
 TEST(AngleTextRoundTrip, ReaderInvertsWriters) {
     const double values[] = {0.0, 47.4375, -47.4375, 8.5, -122.25, 179.75};
     for (double degrees : values) {
-        EXPECT_NEAR(AngleTextToDegrees(LatitudeToAngleText(degrees).c_str()), degrees, 1e-6)
-            << degrees;
-        EXPECT_NEAR(AngleTextToDegrees(LongitudeToAngleText(degrees).c_str()), -degrees, 1e-6)
-            << degrees;
+        EXPECT_NEAR(AngleTextToDegrees(LatitudeToAngleText(degrees).c_str()), degrees, 1e-6) << degrees;
+        EXPECT_NEAR(AngleTextToDegrees(LongitudeToAngleText(degrees).c_str()), -degrees, 1e-6) << degrees;
     }
 }
 
@@ -112,8 +108,7 @@ TEST(GetDecimalMinutesFromAngle, ReadsMinutesAndTheirDecimals) {
         {nullptr, 0.0},
     };
     for (const SignedCase& c : cases) {
-        EXPECT_NEAR(GetDecimalMinutesFromAngle(c.text), c.degrees, 1e-9)
-            << (c.text ? c.text : "null");
+        EXPECT_NEAR(GetDecimalMinutesFromAngle(c.text), c.degrees, 1e-9) << (c.text ? c.text : "null");
     }
 }
 
@@ -125,8 +120,8 @@ using platform::SaturatingInt;
 std::string PrintedFields(char letter, const AngleTextNumbers& numbers) {
     const char letterText[] = {letter, '\0'};
     char text[64];
-    std::snprintf(text, sizeof text, "%s%03d*%3d'%02d.%02d", letterText, numbers[0], numbers[1],
-                  numbers[2], numbers[3]);
+    std::snprintf(text, sizeof text, "%s%03d*%3d'%02d.%02d", letterText, numbers[0], numbers[1], numbers[2],
+                  numbers[3]);
     return text;
 }
 
@@ -150,9 +145,8 @@ testing::AssertionResult BothAxesAsPrinted(double degrees) {
         const std::string written = Compose(axis, degrees);
         const std::string printed = PrintedAngleText(axis, degrees);
         if (written != printed) {
-            return testing::AssertionFailure()
-                   << (axis == Axis::Latitude ? "latitude " : "longitude ") << degrees
-                   << " wrote \"" << written << "\", printed \"" << printed << '"';
+            return testing::AssertionFailure() << (axis == Axis::Latitude ? "latitude " : "longitude ") << degrees
+                                               << " wrote \"" << written << "\", printed \"" << printed << '"';
         }
     }
     return testing::AssertionSuccess();
@@ -161,8 +155,8 @@ testing::AssertionResult BothAxesAsPrinted(double degrees) {
 // Every width the padding meets: below, at and above each field's width, both signs,
 // and the saturated ends of the int range.
 TEST(AngleTextFields, MatchPrintfForEveryWidthAndSign) {
-    const int numbers[] = {INT_MIN, INT_MIN + 1, -1000, -999, -100, -99, -10, -9, -1, 0,
-                           1,       9,           10,    59,   99,   100,  999, 1000, 12345, INT_MAX};
+    const int numbers[] = {INT_MIN, INT_MIN + 1, -1000, -999, -100, -99, -10, -9,   -1,    0,
+                           1,       9,           10,    59,   99,   100, 999, 1000, 12345, INT_MAX};
     for (int degrees : numbers) {
         for (int minutes : numbers) {
             for (int hundredths : numbers) {
@@ -199,11 +193,32 @@ TEST(AngleTextAsPrinted, NeighboursOfMinuteSteps) {
 TEST(AngleTextAsPrinted, WideAndUnusualValues) {
     const double inf = std::numeric_limits<double>::infinity();
     const double nan = std::numeric_limits<double>::quiet_NaN();
-    const double values[] = {0.0, -0.0, nan, -nan, inf, -inf, DBL_MAX, -DBL_MAX, DBL_MIN,
-                             -DBL_MIN, std::numeric_limits<double>::denorm_min(), 1e-300,
-                             std::nextafter(1.0, 0.0), std::nextafter(180.0, 0.0), 999.99999999,
-                             1000.0, 1000.5, -12345.678, 2147483647.0, 2147483647.9, 2147483648.0,
-                             -2147483648.0, -2147483649.0, 1e10, 1e15 + 0.5, 1e300};
+    const double values[] = {0.0,
+                             -0.0,
+                             nan,
+                             -nan,
+                             inf,
+                             -inf,
+                             DBL_MAX,
+                             -DBL_MAX,
+                             DBL_MIN,
+                             -DBL_MIN,
+                             std::numeric_limits<double>::denorm_min(),
+                             1e-300,
+                             std::nextafter(1.0, 0.0),
+                             std::nextafter(180.0, 0.0),
+                             999.99999999,
+                             1000.0,
+                             1000.5,
+                             -12345.678,
+                             2147483647.0,
+                             2147483647.9,
+                             2147483648.0,
+                             -2147483648.0,
+                             -2147483649.0,
+                             1e10,
+                             1e15 + 0.5,
+                             1e300};
     for (double degrees : values) {
         EXPECT_TRUE(BothAxesAsPrinted(degrees));
     }

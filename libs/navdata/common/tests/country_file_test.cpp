@@ -22,7 +22,8 @@ struct ParseCase {
 const ParseCase kParse[] = {
     {"line 1 is the count, never a country", "2\r\nChile\t1\r\nPeru\t0\r\n", {{"Chile", true}, {"Peru", false}}},
     {"LF alone ends lines too", "2\nChile\t1\nPeru\t1", {{"Chile", true}, {"Peru", true}}},
-    {"only the first character after the TAB counts", "2\nChile\t1 extra\nPeru\t01\n",
+    {"only the first character after the TAB counts",
+     "2\nChile\t1 extra\nPeru\t01\n",
      {{"Chile", true}, {"Peru", false}}},
     {"a line without a TAB is a loaded country", "1\n  New Zealand  \n", {{"New Zealand", true}}},
     {"names are trimmed on both sides", "1\n  Peru \t1\n", {{"Peru", true}}},
@@ -77,9 +78,10 @@ TEST(CountryFile, AMissingFileIsNotCreatedByReading) {
 TEST(CountryFile, AFailedWriteLeavesTheOldFile) {
     platform::testing::TempEnvironment env;
     const auto host = env.writeFile("drive_c/Quillet/Country.nav", "1\r\nOld\t1\r\n");
-    const auto outcome = platform::testing::RunWithFileSizeLimit(
-        8, platform::testing::AtFileSizeLimit::WriteFails,
-        [](std::string&) { return WriteCountryFile("C:\\Quillet\\Country.nav", {{"Freedonia", true}}) ? 1 : 0; });
+    const auto outcome =
+        platform::testing::RunWithFileSizeLimit(8, platform::testing::AtFileSizeLimit::WriteFails, [](std::string&) {
+            return WriteCountryFile("C:\\Quillet\\Country.nav", {{"Freedonia", true}}) ? 1 : 0;
+        });
     EXPECT_EQ(outcome.exitCode, 0);
     EXPECT_EQ(platform::testing::TempEnvironment::readFile(host), "1\r\nOld\t1\r\n");
 }

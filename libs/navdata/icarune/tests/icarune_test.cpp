@@ -121,9 +121,9 @@ TEST_F(IcaruneTest, LoadIcaoReadsRecordAndGivesBytePosition) {
     EXPECT_FLOAT_EQ(loadIcao_(2, folder).longitude, 153.1f);
 
     // A trailing part of a record is no record.
-    env_.writeFile("drive_c/Sim/Weather/ICAO POS.BIN",
-                   platform::testing::TempEnvironment::readFile(env_.driveC() / "Sim/Weather/ICAO POS.BIN") +
-                       std::string(8, 'X'));
+    env_.writeFile(
+        "drive_c/Sim/Weather/ICAO POS.BIN",
+        platform::testing::TempEnvironment::readFile(env_.driveC() / "Sim/Weather/ICAO POS.BIN") + std::string(8, 'X'));
     for (int index : {-1, 4, 1 << 30}) {
         const IcaoStationRecord none = loadIcao_(index, folder);
         EXPECT_EQ(none.index, -1);
@@ -161,9 +161,8 @@ TEST_F(IcaruneTest, LoadIcaoUsesTheFs2000FolderWhenNoneIsGiven) {
 }
 
 TEST_F(IcaruneTest, LoadIcaosFindsFirstExactIdent) {
-    const std::string folder = WriteStations({{"KSEA", 47.4f, 237.7f, 130.0f},
-                                              {"EGLL", 51.5f, 359.5f, 25.0f},
-                                              {"EGLL", 1.0f, 2.0f, 3.0f}});
+    const std::string folder =
+        WriteStations({{"KSEA", 47.4f, 237.7f, 130.0f}, {"EGLL", 51.5f, 359.5f, 25.0f}, {"EGLL", 1.0f, 2.0f, 3.0f}});
     const IcaoStationRecord found = loadIcaos_("EGLL", folder);
     EXPECT_EQ(found.index, 1);
     EXPECT_FLOAT_EQ(found.latitude, 51.5f);

@@ -2,12 +2,12 @@
 // builder does, beside a plain read of the same files; and inflates compressed scenery.
 #include <benchmark/benchmark.h>
 
+#include <unistd.h>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <string>
-#include <unistd.h>
 #include <vector>
 
 #include "fsinstall/generated_world.h"
@@ -68,7 +68,8 @@ const Installation& TheInstallation() {
 std::string HostPathOf(const std::string& windowsPath) {
     const char* root = std::getenv("QUILLET_DRIVE_C");
     std::string path = windowsPath.substr(2);
-    for (char& c : path) if (c == '\\') c = '/';
+    for (char& c : path)
+        if (c == '\\') c = '/';
     return std::string(root) + path;
 }
 
@@ -111,8 +112,8 @@ void BM_Decompress(benchmark::State& state) {
     const std::vector<std::uint8_t> stream = fsinstall::EncodeJmBlock(plain);
     std::vector<std::uint8_t> out(plain.size());
     for (auto _ : state) {
-        const int n = DecompressJmBlock(stream.data(), static_cast<int>(stream.size()), out.data(),
-                                        static_cast<int>(out.size()));
+        const int n =
+            DecompressJmBlock(stream.data(), static_cast<int>(stream.size()), out.data(), static_cast<int>(out.size()));
         benchmark::DoNotOptimize(n);
     }
     state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * plain.size()));

@@ -1,10 +1,10 @@
 // Any bytes as a scenery file, read through LoadDLLBGL.
+#include <unistd.h>
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
 #include <fstream>
 #include <string>
-#include <unistd.h>
 
 #include "platform/message_box.h"
 #include "scenrix/scenery_reader.h"
@@ -27,8 +27,8 @@ const std::string& FuzzFolder() {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string path = FuzzFolder() + "/input.bgl";
-    std::ofstream(path, std::ios::binary | std::ios::trunc).write(reinterpret_cast<const char*>(data),
-                                                                  static_cast<std::streamsize>(size));
+    std::ofstream(path, std::ios::binary | std::ios::trunc)
+        .write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
     std::vector<std::string> ils, navaids, airports, knownNavaids, knownAirports;
     LoadDLLBGL(path.c_str(), ils, navaids, airports, knownNavaids, knownAirports);
     for (const std::string& line : navaids) {

@@ -20,13 +20,11 @@ constexpr double kLowestComFrequency = 118.0;
 constexpr double kComFrequencyLimit = 137.0;  // excluded
 constexpr double kRunwayEndTolerance = 10.0;  // degrees either side
 
-constexpr const char* kSurfaceNames[] = {"Unknown", "Dirt", "Cement", "Asphalt", "Grass",
-                                         "Gravel", "Oil treated", "Mats", "Snow"};
+constexpr const char* kSurfaceNames[] = {"Unknown", "Dirt",        "Cement", "Asphalt", "Grass",
+                                         "Gravel",  "Oil treated", "Mats",   "Snow"};
 constexpr const char* kSideLetters[] = {"", "L", "R", "C", "H"};  // by designator code
 
-bool IsComFrequency(double mhz) {
-    return mhz >= kLowestComFrequency && mhz < kComFrequencyLimit;
-}
+bool IsComFrequency(double mhz) { return mhz >= kLowestComFrequency && mhz < kComFrequencyLimit; }
 
 // Difference of two headings taken round 360, from 0 to 180.
 double HeadingDistance(double a, double b) {
@@ -62,8 +60,7 @@ void Airport::Read(const SceneryBytes& records) {
     while (records.Holds(position, layout::kRecordHeaderLength)) {
         const std::uint32_t type = records.U32(position + layout::kRecordTypeField);
         const std::uint32_t length = records.U32(position + layout::kRecordLengthField);
-        if (type == layout::kEndRecord || length < layout::kRecordHeaderLength ||
-            !records.Holds(position, length)) {
+        if (type == layout::kEndRecord || length < layout::kRecordHeaderLength || !records.Holds(position, length)) {
             return;
         }
         ReadRecord(type, records.Slice(position, length));
@@ -159,15 +156,13 @@ void Airport::ReadRunwayEnd(const SceneryBytes& record) {
 
     for (CAirportStruct& runway : runways_) {
         const double runwayHeading = platform::LeadingDouble(runway.runwayHeading);
-        if (HeadingDistance(runwayHeading, heading) <= kRunwayEndTolerance &&
-            runway.runwayStartLatitude.empty()) {
+        if (HeadingDistance(runwayHeading, heading) <= kRunwayEndTolerance && runway.runwayStartLatitude.empty()) {
             runway.runwayStartLatitude = latitude;
             runway.runwayStartLongitude = longitude;
             runway.runwayHeading = platform::FixedText(heading);
             return;
         }
-        if (HeadingDistance(runwayHeading, reverse) <= kRunwayEndTolerance &&
-            runway.runwayEndLatitude.empty()) {
+        if (HeadingDistance(runwayHeading, reverse) <= kRunwayEndTolerance && runway.runwayEndLatitude.empty()) {
             runway.runwayEndLatitude = latitude;
             runway.runwayEndLongitude = longitude;
             return;
@@ -215,8 +210,7 @@ void Airport::Finish() {
 
 }  // namespace
 
-void ParseAirportFacility(const SceneryBytes& records, const CAirportStruct& common,
-                          SceneryScan& scan) {
+void ParseAirportFacility(const SceneryBytes& records, const CAirportStruct& common, SceneryScan& scan) {
     Airport airport(common, scan);
     airport.Read(records);
     airport.Finish();

@@ -10,13 +10,9 @@ namespace {
 constexpr char kDecimalMark = '.';
 }  // namespace
 
-double GetDegreeFromAngle(const char* text) {
-    return text == nullptr ? 0.0 : platform::LeadingDouble(text);
-}
+double GetDegreeFromAngle(const char* text) { return text == nullptr ? 0.0 : platform::LeadingDouble(text); }
 
-double GetMinuteFromAngle(const char* text) {
-    return std::trunc(GetDecimalMinutesFromAngle(text));
-}
+double GetMinuteFromAngle(const char* text) { return std::trunc(GetDecimalMinutesFromAngle(text)); }
 
 double GetSecondsFromAngle(const char* text) {
     const double minutes = GetDecimalMinutesFromAngle(text);

@@ -50,8 +50,7 @@ std::string_view ColonField(std::string_view line, int n) {
 }  // namespace scenrix::detail
 
 void GetStrAfterNColon(int n, const char* line, char* out, std::size_t outSize) {
-    const std::string_view field =
-        line == nullptr ? std::string_view{} : scenrix::detail::ColonField(line, n);
+    const std::string_view field = line == nullptr ? std::string_view{} : scenrix::detail::ColonField(line, n);
     scenrix::detail::CopyCut(field, out, outSize);
 }
 

@@ -3,9 +3,7 @@
 
 namespace {
 
-bool IsAltitudeSlot(int i) {
-    return i >= 0 && i < scenrix::kSidStarCapacity;
-}
+bool IsAltitudeSlot(int i) { return i >= 0 && i < scenrix::kSidStarCapacity; }
 
 }  // namespace
 
@@ -15,17 +13,11 @@ ExtraStar::ExtraStar(const ExtraStar& other) = default;
 
 ExtraStar& ExtraStar::operator=(const ExtraStar& other) = default;
 
-void ExtraStar::Clear() {
-    lastIndex = -1;
-}
+void ExtraStar::Clear() { lastIndex = -1; }
 
-int ExtraStar::GetSize() const {
-    return lastIndex + 1;
-}
+int ExtraStar::GetSize() const { return lastIndex + 1; }
 
-bool ExtraStar::Add(double pointX, double pointY) {
-    return scenrix::detail::AppendPoint(*this, pointX, pointY);
-}
+bool ExtraStar::Add(double pointX, double pointY) { return scenrix::detail::AppendPoint(*this, pointX, pointY); }
 
 bool ExtraStar::Get(int i, double& pointX, double& pointY) const {
     return scenrix::detail::ReadPoint(*this, i, pointX, pointY);
@@ -37,6 +29,4 @@ void ExtraStar::SetAlt(int i, int altitudeValue) {
     }
 }
 
-int ExtraStar::GetAlt(int i) const {
-    return IsAltitudeSlot(i) ? altitude[i] : kNoAltitude;
-}
+int ExtraStar::GetAlt(int i) const { return IsAltitudeSlot(i) ? altitude[i] : kNoAltitude; }

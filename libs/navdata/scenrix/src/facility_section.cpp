@@ -37,8 +37,7 @@ bool ReadItems(const SceneryBytes& block, CAirportStruct& common, SceneryScan& s
         const SceneryBytes item = block.Slice(position, length);
         const std::uint32_t type = item.U32(layout::kItemTypeField);
         // The data lies inside the item, whatever size it claims.
-        const SceneryBytes data =
-            item.Slice(layout::kItemHeaderLength, item.U32(layout::kItemDataSizeField));
+        const SceneryBytes data = item.Slice(layout::kItemHeaderLength, item.U32(layout::kItemDataSizeField));
         switch (type) {
             case layout::kCountryItem:
             case layout::kRegionItem:
@@ -68,10 +67,9 @@ void ReadFacilitySection(const SceneryBytes& data, std::size_t section, SceneryS
     std::size_t position = section;
     while (data.Holds(position, layout::kFacilityBlockHeaderLength) &&
            data.U16(position) == layout::kFacilityBlockMark) {
-        const std::size_t span = std::size_t{data.U32(position + layout::kFacilityBlockLengthField)} +
-                                 layout::kFacilityBlockExtra;
-        if (span < layout::kFacilityBlockHeaderLength ||
-            !ReadItems(data.Slice(position, span), common, scan)) {
+        const std::size_t span =
+            std::size_t{data.U32(position + layout::kFacilityBlockLengthField)} + layout::kFacilityBlockExtra;
+        if (span < layout::kFacilityBlockHeaderLength || !ReadItems(data.Slice(position, span), common, scan)) {
             return;
         }
         position += span;

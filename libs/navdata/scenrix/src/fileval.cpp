@@ -21,12 +21,18 @@ struct NumberField {
     double fileval::*member;
 };
 constexpr NumberField kNumberFields[] = {
-    {2, &fileval::latitude},          {3, &fileval::longitude},
-    {4, &fileval::minSpeed},          {5, &fileval::maxSpeed},
-    {6, &fileval::minAltitude},       {7, &fileval::maxAltitude},
-    {8, &fileval::heading},           {10, &fileval::hdgLatitude},
-    {11, &fileval::hdgLongitude},     {12, &fileval::nextDistance},
-    {13, &fileval::nextRadial},       {15, &fileval::idtonextLatitude},
+    {2, &fileval::latitude},
+    {3, &fileval::longitude},
+    {4, &fileval::minSpeed},
+    {5, &fileval::maxSpeed},
+    {6, &fileval::minAltitude},
+    {7, &fileval::maxAltitude},
+    {8, &fileval::heading},
+    {10, &fileval::hdgLatitude},
+    {11, &fileval::hdgLongitude},
+    {12, &fileval::nextDistance},
+    {13, &fileval::nextRadial},
+    {15, &fileval::idtonextLatitude},
     {16, &fileval::idtonextLongitude},
 };
 
@@ -49,9 +55,7 @@ fileval::fileval() = default;
 
 fileval::~fileval() = default;
 
-fileval::fileval(const fileval& other) {
-    *this = other;
-}
+fileval::fileval(const fileval& other) { *this = other; }
 
 const fileval& fileval::operator=(const fileval& other) {
     if (this == &other) {
@@ -96,9 +100,7 @@ void fileval::FillFileval(const char* line) {
     idtonexttext_ = CopyText(field(kIdtonexttextField));
 }
 
-int fileval::IsEmpty() const {
-    return id_ == nullptr || id_[0] == '\0';
-}
+int fileval::IsEmpty() const { return id_ == nullptr || id_[0] == '\0'; }
 
 void fileval::_Setcode(const char* text) { SetText(code_, text); }
 void fileval::_Setword(const char* text) { SetText(word_, text); }

@@ -106,15 +106,12 @@ std::optional<int> ReadLength(BitReader& bits) {
 
 }  // namespace
 
-int DecompressJmBlock(const std::uint8_t* input, int inputLength, std::uint8_t* output,
-                      int outputCapacity) {
+int DecompressJmBlock(const std::uint8_t* input, int inputLength, std::uint8_t* output, int outputCapacity) {
     if (input == nullptr || inputLength <= jm::kStreamStart || input[0] != jm::kSignature[0] ||
-        input[1] != jm::kSignature[1] || outputCapacity < 0 ||
-        (output == nullptr && outputCapacity > 0)) {
+        input[1] != jm::kSignature[1] || outputCapacity < 0 || (output == nullptr && outputCapacity > 0)) {
         return -1;
     }
-    BitReader bits(input + jm::kStreamStart,
-                   static_cast<std::size_t>(inputLength - jm::kStreamStart));
+    BitReader bits(input + jm::kStreamStart, static_cast<std::size_t>(inputLength - jm::kStreamStart));
     int written = 0;
     for (;;) {
         const auto code = ReadCode(bits);

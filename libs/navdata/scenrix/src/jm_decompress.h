@@ -28,5 +28,4 @@ inline constexpr int kMaxLengthPrefix = 30;
 // ends inside a code, a match reaches before the start of the output, a match length
 // overflows, or the stream would write past outputCapacity. A match of distance 0
 // copies each byte onto itself, so those bytes keep what output held before.
-int DecompressJmBlock(const std::uint8_t* input, int inputLength, std::uint8_t* output,
-                      int outputCapacity);
+int DecompressJmBlock(const std::uint8_t* input, int inputLength, std::uint8_t* output, int outputCapacity);

@@ -50,10 +50,7 @@ AirportKey MakeAirportKey(const std::string& line) {
     return key;
 }
 
-NavaidKeys::NavaidKeys(NavaidIndex& index, const std::vector<std::string>& known)
-    : known_(index) {
-    index.Sync(known);
-}
+NavaidKeys::NavaidKeys(NavaidIndex& index, const std::vector<std::string>& known) : known_(index) { index.Sync(known); }
 
 bool NavaidKeys::Add(const std::string& line) {
     const NavaidKey key = MakeNavaidKey(line);
@@ -67,8 +64,7 @@ void NavaidKeys::HandOut(const std::string& lastLine) {
     handedOut_.clear();
 }
 
-AirportKeys::AirportKeys(AirportIndex& index, const std::vector<std::string>& known)
-    : known_(index) {
+AirportKeys::AirportKeys(AirportIndex& index, const std::vector<std::string>& known) : known_(index) {
     index.Sync(known);
 }
 
@@ -84,8 +80,7 @@ void AirportKeys::HandOut(const std::string& lastLine) {
     handedOut_.clear();
 }
 
-IlsList::IlsList(IlsIndex& index, std::vector<std::string>& lines)
-    : index_(index), lines_(lines) {
+IlsList::IlsList(IlsIndex& index, std::vector<std::string>& lines) : index_(index), lines_(lines) {
     index_.Sync(lines_);
 }
 

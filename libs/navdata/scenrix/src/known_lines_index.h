@@ -66,15 +66,13 @@ public:
 
 private:
     bool HandedOutWereAppended(const std::vector<std::string>& lines) const {
-        return !handedOut_.empty() && lines.size() == indexed_ + handedOut_.size() &&
-               lines.back() == lastHandedOut_;
+        return !handedOut_.empty() && lines.size() == indexed_ + handedOut_.size() && lines.back() == lastHandedOut_;
     }
 
     // True when lines still begins with what was indexed.
     bool IsPrefixOf(const std::vector<std::string>& lines) const {
         if (indexed_ == 0) return true;
-        return &lines == lines_ && lines.size() >= indexed_ && lines.front() == first_ &&
-               lines[indexed_ - 1] == last_;
+        return &lines == lines_ && lines.size() >= indexed_ && lines.front() == first_ && lines[indexed_ - 1] == last_;
     }
 
     const std::vector<std::string>* lines_ = nullptr;

@@ -27,10 +27,8 @@ private:
 
 // Calls readRun(start of records) for each block of the run of blocks at blocks.
 template <class ReadRun>
-void ForEachBlock(const SceneryBytes& data, std::size_t section, std::size_t blocks,
-                  ReadRun readRun) {
-    for (std::size_t block = blocks;
-         data.Holds(block, layout::kBlockLength) && data.U8(block) == layout::kBlockMark;
+void ForEachBlock(const SceneryBytes& data, std::size_t section, std::size_t blocks, ReadRun readRun) {
+    for (std::size_t block = blocks; data.Holds(block, layout::kBlockLength) && data.U8(block) == layout::kBlockMark;
          block += layout::kBlockLength) {
         readRun(section + data.U32(block + layout::kBlockRecordsField));
     }
@@ -55,15 +53,18 @@ void AddNdb(const SceneryBytes& data, std::size_t record, SceneryScan& scan) {
 
 std::size_t VorRecordLength(std::uint8_t kind) {
     switch (kind) {
-        case layout::kVorKind: return layout::kVorRecordLength;
-        case layout::kIlsKind: return layout::kIlsRecordLength;
-        case layout::kIlsLongKind: return layout::kIlsLongRecordLength;
-        default: return 0;
+        case layout::kVorKind:
+            return layout::kVorRecordLength;
+        case layout::kIlsKind:
+            return layout::kIlsRecordLength;
+        case layout::kIlsLongKind:
+            return layout::kIlsLongRecordLength;
+        default:
+            return 0;
     }
 }
 
-void AddVor(const SceneryBytes& data, std::size_t record, std::uint8_t kind, double frequency,
-            SceneryScan& scan) {
+void AddVor(const SceneryBytes& data, std::size_t record, std::uint8_t kind, double frequency, SceneryScan& scan) {
     const bool isIls = kind != layout::kVorKind;
     navdata::NavaidLineValues vor;
     vor.type = isIls ? "ILS" : "VOR";
@@ -94,8 +95,7 @@ void ReadNdbSection(const SceneryBytes& data, std::size_t section, SceneryScan& 
 void ReadVorSection(const SceneryBytes& data, std::size_t section, std::uint16_t lowestChannel,
                     std::uint16_t highestChannel, SceneryScan& scan) {
     std::size_t entry = section;
-    for (unsigned channel = lowestChannel; channel <= highestChannel;
-         ++channel, entry += layout::kChannelEntryLength) {
+    for (unsigned channel = lowestChannel; channel <= highestChannel; ++channel, entry += layout::kChannelEntryLength) {
         if (!data.Holds(entry, layout::kChannelEntryLength)) {
             return;
         }

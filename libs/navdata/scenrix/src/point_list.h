@@ -6,9 +6,7 @@
 
 namespace scenrix::detail {
 
-inline bool HoldsPoint(int lastIndex, int i) {
-    return i >= 0 && i <= lastIndex;
-}
+inline bool HoldsPoint(int lastIndex, int i) { return i >= 0 && i <= lastIndex; }
 
 // Appends a point; false when the list is full.
 template <class Points>

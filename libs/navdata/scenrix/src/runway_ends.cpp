@@ -33,13 +33,12 @@ void AppendToLog(const char* path, const std::string& text) {
 void LogCorrection(const CAirportStruct& runway, double latitude, double longitudeWest, std::string& log) {
     const std::string& side = runway.sideAndMagVar;
     const char letter = side.empty() ? ' ' : side[0];
-    const std::string shownLetter =
-        (letter == 'L' || letter == 'R' || letter == 'C') ? std::string(1, letter) : " ";
+    const std::string shownLetter = (letter == 'L' || letter == 'R' || letter == 'C') ? std::string(1, letter) : " ";
     const double variation = side.size() > 1 ? platform::LeadingDouble(std::string_view(side).substr(1)) : 0.0;
     const int number = scenrix::round((platform::LeadingInt(runway.runwayHeading) - variation) * 0.1);
     char text[512];
-    std::snprintf(text, sizeof text, "id=%s\nrn=%s%d\nlat=%f\nlon=%f\n",
-                  runway.airportIdent.c_str(), shownLetter.c_str(), number, latitude, longitudeWest);
+    std::snprintf(text, sizeof text, "id=%s\nrn=%s%d\nlat=%f\nlon=%f\n", runway.airportIdent.c_str(),
+                  shownLetter.c_str(), number, latitude, longitudeWest);
     log += text;
 }
 
@@ -67,8 +66,8 @@ void GreatCircleOffset(double course, double distance, double& latitude, double&
 }
 
 void FillRunwayEnds(CAirportStruct& runway, RunwayLogs& logs) {
-    std::string* const fields[] = {&runway.runwayEndLatitude, &runway.runwayEndLongitude,
-                                   &runway.runwayStartLatitude, &runway.runwayStartLongitude};
+    std::string* const fields[] = {&runway.runwayEndLatitude, &runway.runwayEndLongitude, &runway.runwayStartLatitude,
+                                   &runway.runwayStartLongitude};
     bool anyEmpty = false;
     for (const std::string* field : fields) {
         anyEmpty = anyEmpty || field->empty();
@@ -113,8 +112,7 @@ void LogInvalidRunway(const std::string& ident, const std::string& runwayHeading
     const int number = platform::LeadingInt(runwayHeading) / 10;
     const int opposite = number < 19 ? number + kOppositeRunwayNumbers : number - kOppositeRunwayNumbers;
     char text[512];
-    std::snprintf(text, sizeof text, "%-5s, %02d/%02d, %15f\n", ident.c_str(), number, opposite,
-                  recordHeading);
+    std::snprintf(text, sizeof text, "%-5s, %02d/%02d, %15f\n", ident.c_str(), number, opposite, recordHeading);
     logs.invalidRunways += text;
 }
 

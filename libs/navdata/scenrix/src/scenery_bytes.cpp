@@ -22,17 +22,11 @@ std::uint32_t SceneryBytes::Unsigned(std::size_t offset, std::size_t count) cons
     return value;
 }
 
-std::uint8_t SceneryBytes::U8(std::size_t offset) const {
-    return static_cast<std::uint8_t>(Unsigned(offset, 1));
-}
+std::uint8_t SceneryBytes::U8(std::size_t offset) const { return static_cast<std::uint8_t>(Unsigned(offset, 1)); }
 
-std::uint16_t SceneryBytes::U16(std::size_t offset) const {
-    return static_cast<std::uint16_t>(Unsigned(offset, 2));
-}
+std::uint16_t SceneryBytes::U16(std::size_t offset) const { return static_cast<std::uint16_t>(Unsigned(offset, 2)); }
 
-std::int16_t SceneryBytes::S16(std::size_t offset) const {
-    return static_cast<std::int16_t>(U16(offset));
-}
+std::int16_t SceneryBytes::S16(std::size_t offset) const { return static_cast<std::int16_t>(U16(offset)); }
 
 std::int32_t SceneryBytes::S24(std::size_t offset) const {
     const std::uint32_t value = Unsigned(offset, 3);
@@ -40,13 +34,9 @@ std::int32_t SceneryBytes::S24(std::size_t offset) const {
     return static_cast<std::int32_t>(value ^ 0x800000u) - 0x800000;
 }
 
-std::uint32_t SceneryBytes::U32(std::size_t offset) const {
-    return Unsigned(offset, 4);
-}
+std::uint32_t SceneryBytes::U32(std::size_t offset) const { return Unsigned(offset, 4); }
 
-std::int32_t SceneryBytes::S32(std::size_t offset) const {
-    return static_cast<std::int32_t>(U32(offset));
-}
+std::int32_t SceneryBytes::S32(std::size_t offset) const { return static_cast<std::int32_t>(U32(offset)); }
 
 std::string SceneryBytes::Text(std::size_t offset, std::size_t maxLength) const {
     std::string text;

@@ -17,9 +17,7 @@ public:
     const std::uint8_t* data() const { return data_; }
 
     // True when bytes [offset, offset + count) lie inside the data.
-    bool Holds(std::size_t offset, std::size_t count) const {
-        return offset <= size_ && count <= size_ - offset;
-    }
+    bool Holds(std::size_t offset, std::size_t count) const { return offset <= size_ && count <= size_ - offset; }
     // The bytes [offset, offset + count), cut at the end of the data.
     SceneryBytes Slice(std::size_t offset, std::size_t count) const;
 

@@ -47,17 +47,15 @@ int Inflate(const SceneryBytes& file, std::size_t headerLength, std::size_t* siz
     if (streamLength > INT_MAX) {
         return kSceneryInflateFailed;
     }
-    const int count =
-        DecompressJmBlock(file.data() + streamStart, static_cast<int>(streamLength),
-                          inflated.get() + headerLength, static_cast<int>(storedSize));
+    const int count = DecompressJmBlock(file.data() + streamStart, static_cast<int>(streamLength),
+                                        inflated.get() + headerLength, static_cast<int>(storedSize));
     if (count < 0) {
         return kSceneryInflateFailed;
     }
     if (static_cast<std::size_t>(count) != storedSize) {
         return kScenerySizeMismatch;
     }
-    if (storedCheck != 0 &&
-        layout::CheckValue(inflated.get() + headerLength, storedSize) != storedCheck) {
+    if (storedCheck != 0 && layout::CheckValue(inflated.get() + headerLength, storedSize) != storedCheck) {
         return kSceneryCheckMismatch;
     }
     *size = total;
@@ -68,13 +66,11 @@ int Inflate(const SceneryBytes& file, std::size_t headerLength, std::size_t* siz
 }  // namespace
 
 std::size_t SceneryHeaderLength(const SceneryBytes& file) {
-    return file.U32(layout::kExtendedMarkField) == layout::kExtendedMark
-               ? layout::kExtendedHeaderLength
-               : layout::kBasicHeaderLength;
+    return file.U32(layout::kExtendedMarkField) == layout::kExtendedMark ? layout::kExtendedHeaderLength
+                                                                         : layout::kBasicHeaderLength;
 }
 
-int OpenSceneryFile(const std::string& path, std::size_t* size,
-                    std::unique_ptr<std::uint8_t[]>* buffer) {
+int OpenSceneryFile(const std::string& path, std::size_t* size, std::unique_ptr<std::uint8_t[]>* buffer) {
     if (size == nullptr || buffer == nullptr) {
         return kSceneryBadArgument;
     }

@@ -31,7 +31,6 @@ std::size_t SceneryHeaderLength(const SceneryBytes& file);
 
 // kSceneryInflated hands out the inflated copy (header included) in buffer and its size;
 // every other code leaves them empty. The file's own mapping is released in every case.
-int OpenSceneryFile(const std::string& path, std::size_t* size,
-                    std::unique_ptr<std::uint8_t[]>* buffer);
+int OpenSceneryFile(const std::string& path, std::size_t* size, std::unique_ptr<std::uint8_t[]>* buffer);
 
 }  // namespace scenrix::detail

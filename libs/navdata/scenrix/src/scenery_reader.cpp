@@ -55,16 +55,15 @@ void ReadSections(const SceneryBytes& data, scenrix::detail::SceneryScan& scan) 
         }
     }
     if (const std::size_t vor = SectionOffset(data, layout::kVorSectionField)) {
-        ReadVorSection(data, vor, data.U16(layout::kLowestChannelField),
-                       data.U16(layout::kHighestChannelField), scan);
+        ReadVorSection(data, vor, data.U16(layout::kLowestChannelField), data.U16(layout::kHighestChannelField), scan);
     }
 }
 
 }  // namespace
 
-int LoadDLLBGL(const char* path, std::vector<std::string>& ilsLines,
-               std::vector<std::string>& navaidLines, std::vector<std::string>& airportLines,
-               std::vector<std::string>& knownNavaids, std::vector<std::string>& knownAirports) {
+int LoadDLLBGL(const char* path, std::vector<std::string>& ilsLines, std::vector<std::string>& navaidLines,
+               std::vector<std::string>& airportLines, std::vector<std::string>& knownNavaids,
+               std::vector<std::string>& knownAirports) {
     navaidLines.clear();
     airportLines.clear();
     if (path == nullptr) {
@@ -92,8 +91,7 @@ int LoadDLLBGL(const char* path, std::vector<std::string>& ilsLines,
         return 0;
     }
 
-    scenrix::detail::SceneryScan scan(KnownIndexes(), navaidLines, knownNavaids, knownAirports,
-                                      ilsLines);
+    scenrix::detail::SceneryScan scan(KnownIndexes(), navaidLines, knownNavaids, knownAirports, ilsLines);
     ReadSections(data, scan);
     scan.Logs().Write();
     if (plain.IsOpen() && !plain.Close()) {

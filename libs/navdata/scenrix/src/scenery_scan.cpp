@@ -1,14 +1,13 @@
 #include "scenery_scan.h"
 
-#include "navdata/line_widths.h"
 #include "airport_line.h"
+#include "navdata/line_widths.h"
 #include "runway_ends.h"
 
 namespace scenrix::detail {
 
 SceneryScan::SceneryScan(KnownLineIndexes& indexes, std::vector<std::string>& navaidLines,
-                         const std::vector<std::string>& knownNavaids,
-                         const std::vector<std::string>& knownAirports,
+                         const std::vector<std::string>& knownNavaids, const std::vector<std::string>& knownAirports,
                          std::vector<std::string>& ilsLines)
     : navaidLines_(navaidLines),
       navaidKeys_(indexes.navaids, knownNavaids),
@@ -41,8 +40,6 @@ std::vector<std::string> SceneryScan::TakeAirportLines() {
     return std::move(airportLines_);
 }
 
-void SceneryScan::AddIlsLine(std::string line) {
-    ils_.Add(std::move(line));
-}
+void SceneryScan::AddIlsLine(std::string line) { ils_.Add(std::move(line)); }
 
 }  // namespace scenrix::detail

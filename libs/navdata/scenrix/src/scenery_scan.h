@@ -16,8 +16,8 @@ public:
     // indexes: the reader's indexes of the known lines, brought up to date with the
     // arrays given.
     SceneryScan(KnownLineIndexes& indexes, std::vector<std::string>& navaidLines,
-                const std::vector<std::string>& knownNavaids,
-                const std::vector<std::string>& knownAirports, std::vector<std::string>& ilsLines);
+                const std::vector<std::string>& knownNavaids, const std::vector<std::string>& knownAirports,
+                std::vector<std::string>& ilsLines);
 
     // A navaid line (170 characters) gets its line feed and is kept unless known.
     void AddNavaidLine(const std::string& line);

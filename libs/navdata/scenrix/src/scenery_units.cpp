@@ -50,9 +50,8 @@ double PackedFrequency(const SceneryBytes& bytes, std::size_t offset) {
     const std::uint8_t b1 = bytes.U8(offset + 1);
     const std::uint8_t b2 = bytes.U8(offset + 2);
     const std::uint8_t b3 = bytes.U8(offset + 3);
-    return HighNibble(b3) * 1000.0 + LowNibble(b3) * 100.0 + HighNibble(b2) * 10.0 +
-           LowNibble(b2) + HighNibble(b1) * 0.1 + LowNibble(b1) * 0.01 +
-           HighNibble(b0) * 0.001 + LowNibble(b0) * 0.0001;
+    return HighNibble(b3) * 1000.0 + LowNibble(b3) * 100.0 + HighNibble(b2) * 10.0 + LowNibble(b2) +
+           HighNibble(b1) * 0.1 + LowNibble(b1) * 0.01 + HighNibble(b0) * 0.001 + LowNibble(b0) * 0.0001;
 }
 
 double NdbFrequency(const SceneryBytes& bytes, std::size_t recordStart) {

@@ -25,9 +25,7 @@ void SidStar::Clear() {
     lastIndex = -1;
 }
 
-int SidStar::GetSize() const {
-    return lastIndex + 1;
-}
+int SidStar::GetSize() const { return lastIndex + 1; }
 
 bool SidStar::Add(double pointX, double pointY, const char* line) {
     if (!scenrix::detail::AppendPoint(*this, pointX, pointY)) {
@@ -41,6 +39,4 @@ bool SidStar::Get(int i, double& pointX, double& pointY) const {
     return scenrix::detail::ReadPoint(*this, i, pointX, pointY);
 }
 
-char* SidStar::GetLine(int i) {
-    return HoldsPoint(lastIndex, i) ? lines[i] : nullptr;
-}
+char* SidStar::GetLine(int i) { return HoldsPoint(lastIndex, i) ? lines[i] : nullptr; }

@@ -41,8 +41,7 @@ TEST(GetStrAfterNColon, SplitsColonClosedFields) {
         {nullptr, 0, ""},
     };
     for (const FieldCase& c : cases) {
-        EXPECT_EQ(Field(c.n, c.line), c.expected)
-            << (c.line ? c.line : "null") << " field " << c.n;
+        EXPECT_EQ(Field(c.n, c.line), c.expected) << (c.line ? c.line : "null") << " field " << c.n;
     }
 }
 

@@ -11,9 +11,7 @@ constexpr const char* kLegLine =
     "t01=R:KLAX:33.942500:118.408000:150.00:250.00:3000.00:5000.00:270.00:LAX:"
     "33.933000:118.400000:12.50:90.00:SMO:34.010000:118.450000:Santa Monica:\n";
 
-std::string TextOf(const char* text) {
-    return text == nullptr ? "<null>" : text;
-}
+std::string TextOf(const char* text) { return text == nullptr ? "<null>" : text; }
 
 class FillFilevalTest : public testing::Test {
 protected:
@@ -36,12 +34,18 @@ TEST_F(FillFilevalTest, MapsFieldsOntoMembers) {
         double fileval::*member;
         double expected;
     } numbers[] = {
-        {&fileval::latitude, 33.9425},       {&fileval::longitude, 118.408},
-        {&fileval::minSpeed, 150.0},         {&fileval::maxSpeed, 250.0},
-        {&fileval::minAltitude, 3000.0},     {&fileval::maxAltitude, 5000.0},
-        {&fileval::heading, 270.0},          {&fileval::hdgLatitude, 33.933},
-        {&fileval::hdgLongitude, 118.4},     {&fileval::nextDistance, 12.5},
-        {&fileval::nextRadial, 90.0},        {&fileval::idtonextLatitude, 34.01},
+        {&fileval::latitude, 33.9425},
+        {&fileval::longitude, 118.408},
+        {&fileval::minSpeed, 150.0},
+        {&fileval::maxSpeed, 250.0},
+        {&fileval::minAltitude, 3000.0},
+        {&fileval::maxAltitude, 5000.0},
+        {&fileval::heading, 270.0},
+        {&fileval::hdgLatitude, 33.933},
+        {&fileval::hdgLongitude, 118.4},
+        {&fileval::nextDistance, 12.5},
+        {&fileval::nextRadial, 90.0},
+        {&fileval::idtonextLatitude, 34.01},
         {&fileval::idtonextLongitude, 118.45},
     };
     for (std::size_t i = 0; i < std::size(numbers); ++i) {

@@ -63,23 +63,57 @@ private:
 TEST(JmDecompressTest, StreamCases) {
     const StreamCase cases[] = {
         {"end code alone, capacity 0", Stream([](auto& w) { w.End(); }), 0, std::string()},
-        {"match of distance 1 and length 5 repeats the literal",
-         Stream([](auto& w) { w.Literal('x'); w.Match(1, 5); w.End(); }), 6, std::string("xxxxxx")},
-        {"literals above 127", Stream([](auto& w) { w.Literal(200); w.Literal(127); w.End(); }), 2,
-         std::string("\xC8\x7F")},
-        {"end code before the capacity is reached goes on reading",
-         Stream([](auto& w) { w.Literal('a'); w.End(); w.Literal('b'); w.End(); }), 2, std::string("ab")},
-        {"match before the output start", Stream([](auto& w) { w.Literal('a'); w.Match(2, 3); w.End(); }), 8,
-         std::nullopt},
-        {"match from the first byte", Stream([](auto& w) { w.Literal('a'); w.Literal('b'); w.Match(2, 3); w.End(); }),
+        {"match of distance 1 and length 5 repeats the literal", Stream([](auto& w) {
+             w.Literal('x');
+             w.Match(1, 5);
+             w.End();
+         }),
+         6, std::string("xxxxxx")},
+        {"literals above 127", Stream([](auto& w) {
+             w.Literal(200);
+             w.Literal(127);
+             w.End();
+         }),
+         2, std::string("\xC8\x7F")},
+        {"end code before the capacity is reached goes on reading", Stream([](auto& w) {
+             w.Literal('a');
+             w.End();
+             w.Literal('b');
+             w.End();
+         }),
+         2, std::string("ab")},
+        {"match before the output start", Stream([](auto& w) {
+             w.Literal('a');
+             w.Match(2, 3);
+             w.End();
+         }),
+         8, std::nullopt},
+        {"match from the first byte", Stream([](auto& w) {
+             w.Literal('a');
+             w.Literal('b');
+             w.Match(2, 3);
+             w.End();
+         }),
          5, std::string("ababa")},
         // Each byte is copied onto itself: the output keeps what it held (0xEE here).
-        {"distance 0", Stream([](auto& w) { w.Literal('a'); w.Match(0, 3); w.End(); }), 4,
-         std::string("a\xEE\xEE\xEE")},
-        {"literal past the capacity", Stream([](auto& w) { w.Literal('a'); w.Literal('b'); w.End(); }), 1,
-         std::nullopt},
-        {"match past the capacity", Stream([](auto& w) { w.Literal('a'); w.Match(1, 9); w.End(); }), 5,
-         std::nullopt},
+        {"distance 0", Stream([](auto& w) {
+             w.Literal('a');
+             w.Match(0, 3);
+             w.End();
+         }),
+         4, std::string("a\xEE\xEE\xEE")},
+        {"literal past the capacity", Stream([](auto& w) {
+             w.Literal('a');
+             w.Literal('b');
+             w.End();
+         }),
+         1, std::nullopt},
+        {"match past the capacity", Stream([](auto& w) {
+             w.Literal('a');
+             w.Match(1, 9);
+             w.End();
+         }),
+         5, std::nullopt},
         {"stream ends inside a code", Stream([](auto& w) { w.Literal('a'); }), 4, std::nullopt},
         {"wrong second letter", {'J', 'X', 0, 0, 0xFF}, 0, std::nullopt},
         {"no bits after the signature", {'J', 'M', 0, 0}, 0, std::nullopt},
@@ -92,9 +126,11 @@ TEST(JmDecompressTest, StreamCases) {
          std::nullopt},
         {"length 2^32 + 1", RawStream().Literal('a').ShortDistance(1).Length(31, (1u << 31) - 1).End().Bytes(), 2,
          std::nullopt},
-        {"length 2^40 + 2^32 + 1",
-         RawStream().Literal('a').ShortDistance(1).Length(40, 0xFFFFFFFFu).End().Bytes(), 2, std::nullopt},
-        {"literal, then a match of distance 1 and length 3", {'J', 'M', 0, 0, 'a' << 1, 0x09, 0xF6, 0xFF, 0x03}, 4,
+        {"length 2^40 + 2^32 + 1", RawStream().Literal('a').ShortDistance(1).Length(40, 0xFFFFFFFFu).End().Bytes(), 2,
+         std::nullopt},
+        {"literal, then a match of distance 1 and length 3",
+         {'J', 'M', 0, 0, 'a' << 1, 0x09, 0xF6, 0xFF, 0x03},
+         4,
          std::string("aaaa")},
     };
     for (const StreamCase& c : cases) {
@@ -111,7 +147,7 @@ TEST(JmDecompressTest, DistanceClassesMeetAtTheirBounds) {
         int prefixBits;
         std::uint32_t value;
         int valueBits;
-    } cases[] = {{0, 0b001, 3, 0, 6},      {63, 0b001, 3, 63, 6},     {64, 0b0101, 4, 0, 8},
+    } cases[] = {{0, 0b001, 3, 0, 6},      {63, 0b001, 3, 63, 6},   {64, 0b0101, 4, 0, 8},
                  {319, 0b0101, 4, 255, 8}, {320, 0b1101, 4, 0, 12}, {4414, 0b1101, 4, 4094, 12}};
     for (const ClassCase& c : cases) {
         const auto stream = Stream([&](auto& w) { w.Match(c.distance, 3); });
@@ -150,9 +186,9 @@ TEST(JmDecompressTest, EncoderRoundTrips) {
     for (const auto& input : inputs) {
         const auto stream = fsinstall::EncodeJmBlock(input);
         std::vector<std::uint8_t> out(input.size());
-        ASSERT_EQ(DecompressJmBlock(stream.data(), static_cast<int>(stream.size()), out.data(),
-                                    static_cast<int>(out.size())),
-                  static_cast<int>(input.size()));
+        ASSERT_EQ(
+            DecompressJmBlock(stream.data(), static_cast<int>(stream.size()), out.data(), static_cast<int>(out.size())),
+            static_cast<int>(input.size()));
         EXPECT_EQ(out, input);
     }
     EXPECT_LT(fsinstall::EncodeJmBlock(repetitive).size(), repetitive.size() / 4);

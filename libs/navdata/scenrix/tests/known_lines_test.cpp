@@ -21,25 +21,46 @@ struct IndexChange {
 
 TEST(KnownLinesIndexTest, FollowsTheArrayItWasLastSyncedWith) {
     const IndexChange changes[] = {
-        {"appended", [](Lines& l, Lines&) -> const Lines& { l.push_back("d"); return l; },
+        {"appended",
+         [](Lines& l, Lines&) -> const Lines& {
+             l.push_back("d");
+             return l;
+         },
          {{"a", true}, {"c", true}, {"d", true}}},
-        {"moved by growth", [](Lines& l, Lines&) -> const Lines& { l.reserve(1000); return l; },
+        {"moved by growth",
+         [](Lines& l, Lines&) -> const Lines& {
+             l.reserve(1000);
+             return l;
+         },
          {{"a", true}, {"c", true}}},
-        {"emptied", [](Lines& l, Lines&) -> const Lines& { l.clear(); return l; },
+        {"emptied",
+         [](Lines& l, Lines&) -> const Lines& {
+             l.clear();
+             return l;
+         },
          {{"a", false}, {"c", false}}},
-        {"shrunk", [](Lines& l, Lines&) -> const Lines& { l.pop_back(); return l; },
+        {"shrunk",
+         [](Lines& l, Lines&) -> const Lines& {
+             l.pop_back();
+             return l;
+         },
          {{"b", true}, {"c", false}}},
-        {"another array", [](Lines&, Lines& o) -> const Lines& { return o; },
-         {{"a", false}, {"a2", true}}},
-        {"first line changed", [](Lines& l, Lines&) -> const Lines& { l[0] = std::string("z"); return l; },
+        {"another array", [](Lines&, Lines& o) -> const Lines& { return o; }, {{"a", false}, {"a2", true}}},
+        {"first line changed",
+         [](Lines& l, Lines&) -> const Lines& {
+             l[0] = std::string("z");
+             return l;
+         },
          {{"a", false}, {"z", true}}},
-        {"last line changed and more", [](Lines& l, Lines&) -> const Lines& {
+        {"last line changed and more",
+         [](Lines& l, Lines&) -> const Lines& {
              l[2] = std::string("z");
              l.push_back("e");
              return l;
          },
          {{"c", false}, {"z", true}, {"e", true}}},
-        {"emptied and refilled", [](Lines& l, Lines&) -> const Lines& {
+        {"emptied and refilled",
+         [](Lines& l, Lines&) -> const Lines& {
              l = {"p", "q", "r", "s"};
              return l;
          },

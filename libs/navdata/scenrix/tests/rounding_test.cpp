@@ -14,9 +14,8 @@ struct RoundCase {
 
 TEST(Round, ByTheFirstDecimalDigitOnly) {
     const RoundCase cases[] = {
-        {0.0, 0},   {0.44, 0},  {-0.44, 0}, {-0.5, -1}, {7.96, 8},
-        {2.45, 2},  // the second decimal never counts
-        {2.5, 3},   {-2.5, -3}, {-7.96, -8}, {12.0, 12},
+        {0.0, 0}, {0.44, 0},  {-0.44, 0},  {-0.5, -1}, {7.96, 8}, {2.45, 2},  // the second decimal never counts
+        {2.5, 3}, {-2.5, -3}, {-7.96, -8}, {12.0, 12},
     };
     for (const RoundCase& c : cases) {
         EXPECT_EQ(scenrix::round(c.x), c.expected) << c.x;

@@ -94,8 +94,8 @@ TEST_F(SceneryFaultsTest, ItemOrBlockSizeBelowItsHeaderEndsTheSection) {
 }
 
 TEST_F(SceneryFaultsTest, CommunicationAndIlsBeforeAnyRunwayAreIgnored) {
-    Bytes com = Record(layout::kCommunicationRecord, layout::kCommunicationRecordLength,
-                       layout::kCommunicationRecordLength);
+    Bytes com =
+        Record(layout::kCommunicationRecord, layout::kCommunicationRecordLength, layout::kCommunicationRecordLength);
     com[layout::kCommunicationFrequencyField + 3] = 0x01;  // 118.25 MHz packed
     com[layout::kCommunicationFrequencyField + 2] = 0x18;
     com[layout::kCommunicationFrequencyField + 1] = 0x25;

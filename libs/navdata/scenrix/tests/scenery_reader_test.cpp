@@ -18,9 +18,7 @@ constexpr const char* kUnreadableMessage =
     "The system tried to read a file that has been deleted or the\nAccess has been denied.\n"
     "Please ensure that no disk is removed while the system is searching\n";
 
-std::string Padded(const std::string& text, std::size_t width) {
-    return text + std::string(width - text.size(), ' ');
-}
+std::string Padded(const std::string& text, std::size_t width) { return text + std::string(width - text.size(), ' '); }
 
 SceneryContent Navaids() {
     SceneryContent content = fsinstall::SampleWorld();

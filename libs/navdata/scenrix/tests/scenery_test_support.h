@@ -21,9 +21,7 @@ protected:
         env_.writeFile("drive_c/test.bgl", std::string(bytes.begin(), bytes.end()));
         ReadPath("C:\\test.bgl");
     }
-    void ReadPath(const char* path) {
-        LoadDLLBGL(path, ils_, navaids_, airports_, knownNavaids_, knownAirports_);
-    }
+    void ReadPath(const char* path) { LoadDLLBGL(path, ils_, navaids_, airports_, knownNavaids_, knownAirports_); }
     std::string ReadLog(const char* name) const {
         return platform::testing::TempEnvironment::readFile(env_.driveC() / name);
     }

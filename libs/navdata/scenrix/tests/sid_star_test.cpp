@@ -13,9 +13,7 @@ using scenrix::kSidStarCapacity;
 bool AddPoint(SidStar& points, double x, double y) {
     return points.Add(x, y, ("line " + std::to_string(points.GetSize())).c_str());
 }
-bool AddPoint(ExtraStar& points, double x, double y) {
-    return points.Add(x, y);
-}
+bool AddPoint(ExtraStar& points, double x, double y) { return points.Add(x, y); }
 
 template <class Points>
 class PointListTest : public testing::Test {

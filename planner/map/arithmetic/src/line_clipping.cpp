@@ -68,10 +68,14 @@ enum class Edge { Left, Right, Bottom, Top };
 
 bool Inside(Point p, Edge edge, const ClipBox& box) {
     switch (edge) {
-        case Edge::Left: return p.x >= box.minX;
-        case Edge::Right: return p.x <= box.maxX;
-        case Edge::Bottom: return p.y >= box.minY;
-        case Edge::Top: return p.y <= box.maxY;
+        case Edge::Left:
+            return p.x >= box.minX;
+        case Edge::Right:
+            return p.x <= box.maxX;
+        case Edge::Bottom:
+            return p.y >= box.minY;
+        case Edge::Top:
+            return p.y <= box.maxY;
     }
     return true;
 }

@@ -29,9 +29,7 @@ platform::Size WorldSizeAtZoom(int zoom) {
     return {platform::MulDiv(kWorldWidth, zoom, kPerMille), platform::MulDiv(kWorldHeight, zoom, kPerMille)};
 }
 
-MapProjection MapProjection::ForScreen(int zoom) {
-    return {zoom, {0, WorldSizeAtZoom(zoom).cy}};
-}
+MapProjection MapProjection::ForScreen(int zoom) { return {zoom, {0, WorldSizeAtZoom(zoom).cy}}; }
 
 int MapProjection::LonToDevice(double x) const {
     return platform::MulDiv(static_cast<int>(std::trunc(kLongitudeOrigin + x)), zoom, kPerMille) - origin.x;

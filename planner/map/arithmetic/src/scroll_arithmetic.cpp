@@ -15,9 +15,7 @@ constexpr int kDefaultStepDivisor = 10;
 // Zoom to fit leaves this much room round the world.
 constexpr double kFitMargin = 1.01;
 
-int DefaultStep(int given, int size) {
-    return given > 0 ? given : std::max(1, size / kDefaultStepDivisor);
-}
+int DefaultStep(int given, int size) { return given > 0 ? given : std::max(1, size / kDefaultStepDivisor); }
 
 }  // namespace
 
@@ -48,8 +46,7 @@ int CourseScrollArithmetic::ClampPosition(int position, int total, int client) c
     return std::clamp(position, 0, total - client);
 }
 
-void CourseScrollArithmetic::SetLargeScrollSizes(MappingMode mode, int cx, int cy, LogicalSize page,
-                                                 LogicalSize line) {
+void CourseScrollArithmetic::SetLargeScrollSizes(MappingMode mode, int cx, int cy, LogicalSize page, LogicalSize line) {
     const int cappedX = std::min(cx, kWindowSize);
     const int cappedY = std::min(cy, kWindowSize);
     largeX_ = cx > kWindowSize;
@@ -75,8 +72,8 @@ void CourseScrollArithmetic::SetLargeScrollSizes(MappingMode mode, int cx, int c
     RestoreCenter();
 }
 
-CourseScrollArithmetic::AxisPlacement CourseScrollArithmetic::PlaceOnAxis(int target, int halfClient,
-                                                                          int fullSize, bool large) {
+CourseScrollArithmetic::AxisPlacement CourseScrollArithmetic::PlaceOnAxis(int target, int halfClient, int fullSize,
+                                                                          bool large) {
     const int64_t x = target;
     const int64_t c = halfClient;
     const int64_t length = fullSize;
@@ -93,8 +90,7 @@ CourseScrollArithmetic::AxisPlacement CourseScrollArithmetic::PlaceOnAxis(int ta
         return {static_cast<int>(kDoubleHalfWindow - 2 * c), static_cast<int>(length - kDoubleHalfWindow)};
     }
     if (length < x + kHalfWindow) {
-        return {static_cast<int>(x + kDoubleHalfWindow - length - c),
-                static_cast<int>(length - kDoubleHalfWindow)};
+        return {static_cast<int>(x + kDoubleHalfWindow - length - c), static_cast<int>(length - kDoubleHalfWindow)};
     }
     return {static_cast<int>(kHalfWindow - c), static_cast<int>(x - kHalfWindow)};
 }
@@ -152,8 +148,7 @@ int ScrollStep(ScrollCode code, int line, int page) {
 
 }  // namespace
 
-bool CourseScrollArithmetic::SlideWindowAtEnds(int position, int& offset, int client, int fullSize,
-                                               int step) const {
+bool CourseScrollArithmetic::SlideWindowAtEnds(int position, int& offset, int client, int fullSize, int step) const {
     // At either end of the scroll bar the step moves the window outward, whatever the code.
     const int lastOffset = fullSize - kWindowSize;
     if (position == 0) {
@@ -193,15 +188,30 @@ bool CourseScrollArithmetic::OnScroll(ScrollAxis axis, ScrollCode code, int thum
     }
     // The base scroll view's own handling.
     switch (code) {
-        case ScrollCode::LineUp: position -= line; break;
-        case ScrollCode::LineDown: position += line; break;
-        case ScrollCode::PageUp: position -= page; break;
-        case ScrollCode::PageDown: position += page; break;
+        case ScrollCode::LineUp:
+            position -= line;
+            break;
+        case ScrollCode::LineDown:
+            position += line;
+            break;
+        case ScrollCode::PageUp:
+            position -= page;
+            break;
+        case ScrollCode::PageDown:
+            position += page;
+            break;
         case ScrollCode::ThumbPosition:
-        case ScrollCode::ThumbTrack: position = thumbPosition; break;
-        case ScrollCode::Top: position = 0; break;
-        case ScrollCode::Bottom: position = total; break;
-        case ScrollCode::EndScroll: break;
+        case ScrollCode::ThumbTrack:
+            position = thumbPosition;
+            break;
+        case ScrollCode::Top:
+            position = 0;
+            break;
+        case ScrollCode::Bottom:
+            position = total;
+            break;
+        case ScrollCode::EndScroll:
+            break;
     }
     position = ClampPosition(position, total, clientSide);
     if (large) {

@@ -45,7 +45,8 @@ TEST_F(ScrollArithmeticTest, CentringOnTheFullWidth) {
 }
 
 TEST_F(ScrollArithmeticTest, TheCentredPointIsTheClientCentre) {
-    for (const LogicalPoint point : {LogicalPoint{648000, 342000}, LogicalPoint{20000, 600000}, LogicalPoint{1286000, 30000}}) {
+    for (const LogicalPoint point :
+         {LogicalPoint{648000, 342000}, LogicalPoint{20000, 600000}, LogicalPoint{1286000, 30000}}) {
         view_.CenterOnPoint(point);
         EXPECT_EQ(view_.GetClientCenter(), point);
         EXPECT_EQ(view_.ClientToLogical(500, 250), point);
@@ -90,8 +91,8 @@ TEST(ScrollArithmetic, ADocumentSmallerThanTheClientIsCentredInIt) {
         const char* what;
         MappingMode mode;
         LogicalSize document;
-        LogicalPoint position;   // negative on a centred axis
-        LogicalPoint topLeft;    // the logical point at device (0, 0)
+        LogicalPoint position;  // negative on a centred axis
+        LogicalPoint topLeft;   // the logical point at device (0, 0)
     };
     const Case cases[] = {
         {"narrower", MappingMode::Text, {600, 2000}, {-200, 750}, {-200, 750}},
@@ -173,7 +174,7 @@ TEST_F(ScrollArithmeticTest, AZeroSpanChangesNothing) {
 TEST(ScrollArithmetic, MulDivRoundsHalfAwayFromZero) {
     const struct {
         int a, b, c, result;
-    } cases[] = {{10, 3, 4, 8}, {-10, 3, 4, -8}, {10, -3, 4, -8}, {7, 1, 2, 4}, {648000, 2592000, 1296000, 1296000},
+    } cases[] = {{10, 3, 4, 8}, {-10, 3, 4, -8},    {10, -3, 4, -8}, {7, 1, 2, 4}, {648000, 2592000, 1296000, 1296000},
                  {5, 5, 0, -1}, {INT_MAX, 2, 1, -1}};
     for (const auto& c : cases) {
         EXPECT_EQ(platform::MulDiv(c.a, c.b, c.c), c.result) << c.a << " " << c.b << " " << c.c;

@@ -31,9 +31,8 @@ struct CheckBoxEntry {
 };
 
 constexpr CheckBoxEntry kCheckBoxes[] = {
-    {CFindOnMapDlg::kNavaids, "&Navaids"}, {CFindOnMapDlg::kAirports, "&Airports"},
-    {CFindOnMapDlg::kIdents, "ID's"},      {CFindOnMapDlg::kName, "Name"},
-    {CFindOnMapDlg::kMatchCase, "Match Case"},
+    {CFindOnMapDlg::kNavaids, "&Navaids"}, {CFindOnMapDlg::kAirports, "&Airports"},   {CFindOnMapDlg::kIdents, "ID's"},
+    {CFindOnMapDlg::kName, "Name"},        {CFindOnMapDlg::kMatchCase, "Match Case"},
 };
 
 }  // namespace
@@ -60,9 +59,8 @@ CFindOnMapDlg::CFindOnMapDlg(QWidget* parent)
     layout->addWidget(qtplatform::DialogButtons(*this, QDialogButtonBox::Ok | QDialogButtonBox::Cancel));
 
     connect(find, &QPushButton::clicked, this, [this] { OnFind(); });
-    connect(results_, &QTreeWidget::itemDoubleClicked, this, [this](QTreeWidgetItem* item, int) {
-        OnDoubleClickResult(results_->indexOfTopLevelItem(item));
-    });
+    connect(results_, &QTreeWidget::itemDoubleClicked, this,
+            [this](QTreeWidgetItem* item, int) { OnDoubleClickResult(results_->indexOfTopLevelItem(item)); });
 }
 
 CFindOnMapDlg::~CFindOnMapDlg() = default;
@@ -107,8 +105,7 @@ void CFindOnMapDlg::OnFind() {
     options.matchCase = matchCase_;
 
     results_->setUpdatesEnabled(false);
-    for (const mapdialogs_detail::FindResult& result :
-         mapdialogs_detail::FindOnMap(navaids_, airports_, options)) {
+    for (const mapdialogs_detail::FindResult& result : mapdialogs_detail::FindOnMap(navaids_, airports_, options)) {
         const auto key = static_cast<std::int64_t>(resultKeys_.size());
         resultKeys_.push_back(result.key);
         results_->AppendRow({platform::UpperCased(result.ident), platform::UpperCased(result.name),

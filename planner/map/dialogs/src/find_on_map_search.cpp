@@ -3,10 +3,10 @@
 #include <cmath>
 #include <unordered_set>
 
-#include "platform/text.h"
 #include "map/angle_text.h"
 #include "map/nav_database.h"
 #include "mapdialogs/find_on_map_key.h"
+#include "platform/text.h"
 
 namespace trevalo::mapdialogs_detail {
 namespace {

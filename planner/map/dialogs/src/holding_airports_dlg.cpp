@@ -45,7 +45,8 @@ CHoldingAirportsDlg::CHoldingAirportsDlg(QWidget* parent)
 
     auto* rangeRow = new QHBoxLayout;
     rangeRow->addWidget(edit_);
-    rangeRow->addWidget(qtplatform::WithId(new QCheckBox(QStringLiteral("Only display items within ")), kOnlyWithinRange));
+    rangeRow->addWidget(
+        qtplatform::WithId(new QCheckBox(QStringLiteral("Only display items within ")), kOnlyWithinRange));
     auto* range = qtplatform::WithId(new QLineEdit, kRange);
     rangeRow->addWidget(range);
     rangeRow->addWidget(new QLabel(QStringLiteral(" nm")));

@@ -30,8 +30,8 @@ std::vector<std::string> HoldingCandidateTexts(const CNavaidArray& navaids, doub
         if (!IsHoldingType(platform::Trimmed(navaids.GetNType(i)))) continue;
         if (rangeNm != kNoRange && DistanceNm(airportX, airportY, navaids.GetNx(i), navaids.GetNy(i)) > rangeNm)
             continue;
-        texts.push_back(
-            platform::Format(kCandidateFormat, platform::Trimmed(navaids.GetNID(i)).c_str(), platform::Trimmed(navaids.GetNName(i)).c_str(), i));
+        texts.push_back(platform::Format(kCandidateFormat, platform::Trimmed(navaids.GetNID(i)).c_str(),
+                                         platform::Trimmed(navaids.GetNName(i)).c_str(), i));
     }
     return texts;
 }

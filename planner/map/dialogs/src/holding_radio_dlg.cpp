@@ -40,7 +40,8 @@ CHoldingRadioDlg::CHoldingRadioDlg(double airportX, double airportY, const CNava
 
     layout->addWidget(qtplatform::DialogButtons(*this, QDialogButtonBox::Ok | QDialogButtonBox::Cancel));
 
-    connect(list_, &QListWidget::itemDoubleClicked, this, [this](QListWidgetItem* item) { ChooseItem(list_->row(item)); });
+    connect(list_, &QListWidget::itemDoubleClicked, this,
+            [this](QListWidgetItem* item) { ChooseItem(list_->row(item)); });
     connect(within, &QCheckBox::clicked, this, [this] { OnSwitch(within10Nm_, kWithin10NmResult); });
     connect(none, &QCheckBox::clicked, this, [this] { OnSwitch(noHolding_, kNoHoldingResult); });
 }

@@ -1,7 +1,7 @@
 #include "holding_texts.h"
 
-#include "platform/text.h"
 #include "map/route_point.h"
+#include "platform/text.h"
 
 namespace trevalo::mapdialogs_detail {
 namespace {

@@ -26,9 +26,8 @@ void CEditSidStarDlg::OnAirportIdentLeft() {
         return;
     }
     chooserIdent_ = airportIdent_;
-    const std::vector<int> lines = database_ != nullptr
-                                       ? database_->AirportLinesWithIdent(airportIdent_, kMaxAirportMatches)
-                                       : std::vector<int>{};
+    const std::vector<int> lines =
+        database_ != nullptr ? database_->AirportLinesWithIdent(airportIdent_, kMaxAirportMatches) : std::vector<int>{};
     chooser_->clear();
     runwayBox_->clear();
     chooser_->setVisible(lines.size() > 1);
@@ -39,7 +38,8 @@ void CEditSidStarDlg::OnAirportIdentLeft() {
         return;
     }
     if (lines.size() > 1) {
-        for (const int line : lines) chooser_->addItem(qtplatform::ToQString(AirportChooserItem(database_->airportLines, line)));
+        for (const int line : lines)
+            chooser_->addItem(qtplatform::ToQString(AirportChooserItem(database_->airportLines, line)));
     }
     // The first runway line with a record that names a country, else the first with a
     // record, else the first line.

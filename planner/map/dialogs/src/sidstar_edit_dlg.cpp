@@ -22,19 +22,19 @@ using Dlg = CEditSidStarDlg;
 
 // Controls that are enabled exactly while a procedure is shown.
 constexpr int kProcedureControls[] = {
-    Dlg::kLegList,      Dlg::kType,        Dlg::kCountry,      Dlg::kAuthor,      Dlg::kIdent,
-    Dlg::kName,         Dlg::kLegCode,     Dlg::kLegWord,      Dlg::kLegLatitude, Dlg::kLegLongitude,
-    Dlg::kMinSpeed,     Dlg::kMaxSpeed,    Dlg::kMinAltitude,  Dlg::kMaxAltitude, Dlg::kHeading,
-    Dlg::kDeleteLeg,    Dlg::kAddLeg,      Dlg::kSaveId,       Dlg::kUpdateLeg,   Dlg::kNextIdent,
-    Dlg::kNextText,     Dlg::kHeadingIdent, Dlg::kNextDistance, Dlg::kNextRadial, Dlg::kDeleteId,
+    Dlg::kLegList,   Dlg::kType,         Dlg::kCountry,      Dlg::kAuthor,      Dlg::kIdent,
+    Dlg::kName,      Dlg::kLegCode,      Dlg::kLegWord,      Dlg::kLegLatitude, Dlg::kLegLongitude,
+    Dlg::kMinSpeed,  Dlg::kMaxSpeed,     Dlg::kMinAltitude,  Dlg::kMaxAltitude, Dlg::kHeading,
+    Dlg::kDeleteLeg, Dlg::kAddLeg,       Dlg::kSaveId,       Dlg::kUpdateLeg,   Dlg::kNextIdent,
+    Dlg::kNextText,  Dlg::kHeadingIdent, Dlg::kNextDistance, Dlg::kNextRadial,  Dlg::kDeleteId,
 };
 
 // Header fields whose edits change the record, and leg fields whose edits change the leg.
 constexpr int kRecordFields[] = {Dlg::kCountry, Dlg::kAuthor, Dlg::kIdent, Dlg::kName, Dlg::kMagVar};
 constexpr int kLegFields[] = {
-    Dlg::kLegCode,   Dlg::kLegWord,     Dlg::kLegLatitude, Dlg::kLegLongitude, Dlg::kMinSpeed,
-    Dlg::kMaxSpeed,  Dlg::kMinAltitude, Dlg::kMaxAltitude, Dlg::kHeading,      Dlg::kHeadingIdent,
-    Dlg::kNextDistance, Dlg::kNextIdent, Dlg::kNextText,   Dlg::kNextRadial,
+    Dlg::kLegCode,      Dlg::kLegWord,     Dlg::kLegLatitude, Dlg::kLegLongitude, Dlg::kMinSpeed,
+    Dlg::kMaxSpeed,     Dlg::kMinAltitude, Dlg::kMaxAltitude, Dlg::kHeading,      Dlg::kHeadingIdent,
+    Dlg::kNextDistance, Dlg::kNextIdent,   Dlg::kNextText,    Dlg::kNextRadial,
 };
 
 struct LegColumn {
@@ -42,8 +42,8 @@ struct LegColumn {
     bool centred;
 };
 constexpr LegColumn kLegColumnTitles[kLegColumns] = {
-    {"Code", false},      {"id/ word", true},  {"lat", false},     {"lon", false}, {"speed min", false},
-    {"speed max", false}, {"alt min", false},  {"alt max", false}, {"hdg", false},
+    {"Code", false},      {"id/ word", true}, {"lat", false},     {"lon", false}, {"speed min", false},
+    {"speed max", false}, {"alt min", false}, {"alt max", false}, {"hdg", false},
 };
 
 QLineEdit* AddEdit(QGridLayout* grid, int row, int column, const char* label, int id) {
@@ -79,8 +79,8 @@ CEditSidStarDlg::CEditSidStarDlg(const SidStarStore& store, QWidget* parent)
     AddEdit(record, 1, 0, "Latitude", kLatitude);
     AddEdit(record, 1, 2, "Longitude", kLongitude);
     AddEdit(record, 2, 0, "Count", kNumber);
-    auto* spin = qtplatform::WithId(new qtplatform::UpDownButtons([this](int delta) { OnNumberSpin(delta); }),
-                                    kNumberSpin);
+    auto* spin =
+        qtplatform::WithId(new qtplatform::UpDownButtons([this](int delta) { OnNumberSpin(delta); }), kNumberSpin);
     record->addWidget(spin, 2, 2);
     auto* type = qtplatform::WithId(new QComboBox, kType);
     type->addItems({QStringLiteral("SID"), QStringLiteral("STAR")});
@@ -91,7 +91,8 @@ CEditSidStarDlg::CEditSidStarDlg(const SidStarStore& store, QWidget* parent)
     AddEdit(record, 4, 2, "Author", kAuthor);
     AddEdit(record, 5, 0, "Mag Var", kMagVar);
     record->addWidget(qtplatform::WithId(new QCheckBox(QStringLiteral("Use Mag var")), kUseMagVar), 5, 2);
-    record->addWidget(qtplatform::WithId(new QCheckBox(QStringLiteral("Auto-Calc next Lat/Lon")), kAutoCalc), 6, 0, 1, 2);
+    record->addWidget(qtplatform::WithId(new QCheckBox(QStringLiteral("Auto-Calc next Lat/Lon")), kAutoCalc), 6, 0, 1,
+                      2);
     record->addWidget(qtplatform::WithId(new QCheckBox(QStringLiteral("Check Values before Add")), kCheckValues), 6, 2,
                       1, 2);
     auto* newId = NewButton("&New ID", kNewId);
@@ -231,8 +232,8 @@ bool CEditSidStarDlg::OnInitDialog() {
     std::vector<qtplatform::ReportColumn> columns;
     const int part = (legList_->width() - 4) / 4;
     for (int i = 0; i < kLegColumns; ++i) {
-        columns.push_back({kLegColumnTitles[i].title, i == 0 ? (legList_->width() - 4) / 12 : part,
-                           kLegColumnTitles[i].centred});
+        columns.push_back(
+            {kLegColumnTitles[i].title, i == 0 ? (legList_->width() - 4) / 12 : part, kLegColumnTitles[i].centred});
     }
     legList_->SetColumns(columns);
     legList_->SetFullRowSelect(true);

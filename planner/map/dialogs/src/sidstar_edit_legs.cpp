@@ -27,9 +27,7 @@ using mapdialogs_detail::Inform;
 
 }  // namespace
 
-bool CEditSidStarDlg::HasCurrentLeg() const {
-    return currentLeg_ >= 0 && currentLeg_ < static_cast<int>(legs_.size());
-}
+bool CEditSidStarDlg::HasCurrentLeg() const { return currentLeg_ >= 0 && currentLeg_ < static_cast<int>(legs_.size()); }
 
 void CEditSidStarDlg::FillLegRows() {
     legList_->DeleteAllRows();

@@ -20,8 +20,8 @@ constexpr const char* kNewName = "NEW_ITEM_NAME";
 constexpr int kNewRecord = -1;
 
 bool Asked(const char* question, int defaultButton = 0) {
-    return platform::MessageBox(question, {}, platform::MbIcon::Question, platform::MbButtons::YesNo,
-                                defaultButton) == platform::MbResult::Yes;
+    return platform::MessageBox(question, {}, platform::MbIcon::Question, platform::MbButtons::YesNo, defaultButton) ==
+           platform::MbResult::Yes;
 }
 
 }  // namespace

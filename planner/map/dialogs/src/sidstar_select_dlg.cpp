@@ -19,8 +19,7 @@ constexpr const char* kNotOnFile = "Not on file";
 constexpr const char* kNoLegs = "There are no values for this ID.\nDefault landing will be used";
 constexpr const char* kTooManyProcedures =
     "This runway has more procedures of this type than the list holds;\nonly the first 10 are listed.";
-constexpr const char* kTooManyLegs =
-    "A procedure of this runway has more than 49 legs;\nonly the first 49 are used.";
+constexpr const char* kTooManyLegs = "A procedure of this runway has more than 49 legs;\nonly the first 49 are used.";
 
 }  // namespace
 
@@ -49,8 +48,8 @@ bool CSelectSidStarDlg::OnInitDialog() {
     listed_ = listed.procedures;
     for (std::size_t i = 0; i < listed_.size(); ++i) {
         const ProcedureHeader& header = listed_[i].header;
-        const int row = list_->AppendRow({header.procedureIdent, header.procedureName, header.type},
-                                         static_cast<std::int64_t>(i));
+        const int row =
+            list_->AppendRow({header.procedureIdent, header.procedureName, header.type}, static_cast<std::int64_t>(i));
         if (!request_.chosenIdent.empty() && header.procedureIdent == request_.chosenIdent) list_->SelectRow(row);
     }
     const bool found = !listed_.empty();

@@ -2,9 +2,9 @@
 
 #include <cmath>
 
-#include "platform/text.h"
 #include "map/great_circle.h"
 #include "map/unit_conversions.h"
+#include "platform/text.h"
 
 namespace trevalo::mapdialogs_detail {
 namespace {
@@ -19,7 +19,10 @@ struct KindText {
 };
 
 constexpr KindText kKindTexts[] = {
-    {kPointAirport, "Airp"}, {kPointVor, "VOR"}, {kPointNdb, "NDB"}, {kPointIls, "ILS"},
+    {kPointAirport, "Airp"},
+    {kPointVor, "VOR"},
+    {kPointNdb, "NDB"},
+    {kPointIls, "ILS"},
 };
 
 // Whole part, saturated so that no value can overflow an int.

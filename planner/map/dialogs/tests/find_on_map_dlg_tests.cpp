@@ -95,7 +95,12 @@ TEST_F(FindOnMapDlgTest, SearchesByTheSwitchesAndListsEachKeyOnce) {
     };
     const Case cases[] = {
         // Any case, idents and names: every airport once, though Seattle has two runway lines.
-        {"SEA", true, true, true, true, false,
+        {"SEA",
+         true,
+         true,
+         true,
+         true,
+         false,
          {kSeattleVorKey, kChelseaNdbKey, kSeattleAirportKey, kChelseaAirportKey}},
         {"sea", true, true, true, false, false, {kSeattleVorKey, kSeattleAirportKey}},
         {"sea", false, true, false, true, false, {kSeattleAirportKey, kChelseaAirportKey}},

@@ -138,8 +138,8 @@ TEST_F(HoldingDlgTest, ARangeOutside5To500IsResetTo20) {
         RangeEdit().setText(c.typed);
         emit RangeEdit().editingFinished();
         EXPECT_EQ(RangeEdit().text().toStdString(), c.shown) << c.typed;
-        EXPECT_EQ(boxes.texts(), c.refused ? std::vector<std::string>{"The ranges are 5nm to 500nm"}
-                                           : std::vector<std::string>{})
+        EXPECT_EQ(boxes.texts(),
+                  c.refused ? std::vector<std::string>{"The ranges are 5nm to 500nm"} : std::vector<std::string>{})
             << c.typed;
     }
 }

@@ -41,9 +41,9 @@ navdata::testing::AirportFields Runway(const char* ident, const char* heading, c
 class EditSidStarDlgTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        for (const auto& fields : {Runway("KSEA", "180", 'L', "Seattle Tacoma"), Runway("KBFI", "150", 'R', "Boeing"),
-                                   Runway("KSEA", "180", 'R', "Seattle Tacoma"),
-                                   Runway("KSEA", "360", 'C', "Seattle Tacoma")}) {
+        for (const auto& fields :
+             {Runway("KSEA", "180", 'L', "Seattle Tacoma"), Runway("KBFI", "150", 'R', "Boeing"),
+              Runway("KSEA", "180", 'R', "Seattle Tacoma"), Runway("KSEA", "360", 'C', "Seattle Tacoma")}) {
             database.airportLines.Add(navdata::testing::SceneryAirportLine(fields).c_str());
         }
         navdata::testing::NavaidFields vor;
@@ -78,7 +78,9 @@ protected:
 
     static std::string Text(const QWidget& dialog, int id) { return Control(dialog, id)->text().toStdString(); }
     static void Click(const QWidget& dialog, int id) { Control<QPushButton>(dialog, id)->click(); }
-    static qtplatform::ReportList& Legs(const QWidget& dialog) { return *Control<qtplatform::ReportList>(dialog, Dlg::kLegList); }
+    static qtplatform::ReportList& Legs(const QWidget& dialog) {
+        return *Control<qtplatform::ReportList>(dialog, Dlg::kLegList);
+    }
 
     // The airport's records as the selection dialog would read them.
     std::vector<std::string> StoredIdents(const char* airport, const char* runway) const {
@@ -101,7 +103,8 @@ protected:
             procedure.header.procedureIdent = ident;
             procedure.header.country = "USA";
             procedure.legs.resize(static_cast<std::size_t>(legs));
-            for (int i = 0; i < legs; ++i) procedure.legs[static_cast<std::size_t>(i)].word = ident + std::to_string(i + 1);
+            for (int i = 0; i < legs; ++i)
+                procedure.legs[static_cast<std::size_t>(i)].word = ident + std::to_string(i + 1);
             ASSERT_TRUE(store.Save(47.45, 122.3, procedure));
         }
     }

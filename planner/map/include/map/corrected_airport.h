@@ -42,8 +42,7 @@ std::vector<std::string> CorrectionLines(const AirportCorrection& correction);
 
 // Finds the record of ident and runway; true with its latitude and longitude (decimal
 // degrees as stored) when found. A missing file gives false.
-bool LookupCorrectedAirport(const std::string& ident, const std::string& runway,
-                            const std::string& baseDirectory, double& latitude,
-                            double& longitude);
+bool LookupCorrectedAirport(const std::string& ident, const std::string& runway, const std::string& baseDirectory,
+                            double& latitude, double& longitude);
 
 }  // namespace trevalo

@@ -19,13 +19,12 @@ double GreatCircleCourse(double lat1, double lon1, double lat2, double lon2);
 
 // Moves the point (degrees) the distance (nautical miles) along the course (degrees).
 // The longitude is not wrapped into -180..180.
-void GreatCircleDestination(double course, double distance, double& latitude,
-                            double& longitude);
+void GreatCircleDestination(double course, double distance, double& latitude, double& longitude);
 
 // Replaces point 1 by the point where the radial course1 from point 1 meets the radial
 // course2 from point 2 (all degrees). When they do not meet ahead of both points a message
 // is shown, point 1 is left as it was and the result is false.
-bool RadialIntersection(int32_t course1, int32_t course2, double& latitude1,
-                        double& longitude1, double latitude2, double longitude2);
+bool RadialIntersection(int32_t course1, int32_t course2, double& latitude1, double& longitude1, double latitude2,
+                        double longitude2);
 
 }  // namespace trevalo

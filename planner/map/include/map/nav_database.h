@@ -25,14 +25,14 @@ namespace trevalo {
 // Positions are arc-seconds, x = longitude (east positive), y = latitude (north positive).
 struct AirportRecord {
     double x1 = 0, x2 = 0, y1 = 0, y2 = 0;  // runway end 1 and runway end 2
-    double x = 0, y = 0;                     // reference point
-    double heading = 0;                      // runway heading, degrees
-    double magVar = 0;                       // magnetic variation, degrees
-    double length = 0;                       // runway length
-    double number = 0;                       // running number 1..n
+    double x = 0, y = 0;                    // reference point
+    double heading = 0;                     // runway heading, degrees
+    double magVar = 0;                      // magnetic variation, degrees
+    double length = 0;                      // runway length
+    double number = 0;                      // running number 1..n
     char id[11] = {};
     char name[51] = {};
-    char runway = 0;                         // side letter; 'H' marks a helipad
+    char runway = 0;  // side letter; 'H' marks a helipad
 };
 
 struct NavaidRecord {
@@ -160,7 +160,7 @@ public:
     int navaidCount = 0;
     Grid<AirportRecord> airportGrid;
     Grid<NavaidRecord> navaidGrid;
-    std::vector<IlsRecord> ils;  // entry 0 unused, as record numbers are 1-based
+    std::vector<IlsRecord> ils;         // entry 0 unused, as record numbers are 1-based
     std::vector<std::string> ilsLines;  // the record line of each ILS record, same numbering
     std::vector<LandArea> landAreas;
     std::vector<MapShape> mapShapes;

@@ -21,7 +21,7 @@ inline constexpr int kPickListMaxEntries = 499;
 struct PickListEntry {
     std::string label;  // runway designator ("L28", "36") or navaid type ("VOR")
     std::string ident;
-    GridCellTag cell;   // its kind tells an airport from a navaid
+    GridCellTag cell;  // its kind tells an airport from a navaid
     std::string name;
     std::string ils;  // ident of the airport entry's ILS; empty for none
 

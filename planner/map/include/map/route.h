@@ -38,8 +38,8 @@ public:
 
     // Shows the pick list of what lies near the click; returns the chosen kind (0 airport,
     // 1 VOR, 2 NDB, 3 DME) with the point's values, or -1 when nothing is chosen.
-    int BuildPickList(double clickX, double clickY, double& x, double& y, double& course,
-                      double& databaseNumber, bool& directionFlag, std::string& ident);
+    int BuildPickList(double clickX, double clickY, double& x, double& y, double& course, double& databaseNumber,
+                      bool& directionFlag, std::string& ident);
 
     // Removes the point at the 1-based position first, and what hangs on it.
     void RemoveRoutePoints(int first);

@@ -11,9 +11,9 @@
 namespace trevalo {
 
 enum class RouteFileStatus {
-    Read,            // every section read (unmatched airports add no point)
-    NavaidMissing,   // a navaid of the file is not in the database: the route is to be emptied
-    TooManyPoints,   // the file holds more than 500 points: the first 500 are kept
+    Read,           // every section read (unmatched airports add no point)
+    NavaidMissing,  // a navaid of the file is not in the database: the route is to be emptied
+    TooManyPoints,  // the file holds more than 500 points: the first 500 are kept
 };
 
 struct RouteFileContents {
@@ -22,7 +22,6 @@ struct RouteFileContents {
 };
 
 // The lines of the file without their line ends.
-RouteFileContents ParseRouteFile(const std::vector<std::string>& lines,
-                                 const NavDatabase& database);
+RouteFileContents ParseRouteFile(const std::vector<std::string>& lines, const NavDatabase& database);
 
 }  // namespace trevalo

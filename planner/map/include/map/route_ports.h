@@ -22,9 +22,9 @@ struct VorDialogRequest {
 
 // What CSelectVorDlg gives back on OK.
 struct VorDialogChoice {
-    int whichVor = 0;   // 0 first ("VOR1"), 1 second ("VOR2")
+    int whichVor = 0;     // 0 first ("VOR1"), 1 second ("VOR2")
     unsigned radial = 0;  // 0 to 359
-    bool to = true;     // TO (true) or FROM
+    bool to = true;       // TO (true) or FROM
 };
 
 // The pick list (CSelectIdDlg) and the radial dialog (CSelectVorDlg).
@@ -51,9 +51,8 @@ struct RouteListEntry {
 class FlightPlanPage {
 public:
     virtual ~FlightPlanPage() = default;
-    virtual void SetRouteRecord(int index, int altitude, const std::string& extra,
-                                const std::string& ident, const std::string& type,
-                                const std::string& latitude, const std::string& longitude,
+    virtual void SetRouteRecord(int index, int altitude, const std::string& extra, const std::string& ident,
+                                const std::string& type, const std::string& latitude, const std::string& longitude,
                                 const std::string& routeText, const std::string& recordLine) = 0;
     // The route list from its first entry up to the first unused one.
     virtual std::vector<RouteListEntry> RouteListEntries() const = 0;

@@ -14,9 +14,9 @@ namespace trevalo {
 inline constexpr int kMaxProcedureLegs = 49;
 
 // Longest texts a procedure keeps; longer ones are cut.
-inline constexpr std::size_t kProcedureIdentLength = 10;  // airport, procedure and navaid idents
-inline constexpr std::size_t kProcedureWordLength = 30;   // a leg's word
-inline constexpr std::size_t kProcedureNameLength = 50;   // names and free texts
+inline constexpr std::size_t kProcedureIdentLength = 10;   // airport, procedure and navaid idents
+inline constexpr std::size_t kProcedureWordLength = 30;    // a leg's word
+inline constexpr std::size_t kProcedureNameLength = 50;    // names and free texts
 inline constexpr std::size_t kRunwayDesignatorLength = 5;  // "L/R16"
 
 inline constexpr const char* kSidType = "SID";

@@ -7,9 +7,9 @@
 namespace trevalo {
 
 enum class RecalculateOutcome {
-    Placed,         // latitude and longitude hold the new position
-    NoReference,    // the previous leg names no From navaid
-    Impossible,     // the values give no position
+    Placed,       // latitude and longitude hold the new position
+    NoReference,  // the previous leg names no From navaid
+    Impossible,   // the values give no position
 };
 
 struct RecalculatedPosition {

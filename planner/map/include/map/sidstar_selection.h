@@ -18,9 +18,9 @@ inline constexpr int kMaxListedProcedures = 10;
 
 struct SidStarRequest {
     std::string airportIdent;
-    std::string runway;  // "L16", " 09", ...
-    std::string type;    // "SID" or "STAR"
-    std::string chosenIdent;  // the procedure chosen before; may be empty
+    std::string runway;          // "L16", " 09", ...
+    std::string type;            // "SID" or "STAR"
+    std::string chosenIdent;     // the procedure chosen before; may be empty
     double latitude = 0.0;       // the airport, signed decimal degrees
     double westLongitude = 0.0;  // west positive
 };

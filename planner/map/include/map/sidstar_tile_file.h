@@ -50,10 +50,10 @@ TileContents ParseTileText(std::string_view text);
 
 enum class TileStatus {
     Ok,
-    CannotRead,    // the file exists but cannot be read
-    CannotWrite,   // the folder or the file cannot be created or replaced
-    TextRefused,   // a text holds a line break, or a leg text a ":"
-    NotFound,      // no such record to delete
+    CannotRead,   // the file exists but cannot be read
+    CannotWrite,  // the folder or the file cannot be created or replaced
+    TextRefused,  // a text holds a line break, or a leg text a ":"
+    NotFound,     // no such record to delete
 };
 
 // A missing file reads as an empty one.

@@ -61,11 +61,11 @@ AirportRecord AirportFromLine(const char* line, int number) {
     record.y = SignedArcSeconds(referenceLatitude);
 
     const Point start = PointOf(RunwayEndOrReference(Field(GetAirportLatBeg, line), latitude),
-                                RunwayEndOrReference(Field(GetAirportLonBeg, line), longitude),
-                                referenceLatitude, referenceLongitude, true);
+                                RunwayEndOrReference(Field(GetAirportLonBeg, line), longitude), referenceLatitude,
+                                referenceLongitude, true);
     const Point end = PointOf(RunwayEndOrReference(Field(GetAirportLatEnd, line), latitude),
-                              RunwayEndOrReference(Field(GetAirportLonEnd, line), longitude),
-                              referenceLatitude, referenceLongitude, false);
+                              RunwayEndOrReference(Field(GetAirportLonEnd, line), longitude), referenceLatitude,
+                              referenceLongitude, false);
     record.x1 = start.x;
     record.y1 = start.y;
     record.x2 = end.x;
@@ -112,8 +112,7 @@ void InShares(int count, const std::function<void(int first, int last)>& fill) {
 }  // namespace
 
 void ReadAirportRecords(const DatabaseRecords& database, const CountryFilter& isCountryLoaded,
-                        std::vector<AirportRecord>& records, CAirportArray& lines,
-                        std::atomic<int>& progress) {
+                        std::vector<AirportRecord>& records, CAirportArray& lines, std::atomic<int>& progress) {
     // First the countries, line by line: the kept airports' places in the lists.
     std::vector<int> place(static_cast<size_t>(database.count()) + 1, 0);
     int kept = 0;

@@ -20,9 +20,7 @@ constexpr std::string_view kLf = "\n";
 constexpr int kCodesPerFile = 100;
 
 // The count line's leading number; no number reads as 0, a negative one too.
-int CountOf(std::string_view countLine) {
-    return std::max(0, platform::LeadingInt(countLine));
-}
+int CountOf(std::string_view countLine) { return std::max(0, platform::LeadingInt(countLine)); }
 
 // Whether the file can be opened at all: a failure past that is the mapping's.
 bool CanOpen(const std::string& windowsPath) {

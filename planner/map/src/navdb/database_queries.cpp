@@ -74,8 +74,8 @@ double NavDatabase::GetNearestMagVar(double x, double y) const {
     double nearest = std::numeric_limits<double>::max();
     double magVar = 0.0;
     for (const AirportRecord& airport : airportGrid[static_cast<size_t>(cell)]) {
-        const double distance = GreatCircleDistance(LatitudeRadians(y), LongitudeRadians(x),
-                                                    LatitudeRadians(airport.y), LongitudeRadians(airport.x));
+        const double distance = GreatCircleDistance(LatitudeRadians(y), LongitudeRadians(x), LatitudeRadians(airport.y),
+                                                    LongitudeRadians(airport.x));
         if (distance < nearest) {
             nearest = distance;
             magVar = airport.magVar;

@@ -22,9 +22,7 @@ struct Bound {
 };
 constexpr Bound kBounds[] = {{'w', 0}, {'x', 1}, {'y', 2}, {'z', 3}};
 
-int ColourValue(const std::string& text) {
-    return std::min(platform::LeadingInt(text), kMaxColourValue);
-}
+int ColourValue(const std::string& text) { return std::min(platform::LeadingInt(text), kMaxColourValue); }
 
 // R between "rgb(" and the first ",", G up to the second ",", B after it.
 void ReadColour(const std::string& line, LandArea& colour) {

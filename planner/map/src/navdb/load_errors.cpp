@@ -24,28 +24,29 @@ struct LoadErrorText {
     const char* text;
 };
 
-constexpr char kUnmapFailed[] =
-    "An error occured while unmapping a pointer,\nYou might wish to restart you computer";
-constexpr char kCloseFailed[] =
-    "An error occured while closing a handle,\nYou might wish to restart you computer";
+constexpr char kUnmapFailed[] = "An error occured while unmapping a pointer,\nYou might wish to restart you computer";
+constexpr char kCloseFailed[] = "An error occured while closing a handle,\nYou might wish to restart you computer";
 
 constexpr LoadErrorText kLoadErrorTexts[] = {
-    {100, "The file 'Airport.nav' Could not be located\nYou must place that file in the APL "
-          "directory\nYou cannot proceed without this file."},
+    {100,
+     "The file 'Airport.nav' Could not be located\nYou must place that file in the APL "
+     "directory\nYou cannot proceed without this file."},
     {101, "Invalid handle value for the Airport.nav"},
     {102, "Invalid handle value, (NULL), for the Airport.nav"},
     {103, kUnmapFailed},
     {104, kCloseFailed},
     {105, kCloseFailed},
-    {200, "The file 'Navaids.nav' Could not be located\nYou must place that file in the APL "
-          "directory\nYou cannot proceed without this file."},
+    {200,
+     "The file 'Navaids.nav' Could not be located\nYou must place that file in the APL "
+     "directory\nYou cannot proceed without this file."},
     {201, "Invalid handle value for the Navaids.nav"},
     {202, "Invalid handle value, (NULL), for the Navaids.nav"},
     {203, kUnmapFailed},
     {204, kCloseFailed},
     {205, kCloseFailed},
-    {300, "The file 'Ils.nav' Could not be located\nYou must place that file in the APL "
-          "directory\nYou cannot proceed without this file."},
+    {300,
+     "The file 'Ils.nav' Could not be located\nYou must place that file in the APL "
+     "directory\nYou cannot proceed without this file."},
     {301, "Invalid handle value for the Ils.nav"},
     {302, "Invalid handle value, (NULL), for the Ils.nav"},
     {303, kUnmapFailed},

@@ -10,8 +10,8 @@ namespace {
 
 constexpr size_t kIntegerBytes = 4;
 constexpr size_t kPointBytes = 2 * kIntegerBytes;
-constexpr double kLatitudeUnit = 45.0 / 1073741824.0;   // 45 / 2^30 degrees
-constexpr double kLongitudeUnit = 45.0 / 536870912.0;   // 45 / 2^29 degrees
+constexpr double kLatitudeUnit = 45.0 / 1073741824.0;  // 45 / 2^30 degrees
+constexpr double kLongitudeUnit = 45.0 / 536870912.0;  // 45 / 2^29 degrees
 constexpr double kArcSecondsPerDegree = 3600.0;
 constexpr double kCellsPerDegree = 0.1;
 

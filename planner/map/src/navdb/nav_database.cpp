@@ -26,8 +26,8 @@ int NavDatabase::LoadAirportFile() {
     CountryList countries(baseDirectory_);
     const int code = ReadDatabaseFile(baseDirectory_, kAirportDatabase, [&](const DatabaseRecords& records) {
         ReadAirportRecords(
-            records, [&](const std::string& country) { return countries.IsCountryLoaded(country); },
-            airports_, airportLines, progress_);
+            records, [&](const std::string& country) { return countries.IsCountryLoaded(country); }, airports_,
+            airportLines, progress_);
     });
     if (!RecordsWereRead(code)) return code;
     airportCount = airports_.empty() ? 0 : static_cast<int>(airports_.size() - kFirstRecord);

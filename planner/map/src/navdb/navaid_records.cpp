@@ -66,8 +66,7 @@ IlsRecord IlsFromLine(const char* line) {
     return record;
 }
 
-void ReadNavaidRecords(const DatabaseRecords& database, std::vector<NavaidRecord>& records,
-                       CNavaidArray& lines) {
+void ReadNavaidRecords(const DatabaseRecords& database, std::vector<NavaidRecord>& records, CNavaidArray& lines) {
     records.resize(1);
     records.reserve(static_cast<size_t>(database.count()) + 1);
     database.ForEach([&](const char* line, int i) {
@@ -76,8 +75,7 @@ void ReadNavaidRecords(const DatabaseRecords& database, std::vector<NavaidRecord
     });
 }
 
-void ReadIlsRecords(const DatabaseRecords& database, std::vector<IlsRecord>& records,
-                    std::vector<std::string>& lines) {
+void ReadIlsRecords(const DatabaseRecords& database, std::vector<IlsRecord>& records, std::vector<std::string>& lines) {
     records.resize(1);
     records.reserve(static_cast<size_t>(database.count()) + 1);
     lines.resize(1);

@@ -19,12 +19,9 @@ using CountryFilter = std::function<bool(const std::string& country)>;
 // airports and their lines are parsed on a few threads once the filter (called on the
 // caller's thread only) has chosen them.
 void ReadAirportRecords(const DatabaseRecords& database, const CountryFilter& isCountryLoaded,
-                        std::vector<AirportRecord>& records, CAirportArray& lines,
-                        std::atomic<int>& progress);
-void ReadNavaidRecords(const DatabaseRecords& database, std::vector<NavaidRecord>& records,
-                       CNavaidArray& lines);
-void ReadIlsRecords(const DatabaseRecords& database, std::vector<IlsRecord>& records,
-                    std::vector<std::string>& lines);
+                        std::vector<AirportRecord>& records, CAirportArray& lines, std::atomic<int>& progress);
+void ReadNavaidRecords(const DatabaseRecords& database, std::vector<NavaidRecord>& records, CNavaidArray& lines);
+void ReadIlsRecords(const DatabaseRecords& database, std::vector<IlsRecord>& records, std::vector<std::string>& lines);
 
 // Record i of a line, used by all three readers.
 AirportRecord AirportFromLine(const char* line, int number);

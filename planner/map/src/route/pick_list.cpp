@@ -14,8 +14,8 @@ constexpr double kNearAbove = 100.0;
 constexpr size_t kMaxEntries = kPickListMaxEntries;
 
 bool IsNear(double recordX, double recordY, double clickX, double clickY) {
-    return recordX - kNearBelow < clickX && clickX < recordX + kNearAbove &&
-           recordY - kNearBelow < clickY && clickY < recordY + kNearAbove;
+    return recordX - kNearBelow < clickX && clickX < recordX + kNearAbove && recordY - kNearBelow < clickY &&
+           clickY < recordY + kNearAbove;
 }
 
 std::string SideText(char side) { return side == 0 ? std::string() : std::string(1, side); }
@@ -35,8 +35,7 @@ PickListEntry EntryInCell(char kind, int cell, std::string label, const char* id
 
 PickListEntry AirportEntry(const NavDatabase& database, const AirportRecord& airport, int cell, int number,
                            double heading) {
-    PickListEntry entry =
-        EntryInCell(kAirportCellKind, cell, RunwayLabel(airport, number), airport.id, airport.name);
+    PickListEntry entry = EntryInCell(kAirportCellKind, cell, RunwayLabel(airport, number), airport.id, airport.name);
     const int ils = database.FindIlsForRunway(static_cast<int>(airport.number), heading);
     if (ils > 0) entry.ils = platform::Trimmed(database.ils[static_cast<size_t>(ils)].id);
     return entry;
@@ -44,8 +43,7 @@ PickListEntry AirportEntry(const NavDatabase& database, const AirportRecord& air
 
 // Two entries per airport, one per runway direction: end 1 (landing towards the
 // reciprocal heading) first.
-void AddAirportEntries(const NavDatabase& database, double clickX, double clickY,
-                       std::vector<PickListEntry>& entries) {
+void AddAirportEntries(const NavDatabase& database, double clickX, double clickY, std::vector<PickListEntry>& entries) {
     for (int cell = 0; cell < kGridCells; ++cell) {
         for (const AirportRecord& airport : database.airportGrid[static_cast<size_t>(cell)]) {
             if (!IsNear(airport.x, airport.y, clickX, clickY)) {
@@ -56,7 +54,8 @@ void AddAirportEntries(const NavDatabase& database, double clickX, double clickY
                 entries.push_back(AirportEntry(database, airport, cell, number, ReciprocalHeading(airport.heading)));
             }
             if (entries.size() < kMaxEntries) {
-                entries.push_back(AirportEntry(database, airport, cell, ReciprocalRunwayNumber(number), airport.heading));
+                entries.push_back(
+                    AirportEntry(database, airport, cell, ReciprocalRunwayNumber(number), airport.heading));
             }
         }
     }
@@ -67,8 +66,7 @@ const char* OfferedNavaidType(const NavaidRecord& navaid) {
     return navaid.type == kPointIls ? "" : NavaidTypeText(navaid.type);
 }
 
-void AddNavaidEntries(const NavDatabase& database, double clickX, double clickY,
-                      std::vector<PickListEntry>& entries) {
+void AddNavaidEntries(const NavDatabase& database, double clickX, double clickY, std::vector<PickListEntry>& entries) {
     for (int cell = 0; cell < kGridCells; ++cell) {
         for (const NavaidRecord& navaid : database.navaidGrid[static_cast<size_t>(cell)]) {
             const std::string typeText = OfferedNavaidType(navaid);
@@ -126,9 +124,7 @@ std::optional<PickedRecord> ResolveNavaid(const NavDatabase& database, const Pic
 
 }  // namespace
 
-int RunwayNumber(const AirportRecord& airport) {
-    return RunwayNumbersFor(airport.heading, airport.magVar).endTwo;
-}
+int RunwayNumber(const AirportRecord& airport) { return RunwayNumbersFor(airport.heading, airport.magVar).endTwo; }
 
 PickLists BuildPickEntries(const NavDatabase& database, double clickX, double clickY) {
     PickLists lists;

@@ -92,8 +92,8 @@ bool Route::RunVorDialog(int previousVor1, double x, double y, CRoutePoint& poin
     return true;
 }
 
-int Route::BuildPickList(double clickX, double clickY, double& x, double& y, double& course,
-                         double& databaseNumber, bool& directionFlag, std::string& ident) {
+int Route::BuildPickList(double clickX, double clickY, double& x, double& y, double& course, double& databaseNumber,
+                         bool& directionFlag, std::string& ident) {
     const route_detail::PickLists lists = route_detail::BuildPickEntries(database_, clickX, clickY);
     if (!lists.ListsSomething()) {
         return -1;
@@ -147,8 +147,8 @@ void Route::AddRoutePointAt(double clickX, double clickY) {
             return;
         }
     } else if (!points_.empty() && points_.back().type == kPointVor &&
-               platform::MessageBox(route_detail::kUsePreviousVorQuestion, {}, MbIcon::Question,
-                                    MbButtons::YesNo) == MbResult::Yes) {
+               platform::MessageBox(route_detail::kUsePreviousVorQuestion, {}, MbIcon::Question, MbButtons::YesNo) ==
+                   MbResult::Yes) {
         if (!HasRoomFor(2)) {
             return;
         }
@@ -162,8 +162,7 @@ void Route::AddRoutePointAt(double clickX, double clickY) {
         return;
     }
 
-    const bool sharesCoordinate =
-        !points_.empty() && (points_.back().x == point.x || points_.back().y == point.y);
+    const bool sharesCoordinate = !points_.empty() && (points_.back().x == point.x || points_.back().y == point.y);
     if (!sharesCoordinate) {
         points_.push_back(point);
         appended = true;

@@ -28,8 +28,8 @@ void Route::OnCreateAdventure() {
         return;
     }
     if (!platform::WriteLines(RouteFilePath(), adf::WriteRouteFile(*file))) {
-        if (platform::MessageBox(route_detail::kFileNotCreatedQuestion, {}, MbIcon::Question, MbButtons::YesNo,
-                                 1) == MbResult::Yes) {
+        if (platform::MessageBox(route_detail::kFileNotCreatedQuestion, {}, MbIcon::Question, MbButtons::YesNo, 1) ==
+            MbResult::Yes) {
             host_->ClosePlanner();
         }
         return;

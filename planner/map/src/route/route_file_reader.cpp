@@ -6,8 +6,8 @@
 #include "aerodrex/airport_getters.h"
 #include "beaconex/navaid_getters.h"
 #include "beaconex/navaid_line_layout.h"
-#include "map/headings.h"
 #include "map/angle_text.h"
+#include "map/headings.h"
 #include "platform/text.h"
 
 namespace trevalo {
@@ -66,7 +66,8 @@ private:
             return std::nullopt;
         }
         for (const NavaidRecord& navaid : database_.navaidGrid[static_cast<size_t>(cell)]) {
-            if (platform::Trimmed(navaid.id) != ident || platform::Trimmed(navaid.name) != name || navaid.type != type) {
+            if (platform::Trimmed(navaid.id) != ident || platform::Trimmed(navaid.name) != name ||
+                navaid.type != type) {
                 continue;
             }
             CRoutePoint point;
@@ -103,8 +104,8 @@ private:
         const std::string& line = section.airportLine;
         char identText[aerodrex::airport_line::kIdent.size()] = {};
         GetAirportID(identText, line.c_str());
-        const AirportRecord* airport =
-            FindAirport(platform::Trimmed(identText), GetAirportRnw(line.c_str()), GetAirportRunwayDegree(line.c_str()));
+        const AirportRecord* airport = FindAirport(platform::Trimmed(identText), GetAirportRnw(line.c_str()),
+                                                   GetAirportRunwayDegree(line.c_str()));
         if (airport == nullptr) {
             return std::nullopt;
         }

@@ -155,8 +155,9 @@ private:
         if (ils < 1 || ils >= static_cast<int>(in_.database.ils.size())) {
             return true;
         }
-        const std::string question = platform::Format(kIlsQuestionFormat, platform::Trimmed(in_.database.ils[static_cast<size_t>(ils)].id).c_str(),
-                                            AirportIdent(section.airportLine).c_str());
+        const std::string question = platform::Format(
+            kIlsQuestionFormat, platform::Trimmed(in_.database.ils[static_cast<size_t>(ils)].id).c_str(),
+            AirportIdent(section.airportLine).c_str());
         const MbResult answer = platform::MessageBox(question, {}, MbIcon::Question, MbButtons::YesNoCancel);
         if (answer == MbResult::Cancel) {
             return false;

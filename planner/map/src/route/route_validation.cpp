@@ -35,20 +35,22 @@ void Route::ValidateTrip() {
             }
             const CAirportArray& airports = database_.airportLines;
             const bool endTwo = point.directionFlag;
-            flightPlan_->SetRouteRecord(handed, static_cast<int>(airports.GetAElev(index)), point.vorRole,
-                                        platform::Trimmed(airports.GetAID(index)), kAirportRouteType,
-                                        platform::Trimmed(endTwo ? airports.GetALatEnd(index) : airports.GetALatBeg(index)),
-                                        platform::Trimmed(endTwo ? airports.GetALonEnd(index) : airports.GetALonBeg(index)),
-                                        std::string(), database_.AirportLine(number));
+            flightPlan_->SetRouteRecord(
+                handed, static_cast<int>(airports.GetAElev(index)), point.vorRole,
+                platform::Trimmed(airports.GetAID(index)), kAirportRouteType,
+                platform::Trimmed(endTwo ? airports.GetALatEnd(index) : airports.GetALatBeg(index)),
+                platform::Trimmed(endTwo ? airports.GetALonEnd(index) : airports.GetALonBeg(index)), std::string(),
+                database_.AirportLine(number));
         } else {
             if (!database_.IsNavaidNumber(number)) {
                 break;
             }
             const CNavaidArray& navaids = database_.navaidLines;
-            flightPlan_->SetRouteRecord(handed, static_cast<int>(navaids.GetNfElev(index)), point.vorRole,
-                                        platform::Trimmed(navaids.GetNID(index)), FirstLetter(platform::Trimmed(navaids.GetNType(index))),
-                                        platform::Trimmed(navaids.GetNLat(index)), platform::Trimmed(navaids.GetNLon(index)),
-                                        platform::Trimmed(navaids.GetNName(index)), database_.NavaidLine(number));
+            flightPlan_->SetRouteRecord(
+                handed, static_cast<int>(navaids.GetNfElev(index)), point.vorRole,
+                platform::Trimmed(navaids.GetNID(index)), FirstLetter(platform::Trimmed(navaids.GetNType(index))),
+                platform::Trimmed(navaids.GetNLat(index)), platform::Trimmed(navaids.GetNLon(index)),
+                platform::Trimmed(navaids.GetNName(index)), database_.NavaidLine(number));
         }
         ++handed;
     }

@@ -37,9 +37,9 @@ bool HasPosition(const ProcedureLeg& leg) { return leg.latitude != 0.0 || leg.lo
 
 LegFieldTexts LegFieldsOf(const ProcedureLeg& leg) {
     auto row = LegRowTexts(leg);
-    return {std::move(row[0]), std::move(row[1]), std::move(row[2]), std::move(row[3]), std::move(row[4]),
-            std::move(row[5]), std::move(row[6]), std::move(row[7]), std::move(row[8]), leg.headingIdent,
-            Number(leg.nextDistance), Number(leg.nextRadial), leg.nextIdent, leg.nextText};
+    return {std::move(row[0]),        std::move(row[1]),      std::move(row[2]), std::move(row[3]), std::move(row[4]),
+            std::move(row[5]),        std::move(row[6]),      std::move(row[7]), std::move(row[8]), leg.headingIdent,
+            Number(leg.nextDistance), Number(leg.nextRadial), leg.nextIdent,     leg.nextText};
 }
 
 LegFieldTexts ClearedLegFields() {

@@ -39,8 +39,7 @@ LatLon NavaidPosition(const CNavaidArray& navaids, int navaid) {
 }
 
 std::vector<std::string> RunwayDesignatorsOfLine(const CAirportArray& airports, int line) {
-    return RunwayLineDesignators(airports.GetARnwSide(line), RunwayHeading(airports, line),
-                                 airports.GetAMagVar(line));
+    return RunwayLineDesignators(airports.GetARnwSide(line), RunwayHeading(airports, line), airports.GetAMagVar(line));
 }
 
 std::string AirportChooserItem(const CAirportArray& airports, int line) {

@@ -26,12 +26,18 @@ struct NumberLimit {
     Range range;
 };
 constexpr NumberLimit kLegNumberLimits[] = {
-    {&ProcedureLeg::latitude, kLatitudeRange},         {&ProcedureLeg::longitude, kLongitudeRange},
-    {&ProcedureLeg::minSpeed, kSpeedRange},            {&ProcedureLeg::maxSpeed, kSpeedRange},
-    {&ProcedureLeg::minAltitude, kAltitudeRange},      {&ProcedureLeg::maxAltitude, kAltitudeRange},
-    {&ProcedureLeg::heading, kDirectionRange},         {&ProcedureLeg::headingLatitude, kLatitudeRange},
-    {&ProcedureLeg::headingLongitude, kLongitudeRange}, {&ProcedureLeg::nextDistance, kDistanceRange},
-    {&ProcedureLeg::nextRadial, kDirectionRange},      {&ProcedureLeg::nextLatitude, kLatitudeRange},
+    {&ProcedureLeg::latitude, kLatitudeRange},
+    {&ProcedureLeg::longitude, kLongitudeRange},
+    {&ProcedureLeg::minSpeed, kSpeedRange},
+    {&ProcedureLeg::maxSpeed, kSpeedRange},
+    {&ProcedureLeg::minAltitude, kAltitudeRange},
+    {&ProcedureLeg::maxAltitude, kAltitudeRange},
+    {&ProcedureLeg::heading, kDirectionRange},
+    {&ProcedureLeg::headingLatitude, kLatitudeRange},
+    {&ProcedureLeg::headingLongitude, kLongitudeRange},
+    {&ProcedureLeg::nextDistance, kDistanceRange},
+    {&ProcedureLeg::nextRadial, kDirectionRange},
+    {&ProcedureLeg::nextLatitude, kLatitudeRange},
     {&ProcedureLeg::nextLongitude, kLongitudeRange},
 };
 
@@ -52,14 +58,10 @@ struct HeaderTextLimit {
     std::size_t length;
 };
 constexpr HeaderTextLimit kHeaderTextLimits[] = {
-    {&ProcedureHeader::airportIdent, kProcedureIdentLength},
-    {&ProcedureHeader::airportName, kProcedureNameLength},
-    {&ProcedureHeader::runway, kRunwayDesignatorLength},
-    {&ProcedureHeader::country, kProcedureNameLength},
-    {&ProcedureHeader::author, kProcedureNameLength},
-    {&ProcedureHeader::type, kProcedureIdentLength},
-    {&ProcedureHeader::procedureIdent, kProcedureIdentLength},
-    {&ProcedureHeader::procedureName, kProcedureNameLength},
+    {&ProcedureHeader::airportIdent, kProcedureIdentLength},   {&ProcedureHeader::airportName, kProcedureNameLength},
+    {&ProcedureHeader::runway, kRunwayDesignatorLength},       {&ProcedureHeader::country, kProcedureNameLength},
+    {&ProcedureHeader::author, kProcedureNameLength},          {&ProcedureHeader::type, kProcedureIdentLength},
+    {&ProcedureHeader::procedureIdent, kProcedureIdentLength}, {&ProcedureHeader::procedureName, kProcedureNameLength},
 };
 
 double Clamped(double value, Range range) {

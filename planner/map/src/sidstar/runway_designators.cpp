@@ -17,7 +17,9 @@ std::string RunwayDesignator(char side, int number) {
     return platform::Format(kDesignatorFormat, side != 0 ? side : ' ', NormalizeRunwayNumber(number));
 }
 
-std::string ParallelRunwayDesignator(int number) { return platform::Format(kParallelFormat, NormalizeRunwayNumber(number)); }
+std::string ParallelRunwayDesignator(int number) {
+    return platform::Format(kParallelFormat, NormalizeRunwayNumber(number));
+}
 
 std::vector<std::string> RunwayLineDesignators(char side, double heading, double magneticVariation) {
     const RunwayNumbers numbers = RunwayNumbersFor(heading, magneticVariation);

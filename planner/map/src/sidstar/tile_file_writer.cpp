@@ -2,8 +2,8 @@
 
 #include "map/sidstar_leg_line.h"
 #include "platform/files.h"
-#include "platform/paths.h"
 #include "platform/numbers.h"
+#include "platform/paths.h"
 #include "platform/text.h"
 #include "sidstar/tile_keys.h"
 

@@ -12,15 +12,19 @@ namespace trevalo::sidstar_detail {
 inline constexpr const char* kHeaderFormat = "[%03d]";
 
 struct KeyField {
-    const char* key;  // with its "="
+    const char* key;                     // with its "="
     std::string ProcedureHeader::*text;  // null for the magnetic variation
 };
 
 inline constexpr KeyField kKeyFields[] = {
-    {"aid=", &ProcedureHeader::airportIdent},   {"rnw=", &ProcedureHeader::runway},
-    {"anm=", &ProcedureHeader::airportName},    {"cou=", &ProcedureHeader::country},
-    {"aut=", &ProcedureHeader::author},         {"typ=", &ProcedureHeader::type},
-    {"tid=", &ProcedureHeader::procedureIdent}, {"tnm=", &ProcedureHeader::procedureName},
+    {"aid=", &ProcedureHeader::airportIdent},
+    {"rnw=", &ProcedureHeader::runway},
+    {"anm=", &ProcedureHeader::airportName},
+    {"cou=", &ProcedureHeader::country},
+    {"aut=", &ProcedureHeader::author},
+    {"typ=", &ProcedureHeader::type},
+    {"tid=", &ProcedureHeader::procedureIdent},
+    {"tnm=", &ProcedureHeader::procedureName},
     {"tmv=", nullptr},
 };
 

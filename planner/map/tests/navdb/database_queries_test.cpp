@@ -35,12 +35,10 @@ TEST_F(DatabaseQueriesTest, FindsTheIlsOfARunwayWithin6DegreesModulo360) {
         int ils;
     };
     const Case cases[] = {
-        {spf_, 270.0, ilsSpf_}, {spf_, 276.0, ilsSpf_}, {spf_, 264.0, ilsSpf_}, {spf_, 276.5, -1},
-        {spf_, 90.0, -1},
-        {thr_, 2.0, ilsThr_},   // ILS 358: 4 degrees apart
-        {thr_, 359.0, ilsThr_}, {thr_, 5.0, -1},
-        {otr_, 180.0, ilsOtr_}, {otr_, 0.0, -1},
-        {4, 270.0, -1},  // no such airport
+        {spf_, 270.0, ilsSpf_}, {spf_, 276.0, ilsSpf_}, {spf_, 264.0, ilsSpf_},
+        {spf_, 276.5, -1},      {spf_, 90.0, -1},       {thr_, 2.0, ilsThr_},  // ILS 358: 4 degrees apart
+        {thr_, 359.0, ilsThr_}, {thr_, 5.0, -1},        {otr_, 180.0, ilsOtr_},
+        {otr_, 0.0, -1},        {4, 270.0, -1},  // no such airport
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(::testing::Message() << c.airport << " " << c.heading);

@@ -29,11 +29,12 @@ const LandCase kCases[] = {
      {"rgb(0,128,255)", "w:20", "x:40", "y:10", "z:50", "w:1", "x:2", "y:3", "z:4"},
      {{0, 128, 255, 10, 40, 20, 50}, {192, 160, 111, 1, 2, 3, 4}}},
     {"x and z swapped", {"w:1", "x:9", "y:3", "z:4"}, {{192, 160, 111, 1, 4, 3, 9}}},
-    {"a value above 255 is stored as 255", {"rgb(300,1,1)", "w:1", "x:2", "y:3", "z:4"},
-     {{255, 1, 1, 1, 2, 3, 4}}},
-    {"another line sets the default colour back", {"rgb(1,2,3)", "w:1", "x:2", "Sahara", "y:3", "z:4"},
+    {"a value above 255 is stored as 255", {"rgb(300,1,1)", "w:1", "x:2", "y:3", "z:4"}, {{255, 1, 1, 1, 2, 3, 4}}},
+    {"another line sets the default colour back",
+     {"rgb(1,2,3)", "w:1", "x:2", "Sahara", "y:3", "z:4"},
      {{192, 160, 111, 1, 2, 3, 4}}},
-    {"comments, empty and blank-padded lines", {"; note", "", "  rgb(5,6,7)  ", "\tw:1.5", "x:-2", "y:3", "z:4"},
+    {"comments, empty and blank-padded lines",
+     {"; note", "", "  rgb(5,6,7)  ", "\tw:1.5", "x:-2", "y:3", "z:4"},
      {{5, 6, 7, 1.5, -2, 3, 4}}},
     {"three bounds make no area", {"w:1", "x:2", "y:3"}, {}},
 };
@@ -83,9 +84,8 @@ TEST(LoadLandFiles, ReadsEveryLandFileAndReportsOneThatCannotBeOpened) {
     ASSERT_EQ(database.landAreas.size(), 2u);
     EXPECT_EQ(database.landAreas[0].minLongitude, 3600);
     EXPECT_EQ(database.landAreas[1].minLongitude, 5 * 3600);
-    EXPECT_EQ(boxes.texts(), std::vector<std::string>{
-                                 "The Land file 'Land2.nav', was found but could not be opened\n"
-                                 "Please ensure that the system has full access to the file\n"});
+    EXPECT_EQ(boxes.texts(), std::vector<std::string>{"The Land file 'Land2.nav', was found but could not be opened\n"
+                                                      "Please ensure that the system has full access to the file\n"});
 }
 
 }  // namespace

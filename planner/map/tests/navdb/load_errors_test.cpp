@@ -6,10 +6,8 @@
 namespace trevalo {
 namespace {
 
-constexpr const char* kUnmap =
-    "An error occured while unmapping a pointer,\nYou might wish to restart you computer";
-constexpr const char* kClose =
-    "An error occured while closing a handle,\nYou might wish to restart you computer";
+constexpr const char* kUnmap = "An error occured while unmapping a pointer,\nYou might wish to restart you computer";
+constexpr const char* kClose = "An error occured while closing a handle,\nYou might wish to restart you computer";
 
 struct MessageCase {
     int code;
@@ -17,18 +15,30 @@ struct MessageCase {
 };
 
 const MessageCase kMessages[] = {
-    {100, "The file 'Airport.nav' Could not be located\nYou must place that file in the APL directory\nYou cannot proceed without this file."},
+    {100,
+     "The file 'Airport.nav' Could not be located\nYou must place that file in the APL directory\nYou cannot proceed "
+     "without this file."},
     {101, "Invalid handle value for the Airport.nav"},
     {102, "Invalid handle value, (NULL), for the Airport.nav"},
-    {103, kUnmap}, {104, kClose}, {105, kClose},
-    {200, "The file 'Navaids.nav' Could not be located\nYou must place that file in the APL directory\nYou cannot proceed without this file."},
+    {103, kUnmap},
+    {104, kClose},
+    {105, kClose},
+    {200,
+     "The file 'Navaids.nav' Could not be located\nYou must place that file in the APL directory\nYou cannot proceed "
+     "without this file."},
     {201, "Invalid handle value for the Navaids.nav"},
     {202, "Invalid handle value, (NULL), for the Navaids.nav"},
-    {203, kUnmap}, {204, kClose}, {205, kClose},
-    {300, "The file 'Ils.nav' Could not be located\nYou must place that file in the APL directory\nYou cannot proceed without this file."},
+    {203, kUnmap},
+    {204, kClose},
+    {205, kClose},
+    {300,
+     "The file 'Ils.nav' Could not be located\nYou must place that file in the APL directory\nYou cannot proceed "
+     "without this file."},
     {301, "Invalid handle value for the Ils.nav"},
     {302, "Invalid handle value, (NULL), for the Ils.nav"},
-    {303, kUnmap}, {304, kClose}, {305, kClose},
+    {303, kUnmap},
+    {304, kClose},
+    {305, kClose},
     {106, "The file 'Airport.nav' does not hold records of 335 characters a line.\nNo airport was loaded from it."},
     {306, "The file 'Ils.nav' does not hold records of 92 characters a line.\nNo ILS was loaded from it."},
     {108, "An unknown error was reported "},

@@ -93,7 +93,7 @@ TEST_F(NavDatabaseTest, PositionsTakeTheirHemispheresAndRunwayEndsFallBack) {
     a.longitude = "W122* 18'05.67";
     a.runwayStartLatitude = "S047* 27'10.00";
     a.runwayStartLongitude = "W122* 18'00.50";
-    a.runwayEndLatitude = "";        // blank: the reference point's field
+    a.runwayEndLatitude = "";                 // blank: the reference point's field
     a.runwayEndLongitude = " 122* 19'00.00";  // blank hemisphere: the reference point's
     a.runwayHeading = "09L";
     a.runwayLength = 9800;
@@ -190,7 +190,8 @@ TEST_F(NavDatabaseTest, DatabasesWithLineFeedsLoadAsWithCrLf) {
     ASSERT_EQ(fromLineFeeds.LoadIlsFile(), 0);
     EXPECT_EQ(fromLineFeeds.airportCount, 3);
     EXPECT_EQ(fromLineFeeds.navaidCount, 2);
-    for (int number = 1; number <= 3; ++number) EXPECT_EQ(fromLineFeeds.AirportLine(number), database.AirportLine(number));
+    for (int number = 1; number <= 3; ++number)
+        EXPECT_EQ(fromLineFeeds.AirportLine(number), database.AirportLine(number));
     const std::vector<AirportRecord> before = GridAirports(database), after = GridAirports(fromLineFeeds);
     ASSERT_EQ(after.size(), before.size());
     for (size_t i = 0; i < after.size(); ++i) {

@@ -52,7 +52,7 @@ protected:
     std::unique_ptr<NavDatabase> database_;
 
     // Record numbers.
-    int spf_ = 0, otr_ = 0, thr_ = 0;               // airports
+    int spf_ = 0, otr_ = 0, thr_ = 0;                       // airports
     int vorSpf_ = 0, ndbOt_ = 0, vorOtr_ = 0, dmeThd_ = 0;  // navaids
     int ilsSpf_ = 0, ilsOtr_ = 0, ilsThr_ = 0;
 };

@@ -81,8 +81,8 @@ TEST_F(PickListTest, ReturnsThePickedRecordsValues) {
         bool flag = !c.flag;
         std::string ident;
         const bool airport = c.kind == 0;
-        const int kind = route_->BuildPickList(airport ? spf.x : ndb.x, airport ? spf.y : ndb.y, x, y, course,
-                                               number, flag, ident);
+        const int kind =
+            route_->BuildPickList(airport ? spf.x : ndb.x, airport ? spf.y : ndb.y, x, y, course, number, flag, ident);
         EXPECT_EQ(kind, c.kind);
         EXPECT_EQ(x, c.x);
         EXPECT_EQ(y, c.y);

@@ -69,7 +69,8 @@ protected:
 };
 
 TEST_F(RouteFileTest, WritesAnAirportAndAVorSection) {
-    route_->Points() = {AirportPoint(*database_, spf_, false), NavaidPoint(*database_, vorSpf_, 45.7, kVor2Role, false)};
+    route_->Points() = {AirportPoint(*database_, spf_, false),
+                        NavaidPoint(*database_, vorSpf_, 45.7, kVor2Role, false)};
     route_->OnCreateAdventure();
     EXPECT_EQ(FileLines(), (Lines{"NAVAIDINFO_300:", AirportLine(spf_), "[BEG]90.000000", "[ENDSECTION]",
                                   "NAVAIDINFO_301:", NavaidLine(vorSpf_ - 1), "[RADIAL_N]:-045-", "[LPARAM]VOR2",
@@ -102,7 +103,8 @@ TEST_F(RouteFileTest, HoldingLinesForEveryAirportAfterTheFirst) {
     landing_.holding = true;
     for (const Case& c : cases) {
         SCOPED_TRACE(c.holding);
-        route_->Points() = {AirportPoint(*database_, spf_, true), WithHolding(AirportPoint(*database_, otr_, false), c.holding),
+        route_->Points() = {AirportPoint(*database_, spf_, true),
+                            WithHolding(AirportPoint(*database_, otr_, false), c.holding),
                             NavaidPoint(*database_, ndbOt_), WithHolding(AirportPoint(*database_, thr_, false), -3)};
         route_->OnCreateAdventure();
         const Lines lines = FileLines();
@@ -125,10 +127,14 @@ TEST_F(RouteFileTest, AStopKeepsThePreviousFile) {
         std::string message;
     };
     const Case cases[] = {
-        {"holding asked for but not placed", true, {},
+        {"holding asked for but not placed",
+         true,
+         {},
          "You selected to have holding at the airport(s).\nYou did not select where the plane will be "
          "Holding\nPress the 'Details' button next to holding."},
-        {"Cancel at the ILS question", false, {MbResult::Cancel},
+        {"Cancel at the ILS question",
+         false,
+         {MbResult::Cancel},
          "ILS - [IOTR] was found for landing at [KOTR]\n\tWould you like to use it."},
     };
     for (const Case& c : cases) {
@@ -190,12 +196,9 @@ TEST_F(RouteFileTest, ProceduresAndUserWaypointsOfALandingAirport) {
     landing.procedure.Add(5, 6, "t02=TF:OTR:");
     route_->Points() = {departure, landing};
     flightPlan_.routeList = {
-        {"KSPF", "A", "N047* 27'12.34", "W122* 18'05.67"},
-        {"USER", "U", "N046* 00'00.00", "W121* 00'00.00"},
-        {"USER_EXTRA", "U", "N046* 30'00.00", "W121* 30'00.00"},
-        {"USER", "U", "N046* 00'00.00", "W121* 00'00.00"},
-        {"USER_EXTRA", "U", "S000* 30'00.00", "E008* 15'00.00"},
-        {"KOTR", "A", "N046* 00'00.00", "W121* 00'00.00"},
+        {"KSPF", "A", "N047* 27'12.34", "W122* 18'05.67"},       {"USER", "U", "N046* 00'00.00", "W121* 00'00.00"},
+        {"USER_EXTRA", "U", "N046* 30'00.00", "W121* 30'00.00"}, {"USER", "U", "N046* 00'00.00", "W121* 00'00.00"},
+        {"USER_EXTRA", "U", "S000* 30'00.00", "E008* 15'00.00"}, {"KOTR", "A", "N046* 00'00.00", "W121* 00'00.00"},
         {"USER_EXTRA", "U", "N001* 00'00.00", "W001* 00'00.00"},
     };
     route_->OnCreateAdventure();
@@ -203,9 +206,9 @@ TEST_F(RouteFileTest, ProceduresAndUserWaypointsOfALandingAirport) {
               (Lines{"NAVAIDINFO_300:", AirportLine(spf_), "[END]270.000000", "[SID_ID]SPF1", "[SID_NM]SPRINGFIELD ONE",
                      "[SIDSTAR]t01=DF:SPF:", "[ENDSECTION]"}));
     EXPECT_EQ(SectionOf(FileLines(), "NAVAIDINFO_301:"),
-              (Lines{"NAVAIDINFO_301:", AirportLine(otr_), "[BEG]360.000000", "[STAR_ID]OTR2",
-                     "[STAR_NM]OTHERTON TWO", "[SIDSTAR]t01=TF:OT:", "[SIDSTAR]t02=TF:OTR:",
-                     "[SIDSTAR_EXTRA]46.500000:121.500000", "[SIDSTAR_EXTRA]-0.500000:-8.250000", "[ENDSECTION]"}));
+              (Lines{"NAVAIDINFO_301:", AirportLine(otr_), "[BEG]360.000000", "[STAR_ID]OTR2", "[STAR_NM]OTHERTON TWO",
+                     "[SIDSTAR]t01=TF:OT:", "[SIDSTAR]t02=TF:OTR:", "[SIDSTAR_EXTRA]46.500000:121.500000",
+                     "[SIDSTAR_EXTRA]-0.500000:-8.250000", "[ENDSECTION]"}));
 }
 
 TEST_F(RouteFileTest, CorrectedStartPositionOfTheFirstAirportsRunway) {
@@ -244,12 +247,9 @@ TEST_F(RouteFileTest, AnEmptyRouteGivesAnEmptyFileAndReadsBackEmpty) {
 }
 
 TEST_F(RouteFileTest, AirportsVorsAndNdbsReadBackAsWritten) {
-    route_->Points() = {AirportPoint(*database_, spf_, true),
-                        NavaidPoint(*database_, vorSpf_, 45, kVor1Role, true),
-                        NavaidPoint(*database_, ndbOt_),
-                        AirportPoint(*database_, otr_, false),
-                        AirportPoint(*database_, otr_, true),
-                        NavaidPoint(*database_, vorOtr_, 300, kVor2Role, false),
+    route_->Points() = {AirportPoint(*database_, spf_, true), NavaidPoint(*database_, vorSpf_, 45, kVor1Role, true),
+                        NavaidPoint(*database_, ndbOt_),      AirportPoint(*database_, otr_, false),
+                        AirportPoint(*database_, otr_, true), NavaidPoint(*database_, vorOtr_, 300, kVor2Role, false),
                         AirportPoint(*database_, thr_, true)};
     MessageBoxRecorder boxes({MbResult::No, MbResult::No});
     route_->OnCreateAdventure();

@@ -58,8 +58,7 @@ CRoutePoint AirportPoint(const NavDatabase& database, int number, bool endTwo) {
     return point;
 }
 
-CRoutePoint NavaidPoint(const NavDatabase& database, int number, double radial, const std::string& role,
-                        bool to) {
+CRoutePoint NavaidPoint(const NavDatabase& database, int number, double radial, const std::string& role, bool to) {
     const NavaidRecord& navaid = *FindNavaid(database, number);
     CRoutePoint point;
     point.type = navaid.type;

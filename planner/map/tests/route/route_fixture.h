@@ -71,8 +71,8 @@ struct FakeLanding : LandingPage {
 
 // Route points made by hand.
 CRoutePoint AirportPoint(const NavDatabase& database, int number, bool endTwo);
-CRoutePoint NavaidPoint(const NavDatabase& database, int number, double radial = 0.0,
-                        const std::string& role = {}, bool to = true);
+CRoutePoint NavaidPoint(const NavDatabase& database, int number, double radial = 0.0, const std::string& role = {},
+                        bool to = true);
 
 // The world of NavWorldTest with a route wired to fakes.
 class RouteWorldTest : public NavWorldTest {
@@ -84,12 +84,8 @@ protected:
         dialogs_.choosePrefix = prefix;
         route_->AddRoutePointAt(x, y);
     }
-    void PickAirport(int number, const std::string& prefix) {
-        PickAt(Airport(number).x, Airport(number).y, prefix);
-    }
-    void PickNavaid(int number, const std::string& prefix) {
-        PickAt(Navaid(number).x, Navaid(number).y, prefix);
-    }
+    void PickAirport(int number, const std::string& prefix) { PickAt(Airport(number).x, Airport(number).y, prefix); }
+    void PickNavaid(int number, const std::string& prefix) { PickAt(Navaid(number).x, Navaid(number).y, prefix); }
 
     FakeDialogs dialogs_;
     FakeHost host_;

@@ -87,12 +87,9 @@ TEST(LegFieldsTest, MinimumAndMaximumFollowEachOther) {
         LimitTexts shown;
     };
     const Case cases[] = {
-        {true, {"250", ""}, {"250.00", "250.00"}},
-        {true, {"250", "300"}, {"250.00", "300.00"}},
-        {true, {"", "300"}, {"", "300.00"}},
-        {false, {"5000", "3000"}, {"3000.00", "3000.00"}},
-        {false, {"5000", ""}, {"5000.00", ""}},
-        {false, {"-5", "0"}, {"", ""}},
+        {true, {"250", ""}, {"250.00", "250.00"}}, {true, {"250", "300"}, {"250.00", "300.00"}},
+        {true, {"", "300"}, {"", "300.00"}},       {false, {"5000", "3000"}, {"3000.00", "3000.00"}},
+        {false, {"5000", ""}, {"5000.00", ""}},    {false, {"-5", "0"}, {"", ""}},
     };
     for (const Case& c : cases) {
         const LimitTexts shown = c.minimumLeft ? AfterMinimumLeft(c.typed) : AfterMaximumLeft(c.typed);

@@ -50,8 +50,15 @@ TEST(LegLineTest, NumberOnlyForTwoDigitsAndAnEqualsSignAtTheLineStart) {
         std::optional<int> number;
     };
     const Case cases[] = {
-        {"t01=R:", 1}, {"t49=", 49}, {"t50=N:", 50}, {"t1=R:", std::nullopt}, {" t01=R:", std::nullopt},
-        {"tid=t01=", std::nullopt}, {"tnm=t02=R:", std::nullopt}, {"t01", std::nullopt}, {"", std::nullopt},
+        {"t01=R:", 1},
+        {"t49=", 49},
+        {"t50=N:", 50},
+        {"t1=R:", std::nullopt},
+        {" t01=R:", std::nullopt},
+        {"tid=t01=", std::nullopt},
+        {"tnm=t02=R:", std::nullopt},
+        {"t01", std::nullopt},
+        {"", std::nullopt},
     };
     for (const Case& c : cases) EXPECT_EQ(LegLineNumber(c.line), c.number) << c.line;
 }
@@ -60,7 +67,8 @@ TEST(LegLineTest, ReadingClampsNumbersAndCutsTexts) {
     const std::string longName(80, 'x');
     const ProcedureLeg leg = ParseLegLine("t01=RX:" + std::string(40, 'w') +
                                           ":95:-200:1500:-5:-9000:200000:400:ABCDEFGHIJKL:-91:181:1234:-1:SEA:nan:"
-                                          "inf:" + longName + ":");
+                                          "inf:" +
+                                          longName + ":");
     EXPECT_EQ(leg.code, "R");
     EXPECT_EQ(leg.word.size(), kProcedureWordLength);
     EXPECT_EQ(leg.latitude, 90);

@@ -25,9 +25,9 @@ AirportFields Runway(const char* ident, const char* heading, char side, const ch
 class LookupsTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        for (const AirportFields& fields : {Runway("KSEA", "160", 'L'), Runway("KBFI", "130", 'R', "Boeing"),
-                                            Runway("KSEA", "160", 'R'), Runway("SEA", "90", 0, "Lookalike"),
-                                            Runway("KSEA", "340", 'C')}) {
+        for (const AirportFields& fields :
+             {Runway("KSEA", "160", 'L'), Runway("KBFI", "130", 'R', "Boeing"), Runway("KSEA", "160", 'R'),
+              Runway("SEA", "90", 0, "Lookalike"), Runway("KSEA", "340", 'C')}) {
             database.airportLines.Add(navdata::testing::SceneryAirportLine(fields).c_str());
         }
         NavaidFields vor;

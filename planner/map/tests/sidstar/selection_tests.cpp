@@ -52,9 +52,9 @@ SidStarRequest Request(const char* runway, const char* type) {
 }
 
 TEST(SidStarSelectionTest, ListsTheRunwayThenItsParallelsOfTheWantedType) {
-    const TileContents cell = Cell({Stored("L16", "SID", "L1", 1), Stored("L/R16", "SID", "P1", 1),
-                                    Stored("L16", "STAR", "S1", 1), Stored("R16", "SID", "R1", 1),
-                                    Stored("L16", "SID", "L2", 2), Stored(" 09", "SID", "N1", 1)});
+    const TileContents cell =
+        Cell({Stored("L16", "SID", "L1", 1), Stored("L/R16", "SID", "P1", 1), Stored("L16", "STAR", "S1", 1),
+              Stored("R16", "SID", "R1", 1), Stored("L16", "SID", "L2", 2), Stored(" 09", "SID", "N1", 1)});
     EXPECT_EQ(Idents(ProceduresOfRunway(cell, Request("L16", "SID"))), (std::vector<std::string>{"L1", "L2", "P1"}));
     EXPECT_EQ(Idents(ProceduresOfRunway(cell, Request("R16", "SID"))), (std::vector<std::string>{"R1", "P1"}));
     EXPECT_EQ(Idents(ProceduresOfRunway(cell, Request("L16", "STAR"))), std::vector<std::string>{"S1"});

@@ -30,11 +30,9 @@ std::string Record(const char* number, const char* airport, const char* runway, 
 // One cell as the planner has always written it: records appended after a blank line,
 // every runway numbering its own records from 1.
 std::string SharedCell() {
-    return Record("001", "KSEA", "L16", "SEA1", {"A1", "A2"}) + "\n" +
-           Record("001", "KSEA", "R34", "SEA9", {"B1"}) + "\n" +
-           Record("002", "KSEA", "L16", "SEA2", {"C1", "C2", "C3"}) + "\n" +
-           Record("001", "KBFI", "L16", "BFI1", {"D1"}) + "\n" +
-           Record("003", "KSEA", "L16", "SEA3", {"E1"}) + "\n" +
+    return Record("001", "KSEA", "L16", "SEA1", {"A1", "A2"}) + "\n" + Record("001", "KSEA", "R34", "SEA9", {"B1"}) +
+           "\n" + Record("002", "KSEA", "L16", "SEA2", {"C1", "C2", "C3"}) + "\n" +
+           Record("001", "KBFI", "L16", "BFI1", {"D1"}) + "\n" + Record("003", "KSEA", "L16", "SEA3", {"E1"}) + "\n" +
            Record("004", "KSEA", "L16", "SEA4", {"F1"});
 }
 
@@ -84,10 +82,10 @@ TEST(TileFileNameTest, CellOfSignedDecimalDegrees) {
         const char* name;
     };
     const Case cases[] = {
-        {47.45, 122.31, "LATN047LONW122.adf"},  {-33.9, -151.2, "LATS033LONE151.adf"},
-        {0.0, 0.0, "LATN000LONW000.adf"},       {-0.5, -0.5, "LATS000LONE000.adf"},
-        {0.5, -0.25, "LATN000LONE000.adf"},     {-0.0, -0.0, "LATN000LONW000.adf"},
-        {90.0, 180.0, "LATN090LONW180.adf"},    {95.0, -200.0, "LATN090LONE180.adf"},
+        {47.45, 122.31, "LATN047LONW122.adf"}, {-33.9, -151.2, "LATS033LONE151.adf"},
+        {0.0, 0.0, "LATN000LONW000.adf"},      {-0.5, -0.5, "LATS000LONE000.adf"},
+        {0.5, -0.25, "LATN000LONE000.adf"},    {-0.0, -0.0, "LATN000LONW000.adf"},
+        {90.0, 180.0, "LATN090LONW180.adf"},   {95.0, -200.0, "LATN090LONE180.adf"},
         {NAN, INFINITY, "LATN000LONW000.adf"},
     };
     for (const Case& c : cases) {
@@ -103,9 +101,9 @@ TEST(TileFileNameTest, FolderUnderTheBaseDirectory) {
 
 TEST(TileFileReaderTest, EveryRunwayAndAirportOfACellReadsWhole) {
     const TileContents contents = ParseTileText(SharedCell());
-    EXPECT_EQ(Summary(contents), (std::vector<std::string>{
-                                     "KSEA L16 1 SEA1 A1 A2", "KSEA R34 1 SEA9 B1", "KSEA L16 2 SEA2 C1 C2 C3",
-                                     "KBFI L16 1 BFI1 D1", "KSEA L16 3 SEA3 E1", "KSEA L16 4 SEA4 F1"}));
+    EXPECT_EQ(Summary(contents),
+              (std::vector<std::string>{"KSEA L16 1 SEA1 A1 A2", "KSEA R34 1 SEA9 B1", "KSEA L16 2 SEA2 C1 C2 C3",
+                                        "KBFI L16 1 BFI1 D1", "KSEA L16 3 SEA3 E1", "KSEA L16 4 SEA4 F1"}));
     const TileRecord* first = contents.Find({1, "KSEA", "L16"});
     ASSERT_NE(first, nullptr);
     const ProcedureHeader& header = first->procedure.header;
@@ -140,7 +138,8 @@ TEST(TileFileReaderTest, LineEndsOfBothKindsAndBlankLinesInsideARecord) {
 TEST(TileFileReaderTest, KeysLegsAndHeadersOnlyAsWholeLineStarts) {
     const std::string text =
         "[001]\naid=KSEA\nrnw=L16\ntnm=[16] tid=EVIL t02=N:x:\nanm=x aid=KBFI\n"
-        " tid=INDENTED\n" + Leg(1, "A") + "\n [002] \nrnw=R34\n" + Leg(2, "B") + "\n";
+        " tid=INDENTED\n" +
+        Leg(1, "A") + "\n [002] \nrnw=R34\n" + Leg(2, "B") + "\n";
     const TileContents contents = ParseTileText(text);
     ASSERT_EQ(contents.records.size(), 2u);  // " [002] " is a header, "[16] ..." is not
     const TileRecord& record = contents.records[0];
@@ -171,10 +170,10 @@ TEST(TileFileWriterTest, NewRecordTakesTheLowestFreeNumberOfItsRunwayAndLeavesTh
     Procedure added = NewProcedure("KSEA", "L16", "NEW_ITEM");
     const std::vector<std::string> lines = LinesWithProcedureSaved(contents, added);
     EXPECT_EQ(added.header.number, 5);
-    EXPECT_EQ(Summary(lines), (std::vector<std::string>{"KSEA L16 1 SEA1 A1 A2", "KSEA R34 1 SEA9 B1",
-                                                        "KSEA L16 2 SEA2 C1 C2 C3", "KBFI L16 1 BFI1 D1",
-                                                        "KSEA L16 3 SEA3 E1", "KSEA L16 4 SEA4 F1",
-                                                        "KSEA L16 5 NEW_ITEM NEW"}));
+    EXPECT_EQ(Summary(lines),
+              (std::vector<std::string>{"KSEA L16 1 SEA1 A1 A2", "KSEA R34 1 SEA9 B1", "KSEA L16 2 SEA2 C1 C2 C3",
+                                        "KBFI L16 1 BFI1 D1", "KSEA L16 3 SEA3 E1", "KSEA L16 4 SEA4 F1",
+                                        "KSEA L16 5 NEW_ITEM NEW"}));
     const std::vector<std::string> old = ParseTileText(SharedCell()).lines;
     EXPECT_TRUE(std::equal(old.begin(), old.end(), lines.begin()));
     EXPECT_EQ(lines[old.size()], "");
@@ -190,18 +189,18 @@ TEST(TileFileWriterTest, SavedRecordIsReplacedWhereItStands) {
     changed.legs.push_back(changed.legs[0]);
     const std::vector<std::string> lines = LinesWithProcedureSaved(contents, changed);
     EXPECT_EQ(changed.header.number, 1);
-    EXPECT_EQ(Summary(lines), (std::vector<std::string>{"KSEA L16 1 SEA1 A1 A2", "KSEA R34 1 SEA9X NEW NEW",
-                                                        "KSEA L16 2 SEA2 C1 C2 C3", "KBFI L16 1 BFI1 D1",
-                                                        "KSEA L16 3 SEA3 E1", "KSEA L16 4 SEA4 F1"}));
+    EXPECT_EQ(Summary(lines),
+              (std::vector<std::string>{"KSEA L16 1 SEA1 A1 A2", "KSEA R34 1 SEA9X NEW NEW", "KSEA L16 2 SEA2 C1 C2 C3",
+                                        "KBFI L16 1 BFI1 D1", "KSEA L16 3 SEA3 E1", "KSEA L16 4 SEA4 F1"}));
 }
 
 TEST(TileFileWriterTest, DeleteRenumbersTheLaterRecordsOfItsRunwayOnly) {
     const TileContents contents = ParseTileText(SharedCell());
     const auto lines = LinesWithProcedureDeleted(contents, {2, "KSEA", "L16"});
     ASSERT_TRUE(lines);
-    EXPECT_EQ(Summary(*lines), (std::vector<std::string>{"KSEA L16 1 SEA1 A1 A2", "KSEA R34 1 SEA9 B1",
-                                                         "KBFI L16 1 BFI1 D1", "KSEA L16 2 SEA3 E1",
-                                                         "KSEA L16 3 SEA4 F1"}));
+    EXPECT_EQ(Summary(*lines),
+              (std::vector<std::string>{"KSEA L16 1 SEA1 A1 A2", "KSEA R34 1 SEA9 B1", "KBFI L16 1 BFI1 D1",
+                                        "KSEA L16 2 SEA3 E1", "KSEA L16 3 SEA4 F1"}));
     EXPECT_EQ(LinesWithProcedureDeleted(contents, {5, "KSEA", "L16"}), std::nullopt);
     EXPECT_EQ(LinesWithProcedureDeleted(contents, {1, "SEA", "L16"}), std::nullopt);
 
@@ -274,7 +273,9 @@ class TileFileOnDiskTest : public ::testing::Test {
 protected:
     static constexpr const char* kBase = "C:\\Quillet\\";
 
-    std::filesystem::path HostFile(const char* name) const { return environment.driveC() / "Quillet" / "SidStar" / name; }
+    std::filesystem::path HostFile(const char* name) const {
+        return environment.driveC() / "Quillet" / "SidStar" / name;
+    }
 
     platform::testing::TempEnvironment environment;
 };
@@ -290,8 +291,7 @@ TEST_F(TileFileOnDiskTest, SaveCreatesTheFolderAndTheCellsAroundTheEquatorStayAp
     TileContents contents;
     ASSERT_EQ(ReadTileFile(TileFilePath(kBase, -0.9, -0.1), contents), TileStatus::Ok);
     EXPECT_EQ(Summary(contents), std::vector<std::string>{"FZAA L16 1 S1 NEW"});
-    EXPECT_EQ(platform::testing::TempEnvironment::readFile(HostFile("LATS000LONE000.adf")).substr(0, 7),
-              "[001]\r\n");
+    EXPECT_EQ(platform::testing::TempEnvironment::readFile(HostFile("LATS000LONE000.adf")).substr(0, 7), "[001]\r\n");
 }
 
 TEST_F(TileFileOnDiskTest, SaveAndDeleteKeepEveryOtherRecordOfTheFile) {
@@ -303,9 +303,9 @@ TEST_F(TileFileOnDiskTest, SaveAndDeleteKeepEveryOtherRecordOfTheFile) {
     EXPECT_EQ(DeleteProcedure(path, {9, "KSEA", "L16"}), TileStatus::NotFound);
     TileContents contents;
     ASSERT_EQ(ReadTileFile(path, contents), TileStatus::Ok);
-    EXPECT_EQ(Summary(contents), (std::vector<std::string>{"KSEA L16 1 SEA1X NEW", "KSEA R34 1 SEA9 B1",
-                                                           "KSEA L16 2 SEA2 C1 C2 C3", "KBFI L16 1 BFI1 D1",
-                                                           "KSEA L16 3 SEA4 F1"}));
+    EXPECT_EQ(Summary(contents),
+              (std::vector<std::string>{"KSEA L16 1 SEA1X NEW", "KSEA R34 1 SEA9 B1", "KSEA L16 2 SEA2 C1 C2 C3",
+                                        "KBFI L16 1 BFI1 D1", "KSEA L16 3 SEA4 F1"}));
 }
 
 TEST_F(TileFileOnDiskTest, MissingFileReadsEmptyAndRefusedTextWritesNothing) {

@@ -20,14 +20,22 @@ const QColor kOutsideDocument(192, 192, 192);
 
 std::optional<ScrollCode> CodeOfAction(int action) {
     switch (action) {
-        case QAbstractSlider::SliderSingleStepAdd: return ScrollCode::LineDown;
-        case QAbstractSlider::SliderSingleStepSub: return ScrollCode::LineUp;
-        case QAbstractSlider::SliderPageStepAdd: return ScrollCode::PageDown;
-        case QAbstractSlider::SliderPageStepSub: return ScrollCode::PageUp;
-        case QAbstractSlider::SliderToMinimum: return ScrollCode::Top;
-        case QAbstractSlider::SliderToMaximum: return ScrollCode::Bottom;
-        case QAbstractSlider::SliderMove: return ScrollCode::ThumbTrack;
-        default: return std::nullopt;
+        case QAbstractSlider::SliderSingleStepAdd:
+            return ScrollCode::LineDown;
+        case QAbstractSlider::SliderSingleStepSub:
+            return ScrollCode::LineUp;
+        case QAbstractSlider::SliderPageStepAdd:
+            return ScrollCode::PageDown;
+        case QAbstractSlider::SliderPageStepSub:
+            return ScrollCode::PageUp;
+        case QAbstractSlider::SliderToMinimum:
+            return ScrollCode::Top;
+        case QAbstractSlider::SliderToMaximum:
+            return ScrollCode::Bottom;
+        case QAbstractSlider::SliderMove:
+            return ScrollCode::ThumbTrack;
+        default:
+            return std::nullopt;
     }
 }
 

@@ -41,8 +41,8 @@ void DrawWorldRectangle(DeviceContext& dc, const MapFrame& frame, double west, d
 
 bool ShapeInView(const MapShape& shape, const VisibleCells& cells) {
     return shape.maxLongitude + kCenterColumn >= cells.firstColumn &&
-           shape.minLongitude + kCenterColumn <= cells.lastColumn &&
-           shape.maxLatitude + kCenterRow >= cells.firstRow && shape.minLatitude + kCenterRow <= cells.lastRow;
+           shape.minLongitude + kCenterColumn <= cells.lastColumn && shape.maxLatitude + kCenterRow >= cells.firstRow &&
+           shape.minLatitude + kCenterRow <= cells.lastRow;
 }
 
 // A point within a pixel of the last one adds nothing to the drawing, unless it is kept.
@@ -74,8 +74,7 @@ int UnwrappedShape(const MapShape& shape, const MapProjection& projection, doubl
     return beyond;
 }
 
-void FillClipped(DeviceContext& dc, const std::vector<Point>& points, const ClipBox& box,
-                 std::vector<Point>& clipped) {
+void FillClipped(DeviceContext& dc, const std::vector<Point>& points, const ClipBox& box, std::vector<Point>& clipped) {
     if (points.size() == 2) {
         Point from = points[0], to = points[1];
         if (!ClipLineToRect(from, to, box)) return;

@@ -33,8 +33,8 @@ void DrawRose(DeviceContext& dc, const MapFrame& frame, Point centre) {
             DrawLogicalLine(dc, frame, Offset(centre, side, kRoseRadius), Offset(centre, side, kRoseRadius * inner));
         }
     }
-    const qtplatform::TextAlign previous = dc.SetTextAlign({qtplatform::HorizontalAlign::Center,
-                                                            qtplatform::VerticalAlign::Top});
+    const qtplatform::TextAlign previous =
+        dc.SetTextAlign({qtplatform::HorizontalAlign::Center, qtplatform::VerticalAlign::Top});
     dc.TextOut({centre.x, centre.y + kRoseRadius}, "0");
     dc.SetTextAlign({qtplatform::HorizontalAlign::Left, qtplatform::VerticalAlign::Baseline});
     dc.TextOut({centre.x + kRoseRadius, centre.y}, "9");

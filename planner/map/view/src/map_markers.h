@@ -8,8 +8,7 @@
 namespace trevalo::map_detail {
 
 // Converts both ends and draws the line when some of it lies in the visible rectangle.
-void DrawWorldLine(qtplatform::DeviceContext& dc, const MapFrame& frame, double x1, double y1, double x2,
-                   double y2);
+void DrawWorldLine(qtplatform::DeviceContext& dc, const MapFrame& frame, double x1, double y1, double x2, double y2);
 // A line already in logical units, clipped the same way.
 void DrawLogicalLine(qtplatform::DeviceContext& dc, const MapFrame& frame, qtplatform::Point from,
                      qtplatform::Point to);

@@ -12,14 +12,14 @@ using namespace map_colors;
 using map_detail::DrawWorldLine;
 using qtplatform::DeviceContext;
 
-constexpr double kSmallOutline = 20.0;     // arc-seconds, with idents shown
-constexpr double kLargeOutline = 275.0;    // arc-seconds, without idents
+constexpr double kSmallOutline = 20.0;   // arc-seconds, with idents shown
+constexpr double kLargeOutline = 275.0;  // arc-seconds, without idents
 constexpr double kDmeHalfSide = 5.0;
 constexpr double kVorRoseWithIdents = 0.2;  // x zoom, logical units
 constexpr double kNdbCircleWithIdents = 0.1;
 constexpr double kRoseWithoutIdents = 2.0;
-constexpr double kBeamRadius = 700.0;     // arc-seconds
-constexpr double kBeamHalfWidth = 20.0;   // degrees each side of the approach course
+constexpr double kBeamRadius = 700.0;    // arc-seconds
+constexpr double kBeamHalfWidth = 20.0;  // degrees each side of the approach course
 constexpr int kBeamArcSteps = 8;
 constexpr double kLocalizerMarkHalf = 5.0;
 constexpr int kIlsBeam = 4;

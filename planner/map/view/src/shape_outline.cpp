@@ -23,9 +23,7 @@ struct EdgeEntry {
 
 }  // namespace
 
-PointKey KeyOf(Point point) {
-    return {static_cast<std::uint32_t>(point.x), static_cast<std::uint32_t>(point.y)};
-}
+PointKey KeyOf(Point point) { return {static_cast<std::uint32_t>(point.x), static_cast<std::uint32_t>(point.y)}; }
 
 PointKey KeyOf(const MapPoint& point) { return {BitsOf(point.longitude), BitsOf(point.latitude)}; }
 
@@ -40,9 +38,8 @@ std::vector<bool> SeamEdges(std::span<const PointKey> polygon) {
         const PointKey& to = polygon[(i + 1) % n];
         edges.push_back({std::min(from, to), std::max(from, to), from < to, i});
     }
-    std::sort(edges.begin(), edges.end(), [](const EdgeEntry& a, const EdgeEntry& b) {
-        return a.low != b.low ? a.low < b.low : a.high < b.high;
-    });
+    std::sort(edges.begin(), edges.end(),
+              [](const EdgeEntry& a, const EdgeEntry& b) { return a.low != b.low ? a.low < b.low : a.high < b.high; });
     for (std::size_t first = 0; first < n;) {
         std::size_t last = first;
         bool forward = false, backward = false;

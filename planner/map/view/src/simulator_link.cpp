@@ -27,9 +27,12 @@ public:
 
     std::optional<double> Speed(SpeedKind kind) override {
         switch (kind) {
-        case SpeedKind::Indicated: return Confirmed(TR_GetFSSpeedIAS());
-        case SpeedKind::True: return Confirmed(TR_GetFSSpeedTAS());
-        case SpeedKind::Ground: return Confirmed(TR_GetFSSpeedGS());
+            case SpeedKind::Indicated:
+                return Confirmed(TR_GetFSSpeedIAS());
+            case SpeedKind::True:
+                return Confirmed(TR_GetFSSpeedTAS());
+            case SpeedKind::Ground:
+                return Confirmed(TR_GetFSSpeedGS());
         }
         return std::nullopt;
     }

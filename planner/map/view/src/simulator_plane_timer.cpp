@@ -56,9 +56,7 @@ SimulatorPlaneTimer::~SimulatorPlaneTimer() {
     if (worker_.joinable()) worker_.join();
 }
 
-void SimulatorPlaneTimer::Start() {
-    Tick();
-}
+void SimulatorPlaneTimer::Start() { Tick(); }
 
 void SimulatorPlaneTimer::Tick() {
     const PlanePolling polling = pollingSource_();
@@ -74,11 +72,14 @@ void SimulatorPlaneTimer::Tick() {
     polling_ = true;
     worker_ = std::thread([this] {
         const std::optional<PlanePosition> reading = ReadSimulatorPlane(link_);
-        QMetaObject::invokeMethod(this, [this, reading] {
-            polling_ = false;
-            // Switched off meanwhile: the answer is not drawn.
-            Apply(enabled_ ? reading : std::nullopt);
-        }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            this,
+            [this, reading] {
+                polling_ = false;
+                // Switched off meanwhile: the answer is not drawn.
+                Apply(enabled_ ? reading : std::nullopt);
+            },
+            Qt::QueuedConnection);
     });
 }
 

@@ -10,8 +10,11 @@ TEST(LabelFontTest, HeightFollowsTheZoomWithinItsRange) {
         int zoom;
         int height;
     };
-    const Case cases[] = {{0, LabelFont::kMinHeight}, {1, 26}, {3, LabelFont::kMaxHeight},
-                          {1000, LabelFont::kMaxHeight}, {725501, LabelFont::kMaxHeight}};
+    const Case cases[] = {{0, LabelFont::kMinHeight},
+                          {1, 26},
+                          {3, LabelFont::kMaxHeight},
+                          {1000, LabelFont::kMaxHeight},
+                          {725501, LabelFont::kMaxHeight}};
     for (const Case& c : cases) EXPECT_EQ(LabelFont::HeightForZoom(c.zoom), c.height) << c.zoom;
 }
 

@@ -79,7 +79,7 @@ TEST_F(MapLayersTest, ALoneNdbGetsADiamondAndNoLeg) {
                                             Point(x0 + 100000, y0 + 20000, kPointAirport)};
     const MapFrame frame = FrameAround(kArcSecondZoom, x0, y0);
     const QImage image = Draw(frame, route);
-    EXPECT_EQ(At(image, frame, x0 + 50, y0 + 50), kGreen);     // on the diamond's edge
+    EXPECT_EQ(At(image, frame, x0 + 50, y0 + 50), kGreen);   // on the diamond's edge
     EXPECT_EQ(At(image, frame, x0 - 150, y0), kBackground);  // no leg to the NDB
 }
 
@@ -140,8 +140,12 @@ TEST_F(MapLayersTest, LabelsAndBeamsAppearAboveTheirZooms) {
         bool shown;
     };
     const Case cases[] = {
-        {Look::Ident, 51, false},        {Look::Ident, 52, true},         {Look::Beam, 52, false},
-        {Look::Beam, 53, true},          {Look::RunwayNumber, 8191, false}, {Look::RunwayNumber, 8192, true},
+        {Look::Ident, 51, false},
+        {Look::Ident, 52, true},
+        {Look::Beam, 52, false},
+        {Look::Beam, 53, true},
+        {Look::RunwayNumber, 8191, false},
+        {Look::RunwayNumber, 8192, true},
         {Look::IlsIdentWithoutBeams, 53, true},
     };
     for (const Case& c : cases) {
@@ -153,10 +157,18 @@ TEST_F(MapLayersTest, LabelsAndBeamsAppearAboveTheirZooms) {
         const QImage image = Draw(frame, {});
         bool shown = false;
         switch (c.look) {
-            case Look::Ident: shown = InkBelowRight(image, frame, x0, y0, 60, 40); break;
-            case Look::RunwayNumber: shown = InkBelowRight(image, frame, airport.x2, y0, 40, 40); break;
-            case Look::Beam: shown = At(image, frame, ilsX - 350, y0) == green; break;
-            case Look::IlsIdentWithoutBeams: shown = InkBelowRight(image, frame, ilsX, y0, 60, 40); break;
+            case Look::Ident:
+                shown = InkBelowRight(image, frame, x0, y0, 60, 40);
+                break;
+            case Look::RunwayNumber:
+                shown = InkBelowRight(image, frame, airport.x2, y0, 40, 40);
+                break;
+            case Look::Beam:
+                shown = At(image, frame, ilsX - 350, y0) == green;
+                break;
+            case Look::IlsIdentWithoutBeams:
+                shown = InkBelowRight(image, frame, ilsX, y0, 60, 40);
+                break;
         }
         EXPECT_EQ(shown, c.shown) << static_cast<int>(c.look) << " at zoom " << c.zoom;
     }
@@ -182,7 +194,7 @@ TEST_F(MapLayersTest, ALakeJoinedByABridgeShowsAsWaterWithoutTheBridge) {
     const double x0 = 20000, y0 = 20000;  // away from the graticule
     const auto at = [&](double dx, double dy) { return MapPoint{x0 + dx, y0 + dy}; };
     MapShape shape;
-    shape.points = {at(-300, -300), at(300, -300), at(300, 300), at(50, 300),   at(50, 150),
+    shape.points = {at(-300, -300), at(300, -300), at(300, 300),   at(50, 300),   at(50, 150),
                     at(150, 150),   at(150, -150), at(-150, -150), at(-150, 150), at(50, 150),
                     at(50, 300),    at(-300, 300), at(-300, -300)};
     shape.minLongitude = shape.minLatitude = shape.maxLongitude = shape.maxLatitude = 0;

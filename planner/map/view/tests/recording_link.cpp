@@ -79,9 +79,12 @@ std::optional<SimulatorTime> RecordingLink::Time() { return Get("Time", &State::
 
 std::optional<double> RecordingLink::Speed(SpeedKind kind) {
     switch (kind) {
-    case SpeedKind::Indicated: return Get("Speed IAS", &State::indicated);
-    case SpeedKind::True: return Get("Speed TAS", &State::trueAir);
-    case SpeedKind::Ground: return Get("Speed GS", &State::ground);
+        case SpeedKind::Indicated:
+            return Get("Speed IAS", &State::indicated);
+        case SpeedKind::True:
+            return Get("Speed TAS", &State::trueAir);
+        case SpeedKind::Ground:
+            return Get("Speed GS", &State::ground);
     }
     return std::nullopt;
 }

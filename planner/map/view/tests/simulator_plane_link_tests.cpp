@@ -49,7 +49,12 @@ protected:
     PlaneView view_{timerOfView_};
     int redraws_ = 0;
     // A period long enough that only the test's own ticks poll.
-    SimulatorPlaneTimer timer_{SimlinkerLink(), [this] { ++redraws_; view_.update(); }, [] { return PlanePolling{60}; }};
+    SimulatorPlaneTimer timer_{SimlinkerLink(),
+                               [this] {
+                                   ++redraws_;
+                                   view_.update();
+                               },
+                               [] { return PlanePolling{60}; }};
 };
 
 TEST_F(SimulatorPlaneLinkTest, PlaneFollowsTheSimulatorAndHangingDoesNotStopThePainting) {
@@ -81,10 +86,12 @@ TEST_F(SimulatorPlaneLinkTest, PlaneFollowsTheSimulatorAndHangingDoesNotStopTheP
     EXPECT_EQ(redraws_, 2);
 
     // Once it answers again the plane comes back.
-    ASSERT_TRUE(ProcessEventsUntil([this] {
-        if (!timer_.Polling()) timer_.Tick();
-        return timer_.Plane().has_value();
-    }, 10000));
+    ASSERT_TRUE(ProcessEventsUntil(
+        [this] {
+            if (!timer_.Polling()) timer_.Tick();
+            return timer_.Plane().has_value();
+        },
+        10000));
 }
 
 }  // namespace

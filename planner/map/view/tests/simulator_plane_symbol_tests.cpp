@@ -21,8 +21,7 @@ struct SymbolCase {
 
 // Zoom 512 draws the symbol at one arc-second a unit, zoom 1024 at half of that.
 const SymbolCase kSymbolCases[] = {
-    {0, 512, 1.0, 3},    {90, 512, 1.0, 3},    {225, 512, 1.0, 2},
-    {0, 1024, 0.5, 3},   {90, 1024, 0.5, 3},   {225, 1024, 0.5, 2},
+    {0, 512, 1.0, 3}, {90, 512, 1.0, 3}, {225, 512, 1.0, 2}, {0, 1024, 0.5, 3}, {90, 1024, 0.5, 3}, {225, 1024, 0.5, 2},
 };
 
 constexpr double kX = 36000, kY = 180000;
@@ -109,8 +108,7 @@ TEST_F(PlaneDrawingTest, BlackOutlineWithAWhiteNosePointingAlongTheHeading) {
     EXPECT_EQ(At(image, kX + 350 * k, kY), QColor(Qt::white));  // beyond the black nose
     // A quarter along the front bar from its right end.
     const auto right = Along(90 + 35, 200 * k), left = Along(90 - 35, 200 * k);
-    EXPECT_EQ(At(image, (3 * right.first + left.first) / 4, (3 * right.second + left.second) / 4),
-              QColor(Qt::black));
+    EXPECT_EQ(At(image, (3 * right.first + left.first) / 4, (3 * right.second + left.second) / 4), QColor(Qt::black));
     EXPECT_EQ(At(image, kX - 100 * k, kY), QColor(Qt::gray));  // nothing behind the plane
 }
 

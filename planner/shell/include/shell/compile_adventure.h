@@ -23,7 +23,6 @@ inline constexpr std::chrono::milliseconds kCompileTimeLimit = std::chrono::minu
 
 // True when this run made the compiled adventure beside the source. A missing source or
 // compiler shows its message; any other failure is left to the caller to report.
-bool CompileAdventure(const std::string& sourcePath,
-                                  std::chrono::milliseconds timeLimit = kCompileTimeLimit);
+bool CompileAdventure(const std::string& sourcePath, std::chrono::milliseconds timeLimit = kCompileTimeLimit);
 
 }  // namespace trevalo

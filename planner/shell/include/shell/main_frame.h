@@ -7,8 +7,8 @@
 #include <cstdint>
 #include <string>
 
-#include "platform/process.h"
 #include "adf/values/emergency.h"
+#include "platform/process.h"
 
 QT_BEGIN_NAMESPACE
 class QLabel;

@@ -12,7 +12,7 @@ namespace trevalo {
 
 enum class SettingType {
     String,
-    Switch,   // a string, on only when it is exactly "1"
+    Switch,  // a string, on only when it is exactly "1"
     Integer,
 };
 
@@ -71,10 +71,8 @@ inline constexpr std::string_view kTipSection = "Tip";
 // In SettingId order.
 inline constexpr SettingEntry kSettingTable[] = {
     {SettingId::Directory, kFilesSection, "Directory", SettingType::String, "C:\\Quillet\\", 0},
-    {SettingId::AdventureBuild, kFilesSection, "Adventure Build", SettingType::String,
-     "C:\\Quillet\\DuzE.exe", 0},
-    {SettingId::MapWizard, kFilesSection, "Map Wizard", SettingType::String,
-     "C:\\Quillet\\Trevalo.exe", 0},
+    {SettingId::AdventureBuild, kFilesSection, "Adventure Build", SettingType::String, "C:\\Quillet\\DuzE.exe", 0},
+    {SettingId::MapWizard, kFilesSection, "Map Wizard", SettingType::String, "C:\\Quillet\\Trevalo.exe", 0},
     {SettingId::Weather, kFilesSection, "Weather", SettingType::String, "C:\\Quillet\\Wx.exe", 0},
     {SettingId::Editor, kFilesSection, "Editor", SettingType::String, "C:\\Quillet\\Quillet.exe", 0},
     {SettingId::Ftp, kFilesSection, "FTP", SettingType::String, "C:\\Quillet\\Fetchwell.exe", 0},
@@ -101,8 +99,7 @@ inline constexpr SettingEntry kSettingTable[] = {
     {SettingId::VersionA, kUpdateSection, "VersionA", SettingType::String, "", 0},
     {SettingId::VersionB, kUpdateSection, "VersionB", SettingType::String, "", 0},
 
-    {SettingId::Home, kWebSection, "Home", SettingType::String,
-     "http://www.quillet-applications.example/", 0},
+    {SettingId::Home, kWebSection, "Home", SettingType::String, "http://www.quillet-applications.example/", 0},
 
     {SettingId::TipStartUp, kTipSection, "StartUp", SettingType::Integer, "", 0},
     {SettingId::TipFilePos, kTipSection, "FilePos", SettingType::Integer, "", 0},
@@ -124,7 +121,7 @@ constexpr const SettingEntry& DescribeSetting(SettingId id) {
 }
 
 // Category folders of the adventure install, chosen by the index stored in MoveToDir.
-inline constexpr std::array<std::string_view, 5> kMoveToDirCategories = {
-    "\\Advanced", "\\Beg", "\\Expert", "\\Int", "\\Other"};
+inline constexpr std::array<std::string_view, 5> kMoveToDirCategories = {"\\Advanced", "\\Beg", "\\Expert", "\\Int",
+                                                                         "\\Other"};
 
 }  // namespace trevalo

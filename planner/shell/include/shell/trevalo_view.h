@@ -1,9 +1,8 @@
 // The planner's map view over its document's data: loads the document's navigation
-// database on its first update and reads the route back, draws the map (static layers cached, the route over them) at zooms from
-// 1 to 725501 per mille, and takes the mouse and the view commands: route points by
-// clicking, zoom to a dragged band, moving the map by hand, the display switches, find,
-// and Create adventure (the route file). It owns its dialogs: the pick list, the radial
-// dialog, "Find on Map" and "Holding Airports".
+// database on its first update and reads the route back, draws the map (static layers cached, the route over them) at
+// zooms from 1 to 725501 per mille, and takes the mouse and the view commands: route points by clicking, zoom to a
+// dragged band, moving the map by hand, the display switches, find, and Create adventure (the route file). It owns its
+// dialogs: the pick list, the radial dialog, "Find on Map" and "Holding Airports".
 #pragma once
 
 #include <QPoint>

@@ -10,7 +10,7 @@ QT_END_NAMESPACE
 namespace trevalo {
 
 struct PageSize {
-    int width = 0;   // tenths of a millimetre
+    int width = 0;  // tenths of a millimetre
     int height = 0;
 };
 

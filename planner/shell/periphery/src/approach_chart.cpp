@@ -40,8 +40,8 @@ void DrawBoxes(ChartDrawing& draw, int w, const ApproachFacts& facts) {
         const char* title;
         int titleX;
     };
-    constexpr Cell kCells[] = {{0, -135, "Atis", 140}, {300, -135, "ILS", 440},
-                               {0, -255, "Final Apch Crs", 110}, {300, -255, "Airport", 440}};
+    constexpr Cell kCells[] = {
+        {0, -135, "Atis", 140}, {300, -135, "ILS", 440}, {0, -255, "Final Apch Crs", 110}, {300, -255, "Airport", 440}};
     for (const Cell& cell : kCells) {
         draw.Box(cell.left, cell.top, cell.left + 300, cell.top - (cell.top == -135 ? 120 : 130));
         draw.Font(kTiny);
@@ -92,7 +92,8 @@ void DrawNavaidLabel(ChartDrawing& draw, PagePoint at, const std::string& text, 
     LabelBox chosen{};
     PagePoint end{};
     for (int angle = 45; angle < 405; angle += 45) {
-        end = {at.x + static_cast<int>(150 * std::sin(DegreesToRadians(angle))), at.y + static_cast<int>(150 * std::cos(DegreesToRadians(angle)))};
+        end = {at.x + static_cast<int>(150 * std::sin(DegreesToRadians(angle))),
+               at.y + static_cast<int>(150 * std::cos(DegreesToRadians(angle)))};
         chosen = {end.x, end.y, end.x + width, end.y - kLabelBoxHeight};
         if (std::none_of(placed.begin(), placed.end(), [&](const LabelBox& b) { return b.Overlaps(chosen); })) break;
     }
@@ -176,7 +177,8 @@ void DrawProfile(ChartDrawing& draw, int w, int h, const ApproachFacts& facts) {
     draw.Line(left + 575, h + 455, runway, ground);
     // The ILS stations along the path, nearest the runway first.
     draw.Font(20, qtplatform::kFontWeightBold, true);
-    const int step = facts.profileIls.empty() ? 0 : (runway - (left + 600)) / static_cast<int>(facts.profileIls.size() + 1);
+    const int step =
+        facts.profileIls.empty() ? 0 : (runway - (left + 600)) / static_cast<int>(facts.profileIls.size() + 1);
     for (std::size_t i = 0; i < facts.profileIls.size(); ++i) {
         const int x = runway - step * static_cast<int>(i + 1);
         const int pathY = ground + (h + 500 - ground) * (runway - x) / (runway - (left + 600));

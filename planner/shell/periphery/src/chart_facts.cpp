@@ -48,8 +48,7 @@ void AddHolding(const NavDatabase& database, const CRoutePoint& point, int eleva
     const std::string line = point.holding > 0 ? database.NavaidLine(static_cast<int>(point.holding) + 1) : "";
     if (line.empty()) return;  // not placed, or a navaid no longer in the list
     facts.holdingFix = platform::UpperCased(Field<11>(GetNavaidsID, line));
-    facts.holdingAltitude =
-        platform::Format("Alt Range: %d", platform::LeadingInt(Field<16>(GetNavaidsElev, line)));
+    facts.holdingAltitude = platform::Format("Alt Range: %d", platform::LeadingInt(Field<16>(GetNavaidsElev, line)));
 }
 
 const AirportRecord* RunwayRecord(const NavDatabase& database, const CRoutePoint& point) {
@@ -93,7 +92,8 @@ void AddProfileIls(const NavDatabase& database, const std::string& ident, char s
 }  // namespace
 
 int ChartPageCount(const std::vector<CRoutePoint>& points) {
-    return 1 + static_cast<int>(std::count_if(points.begin(), points.end(), [](const CRoutePoint& p) { return p.IsAirport(); }));
+    return 1 + static_cast<int>(
+                   std::count_if(points.begin(), points.end(), [](const CRoutePoint& p) { return p.IsAirport(); }));
 }
 
 const CRoutePoint* ApproachPointOfPage(const std::vector<CRoutePoint>& points, int page) {
@@ -157,7 +157,8 @@ std::optional<ApproachFacts> ApproachFactsOf(const NavDatabase& database, const 
     facts.elevation = platform::Format("Alt:%5d'", elevation);
 
     const char side = GetAirportRnw(line.c_str());
-    const RunwayNumbers numbers = RunwayNumbersFor(GetAirportRunwayDegree(line.c_str()), GetAirportMagVar(line.c_str()));
+    const RunwayNumbers numbers =
+        RunwayNumbersFor(GetAirportRunwayDegree(line.c_str()), GetAirportMagVar(line.c_str()));
     const int number = point.directionFlag ? numbers.endTwo : numbers.endOne;
     facts.runwayBox = platform::Format("RWY %s%02d", SideText(side).c_str(), number);
     facts.profileRunway = platform::Format("RWY %02d%s", number, SideText(side).c_str());

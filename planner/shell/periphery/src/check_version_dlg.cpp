@@ -14,8 +14,8 @@ namespace trevalo {
 CCheckVersionDlg::CCheckVersionDlg(int days, QWidget* parent) : Dialog(parent) {
     setWindowTitle(QStringLiteral("Check for new Version"));
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(
-        qtplatform::WithId(new QLabel(qtplatform::ToQString(platform::Format(kVersionQuestionFormat, days))), kQuestion));
+    layout->addWidget(qtplatform::WithId(
+        new QLabel(qtplatform::ToQString(platform::Format(kVersionQuestionFormat, days))), kQuestion));
     auto* dontCheck = qtplatform::WithId(new QCheckBox(QStringLiteral("Don't Check anymore")), kDontCheck);
     layout->addWidget(dontCheck);
     layout->addWidget(qtplatform::DialogButtons(*this, QDialogButtonBox::Ok | QDialogButtonBox::Cancel,

@@ -89,13 +89,15 @@ CConfigDlg::CConfigDlg(QWidget* parent) : Dialog(parent) {
     BuildPaths(grid);
     layout->addLayout(grid);
 
-    for (const SwitchBox& entry : kSwitches) qtplatform::WithId(new QCheckBox(QString::fromLatin1(entry.text), this), entry.id);
+    for (const SwitchBox& entry : kSwitches)
+        qtplatform::WithId(new QCheckBox(QString::fromLatin1(entry.text), this), entry.id);
     moveAdv_ = Made<QCheckBox>(this, kMoveAdv);
     moveFlt_ = Made<QCheckBox>(this, kMoveFlt);
     autoCreate_ = Made<QCheckBox>(this, kAutoCreate);
     realTime_ = Made<QCheckBox>(this, kRealTime);
     moveToDir_ = qtplatform::WithId(new QComboBox, kMoveToDir);
-    for (std::string_view category : kMoveToDirCategories) moveToDir_->addItem(qtplatform::ToQString(std::string(category)));
+    for (std::string_view category : kMoveToDirCategories)
+        moveToDir_->addItem(qtplatform::ToQString(std::string(category)));
     flightsFolder_ = qtplatform::WithId(new QComboBox, kFlightsFolder);
     seconds_ = qtplatform::WithId(new QLineEdit, kSeconds);
     seconds_->setValidator(new QIntValidator(0, 999, seconds_));
@@ -153,7 +155,8 @@ void CConfigDlg::BuildPaths(QGridLayout* grid) {
         grid->addWidget(new QLabel(QString::fromLatin1(path.label)), row, 0);
         grid->addWidget(edit, row, 1);
         grid->addWidget(browse, row, 2);
-        connect(browse, &QPushButton::clicked, this, [this, id = path.edit, filter = path.filter] { OnBrowse(id, filter); });
+        connect(browse, &QPushButton::clicked, this,
+                [this, id = path.edit, filter = path.filter] { OnBrowse(id, filter); });
         ++row;
     }
 }

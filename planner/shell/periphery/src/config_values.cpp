@@ -13,7 +13,7 @@ namespace trevalo {
 namespace {
 
 constexpr std::string_view kRefusedNameCharacters = "\\/:*?\"<>|";
-constexpr std::string_view kDeviceNames[] = {"CON", "PRN", "AUX", "NUL", "COM1", "COM2", "COM3", "COM4",
+constexpr std::string_view kDeviceNames[] = {"CON",  "PRN",  "AUX",  "NUL",  "COM1", "COM2", "COM3", "COM4",
                                              "COM5", "COM6", "COM7", "COM8", "COM9", "LPT1", "LPT2", "LPT3",
                                              "LPT4", "LPT5", "LPT6", "LPT7", "LPT8", "LPT9"};
 
@@ -28,9 +28,12 @@ struct TextSetting {
     std::string ConfigValues::*value;
 };
 constexpr TextSetting kTexts[] = {
-    {SettingId::AdventureBuild, &ConfigValues::compiler}, {SettingId::MapWizard, &ConfigValues::mapWizard},
-    {SettingId::Weather, &ConfigValues::weather},         {SettingId::Editor, &ConfigValues::editor},
-    {SettingId::Ftp, &ConfigValues::ftp},                 {SettingId::Fs2k2MoveTo, &ConfigValues::flightsFolder},
+    {SettingId::AdventureBuild, &ConfigValues::compiler},
+    {SettingId::MapWizard, &ConfigValues::mapWizard},
+    {SettingId::Weather, &ConfigValues::weather},
+    {SettingId::Editor, &ConfigValues::editor},
+    {SettingId::Ftp, &ConfigValues::ftp},
+    {SettingId::Fs2k2MoveTo, &ConfigValues::flightsFolder},
 };
 
 struct SwitchSetting {

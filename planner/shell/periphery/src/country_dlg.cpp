@@ -119,9 +119,8 @@ void CCountryDlg::OnClickLoadedList() {
 }
 
 void CCountryDlg::OnOK() {
-    if (loaded_->RowCount() == 0 &&
-        platform::MessageBox(kNoCountryLoadedQuestion, {}, platform::MbIcon::Question, platform::MbButtons::YesNo, 1) !=
-            platform::MbResult::Yes)
+    if (loaded_->RowCount() == 0 && platform::MessageBox(kNoCountryLoadedQuestion, {}, platform::MbIcon::Question,
+                                                         platform::MbButtons::YesNo, 1) != platform::MbResult::Yes)
         return;
     // Without a file there is nothing to rewrite: the builder makes it.
     if (!fileRead_) return EndDialog(Accepted);

@@ -31,7 +31,8 @@ CCreateDirDlg::CCreateDirDlg(QWidget* parent) : Dialog(parent) {
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(new QLabel(QStringLiteral("Enter new Directory name")));
     layout->addWidget(qtplatform::WithId(new QLineEdit, kName));
-    layout->addWidget(qtplatform::DialogButtons(*this, QDialogButtonBox::Ok | QDialogButtonBox::Cancel, {.ok = "&Create"}));
+    layout->addWidget(
+        qtplatform::DialogButtons(*this, QDialogButtonBox::Ok | QDialogButtonBox::Cancel, {.ok = "&Create"}));
 }
 
 void CCreateDirDlg::DoDataExchange(qtplatform::DataExchange& dx) { dx.Text(kName, name_); }

@@ -14,9 +14,7 @@
 namespace trevalo {
 
 CEditTipDlg::CEditTipDlg(std::string tipsPath, QWidget* parent)
-    : Dialog(parent),
-      tipsPath_(std::move(tipsPath)),
-      edit_(qtplatform::WithId(new QPlainTextEdit, kTip)) {
+    : Dialog(parent), tipsPath_(std::move(tipsPath)), edit_(qtplatform::WithId(new QPlainTextEdit, kTip)) {
     setWindowTitle(QStringLiteral("Edit Tip"));
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(edit_, 1);

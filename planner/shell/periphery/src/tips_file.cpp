@@ -57,7 +57,8 @@ std::string TipTimeStamp(std::time_t modified) {
 
 std::string CleanTipText(const std::string& typed) {
     std::string text = typed;
-    std::replace_if(text.begin(), text.end(), [](char c) { return c == '\n' || c == '\r' || c == '\t'; }, ' ');
+    std::replace_if(
+        text.begin(), text.end(), [](char c) { return c == '\n' || c == '\r' || c == '\t'; }, ' ');
     text = platform::Trimmed(text);
     if (text.size() > kMaxTipLength) text = platform::Trimmed(text.substr(0, kMaxTipLength));
     return text;

@@ -28,8 +28,8 @@ bool WaitPainting(platform::Process& process, bool waitCursor, const UpdateWait&
             QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
         }
         cursor.reset();
-        if (platform::MessageBox(kStopWaitingQuestion, {}, platform::MbIcon::Question, platform::MbButtons::YesNo,
-                                 1) == platform::MbResult::Yes)
+        if (platform::MessageBox(kStopWaitingQuestion, {}, platform::MbIcon::Question, platform::MbButtons::YesNo, 1) ==
+            platform::MbResult::Yes)
             return false;
         sinceAsked.restart();
     }
@@ -48,7 +48,8 @@ bool RunUpdateProgram(const std::string& arguments, bool waitCursor, const Updat
     // A program still running when this goes is reaped in the background, not ended.
     platform::Process process;
     if (!process.Start(program, arguments, folder, platform::ShowMode::Hidden)) {
-        platform::MessageBox(platform::kStartFailedMessage, platform::kStartFailedCaption, platform::MbIcon::Information);
+        platform::MessageBox(platform::kStartFailedMessage, platform::kStartFailedCaption,
+                             platform::MbIcon::Information);
         return false;
     }
     return WaitPainting(process, waitCursor, wait);

@@ -13,7 +13,8 @@ using testing::NavaidPoint;
 class ChartFactsTest : public testing::RouteWorldTest {};
 
 TEST_F(ChartFactsTest, OnePageForThePlanThenOnePerAirport) {
-    const std::vector<CRoutePoint> trip = {AirportPoint(*database_, spf_, true), NavaidPoint(*database_, vorSpf_, 90, kVor1Role),
+    const std::vector<CRoutePoint> trip = {AirportPoint(*database_, spf_, true),
+                                           NavaidPoint(*database_, vorSpf_, 90, kVor1Role),
                                            AirportPoint(*database_, otr_, true), NavaidPoint(*database_, ndbOt_)};
     EXPECT_EQ(ChartPageCount(trip), 3);
     EXPECT_EQ(ApproachPointOfPage(trip, 2), &trip[0]);
@@ -60,7 +61,8 @@ TEST_F(ChartFactsTest, ApproachTextsUseTheRunwayNumbersAndTheRouteFilesIls) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        const std::optional<ApproachFacts> facts = ApproachFactsOf(*database_, AirportPoint(*database_, c.airport, c.endTwo));
+        const std::optional<ApproachFacts> facts =
+            ApproachFactsOf(*database_, AirportPoint(*database_, c.airport, c.endTwo));
         ASSERT_TRUE(facts);
         EXPECT_EQ(facts->runwayBox, c.box);
         EXPECT_EQ(facts->profileRunway, c.profile);

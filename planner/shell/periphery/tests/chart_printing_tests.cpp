@@ -79,8 +79,9 @@ TEST_F(ChartPrintingTest, ThePdfHoldsTheChartsTexts) {
     };
     const Expected expected[] = {
         {1, {"From", "KSPF", "To", "KOTR", "SPF", "045", "0", "9", "18", "27"}},
-        {2, {"KSPF", "Springfield Regional", "Atis", "118.25", "ISPF", "110.30", "270", "Alt: 1234'", "RWY L28",
-             "RWY 28L", "No Holding", "flight simulation use ONLY"}},
+        {2,
+         {"KSPF", "Springfield Regional", "Atis", "118.25", "ISPF", "110.30", "270", "Alt: 1234'", "RWY L28", "RWY 28L",
+          "No Holding", "flight simulation use ONLY"}},
         {3, {"KOTR", "RWY R18", "IOTR", "10nm", "Alt Range:"}},
     };
     for (const Expected& e : expected) {

@@ -24,10 +24,26 @@ TEST(FolderNameTest, OnlyANameForOneFolderInsideTheFlightsFolder) {
         bool plain;
     };
     const Case cases[] = {
-        {"Quillet Adventures", true}, {"Trips 2002", true}, {"v1.2", true},
-        {"", false}, {".", false}, {"..", false}, {"..\\..\\x", false}, {"a\\b", false}, {"a/b", false},
-        {"C:x", false}, {" lead", false}, {"trail ", false}, {"trail.", false}, {".hidden", false},
-        {"what?", false}, {"a*b", false}, {"a|b", false}, {"CON", false}, {"nul.txt", false}, {"Tab\tin", false},
+        {"Quillet Adventures", true},
+        {"Trips 2002", true},
+        {"v1.2", true},
+        {"", false},
+        {".", false},
+        {"..", false},
+        {"..\\..\\x", false},
+        {"a\\b", false},
+        {"a/b", false},
+        {"C:x", false},
+        {" lead", false},
+        {"trail ", false},
+        {"trail.", false},
+        {".hidden", false},
+        {"what?", false},
+        {"a*b", false},
+        {"a|b", false},
+        {"CON", false},
+        {"nul.txt", false},
+        {"Tab\tin", false},
     };
     for (const Case& c : cases) EXPECT_EQ(IsPlainFolderName(c.name), c.plain) << '"' << c.name << '"';
 }

@@ -35,7 +35,8 @@ TEST_F(CorrectionsFileTest, SavingAPairAgainLeavesOneRecordAtTheEnd) {
 }
 
 TEST_F(CorrectionsFileTest, DeletingKeepsEverythingElseAndTheLastLeavesAnEmptyFile) {
-    env_.writeFile(kHostFile, "; kept\r\nid=LSZH\r\nrn=14\r\nlat=1.0\r\nlon=2.0\nid=EDDF\r\nrn=07\r\nlat=3\r\nlon=4\r\n");
+    env_.writeFile(kHostFile,
+                   "; kept\r\nid=LSZH\r\nrn=14\r\nlat=1.0\r\nlon=2.0\nid=EDDF\r\nrn=07\r\nlat=3\r\nlon=4\r\n");
     EXPECT_EQ(DeleteCorrection(kPath, "EDDF", "7"), DeleteResult::Deleted);
     EXPECT_EQ(Bytes(), "; kept\r\nid=LSZH\r\nrn=14\r\nlat=1.0\r\nlon=2.0\r\n");
     EXPECT_EQ(DeleteCorrection(kPath, "EDDF", "07"), DeleteResult::NotOnFile);
@@ -48,7 +49,8 @@ TEST_F(CorrectionsFileTest, DeletingKeepsEverythingElseAndTheLastLeavesAnEmptyFi
 TEST_F(CorrectionsFileTest, AWriteThatFailsLeavesTheOldFile) {
     const std::string old = "id=LSZH\r\nrn=14\r\nlat=1.000000\r\nlon=2.000000\r\n";
     env_.writeFile(kHostFile, old);
-    for (auto atLimit : {platform::testing::AtFileSizeLimit::WriteFails, platform::testing::AtFileSizeLimit::WriterDies}) {
+    for (auto atLimit :
+         {platform::testing::AtFileSizeLimit::WriteFails, platform::testing::AtFileSizeLimit::WriterDies}) {
         const auto outcome = platform::testing::RunWithFileSizeLimit(old.size() + 10, atLimit, [](std::string&) {
             return SaveCorrection(kPath, {"EDDF", "07", 50.03, -8.57}) ? 0 : 1;
         });

@@ -24,7 +24,8 @@ TEST(TipReaderTest, ReadsTipLinesInTurnAndGoesRoundOnce) {
         std::vector<std::string> tips;
     };
     const Case cases[] = {
-        {"comments, blanks and empty lines skipped", "; header\r\n\r\n  indented\r\nFirst\r\n\tTabbed\nSecond",
+        {"comments, blanks and empty lines skipped",
+         "; header\r\n\r\n  indented\r\nFirst\r\n\tTabbed\nSecond",
          {"First", "Second", "First"}},
         {"LF and CR LF alike", "One\nTwo\r\n", {"One", "Two", "One"}},
         {"a long line in pieces", longLine + "\r\nNext\r\n", {std::string(999, 'x'), "x", "Next"}},

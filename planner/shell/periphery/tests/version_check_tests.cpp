@@ -68,8 +68,8 @@ TEST_F(VersionCheckTest, TheQuestionComesAfterTheSetDaysAndNeverSoonerThanThirty
 }
 
 TEST_F(VersionCheckTest, AStoredDateThatIsNoneStartsAgainFromNow) {
-    for (auto [year, month, day] : {std::tuple{1969, 5, 5}, std::tuple{2039, 1, 1}, std::tuple{2020, 13, 1},
-                                    std::tuple{2020, 2, 0}}) {
+    for (auto [year, month, day] :
+         {std::tuple{1969, 5, 5}, std::tuple{2039, 1, 1}, std::tuple{2020, 13, 1}, std::tuple{2020, 2, 0}}) {
         LastCheckOn(year, month, day);
         settings_.WriteInt(SettingId::Check, 0);
         const std::time_t now = LocalTime(2025, 7, 4, 12);

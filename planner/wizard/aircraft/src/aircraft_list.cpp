@@ -81,7 +81,8 @@ std::vector<std::string> InstalledPlanes(const std::string& simulatorFolder) {
     for (const platform::FoundFile& entry : found) {
         if (!entry.isFolder) continue;
         std::vector<std::string> lines;
-        const std::string cfg = platform::JoinWindowsPath(simulatorFolder, "Aircraft\\" + entry.name + "\\Aircraft.cfg");
+        const std::string cfg =
+            platform::JoinWindowsPath(simulatorFolder, "Aircraft\\" + entry.name + "\\Aircraft.cfg");
         if (!platform::ReadLines(cfg, lines)) continue;
         for (std::string& title : AircraftTitles(lines)) planes.push_back(std::move(title));
     }

@@ -24,7 +24,8 @@ TEST(AircraftTitlesTest, TitlesOfTheNumberedSectionsUpToTheFirstMissing) {
         {"sections 0 and 2", {"[fltsim.0]", "title=Cub", "[fltsim.2]", "title=Cub floats"}, {"Cub"}},
         {"no title", {"[fltsim.0]", "sim=Cub", "[General]", "title=Not a variation"}, {}},
         {"title after the next section", {"[fltsim.0]", "[x]", "title=Late"}, {}},
-        {"other case, trailing blanks", {"[FLTSIM.0]", "Title=Beaver  \t", "[FltSim.1]", "TITLE=Beaver Paint1"},
+        {"other case, trailing blanks",
+         {"[FLTSIM.0]", "Title=Beaver  \t", "[FltSim.1]", "TITLE=Beaver Paint1"},
          {"Beaver", "Beaver Paint1"}},
         {"sections out of order", {"[fltsim.1]", "title=Second", "[fltsim.0]", "title=First"}, {"First", "Second"}},
         {"no sections", {"[General]", "title=Glider"}, {}},
@@ -61,7 +62,8 @@ TEST_F(InstalledPlanesTest, AnUnreadableCfgGivesNoTitles) {
     // A folder where the file should be cannot be read as text.
     std::filesystem::create_directories(env_.driveC() / "Sim/Aircraft/Broken/Aircraft.cfg");
     std::filesystem::create_directories(env_.driveC() / "Sim/Aircraft/Empty");
-    EXPECT_EQ(InstalledPlanes("C:\\Sim\\"), (Titles{"Cessna Skyhawk 172SP", "Cessna Skyhawk 172SP Paint1", "Learjet 45"}));
+    EXPECT_EQ(InstalledPlanes("C:\\Sim\\"),
+              (Titles{"Cessna Skyhawk 172SP", "Cessna Skyhawk 172SP Paint1", "Learjet 45"}));
 }
 
 TEST_F(InstalledPlanesTest, AnFs2002InstallationAloneIsRead) {
@@ -76,8 +78,8 @@ TEST_F(InstalledPlanesTest, WithoutAnInstallationTheFixedListIsOffered) {
     EXPECT_EQ(InstalledPlanes(""), fixed);
     // A folder without aircraft folders matches nothing either.
     ASSERT_TRUE(platform::WriteRegistryString(platform::Hive::LocalMachine,
-                                              fsinstall::InstallKeyPath(fsinstall::SimulatorVersion::Fs2000),
-                                              "path", "C:\\Nothing"));
+                                              fsinstall::InstallKeyPath(fsinstall::SimulatorVersion::Fs2000), "path",
+                                              "C:\\Nothing"));
     EXPECT_EQ(SimulatorFolder(), "C:\\Nothing\\");
     EXPECT_EQ(InstalledPlanes(SimulatorFolder()), fixed);
 }

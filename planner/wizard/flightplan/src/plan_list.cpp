@@ -55,8 +55,7 @@ bool LiesBehindItsProcedurePoint(const RouteRecordList& route, int i) {
     const std::optional<int> airport = NextAirport(route, i + 1);
     if (!airport) return false;
     const Position airportPosition = PositionOf(route.At(*airport));
-    return DistanceNm(PositionOf(route.At(i + 1)), airportPosition) >
-           DistanceNm(PositionOf(record), airportPosition);
+    return DistanceNm(PositionOf(route.At(i + 1)), airportPosition) > DistanceNm(PositionOf(record), airportPosition);
 }
 
 void PruneRoute(RouteRecordList& route) {

@@ -19,8 +19,7 @@ std::string FlightPlanPath(const std::string& adfPath) {
 
 std::string PositionLine(const char* key, const RouteRecord& record) {
     return platform::Format("%s=%s, %s, %s, %s", key, record.ident.c_str(),
-                            FlightPlanAngleText(record.latitude).c_str(),
-                            FlightPlanAngleText(record.longitude).c_str(),
+                            FlightPlanAngleText(record.latitude).c_str(), FlightPlanAngleText(record.longitude).c_str(),
                             SignedAltitudeText(record.altitude).c_str());
 }
 

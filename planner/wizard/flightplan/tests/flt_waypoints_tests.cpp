@@ -47,8 +47,10 @@ TEST(FltWaypointLines, KindCodesAndFlagsByPosition) {
         const auto kinds = KindsOf(plan.FltWaypointLines());
         ASSERT_EQ(kinds.size(), static_cast<size_t>(test.points));
         for (int i = 0; i < test.points; ++i) {
-            EXPECT_EQ(kinds[static_cast<size_t>(i)].kind, test.kinds[static_cast<size_t>(i)]) << test.points << " " << i;
-            EXPECT_EQ(kinds[static_cast<size_t>(i)].flag, test.flags[static_cast<size_t>(i)]) << test.points << " " << i;
+            EXPECT_EQ(kinds[static_cast<size_t>(i)].kind, test.kinds[static_cast<size_t>(i)])
+                << test.points << " " << i;
+            EXPECT_EQ(kinds[static_cast<size_t>(i)].flag, test.flags[static_cast<size_t>(i)])
+                << test.points << " " << i;
         }
     }
 }

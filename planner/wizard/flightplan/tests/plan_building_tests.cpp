@@ -60,12 +60,11 @@ TEST(FlightPlanBuilding, AFullRouteTakesNoProcedurePoints) {
 TEST(FlightPlanBuilding, PlanPassesOverNdbsSecondVorsAndRepeats) {
     testing::FakeLandingPage landing;
     FlightPlan plan(landing);
-    HandRoute(plan, {testing::kSpringfield,
-                     testing::Navaid("NDB1", "N", "N047* 29'00.00", "W122* 19'00.00"),
-                     testing::Navaid("VOR1", "V", "N047* 30'00.00", "W122* 20'00.00", "VOR1"),
-                     testing::Navaid("VOR2", "V", "N047* 30'30.00", "W122* 20'30.00", "VOR2"),
-                     testing::Navaid("NDB2", "N", "N047* 31'00.00", "W122* 19'00.00"),
-                     testing::kBoeing, testing::kBoeing});
+    HandRoute(plan,
+              {testing::kSpringfield, testing::Navaid("NDB1", "N", "N047* 29'00.00", "W122* 19'00.00"),
+               testing::Navaid("VOR1", "V", "N047* 30'00.00", "W122* 20'00.00", "VOR1"),
+               testing::Navaid("VOR2", "V", "N047* 30'30.00", "W122* 20'30.00", "VOR2"),
+               testing::Navaid("NDB2", "N", "N047* 31'00.00", "W122* 19'00.00"), testing::kBoeing, testing::kBoeing});
     EXPECT_EQ(Idents(plan.Plan()), (Strings{"KSPF", "VOR1", "NDB2", "KBFI"}));
     EXPECT_EQ(plan.RouteList().Count(), 7);  // the route list keeps them all
     EXPECT_EQ(plan.Values().title, "KSPF to KBFI");

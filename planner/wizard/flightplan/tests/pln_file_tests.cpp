@@ -56,9 +56,15 @@ TEST_F(PlnFileTest, IncompletePlansAreReportedFalse) {
     } cases[] = {
         {"no definition", {testing::kSpringfield, testing::kBoeing}, "10000", "C:\\Quillet\\None\\None.adf", nullptr},
         {"empty route", {}, "10000", kAdf, nullptr},
-        {"altitude cleared", {testing::kSpringfield, testing::kBoeing}, "", kAdf,
+        {"altitude cleared",
+         {testing::kSpringfield, testing::kBoeing},
+         "",
+         kAdf,
          "[flightplan]\r\ntitle=KSPF to KBFI\r\ndescription=KSPF, KBFI\r\ntype=IFR\r\nroutetype=1\r\n"},
-        {"altitude without a number", {testing::kSpringfield, testing::kBoeing}, "high", kAdf,
+        {"altitude without a number",
+         {testing::kSpringfield, testing::kBoeing},
+         "high",
+         kAdf,
          "[flightplan]\r\ntitle=KSPF to KBFI\r\ndescription=KSPF, KBFI\r\ntype=IFR\r\nroutetype=1\r\n"},
         {"route not ending at an airport", {testing::kSpringfield, testing::kVor}, "10000", kAdf, "[flightplan]\r\n"},
     };

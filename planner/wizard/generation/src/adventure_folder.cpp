@@ -2,11 +2,11 @@
 
 #include <cerrno>
 
+#include "generation/default_files.h"
 #include "platform/file_search.h"
 #include "platform/files.h"
 #include "platform/message_box.h"
 #include "platform/text.h"
-#include "generation/default_files.h"
 
 namespace trevalo {
 namespace {

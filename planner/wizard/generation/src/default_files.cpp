@@ -23,11 +23,14 @@ std::string Message(unsigned missing) {
         return "The files " + files + " were not found in your default directory\n";
     };
     switch (missing) {
-        case kPicture: return one(kDefaultPicture) + notCrucialOne;
-        case kFlight: return one(kDefaultFlight) + notCrucialOne + kPlaneNotPlaced;
+        case kPicture:
+            return one(kDefaultPicture) + notCrucialOne;
+        case kFlight:
+            return one(kDefaultFlight) + notCrucialOne + kPlaneNotPlaced;
         case kPicture | kFlight:
             return some("'QuilletDefault.bmp' and 'QuilletDefault.flt'") + notCrucialMore + kPlaneNotPlaced;
-        case kBriefing: return one(kDefaultBriefing) + notCrucialOne + kNoDescription;
+        case kBriefing:
+            return one(kDefaultBriefing) + notCrucialOne + kNoDescription;
         case kPicture | kBriefing:
             return some("'QuilletDefault.bmp' and 'QuilletDefault.brf'") + notCrucialMore + kNoDescription;
         case kFlight | kBriefing:

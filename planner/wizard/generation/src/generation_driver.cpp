@@ -43,13 +43,15 @@ bool AdventureGenerator::CreateAdventure(const GenerationRequest& request) {
     const std::string& title = request.values.general.title;
     if (Refused(TitleRefusal(title), request, kGeneralPage)) return false;
     // No cruise altitude, or V-speed call-outs without V1, V2 and VR (at standstill).
-    const std::optional<std::string> planeRefusal =
-        adf::PlaneDetailsEntered(request.values) ? std::nullopt : std::optional<std::string>(adf::kPlaneDetailsMissingMessage);
+    const std::optional<std::string> planeRefusal = adf::PlaneDetailsEntered(request.values)
+                                                        ? std::nullopt
+                                                        : std::optional<std::string>(adf::kPlaneDetailsMissingMessage);
     if (Refused(planeRefusal, request, kPlanePage)) return false;
     const std::optional<AdventureFiles> files = MakeAdventureFolder(request.baseDirectory, title);
     if (!files) return false;
     const std::string adfPath = files->File(".adf");
-    if (!WriteDefinition({request.values, request.baseDirectory, request.routeFilePath, *files, request.estimate})) return false;
+    if (!WriteDefinition({request.values, request.baseDirectory, request.routeFilePath, *files, request.estimate}))
+        return false;
 
     CreateTxtFunction* createTxt = createTxt_.Get();
     if (createTxt == nullptr || !createTxt(adfPath.c_str(), nullptr, 1)) return false;

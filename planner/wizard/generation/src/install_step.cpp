@@ -69,7 +69,8 @@ bool IsFlightsFolderName(const std::string& name) {
 
 bool AdventureStillThere(const std::string& adfPath) {
     if (platform::FileExists(adfPath)) return true;
-    platform::MessageBox(kInstallAdventureMissingMessage, kInstallAdventureMissingCaption, platform::MbIcon::Information);
+    platform::MessageBox(kInstallAdventureMissingMessage, kInstallAdventureMissingCaption,
+                         platform::MbIcon::Information);
     return false;
 }
 

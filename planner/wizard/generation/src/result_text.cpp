@@ -28,8 +28,7 @@ std::string SituationText(const std::string& title, const SituationFiles& files)
 std::string ResultText(const std::string& title, const SituationFiles& files,
                        const std::vector<std::string>& failedCopies) {
     std::string text = SituationText(title, files);
-    if (!failedCopies.empty())
-        text += "\n\nThese files could not be copied:\n" + Joined(failedCopies, "\n");
+    if (!failedCopies.empty()) text += "\n\nThese files could not be copied:\n" + Joined(failedCopies, "\n");
     return text;
 }
 

@@ -16,8 +16,7 @@ TEST(BoundFunction, MissingLibraryOrFunctionIsNamedEachTime) {
         const char* function;
         const char* message;
     } cases[] = {
-        {"Textorin2.dll", "CreateTxt",
-         "A Dll, 'Textorin2.dll', is missing \nThe system cannot continue without it"},
+        {"Textorin2.dll", "CreateTxt", "A Dll, 'Textorin2.dll', is missing \nThe system cannot continue without it"},
         {"Icarune.dll", "LoadNothing",
          "A function in Icarune.dll, is missing \nMake sure you ahve the lattest files available\n"
          "The system cannot continue without it"},

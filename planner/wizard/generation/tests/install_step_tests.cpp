@@ -121,9 +121,9 @@ TEST_F(InstallStepTest, CopiesGoWhereTheSwitchesSay) {
 }
 
 TEST_F(InstallStepTest, CategoryFromMoveToDir) {
-    const std::pair<const char*, const char*> cases[] = {
-        {"0", "Advanced"}, {"1", "Beg"}, {"2", "Expert"}, {"3", "Int"}, {"4", "Other"}, {"7", "Other"},
-        {"-1", "Other"},   {"x", "Advanced"}, {"", "Advanced"}};
+    const std::pair<const char*, const char*> cases[] = {{"0", "Advanced"}, {"1", "Beg"},      {"2", "Expert"},
+                                                         {"3", "Int"},      {"4", "Other"},    {"7", "Other"},
+                                                         {"-1", "Other"},   {"x", "Advanced"}, {"", "Advanced"}};
     for (const auto& [stored, category] : cases) EXPECT_EQ(InstallCategory(stored), category) << stored;
 }
 
@@ -178,7 +178,8 @@ TEST(LibraryBinding, MissingLibraryOrFunctionIsReportedEachTime) {
     const std::string missingFunction =
         "A function in Icarune.dll, is missing \nMake sure you ahve the lattest files available\n"
         "The system cannot continue without it";
-    EXPECT_EQ(boxes.texts(), (std::vector<std::string>{missingLibrary, missingFunction, missingLibrary, missingFunction}));
+    EXPECT_EQ(boxes.texts(),
+              (std::vector<std::string>{missingLibrary, missingFunction, missingLibrary, missingFunction}));
     for (const auto& box : boxes.shown()) EXPECT_EQ(box.caption, "Missing DLL");
 }
 

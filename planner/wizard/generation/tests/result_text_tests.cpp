@@ -6,8 +6,9 @@ namespace trevalo {
 namespace {
 
 TEST(ResultText, EachMixOfResultsHasItsText) {
-    const std::string named = "The basic files was created as well as the main adventure file.\nbut these could not "
-                              "be created: ";
+    const std::string named =
+        "The basic files was created as well as the main adventure file.\nbut these could not "
+        "be created: ";
     const std::string access = ".\nPlease ensure you have proper access to all the directories.";
     const struct {
         SituationFiles files;

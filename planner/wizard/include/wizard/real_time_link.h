@@ -27,8 +27,8 @@ int SteppedInterval(int interval, int delta);
 // Altitude, position, pause, time and (when a kind is given) speed into the values and
 // the time, in that order. False at the first call that failed; what was read before it
 // is kept.
-bool ReadLiveValues(SimulatorLink& link, AltitudeUnit unit, std::optional<SpeedKind> speed,
-                    adf::RealTimeValues& values, SimulatorTime& time);
+bool ReadLiveValues(SimulatorLink& link, AltitudeUnit unit, std::optional<SpeedKind> speed, adf::RealTimeValues& values,
+                    SimulatorTime& time);
 
 // One refresh's reading: whether the simulator runs, and the values it answered (the
 // values given, for what it did not).

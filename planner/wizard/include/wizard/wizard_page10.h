@@ -118,9 +118,9 @@ private:
     const Route& route_;
     SimulatorLink& link_;
     CentreMap centreMap_;
-    SimulatorTime time_;  // the time of day shown, preset to the current time
-    int unit_ = -1;       // the radio buttons from Feet: 0 Feet, 1 Metre
-    int speedKind_ = -1;  // the radio buttons from GS: 0 GS, 1 TAS, 2 IAS
+    SimulatorTime time_;    // the time of day shown, preset to the current time
+    int unit_ = -1;         // the radio buttons from Feet: 0 Feet, 1 Metre
+    int speedKind_ = -1;    // the radio buttons from GS: 0 GS, 1 TAS, 2 IAS
     bool showing_ = false;  // the time picker's changes come from a refresh
     QTimer timer_;
     std::thread worker_;

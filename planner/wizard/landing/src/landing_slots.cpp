@@ -120,7 +120,8 @@ std::optional<SidStarRequest> SelectionRequestFor(const adf::LandingValues& valu
     if (line.empty()) return std::nullopt;
     // The runway of the direction in use: the point's runway end against the airport's
     // role (departure or landing) picks the heading or its reciprocal.
-    const RunwayNumbers numbers = RunwayNumbersFor(GetAirportRunwayDegree(line.c_str()), GetAirportMagVar(line.c_str()));
+    const RunwayNumbers numbers =
+        RunwayNumbersFor(GetAirportRunwayDegree(line.c_str()), GetAirportMagVar(line.c_str()));
     const bool departure = slot % 2 == 0;
     const int runway = point->directionFlag == departure ? numbers.endOne : numbers.endTwo;
     const LatLon position = AirportLinePosition(database.airportLines, number - 1);
@@ -138,7 +139,8 @@ std::optional<SidStarRequest> SelectionRequestFor(const adf::LandingValues& valu
 void StoreProcedure(adf::LandingSlot& slot, const std::string& ident, std::span<const fileval> legs) {
     slot.legs.clear();
     for (const fileval& leg : legs) {
-        if (ident.empty() || leg.GetLine() == nullptr || slot.legs.size() == static_cast<std::size_t>(kMaxProcedurePoints))
+        if (ident.empty() || leg.GetLine() == nullptr ||
+            slot.legs.size() == static_cast<std::size_t>(kMaxProcedurePoints))
             break;
         slot.legs.emplace_back(leg.GetLine());
     }

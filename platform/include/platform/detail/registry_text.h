@@ -22,8 +22,8 @@ struct RegistryValue {
     enum class Kind { String, Dword };
     std::string name;
     Kind kind = Kind::String;
-    std::string text;     // Kind::String
-    uint32_t dword = 0;   // Kind::Dword
+    std::string text;    // Kind::String
+    uint32_t dword = 0;  // Kind::Dword
 
     bool operator==(const RegistryValue&) const = default;
 };

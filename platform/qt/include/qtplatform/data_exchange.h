@@ -49,8 +49,10 @@ public:
     void Control(int id, T*& member) {
         QWidget* found = Find(id);
         if (found == nullptr) return;
-        if (T* control = qobject_cast<T*>(found)) member = control;
-        else WrongType(found, T::staticMetaObject.className());
+        if (T* control = qobject_cast<T*>(found))
+            member = control;
+        else
+            WrongType(found, T::staticMetaObject.className());
     }
 
     // Checks on the value just read from the control named last (nothing when showing).

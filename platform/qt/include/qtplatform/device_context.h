@@ -46,7 +46,7 @@ inline constexpr int kFontWeightNormal = 400;
 inline constexpr int kFontWeightBold = 700;
 struct Font {
     std::string face = "Arial";
-    int height = 0;  // logical units, either sign; 0 is the default size
+    int height = 0;                  // logical units, either sign; 0 is the default size
     int weight = kFontWeightNormal;  // 100..900, 0 for normal
     bool italic = false;
 };

@@ -14,7 +14,6 @@ struct ButtonCaptions {
 };
 
 // QDialogButtonBox::Ok, Cancel or both; the box is the caller's to place.
-QDialogButtonBox* DialogButtons(QDialog& dialog, QDialogButtonBox::StandardButtons which,
-                                ButtonCaptions captions = {});
+QDialogButtonBox* DialogButtons(QDialog& dialog, QDialogButtonBox::StandardButtons which, ButtonCaptions captions = {});
 
 }  // namespace qtplatform

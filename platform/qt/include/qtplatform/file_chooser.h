@@ -18,11 +18,11 @@ enum class FileChooserMode { Open, Save };
 
 struct FileChooserRequest {
     FileChooserMode mode = FileChooserMode::Open;
-    std::string title;             // empty: the dialog's own
-    std::string filter;            // the class library's form: "Valid map, *.adf|*.adf||"
-    std::string initialFolder;     // a Windows path; empty: the current folder
-    std::string fileName;          // the name proposed
-    std::string defaultExtension;  // added to a name typed without one ("adf")
+    std::string title;              // empty: the dialog's own
+    std::string filter;             // the class library's form: "Valid map, *.adf|*.adf||"
+    std::string initialFolder;      // a Windows path; empty: the current folder
+    std::string fileName;           // the name proposed
+    std::string defaultExtension;   // added to a name typed without one ("adf")
     bool confirmOverwrite = false;  // saving over a file asks first
 };
 

@@ -21,8 +21,7 @@ SoundHandler SetSoundHandler(SoundHandler handler);
 // Records each file played and answers from the script, then that it played.
 class SoundRecorder : public platform::SeamRecorder<std::string, bool> {
 public:
-    explicit SoundRecorder(std::vector<bool> answers = {})
-        : SeamRecorder(&SetSoundHandler, std::move(answers), true) {}
+    explicit SoundRecorder(std::vector<bool> answers = {}) : SeamRecorder(&SetSoundHandler, std::move(answers), true) {}
 };
 
 }  // namespace qtplatform

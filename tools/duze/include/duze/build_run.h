@@ -9,7 +9,7 @@
 namespace duze {
 
 struct BuildRequest {
-    std::string sourcePath;     // a Windows path, as given
+    std::string sourcePath;  // a Windows path, as given
     // Where Build.adv and build.err go: the source's folder for -q, the working folder
     // (empty) for -e.
     std::string outputFolder;

@@ -14,7 +14,6 @@ namespace fsinstall {
 // such airport only when sampling (1: all). nullopt when the database cannot be read.
 // A runway with both ends is centred between them and keeps them as end records; one
 // without them sits at its one end or at the airport with no end records.
-std::optional<std::vector<Airport>> ReadAirportDatabase(const std::string& hostPath,
-                                                        int everyAirport = 1);
+std::optional<std::vector<Airport>> ReadAirportDatabase(const std::string& hostPath, int everyAirport = 1);
 
 }  // namespace fsinstall

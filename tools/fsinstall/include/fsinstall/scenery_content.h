@@ -10,8 +10,8 @@
 namespace fsinstall {
 
 struct Ndb {
-    std::string ident;  // at most 5 characters
-    std::string name;   // at most 24 characters
+    std::string ident;       // at most 5 characters
+    std::string name;        // at most 24 characters
     double kilohertz = 0.0;  // tenths kept
     double latitude = 0.0;
     double longitude = 0.0;
@@ -46,9 +46,7 @@ struct Ils {
 };
 
 // Surface codes as the scenery stores them.
-enum class Surface : std::uint32_t {
-    Unknown = 0, Dirt, Cement, Asphalt, Grass, Gravel, OilTreated, Mats, Snow
-};
+enum class Surface : std::uint32_t { Unknown = 0, Dirt, Cement, Asphalt, Grass, Gravel, OilTreated, Mats, Snow };
 
 struct Runway {
     double latitude = 0.0;  // centre
@@ -57,7 +55,7 @@ struct Runway {
     double heading = 0.0;  // 0 to 360
     int length = 0;        // feet
     Surface surface = Surface::Asphalt;
-    int designator = 0;    // 1 L, 2 R, 3 C, 4 H, 0 none
+    int designator = 0;  // 1 L, 2 R, 3 C, 4 H, 0 none
     double magneticVariation = 0.0;
     std::optional<RunwayEnd> start;  // written as runway end records
     std::optional<RunwayEnd> end;

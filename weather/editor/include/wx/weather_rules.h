@@ -22,8 +22,7 @@ public:
     static WeatherRules FromLines(const std::vector<std::string>& lines);
 
     // The value of the key in the section (brackets included: "[cloud]"), or the default.
-    std::string GetRuleString(std::string_view section, std::string_view key,
-                              const std::string& defaultValue) const;
+    std::string GetRuleString(std::string_view section, std::string_view key, const std::string& defaultValue) const;
     // The value's leading number (0 when it starts with none; text after it is ignored);
     // the default when the value is missing or empty. Never infinite or NaN.
     double GetRuleDouble(std::string_view section, std::string_view key, double defaultValue) const;

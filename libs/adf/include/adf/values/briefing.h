@@ -25,7 +25,7 @@ struct BriefingValues {
     std::string descriptionText = kDefaultBriefingDescription;
     int giveBriefing = 1;
     std::string briefingText = kDefaultBriefingText;
-    std::string userEstimate{};                    // as the user typed it
+    std::string userEstimate{};                  // as the user typed it
     std::string computedEstimate = kNoEstimate;  // "43 mins", "02:40 hr(s)"
     std::string helpText = kBriefingHelpText;
 

@@ -48,15 +48,24 @@ struct EmergencyValues {
 
 // The nineteen items that may fail, in the page's (and the definition's) order.
 inline constexpr int EmergencyValues::*kFailureItems[] = {
-    &EmergencyValues::adf,           &EmergencyValues::airspeedIndicator,
-    &EmergencyValues::altimeter,     &EmergencyValues::attitudeIndicator,
-    &EmergencyValues::autopilot,     &EmergencyValues::engine1,
-    &EmergencyValues::engine2,       &EmergencyValues::engine3,
-    &EmergencyValues::engine4,       &EmergencyValues::gear1,
-    &EmergencyValues::gear2,         &EmergencyValues::gear3,
-    &EmergencyValues::headingIndicator, &EmergencyValues::nav,
-    &EmergencyValues::panelLight,    &EmergencyValues::strobe,
-    &EmergencyValues::transponder,   &EmergencyValues::turnCoordinator,
+    &EmergencyValues::adf,
+    &EmergencyValues::airspeedIndicator,
+    &EmergencyValues::altimeter,
+    &EmergencyValues::attitudeIndicator,
+    &EmergencyValues::autopilot,
+    &EmergencyValues::engine1,
+    &EmergencyValues::engine2,
+    &EmergencyValues::engine3,
+    &EmergencyValues::engine4,
+    &EmergencyValues::gear1,
+    &EmergencyValues::gear2,
+    &EmergencyValues::gear3,
+    &EmergencyValues::headingIndicator,
+    &EmergencyValues::nav,
+    &EmergencyValues::panelLight,
+    &EmergencyValues::strobe,
+    &EmergencyValues::transponder,
+    &EmergencyValues::turnCoordinator,
     &EmergencyValues::verticalSpeed,
 };
 

@@ -30,9 +30,9 @@ struct TimeOfDay {
 struct GeneralInfoValues {
     std::string title{};
     std::string description{};  // lines joined by CR LF
-    int season = 0;           // index into kSeasonChoices
-    int longitudeSide = 1;    // index into kLongitudeChoices
-    int latitudeSide = 1;     // index into kLatitudeChoices
+    int season = 0;             // index into kSeasonChoices
+    int longitudeSide = 1;      // index into kLongitudeChoices
+    int latitudeSide = 1;       // index into kLatitudeChoices
     int autopilotMaster = 0;
     int smokeSystem = 0;
     int autoCoordination = 1;

@@ -18,11 +18,11 @@ struct KeyCommandValues {
     int courseChange = 0;       // key option "_108"
     int missedLanding = 0;
     int coPilotLands = 0;
-    int pushBack = 1;       // key option "_111"
-    int descend200 = 1;     // key option "_107D"
-    int climb200 = 1;       // key option "_107U"
-    int restart = 1;        // key option "_112"
-    int quit = 1;           // key option "_113"
+    int pushBack = 1;    // key option "_111"
+    int descend200 = 1;  // key option "_107D"
+    int climb200 = 1;    // key option "_107U"
+    int restart = 1;     // key option "_112"
+    int quit = 1;        // key option "_113"
     int coPilotVSpeeds = 1;
     std::string holdingText{};
     std::string helpText{};

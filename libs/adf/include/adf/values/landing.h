@@ -13,9 +13,9 @@ inline constexpr const char* kNoProcedure = "N/A";
 
 struct LandingSlot {
     std::string airportName{};
-    std::string type{};                  // "SID" (departure airports) or "STAR"
+    std::string type{};                // "SID" (departure airports) or "STAR"
     std::string ident = kNoProcedure;  // the chosen procedure
-    std::vector<std::string> legs{};     // the procedure's leg lines, at most kPointsPerLandingSlot
+    std::vector<std::string> legs{};   // the procedure's leg lines, at most kPointsPerLandingSlot
 
     bool operator==(const LandingSlot&) const = default;
 };

@@ -8,79 +8,79 @@
 #include "aerodrex/export.h"
 
 class AERODREX_API CAirportArray {
- public:
-  CAirportArray();
-  CAirportArray(const CAirportArray& other);
-  CAirportArray& operator=(const CAirportArray& other);
-  // Moves keep the list's growth cheap.
-  CAirportArray(CAirportArray&& other) noexcept;
-  CAirportArray& operator=(CAirportArray&& other) noexcept;
-  virtual ~CAirportArray();
+public:
+    CAirportArray();
+    CAirportArray(const CAirportArray& other);
+    CAirportArray& operator=(const CAirportArray& other);
+    // Moves keep the list's growth cheap.
+    CAirportArray(CAirportArray&& other) noexcept;
+    CAirportArray& operator=(CAirportArray&& other) noexcept;
+    virtual ~CAirportArray();
 
-  void Copy(const CAirportArray& other);
-  // Parses one airport line and appends its record; always true.
-  bool Add(const char* line);
-  // Room for count records, so that adding them moves none.
-  void Reserve(int count);
-  // Makes the list count empty records long, and fills record i from a line: several
-  // threads may fill a list this way at once, each its own records.
-  void Resize(int count);
-  void SetLine(int i, const char* line);
-  // Writes record i's 335-character line and a terminator into out (336 bytes).
-  void GetALine(char* out, int i) const;
-  int GetSize() const;
-  void RemoveAll();
+    void Copy(const CAirportArray& other);
+    // Parses one airport line and appends its record; always true.
+    bool Add(const char* line);
+    // Room for count records, so that adding them moves none.
+    void Reserve(int count);
+    // Makes the list count empty records long, and fills record i from a line: several
+    // threads may fill a list this way at once, each its own records.
+    void Resize(int count);
+    void SetLine(int i, const char* line);
+    // Writes record i's 335-character line and a terminator into out (336 bytes).
+    void GetALine(char* out, int i) const;
+    int GetSize() const;
+    void RemoveAll();
 
-  // Record i's fields; i must lie in 0 .. GetSize() - 1. The texts stay valid until
-  // the list next grows, is emptied or is destroyed.
-  const char* GetAID(int i) const;
-  const char* GetARnw(int i) const;
-  const char* GetAName(int i) const;
-  const char* GetALat(int i) const;
-  const char* GetALon(int i) const;
-  double GetAElev(int i) const;
-  const char* GetALatBeg(int i) const;
-  const char* GetALatEnd(int i) const;
-  const char* GetALonBeg(int i) const;
-  const char* GetALonEnd(int i) const;
-  double GetAMagVar(int i) const;
-  char GetARnwSide(int i) const;
-  double GetAAtisFreq(int i) const;
+    // Record i's fields; i must lie in 0 .. GetSize() - 1. The texts stay valid until
+    // the list next grows, is emptied or is destroyed.
+    const char* GetAID(int i) const;
+    const char* GetARnw(int i) const;
+    const char* GetAName(int i) const;
+    const char* GetALat(int i) const;
+    const char* GetALon(int i) const;
+    double GetAElev(int i) const;
+    const char* GetALatBeg(int i) const;
+    const char* GetALatEnd(int i) const;
+    const char* GetALonBeg(int i) const;
+    const char* GetALonEnd(int i) const;
+    double GetAMagVar(int i) const;
+    char GetARnwSide(int i) const;
+    double GetAAtisFreq(int i) const;
 
- private:
-  struct Record;
+private:
+    struct Record;
 
- public:
-  // One list element, made in place as a line is added.
-  explicit CAirportArray(const Record& record);
+public:
+    // One list element, made in place as a line is added.
+    explicit CAirportArray(const Record& record);
 
- private:
-  // Fields as the getters return them, untrimmed.
-  struct Record {
-    char city[aerodrex::airport_line::kCity.size()];
-    char country[aerodrex::airport_line::kCountry.size()];
-    char name[aerodrex::airport_line::kName.size()];
-    char ident[aerodrex::airport_line::kIdent.size()];
-    double elevation;
-    char latitude[aerodrex::airport_line::kLatitude.size()];
-    char longitude[aerodrex::airport_line::kLongitude.size()];
-    double atisFrequency;  // 0 when none
-    char runwayHeading[aerodrex::airport_line::kRunwayHeading.size()];
-    char side;  // side letter or 0
-    double runwayLength;
-    char surface[aerodrex::airport_line::kSurface.size()];
-    double ilsFrequency;  // 0 when none
-    char ilsIdent[aerodrex::airport_line::kIlsIdent.size()];
-    double magneticVariation;
-    char runwayStartLatitude[aerodrex::airport_line::kRunwayStartLatitude.size()];
-    char runwayEndLatitude[aerodrex::airport_line::kRunwayEndLatitude.size()];
-    char runwayStartLongitude[aerodrex::airport_line::kRunwayStartLongitude.size()];
-    char runwayEndLongitude[aerodrex::airport_line::kRunwayEndLongitude.size()];
-  };
+private:
+    // Fields as the getters return them, untrimmed.
+    struct Record {
+        char city[aerodrex::airport_line::kCity.size()];
+        char country[aerodrex::airport_line::kCountry.size()];
+        char name[aerodrex::airport_line::kName.size()];
+        char ident[aerodrex::airport_line::kIdent.size()];
+        double elevation;
+        char latitude[aerodrex::airport_line::kLatitude.size()];
+        char longitude[aerodrex::airport_line::kLongitude.size()];
+        double atisFrequency;  // 0 when none
+        char runwayHeading[aerodrex::airport_line::kRunwayHeading.size()];
+        char side;  // side letter or 0
+        double runwayLength;
+        char surface[aerodrex::airport_line::kSurface.size()];
+        double ilsFrequency;  // 0 when none
+        char ilsIdent[aerodrex::airport_line::kIlsIdent.size()];
+        double magneticVariation;
+        char runwayStartLatitude[aerodrex::airport_line::kRunwayStartLatitude.size()];
+        char runwayEndLatitude[aerodrex::airport_line::kRunwayEndLatitude.size()];
+        char runwayStartLongitude[aerodrex::airport_line::kRunwayStartLongitude.size()];
+        char runwayEndLongitude[aerodrex::airport_line::kRunwayEndLongitude.size()];
+    };
 
-  const Record& At(int i) const;
-  static Record Parse(const char* line);
+    const Record& At(int i) const;
+    static Record Parse(const char* line);
 
-  std::vector<CAirportArray> records_;
-  Record record_;
+    std::vector<CAirportArray> records_;
+    Record record_;
 };

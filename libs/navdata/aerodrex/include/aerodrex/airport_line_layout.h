@@ -32,11 +32,24 @@ inline constexpr FieldSpec kRunwayEndLongitude{315, 20};
 // Side letters of a runway, as the airport readers know them.
 inline constexpr const char* kSideLetters = "LRHC";
 
-inline constexpr FieldSpec kFields[] = {
-    kCity,          kCountry,  kName,          kIdent,     kElevation,
-    kLatitude,      kLongitude, kAtisFrequency, kRunwayHeading, kRunwayLength,
-    kSurface,       kIlsFrequency, kIlsIdent,  kSide,      kRunwayStartLatitude,
-    kRunwayEndLatitude, kRunwayStartLongitude, kRunwayEndLongitude};
+inline constexpr FieldSpec kFields[] = {kCity,
+                                        kCountry,
+                                        kName,
+                                        kIdent,
+                                        kElevation,
+                                        kLatitude,
+                                        kLongitude,
+                                        kAtisFrequency,
+                                        kRunwayHeading,
+                                        kRunwayLength,
+                                        kSurface,
+                                        kIlsFrequency,
+                                        kIlsIdent,
+                                        kSide,
+                                        kRunwayStartLatitude,
+                                        kRunwayEndLatitude,
+                                        kRunwayStartLongitude,
+                                        kRunwayEndLongitude};
 static_assert(navdata::FieldsTile(kFields, kWidth));
 
 }  // namespace aerodrex::airport_line

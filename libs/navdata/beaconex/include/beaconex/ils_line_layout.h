@@ -22,8 +22,8 @@ inline constexpr FieldSpec kSide{82, 10};       // side letter, then magnetic va
 // Side letters as the ILS readers know them ("C" is not among them).
 inline constexpr const char* kSideLetters = "LRH";
 
-inline constexpr FieldSpec kFields[] = {kKind,      kIdent,    kAirportIdent, kLatitude,
-                                        kLongitude, kFrequency, kHeading,     kSide};
+inline constexpr FieldSpec kFields[] = {kKind,      kIdent,     kAirportIdent, kLatitude,
+                                        kLongitude, kFrequency, kHeading,      kSide};
 static_assert(navdata::FieldsTile(kFields, kWidth));
 
 }  // namespace beaconex::ils_line

@@ -19,8 +19,7 @@ inline constexpr FieldSpec kLongitude{84, 21};
 inline constexpr FieldSpec kElevation{105, 15};  // feet
 inline constexpr FieldSpec kName{120, 50};
 
-inline constexpr FieldSpec kFields[] = {kCountry,  kType,      kIdent,     kFrequency,
-                                        kLatitude, kLongitude, kElevation, kName};
+inline constexpr FieldSpec kFields[] = {kCountry, kType, kIdent, kFrequency, kLatitude, kLongitude, kElevation, kName};
 static_assert(navdata::FieldsTile(kFields, kWidth));
 
 }  // namespace beaconex::navaid_line

@@ -9,15 +9,15 @@
 namespace navdata {
 
 class LineWriter {
- public:
-  // Fills out with `width` blanks and a terminator (width + 1 bytes).
-  LineWriter(char* out, std::size_t width);
+public:
+    // Fills out with `width` blanks and a terminator (width + 1 bytes).
+    LineWriter(char* out, std::size_t width);
 
-  void PutRight(FieldSpec field, std::string_view text) const;
-  void PutLeft(FieldSpec field, std::string_view text) const;
+    void PutRight(FieldSpec field, std::string_view text) const;
+    void PutLeft(FieldSpec field, std::string_view text) const;
 
- private:
-  char* out_;
+private:
+    char* out_;
 };
 
 }  // namespace navdata

@@ -13,10 +13,9 @@ namespace navdata {
 // field blank. (Every member has an initializer, so that a designated initializer may
 // name only some of them.)
 struct AirportLineTexts {
-    std::string city{}, country{}, name{}, ident{}, elevation{}, latitude{}, longitude{},
-        atisFrequency{}, runwayHeading{}, runwayLength{}, surface{}, ilsFrequency{}, ilsIdent{},
-        side{}, runwayStartLatitude{}, runwayEndLatitude{}, runwayStartLongitude{},
-        runwayEndLongitude{};
+    std::string city{}, country{}, name{}, ident{}, elevation{}, latitude{}, longitude{}, atisFrequency{},
+        runwayHeading{}, runwayLength{}, surface{}, ilsFrequency{}, ilsIdent{}, side{}, runwayStartLatitude{},
+        runwayEndLatitude{}, runwayStartLongitude{}, runwayEndLongitude{};
 };
 std::string ComposeAirportLine(const AirportLineTexts& texts);
 

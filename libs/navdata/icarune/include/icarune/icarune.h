@@ -36,7 +36,6 @@ ICARUNE_API IcaoStationRecord LoadICAO(int index, std::string simFolder);
 
 // The first station whose ident is id (case counts).
 ICARUNE_API IcaoStationRecord LoadICAOS(std::string id, std::string simFolder);
-
 }
 #if defined(__clang__)
 #pragma clang diagnostic pop

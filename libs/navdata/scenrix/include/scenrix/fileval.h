@@ -46,13 +46,13 @@ public:
     int kind = -1;  // -1 when empty
 
     // Fields 2 to 8 of the line.
-    double latitude = 0.0;      // north positive
-    double longitude = 0.0;     // west positive
+    double latitude = 0.0;   // north positive
+    double longitude = 0.0;  // west positive
     double minSpeed = 0.0;
     double maxSpeed = 0.0;
     double minAltitude = 0.0;
     double maxAltitude = 0.0;
-    double heading = 0.0;       // heading to fly
+    double heading = 0.0;  // heading to fly
     // Fields 10 to 13: the navaid or airport named by hdgid and the next point
     // seen from it.
     double hdgLatitude = 0.0;

@@ -10,10 +10,10 @@
 namespace scenrix::scenery {
 
 // File header.
-inline constexpr std::size_t kVorSectionField = 0x12;   // 4 bytes, 0: none
-inline constexpr std::size_t kLowestChannelField = 0x16;  // 2 bytes
-inline constexpr std::size_t kHighestChannelField = 0x18; // 2 bytes
-inline constexpr std::size_t kNdbSectionField = 0x4E;   // 4 bytes, 0: none
+inline constexpr std::size_t kVorSectionField = 0x12;      // 4 bytes, 0: none
+inline constexpr std::size_t kLowestChannelField = 0x16;   // 2 bytes
+inline constexpr std::size_t kHighestChannelField = 0x18;  // 2 bytes
+inline constexpr std::size_t kNdbSectionField = 0x4E;      // 4 bytes, 0: none
 inline constexpr std::size_t kExtendedMarkField = 0x76;
 inline constexpr std::uint32_t kExtendedMark = 0x87654321;
 // Holds the compressed stream's length in a compressed file; 0 in the inflated copy.
@@ -38,10 +38,10 @@ inline constexpr std::size_t kBlockRecordsField = 5;
 
 inline constexpr std::uint8_t kNdbKind = 4;
 inline constexpr std::size_t kNdbRecordLength = 42;
-inline constexpr std::size_t kNdbFrequencyField = 1;  // bytes 1 to 3
-inline constexpr std::size_t kNdbLatitudeField = 4;   // 3 bytes
-inline constexpr std::size_t kNdbLongitudeField = 7;  // 3 bytes
-inline constexpr std::size_t kNdbElevationField = 10; // signed 16-bit metres
+inline constexpr std::size_t kNdbFrequencyField = 1;   // bytes 1 to 3
+inline constexpr std::size_t kNdbLatitudeField = 4;    // 3 bytes
+inline constexpr std::size_t kNdbLongitudeField = 7;   // 3 bytes
+inline constexpr std::size_t kNdbElevationField = 10;  // signed 16-bit metres
 inline constexpr std::size_t kNdbIdentField = 13;
 inline constexpr std::size_t kNdbNameField = 18;
 

@@ -22,8 +22,6 @@ SCENRIX_API extern std::vector<std::string> saAirportInfo;     // airport lines 
 // "C:\QuilletCorrect.nav" and unmatched runway starts to "C:\Invalid.txt". A file that
 // cannot be read is reported by a message box. Always returns 0. Not for two threads
 // at once.
-SCENRIX_API int LoadDLLBGL(const char* path, std::vector<std::string>& ilsLines,
-                           std::vector<std::string>& navaidLines,
-                           std::vector<std::string>& airportLines,
-                           std::vector<std::string>& knownNavaids,
+SCENRIX_API int LoadDLLBGL(const char* path, std::vector<std::string>& ilsLines, std::vector<std::string>& navaidLines,
+                           std::vector<std::string>& airportLines, std::vector<std::string>& knownNavaids,
                            std::vector<std::string>& knownAirports);

@@ -26,6 +26,6 @@ bool ClipLineToRect(platform::Point& from, platform::Point& to, const ClipBox& b
 // Sutherland-Hodgman clipping of a closed polygon to the box: the parts outside are
 // folded onto its edges, so that the fill inside stays right. Writes into clipped.
 void ClipPolygonToRect(std::span<const platform::Point> polygon, const ClipBox& box,
-                                   std::vector<platform::Point>& clipped);
+                       std::vector<platform::Point>& clipped);
 
 }  // namespace trevalo

@@ -15,8 +15,8 @@ inline constexpr int kLatitudeOrigin = 342000;
 
 inline constexpr int kMinZoom = 1;
 inline constexpr int kMaxZoom = 725501;
-inline constexpr int kStartZoom = 1000;   // as the view is built
-inline constexpr int kUpdateZoom = 3;     // set by every document update
+inline constexpr int kStartZoom = 1000;  // as the view is built
+inline constexpr int kUpdateZoom = 3;    // set by every document update
 inline constexpr int kPrintZoom = 1000;
 // Idents and runway numbers appear above these zooms; ILS beams and the compass rose
 // above kIlsZoom; the static layers are drawn off-screen above kCacheZoom.

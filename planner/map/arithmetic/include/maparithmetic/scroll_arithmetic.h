@@ -34,8 +34,7 @@ public:
 
     // Page and line sizes of 0 take the defaults (a tenth of the capped size, and a tenth
     // of that).
-    void SetLargeScrollSizes(MappingMode mode, int cx, int cy, LogicalSize page = {},
-                             LogicalSize line = {});
+    void SetLargeScrollSizes(MappingMode mode, int cx, int cy, LogicalSize page = {}, LogicalSize line = {});
     // Scrolls so that the point lies in the middle of the client area; returns the window
     // offset's change (old - new, logical units) by which the window's contents move.
     LogicalSize CenterOnPoint(LogicalPoint point);

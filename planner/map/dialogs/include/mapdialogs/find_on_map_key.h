@@ -27,7 +27,6 @@ std::optional<FindOnMapTarget> ParseFindOnMapKey(const std::string& key);
 
 // The position of the airport (its reference point) or navaid with the ident in the
 // target's grid cell; nullopt when the cell holds none.
-std::optional<MapPoint> LocateFindOnMapTarget(const NavDatabase& database,
-                                              const FindOnMapTarget& target);
+std::optional<MapPoint> LocateFindOnMapTarget(const NavDatabase& database, const FindOnMapTarget& target);
 
 }  // namespace trevalo

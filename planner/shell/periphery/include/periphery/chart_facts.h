@@ -73,11 +73,11 @@ struct ApproachFacts {
     std::string atisFrequency;  // "%03.02f"
     std::string ilsIdent;       // empty when the runway has no ILS
     std::string ilsFrequency;
-    std::string course;     // "%03d"
-    std::string elevation;  // "Alt:%5d'"
-    std::string runwayBox;  // "RWY " side letter, then the number of two digits
-    std::string profileRunway;  // "RWY " the number of two digits, then the side letter
-    std::string holdingFix;     // "10nm", the holding navaid's ident, "No Holding", or empty
+    std::string course;           // "%03d"
+    std::string elevation;        // "Alt:%5d'"
+    std::string runwayBox;        // "RWY " side letter, then the number of two digits
+    std::string profileRunway;    // "RWY " the number of two digits, then the side letter
+    std::string holdingFix;       // "10nm", the holding navaid's ident, "No Holding", or empty
     std::string holdingAltitude;  // "Alt Range: %d", empty without a fix
     int elevationFeet = 0;
     double courseDegrees = 0;
@@ -85,7 +85,7 @@ struct ApproachFacts {
     double thresholdX = 0, thresholdY = 0, farX = 0, farY = 0;
     MapBox window;
     std::vector<ChartNavaid> navaids;
-    std::vector<std::string> profileIls;  // idents, nearest the runway first
+    std::vector<std::string> profileIls;               // idents, nearest the runway first
     std::vector<std::pair<double, double>> procedure;  // SID/STAR points
 };
 

@@ -10,8 +10,9 @@
 namespace trevalo {
 
 // The list offered without a simulator folder.
-inline constexpr const char* kFixedPlanes[] = {"B737_400", "BEECH_KING_AIR_350", "Bell206b", "C182", "Concorde",
-                                               "Extra300", "Lear45",   "MOONEY_BRAVO",       "Schweizr", "Sopcamel"};
+inline constexpr const char* kFixedPlanes[] = {
+    "B737_400", "BEECH_KING_AIR_350", "Bell206b", "C182",    "Concorde", "Extra300",
+    "Lear45",   "MOONEY_BRAVO",       "Schweizr", "Sopcamel"};
 
 // The installed simulator's folder with a final backslash: FS2000's install key, else
 // FS2002's when that is the installation present; empty when neither is set.

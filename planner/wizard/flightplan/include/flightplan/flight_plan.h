@@ -18,7 +18,7 @@ inline constexpr const char* kFlightPlanTypes[] = {"IFR", "VFR"};
 
 // The page's own values.
 struct FlightPlanValues {
-    bool enabled = true;  // Enable Flight Planning
+    bool enabled = true;                              // Enable Flight Planning
     std::string altitude = kDefaultCruisingAltitude;  // cruising altitude in feet, as typed
     std::string type = kFlightPlanTypes[0];
     std::string title;        // shown: "EGLL to EHAM"

@@ -22,9 +22,9 @@ struct RouteRecord {
     std::string type;                // "A" airport, "U" procedure point, else the navaid's letter
     std::string latitude;            // angle text, "N047* 27'57.00"
     std::string longitude;
-    std::string routeText;           // written after the altitude in waypoint lines
-    std::string recordLine;          // the point's database record line
-    std::string extra;               // the point's role in the route ("VOR2"); written to no file
+    std::string routeText;   // written after the altitude in waypoint lines
+    std::string recordLine;  // the point's database record line
+    std::string extra;       // the point's role in the route ("VOR2"); written to no file
 
     bool IsUsed() const { return altitude != kUnusedAltitude; }
     bool operator==(const RouteRecord&) const = default;

@@ -47,8 +47,10 @@ public:
         setenv(kVariable, device, 1);
     }
     ~ScopedSoundDevice() {
-        if (previous_) setenv(kVariable, previous_->c_str(), 1);
-        else unsetenv(kVariable);
+        if (previous_)
+            setenv(kVariable, previous_->c_str(), 1);
+        else
+            unsetenv(kVariable);
     }
     ScopedSoundDevice(const ScopedSoundDevice&) = delete;
     ScopedSoundDevice& operator=(const ScopedSoundDevice&) = delete;
