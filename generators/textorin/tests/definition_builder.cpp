@@ -62,27 +62,8 @@ DefinitionBuilder::DefinitionBuilder() {
         {kWeatherTemperature, {"15"}}, {kWeatherVariation, {"5"}}, {kDefaultLanding, {"0"}},
         {kFailureProbability, {"5"}},
     };
-    for (const adf::Key& failure : {kFailAdf,
-                                    kFailAirspeedIndicator,
-                                    kFailAltimeter,
-                                    kFailAttitudeIndicator,
-                                    kFailAutopilot,
-                                    kFailEngine1,
-                                    kFailEngine2,
-                                    kFailEngine3,
-                                    kFailEngine4,
-                                    kFailGear1,
-                                    kFailGear2,
-                                    kFailGear3,
-                                    kFailHeadingIndicator,
-                                    kFailNav,
-                                    kFailPanelLights,
-                                    kFailStrobes,
-                                    kFailTransponder,
-                                    kFailTurnCoordinator,
-                                    kFailVerticalSpeed,
-                                    kAnnounceFailure})
-        late_.push_back({failure, {"0"}});
+    for (const adf::Key& failure : kFailureKeys) late_.push_back({failure, {"0"}});
+    late_.push_back({kAnnounceFailure, {"0"}});
     late_.push_back({kCrash, {"0000"}});
     late_.push_back({kSound, {"0"}});
 }
