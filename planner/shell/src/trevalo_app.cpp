@@ -63,6 +63,10 @@ bool CTrevaloApp::InitInstance() {
                 view->CenterOnLatLon(latitude, longitude, kGoToPlaneZoom);
         });
         wizard->EmergencyPage().SetCrashMenu(mainFrame_->CrashOptionsMenu());
+        // A procedure chosen on the landing page shows on the map at once.
+        wizard->LandingPage().SetMapRedraw([frame = mainFrame_.get()] {
+            if (CTrevaloView* view = frame->GetActiveMapView()) view->RedrawAll(true);
+        });
     }
     if (CTrevaloView* view = mainFrame_->GetActiveMapView()) view->ReopenLastBuild();
     if (startupDialogs_) {

@@ -57,6 +57,7 @@ public:
     adf::WizardValues& Values() { return values_; }
     const adf::WizardValues& Values() const { return values_; }
     CWizardPage3& FlightPlanPage() { return page3_; }
+    CWizardPage5& LandingPage() { return page5_; }
     CWizardPage6& EmergencyPage() { return page6_; }
     CWizardPage10& RealTimePage() { return page10_; }
     const std::string& BaseDirectory() const { return baseDirectory_; }
