@@ -77,16 +77,6 @@ CGathrelAirport::CGathrelAirport(gathrel::BuilderDatabase& database)
     layout->addWidget(Help());
 }
 
-bool CGathrelAirport::OnInitDialog() {
-    FillCountries(country_);
-    return RecordPage::OnInitDialog();
-}
-
-bool CGathrelAirport::OnSetActive() {
-    FillCountries(country_);
-    return RecordPage::OnSetActive();
-}
-
 void CGathrelAirport::ShowLine(const std::string& text) {
     // The getters want the line without its line feed.
     const std::string line = text.substr(0, navdata::kAirportLineWidth);

@@ -82,16 +82,6 @@ CGathrelNavAids::CGathrelNavAids(gathrel::BuilderDatabase& database, const gathr
     layout->addWidget(Help());
 }
 
-bool CGathrelNavAids::OnInitDialog() {
-    FillCountries(country_);
-    return RecordPage::OnInitDialog();
-}
-
-bool CGathrelNavAids::OnSetActive() {
-    FillCountries(country_);
-    return RecordPage::OnSetActive();
-}
-
 gathrel::NavaidKind CGathrelNavAids::Kind() const {
     return static_cast<gathrel::NavaidKind>(std::max(type_->currentIndex(), 0));
 }

@@ -41,12 +41,14 @@ RecordPage::RecordPage(std::string caption, gathrel::BuilderDatabase& database, 
 }
 
 bool RecordPage::OnInitDialog() {
+    FillCountries();
     ShowRecord(index_);
     return PropertyPage::OnInitDialog();
 }
 
 // The database may have been replaced by a scan or a merge since the page was shown.
 bool RecordPage::OnSetActive() {
+    FillCountries();
     const bool active = PropertyPage::OnSetActive();
     ShowRecord(index_);
     return active;
@@ -116,7 +118,8 @@ bool RecordPage::eventFilter(QObject* watched, QEvent* event) {
     return PropertyPage::eventFilter(watched, event);
 }
 
-void RecordPage::FillCountries(QComboBox* combo) {
+void RecordPage::FillCountries() {
+    QComboBox* combo = Countries();
     std::vector<std::string> names;
     for (const navdata::CountryEntry& entry : database_.countries) names.push_back(entry.name);
     std::sort(names.begin(), names.end());

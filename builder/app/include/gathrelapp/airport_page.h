@@ -33,8 +33,6 @@ protected:
     void ShowLine(const std::string& line) override;
     int FindIdent(const std::string& country, const std::string& ident) override;
     QComboBox* Countries() const override { return country_; }
-    bool OnInitDialog() override;
-    bool OnSetActive() override;
 
 private:
     void CheckIlsFrequency();

@@ -34,8 +34,6 @@ protected:
     void ShowLine(const std::string& line) override;
     int FindIdent(const std::string& country, const std::string& ident) override;
     QComboBox* Countries() const override { return country_; }
-    bool OnInitDialog() override;
-    bool OnSetActive() override;
 
 private:
     gathrel::NavaidKind Kind() const;

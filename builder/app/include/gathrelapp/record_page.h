@@ -55,8 +55,6 @@ protected:
     QPushButton* EditButton() const { return edit_; }
     void SetHelpText(const std::string& text);
 
-    // The countries of the database in the country combo; the first is chosen.
-    void FillCountries(QComboBox* combo);
     // Chooses the combo entry equal to the text; none when there is no such entry.
     static void Choose(QComboBox* combo, const std::string& text);
     // A position field and its hemisphere combo: checked and rewritten as angle text
@@ -70,6 +68,9 @@ protected:
     gathrel::BuilderDatabase& database_;
 
 private:
+    // The countries of the database in the page's country combo; the first is chosen
+    // (again each time the page is shown: a scan or a merge may have changed them).
+    void FillCountries();
     struct PositionField {
         QComboBox* hemisphere;
         gathrel::Axis axis;
