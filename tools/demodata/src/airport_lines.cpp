@@ -1,5 +1,6 @@
 #include "airport_lines.h"
 
+#include <algorithm>
 #include <cmath>
 #include <iterator>
 #include <string_view>
@@ -39,8 +40,10 @@ std::string TrimmedRight(std::string text) {
     return text;
 }
 
-// Latin Extended-A (U+0100 to U+017F) by its letters without their marks; "?" marks the
-// ligatures, which take two letters.
+// Latin-1's letters from U+00C0 and Latin Extended-A (U+0100 to U+017F), each by its
+// letters without their marks; "?" marks those that take two letters.
+constexpr std::string_view kLatin1Letters = "AAAAAA?CEEEEIIIIDNOOOOOxOUUUUY??aaaaaa?ceeeeiiiidnooooo?ouuuuy?y";
+constexpr char32_t kLatin1LettersFirst = 0xC0;
 constexpr std::string_view kLatinExtendedA =
     "AaAaAaCcCcCcCcDdDdEeEeEeEeEeGgGgGgGgHhHhIiIiIiIiIi??JjKkkLlLlLlL"
     "lLlNnNnNnnNnOoOoOo??RrRrRrSsSsSsSsTtTtTtUuUuUuUuUuUuWwYyYZzZzZzs";
@@ -51,10 +54,12 @@ struct Transliteration {
     const char* text;
 };
 constexpr Transliteration kTransliterations[] = {
+    {0xA0, " "},   {0xC6, "AE"},  {0xDE, "Th"},  {0xDF, "ss"},  {0xE6, "ae"},   {0xFE, "th"},
     {0x132, "IJ"}, {0x133, "ij"}, {0x152, "OE"}, {0x153, "oe"}, {0x218, "S"},   {0x219, "s"},
     {0x21A, "T"},  {0x21B, "t"},  // comma below
     {0x2013, "-"}, {0x2014, "-"}, {0x2018, "'"}, {0x2019, "'"}, {0x201C, "\""}, {0x201D, "\""},
 };
+constexpr char32_t kAsciiLast = 0x7F;
 constexpr char32_t kSingleByteLast = 0xFF;
 constexpr char32_t kUnknown = 0xFFFD;
 
@@ -72,12 +77,20 @@ char32_t NextCodePoint(const std::string& utf8, size_t& i) {
     return code;
 }
 
-// A character in the files' single-byte code page: itself when it has one, else its
-// letters without their marks, else "?".
-std::string SingleByteText(char32_t code) {
-    if (code <= kSingleByteLast) return std::string(1, static_cast<char>(code));
+std::u32string CodePoints(const std::string& utf8) {
+    std::u32string codes;
+    for (size_t i = 0; i < utf8.size();) codes += NextCodePoint(utf8, i);
+    return codes;
+}
+
+// A character as plain ASCII: itself when it is one, else its letters without their
+// marks, else "?".
+std::string AsciiText(char32_t code) {
+    if (code <= kAsciiLast) return std::string(1, static_cast<char>(code));
     for (const Transliteration& t : kTransliterations)
         if (t.code == code) return t.text;
+    if (code >= kLatin1LettersFirst && code - kLatin1LettersFirst < kLatin1Letters.size())
+        return std::string(1, kLatin1Letters[code - kLatin1LettersFirst]);
     if (code >= kLatinExtendedAFirst && code - kLatinExtendedAFirst < kLatinExtendedA.size())
         return std::string(1, kLatinExtendedA[code - kLatinExtendedAFirst]);
     return "?";
@@ -86,8 +99,12 @@ std::string SingleByteText(char32_t code) {
 }  // namespace
 
 std::string Latin1(const std::string& utf8) {
+    const std::u32string codes = CodePoints(utf8);
+    // Half a name in the code page and half transliterated reads worse than all of it
+    // in plain letters.
+    const bool fits = std::all_of(codes.begin(), codes.end(), [](char32_t c) { return c <= kSingleByteLast; });
     std::string out;
-    for (size_t i = 0; i < utf8.size();) out += SingleByteText(NextCodePoint(utf8, i));
+    for (const char32_t code : codes) out += fits ? std::string(1, static_cast<char>(code)) : AsciiText(code);
     return out;
 }
 
