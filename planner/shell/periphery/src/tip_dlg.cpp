@@ -2,6 +2,8 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QCoreApplication>
+#include <QEvent>
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -71,7 +73,16 @@ CTipDlg::CTipDlg(const std::string& tipsPath, QWidget* parent)
 
 bool CTipDlg::OnInitDialog() {
     nextTip_->setEnabled(tip_.HasNext());
-    return Dialog::OnInitDialog();
+    const bool result = Dialog::OnInitDialog();
+    FitToTip();
+    return result;
+}
+
+// The window was sized before the tip was known; a wrapped tip needs its own height.
+void CTipDlg::FitToTip() {
+    // The new text reaches the outer layout through posted layout requests.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+    adjustSize();
 }
 
 void CTipDlg::DoDataExchange(qtplatform::DataExchange& dx) {
@@ -86,6 +97,7 @@ void CTipDlg::OnNextTip() {
     // A file that turns out to hold no tip offers no next one.
     nextTip_->setEnabled(tip_.HasNext());
     UpdateData(false);
+    FitToTip();
 }
 
 void CTipDlg::OnOK() {

@@ -51,6 +51,24 @@ TEST_F(TipDlgTest, NextTipShowsTheFollowingTipAndCloseStoresTheStartUpBox) {
     EXPECT_EQ(settings_.ReadInt(SettingId::TipStartUp), 1);
 }
 
+TEST_F(TipDlgTest, ALongTipIsShownWholeAtOpeningAndAfterNextTip) {
+    std::string words;
+    for (int i = 0; i < 120; ++i) words += "tip" + std::to_string(i) + " ";
+    env_.writeFile(kTipsFile, words + "\r\nShort\r\n");
+    CTipDlg dialog(kTipsPath);
+    dialog.show();
+    auto* text = FindControl<QLabel>(&dialog, CTipDlg::kTipText);
+    auto* next = FindControl<QPushButton>(&dialog, CTipDlg::kNextTip);
+    ASSERT_NE(text, nullptr);
+    ASSERT_NE(next, nullptr);
+    for (int shown = 0; shown < 2; ++shown) {
+        ASSERT_EQ(text->text().toStdString(), words);
+        EXPECT_GE(text->height(), text->heightForWidth(text->width())) << "showing " << shown;
+        next->click();
+        next->click();
+    }
+}
+
 TEST_F(TipDlgTest, WithoutATipNextTipIsDisabled) {
     struct Case {
         const char* name;

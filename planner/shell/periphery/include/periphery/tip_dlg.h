@@ -30,6 +30,7 @@ protected:
 
 private:
     void OnNextTip();
+    void FitToTip();
 
     TipOfTheDay tip_;
     bool showAtStartUp_;
