@@ -11,6 +11,7 @@
 #include "shell/main_frame.h"
 #include "shell/settings.h"
 #include "shell/trevalo_view.h"
+#include "wizard/wizard_bar.h"
 
 namespace trevalo {
 
@@ -37,9 +38,11 @@ void CTrevaloView::ShowHoldingAirports() {
 
 void CTrevaloView::OnCreateSidStar() {
     editSidStar_->SetDatabase(&database_);
-    // On OK the landing page would be offered the procedure shown; the planner has no
-    // landing page yet.
     editSidStar_->exec();
+    // Whatever the button: the landing page offers the procedure shown to its airport.
+    auto* frame = dynamic_cast<CMainFrame*>(frame_);
+    if (CWizardSheet* wizard = frame != nullptr ? frame->WizardBar().WizardSheet() : nullptr)
+        wizard->LandingPage().OfferProcedure(editSidStar_->ShownProcedure());
 }
 
 void CTrevaloView::OnCreateAdventure() { route_.OnCreateAdventure(); }

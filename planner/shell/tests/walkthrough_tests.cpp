@@ -23,6 +23,7 @@
 #include "mapdialogs/edit_sid_star_dlg.h"
 #include "mapdialogs/find_on_map_dlg.h"
 #include "mapdialogs/select_id_dlg.h"
+#include "mapdialogs/select_sid_star_dlg.h"
 #include "platform/message_box.h"
 #include "qtplatform/command_table.h"
 #include "qtplatform/control_ids.h"
@@ -38,6 +39,7 @@
 #include "shell/trevalo_view.h"
 #include "wizard/wizard_bar.h"
 #include "wizard/wizard_page10.h"
+#include "wizard/wizard_page5.h"
 
 namespace trevalo {
 namespace {
@@ -75,6 +77,15 @@ void ClickButton(QWidget* dialog, int id) {
     auto* button = FindControl<QPushButton>(dialog, id);
     ASSERT_NE(button, nullptr) << id;
     QTest::mouseClick(button, Qt::LeftButton);
+}
+
+// Typed over the edit's text, then the edit left.
+void TypeInto(QWidget* dialog, int id, const char* text) {
+    auto* edit = FindControl<QLineEdit>(dialog, id);
+    ASSERT_NE(edit, nullptr) << id;
+    edit->selectAll();
+    QTest::keyClicks(edit, QString::fromUtf8(text));
+    emit edit->editingFinished();
 }
 
 // The pick list answered by double-clicking the row with this label and ident; then
@@ -329,20 +340,13 @@ TEST_F(WalkthroughTest, TheToolsMenuShowsTheMapCommandsWithTheirKeys) {
 
 // Tools > Create SID/STAR: a procedure written in the editor is there after a restart.
 TEST_F(WalkthroughTest, AProcedureWrittenInTheSidStarEditorIsThereAfterARestart) {
-    const auto typeInto = [](QWidget* dialog, int id, const char* text) {
-        auto* edit = FindControl<QLineEdit>(dialog, id);
-        ASSERT_NE(edit, nullptr) << id;
-        edit->selectAll();
-        QTest::keyClicks(edit, QString::fromUtf8(text));
-        emit edit->editingFinished();
-    };
     StartPlanner();
     bool shown = false;
     WhenModalShown([&](QWidget* editor) {
         shown = editor->windowTitle() == "Edit SID/STAR";
-        typeInto(editor, CEditSidStarDlg::kAirportIdent, "KSPF");
+        TypeInto(editor, CEditSidStarDlg::kAirportIdent, "KSPF");
         ClickButton(editor, CEditSidStarDlg::kNewId);
-        typeInto(editor, CEditSidStarDlg::kIdent, "SPF1");
+        TypeInto(editor, CEditSidStarDlg::kIdent, "SPF1");
         ClickButton(editor, CEditSidStarDlg::kAddLeg);
         ClickButton(editor, CEditSidStarDlg::kSaveId);
         ClickButton(editor, kOkButton);
@@ -356,7 +360,7 @@ TEST_F(WalkthroughTest, AProcedureWrittenInTheSidStarEditorIsThereAfterARestart)
     std::string ident;
     int legs = -1;
     WhenModalShown([&](QWidget* editor) {
-        typeInto(editor, CEditSidStarDlg::kAirportIdent, "KSPF");
+        TypeInto(editor, CEditSidStarDlg::kAirportIdent, "KSPF");
         ident = FindControl<QLineEdit>(editor, CEditSidStarDlg::kIdent)->text().toStdString();
         legs = FindControl<qtplatform::ReportList>(editor, CEditSidStarDlg::kLegList)->RowCount();
         qobject_cast<QDialog*>(editor)->reject();
@@ -364,6 +368,79 @@ TEST_F(WalkthroughTest, AProcedureWrittenInTheSidStarEditorIsThereAfterARestart)
     Command(kCmdCreateSidStar);
     EXPECT_EQ(ident, "SPF1");
     EXPECT_EQ(legs, 1);
+    QuitPlanner();
+}
+
+// Tools > Create SID/STAR, whatever the button that closes the editor: the landing page
+// offers the procedure the editor shows to the airport whose row has it, and takes its
+// legs as they are now.
+TEST_F(WalkthroughTest, CreateSidStarOffersTheEditedProcedureToTheLandingPage) {
+    StartPlanner();
+    Route& route = view_->GetRoute();
+    route.Points() = {testing::AirportPoint(view_->Database(), spf_, false),
+                      testing::AirportPoint(view_->Database(), otr_, true)};
+    CWizardSheet& wizard = *app_->MainFrame()->WizardBar().WizardSheet();
+    CWizardPage5& landing = wizard.LandingPage();
+    landing.RefreshAirportList();
+    const auto* list = FindControl<qtplatform::ReportList>(&landing, CWizardPage5::kAirportList);
+    // The selection's answer: OK on its first row; it records what was listed and selected.
+    std::vector<std::string> listed;
+    int preselected = -1;
+    const auto answerSelection = [&listed, &preselected](QWidget* modal) {
+        auto* procedures = FindControl<qtplatform::ReportList>(modal, CSelectSidStarDlg::kProcedureList);
+        ASSERT_NE(procedures, nullptr) << modal->windowTitle().toStdString();
+        for (int row = 0; row < procedures->RowCount(); ++row) listed.push_back(procedures->Cell(row, 0));
+        preselected = procedures->SelectedRow();
+        ClickButton(modal, kOkButton);
+    };
+
+    // A new SID of Springfield: no row shows it, so nothing is offered.
+    std::string offered;
+    WhenModalShown([&offered](QWidget* editor) {
+        TypeInto(editor, CEditSidStarDlg::kAirportIdent, "KSPF");
+        ClickButton(editor, CEditSidStarDlg::kNewId);
+        TypeInto(editor, CEditSidStarDlg::kIdent, "SPF1");
+        ClickButton(editor, CEditSidStarDlg::kAddLeg);
+        ClickButton(editor, CEditSidStarDlg::kSaveId);
+        WhenModalShown([&offered](QWidget* modal) {
+            offered = modal->windowTitle().toStdString();
+            qobject_cast<QDialog*>(modal)->reject();
+        });
+        ClickButton(editor, kOkButton);
+    });
+    Command(kCmdCreateSidStar);
+    if (offered.empty()) {
+        QDialog probe(app_->MainFrame());
+        probe.exec();
+    }
+    EXPECT_EQ(offered, "");
+    EXPECT_EQ(list->Cell(0, 2), "N/A");
+
+    // Chosen on the landing page, then given a second leg and the editor cancelled.
+    WhenModalShown(answerSelection);
+    landing.ChooseProcedure(0);
+    ASSERT_EQ(wizard.Values().landing.airports[0].ident, "SPF1");
+    EXPECT_EQ(wizard.Values().landing.airports[0].legs.size(), 1u);
+    listed.clear();
+    WhenModalShown([&answerSelection](QWidget* editor) {
+        TypeInto(editor, CEditSidStarDlg::kAirportIdent, "KSPF");
+        EXPECT_EQ(FindControl<QLineEdit>(editor, CEditSidStarDlg::kIdent)->text(), "SPF1");
+        FindControl<QAbstractButton>(editor, CEditSidStarDlg::kAutoCalc)->click();
+        ClickButton(editor, CEditSidStarDlg::kAddLeg);
+        ClickButton(editor, CEditSidStarDlg::kSaveId);
+        WhenModalShown(answerSelection);
+        qobject_cast<QDialog*>(editor)->reject();
+    });
+    Command(kCmdCreateSidStar);
+    EXPECT_EQ(listed, std::vector<std::string>{"SPF1"});
+    EXPECT_EQ(preselected, 0);  // the editor's ident
+    const adf::LandingSlot& slot = wizard.Values().landing.airports[0];
+    EXPECT_EQ(slot.ident, "SPF1");
+    EXPECT_EQ(slot.legs.size(), 2u);
+    EXPECT_EQ(list->Cell(0, 2), "SPF1");
+    const SidStar& procedure = route.Points()[0].procedure;
+    EXPECT_EQ(procedure.GetSize(), 2);
+    EXPECT_STREQ(procedure.firstName, "SPF1");
     QuitPlanner();
 }
 

@@ -7,6 +7,7 @@
 #include <QVBoxLayout>
 
 #include "mapdialogs/holding_airports_dlg.h"
+#include "mapdialogs/holding_summary.h"
 #include "qtplatform/control_ids.h"
 #include "qtplatform/text.h"
 #include "wizard/key_select_dlg.h"
@@ -93,6 +94,7 @@ void CWizardPage2::DoDataExchange(qtplatform::DataExchange& dx) {
 }
 
 void CWizardPage2::ShowValues() {
+    UpdateHoldingText();
     if (!HasWindow()) return;
     ShowKeyCaptions(true);
     UpdateData(false);
@@ -141,6 +143,8 @@ void CWizardPage2::OnDetails() {
 
 void CWizardPage2::OnHoldingPatterns() {
     UpdateData(true);
+    // The route may have changed since the dialog last ran.
+    UpdateHoldingText();
     if (values_.holdingPatterns != 0 && values_.holdingText.empty()) OpenHoldingDialog();
 }
 
@@ -148,6 +152,9 @@ void CWizardPage2::OpenHoldingDialog() {
     CHoldingAirportsDlg holding(this);
     holding.SetRoute(&route_.Points(), &database_.navaidLines);
     holding.exec();
+    UpdateHoldingText();
 }
+
+void CWizardPage2::UpdateHoldingText() { values_.holdingText = HoldingSummary(route_.Points(), &database_.navaidLines); }
 
 }  // namespace trevalo

@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <array>
 
 #include "mapdialogs/select_sid_star_dlg.h"
@@ -114,15 +115,29 @@ void CWizardPage5::ChooseProcedure(int row) {
     // Airports past the slots keep the default landing.
     const int slot = rows_[static_cast<std::size_t>(row)].slot;
     const std::optional<SidStarRequest> request = SelectionRequestFor(values_, route_.Points(), database_, slot);
-    if (!request) return;
+    if (request) RunSelection(row, *request, true);
+}
+
+void CWizardPage5::OfferProcedure(const SidStarRequest& shown) {
+    if (shown.chosenIdent.empty()) return;
+    RefreshAirportList();
+    const auto row = std::find_if(rows_.begin(), rows_.end(),
+                                  [&shown](const LandingRow& r) { return r.ident == shown.chosenIdent; });
+    if (row == rows_.end() || row->slot < 0) return;
+    RunSelection(static_cast<int>(row - rows_.begin()), shown, false);
+}
+
+void CWizardPage5::RunSelection(int row, const SidStarRequest& request, bool emptyChoiceClears) {
     const SidStarStore store(WithFinalBackslash(Settings().ReadString(SettingId::Directory)));
     std::array<fileval, kLegStorageSize> legs;
-    CSelectSidStarDlg dialog(store, *request, legs, this);
+    CSelectSidStarDlg dialog(store, request, legs, this);
     // Cancel keeps the procedure chosen before.
     if (dialog.exec() != QDialog::Accepted) return;
-    adf::LandingSlot& chosen = values_.airports[static_cast<std::size_t>(slot)];
+    if (dialog.ChosenIdent().empty() && !emptyChoiceClears) return;
+    LandingRow& shown = rows_[static_cast<std::size_t>(row)];
+    adf::LandingSlot& chosen = values_.airports[static_cast<std::size_t>(shown.slot)];
     StoreProcedure(chosen, dialog.ChosenIdent(), std::span<const fileval>(legs.data(), legs.size()));
-    rows_[static_cast<std::size_t>(row)].ident = chosen.ident;
+    shown.ident = chosen.ident;
     list_->SetCell(row, 2, chosen.ident);
     UpdateProcedures();
     if (mapRedraw_) mapRedraw_();

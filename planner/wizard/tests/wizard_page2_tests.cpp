@@ -6,6 +6,9 @@
 #include <QLabel>
 #include <QRadioButton>
 
+#include "mapdialogs/holding_airports_dlg.h"
+#include "mapdialogs/holding_radio_dlg.h"
+#include "qtplatform/report_list.h"
 #include "qtplatform/testing/qt_test.h"
 #include "wizard/key_select_dlg.h"
 #include "wizard_sheet_fixture.h"
@@ -134,6 +137,81 @@ TEST_F(KeyPageTest, DetailsTurnsHoldingOnAndOpensTheHoldingDialog) {
     EXPECT_TRUE(opened);
     EXPECT_TRUE(Control<QCheckBox>(Page::kHoldingPatterns)->isChecked());
     EXPECT_EQ(Values().keys.holdingPatterns, 1);
+}
+
+// A route of two airports, the holding dialogs answered through their controls.
+class HoldingPageTest : public testing::WizardSheetTest {
+protected:
+    void SetUp() override {
+        AddSpringfieldAndBoeingField();
+        Open(1);
+        AddRouteAirport(spf_, "KSPF");
+        AddRouteAirport(bfi_, "KBFI");
+    }
+    // Answers the next "Holding Airports": the landing airport edited in "Holding Radio"
+    // by clicking its box (none: not edited), then OK. Counts the openings.
+    void AnswerHolding(int radioBox) {
+        qtplatform::testing::WhenModalShown([this, radioBox](QWidget* airports) {
+            ++holdingOpened_;
+            EXPECT_EQ(airports->windowTitle(), "Holding Airports");
+            if (radioBox != 0) {
+                qtplatform::FindControl<qtplatform::ReportList>(airports, CHoldingAirportsDlg::kAirportList)
+                    ->SelectRow(1);
+                // The radio dialog opens over it; the box closes it.
+                qtplatform::testing::WhenModalShown(
+                    [radioBox](QWidget* radio) { qtplatform::FindControl<QCheckBox>(radio, radioBox)->click(); });
+                qtplatform::FindControl<QAbstractButton>(airports, CHoldingAirportsDlg::kEdit)->click();
+            }
+            qtplatform::FindControl<QAbstractButton>(airports, qtplatform::kIdOk)->click();
+        });
+    }
+    // Ticks the box; the title of the modal it opened, else "".
+    std::string TickHolding() {
+        std::string opened;
+        qtplatform::testing::WhenModalShown([&opened](QWidget* modal) {
+            opened = modal->windowTitle().toStdString();
+            qobject_cast<QDialog*>(modal)->reject();
+        });
+        Click(Page::kHoldingPatterns);
+        if (opened.empty()) {
+            // Nothing opened: a dialog of our own takes the answer.
+            QDialog probe(page_);
+            probe.exec();
+        }
+        return opened;
+    }
+
+    int holdingOpened_ = 0;
+};
+
+TEST_F(HoldingPageTest, APlacedHoldingIsNotAskedForAgain) {
+    struct Case {
+        int radioBox;
+        std::string text;
+    };
+    const Case cases[] = {
+        {0, ""},
+        {CHoldingRadioDlg::kWithin10Nm, "KBFI 10nm Holding point"},
+        {CHoldingRadioDlg::kNoHolding, "KBFI No Holding patern at this Airport"},
+    };
+    for (const Case& c : cases) {
+        route_->Points()[1].holding = kHoldingNotPlaced;
+        holdingOpened_ = 0;
+        ASSERT_FALSE(Control<QCheckBox>(Page::kHoldingPatterns)->isChecked());
+        AnswerHolding(c.radioBox);
+        Click(Page::kHoldingPatterns);
+        EXPECT_EQ(holdingOpened_, 1) << c.text;
+        EXPECT_EQ(Values().keys.holdingText, c.text);
+
+        Click(Page::kHoldingPatterns);  // off: no dialog
+        EXPECT_EQ(TickHolding(), c.text.empty() ? "Holding Airports" : "") << c.text;
+        EXPECT_EQ(Values().keys.holdingPatterns, 1);
+        Click(Page::kHoldingPatterns);
+    }
+    // The route lost its holding since: the box asks again.
+    route_->Points()[1].holding = kHoldingNotPlaced;
+    EXPECT_EQ(TickHolding(), "Holding Airports");
+    EXPECT_EQ(Values().keys.holdingText, "");
 }
 
 }  // namespace

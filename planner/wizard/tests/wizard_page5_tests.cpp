@@ -28,29 +28,18 @@ void DoubleClickRow(QTreeWidget& list, int row) {
 class LandingPageTest : public testing::WizardSheetTest {
 protected:
     void SetUp() override {
-        navdata::testing::AirportFields destination;
-        destination.ident = "KBFI";
-        destination.name = "Boeing Field";
-        spf_ = world_.AddAirport({});
-        bfi_ = world_.AddAirport(destination);
+        AddSpringfieldAndBoeingField();
         Open(4);
     }
     CWizardPage5& Landing() const { return static_cast<CWizardPage5&>(*page_); }
     qtplatform::ReportList& List() const { return *Control<qtplatform::ReportList>(Page::kAirportList); }
     Cells Row(int row) const { return {List().Cell(row, 0), List().Cell(row, 1), List().Cell(row, 2)}; }
-    void AddAirport(int number, const std::string& ident) {
-        CRoutePoint point;
-        point.type = kPointAirport;
-        point.databaseNumber = number;
-        point.ident = ident;
-        route_->Points().push_back(point);
-    }
     // KSPF, then KBFI twice (landing, departing), then KSPF: four airports.
     void RouteOfFourAirports() {
-        AddAirport(spf_, "KSPF");
-        AddAirport(bfi_, "KBFI");
-        AddAirport(bfi_, "KBFI");
-        AddAirport(spf_, "KSPF");
+        AddRouteAirport(spf_, "KSPF");
+        AddRouteAirport(bfi_, "KBFI");
+        AddRouteAirport(bfi_, "KBFI");
+        AddRouteAirport(spf_, "KSPF");
         Landing().RefreshAirportList();
     }
     // A STAR of three legs stored for the runway the page asks for at the slot.
@@ -83,8 +72,6 @@ protected:
             qtplatform::FindControl<QAbstractButton>(modal, ok ? qtplatform::kIdOk : qtplatform::kIdCancel)->click();
         });
     }
-
-    int spf_ = 0, bfi_ = 0;
 };
 
 TEST_F(LandingPageTest, TheRouteAirportsAlternateSidAndStar) {
@@ -154,7 +141,7 @@ TEST_F(LandingPageTest, NothingToChooseOnAnEmptyListOrPastTheSlots) {
         modal->close();
     });
     Landing().ChooseProcedure();
-    for (int i = 0; i < 60; ++i) AddAirport(spf_, "KSPF");
+    for (int i = 0; i < 60; ++i) AddRouteAirport(spf_, "KSPF");
     Landing().RefreshAirportList();
     ASSERT_EQ(List().RowCount(), 60);
     EXPECT_EQ(Row(55), (Cells{"KSPF", "STAR", "N/A"}));

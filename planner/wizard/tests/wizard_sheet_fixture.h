@@ -7,6 +7,7 @@
 #include <QAbstractButton>
 #include <QComboBox>
 #include <memory>
+#include <string>
 
 #include "nav_world.h"
 #include "platform/message_box.h"
@@ -44,6 +45,22 @@ protected:
     // Leaving the page takes its values.
     void LeavePage() const { ASSERT_TRUE(sheet_->SetActivePage(page_ == sheet_->GetPage(0) ? 1 : 0)); }
     adf::WizardValues& Values() const { return sheet_->Values(); }
+    // Two airports in the world, before Open: KSPF (the default fields) and KBFI.
+    void AddSpringfieldAndBoeingField() {
+        navdata::testing::AirportFields destination;
+        destination.ident = "KBFI";
+        destination.name = "Boeing Field";
+        spf_ = world_.AddAirport({});
+        bfi_ = world_.AddAirport(destination);
+    }
+    // The airport of the database record at the route's end.
+    void AddRouteAirport(int number, const std::string& ident) const {
+        CRoutePoint point;
+        point.type = kPointAirport;
+        point.databaseNumber = number;
+        point.ident = ident;
+        route_->Points().push_back(point);
+    }
 
     platform::testing::TempEnvironment env_;
     platform::MessageBoxRecorder boxes_;
@@ -52,6 +69,7 @@ protected:
     std::unique_ptr<Route> route_;
     std::unique_ptr<CWizardSheet> sheet_;
     qtplatform::PropertyPage* page_ = nullptr;
+    int spf_ = 0, bfi_ = 0;  // AddSpringfieldAndBoeingField's record numbers
 };
 
 }  // namespace trevalo::testing

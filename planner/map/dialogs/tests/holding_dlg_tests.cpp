@@ -7,6 +7,7 @@
 #include "dialog_test_helpers.h"
 #include "mapdialogs/holding_airports_dlg.h"
 #include "mapdialogs/holding_radio_dlg.h"
+#include "mapdialogs/holding_summary.h"
 #include "qtplatform/control_ids.h"
 #include "qtplatform/testing/qt_test.h"
 #include "route_fixture.h"
@@ -86,6 +87,27 @@ TEST_F(HoldingDlgTest, ListsTheRouteAirportsWithTheTextsOfTheirChoice) {
     }
     EXPECT_EQ(airports_.windowTitle(), "Holding Airports");
     EXPECT_EQ(testing::ColumnTitles(AirportList()), (std::vector<std::string>{"Airport", "Navaid ID", "Navaid Name"}));
+}
+
+// The summary names the landing airports with a placed choice; it is empty while none is.
+TEST_F(HoldingDlgTest, TheSummaryNamesThePlacedChoices) {
+    struct Case {
+        double departure, otherton, thirdton;
+        std::string summary;
+    };
+    const Case cases[] = {
+        {kHoldingNotPlaced, kHoldingNotPlaced, kHoldingNotPlaced, ""},
+        // The departure's value is never a holding; 0 shows nothing in the list.
+        {kHolding10Nm, 0.0, kHoldingNotPlaced, ""},
+        {kHoldingNotPlaced, kOthertonNdb, kHolding10Nm, "KOTR OT OTHERTON NDB\nKTHR 10nm Holding point"},
+        {kHoldingNotPlaced, kHoldingNotPlaced, kNoHolding, "KTHR No Holding patern at this Airport"},
+    };
+    for (const Case& c : cases) {
+        points_[0].holding = c.departure;
+        points_[2].holding = c.otherton;
+        points_[3].holding = c.thirdton;
+        EXPECT_EQ(HoldingSummary(points_, &database_->navaidLines), c.summary) << c.otherton << " " << c.thirdton;
+    }
 }
 
 TEST_F(HoldingDlgTest, TheFirstRowRefusesEdit) {

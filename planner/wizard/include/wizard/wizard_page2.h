@@ -51,6 +51,8 @@ private:
     void OnDetails();
     void OnHoldingPatterns();
     void OpenHoldingDialog();
+    // The holding text from the route's placed holding choices; empty while none is placed.
+    void UpdateHoldingText();
     // The key options' captions from the key list; without a key, the choosing caption
     // when forceChoosing, else the caption they have.
     void ShowKeyCaptions(bool forceChoosing);

@@ -38,6 +38,11 @@ public:
     void SetMapRedraw(std::function<void()> redraw) { mapRedraw_ = std::move(redraw); }
     // Opens "Select STAR/SID" for the row (the selected one, or the first, when -1).
     void ChooseProcedure(int row = -1);
+    // Create SID/STAR on the map, after its editor closed: the first airport whose row
+    // shows the editor's procedure ident is offered the selection again, preset with the
+    // editor's airport, runway, type, ident and position; only a
+    // procedure chosen there replaces the airport's.
+    void OfferProcedure(const SidStarRequest& shown);
     // The values changed from outside (File > New, a definition read): shown again.
     void ShowValues();
 
@@ -55,6 +60,9 @@ protected:
 
 private:
     void OnDefault();
+    // Runs "Select STAR/SID" for the row and stores what OK chose in its slot; OK on no
+    // procedure clears the slot when emptyChoiceClears, else keeps it.
+    void RunSelection(int row, const SidStarRequest& request, bool emptyChoiceClears);
     void ApplyEnableRule();
 
     adf::LandingValues& values_;
