@@ -1,5 +1,4 @@
-// Pieces the wizard's pages are laid out from. The lower part of the wizard sheet lies
-// under the summary sheet, so a page keeps its controls to the top.
+// Pieces the wizard's pages are laid out from: a page keeps its controls to the top.
 #pragma once
 
 #include <QtGlobal>

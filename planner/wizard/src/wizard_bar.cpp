@@ -1,7 +1,10 @@
 #include "wizard/wizard_bar.h"
 
+#include <QEvent>
 #include <QFrame>
+#include <QScrollArea>
 #include <QStatusBar>
+#include <QStyle>
 #include <algorithm>
 
 namespace trevalo {
@@ -14,6 +17,11 @@ constexpr QRect kSummaryFrameUnits{3, 327, 223, 181};
 // The sheets reach past their frames by these pixels.
 constexpr int kSheetGrowth = 50;
 constexpr int kSummaryBelowStatusBarTop = 10;
+// What a short bar keeps of each sheet: the summary's tab and a few lines, the wizard's
+// tabs and a few rows of its page, which scrolls.
+constexpr int kSummaryMinimumHeight = 120;
+constexpr int kWizardMinimumHeight = 160;
+constexpr int kSheetGap = 2;
 
 QFrame* InvisibleFrame() {
     auto* frame = new QFrame;
@@ -35,22 +43,62 @@ CWizardBar::~CWizardBar() = default;
 void CWizardBar::CreateSheets(const NavDatabase& database, Route& route, CWizardSheet::CompileFunction compile) {
     if (wizard_) return;
     wizard_ = std::make_unique<CWizardSheet>(database, route, std::move(compile));
-    const QRect wizardPlace = ControlRect(kWizardFrame).adjusted(0, 0, kSheetGrowth, kSheetGrowth);
     wizard_->Create(&Client());
-    wizard_->setGeometry(wizardPlace);
+    // The pages scroll when the bar is too short to show them whole.
+    wizardScroll_ = new QScrollArea(&Client());
+    wizardScroll_->setFrameShape(QFrame::NoFrame);
+    wizardScroll_->setWidgetResizable(true);
+    wizardScroll_->setWidget(wizard_.get());
+    wizard_->show();
+    wizardScroll_->show();
 
     summary_ = std::make_unique<CSummarySheet>();
     summary_->Create(&Client());
+
+    // The bar widens to show the sheets whole (the ends of their tab rows scroll), with
+    // room for the pages' scroll bar; it may be shorter than its template.
+    const int right = ControlRect(kWizardFrame).left() + WizardWidth();
+    Client().setMinimumWidth(std::max(Client().minimumWidth(), right));
+    Client().setMinimumHeight(kWizardMinimumHeight + kSheetGap + kSummaryMinimumHeight);
+    Client().installEventFilter(this);
+    PlaceSheets();
+}
+
+bool CWizardBar::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == &Client() && event->type() == QEvent::Resize) PlaceSheets();
+    return DialogBar::eventFilter(watched, event);
+}
+
+// The wizard's place grown by 50 pixels, or what its widest page needs, and the pages'
+// scroll bar beside it.
+int CWizardBar::WizardWidth() const {
+    const int sheet = std::max(ControlRect(kWizardFrame).width() + kSheetGrowth, wizard_->minimumSizeHint().width());
+    return sheet + wizardScroll_->style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+}
+
+void CWizardBar::PlaceSheets() {
+    if (!wizard_ || !summary_) return;
+    // The summary reaches below the top of the frame's status bar; without one, to the
+    // bar's bottom.
+    int bottom = Client().height() - 1;
+    if (QStatusBar* status = frame_.statusBar())
+        bottom = Client().mapFrom(&frame_, status->geometry().topLeft()).y() + kSummaryBelowStatusBarTop;
+
+    // The wizard takes its template place grown by 50 pixels, or what its largest page
+    // needs, and the summary the rest below it; a short bar keeps the summary's least
+    // height and the wizard's pages scroll.
+    QRect wizardPlace = ControlRect(kWizardFrame).adjusted(0, 0, kSheetGrowth, kSheetGrowth);
+    const int wanted = std::max(wizardPlace.height(), wizard_->minimumSizeHint().height());
+    const int room = bottom - wizardPlace.top() + 1 - kSheetGap - kSummaryMinimumHeight;
+    wizardPlace.setHeight(std::max(std::min(wanted, room), kWizardMinimumHeight));
+    wizardPlace.setWidth(WizardWidth());
+    wizardScroll_->setGeometry(wizardPlace);
+
     QRect summaryPlace = ControlRect(kSummaryFrame).adjusted(0, 0, kSheetGrowth, 0);
-    if (QStatusBar* status = frame_.statusBar()) {
-        const int statusTop = Client().mapFrom(&frame_, status->geometry().topLeft()).y();
-        summaryPlace.setBottom(statusTop + kSummaryBelowStatusBarTop);
-    }
+    summaryPlace.setTop(wizardPlace.bottom() + 1 + kSheetGap);
+    summaryPlace.setBottom(std::max(bottom, summaryPlace.top() + kSummaryMinimumHeight - 1));
     summary_->setGeometry(summaryPlace);
     summary_->FitList();
-    // The bar widens to show the sheets whole: the ends of their tab rows scroll.
-    const int right = std::max(wizardPlace.right(), summaryPlace.right()) + 1;
-    Client().setMinimumWidth(std::max(Client().minimumWidth(), right));
 }
 
 void CWizardBar::CreateAdventure() {

@@ -40,7 +40,7 @@ CWizardPage5::CWizardPage5(adf::LandingValues& values, const adf::KeyCommandValu
     row->addWidget(edit);
     row->addStretch(1);
     layout->addLayout(row);
-    // The help above the list: the sheet's lowest part lies under the summary sheet.
+    // The help above the list, which takes the rest of the page.
     auto* help = qtplatform::WithId(new QLabel, kHelp);
     help->setWordWrap(true);
     help->setAlignment(Qt::AlignTop | Qt::AlignLeft);

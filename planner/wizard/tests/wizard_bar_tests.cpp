@@ -7,6 +7,8 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMainWindow>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QStatusBar>
 
 #include "nav_world.h"
@@ -61,11 +63,46 @@ TEST_F(WizardBarTest, TenPagesEachMadeAtTheStartWithPageOneActive) {
     EXPECT_EQ(Sheet().GetActiveIndex(), 0);
     EXPECT_FALSE(Sheet().isWindow());
     EXPECT_TRUE(boxes_.texts().empty());
-    // The sheet reaches 50 pixels past its frame to the right and downwards, and the bar
-    // is wide enough to show it whole, with the scroll buttons of its tabs.
-    EXPECT_EQ(Sheet().geometry(), bar_->ControlRect(CWizardBar::kWizardFrame).adjusted(0, 0, 50, 50));
-    QApplication::processEvents();
-    EXPECT_GE(bar_->Client().width(), Sheet().geometry().right() + 1);
+}
+
+// The two sheets share the bar's height: a tall bar shows the wizard at its place, 50
+// pixels past its frame, whole; in a short one its pages scroll and every control can be
+// brought into sight; the summary is never over the wizard and reaches below the top of
+// the status bar.
+TEST_F(WizardBarTest, TheSheetsShareTheBarsHeightAndEveryControlCanBeReached) {
+    Start();
+    const QScrollArea& scroll = *bar_->WizardScrollArea();
+    const CSummarySheet& summary = *bar_->SummarySheet();
+    const QRect grown = bar_->ControlRect(CWizardBar::kWizardFrame).adjusted(0, 0, 50, 50);
+    for (const int height : {1050, 900, 640}) {
+        SCOPED_TRACE(height);
+        frame_->resize(1000, height);
+        QApplication::processEvents();
+        EXPECT_LT(scroll.geometry().bottom(), summary.geometry().top());
+        EXPECT_GE(summary.height(), 120);
+        const int statusTop = bar_->Client().mapFrom(frame_.get(), frame_->statusBar()->geometry().topLeft()).y();
+        EXPECT_EQ(summary.geometry().bottom(), statusTop + 10);
+        EXPECT_EQ(scroll.geometry().topLeft(), grown.topLeft());
+        EXPECT_GE(Sheet().width(), grown.width());
+        EXPECT_GE(bar_->Client().width(), scroll.geometry().right() + 1);
+        if (height == 1050) {
+            EXPECT_GE(scroll.height(), grown.height());
+            EXPECT_FALSE(scroll.verticalScrollBar()->isVisible());
+        }
+        for (int index = 0; index < Sheet().GetPageCount(); ++index) {
+            ASSERT_TRUE(Sheet().SetActivePage(index));
+            for (QWidget* control : Sheet().GetPage(index)->findChildren<QWidget*>()) {
+                if (qtplatform::ControlIdOf(control) == 0 || !control->isVisible()) continue;
+                bar_->WizardScrollArea()->ensureWidgetVisible(control, 0, 0);
+                const QRect shown(control->mapTo(scroll.viewport(), QPoint(0, 0)), control->size());
+                const QRect viewport = scroll.viewport()->rect();
+                // Whole when it fits, else as much as the view holds.
+                EXPECT_TRUE(shown.height() <= viewport.height() ? viewport.contains(shown) : viewport.intersects(shown))
+                    << index << " " << qtplatform::ControlIdOf(control);
+            }
+        }
+    }
+    ASSERT_TRUE(Sheet().SetActivePage(0));
 }
 
 TEST_F(WizardBarTest, SummaryListStaysEmptyAndFitsItsSheet) {
@@ -79,9 +116,6 @@ TEST_F(WizardBarTest, SummaryListStaysEmptyAndFitsItsSheet) {
     EXPECT_EQ(list->count(), 0);
     EXPECT_EQ(list->width(), summary.width() - 10);
     EXPECT_EQ(list->height(), summary.height() - 30);
-    // Its bottom lies 10 pixels below the top of the frame's status bar.
-    const int statusTop = bar_->Client().mapFrom(frame_.get(), frame_->statusBar()->geometry().topLeft()).y();
-    EXPECT_EQ(summary.geometry().bottom(), statusTop + 10);
 }
 
 TEST_F(WizardBarTest, MissingDefaultFilesAreNamedInOneMessage) {

@@ -1,6 +1,7 @@
 // The wizard bar: a bar docked at the left of the main frame, laid out as its template,
-// with the wizard sheet at the top and the summary sheet below it. It forwards the main
-// frame's commands (create, open, new) to the wizard sheet.
+// with the wizard sheet at the top and the summary sheet below it. The two share the
+// bar's height: in a short bar the wizard's pages scroll above the summary, never under
+// it. It forwards the main frame's commands (create, open, new) to the wizard sheet.
 #pragma once
 
 #include <memory>
@@ -9,6 +10,10 @@
 #include "qtplatform/dialog_bar.h"
 #include "wizard/summary_sheet.h"
 #include "wizard/wizard_sheet.h"
+
+QT_BEGIN_NAMESPACE
+class QScrollArea;
+QT_END_NAMESPACE
 
 namespace trevalo {
 
@@ -32,9 +37,19 @@ public:
     // Null before CreateSheets.
     CWizardSheet* WizardSheet() const { return wizard_.get(); }
     CSummarySheet* SummarySheet() const { return summary_.get(); }
+    // Where the wizard sheet scrolls; null before CreateSheets.
+    QScrollArea* WizardScrollArea() const { return wizardScroll_; }
+
+protected:
+    // The sheets are placed again whenever the bar's client area changes size.
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void PlaceSheets();
+    int WizardWidth() const;
+
     QMainWindow& frame_;
+    QScrollArea* wizardScroll_ = nullptr;
     std::unique_ptr<CWizardSheet> wizard_;
     std::unique_ptr<CSummarySheet> summary_;
 };
