@@ -96,6 +96,8 @@ void CWizardBar::PlaceSheets() {
 
     QRect summaryPlace = ControlRect(kSummaryFrame).adjusted(0, 0, kSheetGrowth, 0);
     summaryPlace.setTop(wizardPlace.bottom() + 1 + kSheetGap);
+    // One width for both sheets, so their right edges line up.
+    summaryPlace.setWidth(wizardPlace.width());
     summaryPlace.setBottom(std::max(bottom, summaryPlace.top() + kSummaryMinimumHeight - 1));
     summary_->setGeometry(summaryPlace);
     summary_->FitList();

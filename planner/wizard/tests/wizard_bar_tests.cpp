@@ -85,6 +85,8 @@ TEST_F(WizardBarTest, TheSheetsShareTheBarsHeightAndEveryControlCanBeReached) {
         EXPECT_EQ(scroll.geometry().topLeft(), grown.topLeft());
         EXPECT_GE(Sheet().width(), grown.width());
         EXPECT_GE(bar_->Client().width(), scroll.geometry().right() + 1);
+        EXPECT_EQ(summary.geometry().left(), scroll.geometry().left());
+        EXPECT_EQ(summary.geometry().right(), scroll.geometry().right());
         if (height == 1050) {
             EXPECT_GE(scroll.height(), grown.height());
             EXPECT_FALSE(scroll.verticalScrollBar()->isVisible());
