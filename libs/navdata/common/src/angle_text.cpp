@@ -63,7 +63,12 @@ char* WritePaddedNumber(char* out, int value, int width, char pad) {
     return out;
 }
 
-std::string ComposeAngleText(double degrees, char positiveLetter, char negativeLetter) {
+struct AngleParts {
+    char letter;
+    navdata::AngleTextNumbers numbers;
+};
+
+AngleParts PartsOfAngle(double degrees, char positiveLetter, char negativeLetter) {
     const bool nonNegative = degrees >= 0.0;
     const double value = nonNegative ? degrees : std::fabs(degrees);
     const double wholeDegrees = std::trunc(value);
@@ -72,10 +77,34 @@ std::string ComposeAngleText(double degrees, char positiveLetter, char negativeL
     const double hundredths = (minutes - wholeMinutes) * 100.0;
     const double wholeHundredths = std::trunc(hundredths);
     const double tenThousandths = (hundredths - wholeHundredths) * 100.0;
-    return navdata::AngleTextOfFields(
-        nonNegative ? positiveLetter : negativeLetter,
-        {platform::SaturatingInt(wholeDegrees), platform::SaturatingInt(wholeMinutes),
-         platform::SaturatingInt(wholeHundredths), platform::SaturatingInt(tenThousandths)});
+    return {nonNegative ? positiveLetter : negativeLetter,
+            {platform::SaturatingInt(wholeDegrees), platform::SaturatingInt(wholeMinutes),
+             platform::SaturatingInt(wholeHundredths), platform::SaturatingInt(tenThousandths)}};
+}
+
+std::string ComposeAngleText(double degrees, char positiveLetter, char negativeLetter) {
+    const AngleParts parts = PartsOfAngle(degrees, positiveLetter, negativeLetter);
+    return navdata::AngleTextOfFields(parts.letter, parts.numbers);
+}
+
+double SignOfLetter(char letter) { return (letter == 'S' || letter == 'E') ? -1.0 : 1.0; }
+
+double DegreesOfFields(int wholeDegrees, int wholeMinutes, double fraction, double sign) {
+    return (wholeDegrees + wholeMinutes / 60.0 + fraction * 0.01 / 60.0) * sign;
+}
+
+// The text's minute fraction "hh.tt" is the decimal (100 hh + tt) / 100, which one
+// correctly rounded division gives exactly as the text's reader does. Other numbers
+// (negative ones, or ten-thousandths of three digits) are read from the text itself.
+double TextDegrees(double degrees, char positiveLetter, char negativeLetter) {
+    const AngleParts parts = PartsOfAngle(degrees, positiveLetter, negativeLetter);
+    const auto [wholeDegrees, wholeMinutes, hundredths, tenThousandths] = parts.numbers;
+    if (wholeDegrees < 0 || wholeMinutes < 0 || hundredths < 0 || tenThousandths < 0 || tenThousandths > 99 ||
+        hundredths > 1000000) {
+        return AngleTextToDegrees(navdata::AngleTextOfFields(parts.letter, parts.numbers).c_str());
+    }
+    const double fraction = (hundredths * 100.0 + tenThousandths) / 100.0;
+    return DegreesOfFields(wholeDegrees, wholeMinutes, fraction, SignOfLetter(parts.letter));
 }
 
 // The text from offset on, stopping at the terminator.
@@ -112,6 +141,10 @@ std::string LatitudeToAngleText(double degrees) { return ComposeAngleText(degree
 
 std::string LongitudeToAngleText(double degrees) { return ComposeAngleText(degrees, 'E', 'W'); }
 
+double LatitudeTextDegrees(double degrees) { return TextDegrees(degrees, 'N', 'S'); }
+
+double LongitudeTextDegrees(double degrees) { return TextDegrees(degrees, 'E', 'W'); }
+
 double AngleTextToDegrees(const char* text) {
     if (text == nullptr) {
         return 0.0;
@@ -122,13 +155,13 @@ double AngleTextToDegrees(const char* text) {
     if (degreeMark == std::string_view::npos || minuteMark == std::string_view::npos || minuteMark < degreeMark) {
         return 0.0;
     }
-    const double sign = (angle[0] == 'S' || angle[0] == 'E') ? -1.0 : 1.0;
+    const double sign = SignOfLetter(angle[0]);
     // The letter takes position 0; a mark at 0 leaves no degree digits.
     const std::size_t degreeStart = degreeMark > 0 ? 1 : 0;
     const int wholeDegrees = platform::LeadingInt(angle.substr(degreeStart, degreeMark - degreeStart));
     const int wholeMinutes = platform::LeadingInt(angle.substr(degreeMark + 1, minuteMark - degreeMark - 1));
     const double fraction = platform::LeadingDouble(angle.substr(minuteMark + 1));
-    return (wholeDegrees + wholeMinutes / 60.0 + fraction * 0.01 / 60.0) * sign;
+    return DegreesOfFields(wholeDegrees, wholeMinutes, fraction, sign);
 }
 
 double AngleTextToDegrees(std::string text) { return AngleTextToDegrees(text.c_str()); }

@@ -43,6 +43,7 @@ constexpr std::string AirportLineTexts::*kAirportTexts[] = {
     &AirportLineTexts::runwayEndLongitude,
 };
 static_assert(std::size(kAirportTexts) == std::size(airport::kFields));
+static_assert(std::tuple_size_v<AirportLineViews> == std::size(airport::kFields));
 
 // texts[i] left-justified in fields[i], on a line of blanks.
 std::string LeftJustifiedLine(std::size_t width, std::span<const FieldSpec> fields,
@@ -57,9 +58,13 @@ std::string LeftJustifiedLine(std::size_t width, std::span<const FieldSpec> fiel
 }  // namespace
 
 std::string ComposeAirportLine(const AirportLineTexts& texts) {
-    std::string_view views[std::size(kAirportTexts)];
+    AirportLineViews views;
     for (std::size_t i = 0; i < std::size(kAirportTexts); ++i) views[i] = texts.*kAirportTexts[i];
-    return LeftJustifiedLine(airport::kWidth, airport::kFields, views);
+    return ComposeAirportLineFromViews(views);
+}
+
+std::string ComposeAirportLineFromViews(const AirportLineViews& texts) {
+    return LeftJustifiedLine(airport::kWidth, airport::kFields, texts);
 }
 
 std::string ComposeNavaidLine(const NavaidLineValues& v) {

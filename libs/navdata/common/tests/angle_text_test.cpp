@@ -1,6 +1,8 @@
+#include <bit>
 #include <cfloat>
 #include <climits>
 #include <cmath>
+#include <cstdint>
 #include <cstdio>
 #include <limits>
 #include <string>
@@ -190,38 +192,64 @@ TEST(AngleTextAsPrinted, NeighboursOfMinuteSteps) {
     }
 }
 
+constexpr double kInfinity = std::numeric_limits<double>::infinity();
+constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
+const double kUnusualValues[] = {0.0,
+                                 -0.0,
+                                 kNaN,
+                                 -kNaN,
+                                 kInfinity,
+                                 -kInfinity,
+                                 DBL_MAX,
+                                 -DBL_MAX,
+                                 DBL_MIN,
+                                 -DBL_MIN,
+                                 std::numeric_limits<double>::denorm_min(),
+                                 1e-300,
+                                 std::nextafter(1.0, 0.0),
+                                 std::nextafter(180.0, 0.0),
+                                 999.99999999,
+                                 1000.0,
+                                 1000.5,
+                                 -12345.678,
+                                 2147483647.0,
+                                 2147483647.9,
+                                 2147483648.0,
+                                 -2147483648.0,
+                                 -2147483649.0,
+                                 1e10,
+                                 1e15 + 0.5,
+                                 1e300};
+
 TEST(AngleTextAsPrinted, WideAndUnusualValues) {
-    const double inf = std::numeric_limits<double>::infinity();
-    const double nan = std::numeric_limits<double>::quiet_NaN();
-    const double values[] = {0.0,
-                             -0.0,
-                             nan,
-                             -nan,
-                             inf,
-                             -inf,
-                             DBL_MAX,
-                             -DBL_MAX,
-                             DBL_MIN,
-                             -DBL_MIN,
-                             std::numeric_limits<double>::denorm_min(),
-                             1e-300,
-                             std::nextafter(1.0, 0.0),
-                             std::nextafter(180.0, 0.0),
-                             999.99999999,
-                             1000.0,
-                             1000.5,
-                             -12345.678,
-                             2147483647.0,
-                             2147483647.9,
-                             2147483648.0,
-                             -2147483648.0,
-                             -2147483649.0,
-                             1e10,
-                             1e15 + 0.5,
-                             1e300};
-    for (double degrees : values) {
+    for (double degrees : kUnusualValues) {
         EXPECT_TRUE(BothAxesAsPrinted(degrees));
     }
+}
+
+// The degrees worked out without the text are those its reader finds in it, to the bit.
+testing::AssertionResult TextDegreesAsRead(double degrees) {
+    const double read[] = {AngleTextToDegrees(LatitudeToAngleText(degrees)),
+                           AngleTextToDegrees(LongitudeToAngleText(degrees))};
+    const double worked[] = {LatitudeTextDegrees(degrees), LongitudeTextDegrees(degrees)};
+    for (int axis = 0; axis < 2; ++axis) {
+        if (std::bit_cast<std::uint64_t>(read[axis]) != std::bit_cast<std::uint64_t>(worked[axis])) {
+            return testing::AssertionFailure()
+                   << degrees << " axis " << axis << ": " << worked[axis] << " for " << read[axis];
+        }
+    }
+    return testing::AssertionSuccess();
+}
+
+TEST(AngleTextDegrees, MatchTheTextsReader) {
+    constexpr int kStepsPerMinute = 10000;
+    for (int step = -181 * 60 * kStepsPerMinute; step <= 181 * 60 * kStepsPerMinute; step += 997) {
+        const double degrees = static_cast<double>(step) / (60.0 * kStepsPerMinute);
+        ASSERT_TRUE(TextDegreesAsRead(std::nextafter(degrees, -1000.0)));
+        ASSERT_TRUE(TextDegreesAsRead(degrees));
+        ASSERT_TRUE(TextDegreesAsRead(std::nextafter(degrees, 1000.0)));
+    }
+    for (double degrees : kUnusualValues) EXPECT_TRUE(TextDegreesAsRead(degrees));
 }
 
 }  // namespace

@@ -1,11 +1,11 @@
 #include "airport_facility.h"
 
 #include <cmath>
+#include <optional>
 #include <vector>
 
 #include "navdata/angle_text.h"
 #include "navdata/record_lines.h"
-#include "platform/numbers.h"
 #include "runway_ends.h"
 #include "scenery_units.h"
 #include "scenrix/scenery_layout.h"
@@ -32,9 +32,11 @@ double HeadingDistance(double a, double b) {
     return d > 180.0 ? 360.0 - d : d;
 }
 
+bool IsComFrequencyText(double mhz) { return IsComFrequency(SixDecimals(mhz)); }
+
 class Airport {
 public:
-    Airport(const CAirportStruct& common, SceneryScan& scan) : common_(common), scan_(scan) {}
+    Airport(const AirportTexts& common, SceneryScan& scan) : common_(common), scan_(scan) {}
 
     void Read(const SceneryBytes& records);
     void Finish();
@@ -46,9 +48,9 @@ private:
     void ReadIls(const SceneryBytes& record);
     void ReadRunwayEnd(const SceneryBytes& record);
 
-    CAirportStruct common_;
+    AirportTexts common_;
     SceneryScan& scan_;
-    std::vector<CAirportStruct> runways_;
+    std::vector<ScannedRunway> runways_;
 };
 
 // A record's stored length covers the record, its 8-byte header included: the reading
@@ -72,7 +74,7 @@ void Airport::Read(const SceneryBytes& records) {
 void Airport::ReadRecord(std::uint32_t type, const SceneryBytes& record) {
     switch (type) {
         case layout::kIdentRecord:
-            common_.airportIdent = record.Text(layout::kIdentTextField, record.size());
+            common_.ident = record.Text(layout::kIdentTextField, record.size());
             break;
         case layout::kRunwayRecord:
             if (record.size() >= layout::kRunwayRecordLength) ReadRunway(record);
@@ -95,26 +97,23 @@ void Airport::ReadRunway(const SceneryBytes& record) {
     if (runways_.size() >= kMaxRunways) {
         return;
     }
-    CAirportStruct runway;
-    runway.airportName = common_.airportName;
-    runway.city = common_.city;
-    runway.country = common_.country;
-    runway.airportIdent = common_.airportIdent;
-    runway.latitude = LatitudeToAngleText(FacilityLatitude(record, layout::kRecordLatitudeField));
-    runway.longitude = LongitudeToAngleText(FacilityLongitude(record, layout::kRecordLongitudeField));
+    ScannedRunway& runway = runways_.emplace_back();
+    runway.ident = common_.ident;
+    runway.latitude = FacilityLatitude(record, layout::kRecordLatitudeField);
+    runway.longitude = FacilityLongitude(record, layout::kRecordLongitudeField);
     const double metres = record.S32(layout::kRunwayElevationField + 2) +
                           record.U16(layout::kRunwayElevationField) / layout::kFractionScale;
-    runway.elevation = platform::FixedText(metres * layout::kFeetPerMetre);
-    runway.runwayHeading = platform::FixedText(FacilityHeading(record, layout::kRecordHeadingField));
-    runway.runwayLength = platform::IntText(record.S32(layout::kRunwayLengthField));
+    runway.elevationFeet = metres * layout::kFeetPerMetre;
+    runway.heading = SixDecimals(FacilityHeading(record, layout::kRecordHeadingField));
+    runway.length = record.S32(layout::kRunwayLengthField);
     const std::uint32_t surface = record.U32(layout::kRunwaySurfaceField);
-    runway.surfaceName = kSurfaceNames[surface < std::size(kSurfaceNames) ? surface : 0];
+    runway.surface = kSurfaceNames[surface < std::size(kSurfaceNames) ? surface : 0];
     if (record.U32(layout::kRunwayNoVariationField) == 0) {
         const std::uint32_t designator = record.U32(layout::kRunwayDesignatorField);
-        const char* side = designator < std::size(kSideLetters) ? kSideLetters[designator] : "";
-        runway.sideAndMagVar = side + platform::FixedText(FacilityAngle(record, layout::kRunwayVariationField));
+        runway.hasSide = true;
+        runway.sideLetter = designator < std::size(kSideLetters) ? kSideLetters[designator] : "";
+        runway.variation = FacilityAngle(record, layout::kRunwayVariationField);
     }
-    runways_.push_back(std::move(runway));
 }
 
 // Records before the first runway have no runway to go to and are passed over.
@@ -124,10 +123,10 @@ void Airport::ReadCommunication(const SceneryBytes& record) {
     }
     const double frequency = PackedFrequency(record, layout::kCommunicationFrequencyField);
     const std::uint32_t kind = record.U32(layout::kCommunicationKindField);
-    std::string& atis = runways_.back().atisFrequency;
-    const bool takes = (kind == layout::kAtisKind && atis.empty()) || kind == layout::kAtisOverrideKind;
+    std::optional<double>& atis = runways_.back().atisFrequency;
+    const bool takes = (kind == layout::kAtisKind && !atis) || kind == layout::kAtisOverrideKind;
     if (takes && IsComFrequency(frequency)) {
-        atis = platform::FixedText(frequency);
+        atis = frequency;
     }
 }
 
@@ -135,82 +134,76 @@ void Airport::ReadIls(const SceneryBytes& record) {
     if (runways_.empty()) {
         return;
     }
-    const CAirportStruct& runway = runways_.back();
+    const ScannedRunway& runway = runways_.back();
     navdata::IlsLineValues ils;
     ils.kind = record.S32(layout::kIlsKindField);
     ils.ident = record.Text(layout::kIlsIdentField, record.size());
-    ils.airportIdent = runway.airportIdent;
+    ils.airportIdent = runway.ident;
     ils.latitude = LatitudeToAngleText(FacilityLatitude(record, layout::kRecordLatitudeField));
     ils.longitude = LongitudeToAngleText(FacilityLongitude(record, layout::kRecordLongitudeField));
     ils.frequency = PackedFrequency(record, layout::kIlsFrequencyField);
     ils.heading = FacilityHeading(record, layout::kRecordHeadingField);
-    ils.side = runway.sideAndMagVar;
+    ils.side = runway.SideText();
     scan_.AddIlsLine(navdata::ComposeIlsLine(ils));
 }
 
 void Airport::ReadRunwayEnd(const SceneryBytes& record) {
-    const std::string latitude = LatitudeToAngleText(FacilityLatitude(record, layout::kRecordLatitudeField));
-    const std::string longitude = LongitudeToAngleText(FacilityLongitude(record, layout::kRecordLongitudeField));
+    const RunwayEndPoint point{true, FacilityLatitude(record, layout::kRecordLatitudeField),
+                               FacilityLongitude(record, layout::kRecordLongitudeField)};
     const double heading = FacilityHeading(record, layout::kRecordHeadingField);
     const double reverse = heading + 180.0;
 
-    for (CAirportStruct& runway : runways_) {
-        const double runwayHeading = platform::LeadingDouble(runway.runwayHeading);
-        if (HeadingDistance(runwayHeading, heading) <= kRunwayEndTolerance && runway.runwayStartLatitude.empty()) {
-            runway.runwayStartLatitude = latitude;
-            runway.runwayStartLongitude = longitude;
-            runway.runwayHeading = platform::FixedText(heading);
+    for (ScannedRunway& runway : runways_) {
+        if (HeadingDistance(runway.heading, heading) <= kRunwayEndTolerance && !runway.start.set) {
+            runway.start = point;
+            runway.heading = SixDecimals(heading);
             return;
         }
-        if (HeadingDistance(runwayHeading, reverse) <= kRunwayEndTolerance && runway.runwayEndLatitude.empty()) {
-            runway.runwayEndLatitude = latitude;
-            runway.runwayEndLongitude = longitude;
+        if (HeadingDistance(runway.heading, reverse) <= kRunwayEndTolerance && !runway.end.set) {
+            runway.end = point;
             return;
         }
     }
-    for (CAirportStruct& runway : runways_) {
-        if (!runway.runwayEndLatitude.empty()) {
+    for (ScannedRunway& runway : runways_) {
+        if (runway.end.set) {
             continue;
         }
-        if (runway.runwayStartLatitude.empty()) {
-            LogInvalidRunway(runway.airportIdent, runway.runwayHeading, heading, scan_.Logs());
-            runway.runwayStartLatitude = latitude;
-            runway.runwayStartLongitude = longitude;
-            runway.runwayHeading = platform::FixedText(heading);
+        if (!runway.start.set) {
+            LogInvalidRunway(runway.ident, runway.heading, heading, scan_.Logs());
+            runway.start = point;
+            runway.heading = SixDecimals(heading);
         } else {
-            runway.runwayEndLatitude = latitude;
-            runway.runwayEndLongitude = longitude;
+            runway.end = point;
         }
         return;
     }
 }
 
 void Airport::Finish() {
-    if (runways_.empty() || runways_.back().latitude.empty()) {
+    if (runways_.empty()) {
         return;
     }
     // The first runway with an ATIS frequency lends it to those without a usable one.
-    for (const CAirportStruct& lender : runways_) {
-        const double atis = platform::LeadingDouble(lender.atisFrequency);
-        if (atis == 0.0) {
+    for (const ScannedRunway& lender : runways_) {
+        if (!lender.atisFrequency || SixDecimals(*lender.atisFrequency) == 0.0) {
             continue;
         }
-        const std::string text = platform::FixedText(atis);
-        for (CAirportStruct& runway : runways_) {
-            if (!IsComFrequency(platform::LeadingDouble(runway.atisFrequency))) {
-                runway.atisFrequency = text;
+        const double lent = SixDecimals(*lender.atisFrequency);
+        for (ScannedRunway& runway : runways_) {
+            if (!runway.atisFrequency || !IsComFrequencyText(*runway.atisFrequency)) {
+                runway.atisFrequency = lent;
             }
         }
         break;
     }
-    for (CAirportStruct& runway : runways_) {
-        scan_.AddAirportLine(std::move(runway));
+    for (ScannedRunway& runway : runways_) {
+        scan_.AddAirportLine(runway, common_);
     }
 }
 
 }  // namespace
 
-void ParseAirportFacility(const SceneryBytes& records, const CAirportStruct& common, SceneryScan& scan) {
+void ParseAirportFacility(const SceneryBytes& records, const AirportTexts& common, SceneryScan& scan) {
     Airport airport(common, scan);
     airport.Read(records);
     airport.Finish();

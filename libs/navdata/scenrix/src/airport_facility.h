@@ -2,9 +2,9 @@
 // ILS lines.
 #pragma once
 
+#include "scanned_runway.h"
 #include "scenery_bytes.h"
 #include "scenery_scan.h"
-#include "scenrix/airport_struct.h"
 
 namespace scenrix::detail {
 
@@ -13,6 +13,6 @@ inline constexpr std::size_t kMaxRunways = 50;
 
 // records: the airport's records, each {type, whole length, data}, up to a type 0 or
 // their end. common holds the name, city and country every runway takes.
-void ParseAirportFacility(const SceneryBytes& records, const CAirportStruct& common, SceneryScan& scan);
+void ParseAirportFacility(const SceneryBytes& records, const AirportTexts& common, SceneryScan& scan);
 
 }  // namespace scenrix::detail

@@ -12,8 +12,8 @@ namespace layout = scenrix::scenery;
 namespace {
 
 // An airport item's data: its name up to a zero byte, then its records.
-void ReadAirportItem(const SceneryBytes& item, CAirportStruct& common, SceneryScan& scan) {
-    common.airportName = item.Text(0, item.size());
+void ReadAirportItem(const SceneryBytes& item, AirportTexts& common, SceneryScan& scan) {
+    common.name = item.Text(0, item.size());
     const std::uint8_t* end = item.data() + item.size();
     const std::uint8_t* zero = std::find(item.data(), end, 0);
     if (zero == end) {
@@ -25,7 +25,7 @@ void ReadAirportItem(const SceneryBytes& item, CAirportStruct& common, ScenerySc
 
 // Reads the items of one block; false when an item's stored length is below its own
 // header, which ends the section.
-bool ReadItems(const SceneryBytes& block, CAirportStruct& common, SceneryScan& scan) {
+bool ReadItems(const SceneryBytes& block, AirportTexts& common, SceneryScan& scan) {
     const std::uint32_t count = block.U32(layout::kFacilityItemCountField);
     std::size_t position = layout::kFacilityBlockHeaderLength;
     for (std::uint32_t i = 0; i < count && block.Holds(position, layout::kItemHeaderLength); ++i) {
@@ -63,7 +63,7 @@ bool ReadItems(const SceneryBytes& block, CAirportStruct& common, SceneryScan& s
 // length + 16 bytes and its items lie inside that span; a length that leaves no room
 // for the block's own 24-byte header ends the section.
 void ReadFacilitySection(const SceneryBytes& data, std::size_t section, SceneryScan& scan) {
-    CAirportStruct common;
+    AirportTexts common;
     std::size_t position = section;
     while (data.Holds(position, layout::kFacilityBlockHeaderLength) &&
            data.U16(position) == layout::kFacilityBlockMark) {

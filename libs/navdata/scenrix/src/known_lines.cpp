@@ -6,6 +6,8 @@
 #include "aerodrex/airport_line_layout.h"
 #include "beaconex/navaid_getters.h"
 #include "beaconex/navaid_line_layout.h"
+#include "navdata/field_reader.h"
+#include "navdata/side_field.h"
 #include "platform/numbers.h"
 
 namespace scenrix::detail {
@@ -15,7 +17,7 @@ namespace {
 namespace navaid = beaconex::navaid_line;
 namespace airport = aerodrex::airport_line;
 
-// Copies a getter's field (terminated, width + 1 bytes) into the key at offset.
+// Copies width characters of a field into the key at offset.
 template <std::size_t N>
 void PutField(std::array<char, N>& key, std::size_t offset, const char* field, std::size_t width) {
     std::memcpy(key.data() + offset, field, width);
@@ -23,8 +25,21 @@ void PutField(std::array<char, N>& key, std::size_t offset, const char* field, s
 
 }  // namespace
 
+// The getters read a line up to its first zero byte; a line without one that reaches
+// past the key's fields gives them its columns as they stand.
+bool HoldsColumns(const std::string& line, std::size_t end) {
+    return line.size() >= end && std::memchr(line.data(), 0, end) == nullptr;
+}
+
 NavaidKey MakeNavaidKey(const std::string& line) {
     NavaidKey key;
+    if (HoldsColumns(line, navaid::kFrequency.end())) {
+        PutField(key, 0, line.data() + navaid::kType.column, navaid::kType.width);
+        PutField(key, navaid::kType.width, line.data() + navaid::kFrequency.column, navaid::kFrequency.width);
+        PutField(key, navaid::kType.width + navaid::kFrequency.width, line.data() + navaid::kIdent.column,
+                 navaid::kIdent.width);
+        return key;
+    }
     char type[navaid::kType.size()];
     char frequency[navaid::kFrequency.size()];
     char ident[navaid::kIdent.size()];
@@ -41,6 +56,13 @@ NavaidKey MakeNavaidKey(const std::string& line) {
 // feed is not 335 characters long and reads as degree 0, as the known lines do too.
 AirportKey MakeAirportKey(const std::string& line) {
     AirportKey key;
+    constexpr std::int32_t kNoDegree = 0;
+    if (line.size() == airport::kWidth + 1 && HoldsColumns(line, line.size())) {
+        key[0] = navdata::SideLetter(navdata::FieldText(line, airport::kSide), airport::kSideLetters);
+        std::memcpy(key.data() + 1, &kNoDegree, sizeof kNoDegree);
+        PutField(key, 1 + sizeof kNoDegree, line.data() + airport::kIdent.column, airport::kIdent.width);
+        return key;
+    }
     key[0] = GetAirportRnw(line.c_str());
     const std::int32_t degree = platform::SaturatingInt(GetAirportRunwayDegree(line.c_str()));
     std::memcpy(key.data() + 1, &degree, sizeof degree);

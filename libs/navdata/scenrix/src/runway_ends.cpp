@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <cstdio>
+#include <string_view>
 
 #include "navdata/angle_text.h"
 #include "platform/numbers.h"
@@ -18,10 +19,6 @@ constexpr double kDegreesPerRadian = 57.29577951308232;
 constexpr double kLengthPerArcMinute = 6562.0;
 constexpr int kOppositeRunwayNumbers = 18;
 
-bool StartsWithSideLetter(const std::string& side) {
-    return !side.empty() && (side[0] == 'L' || side[0] == 'R' || side[0] == 'H' || side[0] == 'C');
-}
-
 void AppendToLog(const char* path, const std::string& text) {
     if (text.empty()) return;
     platform::TextFile log;
@@ -30,16 +27,26 @@ void AppendToLog(const char* path, const std::string& text) {
     }
 }
 
-void LogCorrection(const CAirportStruct& runway, double latitude, double longitudeWest, std::string& log) {
-    const std::string& side = runway.sideAndMagVar;
-    const char letter = side.empty() ? ' ' : side[0];
-    const std::string shownLetter = (letter == 'L' || letter == 'R' || letter == 'C') ? std::string(1, letter) : " ";
-    const double variation = side.size() > 1 ? platform::LeadingDouble(std::string_view(side).substr(1)) : 0.0;
-    const int number = scenrix::round((platform::LeadingInt(runway.runwayHeading) - variation) * 0.1);
-    char text[512];
-    std::snprintf(text, sizeof text, "id=%s\nrn=%s%d\nlat=%f\nlon=%f\n", runway.airportIdent.c_str(),
-                  shownLetter.c_str(), number, latitude, longitudeWest);
-    log += text;
+// The variation the log takes: the side text read from its second character on.
+double LoggedVariation(const ScannedRunway& runway) {
+    if (!runway.hasSide) return 0.0;
+    if (*runway.sideLetter != '\0') return SixDecimals(runway.variation);
+    const std::string text = platform::FixedText(runway.variation);
+    return text.size() > 1 ? platform::LeadingDouble(std::string_view(text).substr(1)) : 0.0;
+}
+
+// printf's "id=%s\nrn=%s%d\nlat=%f\nlon=%f\n" into a buffer of 512.
+void LogCorrection(const ScannedRunway& runway, double latitude, double longitudeWest, std::string& log) {
+    constexpr std::size_t kRecordLimit = 511;
+    const char letter = *runway.sideLetter;
+    const bool shown = letter == 'L' || letter == 'R' || letter == 'C';
+    const int number = scenrix::round((static_cast<int>(runway.heading) - LoggedVariation(runway)) * 0.1);
+    const std::size_t start = log.size();
+    log.append("id=").append(runway.ident).append("\nrn=");
+    log += shown ? letter : ' ';
+    log.append(platform::IntText(number)).append("\nlat=").append(platform::FixedText(latitude));
+    log.append("\nlon=").append(platform::FixedText(longitudeWest)).append("\n");
+    if (log.size() - start > kRecordLimit) log.resize(start + kRecordLimit);
 }
 
 }  // namespace
@@ -65,25 +72,18 @@ void GreatCircleOffset(double course, double distance, double& latitude, double&
     longitude = lon2 * kDegreesPerRadian;
 }
 
-void FillRunwayEnds(CAirportStruct& runway, RunwayLogs& logs) {
-    std::string* const fields[] = {&runway.runwayEndLatitude, &runway.runwayEndLongitude, &runway.runwayStartLatitude,
-                                   &runway.runwayStartLongitude};
-    bool anyEmpty = false;
-    for (const std::string* field : fields) {
-        anyEmpty = anyEmpty || field->empty();
-    }
-    if (!anyEmpty) {
+void FillRunwayEnds(ScannedRunway& runway, RunwayLogs& logs) {
+    if (runway.start.set && runway.end.set) {
         return;
     }
-    const double centreLatitude = AngleTextToDegrees(runway.latitude.c_str());
-    const double centreLongitude = AngleTextToDegrees(runway.longitude.c_str());  // west positive
-    // A side field that begins with its letter converts to 0.
-    const double variation =
-        StartsWithSideLetter(runway.sideAndMagVar) ? 0.0 : platform::LeadingDouble(runway.sideAndMagVar);
-    const double course = platform::LeadingDouble(runway.runwayHeading) - variation;
+    const double centreLatitude = LatitudeTextDegrees(runway.latitude);
+    const double centreLongitude = LongitudeTextDegrees(runway.longitude);  // west positive
+    // A side field that begins with its letter reads as no variation.
+    const double variation = runway.hasSide && *runway.sideLetter == '\0' ? SixDecimals(runway.variation) : 0.0;
+    const double course = runway.heading - variation;
     // A real division: a whole-number one would put the ends of every runway shorter
     // than 6562 at its centre.
-    const double distance = platform::LeadingInt(runway.runwayLength) / kLengthPerArcMinute;
+    const double distance = runway.length / kLengthPerArcMinute;
 
     double endLatitude = centreLatitude;
     double endLongitude = centreLongitude;
@@ -96,20 +96,14 @@ void FillRunwayEnds(CAirportStruct& runway, RunwayLogs& logs) {
     double startLongitude = centreLongitude;
     GreatCircleOffset(startCourse, distance, startLatitude, startLongitude);
 
-    const std::string values[] = {LatitudeToAngleText(endLatitude), LongitudeToAngleText(-endLongitude),
-                                  LatitudeToAngleText(startLatitude), LongitudeToAngleText(-startLongitude)};
-    for (std::size_t i = 0; i < std::size(fields); ++i) {
-        if (fields[i]->empty()) {
-            *fields[i] = values[i];
-        }
-    }
+    if (!runway.end.set) runway.end = {true, endLatitude, -endLongitude};
+    if (!runway.start.set) runway.start = {true, startLatitude, -startLongitude};
     LogCorrection(runway, endLatitude, endLongitude, logs.corrections);
 }
 
-void LogInvalidRunway(const std::string& ident, const std::string& runwayHeading, double recordHeading,
-                      RunwayLogs& logs) {
+void LogInvalidRunway(const std::string& ident, double runwayHeading, double recordHeading, RunwayLogs& logs) {
     // Whole-number division: the runway number of a heading.
-    const int number = platform::LeadingInt(runwayHeading) / 10;
+    const int number = static_cast<int>(runwayHeading) / 10;
     const int opposite = number < 19 ? number + kOppositeRunwayNumbers : number - kOppositeRunwayNumbers;
     char text[512];
     std::snprintf(text, sizeof text, "%-5s, %02d/%02d, %15f\n", ident.c_str(), number, opposite, recordHeading);

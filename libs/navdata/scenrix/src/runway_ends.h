@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "scenrix/airport_struct.h"
+#include "scanned_runway.h"
 
 namespace scenrix::detail {
 
@@ -25,12 +25,11 @@ struct RunwayLogs {
     void Write();
 };
 
-// Fills each empty runway end field from the centre, and adds one record to the
-// corrections log when any field was filled.
-void FillRunwayEnds(CAirportStruct& runway, RunwayLogs& logs);
+// Computes each missing runway end from the centre as its angle text reads, and adds
+// one record to the corrections log when any end was missing.
+void FillRunwayEnds(ScannedRunway& runway, RunwayLogs& logs);
 
 // Adds "%-5s, %02d/%02d, %15f" for a runway start that matched no runway.
-void LogInvalidRunway(const std::string& ident, const std::string& runwayHeading, double recordHeading,
-                      RunwayLogs& logs);
+void LogInvalidRunway(const std::string& ident, double runwayHeading, double recordHeading, RunwayLogs& logs);
 
 }  // namespace scenrix::detail

@@ -1,6 +1,7 @@
 #include "scenery_bytes.h"
 
 #include <algorithm>
+#include <cstring>
 
 namespace scenrix::detail {
 
@@ -11,41 +12,18 @@ SceneryBytes SceneryBytes::Slice(std::size_t offset, std::size_t count) const {
     return {data_ + offset, std::min(count, size_ - offset)};
 }
 
-std::uint32_t SceneryBytes::Unsigned(std::size_t offset, std::size_t count) const {
-    if (!Holds(offset, count)) {
-        return 0;
-    }
-    std::uint32_t value = 0;
-    for (std::size_t i = count; i > 0; --i) {
-        value = (value << 8) | data_[offset + i - 1];
-    }
-    return value;
-}
-
-std::uint8_t SceneryBytes::U8(std::size_t offset) const { return static_cast<std::uint8_t>(Unsigned(offset, 1)); }
-
-std::uint16_t SceneryBytes::U16(std::size_t offset) const { return static_cast<std::uint16_t>(Unsigned(offset, 2)); }
-
-std::int16_t SceneryBytes::S16(std::size_t offset) const { return static_cast<std::int16_t>(U16(offset)); }
-
-std::int32_t SceneryBytes::S24(std::size_t offset) const {
-    const std::uint32_t value = Unsigned(offset, 3);
-    // Sign-extend bit 23.
-    return static_cast<std::int32_t>(value ^ 0x800000u) - 0x800000;
-}
-
-std::uint32_t SceneryBytes::U32(std::size_t offset) const { return Unsigned(offset, 4); }
-
-std::int32_t SceneryBytes::S32(std::size_t offset) const { return static_cast<std::int32_t>(U32(offset)); }
-
 std::string SceneryBytes::Text(std::size_t offset, std::size_t maxLength) const {
-    std::string text;
-    for (std::size_t i = offset; i < size_ && i - offset < maxLength; ++i) {
-        const unsigned char c = data_[i];
-        if (c == 0) {
-            break;
-        }
-        text.push_back(c < 0x20 || c == 0x7F ? ' ' : static_cast<char>(c));
+    if (offset >= size_) {
+        return {};
+    }
+    const std::uint8_t* const start = data_ + offset;
+    const std::size_t limit = std::min(maxLength, size_ - offset);
+    const void* const zero = std::memchr(start, 0, limit);
+    const std::size_t length = zero ? static_cast<std::size_t>(static_cast<const std::uint8_t*>(zero) - start) : limit;
+    std::string text(reinterpret_cast<const char*>(start), length);
+    for (char& c : text) {
+        const unsigned char byte = static_cast<unsigned char>(c);
+        if (byte < 0x20 || byte == 0x7F) c = ' ';
     }
     return text;
 }

@@ -22,12 +22,15 @@ public:
     SceneryBytes Slice(std::size_t offset, std::size_t count) const;
 
     // Reads of bytes the data does not hold give 0.
-    std::uint8_t U8(std::size_t offset) const;
-    std::uint16_t U16(std::size_t offset) const;
-    std::int16_t S16(std::size_t offset) const;
-    std::int32_t S24(std::size_t offset) const;
-    std::uint32_t U32(std::size_t offset) const;
-    std::int32_t S32(std::size_t offset) const;
+    std::uint8_t U8(std::size_t offset) const { return static_cast<std::uint8_t>(Unsigned(offset, 1)); }
+    std::uint16_t U16(std::size_t offset) const { return static_cast<std::uint16_t>(Unsigned(offset, 2)); }
+    std::int16_t S16(std::size_t offset) const { return static_cast<std::int16_t>(U16(offset)); }
+    std::int32_t S24(std::size_t offset) const {
+        // Sign-extend bit 23.
+        return static_cast<std::int32_t>(Unsigned(offset, 3) ^ 0x800000u) - 0x800000;
+    }
+    std::uint32_t U32(std::size_t offset) const { return Unsigned(offset, 4); }
+    std::int32_t S32(std::size_t offset) const { return static_cast<std::int32_t>(U32(offset)); }
 
     // Text of at most maxLength bytes from offset: it stops at a zero byte or the end of
     // the data, and control characters (CR, LF, tab, ...) become blanks so that the text
@@ -35,7 +38,16 @@ public:
     std::string Text(std::size_t offset, std::size_t maxLength) const;
 
 private:
-    std::uint32_t Unsigned(std::size_t offset, std::size_t count) const;
+    std::uint32_t Unsigned(std::size_t offset, std::size_t count) const {
+        if (!Holds(offset, count)) {
+            return 0;
+        }
+        std::uint32_t value = 0;
+        for (std::size_t i = count; i > 0; --i) {
+            value = (value << 8) | data_[offset + i - 1];
+        }
+        return value;
+    }
 
     const std::uint8_t* data_ = nullptr;
     std::size_t size_ = 0;

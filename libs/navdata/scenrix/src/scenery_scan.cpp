@@ -1,6 +1,5 @@
 #include "scenery_scan.h"
 
-#include "airport_line.h"
 #include "navdata/line_widths.h"
 #include "runway_ends.h"
 
@@ -14,16 +13,17 @@ SceneryScan::SceneryScan(KnownLineIndexes& indexes, std::vector<std::string>& na
       airportKeys_(indexes.airports, knownAirports),
       ils_(indexes.ils, ilsLines) {}
 
-void SceneryScan::AddNavaidLine(const std::string& line) {
-    std::string ended = line.substr(0, navdata::kNavaidLineWidth) + '\n';
-    if (navaidKeys_.Add(ended)) {
-        navaidLines_.push_back(std::move(ended));
+void SceneryScan::AddNavaidLine(std::string line) {
+    if (line.size() > navdata::kNavaidLineWidth) line.resize(navdata::kNavaidLineWidth);
+    line += '\n';
+    if (navaidKeys_.Add(line)) {
+        navaidLines_.push_back(std::move(line));
     }
 }
 
-void SceneryScan::AddAirportLine(CAirportStruct runway) {
+void SceneryScan::AddAirportLine(ScannedRunway& runway, const AirportTexts& airport) {
     FillRunwayEnds(runway, logs_);
-    AddAirportLineUnique(ComposeAirportLine(std::move(runway)) + '\n');
+    AddAirportLineUnique(ComposeRunwayLine(runway, airport));
 }
 
 // The known airport lines alone are the keys: runways of this call are never tested

@@ -7,7 +7,7 @@
 
 #include "known_lines.h"
 #include "runway_ends.h"
-#include "scenrix/airport_struct.h"
+#include "scanned_runway.h"
 
 namespace scenrix::detail {
 
@@ -19,10 +19,10 @@ public:
                 const std::vector<std::string>& knownNavaids, const std::vector<std::string>& knownAirports,
                 std::vector<std::string>& ilsLines);
 
-    // A navaid line (170 characters) gets its line feed and is kept unless known.
-    void AddNavaidLine(const std::string& line);
+    // A navaid line (cut to 170 characters) gets its line feed and is kept unless known.
+    void AddNavaidLine(std::string line);
     // Completes the runway's ends, composes its airport line and keeps it unless known.
-    void AddAirportLine(CAirportStruct runway);
+    void AddAirportLine(ScannedRunway& runway, const AirportTexts& airport);
     // Appended to the ILS lines given, unless the same text is there.
     void AddIlsLine(std::string line);
 

@@ -2,11 +2,15 @@
 // call are added, and every other change to the array makes the index start afresh.
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <functional>
 #include <string>
 #include <vector>
 
+#include "aerodrex/airport_getters.h"
+#include "beaconex/navaid_getters.h"
 #include "known_lines.h"
+#include "navdata/record_lines.h"
 
 namespace scenrix::detail {
 namespace {
@@ -115,6 +119,51 @@ TEST(KnownLinesIndexTest, KeySetHoldsManyKeys) {
     }
     set.Clear();
     EXPECT_FALSE(set.Contains("0"));
+}
+
+// The keys as the getters copy them: what the direct reads of a line's columns must give.
+AirportKey AirportKeyByGetters(const std::string& line) {
+    AirportKey key;
+    key[0] = GetAirportRnw(line.c_str());
+    const std::int32_t degree = static_cast<std::int32_t>(GetAirportRunwayDegree(line.c_str()));
+    std::memcpy(key.data() + 1, &degree, sizeof degree);
+    char ident[11];
+    GetAirportID(ident, line.c_str());
+    std::memcpy(key.data() + 5, ident, 10);
+    return key;
+}
+
+NavaidKey NavaidKeyByGetters(const std::string& line) {
+    NavaidKey key;
+    char type[4], frequency[21], ident[11];
+    GetNavaidsType(type, line.c_str());
+    GetNavaidsFreq(frequency, line.c_str());
+    GetNavaidsID(ident, line.c_str());
+    std::memcpy(key.data(), type, 3);
+    std::memcpy(key.data() + 3, frequency, 20);
+    std::memcpy(key.data() + 23, ident, 10);
+    return key;
+}
+
+TEST(KnownLineKeysTest, ColumnsReadAsTheGettersCopyThem) {
+    const std::string runway = navdata::ComposeAirportLine({.ident = "LFPG", .runwayHeading = "087.5", .side = "L1.5"});
+    const std::string noSide = navdata::ComposeAirportLine({.ident = "EGLL", .side = "-2.25"});
+    std::string zeroAfterIdent = runway + '\n';
+    zeroAfterIdent[200] = '\0';
+    std::string zeroAtLineFeed = runway + '\n';
+    zeroAtLineFeed[335] = '\0';
+    const std::string airportLines[] = {
+        runway, runway + '\n', noSide + '\n', zeroAfterIdent, zeroAtLineFeed, runway.substr(0, 250), ""};
+    for (const std::string& line : airportLines) {
+        EXPECT_EQ(MakeAirportKey(line), AirportKeyByGetters(line)) << line;
+    }
+    const std::string navaid = navdata::ComposeNavaidLine({.type = "VOR", .ident = "BNE", .frequency = 113.2});
+    std::string zeroInFrequency = navaid;
+    zeroInFrequency[50] = '\0';
+    const std::string navaidLines[] = {navaid, navaid + '\n', zeroInFrequency, navaid.substr(0, 60), ""};
+    for (const std::string& line : navaidLines) {
+        EXPECT_EQ(MakeNavaidKey(line), NavaidKeyByGetters(line)) << line;
+    }
 }
 
 }  // namespace

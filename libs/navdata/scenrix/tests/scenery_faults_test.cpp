@@ -40,7 +40,8 @@ protected:
     // Runs ParseAirportFacility over records and gathers what it adds.
     void ParseAirport(const Bytes& records) {
         detail::SceneryScan scan(indexes_, navaids_, knownNavaids_, knownAirports_, ils_);
-        detail::ParseAirportFacility(detail::SceneryBytes(records.data(), records.size()), CAirportStruct(), scan);
+        detail::ParseAirportFacility(detail::SceneryBytes(records.data(), records.size()), detail::AirportTexts(),
+                                     scan);
         airports_ = scan.TakeAirportLines();
     }
 

@@ -19,6 +19,11 @@ std::string LongitudeToAngleText(double degrees);
 double AngleTextToDegrees(const char* text);
 double AngleTextToDegrees(std::string text);
 
+// AngleTextToDegrees of LatitudeToAngleText(degrees) and of LongitudeToAngleText(degrees),
+// worked out from the text's numbers without composing it.
+double LatitudeTextDegrees(double degrees);
+double LongitudeTextDegrees(double degrees);
+
 // Whole minutes plus the decimal part of the minute; 0.0 without "*".
 double GetDecimalMinutesFromAngle(const char* text);
 

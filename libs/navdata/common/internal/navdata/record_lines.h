@@ -3,8 +3,10 @@
 // its width, so that a line always has its layout's exact length (no line end).
 #pragma once
 
+#include <array>
 #include <cstddef>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace navdata {
@@ -18,6 +20,10 @@ struct AirportLineTexts {
         runwayEndLatitude{}, runwayStartLongitude{}, runwayEndLongitude{};
 };
 std::string ComposeAirportLine(const AirportLineTexts& texts);
+// The same from views of the eighteen texts, in layout order. The line's capacity has
+// room for a line feed.
+using AirportLineViews = std::array<std::string_view, 18>;
+std::string ComposeAirportLineFromViews(const AirportLineViews& texts);
 
 // A navaid line's values, in layout order: the frequency is written with five decimals
 // ("%.5f"), the elevation in whole feet.
