@@ -1,10 +1,12 @@
 #include "platform/numbers.h"
 
 #include <locale.h>
+#include <bit>
 #include <cfloat>
 #include <charconv>
 #include <climits>
 #include <cmath>
+#include <cstdint>
 #include <cstdlib>
 #include <type_traits>
 
@@ -52,6 +54,64 @@ double OutOfRangeValue(std::string_view number) {
     static const locale_t cLocale = newlocale(LC_ALL_MASK, "C", locale_t{});
     const std::string copy(number);
     return strtod_l(copy.c_str(), nullptr, cLocale);
+}
+
+// The values record fields hold (below 2^33 in magnitude, up to nine decimals) are
+// written by exact integer arithmetic, several times faster than the general
+// conversion: value = m * 2^-s, and m * 10^decimals / 2^s is rounded half to even.
+constexpr int kMaxFastDecimals = 9;
+constexpr double kFastLimit = 8589934592.0;  // 2^33, so that the scaled value fits 63 bits
+
+bool Bit(std::uint64_t high, std::uint64_t low, int bit) {
+    return bit < 64 ? (low >> bit) & 1 : (high >> (bit - 64)) & 1;
+}
+
+// True when any of the bits below `bit` is set.
+bool AnyBelow(std::uint64_t high, std::uint64_t low, int bit) {
+    if (bit <= 64) return bit == 64 ? low != 0 : (low & ((std::uint64_t{1} << bit) - 1)) != 0;
+    return low != 0 || (high & ((std::uint64_t{1} << (bit - 64)) - 1)) != 0;
+}
+
+// value * 10^decimals rounded half to even, for a finite value below kFastLimit.
+std::uint64_t ScaledRounded(double value, std::uint64_t scale) {
+    const std::uint64_t bits = std::bit_cast<std::uint64_t>(value);
+    const int exponent = static_cast<int>((bits >> 52) & 0x7FF);
+    if (exponent == 0) return 0;  // subnormal: far below half of the last decimal
+    const std::uint64_t significand = (bits & ((std::uint64_t{1} << 52) - 1)) | (std::uint64_t{1} << 52);
+    const int shift = 1075 - exponent;  // at least 20 below kFastLimit
+    // significand * scale is below 2^83: as two 64-bit halves.
+    const std::uint64_t lowPart = (significand & 0xFFFFFFFF) * scale;
+    const std::uint64_t highPart = (significand >> 32) * scale;
+    const std::uint64_t low = lowPart + (highPart << 32);
+    const std::uint64_t high = (highPart >> 32) + (low < lowPart ? 1 : 0);
+    if (shift >= 84) return 0;
+    std::uint64_t scaled = shift >= 64 ? high >> (shift - 64) : (low >> shift) | (high << (64 - shift));
+    if (Bit(high, low, shift - 1) && (AnyBelow(high, low, shift - 1) || (scaled & 1))) ++scaled;
+    return scaled;
+}
+
+// Writes "%.*f" of value into out; false, and nothing written, for values it leaves to
+// the general conversion.
+bool WriteFixedFast(double value, int decimals, char* out, std::size_t& length) {
+    if (!(std::fabs(value) < kFastLimit) || decimals < 0 || decimals > kMaxFastDecimals) return false;
+    std::uint64_t scale = 1;
+    for (int i = 0; i < decimals; ++i) scale *= 10;
+    const std::uint64_t scaled = ScaledRounded(std::fabs(value), scale);
+    char* p = out;
+    if (std::signbit(value)) *p++ = '-';
+    const auto [end, error] = std::to_chars(p, p + 24, scaled / scale);
+    p = end;
+    if (decimals > 0) {
+        *p++ = '.';
+        std::uint64_t fraction = scaled % scale;
+        for (int i = decimals - 1; i >= 0; --i) {
+            p[i] = static_cast<char>('0' + fraction % 10);
+            fraction /= 10;
+        }
+        p += decimals;
+    }
+    length = static_cast<std::size_t>(p - out);
+    return true;
 }
 
 }  // namespace
@@ -108,6 +168,7 @@ float NarrowToFloat(double value) {
 std::string FixedText(double value, int decimals) {
     // Room for any double in fixed form with the decimals a record field holds.
     char text[400];
+    if (std::size_t length = 0; WriteFixedFast(value, decimals, text, length)) return std::string(text, length);
     const auto [end, error] = std::to_chars(text, text + sizeof text, value, std::chars_format::fixed, decimals);
     return error == std::errc() ? std::string(text, end) : std::string();
 }

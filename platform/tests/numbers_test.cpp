@@ -10,6 +10,7 @@
 #include <cstdlib>
 #include <limits>
 #include <optional>
+#include <random>
 #include <string>
 
 namespace {
@@ -191,6 +192,23 @@ TEST(NumberTexts, FixedTextMatchesPrintf) {
     for (int i = -(3 << 20); i <= (3 << 20); i += 37) {
         const double value = std::ldexp(i, -20);
         ASSERT_EQ(platform::FixedText(value), Printed("%f", value)) << value;
+    }
+}
+
+// Values of every size and sign, with every count of decimals a field may ask for: the
+// quick exact path for values below 2^33 and the general one beyond meet printf alike.
+TEST(NumberTexts, FixedTextMatchesPrintfForAnyDecimals) {
+    std::mt19937_64 random(20);
+    for (int i = 0; i < 200000; ++i) {
+        const int decimals = i % 11;
+        const double significand = static_cast<double>(random() >> 11);
+        const int exponent = static_cast<int>(random() % 100) - 80;
+        const double value = std::ldexp(significand, exponent) * (random() % 2 ? 1.0 : -1.0);
+        char format[8];
+        std::snprintf(format, sizeof format, "%%.%df", decimals);
+        ASSERT_EQ(platform::FixedText(value, decimals), Printed(format, value)) << value << ' ' << decimals;
+        const double tie = std::ldexp(static_cast<double>(random() % 4000000) - 2000000.0, -(i % 24));
+        ASSERT_EQ(platform::FixedText(tie, decimals), Printed(format, tie)) << tie << ' ' << decimals;
     }
 }
 

@@ -34,6 +34,8 @@ static_assert(kAngleFieldCount == std::tuple_size_v<navdata::AngleTextNumbers>);
 
 // Sign and ten digits of an int.
 constexpr int kMaxNumberChars = 11;
+// The letter and the four numbers in their least widths with their marks.
+constexpr std::size_t kUsualAngleLength = 14;
 
 // Writes value as printf's "%<width>d" would, or "%0<width>d" when pad is '0'
 // (zeros go after the sign); returns the end of the written text.
@@ -116,11 +118,41 @@ const char* SkipAtMost(const char* text, std::size_t offset) {
     return text;
 }
 
+// Numbers none negative and each within its field's width, as angles have them, are
+// written digit by digit into their columns.
+bool WriteUsualFields(char letter, const navdata::AngleTextNumbers& numbers, char* out) {
+    const auto [degrees, minutes, hundredths, tenThousandths] = numbers;
+    if (degrees < 0 || degrees > 999 || minutes < 0 || minutes > 999 || hundredths < 0 || hundredths > 99 ||
+        tenThousandths < 0 || tenThousandths > 99) {
+        return false;
+    }
+    const auto digit = [](int value) { return static_cast<char>('0' + value % 10); };
+    const char text[kUsualAngleLength] = {letter,
+                                          digit(degrees / 100),
+                                          digit(degrees / 10),
+                                          digit(degrees),
+                                          kDegreeMark,
+                                          minutes >= 100 ? digit(minutes / 100) : ' ',
+                                          minutes >= 10 ? digit(minutes / 10) : ' ',
+                                          digit(minutes),
+                                          kMinuteMark,
+                                          digit(hundredths / 10),
+                                          digit(hundredths),
+                                          kDecimalMark,
+                                          digit(tenThousandths / 10),
+                                          digit(tenThousandths)};
+    std::memcpy(out, text, kUsualAngleLength);
+    return true;
+}
+
 }  // namespace
 
 namespace navdata {
 
 std::string AngleTextOfFields(char letter, const AngleTextNumbers& numbers) {
+    if (char usual[kUsualAngleLength]; WriteUsualFields(letter, numbers, usual)) {
+        return std::string(usual, kUsualAngleLength);
+    }
     // The letter, each number with its mark; room for saturated numbers of any width.
     char text[1 + kAngleFieldCount * (kMaxNumberChars + 1)];
     char* out = text;

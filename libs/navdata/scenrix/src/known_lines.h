@@ -6,8 +6,10 @@
 // known lines are kept from call to call (KnownLineIndexes) and grow as needed.
 #pragma once
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
+#include <cstring>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -24,10 +26,21 @@ NavaidKey MakeNavaidKey(const std::string& line);
 AirportKey MakeAirportKey(const std::string& line);
 inline const std::string& IlsKey(const std::string& line) { return line; }
 
+// The key's bytes taken eight at a time, each word mixed in by a multiplication, and
+// the sum finished so that the low bits the table's slots use depend on every byte.
 struct KeyBytesHash {
     template <std::size_t N>
     std::size_t operator()(const std::array<char, N>& key) const {
-        return std::hash<std::string_view>()(std::string_view(key.data(), N));
+        std::uint64_t hash = N;
+        for (std::size_t i = 0; i < N; i += sizeof(std::uint64_t)) {
+            std::uint64_t word = 0;
+            std::memcpy(&word, key.data() + i, std::min(sizeof word, N - i));
+            hash = (hash ^ word) * 0x9E3779B97F4A7C15u;
+            hash ^= hash >> 29;
+        }
+        hash *= 0xBF58476D1CE4E5B9u;
+        hash ^= hash >> 32;
+        return static_cast<std::size_t>(hash);
     }
 };
 

@@ -1,7 +1,5 @@
 #include "scanned_runway.h"
 
-#include <charconv>
-
 #include "navdata/angle_text.h"
 #include "navdata/record_lines.h"
 #include "platform/numbers.h"
@@ -24,11 +22,7 @@ std::string ScannedRunway::SideText() const {
     return hasSide ? sideLetter + platform::FixedText(variation) : std::string();
 }
 
-double SixDecimals(double value) {
-    char text[400];
-    const auto [end, error] = std::to_chars(text, text + sizeof text, value, std::chars_format::fixed, 6);
-    return error == std::errc() ? platform::LeadingDouble(std::string_view(text, end - text)) : 0.0;
-}
+double SixDecimals(double value) { return platform::LeadingDouble(platform::FixedText(value)); }
 
 std::string ComposeRunwayLine(const ScannedRunway& r, const AirportTexts& airport) {
     const std::string elevation = platform::FixedText(r.elevationFeet);
