@@ -1,7 +1,11 @@
 #include "gathrel/database_scan.h"
 
+#include <algorithm>
 #include <cstring>
+#include <deque>
+#include <future>
 #include <iterator>
+#include <thread>
 #include <unordered_set>
 
 #include "aerodrex/airport_getters.h"
@@ -27,6 +31,13 @@ void EmptyReaderArrays() {
 void MoveAppend(std::vector<std::string>& from, std::vector<std::string>& to) {
     to.insert(to.end(), std::make_move_iterator(from.begin()), std::make_move_iterator(from.end()));
     from.clear();
+}
+
+// Files are read ahead on threads of their own, a few at a time; their lines are added
+// here in the files' order, so the result is that of reading them one after another.
+std::size_t FilesReadAtOnce() {
+    constexpr std::size_t kMostAtOnce = 8;
+    return std::clamp<std::size_t>(std::thread::hardware_concurrency(), 1, kMostAtOnce);
 }
 
 }  // namespace
@@ -60,13 +71,22 @@ ScanResult ScanScenery(const std::vector<SceneryFile>& files, ScanProgress& prog
     std::uint64_t total = 0;
     for (const SceneryFile& file : files) total += file.size;
     std::uint64_t done = 0;
+    std::deque<std::future<scenrix::SceneryFileRead>> reading;
+    std::size_t next = 0;
+    const std::size_t atOnce = FilesReadAtOnce();
     for (const SceneryFile& file : files) {
         if (progress.StopRequested()) {
             result.stopped = true;
             break;
         }
+        for (; next < files.size() && reading.size() < atOnce; ++next) {
+            reading.push_back(std::async(
+                std::launch::async, [&path = files[next].path] { return scenrix::SceneryFileRead(path.c_str()); }));
+        }
         progress.SetStatus(file.path);
-        LoadDLLBGL(file.path.c_str(), saIlsInfo, saNavaidsLinesSA, saAirportLinesSA, saNavInfo, saAirportInfo);
+        scenrix::SceneryFileRead read = reading.front().get();
+        reading.pop_front();
+        scenrix::AddSceneryFile(read, saIlsInfo, saNavaidsLinesSA, saAirportLinesSA, saNavInfo, saAirportInfo);
         MoveAppend(saNavaidsLinesSA, saNavInfo);
         MoveAppend(saAirportLinesSA, saAirportInfo);
         ++result.filesRead;
@@ -74,6 +94,8 @@ ScanResult ScanScenery(const std::vector<SceneryFile>& files, ScanProgress& prog
         progress.SetCounts(saNavInfo.size(), saAirportInfo.size());
         progress.SetProgress(done, total);
     }
+    // Files read ahead of a stop are waited for and left out.
+    reading.clear();
     result.navaidLines = std::move(saNavInfo);
     result.airportLines = std::move(saAirportInfo);
     result.ilsLines = std::move(saIlsInfo);

@@ -19,6 +19,7 @@
 #include "platform/numbers.h"
 #include "platform/paths.h"
 #include "platform/text.h"
+#include "scenrix/scenery_reader.h"
 #include "testing/file_size_limit.h"
 #include "testing/temp_environment.h"
 
@@ -112,6 +113,45 @@ TEST_F(ScanTest, ThePlannerLoadsWhatTheScanWrote) {
         EXPECT_EQ(database.IlsLine(1), report.result.ilsLines[0]);
         EXPECT_TRUE(boxes_.texts().empty());
     }
+}
+
+// Reading files ahead on other threads changes nothing: the lines, their order, the
+// logs and the messages are those of reading the files one by one. Copies of the
+// scenery under other names make every line of them known, and a file gone in the
+// middle shows its message in its place.
+TEST_F(ScanTest, FilesReadAheadGiveWhatReadingThemOneByOneGives) {
+    Install(fsinstall::SimulatorVersion::Fs2000, "C:\\FS2000");
+    const auto scenery = env_.driveC() / "FS2000" / "Scenery" / "World" / "scenery";
+    std::vector<std::filesystem::path> originals;
+    for (const auto& entry : std::filesystem::directory_iterator(scenery)) originals.push_back(entry.path());
+    for (const char* copy : {"again1_", "again2_", "again3_"}) {
+        for (const auto& original : originals) {
+            std::filesystem::copy_file(original, scenery / (copy + original.filename().string()));
+        }
+    }
+    std::vector<SceneryFile> files = FindSceneryFiles("C:\\FS2000\\", {});
+    ASSERT_EQ(files.size(), 4 * originals.size());
+    files.insert(files.begin() + static_cast<std::ptrdiff_t>(files.size() / 2), {"C:\\FS2000\\gone.bgl", 0});
+
+    const ScanResult scan = ScanScenery(files, progress_);
+    const std::vector<std::string> scanMessages = boxes_.texts();
+    const std::string scanLog = DriveFile("QuilletCorrect.nav");
+    std::filesystem::remove(env_.driveC() / "QuilletCorrect.nav");
+    boxes_.clear();
+
+    std::vector<std::string> ils, navaids, airports, knownNavaids, knownAirports;
+    for (const SceneryFile& file : files) {
+        LoadDLLBGL(file.path.c_str(), ils, navaids, airports, knownNavaids, knownAirports);
+        knownNavaids.insert(knownNavaids.end(), navaids.begin(), navaids.end());
+        knownAirports.insert(knownAirports.end(), airports.begin(), airports.end());
+    }
+    EXPECT_EQ(scan.navaidLines, knownNavaids);
+    EXPECT_EQ(scan.airportLines, knownAirports);
+    EXPECT_EQ(scan.ilsLines, ils);
+    EXPECT_EQ(scanLog, DriveFile("QuilletCorrect.nav"));
+    EXPECT_EQ(scanMessages, boxes_.texts());
+    EXPECT_EQ(scanMessages.size(), 1u);
+    EXPECT_EQ(scan.filesRead, files.size());
 }
 
 TEST_F(ScanTest, CountryFileListsEachCountryOnceSortedAndLoaded) {

@@ -23,8 +23,9 @@ struct ScanResult {
     bool FoundNothing() const { return navaidLines.empty() && airportLines.empty(); }
 };
 
-// Reads the files in order through Scenrix's line arrays, which it empties before and
-// after. Stops between two files when progress asks it to.
+// Reads the files through Scenrix's line arrays, which it empties before and after: a
+// few files at a time on threads of their own, their lines added in the files' order.
+// Stops between two files when progress asks it to.
 ScanResult ScanScenery(const std::vector<SceneryFile>& files, ScanProgress& progress);
 
 // The countries of airport lines (with or without their line feed), trimmed, each

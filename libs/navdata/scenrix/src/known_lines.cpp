@@ -74,8 +74,7 @@ AirportKey MakeAirportKey(const std::string& line) {
 
 NavaidKeys::NavaidKeys(NavaidIndex& index, const std::vector<std::string>& known) : known_(index) { index.Sync(known); }
 
-bool NavaidKeys::Add(const std::string& line) {
-    const NavaidKey key = MakeNavaidKey(line);
+bool NavaidKeys::Add(const NavaidKey& key) {
     if (known_.Contains(key) || !added_.Insert(key)) return false;
     handedOut_.push_back(key);
     return true;
@@ -90,8 +89,7 @@ AirportKeys::AirportKeys(AirportIndex& index, const std::vector<std::string>& kn
     index.Sync(known);
 }
 
-bool AirportKeys::IsKnown(const std::string& line) {
-    const AirportKey key = MakeAirportKey(line);
+bool AirportKeys::IsKnown(const AirportKey& key) {
     if (known_.Contains(key)) return true;
     handedOut_.push_back(key);
     return false;

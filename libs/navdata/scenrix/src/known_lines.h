@@ -62,7 +62,7 @@ class NavaidKeys {
 public:
     NavaidKeys(NavaidIndex& index, const std::vector<std::string>& known);
     // True, and the key kept, when no known or added line has the same key.
-    bool Add(const std::string& line);
+    bool Add(const NavaidKey& key);
     // The lines added are about to be appended to the known ones; lastLine is the last.
     void HandOut(const std::string& lastLine);
 
@@ -76,8 +76,8 @@ private:
 class AirportKeys {
 public:
     AirportKeys(AirportIndex& index, const std::vector<std::string>& known);
-    // False, and the line's key kept for HandOut, when no known line has its key.
-    bool IsKnown(const std::string& line);
+    // False, and the key kept for HandOut, when no known line has it.
+    bool IsKnown(const AirportKey& key);
     // The lines not known are about to be appended to the known ones; lastLine is the last.
     void HandOut(const std::string& lastLine);
 

@@ -17,10 +17,22 @@ std::vector<std::string> saAirportLinesSA;
 std::vector<std::string> saNavInfo;
 std::vector<std::string> saAirportInfo;
 
+namespace scenrix {
+
+// The message a file's reading leaves to be shown, and what it found.
+struct SceneryFileRead::Contents {
+    enum class Message { None, CannotOpen, Unreadable, UnmapFailed };
+    Message message = Message::None;
+    detail::SceneryScan scan;
+};
+
+}  // namespace scenrix
+
 namespace {
 
 namespace layout = scenrix::scenery;
 using scenrix::detail::SceneryBytes;
+using Message = scenrix::SceneryFileRead::Contents::Message;
 
 constexpr const char* kCannotOpenMessage = "Cannot open file";
 constexpr const char* kUnreadableMessage =
@@ -38,7 +50,7 @@ std::size_t SectionOffset(const SceneryBytes& data, std::size_t field) {
 }
 
 // Kept across calls so that each call indexes only the lines appended since the last;
-// the reader runs on one thread at a time.
+// the lines are added on one thread at a time.
 scenrix::detail::KnownLineIndexes& KnownIndexes() {
     static scenrix::detail::KnownLineIndexes indexes;
     return indexes;
@@ -59,16 +71,7 @@ void ReadSections(const SceneryBytes& data, scenrix::detail::SceneryScan& scan) 
     }
 }
 
-}  // namespace
-
-int LoadDLLBGL(const char* path, std::vector<std::string>& ilsLines, std::vector<std::string>& navaidLines,
-               std::vector<std::string>& airportLines, std::vector<std::string>& knownNavaids,
-               std::vector<std::string>& knownAirports) {
-    navaidLines.clear();
-    airportLines.clear();
-    if (path == nullptr) {
-        return 0;
-    }
+Message ReadFile(const char* path, scenrix::detail::SceneryScan& scan) {
     std::size_t inflatedSize = 0;
     std::unique_ptr<std::uint8_t[]> inflated;
     const int code = scenrix::detail::OpenSceneryFile(path, &inflatedSize, &inflated);
@@ -79,24 +82,65 @@ int LoadDLLBGL(const char* path, std::vector<std::string>& ilsLines, std::vector
         data = SceneryBytes(inflated.get(), inflatedSize);
     } else if (code == scenrix::detail::kSceneryPlain) {
         if (!platform::FileExists(path)) {
-            return 0;
+            return Message::None;
         }
         if (!plain.Open(path)) {
-            platform::MessageBox(kCannotOpenMessage);
-            return 0;
+            return Message::CannotOpen;
         }
         data = SceneryBytes(reinterpret_cast<const std::uint8_t*>(plain.data()), plain.size());
     } else {
-        platform::MessageBox(kUnreadableMessage, {}, platform::MbIcon::Information);
-        return 0;
+        return Message::Unreadable;
     }
-
-    scenrix::detail::SceneryScan scan(KnownIndexes(), navaidLines, knownNavaids, knownAirports, ilsLines);
     ReadSections(data, scan);
-    scan.Logs().Write();
-    if (plain.IsOpen() && !plain.Close()) {
-        platform::MessageBox(kUnmapFailedMessage, {}, platform::MbIcon::Information);
+    return plain.IsOpen() && !plain.Close() ? Message::UnmapFailed : Message::None;
+}
+
+void ShowMessage(Message message) {
+    switch (message) {
+        case Message::CannotOpen:
+            platform::MessageBox(kCannotOpenMessage);
+            break;
+        case Message::Unreadable:
+        case Message::UnmapFailed:
+            platform::MessageBox(message == Message::Unreadable ? kUnreadableMessage : kUnmapFailedMessage, {},
+                                 platform::MbIcon::Information);
+            break;
+        case Message::None:
+            break;
     }
-    airportLines = scan.TakeAirportLines();
+}
+
+}  // namespace
+
+namespace scenrix {
+
+SceneryFileRead::SceneryFileRead(const char* path) : contents_(std::make_unique<Contents>()) {
+    if (path != nullptr) contents_->message = ReadFile(path, contents_->scan);
+}
+
+SceneryFileRead::SceneryFileRead(SceneryFileRead&& other) noexcept = default;
+SceneryFileRead& SceneryFileRead::operator=(SceneryFileRead&& other) noexcept = default;
+SceneryFileRead::~SceneryFileRead() = default;
+
+int AddSceneryFile(SceneryFileRead& file, std::vector<std::string>& ilsLines, std::vector<std::string>& navaidLines,
+                   std::vector<std::string>& airportLines, std::vector<std::string>& knownNavaids,
+                   std::vector<std::string>& knownAirports) {
+    navaidLines.clear();
+    airportLines.clear();
+    if (file.contents() == nullptr) return 0;
+    SceneryFileRead::Contents& contents = *file.contents();
+    // A file that could not be read has no log records, so the logs may go first.
+    contents.scan.Logs().Write();
+    ShowMessage(contents.message);
+    contents.scan.AddUnknownLines(KnownIndexes(), navaidLines, airportLines, knownNavaids, knownAirports, ilsLines);
     return 0;
+}
+
+}  // namespace scenrix
+
+int LoadDLLBGL(const char* path, std::vector<std::string>& ilsLines, std::vector<std::string>& navaidLines,
+               std::vector<std::string>& airportLines, std::vector<std::string>& knownNavaids,
+               std::vector<std::string>& knownAirports) {
+    scenrix::SceneryFileRead file(path);
+    return scenrix::AddSceneryFile(file, ilsLines, navaidLines, airportLines, knownNavaids, knownAirports);
 }

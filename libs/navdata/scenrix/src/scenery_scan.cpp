@@ -5,41 +5,41 @@
 
 namespace scenrix::detail {
 
-SceneryScan::SceneryScan(KnownLineIndexes& indexes, std::vector<std::string>& navaidLines,
-                         const std::vector<std::string>& knownNavaids, const std::vector<std::string>& knownAirports,
-                         std::vector<std::string>& ilsLines)
-    : navaidLines_(navaidLines),
-      navaidKeys_(indexes.navaids, knownNavaids),
-      airportKeys_(indexes.airports, knownAirports),
-      ils_(indexes.ils, ilsLines) {}
-
 void SceneryScan::AddNavaidLine(std::string line) {
     if (line.size() > navdata::kNavaidLineWidth) line.resize(navdata::kNavaidLineWidth);
     line += '\n';
-    if (navaidKeys_.Add(line)) {
-        navaidLines_.push_back(std::move(line));
-    }
+    navaidKeys_.push_back(MakeNavaidKey(line));
+    navaidLines_.push_back(std::move(line));
 }
 
 void SceneryScan::AddAirportLine(ScannedRunway& runway, const AirportTexts& airport) {
     FillRunwayEnds(runway, logs_);
-    AddAirportLineUnique(ComposeRunwayLine(runway, airport));
+    std::string line = ComposeRunwayLine(runway, airport);
+    airportKeys_.push_back(MakeAirportKey(line));
+    airportLines_.push_back(std::move(line));
 }
 
-// The known airport lines alone are the keys: runways of this call are never tested
+void SceneryScan::AddIlsLine(std::string line) { ilsLines_.push_back(std::move(line)); }
+
+// The known airport lines alone are the keys: runways of one file are never tested
 // against one another.
-void SceneryScan::AddAirportLineUnique(std::string line) {
-    if (!airportKeys_.IsKnown(line)) {
-        airportLines_.push_back(std::move(line));
+void SceneryScan::AddUnknownLines(KnownLineIndexes& indexes, std::vector<std::string>& navaidLines,
+                                  std::vector<std::string>& airportLines, const std::vector<std::string>& knownNavaids,
+                                  const std::vector<std::string>& knownAirports, std::vector<std::string>& ilsLines) {
+    navaidLines.clear();
+    airportLines.clear();
+    NavaidKeys navaids(indexes.navaids, knownNavaids);
+    AirportKeys airports(indexes.airports, knownAirports);
+    IlsList ils(indexes.ils, ilsLines);
+    for (std::size_t i = 0; i < navaidLines_.size(); ++i) {
+        if (navaids.Add(navaidKeys_[i])) navaidLines.push_back(std::move(navaidLines_[i]));
     }
+    for (std::size_t i = 0; i < airportLines_.size(); ++i) {
+        if (!airports.IsKnown(airportKeys_[i])) airportLines.push_back(std::move(airportLines_[i]));
+    }
+    for (std::string& line : ilsLines_) ils.Add(std::move(line));
+    if (!navaidLines.empty()) navaids.HandOut(navaidLines.back());
+    if (!airportLines.empty()) airports.HandOut(airportLines.back());
 }
-
-std::vector<std::string> SceneryScan::TakeAirportLines() {
-    if (!navaidLines_.empty()) navaidKeys_.HandOut(navaidLines_.back());
-    if (!airportLines_.empty()) airportKeys_.HandOut(airportLines_.back());
-    return std::move(airportLines_);
-}
-
-void SceneryScan::AddIlsLine(std::string line) { ils_.Add(std::move(line)); }
 
 }  // namespace scenrix::detail

@@ -1,5 +1,6 @@
-// The state of one LoadDLLBGL call: the duplicate tests against the builder's lines,
-// the lines found so far, and the additions that complete and compose airport lines.
+// What the reader finds in one scenery file before the duplicate tests against the
+// builder's lines: its lines with their keys, in the order found, and its log records.
+// Reading a file touches nothing else, so files may be read on several threads at once.
 #pragma once
 
 #include <string>
@@ -13,33 +14,29 @@ namespace scenrix::detail {
 
 class SceneryScan {
 public:
-    // indexes: the reader's indexes of the known lines, brought up to date with the
-    // arrays given.
-    SceneryScan(KnownLineIndexes& indexes, std::vector<std::string>& navaidLines,
-                const std::vector<std::string>& knownNavaids, const std::vector<std::string>& knownAirports,
-                std::vector<std::string>& ilsLines);
-
-    // A navaid line (cut to 170 characters) gets its line feed and is kept unless known.
+    // A navaid line (cut to 170 characters) gets its line feed.
     void AddNavaidLine(std::string line);
-    // Completes the runway's ends, composes its airport line and keeps it unless known.
+    // Completes the runway's ends and composes its airport line.
     void AddAirportLine(ScannedRunway& runway, const AirportTexts& airport);
-    // Appended to the ILS lines given, unless the same text is there.
     void AddIlsLine(std::string line);
-
-    // The file's new airport lines; the keys of its new lines go to the indexes, for the
-    // caller appends these lines to the known ones.
-    std::vector<std::string> TakeAirportLines();
     // The logs of this file, written once it has been read.
     RunwayLogs& Logs() { return logs_; }
 
-private:
-    void AddAirportLineUnique(std::string line);
+    // Empties navaidLines and airportLines and fills them with the lines not known, and
+    // appends the new ILS lines to ilsLines, as LoadDLLBGL hands them out: a navaid
+    // unless the known ones or one added before it has its key, an airport unless a known
+    // one has its key, an ILS line unless its text is there. indexes: the reader's indexes
+    // of the known lines, brought up to date with the arrays given. Moves the lines out.
+    void AddUnknownLines(KnownLineIndexes& indexes, std::vector<std::string>& navaidLines,
+                         std::vector<std::string>& airportLines, const std::vector<std::string>& knownNavaids,
+                         const std::vector<std::string>& knownAirports, std::vector<std::string>& ilsLines);
 
-    std::vector<std::string>& navaidLines_;
-    NavaidKeys navaidKeys_;
-    AirportKeys airportKeys_;
-    IlsList ils_;
+private:
+    std::vector<std::string> navaidLines_;
+    std::vector<NavaidKey> navaidKeys_;
     std::vector<std::string> airportLines_;
+    std::vector<AirportKey> airportKeys_;
+    std::vector<std::string> ilsLines_;
     RunwayLogs logs_;
 };
 

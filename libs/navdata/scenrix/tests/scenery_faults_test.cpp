@@ -39,10 +39,10 @@ class SceneryFaultsTest : public SceneryReaderFixture {
 protected:
     // Runs ParseAirportFacility over records and gathers what it adds.
     void ParseAirport(const Bytes& records) {
-        detail::SceneryScan scan(indexes_, navaids_, knownNavaids_, knownAirports_, ils_);
+        detail::SceneryScan scan;
         detail::ParseAirportFacility(detail::SceneryBytes(records.data(), records.size()), detail::AirportTexts(),
                                      scan);
-        airports_ = scan.TakeAirportLines();
+        scan.AddUnknownLines(indexes_, navaids_, airports_, knownNavaids_, knownAirports_, ils_);
     }
 
     detail::KnownLineIndexes indexes_;
@@ -86,12 +86,13 @@ TEST_F(SceneryFaultsTest, ItemOrBlockSizeBelowItsHeaderEndsTheSection) {
     block.insert(block.end(), item.begin(), item.end());
     block.insert(block.end(), item.begin(), item.end());
     block[layout::kFacilityBlockLengthField] = static_cast<std::uint8_t>(block.size() - layout::kFacilityBlockExtra);
-    detail::SceneryScan scan(indexes_, navaids_, knownNavaids_, knownAirports_, ils_);
+    detail::SceneryScan scan;
     detail::ReadFacilitySection(detail::SceneryBytes(block.data(), block.size()), 0, scan);
     // A block length of 0 leaves no room for its own header.
     block[layout::kFacilityBlockLengthField] = 0;
     detail::ReadFacilitySection(detail::SceneryBytes(block.data(), block.size()), 0, scan);
-    EXPECT_TRUE(scan.TakeAirportLines().empty());
+    scan.AddUnknownLines(indexes_, navaids_, airports_, knownNavaids_, knownAirports_, ils_);
+    EXPECT_TRUE(airports_.empty());
 }
 
 TEST_F(SceneryFaultsTest, CommunicationAndIlsBeforeAnyRunwayAreIgnored) {

@@ -3,6 +3,7 @@
 // skipping those the builder already holds.
 #pragma once
 
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -25,3 +26,32 @@ SCENRIX_API extern std::vector<std::string> saAirportInfo;     // airport lines 
 SCENRIX_API int LoadDLLBGL(const char* path, std::vector<std::string>& ilsLines, std::vector<std::string>& navaidLines,
                            std::vector<std::string>& airportLines, std::vector<std::string>& knownNavaids,
                            std::vector<std::string>& knownAirports);
+
+namespace scenrix {
+
+// LoadDLLBGL in two steps, so that a scan may read the next files on threads of its own
+// while it adds the lines of one: the reading (any number at once, each of its own
+// file), then AddSceneryFile in the order of the files (one at a time, as LoadDLLBGL).
+class SCENRIX_API SceneryFileRead {
+public:
+    // Reads the file at path; shows nothing and writes nothing.
+    explicit SceneryFileRead(const char* path);
+    SceneryFileRead(SceneryFileRead&& other) noexcept;
+    SceneryFileRead& operator=(SceneryFileRead&& other) noexcept;
+    ~SceneryFileRead();
+
+    // What was read; none once moved from.
+    struct Contents;
+    Contents* contents() { return contents_.get(); }
+
+private:
+    std::unique_ptr<Contents> contents_;
+};
+
+// What LoadDLLBGL does with the file once it is read: its message, its logs and its
+// new lines, the file's lines moved out. Always returns 0.
+SCENRIX_API int AddSceneryFile(SceneryFileRead& file, std::vector<std::string>& ilsLines,
+                               std::vector<std::string>& navaidLines, std::vector<std::string>& airportLines,
+                               std::vector<std::string>& knownNavaids, std::vector<std::string>& knownAirports);
+
+}  // namespace scenrix
