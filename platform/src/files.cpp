@@ -67,6 +67,10 @@ bool ReadFileBytes(const std::string& windowsPath, std::string& bytes) {
     return ReadWholeFile(HostPath(windowsPath), bytes);
 }
 
+bool ReadHostFileBytes(const std::filesystem::path& hostPath, std::string& bytes) {
+    return ReadWholeFile(hostPath, bytes);
+}
+
 bool ReplaceFileBytes(const std::string& windowsPath, std::string_view bytes) {
     return ReplaceFileAtomically(HostPath(windowsPath), bytes);
 }

@@ -8,6 +8,7 @@
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
+#include <iterator>
 #include <type_traits>
 
 namespace platform {
@@ -114,11 +115,50 @@ bool WriteFixedFast(double value, int decimals, char* out, std::size_t& length) 
     return true;
 }
 
+// The plain decimals that the records are full of ("-12.345"): digits around an
+// optional point, at most 2^53 as a whole number and 22 digits after the point, and no
+// exponent after them. Their value is that whole number divided by an exact power of
+// ten, which one division rounds as from_chars does. Anything else gives false.
+bool PlainDecimal(std::string_view number, double& value, std::size_t& taken) {
+    constexpr uint64_t kExactLimit = uint64_t{1} << 53;
+    constexpr int kMostDigits = 19;  // fit in 64 bits
+    static constexpr double kPowersOfTen[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,  1e10, 1e11,
+                                              1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+    const auto isDigit = [](char c) { return c >= '0' && c <= '9'; };
+    std::size_t i = 0;
+    const bool negative = !number.empty() && number[0] == '-';
+    if (negative) ++i;
+    uint64_t whole = 0;
+    int digits = 0;
+    int decimals = 0;
+    for (; i < number.size() && isDigit(number[i]); ++i, ++digits) {
+        if (digits < kMostDigits) whole = whole * 10 + static_cast<uint64_t>(number[i] - '0');
+    }
+    if (i < number.size() && number[i] == '.') {
+        ++i;
+        for (; i < number.size() && isDigit(number[i]); ++i, ++digits, ++decimals) {
+            if (digits < kMostDigits) whole = whole * 10 + static_cast<uint64_t>(number[i] - '0');
+        }
+    }
+    if (digits == 0 || digits > kMostDigits || whole > kExactLimit ||
+        decimals >= static_cast<int>(std::size(kPowersOfTen)))
+        return false;
+    if (i < number.size() && (number[i] == 'e' || number[i] == 'E')) return false;
+    value = static_cast<double>(whole) / kPowersOfTen[decimals];
+    if (negative) value = -value;
+    taken = i;
+    return true;
+}
+
 }  // namespace
 
 double LeadingDouble(std::string_view text, std::size_t& length) {
     const std::string_view number = NumberStart(text);
     double value = 0.0;
+    if (std::size_t taken = 0; PlainDecimal(number, value, taken)) {
+        length = static_cast<std::size_t>(number.data() + taken - text.data());
+        return value;
+    }
     const char* const end = number.data() + number.size();
     const auto [stop, error] = std::from_chars(number.data(), end, value);
     if (error == std::errc::invalid_argument) {

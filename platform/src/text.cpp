@@ -27,7 +27,13 @@ std::string Format(const char* format, ...) {
 }
 
 std::string_view TrimmedView(std::string_view text) {
-    const auto blank = [](char c) { return std::isspace(static_cast<unsigned char>(c)) != 0; };
+    // White space as the C library's isspace tells it; the space, letters and digits are
+    // the same in every locale, so the common characters need not ask it.
+    const auto blank = [](char c) {
+        if (c == ' ') return true;
+        if ((c >= '0' && c <= '9') || (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z')) return false;
+        return std::isspace(static_cast<unsigned char>(c)) != 0;
+    };
     while (!text.empty() && blank(text.front())) text.remove_prefix(1);
     while (!text.empty() && blank(text.back())) text.remove_suffix(1);
     return text;

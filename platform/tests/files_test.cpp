@@ -92,5 +92,25 @@ TEST_F(FilesTest, MappedFileCoversWholeFile) {
     EXPECT_FALSE(missing.IsOpen());
 }
 
+// Whole-file reads are sized from the file: sizes about the read's steps and the large
+// buffers read whole, and a file that tells no size (as those of /proc) reads whole too.
+TEST_F(FilesTest, WholeFileReadsTakeEveryByte) {
+    for (const size_t size : {size_t{0}, size_t{1}, size_t{65535}, size_t{65536}, size_t{65537}, size_t{3} << 20}) {
+        std::string bytes(size, '\0');
+        for (size_t i = 0; i < size; ++i) bytes[i] = static_cast<char>((i * 7919) >> 3);
+        env_.writeFile("drive_c/whole.bin", bytes);
+        std::string read = "left over";
+        ASSERT_TRUE(ReadFileBytes("C:\\whole.bin", read)) << size;
+        EXPECT_EQ(read, bytes) << size;
+        ASSERT_TRUE(ReadHostFileBytes(env_.driveC() / "whole.bin", read)) << size;
+        EXPECT_EQ(read, bytes) << size;
+    }
+    std::string told;
+    ASSERT_TRUE(ReadHostFileBytes("/proc/self/cmdline", told));
+    EXPECT_EQ(told, testing::TempEnvironment::readFile("/proc/self/cmdline"));
+    EXPECT_FALSE(told.empty());
+    EXPECT_FALSE(ReadHostFileBytes(env_.driveC() / "missing.bin", told));
+}
+
 }  // namespace
 }  // namespace platform

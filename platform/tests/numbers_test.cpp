@@ -8,10 +8,12 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <iterator>
 #include <limits>
 #include <optional>
 #include <random>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -97,6 +99,31 @@ TEST(LeadingNumbers, AgreeWithStrtod) {
         ASSERT_EQ(length, static_cast<std::size_t>(end - text.c_str())) << '"' << text << '"';
         const long whole = std::strtol(text.c_str(), nullptr, 10);
         ASSERT_EQ(platform::LeadingInt(text), std::clamp<long>(whole, INT_MIN, INT_MAX)) << '"' << text << '"';
+    }
+}
+
+// Long runs of digits round as strtod rounds them, about 2^53 and past 19 digits too.
+TEST(LeadingNumbers, LongDecimalsAgreeWithStrtod) {
+    const char* const fixed[] = {
+        "9007199254740992",    "9007199254740993",       "-9007199254740993.5",         "0.1", "0.30000000000000004",
+        "1234567890123456789", "12345678901234567890.5", "0.0000000000000000000000123", "-0"};
+    std::vector<std::string> texts(std::begin(fixed), std::end(fixed));
+    std::srand(54321);
+    for (int round = 0; round < 20000; ++round) {
+        std::string text = std::rand() % 4 == 0 ? "-" : "";
+        const int size = 1 + std::rand() % 26;
+        const int point = std::rand() % (size + 1);
+        for (int i = 0; i < size; ++i) text += i == point ? '.' : static_cast<char>('0' + std::rand() % 10);
+        texts.push_back(text);
+    }
+    for (const std::string& text : texts) {
+        char* end = nullptr;
+        const double expected = std::strtod(text.c_str(), &end);
+        std::size_t length = 0;
+        const double value = platform::LeadingDouble(text, length);
+        ASSERT_EQ(value, expected) << '"' << text << '"';
+        ASSERT_EQ(std::signbit(value), std::signbit(expected)) << '"' << text << '"';
+        ASSERT_EQ(length, static_cast<std::size_t>(end - text.c_str())) << '"' << text << '"';
     }
 }
 

@@ -33,14 +33,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const std::string_view bytes(reinterpret_cast<const char*>(data) + 1, size - 1);
     switch (data[0] % 5) {
         case 0: {
-            std::vector<trevalo::AirportRecord> records;
             CAirportArray lines;
             std::atomic<int> progress{0};
+            static trevalo::Grid<trevalo::AirportRecord> grid;
+            // Small shares, so that records meet share boundaries.
             trevalo::ReadAirportRecords(
                 trevalo::DatabaseRecords(bytes, trevalo::kAirportDatabase),
-                [](const std::string& c) { return c.size() % 2 == 0; }, records, lines, progress);
-            static trevalo::Grid<trevalo::AirportRecord> grid;
-            trevalo::BucketRecords(records, 1, grid);
+                [](const std::string& c) { return c.size() % 2 == 0; }, grid, lines, progress, 3);
             break;
         }
         case 1: {

@@ -29,6 +29,9 @@ PLATFORM_API std::string TempFolder();
 
 // Whole-file bytes of a Windows path; false when the file cannot be read.
 PLATFORM_API bool ReadFileBytes(const std::string& windowsPath, std::string& bytes);
+// The same for a host path, for readers that resolve a folder once and take the names a
+// search found in it.
+PLATFORM_API bool ReadHostFileBytes(const std::filesystem::path& hostPath, std::string& bytes);
 // Replaces a file's content so that a reader sees the old file or the new one, never half
 // of it (a temporary file beside it, fsync, rename). A symbolic link is followed and
 // stays; the file keeps its mode and owner. A read-only file is not replaced; on any

@@ -14,9 +14,7 @@ using navdata::FieldText;
 using platform::FixedText;
 using platform::LeadingDouble;
 
-CAirportArray::CAirportArray() : record_{} {}
-
-CAirportArray::CAirportArray(const Record& record) : record_(record) {}
+CAirportArray::CAirportArray() = default;
 
 CAirportArray::CAirportArray(const CAirportArray& other) = default;
 CAirportArray& CAirportArray::operator=(const CAirportArray& other) = default;
@@ -59,7 +57,7 @@ CAirportArray::Record CAirportArray::Parse(const char* text) {
 bool CAirportArray::Add(const char* line) {
     // Parsed before the sequence grows: the line may point into this list's storage.
     const Record parsed = Parse(line);
-    records_.emplace_back(parsed);
+    records_.push_back(parsed);
     return true;
 }
 
@@ -69,7 +67,7 @@ void CAirportArray::Reserve(int count) {
 
 void CAirportArray::Resize(int count) { records_.resize(static_cast<std::size_t>(std::max(0, count))); }
 
-void CAirportArray::SetLine(int i, const char* line) { records_[static_cast<std::size_t>(i)].record_ = Parse(line); }
+void CAirportArray::SetLine(int i, const char* line) { records_[static_cast<std::size_t>(i)] = Parse(line); }
 
 void CAirportArray::GetALine(char* out, int i) const {
     const Record& r = At(i);
@@ -101,7 +99,7 @@ void CAirportArray::RemoveAll() {
     records_.shrink_to_fit();
 }
 
-const CAirportArray::Record& CAirportArray::At(int i) const { return records_[static_cast<std::size_t>(i)].record_; }
+const CAirportArray::Record& CAirportArray::At(int i) const { return records_[static_cast<std::size_t>(i)]; }
 
 const char* CAirportArray::GetAID(int i) const { return At(i).ident; }
 const char* CAirportArray::GetARnw(int i) const { return At(i).runwayHeading; }

@@ -109,15 +109,6 @@ double TextDegrees(double degrees, char positiveLetter, char negativeLetter) {
     return DegreesOfFields(wholeDegrees, wholeMinutes, fraction, SignOfLetter(parts.letter));
 }
 
-// The text from offset on, stopping at the terminator.
-const char* SkipAtMost(const char* text, std::size_t offset) {
-    while (offset > 0 && *text != '\0') {
-        ++text;
-        --offset;
-    }
-    return text;
-}
-
 // Numbers none negative and each within its field's width, as angles have them, are
 // written digit by digit into their columns.
 bool WriteUsualFields(char letter, const navdata::AngleTextNumbers& numbers, char* out) {
@@ -199,17 +190,18 @@ double AngleTextToDegrees(const char* text) {
 double AngleTextToDegrees(std::string text) { return AngleTextToDegrees(text.c_str()); }
 
 double GetDecimalMinutesFromAngle(const char* text) {
-    if (text == nullptr) {
+    return text == nullptr ? 0.0 : GetDecimalMinutesFromAngle(std::string_view(text));
+}
+
+double GetDecimalMinutesFromAngle(std::string_view text) {
+    const std::size_t degreeMark = text.find(kDegreeMark);
+    if (degreeMark == std::string_view::npos) {
         return 0.0;
     }
-    const char* degreeMark = std::strchr(text, kDegreeMark);
-    if (degreeMark == nullptr) {
-        return 0.0;
-    }
-    const char* minutesText = SkipAtMost(degreeMark, kMinutesAfterDegreeMark);
-    const char* minuteMark = std::strchr(text, kMinuteMark);
-    if (minuteMark == nullptr) {
+    const std::string_view minutesText = text.substr(std::min(degreeMark + kMinutesAfterDegreeMark, text.size()));
+    const std::size_t minuteMark = text.find(kMinuteMark);
+    if (minuteMark == std::string_view::npos) {
         return platform::LeadingDouble(minutesText);
     }
-    return platform::LeadingInt(minutesText) + 0.01 * platform::LeadingDouble(minuteMark + 1);
+    return platform::LeadingInt(minutesText) + 0.01 * platform::LeadingDouble(text.substr(minuteMark + 1));
 }

@@ -17,7 +17,7 @@ public:
     // True when the trimmed name is marked loaded, and for every name when Country.nav
     // cannot be read.
     bool IsCountryLoaded(const std::string& country);
-    // Reads the loaded names, once.
+    // Reads the loaded names, once; after it, several threads may ask at once.
     void LoadCountryList();
 
     bool fileRead() const { return fileRead_; }

@@ -101,15 +101,14 @@ public:
     NavDatabase& operator=(const NavDatabase&) = delete;
 
     // Each returns 0 or an error code, which it stores with SetLoadError too; the airport
-    // loader also buckets the airports and loads the land areas, the navaid loader buckets
-    // the navaids. Only airports of the countries that Country.nav marks as loaded are
+    // loader sorts the airports into their grid and loads the land areas, the navaid
+    // loader buckets the navaids. Only airports of the countries that Country.nav marks as loaded are
     // kept. A file cut short gives its code and the records it holds.
     int LoadAirportFile();
     int LoadNavaidFile();
     int LoadIlsFile();
     void LoadLandFiles();
     void LoadMapTiles();
-    void BucketAirports();
     void BucketNavaids();
 
     // Raises the loader counter by three and starts the airport, map-tile and
@@ -174,8 +173,7 @@ private:
     std::atomic<int> progress_{0};
     std::mutex loadersMutex_;
     std::condition_variable loadersDone_;
-    std::vector<AirportRecord> airports_;  // flat list until bucketed
-    std::vector<NavaidRecord> navaids_;
+    std::vector<NavaidRecord> navaids_;  // flat list until bucketed
     const std::unordered_map<std::string, std::vector<const AirportRecord*>>& AirportIndex() const;
     mutable std::once_flag airportIndexBuilt_;
     mutable std::unordered_map<std::string, std::vector<const AirportRecord*>> airportsByIdent_;

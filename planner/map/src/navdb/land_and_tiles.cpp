@@ -1,13 +1,17 @@
 // The airport loader's land areas and the tile loader's outline shapes, both read from
 // files found by a search in the base directory. Full paths throughout: the process's
 // current directory is left alone, as other threads may resolve relative paths meanwhile.
+#include <algorithm>
 #include <cstring>
+#include <filesystem>
+#include <iterator>
 #include <string>
 #include <vector>
 
 #include "map/nav_database.h"
 #include "navdb/land_areas.h"
 #include "navdb/map_tile.h"
+#include "navdb/share_work.h"
 #include "platform/file_search.h"
 #include "platform/files.h"
 #include "platform/message_box.h"
@@ -25,6 +29,7 @@ constexpr char kLandFileUnreadable[] =
     "The Land file '%s', was found but could not be opened\nPlease ensure that the system has "
     "full access to the file\n";
 constexpr char kNameMark[] = "%s";
+constexpr int kTilesPerShare = 256;
 
 struct Match {
     std::string path;
@@ -61,11 +66,25 @@ void NavDatabase::LoadLandFiles() {
 
 void NavDatabase::LoadMapTiles() {
     const std::string folder = platform::JoinWindowsPath(baseDirectory_, kMapFolder);
-    for (const Match& match : EntriesMatching(folder, kTilePattern)) {
+    // The folder is resolved once; the search gives each tile's name as it is on disk.
+    const std::filesystem::path hostFolder = platform::HostPath(folder);
+    const std::vector<platform::FoundFile> tiles = platform::FindFiles(platform::JoinWindowsPath(folder, kTilePattern));
+    std::vector<MapShape> shapes(tiles.size());
+    std::vector<char> read(tiles.size(), 0);
+    const std::vector<Share> shares = SharesOf(static_cast<int>(tiles.size()), kTilesPerShare);
+    OnThreads(static_cast<int>(shares.size()), [&](int s) {
         std::string bytes;
-        if (match.isFolder || !platform::ReadFileBytes(match.path, bytes)) return;
-        mapShapes.push_back(DecodeMapTile(bytes));
-    }
+        for (int i = shares[static_cast<size_t>(s)].first; i < shares[static_cast<size_t>(s)].last; ++i) {
+            const platform::FoundFile& tile = tiles[static_cast<size_t>(i)];
+            if (tile.isFolder || !platform::ReadHostFileBytes(hostFolder / tile.name, bytes)) return;
+            shapes[static_cast<size_t>(i)] = DecodeMapTile(bytes);
+            read[static_cast<size_t>(i)] = 1;
+        }
+    });
+    // A tile that cannot be read ends the tiles there, as when they are read one by one.
+    const size_t readInOrder = static_cast<size_t>(std::find(read.begin(), read.end(), 0) - read.begin());
+    mapShapes.insert(mapShapes.end(), std::make_move_iterator(shapes.begin()),
+                     std::make_move_iterator(shapes.begin() + static_cast<std::ptrdiff_t>(readInOrder)));
 }
 
 }  // namespace trevalo

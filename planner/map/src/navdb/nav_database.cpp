@@ -24,14 +24,14 @@ NavDatabase::~NavDatabase() { JoinLoaders(); }
 
 int NavDatabase::LoadAirportFile() {
     CountryList countries(baseDirectory_);
+    // Read before the threads ask it, which leaves the list's questions read-only.
+    countries.LoadCountryList();
     const int code = ReadDatabaseFile(baseDirectory_, kAirportDatabase, [&](const DatabaseRecords& records) {
-        ReadAirportRecords(
-            records, [&](const std::string& country) { return countries.IsCountryLoaded(country); }, airports_,
+        airportCount = ReadAirportRecords(
+            records, [&](const std::string& country) { return countries.IsCountryLoaded(country); }, airportGrid,
             airportLines, progress_);
     });
     if (!RecordsWereRead(code)) return code;
-    airportCount = airports_.empty() ? 0 : static_cast<int>(airports_.size() - kFirstRecord);
-    BucketAirports();
     LoadLandFiles();
     return code;
 }
@@ -49,12 +49,6 @@ int NavDatabase::LoadNavaidFile() {
 int NavDatabase::LoadIlsFile() {
     return ReadDatabaseFile(baseDirectory_, kIlsDatabase,
                             [&](const DatabaseRecords& records) { ReadIlsRecords(records, ils, ilsLines); });
-}
-
-void NavDatabase::BucketAirports() {
-    BucketRecords(airports_, kFirstRecord, airportGrid);
-    // The grid holds the only copies from here on.
-    std::vector<AirportRecord>().swap(airports_);
 }
 
 void NavDatabase::BucketNavaids() { BucketRecords(navaids_, kFirstRecord, navaidGrid); }

@@ -10,16 +10,19 @@
 
 #include "map/nav_database.h"
 #include "navdb/database_file.h"
+#include "navdb/share_work.h"
 
 namespace trevalo {
 
 using CountryFilter = std::function<bool(const std::string& country)>;
 
-// Keeps the airports whose country passes the filter; progress gets 0..100 by line. The
-// airports and their lines are parsed on a few threads once the filter (called on the
-// caller's thread only) has chosen them.
-void ReadAirportRecords(const DatabaseRecords& database, const CountryFilter& isCountryLoaded,
-                        std::vector<AirportRecord>& records, CAirportArray& lines, std::atomic<int>& progress);
+// Keeps the airports whose country passes the filter and sorts them into the grid (file
+// order within each cell; those outside the world go into none), numbered from 1 in
+// file order; their lines are appended to lines in that order. Returns how many were
+// kept; progress gets 0..100 by line. The work is shared out to a few threads by runs of
+// at least recordsPerShare records, so the filter is called from several at once.
+int ReadAirportRecords(const DatabaseRecords& database, const CountryFilter& isCountryLoaded, Grid<AirportRecord>& grid,
+                       CAirportArray& lines, std::atomic<int>& progress, int recordsPerShare = kRecordsPerShare);
 void ReadNavaidRecords(const DatabaseRecords& database, std::vector<NavaidRecord>& records, CNavaidArray& lines);
 void ReadIlsRecords(const DatabaseRecords& database, std::vector<IlsRecord>& records, std::vector<std::string>& lines);
 

@@ -1,7 +1,10 @@
 // CAirportArray: the airports (one record per runway) parsed from airport record lines,
-// and each record's line composed back. Each object is at once a list and a record.
+// and each record's line composed back.
 #pragma once
 
+#include <memory>
+#include <new>
+#include <utility>
 #include <vector>
 
 #include "aerodrex/airport_line_layout.h"
@@ -22,8 +25,9 @@ public:
     bool Add(const char* line);
     // Room for count records, so that adding them moves none.
     void Reserve(int count);
-    // Makes the list count empty records long, and fills record i from a line: several
-    // threads may fill a list this way at once, each its own records.
+    // Makes the list count records long, and fills record i from a line: several threads
+    // may fill a list this way at once, each its own records. Records that Resize adds
+    // are unset until SetLine fills them, so that sizing a list for a load writes nothing.
     void Resize(int count);
     void SetLine(int i, const char* line);
     // Writes record i's 335-character line and a terminator into out (336 bytes).
@@ -46,13 +50,6 @@ public:
     double GetAMagVar(int i) const;
     char GetARnwSide(int i) const;
     double GetAAtisFreq(int i) const;
-
-private:
-    struct Record;
-
-public:
-    // One list element, made in place as a line is added.
-    explicit CAirportArray(const Record& record);
 
 private:
     // Fields as the getters return them, untrimmed.
@@ -78,9 +75,24 @@ private:
         char runwayEndLongitude[aerodrex::airport_line::kRunwayEndLongitude.size()];
     };
 
+    // Makes the records that a resize adds without setting them.
+    template <class T>
+    struct UnsetOnResize : std::allocator<T> {
+        UnsetOnResize() = default;
+        template <class U>
+        UnsetOnResize(const UnsetOnResize<U>&) noexcept {}
+        template <class U>
+        void construct(U* at) noexcept {
+            ::new (static_cast<void*>(at)) U;
+        }
+        template <class U, class... Arguments>
+        void construct(U* at, Arguments&&... arguments) {
+            ::new (static_cast<void*>(at)) U(std::forward<Arguments>(arguments)...);
+        }
+    };
+
     const Record& At(int i) const;
     static Record Parse(const char* line);
 
-    std::vector<CAirportArray> records_;
-    Record record_;
+    std::vector<Record, UnsetOnResize<Record>> records_;
 };

@@ -6,6 +6,7 @@
 
 #include <array>
 #include <string>
+#include <string_view>
 
 // Angle text of signed degrees, "N" for 0 or more and "S" otherwise. Every step
 // truncates, so a value just below a decimal step shows the lower digits.
@@ -26,6 +27,8 @@ double LongitudeTextDegrees(double degrees);
 
 // Whole minutes plus the decimal part of the minute; 0.0 without "*".
 double GetDecimalMinutesFromAngle(const char* text);
+// The same over a text already measured.
+double GetDecimalMinutesFromAngle(std::string_view text);
 
 namespace navdata {
 
