@@ -32,11 +32,15 @@ const char* OpenModeText(TextFile::Mode mode) {
 std::string WithCrLf(const std::string& text) {
     std::string out;
     out.reserve(text.size() + text.size() / 32);
-    for (char c : text) {
-        if (c == '\n')
-            out += kLineEnd;
-        else
-            out += c;
+    // Whole runs between line feeds at a time.
+    for (std::size_t start = 0; start < text.size();) {
+        const std::size_t feed = text.find('\n', start);
+        if (feed == std::string::npos) {
+            out.append(text, start, std::string::npos);
+            break;
+        }
+        out.append(text, start, feed - start).append(kLineEnd);
+        start = feed + 1;
     }
     return out;
 }

@@ -5,6 +5,7 @@
 #include <deque>
 #include <future>
 #include <iterator>
+#include <string_view>
 #include <thread>
 #include <unordered_set>
 
@@ -45,6 +46,8 @@ std::size_t FilesReadAtOnce() {
 std::vector<std::string> CountriesOfAirports(const std::vector<std::string>& airportLines) {
     std::vector<std::string> countries;
     std::unordered_set<std::string> seen;
+    // The getter and the trimming run once for each country field's text.
+    std::unordered_set<std::string_view> fields;
     // The getter wants the whole 335-character line, without its line feed.
     char line[navdata::kAirportLineWidth + 1];
     char country[kCountry.size()];
@@ -54,6 +57,7 @@ std::vector<std::string> CountriesOfAirports(const std::vector<std::string>& air
         const std::string_view field = std::string_view(airport).substr(kCountry.column, kCountry.width);
         if (field == previous) continue;
         previous = field;
+        if (!fields.insert(field).second) continue;
         std::memcpy(line, airport.data(), navdata::kAirportLineWidth);
         line[navdata::kAirportLineWidth] = '\0';
         GetAirportCountry(country, line);

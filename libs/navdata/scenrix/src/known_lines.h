@@ -63,6 +63,7 @@ public:
     NavaidKeys(NavaidIndex& index, const std::vector<std::string>& known);
     // True, and the key kept, when no known or added line has the same key.
     bool Add(const NavaidKey& key);
+    void Prefetch(const NavaidKey& key) const { known_.Prefetch(key); }
     // The lines added are about to be appended to the known ones; lastLine is the last.
     void HandOut(const std::string& lastLine);
 
@@ -78,6 +79,7 @@ public:
     AirportKeys(AirportIndex& index, const std::vector<std::string>& known);
     // False, and the key kept for HandOut, when no known line has it.
     bool IsKnown(const AirportKey& key);
+    void Prefetch(const AirportKey& key) const { known_.Prefetch(key); }
     // The lines not known are about to be appended to the known ones; lastLine is the last.
     void HandOut(const std::string& lastLine);
 

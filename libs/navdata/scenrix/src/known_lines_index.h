@@ -24,6 +24,9 @@
 
 namespace scenrix::detail {
 
+// How many keys ahead of the one looked up or inserted the slot of another is asked for.
+inline constexpr std::size_t kPrefetchDistance = 16;
+
 // MakeKey(line) gives the key of a line.
 template <class Key, auto MakeKey, class Hash>
 class KnownLinesIndex {
@@ -34,7 +37,10 @@ public:
             indexed_ = 0;
         }
         if (HandedOutWereAppended(lines)) {
-            for (Key& key : handedOut_) keys_.Insert(std::move(key));
+            for (std::size_t i = 0; i < handedOut_.size(); ++i) {
+                if (i + kPrefetchDistance < handedOut_.size()) keys_.Prefetch(handedOut_[i + kPrefetchDistance]);
+                keys_.Insert(std::move(handedOut_[i]));
+            }
         } else {
             for (std::size_t i = indexed_; i < lines.size(); ++i) keys_.Insert(MakeKey(lines[i]));
         }
@@ -48,6 +54,7 @@ public:
     }
 
     bool Contains(const Key& key) const { return keys_.Contains(key); }
+    void Prefetch(const Key& key) const { keys_.Prefetch(key); }
 
     // For an array this index follows and extends itself: the line that is about to be
     // appended to it. False, and nothing to append, when its key is there already.

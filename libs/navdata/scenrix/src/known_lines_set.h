@@ -21,6 +21,19 @@ public:
         }
     }
 
+    // Asks for the key's slot to be brought into the cache: lookups and inserts of many
+    // keys go faster when each key's slot is asked for some keys ahead.
+    void Prefetch(const Key& key) const {
+#if defined(__GNUC__)
+        if (keys_.empty()) return;
+        const std::size_t slot = StoredHash(key) & Mask();
+        __builtin_prefetch(&hashes_[slot]);
+        __builtin_prefetch(&keys_[slot]);
+#else
+        static_cast<void>(key);
+#endif
+    }
+
     // True when the key was not there yet.
     bool Insert(Key key) {
         if ((count_ + 1) * kMaxLoadDenominator > keys_.size() * kMaxLoadNumerator) {

@@ -32,9 +32,11 @@ void SceneryScan::AddUnknownLines(KnownLineIndexes& indexes, std::vector<std::st
     AirportKeys airports(indexes.airports, knownAirports);
     IlsList ils(indexes.ils, ilsLines);
     for (std::size_t i = 0; i < navaidLines_.size(); ++i) {
+        if (i + kPrefetchDistance < navaidKeys_.size()) navaids.Prefetch(navaidKeys_[i + kPrefetchDistance]);
         if (navaids.Add(navaidKeys_[i])) navaidLines.push_back(std::move(navaidLines_[i]));
     }
     for (std::size_t i = 0; i < airportLines_.size(); ++i) {
+        if (i + kPrefetchDistance < airportKeys_.size()) airports.Prefetch(airportKeys_[i + kPrefetchDistance]);
         if (!airports.IsKnown(airportKeys_[i])) airportLines.push_back(std::move(airportLines_[i]));
     }
     for (std::string& line : ilsLines_) ils.Add(std::move(line));
