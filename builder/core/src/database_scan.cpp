@@ -34,35 +34,59 @@ void MoveAppend(std::vector<std::string>& from, std::vector<std::string>& to) {
     from.clear();
 }
 
-// Files are read ahead on threads of their own, a few at a time; their lines are added
-// here in the files' order, so the result is that of reading them one after another.
-std::size_t FilesReadAtOnce() {
+// Files are read ahead on threads of their own, a few at a time, and the countries of
+// long lists are gathered by runs on as many.
+std::size_t ThreadsAtOnce() {
     constexpr std::size_t kMostAtOnce = 8;
     return std::clamp<std::size_t>(std::thread::hardware_concurrency(), 1, kMostAtOnce);
 }
 
-}  // namespace
+// A list of at least this many lines for each thread is split into runs.
+constexpr std::size_t kLinesPerCountryRun = 20000;
 
-std::vector<std::string> CountriesOfAirports(const std::vector<std::string>& airportLines) {
+// The trimmed countries of the lines in the order they first appear; the getter and the
+// trimming run once for each country field's text.
+std::vector<std::string> CountriesInOrder(const std::string* begin, const std::string* end) {
     std::vector<std::string> countries;
     std::unordered_set<std::string> seen;
-    // The getter and the trimming run once for each country field's text.
     std::unordered_set<std::string_view> fields;
     // The getter wants the whole 335-character line, without its line feed.
     char line[navdata::kAirportLineWidth + 1];
-    char country[kCountry.size()];
     std::string_view previous;  // the runways of one airport follow each other
-    for (const std::string& airport : airportLines) {
-        if (airport.size() < navdata::kAirportLineWidth) continue;
-        const std::string_view field = std::string_view(airport).substr(kCountry.column, kCountry.width);
+    for (const std::string* airport = begin; airport != end; ++airport) {
+        if (airport->size() < navdata::kAirportLineWidth) continue;
+        const std::string_view field = std::string_view(*airport).substr(kCountry.column, kCountry.width);
         if (field == previous) continue;
         previous = field;
         if (!fields.insert(field).second) continue;
-        std::memcpy(line, airport.data(), navdata::kAirportLineWidth);
+        std::memcpy(line, airport->data(), navdata::kAirportLineWidth);
         line[navdata::kAirportLineWidth] = '\0';
+        char country[kCountry.size()] = {};
         GetAirportCountry(country, line);
         std::string name = platform::Trimmed(country);
         if (seen.insert(name).second) countries.push_back(std::move(name));
+    }
+    return countries;
+}
+
+}  // namespace
+
+// Runs taken in their order keep each country where it first appears, as one pass would.
+std::vector<std::string> CountriesOfAirports(const std::vector<std::string>& airportLines) {
+    const std::size_t runs = std::clamp<std::size_t>(airportLines.size() / kLinesPerCountryRun, 1, ThreadsAtOnce());
+    std::vector<std::future<std::vector<std::string>>> found;
+    const std::string* const lines = airportLines.data();
+    for (std::size_t run = 0; run < runs; ++run) {
+        const std::size_t begin = airportLines.size() * run / runs;
+        const std::size_t end = airportLines.size() * (run + 1) / runs;
+        found.push_back(std::async(std::launch::async, [=] { return CountriesInOrder(lines + begin, lines + end); }));
+    }
+    std::vector<std::string> countries;
+    std::unordered_set<std::string> seen;
+    for (auto& run : found) {
+        for (std::string& name : run.get()) {
+            if (seen.insert(name).second) countries.push_back(std::move(name));
+        }
     }
     SortLinesByKey(countries);
     return countries;
@@ -77,7 +101,7 @@ ScanResult ScanScenery(const std::vector<SceneryFile>& files, ScanProgress& prog
     std::uint64_t done = 0;
     std::deque<std::future<scenrix::SceneryFileRead>> reading;
     std::size_t next = 0;
-    const std::size_t atOnce = FilesReadAtOnce();
+    const std::size_t atOnce = ThreadsAtOnce();
     for (const SceneryFile& file : files) {
         if (progress.StopRequested()) {
             result.stopped = true;

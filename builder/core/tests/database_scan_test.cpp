@@ -15,6 +15,7 @@
 #include "fsinstall/sample_world.h"
 #include "map/nav_database.h"
 #include "navdata/country_file.h"
+#include "navdata/record_lines.h"
 #include "platform/message_box.h"
 #include "platform/numbers.h"
 #include "platform/paths.h"
@@ -152,6 +153,20 @@ TEST_F(ScanTest, FilesReadAheadGiveWhatReadingThemOneByOneGives) {
     EXPECT_EQ(scanMessages, boxes_.texts());
     EXPECT_EQ(scanMessages.size(), 1u);
     EXPECT_EQ(scan.filesRead, files.size());
+}
+
+// A list long enough to be read by runs on several threads: a country met only once,
+// wherever a run begins or ends, is found, and each once.
+TEST(CountriesOfAirportsTest, LongListsFindEveryCountryOnce) {
+    constexpr int kLines = 70000;
+    std::vector<std::string> lines;
+    std::set<std::string> expected;
+    for (int i = 0; i < kLines; ++i) {
+        const std::string country = i % 997 == 0 || i == kLines - 1 ? "Land " + std::to_string(i) : "Common";
+        lines.push_back(navdata::ComposeAirportLine({.country = country, .ident = "X"}) + '\n');
+        expected.insert(country);
+    }
+    EXPECT_EQ(CountriesOfAirports(lines), std::vector<std::string>(expected.begin(), expected.end()));
 }
 
 TEST_F(ScanTest, CountryFileListsEachCountryOnceSortedAndLoaded) {
