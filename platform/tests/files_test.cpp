@@ -112,5 +112,24 @@ TEST_F(FilesTest, WholeFileReadsTakeEveryByte) {
     EXPECT_FALSE(ReadHostFileBytes(env_.driveC() / "missing.bin", told));
 }
 
+TEST_F(FilesTest, FileAtOffsetsReadsPartsAndShorterAtTheEnd) {
+    env_.writeFile("drive_c/Quillet/Parts.nav", "0123456789");
+    FileAtOffsets file;
+    ASSERT_TRUE(file.Open("C:\\quillet\\parts.NAV"));
+    EXPECT_EQ(file.size(), 10u);
+    char out[8] = {};
+    EXPECT_EQ(file.ReadAt(3, out, 4), 4u);
+    EXPECT_EQ(std::string(out, 4), "3456");
+    EXPECT_EQ(file.ReadAt(7, out, 8), 3u);
+    EXPECT_EQ(std::string(out, 3), "789");
+    EXPECT_EQ(file.ReadAt(10, out, 8), 0u);
+    EXPECT_EQ(file.ReadAt(99, out, 8), 0u);
+
+    std::filesystem::create_directories(env_.driveC() / "Folder.nav");
+    EXPECT_FALSE(file.Open("C:\\Folder.nav"));
+    EXPECT_FALSE(file.Open("C:\\Missing.nav"));
+    EXPECT_EQ(file.ReadAt(0, out, 8), 0u);
+}
+
 }  // namespace
 }  // namespace platform

@@ -47,6 +47,29 @@ PLATFORM_API bool AppendFileBytes(const std::string& windowsPath, std::string_vi
 PLATFORM_API std::optional<uint64_t> FileSize(const std::string& windowsPath);
 PLATFORM_API std::optional<std::time_t> ModificationTime(const std::string& windowsPath);
 
+// A file read by parts at their offsets, for readers that take a large file on several
+// threads at once without holding it whole. A part past the end reads shorter, so a file
+// cut short while it is read never faults its reader.
+class PLATFORM_API FileAtOffsets {
+public:
+    FileAtOffsets() = default;
+    ~FileAtOffsets();
+    FileAtOffsets(const FileAtOffsets&) = delete;
+    FileAtOffsets& operator=(const FileAtOffsets&) = delete;
+
+    // Opens a regular file; false for a missing or unreadable file and for a folder.
+    bool Open(const std::string& windowsPath);
+    // Its size when it was opened.
+    uint64_t size() const { return size_; }
+    // Reads up to length bytes from offset into out and returns how many it read: fewer
+    // at the end of the file, none past it or on an error. Threads may read at once.
+    size_t ReadAt(uint64_t offset, char* out, size_t length) const;
+
+private:
+    int fd_ = -1;
+    uint64_t size_ = 0;
+};
+
 // A whole file's bytes as a read-only view of the file gives them. They are read into
 // memory when the file is opened, so a file that is cut short or rewritten while it is
 // in use can never fault its reader: it reads as it was when opened, or shorter. An empty

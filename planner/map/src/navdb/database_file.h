@@ -1,8 +1,9 @@
 // The three database files as the loaders read them: a count line, then fixed-width
 // records, each ended by CR LF as the scenery reader writes them or by LF alone (as a
-// Linux editor or git leaves them). A file is read whole into memory
-// (platform::MappedFile) before its records are, so a database rewritten while it loads
-// reads as it was or shorter and never faults the loader.
+// Linux editor or git leaves them). A file is read by parts as its records are
+// (platform::FileAtOffsets), never held whole: a database cut short while it loads reads
+// shorter, a record it no longer holds when it is read again reads as blanks, and the
+// loader never faults.
 #pragma once
 
 #include <cstddef>
@@ -37,7 +38,12 @@ inline constexpr int kCutShort = 7;        // fewer records than its count line 
 // of both kinds, a line feed inside a record) is refused and gives no records.
 class DatabaseRecords {
 public:
+    // Gives up to length bytes from offset into out and returns how many: fewer past the end.
+    using ByteSource = std::function<size_t(size_t offset, char* out, size_t length)>;
+
     DatabaseRecords(std::string_view bytes, const DatabaseLayout& layout);
+    // The bytes of a source of size bytes, its records checked on a few threads at once.
+    DatabaseRecords(ByteSource source, size_t size, const DatabaseLayout& layout);
 
     int claimed() const { return claimed_; }
     int count() const { return count_; }
@@ -46,13 +52,21 @@ public:
     // number, in file order.
     void ForEach(const std::function<void(const char* line, int number)>& read) const;
     // The same for the records of 0-based positions first .. last - 1, for readers that
-    // share the work out; each call has its own line buffer.
+    // share the work out; each call reads its records into a buffer of its own.
     void ForEach(int first, int last, const std::function<void(const char* line, int number)>& read) const;
 
 private:
-    bool EndsAsRecord(size_t start, std::string_view lineEnd) const;
+    // The first record of [first, last) that does not end as a record, or last; reads
+    // them block by block, and sets firstCut to the first that the source no longer
+    // gives whole, if one.
+    int FirstNotRecord(int first, int last, std::string_view lineEnd, int& firstCut) const;
+    // Whether a record (its bytes from start, its line end as far as the bytes reach)
+    // ends as one; the last before bytesEnd may go without its line end or part of it.
+    bool EndsAsRecord(std::string_view record, size_t start, std::string_view lineEnd, size_t bytesEnd) const;
+    size_t RecordsPerBlock() const;
 
-    std::string_view bytes_;
+    ByteSource source_;
+    size_t size_ = 0;
     size_t width_;
     size_t stride_;
     size_t first_ = 0;

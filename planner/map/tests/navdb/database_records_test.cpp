@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -61,6 +62,66 @@ TEST(DatabaseRecords, ReadsWholeRecordsOfEitherLineEndAndRefusesOtherLines) {
         EXPECT_EQ(lines, c.lines);
         EXPECT_EQ(records.count(), static_cast<int>(c.lines.size()));
         for (size_t i = 0; i < numbers.size(); ++i) EXPECT_EQ(numbers[i], static_cast<int>(i + 1));
+    }
+}
+
+// Records enough to be checked on several threads, numbered in their characters, under a
+// layout wide enough for their count.
+constexpr DatabaseLayout kWide{"Wide.nav", 8, 10, 900};
+
+std::string ManyRecords(int count, const std::string& lineEnd) {
+    std::string bytes = std::to_string(count) + lineEnd;
+    for (int i = 0; i < count; ++i) {
+        const std::string number = std::to_string(i % 10000);
+        bytes += std::string(kWide.width - number.size(), '0') + number + lineEnd;
+    }
+    return bytes;
+}
+
+// A source that gives only its first `held` bytes, as a file cut short after its size
+// was taken.
+DatabaseRecords::ByteSource CutAfter(const std::string& bytes, size_t held) {
+    return [&bytes, held](size_t offset, char* out, size_t length) -> size_t {
+        if (offset >= held) return 0;
+        const size_t taken = std::min(length, held - offset);
+        bytes.copy(out, taken, offset);
+        return taken;
+    };
+}
+
+TEST(DatabaseRecords, ManyRecordsAreCheckedInPartsAndACutSourceStopsAtItsFirstPartRecord) {
+    constexpr int kCount = 40000;
+    for (const std::string lineEnd : {"\r\n", "\n"}) {
+        SCOPED_TRACE(lineEnd.size() == 2 ? "CR LF" : "LF");
+        const std::string bytes = ManyRecords(kCount, lineEnd);
+        const size_t head = std::to_string(kCount).size() + lineEnd.size();
+        const size_t stride = kWide.width + lineEnd.size();
+        struct Cut {
+            size_t held;
+            int count;
+        };
+        const Cut cuts[] = {{bytes.size(), kCount},
+                            {head + 30001 * stride + 2, 30001},        // within a record: those before it
+                            {head + 123 * stride + kWide.width, 124},  // a record without its line end
+                            {head + 9000 * stride, 9000}};
+        for (const Cut& cut : cuts) {
+            const DatabaseRecords records(CutAfter(bytes, cut.held), bytes.size(), kWide);
+            EXPECT_FALSE(records.refused());
+            EXPECT_EQ(records.claimed(), kCount);
+            ASSERT_EQ(records.count(), cut.count) << cut.held;
+            int seen = 0;
+            bool inOrder = true;
+            records.ForEach([&](const char* line, int number) {
+                inOrder = inOrder && number == seen + 1 && std::stoi(line) == seen % 10000;
+                ++seen;
+            });
+            EXPECT_EQ(seen, cut.count);
+            EXPECT_TRUE(inOrder);
+        }
+        // A bad record far into the file refuses it whole.
+        std::string bad = bytes;
+        bad[head + 35000 * stride + 1] = '\n';
+        EXPECT_TRUE(DatabaseRecords(bad, kWide).refused());
     }
 }
 
