@@ -1,9 +1,11 @@
-// A set of line keys in one open-addressing table: a lookup of a key that is not there
-// (the usual case while reading new scenery) touches only the dense array of hashes.
+// A set of line keys: the keys side by side in the order they came, and an
+// open-addressing table of small slots (a 32-bit hash and the key's place) over them. A
+// lookup of a key that is not there (the usual case while reading new scenery) reads
+// slots only, and the slots of many keys stay in the processor's cache together.
 #pragma once
 
-#include <algorithm>
 #include <cstddef>
+#include <cstdint>
 #include <utility>
 #include <vector>
 
@@ -13,11 +15,11 @@ template <class Key, class Hash>
 class KeySet {
 public:
     bool Contains(const Key& key) const {
-        if (keys_.empty()) return false;
-        const std::size_t hash = StoredHash(key);
+        if (slots_.empty()) return false;
+        const std::uint32_t hash = StoredHash(key);
         for (std::size_t slot = hash & Mask();; slot = (slot + 1) & Mask()) {
-            if (hashes_[slot] == kEmpty) return false;
-            if (hashes_[slot] == hash && keys_[slot] == key) return true;
+            if (slots_[slot].hash == kEmpty) return false;
+            if (slots_[slot].hash == hash && keys_[slots_[slot].index] == key) return true;
         }
     }
 
@@ -25,10 +27,7 @@ public:
     // keys go faster when each key's slot is asked for some keys ahead.
     void Prefetch(const Key& key) const {
 #if defined(__GNUC__)
-        if (keys_.empty()) return;
-        const std::size_t slot = StoredHash(key) & Mask();
-        __builtin_prefetch(&hashes_[slot]);
-        __builtin_prefetch(&keys_[slot]);
+        if (!slots_.empty()) __builtin_prefetch(&slots_[StoredHash(key) & Mask()]);
 #else
         static_cast<void>(key);
 #endif
@@ -36,56 +35,59 @@ public:
 
     // True when the key was not there yet.
     bool Insert(Key key) {
-        if ((count_ + 1) * kMaxLoadDenominator > keys_.size() * kMaxLoadNumerator) {
+        if ((keys_.size() + 1) * kMaxLoadDenominator > slots_.size() * kMaxLoadNumerator) {
             Grow();
         }
-        const std::size_t hash = StoredHash(key);
+        const std::uint32_t hash = StoredHash(key);
         std::size_t slot = hash & Mask();
-        for (; hashes_[slot] != kEmpty; slot = (slot + 1) & Mask()) {
-            if (hashes_[slot] == hash && keys_[slot] == key) return false;
+        for (; slots_[slot].hash != kEmpty; slot = (slot + 1) & Mask()) {
+            if (slots_[slot].hash == hash && keys_[slots_[slot].index] == key) return false;
         }
-        hashes_[slot] = hash;
-        keys_[slot] = std::move(key);
-        ++count_;
+        slots_[slot] = {hash, static_cast<std::uint32_t>(keys_.size())};
+        keys_.push_back(std::move(key));
         return true;
     }
 
     // Keeps the table's size: the next scan fills it again without growing it step by
     // step from the first size.
     void Clear() {
-        std::fill(hashes_.begin(), hashes_.end(), kEmpty);
-        count_ = 0;
+        for (Slot& slot : slots_) slot.hash = kEmpty;
+        keys_.clear();
     }
 
 private:
-    static constexpr std::size_t kEmpty = 0;
+    static constexpr std::uint32_t kEmpty = 0;
     static constexpr std::size_t kFirstSize = 64;  // a power of two
     // At most 3/4 full, so runs of taken slots stay short.
     static constexpr std::size_t kMaxLoadNumerator = 3;
     static constexpr std::size_t kMaxLoadDenominator = 4;
 
+    struct Slot {
+        std::uint32_t hash = kEmpty;
+        std::uint32_t index = 0;  // in keys_
+    };
+
     // Never kEmpty.
-    static std::size_t StoredHash(const Key& key) { return Hash()(key) | 1; }
-    std::size_t Mask() const { return keys_.size() - 1; }
+    static std::uint32_t StoredHash(const Key& key) {
+        const std::size_t hash = Hash()(key);
+        return static_cast<std::uint32_t>(hash ^ (hash >> 32)) | 1;
+    }
+    std::size_t Mask() const { return slots_.size() - 1; }
 
     void Grow() {
-        std::vector<std::size_t> hashes(keys_.empty() ? kFirstSize : keys_.size() * 2, kEmpty);
-        std::vector<Key> keys(hashes.size());
-        const std::size_t mask = hashes.size() - 1;
-        for (std::size_t i = 0; i < keys_.size(); ++i) {
-            if (hashes_[i] == kEmpty) continue;
-            std::size_t slot = hashes_[i] & mask;
-            while (hashes[slot] != kEmpty) slot = (slot + 1) & mask;
-            hashes[slot] = hashes_[i];
-            keys[slot] = std::move(keys_[i]);
+        std::vector<Slot> slots(slots_.empty() ? kFirstSize : slots_.size() * 2);
+        const std::size_t mask = slots.size() - 1;
+        for (const Slot& old : slots_) {
+            if (old.hash == kEmpty) continue;
+            std::size_t slot = old.hash & mask;
+            while (slots[slot].hash != kEmpty) slot = (slot + 1) & mask;
+            slots[slot] = old;
         }
-        hashes_ = std::move(hashes);
-        keys_ = std::move(keys);
+        slots_ = std::move(slots);
     }
 
-    std::vector<std::size_t> hashes_;
+    std::vector<Slot> slots_;
     std::vector<Key> keys_;
-    std::size_t count_ = 0;
 };
 
 }  // namespace scenrix::detail
