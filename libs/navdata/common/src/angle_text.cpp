@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
 #include <cstring>
 #include <iterator>
 #include <string_view>
@@ -70,14 +71,21 @@ struct AngleParts {
     navdata::AngleTextNumbers numbers;
 };
 
+// std::trunc of a value of 0 or more; below 2^52 through a whole-number conversion, which
+// gives the same and goes faster.
+double WholePart(double value) {
+    constexpr double kExactWhole = 4503599627370496.0;  // 2^52
+    return value < kExactWhole ? static_cast<double>(static_cast<std::int64_t>(value)) : std::trunc(value);
+}
+
 AngleParts PartsOfAngle(double degrees, char positiveLetter, char negativeLetter) {
     const bool nonNegative = degrees >= 0.0;
     const double value = nonNegative ? degrees : std::fabs(degrees);
-    const double wholeDegrees = std::trunc(value);
+    const double wholeDegrees = WholePart(value);
     const double minutes = (value - wholeDegrees) * 60.0;
-    const double wholeMinutes = std::trunc(minutes);
+    const double wholeMinutes = WholePart(minutes);
     const double hundredths = (minutes - wholeMinutes) * 100.0;
-    const double wholeHundredths = std::trunc(hundredths);
+    const double wholeHundredths = WholePart(hundredths);
     const double tenThousandths = (hundredths - wholeHundredths) * 100.0;
     return {nonNegative ? positiveLetter : negativeLetter,
             {platform::SaturatingInt(wholeDegrees), platform::SaturatingInt(wholeMinutes),
