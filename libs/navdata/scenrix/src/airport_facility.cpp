@@ -32,6 +32,7 @@ double HeadingDistance(double a, double b) {
     return d > 180.0 ? 360.0 - d : d;
 }
 
+// Whether a kept frequency, as the six-decimal text of the line reads back, is a COM one.
 bool IsComFrequencyText(double mhz) { return IsComFrequency(SixDecimals(mhz)); }
 
 class Airport {
