@@ -58,16 +58,26 @@ void RunwayLogs::Write() {
     invalidRunways.clear();
 }
 
-void GreatCircleOffset(double course, double distance, double& latitude, double& longitude) {
-    if (distance == 0.0) {
+GreatCircleOffsets::GreatCircleOffsets(double distance, double latitude, double longitude)
+    : moves_(distance != 0.0), latitude_(latitude), longitude_(longitude) {
+    const double d = distance * kRadiansPerArcMinute;
+    const double lat1 = latitude / kDegreesPerRadian;
+    longitudeRadians_ = longitude / kDegreesPerRadian;
+    sinLatitude_ = std::sin(lat1);
+    cosLatitude_ = std::cos(lat1);
+    sinDistance_ = std::sin(d);
+    cosDistance_ = std::cos(d);
+}
+
+void GreatCircleOffsets::Along(double course, double& latitude, double& longitude) const {
+    latitude = latitude_;
+    longitude = longitude_;
+    if (!moves_) {
         return;
     }
-    const double d = distance * kRadiansPerArcMinute;
     const double c = course / kDegreesPerRadian;
-    const double lat1 = latitude / kDegreesPerRadian;
-    const double lon1 = longitude / kDegreesPerRadian;
-    const double lat2 = std::asin(std::sin(lat1) * std::cos(d) + std::cos(lat1) * std::sin(d) * std::cos(c));
-    const double lon2 = lon1 - std::asin(std::sin(c) * std::sin(d) / std::cos(lat1));
+    const double lat2 = std::asin(sinLatitude_ * cosDistance_ + cosLatitude_ * sinDistance_ * std::cos(c));
+    const double lon2 = longitudeRadians_ - std::asin(std::sin(c) * sinDistance_ / cosLatitude_);
     latitude = lat2 * kDegreesPerRadian;
     longitude = lon2 * kDegreesPerRadian;
 }
@@ -85,16 +95,17 @@ void FillRunwayEnds(ScannedRunway& runway, RunwayLogs& logs) {
     // than 6562 at its centre.
     const double distance = runway.length / kLengthPerArcMinute;
 
-    double endLatitude = centreLatitude;
-    double endLongitude = centreLongitude;
-    GreatCircleOffset(course, distance, endLatitude, endLongitude);
+    const GreatCircleOffsets fromCentre(distance, centreLatitude, centreLongitude);
+    double endLatitude = 0.0;
+    double endLongitude = 0.0;
+    fromCentre.Along(course, endLatitude, endLongitude);
     double startCourse = course + 180.0;
     if (startCourse > 360.0) {
         startCourse -= 360.0;
     }
-    double startLatitude = centreLatitude;
-    double startLongitude = centreLongitude;
-    GreatCircleOffset(startCourse, distance, startLatitude, startLongitude);
+    double startLatitude = 0.0;
+    double startLongitude = 0.0;
+    fromCentre.Along(startCourse, startLatitude, startLongitude);
 
     if (!runway.end.set) runway.end = {true, endLatitude, -endLongitude};
     if (!runway.start.set) runway.start = {true, startLatitude, -startLongitude};

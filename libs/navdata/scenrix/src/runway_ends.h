@@ -11,9 +11,20 @@ namespace scenrix::detail {
 inline constexpr const char* kCorrectionsLogPath = "C:\\QuilletCorrect.nav";
 inline constexpr const char* kInvalidRunwayLogPath = "C:\\Invalid.txt";
 
-// Moves (latitude, longitude) in degrees, longitudes positive west, by distance arc
-// minutes along course degrees. A distance of 0 changes nothing.
-void GreatCircleOffset(double course, double distance, double& latitude, double& longitude);
+// Moves from (latitude, longitude) in degrees, longitudes positive west, by distance arc
+// minutes along courses in degrees. The sines and cosines of the point and the distance
+// are worked out once for every course. A distance of 0 moves nowhere.
+class GreatCircleOffsets {
+public:
+    GreatCircleOffsets(double distance, double latitude, double longitude);
+    // The point reached along course.
+    void Along(double course, double& latitude, double& longitude) const;
+
+private:
+    bool moves_;
+    double latitude_, longitude_;  // degrees
+    double longitudeRadians_, sinLatitude_, cosLatitude_, sinDistance_, cosDistance_;
+};
 
 // The two logs' records of one scenery file, kept in memory and appended to their
 // files once when the file has been read.
