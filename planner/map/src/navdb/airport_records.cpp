@@ -26,17 +26,15 @@ struct FieldText {
 
 // A field of the line as its getter copies it (GetAirportLat and the like), from the
 // line measured once.
-FieldText Field(std::string_view line, navdata::FieldSpec spec) {
+FieldText Field(std::string_view line, navdata::FieldSpec columns) {
     FieldText field;
-    navdata::CopyField(field.text, line, spec);
+    navdata::CopyField(field.text, line, columns);
     return field;
 }
 
 // A runway end field, which only a whole airport line has (GetAirportLatBeg and the like).
-FieldText RunwayEndField(std::string_view line, navdata::FieldSpec spec) {
-    FieldText field;
-    if (line.size() == layout::kWidth) navdata::CopyField(field.text, line, spec);
-    return field;
+FieldText RunwayEndField(std::string_view line, navdata::FieldSpec columns) {
+    return line.size() == layout::kWidth ? Field(line, columns) : FieldText{};
 }
 
 // A runway end field whose second character is blank (after trimming, so that a
