@@ -88,16 +88,18 @@ void RemoveWindowRecord(Hwnd window) {
 
 std::vector<WindowRecord> LiveWindowRecords() {
     std::vector<WindowRecord> live;
-    std::map<pid_t, bool> alive;
+    // Each process's start time, read once; a record is live when it names the same start, so a stale
+    // record left by an earlier process with the same id never hides the live one's windows.
+    std::map<pid_t, unsigned long long> startTimes;
     std::error_code error;
     for (const auto& entry : std::filesystem::directory_iterator(WindowsFolder(), error)) {
         if (entry.path().extension() != kRecordSuffix) continue;
         std::optional<WindowRecord> record = ReadRecord(entry.path());
         if (!record) continue;  // being written, or damaged
-        auto known = alive.find(record->processId);
-        if (known == alive.end())
-            known = alive.emplace(record->processId, ProcessStartTime(record->processId) == record->startTime).first;
-        if (known->second) {
+        auto known = startTimes.find(record->processId);
+        if (known == startTimes.end())
+            known = startTimes.emplace(record->processId, ProcessStartTime(record->processId)).first;
+        if (known->second != 0 && known->second == record->startTime) {
             live.push_back(std::move(*record));
         } else {
             std::error_code ignored;

@@ -4,6 +4,8 @@
 #include <unistd.h>
 
 #include <chrono>
+#include <filesystem>
+#include <fstream>
 #include <vector>
 
 #include "platform/message_loop.h"
@@ -104,6 +106,24 @@ TEST_F(WindowLocalTest, ActivationRequestArrivesAsWmActivate) {
     EXPECT_EQ(BringProcessWindowsToFront(::getpid()), 2);
     PumpMessages(0);
     EXPECT_EQ(g_calls, (std::vector<std::string>{"base 6", "base 6"}));
+}
+
+// Records left behind by an earlier process with this one's id (ids are reused) are stale: they go,
+// and the windows this process has made are still listed, whatever order the folder gives.
+TEST_F(WindowLocalTest, StaleRecordsWithThisProcessIdDoNotHideItsWindows) {
+    const Hwnd window = CreateWindow("LocalClass", "title");
+    ASSERT_NE(window, 0u);
+    const std::filesystem::path folder = env_.settingsDir() / "windows";
+    for (const char* name : {"0000000000000000.window", "ffffffffffffffff.window"}) {
+        for (const char* start : {"1", "0"}) {
+            std::ofstream(folder / name) << "e " << ::getpid() << ' ' << start << "\nStale\nstale\n";
+            const std::vector<WindowInfo> windows = EnumerateWindows();
+            ASSERT_EQ(windows.size(), 1u) << name << ' ' << start;
+            EXPECT_EQ(windows[0].window, window);
+            EXPECT_EQ(windows[0].title, "title");
+            EXPECT_FALSE(std::filesystem::exists(folder / name));
+        }
+    }
 }
 
 }  // namespace
