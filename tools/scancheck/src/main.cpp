@@ -25,6 +25,9 @@ int main(int argc, char** argv) {
     const bool update = argc > 1 && std::string(argv[1]) == "--update";
     std::vector<scancheck::InstallCase> cases = scancheck::SmallCases();
     for (scancheck::InstallCase& c : scancheck::BenchCases(QUILLET_AIRPORT_DATABASE)) cases.push_back(std::move(c));
+    std::printf("cases:");
+    for (const scancheck::InstallCase& c : cases) std::printf(" %s", c.name.c_str());
+    std::printf("\n");
     std::vector<std::string> lines;
     for (const scancheck::InstallCase& c : cases) {
         platform::testing::TempEnvironment env;

@@ -130,7 +130,7 @@ std::vector<InstallCase> SmallCases() {
     cases.push_back({"sample-fs2000", Options("C:\\FS2000", SimulatorVersion::Fs2000, 1, 2), fsinstall::SampleWorld()});
     cases.push_back({"sample-fs2002", Options("D:\\FS2002", SimulatorVersion::Fs2002, 500, 500),
                      fsinstall::SampleWorld()});
-    cases.push_back({"duplicates", Options("C:\\FS2000", SimulatorVersion::Fs2000, 40, 50), DuplicatesWorld(), true});
+    cases.push_back({"duplicates", Options("C:\\FS2000", SimulatorVersion::Fs2000, 300, 600), DuplicatesWorld(), true});
     return cases;
 }
 
