@@ -72,46 +72,4 @@ AirportKey MakeAirportKey(const std::string& line) {
     return key;
 }
 
-NavaidKeys::NavaidKeys(NavaidIndex& index, const std::vector<std::string>& known) : known_(index) { index.Sync(known); }
-
-bool NavaidKeys::Add(const NavaidKey& key) {
-    if (known_.Contains(key) || !added_.Insert(key)) return false;
-    handedOut_.push_back(key);
-    return true;
-}
-
-void NavaidKeys::HandOut(const std::string& lastLine) {
-    known_.ExpectAppended(std::move(handedOut_), lastLine);
-    handedOut_.clear();
-}
-
-AirportKeys::AirportKeys(AirportIndex& index, const std::vector<std::string>& known) : known_(index) {
-    index.Sync(known);
-}
-
-bool AirportKeys::IsKnown(const AirportKey& key) {
-    if (known_.Contains(key)) return true;
-    handedOut_.push_back(key);
-    return false;
-}
-
-void AirportKeys::HandOut(const std::string& lastLine) {
-    known_.ExpectAppended(std::move(handedOut_), lastLine);
-    handedOut_.clear();
-}
-
-IlsList::IlsList(IlsIndex& index, std::vector<std::string>& lines) : index_(index), lines_(lines) {
-    index_.Sync(lines_);
-}
-
-void IlsList::Add(std::string line) {
-    if (lines_.empty()) {
-        // The first line is also the index's fingerprint of the array's start.
-        lines_.push_back(std::move(line));
-        index_.Sync(lines_);
-        return;
-    }
-    if (index_.InsertAppended(line)) lines_.push_back(std::move(line));
-}
-
 }  // namespace scenrix::detail

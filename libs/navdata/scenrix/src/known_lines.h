@@ -56,47 +56,20 @@ struct KnownLineIndexes {
     IlsIndex ils;
 };
 
-// Navaids: type, frequency text and ident, of the known lines and of every line added
-// during this call, so a file's own duplicates go too.
-class NavaidKeys {
-public:
-    NavaidKeys(NavaidIndex& index, const std::vector<std::string>& known);
-    // True, and the key kept, when no known or added line has the same key.
-    bool Add(const NavaidKey& key);
-    void Prefetch(const NavaidKey& key) const { known_.Prefetch(key); }
-    // The lines added are about to be appended to the known ones; lastLine is the last.
-    void HandOut(const std::string& lastLine);
-
-private:
-    NavaidIndex& known_;
-    KeySet<NavaidKey, KeyBytesHash> added_;
-    std::vector<NavaidKey> handedOut_;
-};
-
-// Airports: whole runway degree, side letter and ident, of the known lines only.
-class AirportKeys {
-public:
-    AirportKeys(AirportIndex& index, const std::vector<std::string>& known);
-    // False, and the key kept for HandOut, when no known line has it.
-    bool IsKnown(const AirportKey& key);
-    void Prefetch(const AirportKey& key) const { known_.Prefetch(key); }
-    // The lines not known are about to be appended to the known ones; lastLine is the last.
-    void HandOut(const std::string& lastLine);
-
-private:
-    AirportIndex& known_;
-    std::vector<AirportKey> handedOut_;
-};
-
-// The ILS list, extended in place: a line is added unless the very same text is there.
-class IlsList {
-public:
-    IlsList(IlsIndex& index, std::vector<std::string>& lines);
-    void Add(std::string line);
-
-private:
-    IlsIndex& index_;
-    std::vector<std::string>& lines_;
-};
+// Tests lines in their order against the keys, their hashes worked out before: keep[i]
+// for each line i kept, and the key of every line kept placed. A line whose key is
+// there goes, unless onlyKnownDrop and the key came from a line of this call (at or past
+// the keys' size when the call began).
+template <class Key, class Hash>
+void TestLines(KeySet<Key, Hash>& keys, const std::vector<Key>& lineKeys, const std::vector<std::size_t>& hashes,
+               bool onlyKnownDrop, std::vector<std::uint8_t>& keep) {
+    const std::size_t known = keys.Size();
+    keep.resize(lineKeys.size());
+    for (std::size_t i = 0; i < lineKeys.size(); ++i) {
+        if (i + kPrefetchDistance < hashes.size()) keys.Prefetch(hashes[i + kPrefetchDistance]);
+        const auto placed = keys.Place(lineKeys[i], hashes[i]);
+        keep[i] = placed.inserted || (onlyKnownDrop && placed.index >= known);
+    }
+}
 
 }  // namespace scenrix::detail

@@ -8,12 +8,14 @@
 // rebuilt. A line changed between the first and the last indexed one is not noticed:
 // the builder only appends to these arrays or empties them.
 //
-// The reader also says which keys it handed out with its new lines (ExpectAppended):
-// when the next Sync finds exactly that many lines appended, ending in the last line
-// handed out, it takes those keys instead of reading each key from its line again.
+// The reader places the keys of the lines it hands out while it tests them, with the one
+// probe of the table that tells whether a key is there, and says how many lines it
+// handed out (ExpectAppended): when the next Sync finds exactly that many lines
+// appended, ending in the last line handed out, their keys are in already; otherwise
+// the index is rebuilt.
 //
-// Not thread-safe: one index serves one thread (the reader runs on the builder's
-// worker thread).
+// Not thread-safe: one index serves one thread (the lines are added on one thread at a
+// time).
 #pragma once
 
 #include <cstddef>
@@ -31,20 +33,20 @@ inline constexpr std::size_t kPrefetchDistance = 16;
 template <class Key, auto MakeKey, class Hash>
 class KnownLinesIndex {
 public:
+    using Set = KeySet<Key, Hash>;
+
     void Sync(const std::vector<std::string>& lines) {
-        if (!IsPrefixOf(lines)) {
-            keys_.Clear();
-            indexed_ = 0;
-        }
-        if (HandedOutWereAppended(lines)) {
-            for (std::size_t i = 0; i < handedOut_.size(); ++i) {
-                if (i + kPrefetchDistance < handedOut_.size()) keys_.Prefetch(handedOut_[i + kPrefetchDistance]);
-                keys_.Insert(std::move(handedOut_[i]));
-            }
+        std::size_t from = indexed_;
+        if (!IsPrefixOf(lines) || (handedOut_ > 0 && !HandedOutWereAppended(lines))) {
+            Clear();
+            from = 0;
         } else {
-            for (std::size_t i = indexed_; i < lines.size(); ++i) keys_.Insert(MakeKey(lines[i]));
+            from += handedOut_;  // their keys are in already
         }
-        handedOut_.clear();
+        handedOut_ = 0;
+        for (std::size_t i = from; i < lines.size(); ++i) {
+            keys_.Insert(MakeKey(lines[i]));
+        }
         if (lines.size() > indexed_) {
             indexed_ = lines.size();
             first_ = lines.front();
@@ -54,26 +56,26 @@ public:
     }
 
     bool Contains(const Key& key) const { return keys_.Contains(key); }
-    void Prefetch(const Key& key) const { keys_.Prefetch(key); }
 
-    // For an array this index follows and extends itself: the line that is about to be
-    // appended to it. False, and nothing to append, when its key is there already.
-    bool InsertAppended(const std::string& line) {
-        if (!keys_.Insert(MakeKey(line))) return false;
-        ++indexed_;
-        last_ = line;
-        return true;
-    }
+    // The keys of the lines indexed, and of those handed out since.
+    Set& Keys() { return keys_; }
 
-    // The keys of the lines the caller is about to append, in order, and the last of them.
-    void ExpectAppended(std::vector<Key> keys, const std::string& lastLine) {
-        handedOut_ = std::move(keys);
-        lastHandedOut_ = lastLine;
+    // The caller is about to append the last count of lines (or, for an array this
+    // index follows, has appended them), whose keys were placed in the shards since the
+    // last Sync.
+    void ExpectAppended(std::size_t count, const std::vector<std::string>& lines) {
+        handedOut_ = count;
+        if (count > 0) lastHandedOut_ = lines.back();
     }
 
 private:
+    void Clear() {
+        keys_.Clear();
+        indexed_ = 0;
+    }
+
     bool HandedOutWereAppended(const std::vector<std::string>& lines) const {
-        return !handedOut_.empty() && lines.size() == indexed_ + handedOut_.size() && lines.back() == lastHandedOut_;
+        return &lines == lines_ && lines.size() == indexed_ + handedOut_ && lines.back() == lastHandedOut_;
     }
 
     // True when lines still begins with what was indexed.
@@ -86,8 +88,8 @@ private:
     std::size_t indexed_ = 0;
     std::string first_;
     std::string last_;
-    KeySet<Key, Hash> keys_;
-    std::vector<Key> handedOut_;
+    Set keys_;
+    std::size_t handedOut_ = 0;
     std::string lastHandedOut_;
 };
 

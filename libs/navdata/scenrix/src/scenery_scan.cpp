@@ -1,25 +1,46 @@
 #include "scenery_scan.h"
 
+#include <functional>
+
 #include "navdata/line_widths.h"
 #include "runway_ends.h"
 
 namespace scenrix::detail {
 
+namespace {
+
+// Moves the lines kept to the end of to, and says how many came.
+std::size_t MoveKept(std::vector<std::string>& lines, const std::vector<std::uint8_t>& keep,
+                     std::vector<std::string>& to) {
+    const std::size_t before = to.size();
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        if (keep[i]) to.push_back(std::move(lines[i]));
+    }
+    return to.size() - before;
+}
+
+}  // namespace
+
 void SceneryScan::AddNavaidLine(std::string line) {
     if (line.size() > navdata::kNavaidLineWidth) line.resize(navdata::kNavaidLineWidth);
     line += '\n';
-    navaidKeys_.push_back(MakeNavaidKey(line));
-    navaidLines_.push_back(std::move(line));
+    navaids_.keys.push_back(MakeNavaidKey(line));
+    navaids_.hashes.push_back(KeyBytesHash()(navaids_.keys.back()));
+    navaids_.lines.push_back(std::move(line));
 }
 
 void SceneryScan::AddAirportLine(ScannedRunway& runway, const AirportTexts& airport) {
     FillRunwayEnds(runway, logs_);
     std::string line = ComposeRunwayLine(runway, airport);
-    airportKeys_.push_back(MakeAirportKey(line));
-    airportLines_.push_back(std::move(line));
+    airports_.keys.push_back(MakeAirportKey(line));
+    airports_.hashes.push_back(KeyBytesHash()(airports_.keys.back()));
+    airports_.lines.push_back(std::move(line));
 }
 
-void SceneryScan::AddIlsLine(std::string line) { ilsLines_.push_back(std::move(line)); }
+void SceneryScan::AddIlsLine(std::string line) {
+    ils_.hashes.push_back(std::hash<std::string>()(line));
+    ils_.lines.push_back(std::move(line));
+}
 
 // The known airport lines alone are the keys: runways of one file are never tested
 // against one another.
@@ -28,20 +49,16 @@ void SceneryScan::AddUnknownLines(KnownLineIndexes& indexes, std::vector<std::st
                                   const std::vector<std::string>& knownAirports, std::vector<std::string>& ilsLines) {
     navaidLines.clear();
     airportLines.clear();
-    NavaidKeys navaids(indexes.navaids, knownNavaids);
-    AirportKeys airports(indexes.airports, knownAirports);
-    IlsList ils(indexes.ils, ilsLines);
-    for (std::size_t i = 0; i < navaidLines_.size(); ++i) {
-        if (i + kPrefetchDistance < navaidKeys_.size()) navaids.Prefetch(navaidKeys_[i + kPrefetchDistance]);
-        if (navaids.Add(navaidKeys_[i])) navaidLines.push_back(std::move(navaidLines_[i]));
-    }
-    for (std::size_t i = 0; i < airportLines_.size(); ++i) {
-        if (i + kPrefetchDistance < airportKeys_.size()) airports.Prefetch(airportKeys_[i + kPrefetchDistance]);
-        if (!airports.IsKnown(airportKeys_[i])) airportLines.push_back(std::move(airportLines_[i]));
-    }
-    for (std::string& line : ilsLines_) ils.Add(std::move(line));
-    if (!navaidLines.empty()) navaids.HandOut(navaidLines.back());
-    if (!airportLines.empty()) airports.HandOut(airportLines.back());
+    indexes.navaids.Sync(knownNavaids);
+    indexes.airports.Sync(knownAirports);
+    indexes.ils.Sync(ilsLines);
+    std::vector<std::uint8_t> keep;  // of the lines of one kind
+    TestLines(indexes.navaids.Keys(), navaids_.keys, navaids_.hashes, false, keep);
+    indexes.navaids.ExpectAppended(MoveKept(navaids_.lines, keep, navaidLines), navaidLines);
+    TestLines(indexes.airports.Keys(), airports_.keys, airports_.hashes, true, keep);
+    indexes.airports.ExpectAppended(MoveKept(airports_.lines, keep, airportLines), airportLines);
+    TestLines(indexes.ils.Keys(), ils_.lines, ils_.hashes, false, keep);
+    indexes.ils.ExpectAppended(MoveKept(ils_.lines, keep, ilsLines), ilsLines);
 }
 
 }  // namespace scenrix::detail

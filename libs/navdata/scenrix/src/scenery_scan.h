@@ -3,6 +3,7 @@
 // Reading a file touches nothing else, so files may be read on several threads at once.
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <vector>
 
@@ -32,11 +33,18 @@ public:
                          const std::vector<std::string>& knownAirports, std::vector<std::string>& ilsLines);
 
 private:
-    std::vector<std::string> navaidLines_;
-    std::vector<NavaidKey> navaidKeys_;
-    std::vector<std::string> airportLines_;
-    std::vector<AirportKey> airportKeys_;
-    std::vector<std::string> ilsLines_;
+    // The lines of one kind, their keys and the keys' hashes, worked out while the file
+    // is read.
+    template <class Key>
+    struct Lines {
+        std::vector<std::string> lines;
+        std::vector<Key> keys;
+        std::vector<std::size_t> hashes;
+    };
+
+    Lines<NavaidKey> navaids_;
+    Lines<AirportKey> airports_;
+    Lines<std::string> ils_;  // an ILS line is its own key
     RunwayLogs logs_;
 };
 

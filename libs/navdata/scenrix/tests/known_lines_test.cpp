@@ -98,12 +98,41 @@ TEST(KnownLinesIndexTest, TakesTheKeysHandedOutOnlyForTheLinesHandedOut) {
         Lines lines = {"a"};
         IlsIndex index;
         index.Sync(lines);
-        index.ExpectAppended({"key of x", "key of y"}, "y");
+        // The keys placed while lines are tested stand for the lines handed out.
+        index.Keys().Insert("key of x");
+        index.Keys().Insert("key of y");
+        index.ExpectAppended(2, Lines{"x", "y"});
         lines.insert(lines.end(), c.appended.begin(), c.appended.end());
         index.Sync(lines);
         EXPECT_TRUE(index.Contains(c.knownKey)) << c.name;
         EXPECT_FALSE(index.Contains(c.unknownKey)) << c.name;
         EXPECT_TRUE(index.Contains("a")) << c.name;
+    }
+}
+
+TEST(KnownLinesIndexTest, TestsEachLineAgainstTheKnownKeysAndTheLinesBeforeIt) {
+    struct Case {
+        const char* name;
+        bool onlyKnownDrop;
+        std::vector<std::uint8_t> keep;
+    };
+    // "a" is known; "b" comes twice in the call.
+    const Lines lines = {"a", "b", "c", "b", "a", "d"};
+    const Case cases[] = {
+        {"navaids: known and earlier lines drop", false, {0, 1, 1, 0, 0, 1}},
+        {"airports: known lines alone drop", true, {0, 1, 1, 1, 0, 1}},
+    };
+    for (const Case& c : cases) {
+        Lines known = {"a"};
+        IlsIndex index;
+        index.Sync(known);
+        std::vector<std::size_t> hashes;
+        for (const std::string& line : lines) hashes.push_back(std::hash<std::string>()(line));
+        std::vector<std::uint8_t> keep;
+        TestLines(index.Keys(), lines, hashes, c.onlyKnownDrop, keep);
+        EXPECT_EQ(keep, c.keep) << c.name;
+        for (const char* key : {"a", "b", "c", "d"}) EXPECT_TRUE(index.Contains(key)) << c.name << ": " << key;
+        EXPECT_EQ(index.Keys().Size(), 4u) << c.name;
     }
 }
 
