@@ -72,4 +72,14 @@ AirportKey MakeAirportKey(const std::string& line) {
     return key;
 }
 
+std::size_t AddNewLines(LineSet& set, std::vector<std::string>& newLines, const std::vector<std::size_t>& hashes,
+                        std::vector<std::string>& lines) {
+    const std::size_t before = lines.size();
+    for (std::size_t i = 0; i < newLines.size(); ++i) {
+        if (i + kPrefetchDistance < hashes.size()) set.Prefetch(hashes[i + kPrefetchDistance]);
+        if (set.Place(newLines[i], hashes[i], lines.size(), lines).inserted) lines.push_back(std::move(newLines[i]));
+    }
+    return lines.size() - before;
+}
+
 }  // namespace scenrix::detail

@@ -24,7 +24,6 @@ using AirportKey = std::array<char, 1 + 4 + 10>;  // side letter, whole degree, 
 
 NavaidKey MakeNavaidKey(const std::string& line);
 AirportKey MakeAirportKey(const std::string& line);
-inline const std::string& IlsKey(const std::string& line) { return line; }
 
 // The key's bytes taken eight at a time, each word mixed in by a multiplication, and
 // the sum finished so that the low bits the table's slots use depend on every byte.
@@ -44,9 +43,9 @@ struct KeyBytesHash {
     }
 };
 
-using NavaidIndex = KnownLinesIndex<NavaidKey, MakeNavaidKey, KeyBytesHash>;
-using AirportIndex = KnownLinesIndex<AirportKey, MakeAirportKey, KeyBytesHash>;
-using IlsIndex = KnownLinesIndex<std::string, IlsKey, std::hash<std::string>>;
+using NavaidIndex = KnownLinesIndex<LineKeySet<NavaidKey, MakeNavaidKey, KeyBytesHash>>;
+using AirportIndex = KnownLinesIndex<LineKeySet<AirportKey, MakeAirportKey, KeyBytesHash>>;
+using IlsIndex = KnownLinesIndex<LineSet>;
 
 // The indexes of the builder's known navaid and airport lines and of the ILS list,
 // kept by the reader across calls.
@@ -67,9 +66,14 @@ void TestLines(KeySet<Key, Hash>& keys, const std::vector<Key>& lineKeys, const 
     keep.resize(lineKeys.size());
     for (std::size_t i = 0; i < lineKeys.size(); ++i) {
         if (i + kPrefetchDistance < hashes.size()) keys.Prefetch(hashes[i + kPrefetchDistance]);
-        const auto placed = keys.Place(lineKeys[i], hashes[i]);
-        keep[i] = placed.inserted || (onlyKnownDrop && placed.index >= known);
+        const Placed placed = keys.Place(lineKeys[i], hashes[i]);
+        keep[i] = placed.inserted || (onlyKnownDrop && placed.place >= known);
     }
 }
+
+// Moves each new line to the end of lines, unless the very same text is there; lines
+// are the ones the set's places refer to. Says how many came.
+std::size_t AddNewLines(LineSet& set, std::vector<std::string>& newLines, const std::vector<std::size_t>& hashes,
+                        std::vector<std::string>& lines);
 
 }  // namespace scenrix::detail

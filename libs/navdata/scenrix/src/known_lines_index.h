@@ -29,11 +29,10 @@ namespace scenrix::detail {
 // How many keys ahead of the one looked up or inserted the slot of another is asked for.
 inline constexpr std::size_t kPrefetchDistance = 16;
 
-// MakeKey(line) gives the key of a line.
-template <class Key, auto MakeKey, class Hash>
+// Set: LineKeySet or LineSet.
+template <class Set>
 class KnownLinesIndex {
 public:
-    using Set = KeySet<Key, Hash>;
 
     void Sync(const std::vector<std::string>& lines) {
         std::size_t from = indexed_;
@@ -45,7 +44,7 @@ public:
         }
         handedOut_ = 0;
         for (std::size_t i = from; i < lines.size(); ++i) {
-            keys_.Insert(MakeKey(lines[i]));
+            keys_.IndexLine(lines, i);
         }
         if (lines.size() > indexed_) {
             indexed_ = lines.size();
@@ -55,7 +54,8 @@ public:
         lines_ = &lines;
     }
 
-    bool Contains(const Key& key) const { return keys_.Contains(key); }
+    // Whether a line with the key of line is in the array last synced.
+    bool Contains(const std::string& line) const { return lines_ != nullptr && keys_.ContainsLine(line, *lines_); }
 
     // The keys of the lines indexed, and of those handed out since.
     Set& Keys() { return keys_; }

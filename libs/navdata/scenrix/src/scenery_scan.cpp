@@ -1,7 +1,5 @@
 #include "scenery_scan.h"
 
-#include <functional>
-
 #include "navdata/line_widths.h"
 #include "runway_ends.h"
 
@@ -38,7 +36,7 @@ void SceneryScan::AddAirportLine(ScannedRunway& runway, const AirportTexts& airp
 }
 
 void SceneryScan::AddIlsLine(std::string line) {
-    ils_.hashes.push_back(std::hash<std::string>()(line));
+    ils_.hashes.push_back(LineSet::Hash(line));
     ils_.lines.push_back(std::move(line));
 }
 
@@ -57,8 +55,7 @@ void SceneryScan::AddUnknownLines(KnownLineIndexes& indexes, std::vector<std::st
     indexes.navaids.ExpectAppended(MoveKept(navaids_.lines, keep, navaidLines), navaidLines);
     TestLines(indexes.airports.Keys(), airports_.keys, airports_.hashes, true, keep);
     indexes.airports.ExpectAppended(MoveKept(airports_.lines, keep, airportLines), airportLines);
-    TestLines(indexes.ils.Keys(), ils_.lines, ils_.hashes, false, keep);
-    indexes.ils.ExpectAppended(MoveKept(ils_.lines, keep, ilsLines), ilsLines);
+    indexes.ils.ExpectAppended(AddNewLines(indexes.ils.Keys(), ils_.lines, ils_.hashes, ilsLines), ilsLines);
 }
 
 }  // namespace scenrix::detail

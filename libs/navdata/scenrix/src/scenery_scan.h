@@ -44,7 +44,10 @@ private:
 
     Lines<NavaidKey> navaids_;
     Lines<AirportKey> airports_;
-    Lines<std::string> ils_;  // an ILS line is its own key
+    struct {
+        std::vector<std::string> lines;  // each its own key
+        std::vector<std::size_t> hashes;
+    } ils_;
     RunwayLogs logs_;
 };
 

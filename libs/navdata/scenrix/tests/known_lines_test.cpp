@@ -17,6 +17,10 @@ namespace {
 
 using Lines = std::vector<std::string>;
 
+// Lines that are their own keys, the keys kept in the set.
+inline const std::string& Itself(const std::string& line) { return line; }
+using StringIndex = KnownLinesIndex<LineKeySet<std::string, Itself, std::hash<std::string>>>;
+
 struct IndexChange {
     const char* name;
     std::function<const Lines&(Lines& lines, Lines& other)> change;  // gives the array to sync
@@ -73,7 +77,7 @@ TEST(KnownLinesIndexTest, FollowsTheArrayItWasLastSyncedWith) {
     for (const IndexChange& c : changes) {
         Lines lines = {"a", "b", "c"};
         Lines other = {"a2", "b", "c", "d"};
-        IlsIndex index;
+        StringIndex index;
         index.Sync(lines);
         index.Sync(c.change(lines, other));
         for (const auto& [key, known] : c.expected) {
@@ -96,7 +100,7 @@ TEST(KnownLinesIndexTest, TakesTheKeysHandedOutOnlyForTheLinesHandedOut) {
     };
     for (const Case& c : cases) {
         Lines lines = {"a"};
-        IlsIndex index;
+        StringIndex index;
         index.Sync(lines);
         // The keys placed while lines are tested stand for the lines handed out.
         index.Keys().Insert("key of x");
@@ -124,7 +128,7 @@ TEST(KnownLinesIndexTest, TestsEachLineAgainstTheKnownKeysAndTheLinesBeforeIt) {
     };
     for (const Case& c : cases) {
         Lines known = {"a"};
-        IlsIndex index;
+        StringIndex index;
         index.Sync(known);
         std::vector<std::size_t> hashes;
         for (const std::string& line : lines) hashes.push_back(std::hash<std::string>()(line));
@@ -133,6 +137,36 @@ TEST(KnownLinesIndexTest, TestsEachLineAgainstTheKnownKeysAndTheLinesBeforeIt) {
         EXPECT_EQ(keep, c.keep) << c.name;
         for (const char* key : {"a", "b", "c", "d"}) EXPECT_TRUE(index.Contains(key)) << c.name << ": " << key;
         EXPECT_EQ(index.Keys().Size(), 4u) << c.name;
+    }
+}
+
+TEST(KnownLinesIndexTest, IlsLinesComeUnlessTheirTextIsThere) {
+    struct Case {
+        const char* name;
+        Lines known;
+        Lines added;
+        Lines expected;
+    };
+    const Case cases[] = {
+        {"into an empty list", {}, {"a", "b", "a"}, {"a", "b"}},
+        {"after known lines", {"a", "b"}, {"c", "b", "c", "d"}, {"a", "b", "c", "d"}},
+        {"nothing new", {"a"}, {"a", "a"}, {"a"}},
+    };
+    for (const Case& c : cases) {
+        Lines lines = c.known;
+        IlsIndex index;
+        index.Sync(lines);
+        Lines added = c.added;
+        std::vector<std::size_t> hashes;
+        for (const std::string& line : added) hashes.push_back(LineSet::Hash(line));
+        const std::size_t came = AddNewLines(index.Keys(), added, hashes, lines);
+        EXPECT_EQ(lines, c.expected) << c.name;
+        EXPECT_EQ(came, c.expected.size() - c.known.size()) << c.name;
+        index.ExpectAppended(came, lines);
+        index.Sync(lines);
+        EXPECT_EQ(index.Keys().Size(), lines.size()) << c.name;
+        for (const std::string& line : lines) EXPECT_TRUE(index.Contains(line)) << c.name << ": " << line;
+        EXPECT_FALSE(index.Contains("z")) << c.name;
     }
 }
 
