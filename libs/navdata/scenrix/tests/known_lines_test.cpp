@@ -74,16 +74,21 @@ TEST(KnownLinesIndexTest, FollowsTheArrayItWasLastSyncedWith) {
          },
          {{"a", false}, {"c", false}, {"s", true}}},
     };
-    for (const IndexChange& c : changes) {
-        Lines lines = {"a", "b", "c"};
-        Lines other = {"a2", "b", "c", "d"};
-        StringIndex index;
-        index.Sync(lines);
-        index.Sync(c.change(lines, other));
-        for (const auto& [key, known] : c.expected) {
-            EXPECT_EQ(index.Contains(key), known) << c.name << ": " << key;
+    // The same for keys kept in the set and for lines compared at their places.
+    const auto follows = [&](auto index, const char* kind) {
+        for (const IndexChange& c : changes) {
+            Lines lines = {"a", "b", "c"};
+            Lines other = {"a2", "b", "c", "d"};
+            index = {};
+            index.Sync(lines);
+            index.Sync(c.change(lines, other));
+            for (const auto& [key, known] : c.expected) {
+                EXPECT_EQ(index.Contains(key), known) << kind << ", " << c.name << ": " << key;
+            }
         }
-    }
+    };
+    follows(StringIndex{}, "keys");
+    follows(IlsIndex{}, "lines");
 }
 
 TEST(KnownLinesIndexTest, TakesTheKeysHandedOutOnlyForTheLinesHandedOut) {
