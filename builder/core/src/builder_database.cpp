@@ -1,5 +1,6 @@
 #include "gathrel/builder_database.h"
 
+#include "gathrel/lines_freed_later.h"
 #include "platform/text.h"
 
 namespace gathrel {
@@ -41,8 +42,10 @@ BuilderDatabase LoadBuilderDatabase(const DatabasePaths& paths) {
 
 void TakeScanResult(BuilderDatabase& database, ScanResult&& scan) {
     database.countries = LoadedEntries(scan.countries);
-    database.navaidLines = std::move(scan.navaidLines);
-    database.airportLines = std::move(scan.airportLines);
+    // The lines replaced, and the ILS lines already written, are many small blocks.
+    ReplaceLines(database.navaidLines, std::move(scan.navaidLines));
+    ReplaceLines(database.airportLines, std::move(scan.airportLines));
+    FreeLinesLater(std::move(scan.ilsLines));
     database.unsaved = false;
 }
 

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cstring>
-#include <deque>
 #include <future>
 #include <iterator>
 #include <string_view>
@@ -14,6 +13,7 @@
 #include "gathrel/line_sort.h"
 #include "navdata/line_widths.h"
 #include "platform/text.h"
+#include "scenery_read_ahead.h"
 #include "scenrix/scenery_reader.h"
 
 namespace gathrel {
@@ -99,31 +99,29 @@ ScanResult ScanScenery(const std::vector<SceneryFile>& files, ScanProgress& prog
     std::uint64_t total = 0;
     for (const SceneryFile& file : files) total += file.size;
     std::uint64_t done = 0;
-    std::deque<std::future<scenrix::SceneryFileRead>> reading;
-    std::size_t next = 0;
-    const std::size_t atOnce = ThreadsAtOnce();
-    for (const SceneryFile& file : files) {
-        if (progress.StopRequested()) {
-            result.stopped = true;
-            break;
+    {
+        const std::size_t atOnce = ThreadsAtOnce();
+        SceneryReadAhead reading(files, atOnce, atOnce);
+        scenrix::SceneryLogWriter logs;
+        for (std::size_t i = 0; i < files.size(); ++i) {
+            if (progress.StopRequested()) {
+                result.stopped = true;
+                break;
+            }
+            progress.SetStatus(files[i].path);
+            scenrix::SceneryFileRead read = reading.Take(i);
+            scenrix::AddSceneryFile(read, logs, saIlsInfo, saNavaidsLinesSA, saAirportLinesSA, saNavInfo,
+                                    saAirportInfo);
+            MoveAppend(saNavaidsLinesSA, saNavInfo);
+            MoveAppend(saAirportLinesSA, saAirportInfo);
+            ++result.filesRead;
+            done += files[i].size;
+            progress.SetCounts(saNavInfo.size(), saAirportInfo.size());
+            progress.SetProgress(done, total);
         }
-        for (; next < files.size() && reading.size() < atOnce; ++next) {
-            reading.push_back(std::async(
-                std::launch::async, [&path = files[next].path] { return scenrix::SceneryFileRead(path.c_str()); }));
-        }
-        progress.SetStatus(file.path);
-        scenrix::SceneryFileRead read = reading.front().get();
-        reading.pop_front();
-        scenrix::AddSceneryFile(read, saIlsInfo, saNavaidsLinesSA, saAirportLinesSA, saNavInfo, saAirportInfo);
-        MoveAppend(saNavaidsLinesSA, saNavInfo);
-        MoveAppend(saAirportLinesSA, saAirportInfo);
-        ++result.filesRead;
-        done += file.size;
-        progress.SetCounts(saNavInfo.size(), saAirportInfo.size());
-        progress.SetProgress(done, total);
+        // Files read ahead of a stop are waited for and left out.
+        logs.Finish();
     }
-    // Files read ahead of a stop are waited for and left out.
-    reading.clear();
     result.navaidLines = std::move(saNavInfo);
     result.airportLines = std::move(saAirportInfo);
     result.ilsLines = std::move(saIlsInfo);

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "beaconex/navaid_getters.h"
+#include "fsinstall/generated_world.h"
 #include "fsinstall/installation.h"
 #include "fsinstall/sample_world.h"
 #include "map/nav_database.h"
@@ -50,12 +51,13 @@ void ExpectSameNavaid(const std::string& loaded, const std::string& scanned) {
 
 class ScanTest : public ::testing::Test {
 protected:
-    void Install(fsinstall::SimulatorVersion version, const std::string& folder) {
+    // Plain files of airportsPerFile airports each.
+    void Install(fsinstall::SimulatorVersion version, const std::string& folder, std::size_t airportsPerFile = 1) {
         fsinstall::InstallationOptions options;
         options.folder = folder;
         options.version = version;
-        options.airportsPerFile = 1;  // plain files, one airport each
-        options.navaidsPerFile = 2;   // compressed files
+        options.airportsPerFile = airportsPerFile;
+        options.navaidsPerFile = 2;  // compressed files
         ASSERT_TRUE(fsinstall::WriteInstallation(options, world_));
     }
 
@@ -116,43 +118,83 @@ TEST_F(ScanTest, ThePlannerLoadsWhatTheScanWrote) {
     }
 }
 
-// Reading files ahead on other threads changes nothing: the lines, their order, the
-// logs and the messages are those of reading the files one by one. Copies of the
-// scenery under other names make every line of them known, and a file gone in the
-// middle shows its message in its place.
+// A generated world whose every third airport has runways without ends, which the
+// corrections log records.
+fsinstall::SceneryContent WorldWithLoggedRunways(int airports) {
+    fsinstall::SceneryContent world = fsinstall::GeneratedWorld(airports);
+    for (std::size_t i = 0; i < world.airports.size(); i += 3) {
+        for (fsinstall::Runway& runway : world.airports[i].runways) runway.start = runway.end = std::nullopt;
+    }
+    return world;
+}
+
+struct ReadAheadCase {
+    const char* what;
+    fsinstall::SceneryContent world;
+    std::size_t airportsPerFile;
+    bool stopAtGoneFile;
+};
+
+// Reading files ahead on other threads, and a file's parts on several, changes nothing:
+// the lines, their order, the logs and the messages are those of reading the files one
+// by one. Copies of the scenery under other names make every line of them known, a file
+// gone in the middle shows its message in its place, and a stop asked for then ends the
+// scan after it.
 TEST_F(ScanTest, FilesReadAheadGiveWhatReadingThemOneByOneGives) {
-    Install(fsinstall::SimulatorVersion::Fs2000, "C:\\FS2000");
-    const auto scenery = env_.driveC() / "FS2000" / "Scenery" / "World" / "scenery";
-    std::vector<std::filesystem::path> originals;
-    for (const auto& entry : std::filesystem::directory_iterator(scenery)) originals.push_back(entry.path());
-    for (const char* copy : {"again1_", "again2_", "again3_"}) {
-        for (const auto& original : originals) {
-            std::filesystem::copy_file(original, scenery / (copy + original.filename().string()));
+    const ReadAheadCase cases[] = {
+        {"one airport a file", fsinstall::SampleWorld(), 1, false},
+        {"files of many parts", WorldWithLoggedRunways(450), 300, false},
+        {"stopped at the gone file", WorldWithLoggedRunways(450), 300, true},
+    };
+    for (const ReadAheadCase& c : cases) {
+        SCOPED_TRACE(c.what);
+        const std::string folder = "Sim" + std::to_string(&c - cases);
+        world_ = c.world;
+        Install(fsinstall::SimulatorVersion::Fs2000, "C:\\" + folder, c.airportsPerFile);
+        const auto scenery = env_.driveC() / folder / "Scenery" / "World" / "scenery";
+        std::vector<std::filesystem::path> originals;
+        for (const auto& entry : std::filesystem::directory_iterator(scenery)) originals.push_back(entry.path());
+        for (const char* copy : {"again1_", "again2_", "again3_"}) {
+            for (const auto& original : originals) {
+                std::filesystem::copy_file(original, scenery / (copy + original.filename().string()));
+            }
         }
-    }
-    std::vector<SceneryFile> files = FindSceneryFiles("C:\\FS2000\\", {});
-    ASSERT_EQ(files.size(), 4 * originals.size());
-    files.insert(files.begin() + static_cast<std::ptrdiff_t>(files.size() / 2), {"C:\\FS2000\\gone.bgl", 0});
+        std::vector<SceneryFile> files = FindSceneryFiles("C:\\" + folder + "\\", {});
+        ASSERT_EQ(files.size(), 4 * originals.size());
+        const std::size_t gone = files.size() / 2;
+        files.insert(files.begin() + static_cast<std::ptrdiff_t>(gone), {"C:\\gone.bgl", 0});
 
-    const ScanResult scan = ScanScenery(files, progress_);
-    const std::vector<std::string> scanMessages = boxes_.texts();
-    const std::string scanLog = DriveFile("QuilletCorrect.nav");
-    std::filesystem::remove(env_.driveC() / "QuilletCorrect.nav");
-    boxes_.clear();
+        ScanProgress progress;
+        const platform::MessageBoxHandler recorder =
+            platform::SetMessageBoxHandler([&](const platform::MessageBoxRequest& request) {
+                if (c.stopAtGoneFile) progress.RequestStop();
+                return recorder(request);
+            });
+        const ScanResult scan = ScanScenery(files, progress);
+        platform::SetMessageBoxHandler(recorder);
+        const std::vector<std::string> scanMessages = boxes_.texts();
+        const std::string scanLog = DriveFile("QuilletCorrect.nav");
+        std::filesystem::remove(env_.driveC() / "QuilletCorrect.nav");
+        boxes_.clear();
 
-    std::vector<std::string> ils, navaids, airports, knownNavaids, knownAirports;
-    for (const SceneryFile& file : files) {
-        LoadDLLBGL(file.path.c_str(), ils, navaids, airports, knownNavaids, knownAirports);
-        knownNavaids.insert(knownNavaids.end(), navaids.begin(), navaids.end());
-        knownAirports.insert(knownAirports.end(), airports.begin(), airports.end());
+        if (c.stopAtGoneFile) files.resize(gone + 1);
+        std::vector<std::string> ils, navaids, airports, knownNavaids, knownAirports;
+        for (const SceneryFile& file : files) {
+            LoadDLLBGL(file.path.c_str(), ils, navaids, airports, knownNavaids, knownAirports);
+            knownNavaids.insert(knownNavaids.end(), navaids.begin(), navaids.end());
+            knownAirports.insert(knownAirports.end(), airports.begin(), airports.end());
+        }
+        EXPECT_EQ(scan.navaidLines, knownNavaids);
+        EXPECT_EQ(scan.airportLines, knownAirports);
+        EXPECT_EQ(scan.ilsLines, ils);
+        EXPECT_EQ(scanLog, DriveFile("QuilletCorrect.nav"));
+        EXPECT_EQ(scanMessages, boxes_.texts());
+        EXPECT_EQ(scanMessages.size(), 1u);
+        EXPECT_EQ(scan.filesRead, files.size());
+        EXPECT_EQ(scan.stopped, c.stopAtGoneFile);
+        std::filesystem::remove(env_.driveC() / "QuilletCorrect.nav");
+        boxes_.clear();
     }
-    EXPECT_EQ(scan.navaidLines, knownNavaids);
-    EXPECT_EQ(scan.airportLines, knownAirports);
-    EXPECT_EQ(scan.ilsLines, ils);
-    EXPECT_EQ(scanLog, DriveFile("QuilletCorrect.nav"));
-    EXPECT_EQ(scanMessages, boxes_.texts());
-    EXPECT_EQ(scanMessages.size(), 1u);
-    EXPECT_EQ(scan.filesRead, files.size());
 }
 
 // A list long enough to be read by runs on several threads: a country met only once,

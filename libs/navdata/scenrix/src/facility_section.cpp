@@ -23,9 +23,9 @@ void ReadAirportItem(const SceneryBytes& item, AirportTexts& common, SceneryScan
     ParseAirportFacility(item.Slice(records, item.size() - records), common, scan);
 }
 
-// Reads the items of one block; false when an item's stored length is below its own
-// header, which ends the section.
-bool ReadItems(const SceneryBytes& block, AirportTexts& common, SceneryScan& scan) {
+// Lists the airport items of one block; false when an item's stored length is below
+// its own header, which ends the section. place: the country and city items so far.
+bool ListItems(const SceneryBytes& block, FacilityAirports::Item& place, FacilityAirports& airports) {
     const std::uint32_t count = block.U32(layout::kFacilityItemCountField);
     std::size_t position = layout::kFacilityBlockHeaderLength;
     for (std::uint32_t i = 0; i < count && block.Holds(position, layout::kItemHeaderLength); ++i) {
@@ -41,13 +41,13 @@ bool ReadItems(const SceneryBytes& block, AirportTexts& common, SceneryScan& sca
         switch (type) {
             case layout::kCountryItem:
             case layout::kRegionItem:
-                common.country = data.Text(0, data.size());
+                place.country = data;
                 break;
             case layout::kCityItem:
-                common.city = data.Text(0, data.size());
+                place.city = data;
                 break;
             case layout::kAirportItem:
-                ReadAirportItem(data, common, scan);
+                airports.items.push_back({data, place.country, place.city});
                 break;
             default:
                 break;
@@ -62,18 +62,44 @@ bool ReadItems(const SceneryBytes& block, AirportTexts& common, SceneryScan& sca
 // A block's stored length covers what follows its first 16 bytes, so a block spans
 // length + 16 bytes and its items lie inside that span; a length that leaves no room
 // for the block's own 24-byte header ends the section.
-void ReadFacilitySection(const SceneryBytes& data, std::size_t section, SceneryScan& scan) {
-    AirportTexts common;
+FacilityAirports ListFacilityAirports(const SceneryBytes& data, std::size_t section) {
+    FacilityAirports airports;
+    FacilityAirports::Item place;
     std::size_t position = section;
     while (data.Holds(position, layout::kFacilityBlockHeaderLength) &&
            data.U16(position) == layout::kFacilityBlockMark) {
         const std::size_t span =
             std::size_t{data.U32(position + layout::kFacilityBlockLengthField)} + layout::kFacilityBlockExtra;
-        if (span < layout::kFacilityBlockHeaderLength || !ReadItems(data.Slice(position, span), common, scan)) {
-            return;
+        if (span < layout::kFacilityBlockHeaderLength || !ListItems(data.Slice(position, span), place, airports)) {
+            break;
         }
         position += span;
     }
+    return airports;
+}
+
+// Every airport item names itself, so only the country and city carry from one item to
+// the next; their texts are taken when they change.
+void ReadFacilityAirports(const FacilityAirports& airports, std::size_t begin, std::size_t end, SceneryScan& scan) {
+    AirportTexts common;
+    const FacilityAirports::Item* last = nullptr;
+    const auto take = [](const SceneryBytes& now, const SceneryBytes* before, std::string& text) {
+        if (before == nullptr || now.data() != before->data() || now.size() != before->size()) {
+            text = now.Text(0, now.size());
+        }
+    };
+    for (std::size_t i = begin; i < end; ++i) {
+        const FacilityAirports::Item& item = airports.items[i];
+        take(item.country, last ? &last->country : nullptr, common.country);
+        take(item.city, last ? &last->city : nullptr, common.city);
+        last = &item;
+        ReadAirportItem(item.data, common, scan);
+    }
+}
+
+void ReadFacilitySection(const SceneryBytes& data, std::size_t section, SceneryScan& scan) {
+    const FacilityAirports airports = ListFacilityAirports(data, section);
+    ReadFacilityAirports(airports, 0, airports.items.size(), scan);
 }
 
 }  // namespace scenrix::detail

@@ -1,5 +1,7 @@
 #include "scenrix/scenery_reader.h"
 
+#include <algorithm>
+#include <atomic>
 #include <memory>
 
 #include "facility_section.h"
@@ -8,6 +10,7 @@
 #include "platform/files.h"
 #include "platform/message_box.h"
 #include "scenery_file.h"
+#include "scenery_log_queue.h"
 #include "scenery_scan.h"
 #include "scenrix/scenery_layout.h"
 
@@ -19,11 +22,27 @@ std::vector<std::string> saAirportInfo;
 
 namespace scenrix {
 
-// The message a file's reading leaves to be shown, and what it found.
+// The bytes of a file being read, its parts and what each found. The parts are the NDB
+// section, runs of the facility section's airports, then the VOR section; the last
+// part read joins what they found in that order and lets the bytes go.
 struct SceneryFileRead::Contents {
     enum class Message { None, CannotOpen, Unreadable, UnmapFailed };
     Message message = Message::None;
-    detail::SceneryScan scan;
+    platform::MappedFile plain;
+    std::unique_ptr<std::uint8_t[]> inflated;
+    detail::SceneryBytes data;
+    std::size_t ndbSection = 0;  // 0: none
+    std::size_t vorSection = 0;
+    detail::FacilityAirports airports;
+    // Each part on its own cache lines, as threads add to several at once.
+    struct alignas(64) Part {
+        detail::SceneryScan scan;
+    };
+    std::vector<Part> parts;
+    std::size_t airportRuns = 1;
+    std::size_t partCount = 0;  // kept when the parts are joined
+    std::atomic<std::size_t> partsLeft = 0;
+    detail::SceneryScan scan;  // the parts joined
 };
 
 }  // namespace scenrix
@@ -32,7 +51,8 @@ namespace {
 
 namespace layout = scenrix::scenery;
 using scenrix::detail::SceneryBytes;
-using Message = scenrix::SceneryFileRead::Contents::Message;
+using Contents = scenrix::SceneryFileRead::Contents;
+using Message = Contents::Message;
 
 constexpr const char* kCannotOpenMessage = "Cannot open file";
 constexpr const char* kUnreadableMessage =
@@ -56,43 +76,68 @@ scenrix::detail::KnownLineIndexes& KnownIndexes() {
     return indexes;
 }
 
-void ReadSections(const SceneryBytes& data, scenrix::detail::SceneryScan& scan) {
-    const std::size_t headerLength = scenrix::detail::SceneryHeaderLength(data);
-    if (const std::size_t ndb = SectionOffset(data, layout::kNdbSectionField)) {
-        ReadNdbSection(data, ndb, scan);
-    }
-    if (headerLength == layout::kExtendedHeaderLength) {
-        if (const std::size_t facility = SectionOffset(data, layout::kFacilitySectionField)) {
-            ReadFacilitySection(data, facility, scan);
-        }
-    }
-    if (const std::size_t vor = SectionOffset(data, layout::kVorSectionField)) {
-        ReadVorSection(data, vor, data.U16(layout::kLowestChannelField), data.U16(layout::kHighestChannelField), scan);
-    }
-}
+// The fewest airports a part reads, so that a part outweighs its handing out.
+constexpr std::size_t kLeastAirportsPerPart = 128;
 
-Message ReadFile(const char* path, scenrix::detail::SceneryScan& scan) {
+// The bytes of the file and where its sections lie; the parts are read later.
+Message OpenFile(const char* path, std::size_t airportRuns, Contents& file) {
     std::size_t inflatedSize = 0;
-    std::unique_ptr<std::uint8_t[]> inflated;
-    const int code = scenrix::detail::OpenSceneryFile(path, &inflatedSize, &inflated);
-
-    platform::MappedFile plain;
-    SceneryBytes data;
+    const int code = scenrix::detail::OpenSceneryFile(path, &inflatedSize, &file.inflated);
     if (code == scenrix::detail::kSceneryInflated) {
-        data = SceneryBytes(inflated.get(), inflatedSize);
+        file.data = SceneryBytes(file.inflated.get(), inflatedSize);
     } else if (code == scenrix::detail::kSceneryPlain) {
         if (!platform::FileExists(path)) {
             return Message::None;
         }
-        if (!plain.Open(path)) {
+        if (!file.plain.Open(path)) {
             return Message::CannotOpen;
         }
-        data = SceneryBytes(reinterpret_cast<const std::uint8_t*>(plain.data()), plain.size());
+        file.data = SceneryBytes(reinterpret_cast<const std::uint8_t*>(file.plain.data()), file.plain.size());
     } else {
         return Message::Unreadable;
     }
-    ReadSections(data, scan);
-    return plain.IsOpen() && !plain.Close() ? Message::UnmapFailed : Message::None;
+    const SceneryBytes& data = file.data;
+    file.ndbSection = SectionOffset(data, layout::kNdbSectionField);
+    if (scenrix::detail::SceneryHeaderLength(data) == layout::kExtendedHeaderLength) {
+        if (const std::size_t facility = SectionOffset(data, layout::kFacilitySectionField)) {
+            file.airports = scenrix::detail::ListFacilityAirports(data, facility);
+        }
+    }
+    file.vorSection = SectionOffset(data, layout::kVorSectionField);
+    const std::size_t airports = file.airports.items.size();
+    file.airportRuns =
+        std::clamp<std::size_t>(airports / kLeastAirportsPerPart, 1, std::max<std::size_t>(airportRuns, 1));
+    file.partCount = file.airportRuns + 2;
+    file.parts.resize(file.partCount);
+    file.partsLeft = file.partCount;
+    return Message::None;
+}
+
+void ReadPartOf(Contents& file, std::size_t part) {
+    const SceneryBytes& data = file.data;
+    scenrix::detail::SceneryScan& scan = file.parts[part].scan;
+    if (part == 0) {
+        if (file.ndbSection) ReadNdbSection(data, file.ndbSection, scan);
+    } else if (part + 1 == file.partCount) {
+        if (file.vorSection) {
+            ReadVorSection(data, file.vorSection, data.U16(layout::kLowestChannelField),
+                           data.U16(layout::kHighestChannelField), scan);
+        }
+    } else {
+        const std::size_t airports = file.airports.items.size();
+        const std::size_t run = part - 1;
+        ReadFacilityAirports(file.airports, airports * run / file.airportRuns, airports * (run + 1) / file.airportRuns,
+                             scan);
+    }
+}
+
+void JoinParts(Contents& file) {
+    for (Contents::Part& part : file.parts) file.scan.Append(std::move(part.scan));
+    file.parts.clear();
+    file.airports = {};
+    file.data = {};
+    file.inflated.reset();
+    if (file.plain.IsOpen() && !file.plain.Close()) file.message = Message::UnmapFailed;
 }
 
 void ShowMessage(Message message) {
@@ -114,25 +159,63 @@ void ShowMessage(Message message) {
 
 namespace scenrix {
 
-SceneryFileRead::SceneryFileRead(const char* path) : contents_(std::make_unique<Contents>()) {
-    if (path != nullptr) contents_->message = ReadFile(path, contents_->scan);
+SceneryFileRead::SceneryFileRead(const char* path) : SceneryFileRead(Opened(path, 1)) {
+    for (std::size_t part = 0; part < PartCount(); ++part) ReadPart(part);
+}
+
+SceneryFileRead::SceneryFileRead() : contents_(std::make_unique<Contents>()) {}
+
+SceneryFileRead SceneryFileRead::Opened(const char* path, std::size_t airportRuns) {
+    SceneryFileRead file;
+    if (path != nullptr) file.contents_->message = OpenFile(path, airportRuns, *file.contents_);
+    return file;
+}
+
+std::size_t SceneryFileRead::PartCount() const { return contents_ ? contents_->partCount : 0; }
+
+void SceneryFileRead::ReadPart(std::size_t part) {
+    ReadPartOf(*contents_, part);
+    if (contents_->partsLeft.fetch_sub(1, std::memory_order_acq_rel) == 1) JoinParts(*contents_);
 }
 
 SceneryFileRead::SceneryFileRead(SceneryFileRead&& other) noexcept = default;
 SceneryFileRead& SceneryFileRead::operator=(SceneryFileRead&& other) noexcept = default;
 SceneryFileRead::~SceneryFileRead() = default;
 
+namespace {
+
+// logs: null to write them here.
+void AddFile(SceneryFileRead& file, SceneryLogWriter* logs, std::vector<std::string>& ilsLines,
+             std::vector<std::string>& navaidLines, std::vector<std::string>& airportLines,
+             std::vector<std::string>& knownNavaids, std::vector<std::string>& knownAirports) {
+    navaidLines.clear();
+    airportLines.clear();
+    if (file.contents() == nullptr) return;
+    SceneryFileRead::Contents& contents = *file.contents();
+    // The logs go before the message.
+    if (logs == nullptr) {
+        contents.scan.Logs().Write();
+    } else {
+        logs->queue().Add(std::move(contents.scan.Logs()));
+        if (contents.message != Message::None) logs->queue().WaitUntilWritten();
+    }
+    ShowMessage(contents.message);
+    contents.scan.AddUnknownLines(KnownIndexes(), navaidLines, airportLines, knownNavaids, knownAirports, ilsLines);
+}
+
+}  // namespace
+
 int AddSceneryFile(SceneryFileRead& file, std::vector<std::string>& ilsLines, std::vector<std::string>& navaidLines,
                    std::vector<std::string>& airportLines, std::vector<std::string>& knownNavaids,
                    std::vector<std::string>& knownAirports) {
-    navaidLines.clear();
-    airportLines.clear();
-    if (file.contents() == nullptr) return 0;
-    SceneryFileRead::Contents& contents = *file.contents();
-    // A file that could not be read has no log records, so the logs may go first.
-    contents.scan.Logs().Write();
-    ShowMessage(contents.message);
-    contents.scan.AddUnknownLines(KnownIndexes(), navaidLines, airportLines, knownNavaids, knownAirports, ilsLines);
+    AddFile(file, nullptr, ilsLines, navaidLines, airportLines, knownNavaids, knownAirports);
+    return 0;
+}
+
+int AddSceneryFile(SceneryFileRead& file, SceneryLogWriter& logs, std::vector<std::string>& ilsLines,
+                   std::vector<std::string>& navaidLines, std::vector<std::string>& airportLines,
+                   std::vector<std::string>& knownNavaids, std::vector<std::string>& knownAirports) {
+    AddFile(file, &logs, ilsLines, navaidLines, airportLines, knownNavaids, knownAirports);
     return 0;
 }
 

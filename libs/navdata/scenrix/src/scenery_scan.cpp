@@ -1,5 +1,7 @@
 #include "scenery_scan.h"
 
+#include <iterator>
+
 #include "navdata/line_widths.h"
 #include "runway_ends.h"
 
@@ -38,6 +40,32 @@ void SceneryScan::AddAirportLine(ScannedRunway& runway, const AirportTexts& airp
 void SceneryScan::AddIlsLine(std::string line) {
     ils_.hashes.push_back(LineSet::Hash(line));
     ils_.lines.push_back(std::move(line));
+}
+
+namespace {
+
+template <typename T>
+void MoveAppend(std::vector<T>& from, std::vector<T>& to) {
+    if (to.empty()) {
+        to.swap(from);
+        return;
+    }
+    to.insert(to.end(), std::make_move_iterator(from.begin()), std::make_move_iterator(from.end()));
+}
+
+}  // namespace
+
+void SceneryScan::Append(SceneryScan&& next) {
+    MoveAppend(next.navaids_.lines, navaids_.lines);
+    MoveAppend(next.navaids_.keys, navaids_.keys);
+    MoveAppend(next.navaids_.hashes, navaids_.hashes);
+    MoveAppend(next.airports_.lines, airports_.lines);
+    MoveAppend(next.airports_.keys, airports_.keys);
+    MoveAppend(next.airports_.hashes, airports_.hashes);
+    MoveAppend(next.ils_.lines, ils_.lines);
+    MoveAppend(next.ils_.hashes, ils_.hashes);
+    logs_.corrections += next.logs_.corrections;
+    logs_.invalidRunways += next.logs_.invalidRunways;
 }
 
 // The known airport lines alone are the keys: runways of one file are never tested

@@ -22,6 +22,8 @@ public:
     void AddIlsLine(std::string line);
     // The logs of this file, written once it has been read.
     RunwayLogs& Logs() { return logs_; }
+    // Takes the lines and log records of the file's next part, after its own.
+    void Append(SceneryScan&& next);
 
     // Empties navaidLines and airportLines and fills them with the lines not known, and
     // appends the new ILS lines to ilsLines, as LoadDLLBGL hands them out: a navaid

@@ -32,25 +32,61 @@ namespace scenrix {
 // LoadDLLBGL in two steps, so that a scan may read the next files on threads of its own
 // while it adds the lines of one: the reading (any number at once, each of its own
 // file), then AddSceneryFile in the order of the files (one at a time, as LoadDLLBGL).
+// The reading itself may be split: Opened, then each of its parts read once, on any
+// threads, several at once.
 class SCENRIX_API SceneryFileRead {
 public:
     // Reads the file at path; shows nothing and writes nothing.
     explicit SceneryFileRead(const char* path);
+    // Opens the file at path and finds its parts, reading none of them: the NDB section,
+    // up to airportRuns runs of its airports, the VOR section.
+    static SceneryFileRead Opened(const char* path, std::size_t airportRuns);
     SceneryFileRead(SceneryFileRead&& other) noexcept;
     SceneryFileRead& operator=(SceneryFileRead&& other) noexcept;
     ~SceneryFileRead();
+
+    // Known once opened; 0 for a file that could not be opened.
+    std::size_t PartCount() const;
+    // Reads part (below PartCount(), each part once); the file is read when every part is.
+    void ReadPart(std::size_t part);
 
     // What was read; none once moved from.
     struct Contents;
     Contents* contents() { return contents_.get(); }
 
 private:
+    SceneryFileRead();
+
     std::unique_ptr<Contents> contents_;
+};
+
+// Appends the files' logs in the order they are given on a thread of its own, so that
+// the lines of the next file are added meanwhile.
+class SCENRIX_API SceneryLogWriter {
+public:
+    SceneryLogWriter();
+    // Finishes, a failure of the writing left unthrown.
+    ~SceneryLogWriter();
+    SceneryLogWriter(const SceneryLogWriter&) = delete;
+    SceneryLogWriter& operator=(const SceneryLogWriter&) = delete;
+
+    // Returns once every log given is in its file; throws what made the writing fail.
+    void Finish();
+
+    struct Queue;
+    Queue& queue() { return *queue_; }
+
+private:
+    std::unique_ptr<Queue> queue_;
 };
 
 // What LoadDLLBGL does with the file once it is read: its message, its logs and its
 // new lines, the file's lines moved out. Always returns 0.
 SCENRIX_API int AddSceneryFile(SceneryFileRead& file, std::vector<std::string>& ilsLines,
+                               std::vector<std::string>& navaidLines, std::vector<std::string>& airportLines,
+                               std::vector<std::string>& knownNavaids, std::vector<std::string>& knownAirports);
+// The same, its logs handed to logs; a message is shown once the logs before it are written.
+SCENRIX_API int AddSceneryFile(SceneryFileRead& file, SceneryLogWriter& logs, std::vector<std::string>& ilsLines,
                                std::vector<std::string>& navaidLines, std::vector<std::string>& airportLines,
                                std::vector<std::string>& knownNavaids, std::vector<std::string>& knownAirports);
 
