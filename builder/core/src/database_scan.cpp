@@ -119,7 +119,8 @@ ScanResult ScanScenery(const std::vector<SceneryFile>& files, ScanProgress& prog
             progress.SetCounts(saNavInfo.size(), saAirportInfo.size());
             progress.SetProgress(done, total);
         }
-        // Files read ahead of a stop are waited for and left out.
+        // Every log is in its file before the scan returns; files read ahead of a stop are
+        // waited for (as reading ends) and left out.
         logs.Finish();
     }
     result.navaidLines = std::move(saNavInfo);

@@ -33,7 +33,6 @@ inline constexpr std::size_t kPrefetchDistance = 16;
 template <class Set>
 class KnownLinesIndex {
 public:
-
     void Sync(const std::vector<std::string>& lines) {
         std::size_t from = indexed_;
         if (!IsPrefixOf(lines) || (handedOut_ > 0 && !HandedOutWereAppended(lines))) {
@@ -60,9 +59,8 @@ public:
     // The keys of the lines indexed, and of those handed out since.
     Set& Keys() { return keys_; }
 
-    // The caller is about to append the last count of lines (or, for an array this
-    // index follows, has appended them), whose keys were placed in the shards since the
-    // last Sync.
+    // count lines, the last of them lines.back(), are handed out to be appended to the
+    // array next synced; their keys were placed in Keys() since the last Sync.
     void ExpectAppended(std::size_t count, const std::vector<std::string>& lines) {
         handedOut_ = count;
         if (count > 0) lastHandedOut_ = lines.back();
