@@ -196,7 +196,14 @@ void CTrevaloView::StoreMousePosition(QPoint device) {
 
 void CTrevaloView::UpdateStatusPosition() {
     if (GetMappingMode() == MappingMode::None) return;
-    StoreMousePosition(lastMousePixel_);
+    if (lastMousePixel_) {
+        StoreMousePosition(*lastMousePixel_);
+        return;
+    }
+    // Before the mouse comes into the map both panes say it is off the map.
+    constexpr std::int32_t kBeyondEast = (180 + 1) * 3600;
+    constexpr std::int32_t kBeyondNorth = (90 + 1) * 3600;
+    if (auto* frame = dynamic_cast<CMainFrame*>(frame_)) frame->SetCursorPosition(kBeyondEast, kBeyondNorth);
 }
 
 void CTrevaloView::RedrawAll(bool /*erase*/) {

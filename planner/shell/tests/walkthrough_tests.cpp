@@ -6,6 +6,7 @@
 
 #include <QDialog>
 #include <QImage>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
@@ -35,6 +36,7 @@
 #include "shell/command_ids.h"
 #include "shell/main_frame.h"
 #include "shell/settings.h"
+#include "shell/status_panes.h"
 #include "shell/trevalo_app.h"
 #include "shell/trevalo_view.h"
 #include "wizard/wizard_bar.h"
@@ -289,6 +291,26 @@ TEST_F(WalkthroughTest, TheMapCommandsStatesFollowTheMouse) {
     Command(kCmdUndoLastSelection);
     EXPECT_EQ(view_->GetRoute().Count(), 0);
     EXPECT_TRUE(qtplatform::testing::ProcessEventsUntil([&] { return !undo->isEnabled(); }));
+    QuitPlanner();
+}
+
+// Until the mouse comes into the map both position panes say it is off the map, whatever
+// the first scrolling and zooming; then they follow the mouse.
+TEST_F(WalkthroughTest, ThePositionPanesWaitForTheMouse) {
+    StartPlanner();
+    auto* longitude = qtplatform::FindControl<QLabel>(app_->MainFrame(), kPaneLongitude);
+    auto* latitude = qtplatform::FindControl<QLabel>(app_->MainFrame(), kPaneLatitude);
+    ASSERT_TRUE(longitude != nullptr && latitude != nullptr);
+    for (int command : {kCmdZoomIn, kCmdZoomIn, kCmdScaleToFit}) {
+        Command(command);
+        QApplication::processEvents();
+        EXPECT_EQ(longitude->text().toStdString(), kOutOfMapText) << command;
+        EXPECT_EQ(latitude->text().toStdString(), kOutOfMapText) << command;
+    }
+    QTest::mouseMove(Viewport(), view_->WorldToPixel(0, 0));
+    QApplication::processEvents();
+    EXPECT_NE(longitude->text().toStdString(), kOutOfMapText);
+    EXPECT_NE(latitude->text().toStdString(), kOutOfMapText);
     QuitPlanner();
 }
 

@@ -175,7 +175,7 @@ private:
     std::unique_ptr<SidStarStore> sidStarStore_;
     CEditSidStarDlg* editSidStar_ = nullptr;  // keeps its fields between openings
 
-    QPoint lastMousePixel_;
+    std::optional<QPoint> lastMousePixel_;  // none until the mouse has been in the map
     MapPoint lastMouse_;
     std::optional<HandDrag> handDrag_;
     QRubberBand* rubberBand_ = nullptr;
