@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cstring>
 #include <future>
-#include <iterator>
 #include <string_view>
 #include <thread>
 #include <unordered_set>
@@ -29,9 +28,14 @@ void EmptyReaderArrays() {
     }
 }
 
-void MoveAppend(std::vector<std::string>& from, std::vector<std::string>& to) {
-    to.insert(to.end(), std::make_move_iterator(from.begin()), std::make_move_iterator(from.end()));
-    from.clear();
+// Room for the lines the files still to come are likely to bring, judged by the sizes of
+// the files added so far, so that the lines already gathered are seldom moved again.
+void ReserveForTheRest(std::vector<std::string>& lines, std::uint64_t done, std::uint64_t total) {
+    if (done == 0 || done >= total || lines.empty()) return;
+    const double expected = static_cast<double>(lines.size()) * static_cast<double>(total) / static_cast<double>(done);
+    // An eighth more, for files richer than those so far.
+    const auto wanted = static_cast<std::size_t>(expected * 1.125);
+    if (wanted > lines.capacity()) lines.reserve(std::max(wanted, lines.capacity() + lines.capacity() / 2));
 }
 
 // Files are read ahead on threads of their own, a few at a time, and the countries of
@@ -110,12 +114,13 @@ ScanResult ScanScenery(const std::vector<SceneryFile>& files, ScanProgress& prog
             }
             progress.SetStatus(files[i].path);
             scenrix::SceneryFileRead read = reading.Take(i);
-            scenrix::AddSceneryFile(read, logs, saIlsInfo, saNavaidsLinesSA, saAirportLinesSA, saNavInfo,
-                                    saAirportInfo);
-            MoveAppend(saNavaidsLinesSA, saNavInfo);
-            MoveAppend(saAirportLinesSA, saAirportInfo);
+            scenrix::AppendSceneryFile(read, logs, saIlsInfo, saNavInfo, saAirportInfo);
+            reading.Release(std::move(read));
             ++result.filesRead;
             done += files[i].size;
+            for (std::vector<std::string>* lines : {&saNavInfo, &saAirportInfo, &saIlsInfo}) {
+                ReserveForTheRest(*lines, done, total);
+            }
             progress.SetCounts(saNavInfo.size(), saAirportInfo.size());
             progress.SetProgress(done, total);
         }

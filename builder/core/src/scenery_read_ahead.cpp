@@ -22,6 +22,7 @@ SceneryReadAhead::~SceneryReadAhead() {
 // A file is opened ahead while fewer parts wait than there are threads to read them;
 // otherwise the earliest file's next part is read.
 SceneryReadAhead::Task SceneryReadAhead::NextTask(std::size_t& file, std::size_t& part) {
+    if (!spent_.empty()) return Task::Free;
     if (opening_ < files_.size() && opening_ < taken_ + filesAhead_ && partsWaiting_ < threadCount_) {
         file = opening_++;
         return Task::Open;
@@ -74,12 +75,25 @@ void SceneryReadAhead::WakeIdle(std::size_t tasks) {
     for (std::size_t i = 0; i < tasks && i < idleThreads_; ++i) workReady_.notify_one();
 }
 
+void SceneryReadAhead::Free(std::unique_lock<std::mutex>& lock) {
+    std::optional<scenrix::SceneryFileRead> spent(std::move(spent_.back()));
+    spent_.pop_back();
+    lock.unlock();
+    spent.reset();
+    lock.lock();
+}
+
+// Files released are freed even once the reading stops.
 void SceneryReadAhead::Work() {
     std::unique_lock lock(mutex_);
-    while (!stopping_) {
+    while (!stopping_ || !spent_.empty()) {
         std::size_t file = 0;
         std::size_t part = 0;
-        const Task task = NextTask(file, part);
+        const Task task = stopping_ ? Task::Free : NextTask(file, part);
+        if (task == Task::Free) {
+            Free(lock);
+            continue;
+        }
         if (task == Task::None) {
             ++idleThreads_;
             workReady_.wait(lock);
@@ -110,6 +124,12 @@ scenrix::SceneryFileRead SceneryReadAhead::Take(std::size_t index) {
     WakeIdle(1);
     if (state.failure) std::rethrow_exception(state.failure);
     return std::move(*state.read);
+}
+
+void SceneryReadAhead::Release(scenrix::SceneryFileRead&& spent) {
+    std::lock_guard lock(mutex_);
+    spent_.push_back(std::move(spent));
+    WakeIdle(1);
 }
 
 }  // namespace gathrel

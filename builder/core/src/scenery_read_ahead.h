@@ -28,6 +28,9 @@ public:
     // The file at index once it is read, reading its parts meanwhile; the files are taken
     // in their order, each once. A failure of its reading is thrown here.
     scenrix::SceneryFileRead Take(std::size_t index);
+    // Hands back a file taken, its lines moved out, to be freed on the reading threads,
+    // so that the scan's own thread goes on to the next file meanwhile.
+    void Release(scenrix::SceneryFileRead&& spent);
 
 private:
     struct File {
@@ -43,10 +46,12 @@ private:
 
     void Work();
     // What a thread does next, chosen under the lock.
-    enum class Task { None, Open, ReadPart };
+    enum class Task { None, Open, ReadPart, Free };
     Task NextTask(std::size_t& file, std::size_t& part);
     // Runs the task with the lock released.
     void Run(Task task, std::size_t file, std::size_t part, std::unique_lock<std::mutex>& lock);
+    // Frees the last file released, with the lock released meanwhile.
+    void Free(std::unique_lock<std::mutex>& lock);
     // Wakes as many idle threads as there are new tasks, at most.
     void WakeIdle(std::size_t tasks);
 
@@ -54,6 +59,7 @@ private:
     const std::size_t threadCount_;
     const std::size_t filesAhead_;
     std::vector<File> state_;
+    std::vector<scenrix::SceneryFileRead> spent_;  // released, to be freed
     std::size_t taken_ = 0;         // files handed out
     std::size_t opening_ = 0;       // files whose opening has begun
     std::size_t partsWaiting_ = 0;  // parts of opened files not yet begun

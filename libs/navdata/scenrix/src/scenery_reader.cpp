@@ -184,13 +184,10 @@ SceneryFileRead::~SceneryFileRead() = default;
 
 namespace {
 
-// logs: null to write them here.
-void AddFile(SceneryFileRead& file, SceneryLogWriter* logs, std::vector<std::string>& ilsLines,
-             std::vector<std::string>& navaidLines, std::vector<std::string>& airportLines,
-             std::vector<std::string>& knownNavaids, std::vector<std::string>& knownAirports) {
-    navaidLines.clear();
-    airportLines.clear();
-    if (file.contents() == nullptr) return;
+// The message and logs of the file; false when nothing was read. logs: null to write
+// them here.
+bool ReportFile(SceneryFileRead& file, SceneryLogWriter* logs) {
+    if (file.contents() == nullptr) return false;
     SceneryFileRead::Contents& contents = *file.contents();
     // The logs go before the message.
     if (logs == nullptr) {
@@ -200,7 +197,17 @@ void AddFile(SceneryFileRead& file, SceneryLogWriter* logs, std::vector<std::str
         if (contents.message != Message::None) logs->queue().WaitUntilWritten();
     }
     ShowMessage(contents.message);
-    contents.scan.AddUnknownLines(KnownIndexes(), navaidLines, airportLines, knownNavaids, knownAirports, ilsLines);
+    return true;
+}
+
+void AddFile(SceneryFileRead& file, SceneryLogWriter* logs, std::vector<std::string>& ilsLines,
+             std::vector<std::string>& navaidLines, std::vector<std::string>& airportLines,
+             std::vector<std::string>& knownNavaids, std::vector<std::string>& knownAirports) {
+    navaidLines.clear();
+    airportLines.clear();
+    if (!ReportFile(file, logs)) return;
+    file.contents()->scan.AddUnknownLines(KnownIndexes(), navaidLines, airportLines, knownNavaids, knownAirports,
+                                          ilsLines);
 }
 
 }  // namespace
@@ -217,6 +224,12 @@ int AddSceneryFile(SceneryFileRead& file, SceneryLogWriter& logs, std::vector<st
                    std::vector<std::string>& knownNavaids, std::vector<std::string>& knownAirports) {
     AddFile(file, &logs, ilsLines, navaidLines, airportLines, knownNavaids, knownAirports);
     return 0;
+}
+
+void AppendSceneryFile(SceneryFileRead& file, SceneryLogWriter& logs, std::vector<std::string>& ilsLines,
+                       std::vector<std::string>& knownNavaids, std::vector<std::string>& knownAirports) {
+    if (!ReportFile(file, &logs)) return;
+    file.contents()->scan.AppendUnknownLines(KnownIndexes(), knownNavaids, knownAirports, ilsLines);
 }
 
 }  // namespace scenrix

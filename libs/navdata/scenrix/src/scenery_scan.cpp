@@ -7,20 +7,6 @@
 
 namespace scenrix::detail {
 
-namespace {
-
-// Moves the lines kept to the end of to, and says how many came.
-std::size_t MoveKept(std::vector<std::string>& lines, const std::vector<std::uint8_t>& keep,
-                     std::vector<std::string>& to) {
-    const std::size_t before = to.size();
-    for (std::size_t i = 0; i < lines.size(); ++i) {
-        if (keep[i]) to.push_back(std::move(lines[i]));
-    }
-    return to.size() - before;
-}
-
-}  // namespace
-
 void SceneryScan::AddNavaidLine(std::string line) {
     if (line.size() > navdata::kNavaidLineWidth) line.resize(navdata::kNavaidLineWidth);
     line += '\n';
@@ -68,21 +54,38 @@ void SceneryScan::Append(SceneryScan&& next) {
     logs_.invalidRunways += next.logs_.invalidRunways;
 }
 
-// The known airport lines alone are the keys: runways of one file are never tested
-// against one another.
 void SceneryScan::AddUnknownLines(KnownLineIndexes& indexes, std::vector<std::string>& navaidLines,
                                   std::vector<std::string>& airportLines, const std::vector<std::string>& knownNavaids,
                                   const std::vector<std::string>& knownAirports, std::vector<std::string>& ilsLines) {
     navaidLines.clear();
     airportLines.clear();
+    Sync(indexes, knownNavaids, knownAirports, ilsLines);
+    MoveUnknownLines(indexes, navaidLines, airportLines, ilsLines);
+}
+
+void SceneryScan::AppendUnknownLines(KnownLineIndexes& indexes, std::vector<std::string>& knownNavaids,
+                                     std::vector<std::string>& knownAirports, std::vector<std::string>& ilsLines) {
+    Sync(indexes, knownNavaids, knownAirports, ilsLines);
+    MoveUnknownLines(indexes, knownNavaids, knownAirports, ilsLines);
+}
+
+void SceneryScan::Sync(KnownLineIndexes& indexes, const std::vector<std::string>& knownNavaids,
+                       const std::vector<std::string>& knownAirports, const std::vector<std::string>& ilsLines) {
     indexes.navaids.Sync(knownNavaids);
     indexes.airports.Sync(knownAirports);
     indexes.ils.Sync(ilsLines);
-    std::vector<std::uint8_t> keep;  // of the lines of one kind
-    TestLines(indexes.navaids.Keys(), navaids_.keys, navaids_.hashes, false, keep);
-    indexes.navaids.ExpectAppended(MoveKept(navaids_.lines, keep, navaidLines), navaidLines);
-    TestLines(indexes.airports.Keys(), airports_.keys, airports_.hashes, true, keep);
-    indexes.airports.ExpectAppended(MoveKept(airports_.lines, keep, airportLines), airportLines);
+}
+
+// The known airport lines alone are the keys: runways of one file are never tested
+// against one another.
+void SceneryScan::MoveUnknownLines(KnownLineIndexes& indexes, std::vector<std::string>& navaidLines,
+                                   std::vector<std::string>& airportLines, std::vector<std::string>& ilsLines) {
+    const std::size_t navaids =
+        MoveKeptLines(indexes.navaids.Keys(), navaids_.lines, navaids_.keys, navaids_.hashes, false, navaidLines);
+    indexes.navaids.ExpectAppended(navaids, navaidLines);
+    const std::size_t airports =
+        MoveKeptLines(indexes.airports.Keys(), airports_.lines, airports_.keys, airports_.hashes, true, airportLines);
+    indexes.airports.ExpectAppended(airports, airportLines);
     indexes.ils.ExpectAppended(AddNewLines(indexes.ils.Keys(), ils_.lines, ils_.hashes, ilsLines), ilsLines);
 }
 

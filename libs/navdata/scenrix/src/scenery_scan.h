@@ -33,8 +33,17 @@ public:
     void AddUnknownLines(KnownLineIndexes& indexes, std::vector<std::string>& navaidLines,
                          std::vector<std::string>& airportLines, const std::vector<std::string>& knownNavaids,
                          const std::vector<std::string>& knownAirports, std::vector<std::string>& ilsLines);
+    // The same, the new navaid and airport lines appended to the known ones themselves.
+    void AppendUnknownLines(KnownLineIndexes& indexes, std::vector<std::string>& knownNavaids,
+                            std::vector<std::string>& knownAirports, std::vector<std::string>& ilsLines);
 
 private:
+    static void Sync(KnownLineIndexes& indexes, const std::vector<std::string>& knownNavaids,
+                     const std::vector<std::string>& knownAirports, const std::vector<std::string>& ilsLines);
+    // Moves the lines not known to the ends of the arrays given, the indexes synced.
+    void MoveUnknownLines(KnownLineIndexes& indexes, std::vector<std::string>& navaidLines,
+                          std::vector<std::string>& airportLines, std::vector<std::string>& ilsLines);
+
     // The lines of one kind, their keys and the keys' hashes, worked out while the file
     // is read.
     template <class Key>
