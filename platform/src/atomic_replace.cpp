@@ -92,11 +92,13 @@ bool ReadWholeFile(const std::filesystem::path& path, std::string& bytes) {
     if (fd < 0) return false;
     // Read straight into the string, sized once from the file's size and a byte more, so
     // that the read that meets the end needs no room; a file that grows meanwhile (or
-    // tells no size) is read on in chunks.
+    // tells no size) is read on in chunks. Memory the string holds already has been
+    // written before and needs no faulting in.
     struct stat info {};
     const size_t expected = ::fstat(fd, &info) == 0 && info.st_size > 0 ? static_cast<size_t>(info.st_size) : 0;
+    const bool freshMemory = bytes.capacity() < expected + 1;
     bytes.reserve(expected + 1);
-    PrepareForWriting(bytes.data(), bytes.capacity());
+    if (freshMemory) PrepareForWriting(bytes.data(), bytes.capacity());
     bytes.resize(expected + 1);
     size_t have = 0;
     bool ok = true;

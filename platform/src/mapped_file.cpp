@@ -20,10 +20,13 @@ MappedFile& MappedFile::operator=(MappedFile&& other) noexcept {
     return *this;
 }
 
+bool MappedFile::Open(const std::string& windowsPath) { return Open(windowsPath, std::string()); }
+
 // Read, not mapped: the pages of a mapping vanish when the file is cut short, and
 // touching one then kills the reader.
-bool MappedFile::Open(const std::string& windowsPath) {
+bool MappedFile::Open(const std::string& windowsPath, std::string storage) {
     Close();
+    bytes_ = std::move(storage);
     const std::filesystem::path host = HostPath(windowsPath);
     std::error_code error;
     open_ = std::filesystem::is_regular_file(host, error) && ReadWholeFile(host, bytes_);
@@ -31,8 +34,14 @@ bool MappedFile::Open(const std::string& windowsPath) {
     return open_;
 }
 
-bool MappedFile::Close() {
-    std::string().swap(bytes_);
+bool MappedFile::Close(std::string* storage) {
+    if (storage != nullptr) {
+        *storage = std::move(bytes_);
+        storage->clear();
+        bytes_.clear();
+    } else {
+        std::string().swap(bytes_);
+    }
     open_ = false;
     return true;
 }

@@ -92,6 +92,32 @@ TEST_F(FilesTest, MappedFileCoversWholeFile) {
     EXPECT_FALSE(missing.IsOpen());
 }
 
+// A reader of many files hands the memory of one file's bytes to the next Open.
+TEST_F(FilesTest, MappedFileReadsIntoTheMemoryHandedBack) {
+    const std::string large(100000, 'L');
+    env_.writeFile("drive_c/large.bin", large);
+    env_.writeFile("drive_c/small.bin", "small");
+    MappedFile mapped;
+    ASSERT_TRUE(mapped.Open("C:\\large.bin"));
+    std::string storage;
+    EXPECT_TRUE(mapped.Close(&storage));
+    EXPECT_FALSE(mapped.IsOpen());
+    EXPECT_EQ(mapped.size(), 0u);
+    EXPECT_TRUE(storage.empty());
+    ASSERT_GE(storage.capacity(), large.size());
+    const char* const memory = storage.data();
+
+    ASSERT_TRUE(mapped.Open("C:\\small.bin", std::move(storage)));
+    EXPECT_EQ(mapped.text(), "small");
+    EXPECT_EQ(reinterpret_cast<const char*>(mapped.data()), memory);
+    mapped.Close(&storage);
+    ASSERT_TRUE(mapped.Open("C:\\large.bin", std::move(storage)));
+    EXPECT_EQ(mapped.text(), large);
+    mapped.Close(&storage);
+    EXPECT_FALSE(mapped.Open("C:\\missing.bin", std::move(storage)));
+    EXPECT_EQ(mapped.size(), 0u);
+}
+
 // Whole-file reads are sized from the file: sizes about the read's steps and the large
 // buffers read whole, and a file that tells no size (as those of /proc) reads whole too.
 TEST_F(FilesTest, WholeFileReadsTakeEveryByte) {

@@ -84,8 +84,12 @@ public:
     MappedFile& operator=(const MappedFile&) = delete;
 
     bool Open(const std::string& windowsPath);
-    // Releases the bytes; always succeeds (kept for the callers that check it).
-    bool Close();
+    // The same, the bytes read into the memory of storage (what it holds is dropped), so
+    // that a reader of many files reuses memory in place of fresh pages for each.
+    bool Open(const std::string& windowsPath, std::string storage);
+    // Releases the bytes; always succeeds (kept for the callers that check it). With
+    // storage given, their memory is handed there, emptied, for a later Open.
+    bool Close(std::string* storage = nullptr);
     bool IsOpen() const { return open_; }
 
     const std::byte* data() const { return reinterpret_cast<const std::byte*>(bytes_.data()); }

@@ -1,6 +1,9 @@
 #include "jm_decompress.h"
 
+#include <algorithm>
+#include <bit>
 #include <cstddef>
+#include <cstring>
 #include <optional>
 
 namespace {
@@ -10,25 +13,36 @@ namespace jm = scenrix::detail::jm;
 // Bits from the lowest of each byte on; a field is assembled lowest bit first.
 class BitReader {
 public:
-    BitReader(const std::uint8_t* data, std::size_t size) : data_(data), size_(size) {}
+    BitReader(const std::uint8_t* data, std::size_t size) : data_(data), size_(size), bits_(size * 8) {}
 
+    // The next count bits (1 to 32); none when the stream ends inside them.
     std::optional<std::uint32_t> Read(int count) {
-        std::uint32_t value = 0;
-        for (int i = 0; i < count; ++i) {
-            const std::size_t byte = position_ / 8;
-            if (byte >= size_) {
-                return std::nullopt;
-            }
-            const std::uint32_t bit = (data_[byte] >> (position_ % 8)) & 1u;
-            value |= bit << i;
-            ++position_;
+        if (bits_ - position_ < static_cast<std::size_t>(count)) {
+            return std::nullopt;
         }
+        const std::uint64_t mask = (std::uint64_t{1} << count) - 1;
+        const auto value = static_cast<std::uint32_t>(Peek() & mask);
+        position_ += static_cast<std::size_t>(count);
         return value;
     }
 
 private:
+    // The bits from the position on, at least 57 of them, those past the end as 0.
+    std::uint64_t Peek() const {
+        const std::size_t byte = position_ / 8;
+        std::uint64_t word = 0;
+        if (std::endian::native == std::endian::little && size_ - byte >= sizeof word) {
+            std::memcpy(&word, data_ + byte, sizeof word);
+        } else {
+            const std::size_t end = std::min(size_, byte + sizeof word);
+            for (std::size_t i = byte; i < end; ++i) word |= std::uint64_t{data_[i]} << (8 * (i - byte));
+        }
+        return word >> (position_ % 8);
+    }
+
     const std::uint8_t* data_;
     std::size_t size_;
+    std::size_t bits_;
     std::size_t position_ = 0;
 };
 

@@ -3,7 +3,9 @@
 #include <climits>
 #include <cstring>
 #include <new>
+#include <utility>
 
+#include "file_buffers.h"
 #include "jm_decompress.h"
 #include "platform/files.h"
 #include "scenrix/scenery_layout.h"
@@ -26,8 +28,7 @@ bool IsCompressed(const SceneryBytes& file, std::size_t headerLength) {
            file.U32(headerLength) == layout::kCompressionMark;
 }
 
-int Inflate(const SceneryBytes& file, std::size_t headerLength, std::size_t* size,
-            std::unique_ptr<std::uint8_t[]>* buffer) {
+int Inflate(const SceneryBytes& file, std::size_t headerLength, std::size_t* size, std::string* buffer) {
     const std::size_t storedSize = file.U32(headerLength + layout::kInflatedSizeField);
     const std::uint32_t storedCheck = file.U32(headerLength + layout::kCheckValueField);
     if (storedSize > kMaxInflatedSize) {
@@ -35,12 +36,15 @@ int Inflate(const SceneryBytes& file, std::size_t headerLength, std::size_t* siz
     }
     const std::size_t total = headerLength + storedSize;
     // Zeroed, so that a malformed stream (a match of distance 0) reads the same every time.
-    std::unique_ptr<std::uint8_t[]> inflated(new (std::nothrow) std::uint8_t[total]());
-    if (!inflated) {
+    std::string kept = TakeFileBuffer();
+    try {
+        kept.resize(total);
+    } catch (const std::bad_alloc&) {
         return kSceneryNoMemory;
     }
-    std::memcpy(inflated.get(), file.data(), headerLength);
-    std::memset(inflated.get() + layout::kCompressedLengthField, 0, 4);
+    auto* const inflated = reinterpret_cast<std::uint8_t*>(kept.data());
+    std::memcpy(inflated, file.data(), headerLength);
+    std::memset(inflated + layout::kCompressedLengthField, 0, 4);
 
     const std::size_t streamStart = headerLength + layout::kCompressionHeaderLength;
     const std::size_t streamLength = file.size() - streamStart;
@@ -48,18 +52,21 @@ int Inflate(const SceneryBytes& file, std::size_t headerLength, std::size_t* siz
         return kSceneryInflateFailed;
     }
     const int count = DecompressJmBlock(file.data() + streamStart, static_cast<int>(streamLength),
-                                        inflated.get() + headerLength, static_cast<int>(storedSize));
+                                        inflated + headerLength, static_cast<int>(storedSize));
+    int code = kSceneryInflated;
     if (count < 0) {
-        return kSceneryInflateFailed;
+        code = kSceneryInflateFailed;
+    } else if (static_cast<std::size_t>(count) != storedSize) {
+        code = kScenerySizeMismatch;
+    } else if (storedCheck != 0 && layout::CheckValue(inflated + headerLength, storedSize) != storedCheck) {
+        code = kSceneryCheckMismatch;
     }
-    if (static_cast<std::size_t>(count) != storedSize) {
-        return kScenerySizeMismatch;
-    }
-    if (storedCheck != 0 && layout::CheckValue(inflated.get() + headerLength, storedSize) != storedCheck) {
-        return kSceneryCheckMismatch;
+    if (code != kSceneryInflated) {
+        GiveFileBuffer(std::move(kept));
+        return code;
     }
     *size = total;
-    *buffer = std::move(inflated);
+    *buffer = std::move(kept);
     return kSceneryInflated;
 }
 
@@ -70,22 +77,29 @@ std::size_t SceneryHeaderLength(const SceneryBytes& file) {
                                                                          : layout::kBasicHeaderLength;
 }
 
-int OpenSceneryFile(const std::string& path, std::size_t* size, std::unique_ptr<std::uint8_t[]>* buffer) {
+int OpenSceneryFile(const std::string& path, std::size_t* size, std::string* buffer, platform::MappedFile* plain) {
     if (size == nullptr || buffer == nullptr) {
         return kSceneryBadArgument;
     }
     *size = 0;
-    buffer->reset();
+    buffer->clear();
     platform::MappedFile mapped;
-    if (!mapped.Open(path)) {
+    if (!mapped.Open(path, TakeFileBuffer())) {
         return kSceneryCannotOpen;
     }
     const SceneryBytes file(reinterpret_cast<const std::uint8_t*>(mapped.data()), mapped.size());
     const std::size_t headerLength = SceneryHeaderLength(file);
-    if (!IsCompressed(file, headerLength)) {
-        return kSceneryPlain;
+    int code = kSceneryPlain;
+    if (IsCompressed(file, headerLength)) {
+        code = Inflate(file, headerLength, size, buffer);
+    } else if (plain != nullptr) {
+        *plain = std::move(mapped);
+        return code;
     }
-    return Inflate(file, headerLength, size, buffer);
+    std::string bytes;
+    mapped.Close(&bytes);
+    GiveFileBuffer(std::move(bytes));
+    return code;
 }
 
 }  // namespace scenrix::detail

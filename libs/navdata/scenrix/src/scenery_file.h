@@ -4,9 +4,9 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <memory>
 #include <string>
 
+#include "platform/files.h"
 #include "scenery_bytes.h"
 
 namespace scenrix::detail {
@@ -30,7 +30,10 @@ inline constexpr std::size_t kMaxInflatedSize = 64u << 20;
 std::size_t SceneryHeaderLength(const SceneryBytes& file);
 
 // kSceneryInflated hands out the inflated copy (header included) in buffer and its size;
-// every other code leaves them empty. The file's own mapping is released in every case.
-int OpenSceneryFile(const std::string& path, std::size_t* size, std::unique_ptr<std::uint8_t[]>* buffer);
+// every other code leaves them empty. kSceneryPlain hands out the file's bytes in plain,
+// when given, so that they are read once; otherwise the file's own bytes are released.
+// The memory of the bytes read and inflated comes from the kept file buffers.
+int OpenSceneryFile(const std::string& path, std::size_t* size, std::string* buffer,
+                    platform::MappedFile* plain = nullptr);
 
 }  // namespace scenrix::detail

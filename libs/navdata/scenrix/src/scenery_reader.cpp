@@ -5,8 +5,8 @@
 #include <memory>
 
 #include "facility_section.h"
+#include "file_buffers.h"
 #include "navaid_sections.h"
-#include "platform/file_search.h"
 #include "platform/files.h"
 #include "platform/message_box.h"
 #include "scenery_file.h"
@@ -26,10 +26,10 @@ namespace scenrix {
 // section, runs of the facility section's airports, then the VOR section; the last
 // part read joins what they found in that order and lets the bytes go.
 struct SceneryFileRead::Contents {
-    enum class Message { None, CannotOpen, Unreadable, UnmapFailed };
+    enum class Message { None, Unreadable, UnmapFailed };
     Message message = Message::None;
     platform::MappedFile plain;
-    std::unique_ptr<std::uint8_t[]> inflated;
+    std::string inflated;
     detail::SceneryBytes data;
     std::size_t ndbSection = 0;  // 0: none
     std::size_t vorSection = 0;
@@ -54,7 +54,6 @@ using scenrix::detail::SceneryBytes;
 using Contents = scenrix::SceneryFileRead::Contents;
 using Message = Contents::Message;
 
-constexpr const char* kCannotOpenMessage = "Cannot open file";
 constexpr const char* kUnreadableMessage =
     "The system tried to read a file that has been deleted or the\nAccess has been denied.\n"
     "Please ensure that no disk is removed while the system is searching\n";
@@ -82,16 +81,10 @@ constexpr std::size_t kLeastAirportsPerPart = 128;
 // The bytes of the file and where its sections lie; the parts are read later.
 Message OpenFile(const char* path, std::size_t airportRuns, Contents& file) {
     std::size_t inflatedSize = 0;
-    const int code = scenrix::detail::OpenSceneryFile(path, &inflatedSize, &file.inflated);
+    const int code = scenrix::detail::OpenSceneryFile(path, &inflatedSize, &file.inflated, &file.plain);
     if (code == scenrix::detail::kSceneryInflated) {
-        file.data = SceneryBytes(file.inflated.get(), inflatedSize);
+        file.data = SceneryBytes(reinterpret_cast<const std::uint8_t*>(file.inflated.data()), inflatedSize);
     } else if (code == scenrix::detail::kSceneryPlain) {
-        if (!platform::FileExists(path)) {
-            return Message::None;
-        }
-        if (!file.plain.Open(path)) {
-            return Message::CannotOpen;
-        }
         file.data = SceneryBytes(reinterpret_cast<const std::uint8_t*>(file.plain.data()), file.plain.size());
     } else {
         return Message::Unreadable;
@@ -136,15 +129,14 @@ void JoinParts(Contents& file) {
     file.parts.clear();
     file.airports = {};
     file.data = {};
-    file.inflated.reset();
-    if (file.plain.IsOpen() && !file.plain.Close()) file.message = Message::UnmapFailed;
+    scenrix::detail::GiveFileBuffer(std::move(file.inflated));
+    std::string plain;
+    if (file.plain.IsOpen() && !file.plain.Close(&plain)) file.message = Message::UnmapFailed;
+    scenrix::detail::GiveFileBuffer(std::move(plain));
 }
 
 void ShowMessage(Message message) {
     switch (message) {
-        case Message::CannotOpen:
-            platform::MessageBox(kCannotOpenMessage);
-            break;
         case Message::Unreadable:
         case Message::UnmapFailed:
             platform::MessageBox(message == Message::Unreadable ? kUnreadableMessage : kUnmapFailedMessage, {},
