@@ -126,8 +126,8 @@ void Scan(benchmark::State& state, const Installation& installation) {
     state.counters["files"] = static_cast<double>(installation.files.size());
     // The time of every thread of the process, which the machine's other work moves less
     // than the scan's own time.
-    state.counters["process_cpu_ms"] =
-        (ProcessCpuSeconds() - cpuBefore) * 1e3 / static_cast<double>(std::max<benchmark::IterationCount>(state.iterations(), 1));
+    state.counters["process_cpu_ms"] = (ProcessCpuSeconds() - cpuBefore) * 1e3 /
+                                       static_cast<double>(std::max<benchmark::IterationCount>(state.iterations(), 1));
     state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * installation.bytes));
 }
 

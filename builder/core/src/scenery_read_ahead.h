@@ -59,7 +59,8 @@ private:
     const std::size_t threadCount_;
     const std::size_t filesAhead_;
     std::vector<File> state_;
-    std::vector<scenrix::SceneryFileRead> spent_;  // released, to be freed
+    // Files released, to be freed.
+    std::vector<scenrix::SceneryFileRead> spent_;
     std::size_t taken_ = 0;         // files handed out
     std::size_t opening_ = 0;       // files whose opening has begun
     std::size_t partsWaiting_ = 0;  // parts of opened files not yet begun

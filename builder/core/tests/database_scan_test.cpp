@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "beaconex/navaid_getters.h"
+#include "country_gathering.h"
 #include "fsinstall/generated_world.h"
 #include "fsinstall/installation.h"
 #include "fsinstall/sample_world.h"
@@ -197,8 +198,7 @@ TEST_F(ScanTest, FilesReadAheadGiveWhatReadingThemOneByOneGives) {
     }
 }
 
-// A list long enough to be read by runs on several threads: a country met only once,
-// wherever a run begins or ends, is found, and each once.
+// A long list: a country met only once, wherever it stands, is found, and each once.
 TEST(CountriesOfAirportsTest, LongListsFindEveryCountryOnce) {
     constexpr int kLines = 70000;
     std::vector<std::string> lines;
@@ -209,6 +209,25 @@ TEST(CountriesOfAirportsTest, LongListsFindEveryCountryOnce) {
         expected.insert(country);
     }
     EXPECT_EQ(CountriesOfAirports(lines), std::vector<std::string>(expected.begin(), expected.end()));
+}
+
+// The countries gathered on a thread of their own while the list grows file by file
+// (and moves its lines) are those of the whole list; short lines hold none.
+TEST(CountryGatheringTest, GathersTheCountriesOfTheListAsItGrows) {
+    std::vector<std::string> lines;
+    CountryGathering gathering;
+    for (int file = 0; file < 40; ++file) {
+        const std::size_t before = lines.size();
+        for (int i = 0; i < 250; ++i) {
+            const std::string country = "Land " + std::to_string((file * 250 + i) / 3 % 701);
+            lines.push_back(navdata::ComposeAirportLine({.country = country, .ident = "X"}) + '\n');
+        }
+        lines.emplace_back("short");
+        gathering.Add(lines, before);
+    }
+    const std::vector<std::string> countries = gathering.Countries();
+    EXPECT_EQ(countries.size(), 701u);
+    EXPECT_EQ(countries, CountriesOfAirports(lines));
 }
 
 TEST_F(ScanTest, CountryFileListsEachCountryOnceSortedAndLoaded) {

@@ -32,10 +32,9 @@ std::string TakeFileBuffer() {
     Kept& kept = KeptBuffers();
     std::lock_guard lock(kept.mutex);
     if (kept.buffers.empty()) return {};
-    const auto largest = std::max_element(kept.buffers.begin(), kept.buffers.end(),
-                                          [](const std::string& a, const std::string& b) {
-                                              return a.capacity() < b.capacity();
-                                          });
+    const auto largest =
+        std::max_element(kept.buffers.begin(), kept.buffers.end(),
+                         [](const std::string& a, const std::string& b) { return a.capacity() < b.capacity(); });
     std::swap(*largest, kept.buffers.back());
     std::string buffer = std::move(kept.buffers.back());
     kept.buffers.pop_back();

@@ -60,8 +60,8 @@ struct KnownLineIndexes {
 // there goes, unless onlyKnownDrop and the key came from a line of this call (at or past
 // the keys' size when the call began).
 template <class Key, class Hash, class Kept>
-void ForEachKeptLine(KeySet<Key, Hash>& keys, const std::vector<Key>& lineKeys,
-                     const std::vector<std::size_t>& hashes, bool onlyKnownDrop, Kept kept) {
+void ForEachKeptLine(KeySet<Key, Hash>& keys, const std::vector<Key>& lineKeys, const std::vector<std::size_t>& hashes,
+                     bool onlyKnownDrop, Kept kept) {
     const std::size_t known = keys.Size();
     for (std::size_t i = 0; i < lineKeys.size(); ++i) {
         if (i + kPrefetchDistance < hashes.size()) keys.Prefetch(hashes[i + kPrefetchDistance]);
