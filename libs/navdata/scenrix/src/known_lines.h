@@ -57,12 +57,11 @@ struct KnownLineIndexes {
 
 // Tests lines in their order against the keys, their hashes worked out before, and calls
 // kept(i) for each line i kept, the key of every line kept placed. A line whose key is
-// there goes, unless onlyKnownDrop and the key came from a line of this call (at or past
-// the keys' size when the call began).
+// there goes, unless onlyKnownDrop and the key came from a line of this file (at or past
+// known, the keys' size when the file's tests began).
 template <class Key, class Hash, class Kept>
-void ForEachKeptLine(KeySet<Key, Hash>& keys, const std::vector<Key>& lineKeys, const std::vector<std::size_t>& hashes,
-                     bool onlyKnownDrop, Kept kept) {
-    const std::size_t known = keys.Size();
+void ForEachKeptLine(KeySet<Key, Hash>& keys, std::size_t known, const std::vector<Key>& lineKeys,
+                     const std::vector<std::size_t>& hashes, bool onlyKnownDrop, Kept kept) {
     for (std::size_t i = 0; i < lineKeys.size(); ++i) {
         if (i + kPrefetchDistance < hashes.size()) keys.Prefetch(hashes[i + kPrefetchDistance]);
         const Placed placed = keys.Place(lineKeys[i], hashes[i]);
@@ -75,15 +74,17 @@ template <class Key, class Hash>
 void TestLines(KeySet<Key, Hash>& keys, const std::vector<Key>& lineKeys, const std::vector<std::size_t>& hashes,
                bool onlyKnownDrop, std::vector<std::uint8_t>& keep) {
     keep.assign(lineKeys.size(), 0);
-    ForEachKeptLine(keys, lineKeys, hashes, onlyKnownDrop, [&](std::size_t i) { keep[i] = 1; });
+    ForEachKeptLine(keys, keys.Size(), lineKeys, hashes, onlyKnownDrop, [&](std::size_t i) { keep[i] = 1; });
 }
 
 // ForEachKeptLine that moves each line kept to the end of to, in one pass; says how many came.
 template <class Key, class Hash>
-std::size_t MoveKeptLines(KeySet<Key, Hash>& keys, std::vector<std::string>& lines, const std::vector<Key>& lineKeys,
-                          const std::vector<std::size_t>& hashes, bool onlyKnownDrop, std::vector<std::string>& to) {
+std::size_t MoveKeptLines(KeySet<Key, Hash>& keys, std::size_t known, std::vector<std::string>& lines,
+                          const std::vector<Key>& lineKeys, const std::vector<std::size_t>& hashes, bool onlyKnownDrop,
+                          std::vector<std::string>& to) {
     const std::size_t before = to.size();
-    ForEachKeptLine(keys, lineKeys, hashes, onlyKnownDrop, [&](std::size_t i) { to.push_back(std::move(lines[i])); });
+    ForEachKeptLine(keys, known, lineKeys, hashes, onlyKnownDrop,
+                    [&](std::size_t i) { to.push_back(std::move(lines[i])); });
     return to.size() - before;
 }
 

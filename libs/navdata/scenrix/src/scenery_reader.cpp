@@ -40,9 +40,15 @@ struct SceneryFileRead::Contents {
     };
     std::vector<Part> parts;
     std::size_t airportRuns = 1;
-    std::size_t partCount = 0;  // kept when the parts are joined
+    std::size_t partCount = 0;
     std::atomic<std::size_t> partsLeft = 0;
-    detail::SceneryScan scan;  // the parts joined
+    detail::RunwayLogs logs;  // the parts' logs joined
+    // The parts' scans in their order, for the duplicate tests.
+    std::vector<detail::SceneryScan*> Scans() {
+        std::vector<detail::SceneryScan*> scans;
+        for (Part& part : parts) scans.push_back(&part.scan);
+        return scans;
+    }
 };
 
 }  // namespace scenrix
@@ -125,8 +131,10 @@ void ReadPartOf(Contents& file, std::size_t part) {
 }
 
 void JoinParts(Contents& file) {
-    for (Contents::Part& part : file.parts) file.scan.Append(std::move(part.scan));
-    file.parts.clear();
+    for (Contents::Part& part : file.parts) {
+        file.logs.corrections += part.scan.Logs().corrections;
+        file.logs.invalidRunways += part.scan.Logs().invalidRunways;
+    }
     file.airports = {};
     file.data = {};
     scenrix::detail::GiveFileBuffer(std::move(file.inflated));
@@ -183,9 +191,9 @@ bool ReportFile(SceneryFileRead& file, SceneryLogWriter* logs) {
     SceneryFileRead::Contents& contents = *file.contents();
     // The logs go before the message.
     if (logs == nullptr) {
-        contents.scan.Logs().Write();
+        contents.logs.Write();
     } else {
-        logs->queue().Add(std::move(contents.scan.Logs()));
+        logs->queue().Add(std::move(contents.logs));
         if (contents.message != Message::None) logs->queue().WaitUntilWritten();
     }
     ShowMessage(contents.message);
@@ -198,8 +206,8 @@ void AddFile(SceneryFileRead& file, SceneryLogWriter* logs, std::vector<std::str
     navaidLines.clear();
     airportLines.clear();
     if (!ReportFile(file, logs)) return;
-    file.contents()->scan.AddUnknownLines(KnownIndexes(), navaidLines, airportLines, knownNavaids, knownAirports,
-                                          ilsLines);
+    detail::SceneryScan::AddUnknownLines(file.contents()->Scans(), KnownIndexes(), navaidLines, airportLines,
+                                         knownNavaids, knownAirports, ilsLines);
 }
 
 }  // namespace
@@ -221,7 +229,8 @@ int AddSceneryFile(SceneryFileRead& file, SceneryLogWriter& logs, std::vector<st
 void AppendSceneryFile(SceneryFileRead& file, SceneryLogWriter& logs, std::vector<std::string>& ilsLines,
                        std::vector<std::string>& knownNavaids, std::vector<std::string>& knownAirports) {
     if (!ReportFile(file, &logs)) return;
-    file.contents()->scan.AppendUnknownLines(KnownIndexes(), knownNavaids, knownAirports, ilsLines);
+    detail::SceneryScan::AppendUnknownLines(file.contents()->Scans(), KnownIndexes(), knownNavaids, knownAirports,
+                                            ilsLines);
 }
 
 }  // namespace scenrix

@@ -1,7 +1,5 @@
 #include "scenery_scan.h"
 
-#include <iterator>
-
 #include "navdata/line_widths.h"
 #include "runway_ends.h"
 
@@ -28,45 +26,28 @@ void SceneryScan::AddIlsLine(std::string line) {
     ils_.lines.push_back(std::move(line));
 }
 
-namespace {
-
-template <typename T>
-void MoveAppend(std::vector<T>& from, std::vector<T>& to) {
-    if (to.empty()) {
-        to.swap(from);
-        return;
-    }
-    to.insert(to.end(), std::make_move_iterator(from.begin()), std::make_move_iterator(from.end()));
-}
-
-}  // namespace
-
-void SceneryScan::Append(SceneryScan&& next) {
-    MoveAppend(next.navaids_.lines, navaids_.lines);
-    MoveAppend(next.navaids_.keys, navaids_.keys);
-    MoveAppend(next.navaids_.hashes, navaids_.hashes);
-    MoveAppend(next.airports_.lines, airports_.lines);
-    MoveAppend(next.airports_.keys, airports_.keys);
-    MoveAppend(next.airports_.hashes, airports_.hashes);
-    MoveAppend(next.ils_.lines, ils_.lines);
-    MoveAppend(next.ils_.hashes, ils_.hashes);
-    logs_.corrections += next.logs_.corrections;
-    logs_.invalidRunways += next.logs_.invalidRunways;
-}
-
 void SceneryScan::AddUnknownLines(KnownLineIndexes& indexes, std::vector<std::string>& navaidLines,
                                   std::vector<std::string>& airportLines, const std::vector<std::string>& knownNavaids,
+                                  const std::vector<std::string>& knownAirports, std::vector<std::string>& ilsLines) {
+    SceneryScan* const self = this;
+    AddUnknownLines({&self, 1}, indexes, navaidLines, airportLines, knownNavaids, knownAirports, ilsLines);
+}
+
+void SceneryScan::AddUnknownLines(std::span<SceneryScan* const> parts, KnownLineIndexes& indexes,
+                                  std::vector<std::string>& navaidLines, std::vector<std::string>& airportLines,
+                                  const std::vector<std::string>& knownNavaids,
                                   const std::vector<std::string>& knownAirports, std::vector<std::string>& ilsLines) {
     navaidLines.clear();
     airportLines.clear();
     Sync(indexes, knownNavaids, knownAirports, ilsLines);
-    MoveUnknownLines(indexes, navaidLines, airportLines, ilsLines);
+    MoveUnknownLines(parts, indexes, navaidLines, airportLines, ilsLines);
 }
 
-void SceneryScan::AppendUnknownLines(KnownLineIndexes& indexes, std::vector<std::string>& knownNavaids,
-                                     std::vector<std::string>& knownAirports, std::vector<std::string>& ilsLines) {
+void SceneryScan::AppendUnknownLines(std::span<SceneryScan* const> parts, KnownLineIndexes& indexes,
+                                     std::vector<std::string>& knownNavaids, std::vector<std::string>& knownAirports,
+                                     std::vector<std::string>& ilsLines) {
     Sync(indexes, knownNavaids, knownAirports, ilsLines);
-    MoveUnknownLines(indexes, knownNavaids, knownAirports, ilsLines);
+    MoveUnknownLines(parts, indexes, knownNavaids, knownAirports, ilsLines);
 }
 
 void SceneryScan::Sync(KnownLineIndexes& indexes, const std::vector<std::string>& knownNavaids,
@@ -76,17 +57,38 @@ void SceneryScan::Sync(KnownLineIndexes& indexes, const std::vector<std::string>
     indexes.ils.Sync(ilsLines);
 }
 
+namespace {
+
+// Moves the kept lines of one kind of every part, in the parts' order, as if they were
+// one list; linesOf(part) gives a part's lines of that kind.
+template <class Index, class LinesOf>
+void MoveKeptLinesOfParts(std::span<SceneryScan* const> parts, Index& index, bool onlyKnownDrop, LinesOf linesOf,
+                          std::vector<std::string>& to) {
+    const std::size_t known = index.Keys().Size();
+    std::size_t moved = 0;
+    for (SceneryScan* part : parts) {
+        auto& lines = linesOf(*part);
+        moved += MoveKeptLines(index.Keys(), known, lines.lines, lines.keys, lines.hashes, onlyKnownDrop, to);
+    }
+    index.ExpectAppended(moved, to);
+}
+
+}  // namespace
+
 // The known airport lines alone are the keys: runways of one file are never tested
 // against one another.
-void SceneryScan::MoveUnknownLines(KnownLineIndexes& indexes, std::vector<std::string>& navaidLines,
-                                   std::vector<std::string>& airportLines, std::vector<std::string>& ilsLines) {
-    const std::size_t navaids =
-        MoveKeptLines(indexes.navaids.Keys(), navaids_.lines, navaids_.keys, navaids_.hashes, false, navaidLines);
-    indexes.navaids.ExpectAppended(navaids, navaidLines);
-    const std::size_t airports =
-        MoveKeptLines(indexes.airports.Keys(), airports_.lines, airports_.keys, airports_.hashes, true, airportLines);
-    indexes.airports.ExpectAppended(airports, airportLines);
-    indexes.ils.ExpectAppended(AddNewLines(indexes.ils.Keys(), ils_.lines, ils_.hashes, ilsLines), ilsLines);
+void SceneryScan::MoveUnknownLines(std::span<SceneryScan* const> parts, KnownLineIndexes& indexes,
+                                   std::vector<std::string>& navaidLines, std::vector<std::string>& airportLines,
+                                   std::vector<std::string>& ilsLines) {
+    const auto navaidsOf = [](SceneryScan& part) -> Lines<NavaidKey>& { return part.navaids_; };
+    const auto airportsOf = [](SceneryScan& part) -> Lines<AirportKey>& { return part.airports_; };
+    MoveKeptLinesOfParts(parts, indexes.navaids, false, navaidsOf, navaidLines);
+    MoveKeptLinesOfParts(parts, indexes.airports, true, airportsOf, airportLines);
+    std::size_t ils = 0;
+    for (SceneryScan* part : parts) {
+        ils += AddNewLines(indexes.ils.Keys(), part->ils_.lines, part->ils_.hashes, ilsLines);
+    }
+    indexes.ils.ExpectAppended(ils, ilsLines);
 }
 
 }  // namespace scenrix::detail

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstddef>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -22,8 +23,6 @@ public:
     void AddIlsLine(std::string line);
     // The logs of this file, written once it has been read.
     RunwayLogs& Logs() { return logs_; }
-    // Takes the lines and log records of the file's next part, after its own.
-    void Append(SceneryScan&& next);
 
     // Empties navaidLines and airportLines and fills them with the lines not known, and
     // appends the new ILS lines to ilsLines, as LoadDLLBGL hands them out: a navaid
@@ -33,16 +32,24 @@ public:
     void AddUnknownLines(KnownLineIndexes& indexes, std::vector<std::string>& navaidLines,
                          std::vector<std::string>& airportLines, const std::vector<std::string>& knownNavaids,
                          const std::vector<std::string>& knownAirports, std::vector<std::string>& ilsLines);
+    // The same over the lines of the parts of one file, in their order, as if they were
+    // one scan.
+    static void AddUnknownLines(std::span<SceneryScan* const> parts, KnownLineIndexes& indexes,
+                                std::vector<std::string>& navaidLines, std::vector<std::string>& airportLines,
+                                const std::vector<std::string>& knownNavaids,
+                                const std::vector<std::string>& knownAirports, std::vector<std::string>& ilsLines);
     // The same, the new navaid and airport lines appended to the known ones themselves.
-    void AppendUnknownLines(KnownLineIndexes& indexes, std::vector<std::string>& knownNavaids,
-                            std::vector<std::string>& knownAirports, std::vector<std::string>& ilsLines);
+    static void AppendUnknownLines(std::span<SceneryScan* const> parts, KnownLineIndexes& indexes,
+                                   std::vector<std::string>& knownNavaids, std::vector<std::string>& knownAirports,
+                                   std::vector<std::string>& ilsLines);
 
 private:
     static void Sync(KnownLineIndexes& indexes, const std::vector<std::string>& knownNavaids,
                      const std::vector<std::string>& knownAirports, const std::vector<std::string>& ilsLines);
     // Moves the lines not known to the ends of the arrays given, the indexes synced.
-    void MoveUnknownLines(KnownLineIndexes& indexes, std::vector<std::string>& navaidLines,
-                          std::vector<std::string>& airportLines, std::vector<std::string>& ilsLines);
+    static void MoveUnknownLines(std::span<SceneryScan* const> parts, KnownLineIndexes& indexes,
+                                 std::vector<std::string>& navaidLines, std::vector<std::string>& airportLines,
+                                 std::vector<std::string>& ilsLines);
 
     // The lines of one kind, their keys and the keys' hashes, worked out while the file
     // is read.

@@ -90,5 +90,26 @@ TEST_F(SceneryPartsTest, PartsReadOutOfOrderOnThreadsGiveTheLinesOfOneRead) {
     EXPECT_TRUE(boxes_.texts().empty());
 }
 
+// Runways of one file are tested against the known lines alone, so airports that share
+// an ident keep every runway wherever the parts split them; the lines known drop.
+TEST_F(SceneryPartsTest, AirportsSharingAnIdentInSeveralPartsAreAllKept) {
+    fsinstall::SceneryContent world = ManyAirports();
+    for (fsinstall::Airport& airport : world.airports) airport.ident = "SAME";
+    env_.writeFile("drive_c/test.bgl", [&] {
+        const Bytes file = fsinstall::WriteSceneryFile(world, fsinstall::Compression::Plain);
+        return std::string(file.begin(), file.end());
+    }());
+    std::vector<std::string> ils, knownNavaids, knownAirports;
+    for (const std::size_t knownCount : {std::size_t{0}, std::size_t{1}}) {
+        SceneryFileRead parts = SceneryFileRead::Opened("C:\\test.bgl", 8);
+        ASSERT_GT(parts.PartCount(), 3u);
+        for (std::size_t part = 0; part < parts.PartCount(); ++part) parts.ReadPart(part);
+        AddSceneryFile(parts, ils, navaids_, airports_, knownNavaids, knownAirports);
+        EXPECT_EQ(airports_.size(), knownCount == 0 ? static_cast<std::size_t>(kAirports) : 0u) << knownCount;
+        // One known runway of the ident: every runway of it is known.
+        knownAirports.assign(airports_.begin(), airports_.begin() + std::min<std::size_t>(1, airports_.size()));
+    }
+}
+
 }  // namespace
 }  // namespace scenrix::testing
