@@ -6,6 +6,7 @@
 
 #include "facility_section.h"
 #include "file_buffers.h"
+#include "kept_scans.h"
 #include "navaid_sections.h"
 #include "platform/files.h"
 #include "platform/message_box.h"
@@ -43,6 +44,14 @@ struct SceneryFileRead::Contents {
     std::size_t partCount = 0;
     std::atomic<std::size_t> partsLeft = 0;
     detail::RunwayLogs logs;  // the parts' logs joined
+
+    Contents() = default;
+    Contents(const Contents&) = delete;
+    Contents& operator=(const Contents&) = delete;
+    // The parts' scans are kept for the files read next.
+    ~Contents() {
+        for (Part& part : parts) detail::KeepScan(std::move(part.scan));
+    }
     // The parts' scans in their order, for the duplicate tests.
     std::vector<detail::SceneryScan*> Scans() {
         std::vector<detail::SceneryScan*> scans;
@@ -108,6 +117,7 @@ Message OpenFile(const char* path, std::size_t airportRuns, Contents& file) {
         std::clamp<std::size_t>(airports / kLeastAirportsPerPart, 1, std::max<std::size_t>(airportRuns, 1));
     file.partCount = file.airportRuns + 2;
     file.parts.resize(file.partCount);
+    for (Contents::Part& part : file.parts) part.scan = scenrix::detail::TakeKeptScan();
     file.partsLeft = file.partCount;
     return Message::None;
 }

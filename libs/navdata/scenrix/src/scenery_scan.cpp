@@ -26,6 +26,15 @@ void SceneryScan::AddIlsLine(std::string line) {
     ils_.lines.push_back(std::move(line));
 }
 
+void SceneryScan::Clear() {
+    for (auto* lines : {&navaids_.lines, &airports_.lines, &ils_.lines}) lines->clear();
+    navaids_.keys.clear();
+    airports_.keys.clear();
+    for (auto* hashes : {&navaids_.hashes, &airports_.hashes, &ils_.hashes}) hashes->clear();
+    logs_.corrections.clear();
+    logs_.invalidRunways.clear();
+}
+
 void SceneryScan::AddUnknownLines(KnownLineIndexes& indexes, std::vector<std::string>& navaidLines,
                                   std::vector<std::string>& airportLines, const std::vector<std::string>& knownNavaids,
                                   const std::vector<std::string>& knownAirports, std::vector<std::string>& ilsLines) {

@@ -23,6 +23,8 @@ public:
     void AddIlsLine(std::string line);
     // The logs of this file, written once it has been read.
     RunwayLogs& Logs() { return logs_; }
+    // Empties the lines and logs, keeping the room of their lists.
+    void Clear();
 
     // Empties navaidLines and airportLines and fills them with the lines not known, and
     // appends the new ILS lines to ilsLines, as LoadDLLBGL hands them out: a navaid

@@ -11,6 +11,7 @@
 #include "aerodrex/airport_getters.h"
 #include "fsinstall/sample_world.h"
 #include "fsinstall/scenery_writer.h"
+#include "kept_scans.h"
 #include "platform/text.h"
 #include "scenery_bytes.h"
 #include "scenery_test_support.h"
@@ -109,6 +110,25 @@ TEST_F(SceneryPartsTest, AirportsSharingAnIdentInSeveralPartsAreAllKept) {
         // One known runway of the ident: every runway of it is known.
         knownAirports.assign(airports_.begin(), airports_.begin() + std::min<std::size_t>(1, airports_.size()));
     }
+}
+
+// The scans of parts are kept for the files read next: one taken again holds no line
+// and no log of the file before.
+TEST(KeptScansTest, AScanTakenAgainHoldsNothingOfItsFile) {
+    detail::SceneryScan scan;
+    scan.AddNavaidLine("NDB line");
+    scan.AddIlsLine("ILS line");
+    scan.Logs().corrections = "correction";
+    scan.Logs().invalidRunways = "invalid";
+    detail::KeepScan(std::move(scan));
+    detail::SceneryScan again = detail::TakeKeptScan();
+    EXPECT_TRUE(again.Logs().corrections.empty());
+    EXPECT_TRUE(again.Logs().invalidRunways.empty());
+    detail::KnownLineIndexes indexes;
+    std::vector<std::string> navaids, airports, known, ils;
+    again.AddUnknownLines(indexes, navaids, airports, known, known, ils);
+    EXPECT_TRUE(navaids.empty());
+    EXPECT_TRUE(ils.empty());
 }
 
 }  // namespace
