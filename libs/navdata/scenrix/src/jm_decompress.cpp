@@ -26,7 +26,11 @@ public:
         return value;
     }
 
-private:
+    // True when Peek's 57 bits all lie inside the stream.
+    bool HoldsWord() const { return size_ - position_ / 8 >= sizeof(std::uint64_t); }
+    // Passes over count bits that Peek showed inside the stream.
+    void Skip(int count) { position_ += static_cast<std::size_t>(count); }
+
     // The bits from the position on, at least 57 of them, those past the end as 0.
     std::uint64_t Peek() const {
         const std::size_t byte = position_ / 8;
@@ -90,7 +94,45 @@ std::optional<Code> ReadCode(BitReader& bits) {
     return Code{false, static_cast<int>(*v) + base};
 }
 
+// ReadCode from one look at the bits, which must hold a word (the longest code is 16 bits).
+Code ReadCodeOfWord(BitReader& bits) {
+    const std::uint64_t word = bits.Peek();
+    const auto field = [&](int from, int width) { return static_cast<int>((word >> from) & ((1u << width) - 1)); };
+    if ((word & 1) == 0) {
+        bits.Skip(1 + jm::kLiteralBits);
+        return {true, field(1, jm::kLiteralBits)};
+    }
+    if ((word & 2) != 0) {
+        bits.Skip(2 + jm::kLiteralBits);
+        return {true, field(2, jm::kLiteralBits) + 128};
+    }
+    if ((word & 4) == 0) {
+        bits.Skip(3 + jm::kShortDistanceBits);
+        return {false, field(3, jm::kShortDistanceBits)};
+    }
+    if ((word & 8) == 0) {
+        bits.Skip(4 + jm::kMediumDistanceBits);
+        return {false, field(4, jm::kMediumDistanceBits) + jm::kMediumDistanceBase};
+    }
+    bits.Skip(4 + jm::kLongDistanceBits);
+    return {false, field(4, jm::kLongDistanceBits) + jm::kLongDistanceBase};
+}
+
+// The prefix of zeros, the one bit and as many value bits as zeros fit in a word for
+// prefixes of up to this many zeros.
+constexpr int kLongestPrefixOfWord = 28;
+
 std::optional<int> ReadLength(BitReader& bits) {
+    if (bits.HoldsWord()) {
+        const std::uint64_t word = bits.Peek();
+        const int zeros = std::countr_zero(word);
+        if (zeros <= kLongestPrefixOfWord) {
+            bits.Skip(2 * zeros + 1);
+            if (zeros == 0) return jm::kMinMatchLength;
+            const auto value = static_cast<int>((word >> (zeros + 1)) & ((std::uint64_t{1} << zeros) - 1));
+            return value + (1 << zeros) + 2;
+        }
+    }
     int zeros = 0;
     for (;;) {
         const auto bit = bits.Read(1);
@@ -128,7 +170,7 @@ int DecompressJmBlock(const std::uint8_t* input, int inputLength, std::uint8_t* 
     BitReader bits(input + jm::kStreamStart, static_cast<std::size_t>(inputLength - jm::kStreamStart));
     int written = 0;
     for (;;) {
-        const auto code = ReadCode(bits);
+        const std::optional<Code> code = bits.HoldsWord() ? ReadCodeOfWord(bits) : ReadCode(bits);
         if (!code) {
             return -1;
         }
@@ -152,6 +194,11 @@ int DecompressJmBlock(const std::uint8_t* input, int inputLength, std::uint8_t* 
         const int distance = code->value;
         if (distance > written || *length > outputCapacity - written) {
             return -1;
+        }
+        if (distance >= *length) {
+            std::memcpy(output + written, output + written - distance, static_cast<std::size_t>(*length));
+            written += *length;
+            continue;
         }
         for (int i = 0; i < *length; ++i, ++written) {
             output[written] = output[written - distance];
