@@ -205,12 +205,29 @@ float NarrowToFloat(double value) {
     return static_cast<float>(value);
 }
 
+std::size_t WriteFixedText(double value, int decimals, char* out) {
+    if (std::size_t length = 0; WriteFixedFast(value, decimals, out, length)) return length;
+    const auto [end, error] = std::to_chars(out, out + kFixedTextRoom, value, std::chars_format::fixed, decimals);
+    return error == std::errc() ? static_cast<std::size_t>(end - out) : 0;
+}
+
 std::string FixedText(double value, int decimals) {
-    // Room for any double in fixed form with the decimals a record field holds.
-    char text[400];
-    if (std::size_t length = 0; WriteFixedFast(value, decimals, text, length)) return std::string(text, length);
-    const auto [end, error] = std::to_chars(text, text + sizeof text, value, std::chars_format::fixed, decimals);
-    return error == std::errc() ? std::string(text, end) : std::string();
+    char text[kFixedTextRoom];
+    return std::string(text, WriteFixedText(value, decimals, text));
+}
+
+// The text's digits make one whole number below 2^53 over an exact power of ten, which
+// is how the plain-decimal reader reads it back.
+double FixedTextValue(double value, int decimals) {
+    if (std::isfinite(value) && std::fabs(value) < kFastLimit && decimals >= 0 && decimals <= kMaxFastDecimals) {
+        std::uint64_t scale = 1;
+        for (int i = 0; i < decimals; ++i) scale *= 10;
+        if (const std::uint64_t scaled = ScaledRounded(std::fabs(value), scale); scaled <= (std::uint64_t{1} << 53)) {
+            const double magnitude = static_cast<double>(scaled) / static_cast<double>(scale);
+            return std::signbit(value) ? -magnitude : magnitude;
+        }
+    }
+    return LeadingDouble(FixedText(value, decimals));
 }
 
 std::string IntText(int value) {

@@ -3,9 +3,11 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <bit>
 #include <cfloat>
 #include <climits>
 #include <cmath>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <iterator>
@@ -237,6 +239,27 @@ TEST(NumberTexts, FixedTextMatchesPrintfForAnyDecimals) {
         const double tie = std::ldexp(static_cast<double>(random() % 4000000) - 2000000.0, -(i % 24));
         ASSERT_EQ(platform::FixedText(tie, decimals), Printed(format, tie)) << tie << ' ' << decimals;
     }
+}
+
+// The value worked out without the text is the text's own, sign of zero included.
+TEST(NumberTexts, FixedTextValueIsWhatTheTextReadsBackAs) {
+    const auto same = [](double a, double b) { return std::bit_cast<std::uint64_t>(a) == std::bit_cast<std::uint64_t>(b); };
+    std::mt19937_64 random(21);
+    for (int i = 0; i < 200000; ++i) {
+        const int decimals = i % 11;
+        const double value = std::ldexp(static_cast<double>(random() >> 11), static_cast<int>(random() % 100) - 80) *
+                             (random() % 2 ? 1.0 : -1.0);
+        const double tie = std::ldexp(static_cast<double>(random() % 4000000) - 2000000.0, -(i % 24));
+        for (const double v : {value, tie}) {
+            const double readBack = platform::LeadingDouble(platform::FixedText(v, decimals));
+            ASSERT_TRUE(same(platform::FixedTextValue(v, decimals), readBack)) << v << ' ' << decimals;
+        }
+    }
+    for (const double v : {0.0, -0.0, -1e-9, 359.9999995, 8589934591.9999999, 1e300, -kInfinity, kInfinity}) {
+        EXPECT_TRUE(same(platform::FixedTextValue(v), platform::LeadingDouble(platform::FixedText(v)))) << v;
+    }
+    EXPECT_TRUE(std::isnan(platform::FixedTextValue(std::nan(""))) ==
+                std::isnan(platform::LeadingDouble(platform::FixedText(std::nan("")))));
 }
 
 TEST(NumberTexts, IntTextMatchesPrintf) {

@@ -43,9 +43,9 @@ BuilderDatabase LoadBuilderDatabase(const DatabasePaths& paths) {
 void TakeScanResult(BuilderDatabase& database, ScanResult&& scan) {
     database.countries = LoadedEntries(scan.countries);
     // The lines replaced, and the ILS lines already written, are many small blocks.
-    ReplaceLines(database.navaidLines, std::move(scan.navaidLines));
-    ReplaceLines(database.airportLines, std::move(scan.airportLines));
-    FreeLinesLater(std::move(scan.ilsLines));
+    ReplaceLines(database.navaidLines, std::move(scan.navaidLines), scenrix::LineKind::Navaid);
+    ReplaceLines(database.airportLines, std::move(scan.airportLines), scenrix::LineKind::Airport);
+    FreeLinesLater(scenrix::KeepLineStorage(scenrix::LineKind::Ils, std::move(scan.ilsLines)));
     database.unsaved = false;
 }
 

@@ -61,8 +61,8 @@ LineFreeing& Freeing() {
 
 void FreeLinesLater(std::vector<std::string>&& lines) { Freeing().Take(std::move(lines)); }
 
-void ReplaceLines(std::vector<std::string>& kept, std::vector<std::string>&& fresh) {
-    FreeLinesLater(std::exchange(kept, std::move(fresh)));
+void ReplaceLines(std::vector<std::string>& kept, std::vector<std::string>&& fresh, scenrix::LineKind kind) {
+    FreeLinesLater(scenrix::KeepLineStorage(kind, std::exchange(kept, std::move(fresh))));
 }
 
 }  // namespace gathrel

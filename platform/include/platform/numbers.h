@@ -36,4 +36,12 @@ PLATFORM_API float NarrowToFloat(double value);
 PLATFORM_API std::string FixedText(double value, int decimals = 6);
 PLATFORM_API std::string IntText(int value);
 
+// Room for FixedText of any double with up to 20 decimals.
+inline constexpr std::size_t kFixedTextRoom = 400;
+// FixedText written into out, which has kFixedTextRoom bytes; returns its length.
+PLATFORM_API std::size_t WriteFixedText(double value, int decimals, char* out);
+// The number FixedText(value, decimals) reads back as (LeadingDouble of it), worked out
+// without the text for the values record fields hold.
+PLATFORM_API double FixedTextValue(double value, int decimals = 6);
+
 }  // namespace platform

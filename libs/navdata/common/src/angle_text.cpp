@@ -35,6 +35,7 @@ static_assert(kAngleFieldCount == std::tuple_size_v<navdata::AngleTextNumbers>);
 
 // Sign and ten digits of an int.
 constexpr int kMaxNumberChars = 11;
+static_assert(navdata::kAngleTextRoom >= 1 + kAngleFieldCount * (kMaxNumberChars + 1));
 // The letter and the four numbers in their least widths with their marks.
 constexpr std::size_t kUsualAngleLength = 14;
 
@@ -92,9 +93,14 @@ AngleParts PartsOfAngle(double degrees, char positiveLetter, char negativeLetter
              platform::SaturatingInt(wholeHundredths), platform::SaturatingInt(tenThousandths)}};
 }
 
-std::string ComposeAngleText(double degrees, char positiveLetter, char negativeLetter) {
+std::size_t WriteAngleText(double degrees, char positiveLetter, char negativeLetter, char* out) {
     const AngleParts parts = PartsOfAngle(degrees, positiveLetter, negativeLetter);
-    return navdata::AngleTextOfFields(parts.letter, parts.numbers);
+    return navdata::WriteAngleTextOfFields(parts.letter, parts.numbers, out);
+}
+
+std::string ComposeAngleText(double degrees, char positiveLetter, char negativeLetter) {
+    char text[navdata::kAngleTextRoom];
+    return std::string(text, WriteAngleText(degrees, positiveLetter, negativeLetter, text));
 }
 
 double SignOfLetter(char letter) { return (letter == 'S' || letter == 'E') ? -1.0 : 1.0; }
@@ -148,13 +154,9 @@ bool WriteUsualFields(char letter, const navdata::AngleTextNumbers& numbers, cha
 
 namespace navdata {
 
-std::string AngleTextOfFields(char letter, const AngleTextNumbers& numbers) {
-    if (char usual[kUsualAngleLength]; WriteUsualFields(letter, numbers, usual)) {
-        return std::string(usual, kUsualAngleLength);
-    }
-    // The letter, each number with its mark; room for saturated numbers of any width.
-    char text[1 + kAngleFieldCount * (kMaxNumberChars + 1)];
-    char* out = text;
+std::size_t WriteAngleTextOfFields(char letter, const AngleTextNumbers& numbers, char* out) {
+    if (WriteUsualFields(letter, numbers, out)) return kUsualAngleLength;
+    char* const start = out;
     *out++ = letter;
     for (std::size_t i = 0; i < kAngleFieldCount; ++i) {
         const AngleField& field = kAngleFields[i];
@@ -163,7 +165,12 @@ std::string AngleTextOfFields(char letter, const AngleTextNumbers& numbers) {
             *out++ = field.markAfter;
         }
     }
-    return std::string(text, out);
+    return static_cast<std::size_t>(out - start);
+}
+
+std::string AngleTextOfFields(char letter, const AngleTextNumbers& numbers) {
+    char text[kAngleTextRoom];
+    return std::string(text, WriteAngleTextOfFields(letter, numbers, text));
 }
 
 }  // namespace navdata
@@ -171,6 +178,10 @@ std::string AngleTextOfFields(char letter, const AngleTextNumbers& numbers) {
 std::string LatitudeToAngleText(double degrees) { return ComposeAngleText(degrees, 'N', 'S'); }
 
 std::string LongitudeToAngleText(double degrees) { return ComposeAngleText(degrees, 'E', 'W'); }
+
+std::size_t WriteLatitudeAngleText(double degrees, char* out) { return WriteAngleText(degrees, 'N', 'S', out); }
+
+std::size_t WriteLongitudeAngleText(double degrees, char* out) { return WriteAngleText(degrees, 'E', 'W', out); }
 
 double LatitudeTextDegrees(double degrees) { return TextDegrees(degrees, 'N', 'S'); }
 

@@ -1,6 +1,10 @@
 #include "navdata/line_writer.h"
 
+#include <charconv>
 #include <cstring>
+
+#include "navdata/angle_text.h"
+#include "platform/numbers.h"
 
 namespace navdata {
 
@@ -17,6 +21,27 @@ void LineWriter::PutRight(FieldSpec field, std::string_view text) const {
 void LineWriter::PutLeft(FieldSpec field, std::string_view text) const {
     text = text.substr(0, field.width);
     if (!text.empty()) std::memcpy(out_ + field.column, text.data(), text.size());
+}
+
+void LineWriter::PutLeftFixed(FieldSpec field, double value, int decimals) const {
+    char text[platform::kFixedTextRoom];
+    PutLeft(field, std::string_view(text, platform::WriteFixedText(value, decimals, text)));
+}
+
+void LineWriter::PutLeftInt(FieldSpec field, int value) const {
+    char text[16];
+    const auto [end, error] = std::to_chars(text, text + sizeof text, value);
+    PutLeft(field, std::string_view(text, end));
+}
+
+void LineWriter::PutLeftLatitude(FieldSpec field, double degrees) const {
+    char text[kAngleTextRoom];
+    PutLeft(field, std::string_view(text, WriteLatitudeAngleText(degrees, text)));
+}
+
+void LineWriter::PutLeftLongitude(FieldSpec field, double degrees) const {
+    char text[kAngleTextRoom];
+    PutLeft(field, std::string_view(text, WriteLongitudeAngleText(degrees, text)));
 }
 
 }  // namespace navdata

@@ -45,13 +45,19 @@ constexpr std::string AirportLineTexts::*kAirportTexts[] = {
 static_assert(std::size(kAirportTexts) == std::size(airport::kFields));
 static_assert(std::tuple_size_v<AirportLineViews> == std::size(airport::kFields));
 
-// texts[i] left-justified in fields[i], on a line of blanks.
-std::string LeftJustifiedLine(std::size_t width, std::span<const FieldSpec> fields,
-                              std::span<const std::string_view> texts) {
-    std::string line(width + 1, ' ');
+// texts[i] left-justified in fields[i], on a line of blanks, in line's storage.
+void PutLeftJustifiedLine(std::size_t width, std::span<const FieldSpec> fields, std::span<const std::string_view> texts,
+                          std::string& line) {
+    line.resize(width + 1);
     const LineWriter writer(line.data(), width);
     for (std::size_t i = 0; i < fields.size(); ++i) writer.PutLeft(fields[i], texts[i]);
     line.resize(width);
+}
+
+std::string LeftJustifiedLine(std::size_t width, std::span<const FieldSpec> fields,
+                              std::span<const std::string_view> texts) {
+    std::string line;
+    PutLeftJustifiedLine(width, fields, texts, line);
     return line;
 }
 
@@ -68,22 +74,34 @@ std::string ComposeAirportLineFromViews(const AirportLineViews& texts) {
 }
 
 std::string ComposeNavaidLine(const NavaidLineValues& v) {
+    std::string line;
+    ComposeNavaidLine(v, line);
+    return line;
+}
+
+void ComposeNavaidLine(const NavaidLineValues& v, std::string& line) {
     const std::string frequency = platform::FixedText(v.frequency, kNavaidFrequencyDecimals);
     const std::string elevation = platform::IntText(v.elevationFeet);
     const std::string_view texts[] = {v.country,  v.type,      v.ident,   frequency,
                                       v.latitude, v.longitude, elevation, v.name};
     static_assert(std::size(texts) == std::size(navaid::kFields));
-    return LeftJustifiedLine(navaid::kWidth, navaid::kFields, texts);
+    PutLeftJustifiedLine(navaid::kWidth, navaid::kFields, texts, line);
 }
 
 std::string ComposeIlsLine(const IlsLineValues& v) {
+    std::string line;
+    ComposeIlsLine(v, line);
+    return line;
+}
+
+void ComposeIlsLine(const IlsLineValues& v, std::string& line) {
     const std::string kind = platform::IntText(v.kind);
     const std::string frequency = platform::FixedText(v.frequency);
     const std::string heading = platform::FixedText(v.heading);
     const std::string_view texts[] = {kind,        v.ident,   v.airportIdent, v.latitude,
                                       v.longitude, frequency, heading,        v.side};
     static_assert(std::size(texts) == std::size(ils::kFields));
-    return LeftJustifiedLine(ils::kWidth, ils::kFields, texts);
+    PutLeftJustifiedLine(ils::kWidth, ils::kFields, texts, line);
 }
 
 std::string DatabaseBytes(const std::vector<std::string>& records, std::size_t width) {

@@ -37,7 +37,7 @@ bool IsComFrequencyText(double mhz) { return IsComFrequency(SixDecimals(mhz)); }
 
 class Airport {
 public:
-    Airport(const AirportTexts& common, SceneryScan& scan) : common_(common), scan_(scan) {}
+    Airport(const AirportTexts& common, SceneryScan& scan) : common_(common), ident_(common.ident), scan_(scan) {}
 
     void Read(const SceneryBytes& records);
     void Finish();
@@ -49,7 +49,8 @@ private:
     void ReadIls(const SceneryBytes& record);
     void ReadRunwayEnd(const SceneryBytes& record);
 
-    AirportTexts common_;
+    const AirportTexts& common_;  // ident_ stands for its ident
+    std::string ident_;           // the last ident record's
     SceneryScan& scan_;
     std::vector<ScannedRunway> runways_;
 };
@@ -75,7 +76,7 @@ void Airport::Read(const SceneryBytes& records) {
 void Airport::ReadRecord(std::uint32_t type, const SceneryBytes& record) {
     switch (type) {
         case layout::kIdentRecord:
-            common_.ident = record.Text(layout::kIdentTextField, record.size());
+            record.Text(layout::kIdentTextField, record.size(), ident_);
             break;
         case layout::kRunwayRecord:
             if (record.size() >= layout::kRunwayRecordLength) ReadRunway(record);
@@ -99,7 +100,7 @@ void Airport::ReadRunway(const SceneryBytes& record) {
         return;
     }
     ScannedRunway& runway = runways_.emplace_back();
-    runway.ident = common_.ident;
+    runway.ident = ident_;
     runway.latitude = FacilityLatitude(record, layout::kRecordLatitudeField);
     runway.longitude = FacilityLongitude(record, layout::kRecordLongitudeField);
     const double metres = record.S32(layout::kRunwayElevationField + 2) +
@@ -145,7 +146,9 @@ void Airport::ReadIls(const SceneryBytes& record) {
     ils.frequency = PackedFrequency(record, layout::kIlsFrequencyField);
     ils.heading = FacilityHeading(record, layout::kRecordHeadingField);
     ils.side = runway.SideText();
-    scan_.AddIlsLine(navdata::ComposeIlsLine(ils));
+    std::string line = scan_.IlsLineStorage();
+    navdata::ComposeIlsLine(ils, line);
+    scan_.AddIlsLine(std::move(line));
 }
 
 void Airport::ReadRunwayEnd(const SceneryBytes& record) {

@@ -13,7 +13,7 @@ namespace {
 
 // An airport item's data: its name up to a zero byte, then its records.
 void ReadAirportItem(const SceneryBytes& item, AirportTexts& common, SceneryScan& scan) {
-    common.name = item.Text(0, item.size());
+    item.Text(0, item.size(), common.name);
     const std::uint8_t* end = item.data() + item.size();
     const std::uint8_t* zero = std::find(item.data(), end, 0);
     if (zero == end) {
@@ -85,7 +85,7 @@ void ReadFacilityAirports(const FacilityAirports& airports, std::size_t begin, s
     const FacilityAirports::Item* last = nullptr;
     const auto take = [](const SceneryBytes& now, const SceneryBytes* before, std::string& text) {
         if (before == nullptr || now.data() != before->data() || now.size() != before->size()) {
-            text = now.Text(0, now.size());
+            now.Text(0, now.size(), text);
         }
     };
     for (std::size_t i = begin; i < end; ++i) {

@@ -1,6 +1,8 @@
 #include "navaid_sections.h"
 
-#include <unordered_set>
+#include <algorithm>
+#include <cstdint>
+#include <vector>
 
 #include "navdata/angle_text.h"
 #include "navdata/record_lines.h"
@@ -19,10 +21,36 @@ namespace {
 // there changes no result and keeps a scan linear.
 class VisitedRecords {
 public:
-    bool FirstVisit(std::size_t position) { return positions_.insert(position).second; }
+    bool FirstVisit(std::size_t position) {
+        if (2 * (count_ + 1) > slots_.size()) Grow();
+        const std::size_t mask = slots_.size() - 1;
+        for (std::size_t i = Home(position, mask);; i = (i + 1) & mask) {
+            if (slots_[i] == position) return false;
+            if (slots_[i] == kEmpty) {
+                slots_[i] = position;
+                ++count_;
+                return true;
+            }
+        }
+    }
 
 private:
-    std::unordered_set<std::size_t> positions_;
+    // Open addressing with linear probes: no allocation for each record.
+    static constexpr std::size_t kEmpty = SIZE_MAX;  // no record starts there
+    static std::size_t Home(std::size_t position, std::size_t mask) {
+        return static_cast<std::size_t>((position * 0x9E3779B97F4A7C15ull) >> 32) & mask;
+    }
+    void Grow() {
+        std::vector<std::size_t> old(std::max<std::size_t>(64, 2 * slots_.size()), kEmpty);
+        old.swap(slots_);
+        count_ = 0;
+        for (const std::size_t position : old) {
+            if (position != kEmpty) FirstVisit(position);
+        }
+    }
+
+    std::vector<std::size_t> slots_;
+    std::size_t count_ = 0;
 };
 
 // Calls readRun(start of records) for each block of the run of blocks at blocks.
@@ -32,6 +60,12 @@ void ForEachBlock(const SceneryBytes& data, std::size_t section, std::size_t blo
          block += layout::kBlockLength) {
         readRun(section + data.U32(block + layout::kBlockRecordsField));
     }
+}
+
+void AddNavaidLine(const navdata::NavaidLineValues& values, SceneryScan& scan) {
+    std::string line = scan.NavaidLineStorage();
+    navdata::ComposeNavaidLine(values, line);
+    scan.AddNavaidLine(std::move(line));
 }
 
 int WholeFeet(double feet) {
@@ -48,7 +82,7 @@ void AddNdb(const SceneryBytes& data, std::size_t record, SceneryScan& scan) {
     ndb.latitude = LatitudeToAngleText(Latitude24(data, record + layout::kNdbLatitudeField));
     ndb.longitude = LongitudeToAngleText(Longitude24(data, record + layout::kNdbLongitudeField));
     ndb.name = data.Text(record + layout::kNdbNameField, layout::kNameLength);
-    scan.AddNavaidLine(navdata::ComposeNavaidLine(ndb));
+    AddNavaidLine(ndb, scan);
 }
 
 std::size_t VorRecordLength(std::uint8_t kind) {
@@ -76,7 +110,7 @@ void AddVor(const SceneryBytes& data, std::size_t record, std::uint8_t kind, dou
         Longitude24(data, record + (isIls ? layout::kIlsLongitudeField : layout::kVorLongitudeField)));
     vor.elevationFeet = WholeFeet(ElevationFeet(data, record + layout::kVorElevationField));
     vor.name = data.Text(record + layout::kVorNameField, layout::kNameLength);
-    scan.AddNavaidLine(navdata::ComposeNavaidLine(vor));
+    AddNavaidLine(vor, scan);
 }
 
 }  // namespace

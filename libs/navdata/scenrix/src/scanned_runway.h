@@ -45,7 +45,8 @@ struct ScannedRunway {
 // The number the six-decimal text of value reads back as.
 double SixDecimals(double value);
 
-// The runway's airport line, ending in a line feed.
-std::string ComposeRunwayLine(const ScannedRunway& runway, const AirportTexts& airport);
+// The runway's airport line, ending in a line feed, composed into line (its storage
+// reused).
+void ComposeRunwayLine(const ScannedRunway& runway, const AirportTexts& airport, std::string& line);
 
 }  // namespace scenrix::detail

@@ -13,19 +13,25 @@ SceneryBytes SceneryBytes::Slice(std::size_t offset, std::size_t count) const {
 }
 
 std::string SceneryBytes::Text(std::size_t offset, std::size_t maxLength) const {
+    std::string text;
+    Text(offset, maxLength, text);
+    return text;
+}
+
+void SceneryBytes::Text(std::size_t offset, std::size_t maxLength, std::string& text) const {
     if (offset >= size_) {
-        return {};
+        text.clear();
+        return;
     }
     const std::uint8_t* const start = data_ + offset;
     const std::size_t limit = std::min(maxLength, size_ - offset);
     const void* const zero = std::memchr(start, 0, limit);
     const std::size_t length = zero ? static_cast<std::size_t>(static_cast<const std::uint8_t*>(zero) - start) : limit;
-    std::string text(reinterpret_cast<const char*>(start), length);
+    text.assign(reinterpret_cast<const char*>(start), length);
     for (char& c : text) {
         const unsigned char byte = static_cast<unsigned char>(c);
         if (byte < 0x20 || byte == 0x7F) c = ' ';
     }
-    return text;
 }
 
 }  // namespace scenrix::detail

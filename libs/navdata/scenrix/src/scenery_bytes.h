@@ -36,6 +36,8 @@ public:
     // the data, and control characters (CR, LF, tab, ...) become blanks so that the text
     // never breaks a fixed-width record line.
     std::string Text(std::size_t offset, std::size_t maxLength) const;
+    // The same text in text's storage.
+    void Text(std::size_t offset, std::size_t maxLength, std::string& text) const;
 
 private:
     std::uint32_t Unsigned(std::size_t offset, std::size_t count) const {

@@ -15,7 +15,8 @@ void SceneryScan::AddNavaidLine(std::string line) {
 
 void SceneryScan::AddAirportLine(ScannedRunway& runway, const AirportTexts& airport) {
     FillRunwayEnds(runway, logs_);
-    std::string line = ComposeRunwayLine(runway, airport);
+    std::string line = spareAirports_.Next();
+    ComposeRunwayLine(runway, airport, line);
     airports_.keys.push_back(MakeAirportKey(line));
     airports_.hashes.push_back(KeyBytesHash()(airports_.keys.back()));
     airports_.lines.push_back(std::move(line));

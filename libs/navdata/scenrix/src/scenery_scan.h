@@ -11,15 +11,19 @@
 #include "known_lines.h"
 #include "runway_ends.h"
 #include "scanned_runway.h"
+#include "spare_lines.h"
 
 namespace scenrix::detail {
 
 class SceneryScan {
 public:
+    // Storage for the next navaid line, kept from lines of an earlier scan when there are any.
+    std::string NavaidLineStorage() { return spareNavaids_.Next(); }
     // A navaid line (cut to 170 characters) gets its line feed.
     void AddNavaidLine(std::string line);
     // Completes the runway's ends and composes its airport line.
     void AddAirportLine(ScannedRunway& runway, const AirportTexts& airport);
+    std::string IlsLineStorage() { return spareIls_.Next(); }
     void AddIlsLine(std::string line);
     // The logs of this file, written once it has been read.
     RunwayLogs& Logs() { return logs_; }
@@ -69,6 +73,9 @@ private:
         std::vector<std::size_t> hashes;
     } ils_;
     RunwayLogs logs_;
+    SpareLines spareNavaids_{LineKind::Navaid};
+    SpareLines spareAirports_{LineKind::Airport};
+    SpareLines spareIls_{LineKind::Ils};
 };
 
 }  // namespace scenrix::detail

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -13,6 +14,10 @@
 std::string LatitudeToAngleText(double degrees);
 // As LatitudeToAngleText with "E" and "W".
 std::string LongitudeToAngleText(double degrees);
+// The same texts written into out, which has navdata::kAngleTextRoom bytes; each
+// returns the text's length.
+std::size_t WriteLatitudeAngleText(double degrees, char* out);
+std::size_t WriteLongitudeAngleText(double degrees, char* out);
 
 // Signed degrees: negative for "S" and for "E", so longitudes count west-positive
 // as the great-circle arithmetic wants them. 0.0 when "*" or "'" is missing or "'"
@@ -36,8 +41,13 @@ namespace navdata {
 // and ten-thousandths of a minute, or seconds and hundredths for the weather editor).
 using AngleTextNumbers = std::array<int, 4>;
 
+// Room for the angle text of any numbers: the letter, and each number with its mark.
+inline constexpr std::size_t kAngleTextRoom = 49;
+
 // The letter and the numbers laid out as "%s%03d*%3d'%02d.%02d" prints them, for any
 // int (wider numbers widen the text), without the cost of the printf family.
 std::string AngleTextOfFields(char letter, const AngleTextNumbers& numbers);
+// The same written into out (kAngleTextRoom bytes); returns its length.
+std::size_t WriteAngleTextOfFields(char letter, const AngleTextNumbers& numbers, char* out);
 
 }  // namespace navdata

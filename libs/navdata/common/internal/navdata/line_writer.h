@@ -15,6 +15,12 @@ public:
 
     void PutRight(FieldSpec field, std::string_view text) const;
     void PutLeft(FieldSpec field, std::string_view text) const;
+    // The texts of platform::FixedText and IntText and of the angle texts, left-justified,
+    // written without a string of their own.
+    void PutLeftFixed(FieldSpec field, double value, int decimals = 6) const;
+    void PutLeftInt(FieldSpec field, int value) const;
+    void PutLeftLatitude(FieldSpec field, double degrees) const;
+    void PutLeftLongitude(FieldSpec field, double degrees) const;
 
 private:
     char* out_;

@@ -35,6 +35,8 @@ struct NavaidLineValues {
     std::string name{};
 };
 std::string ComposeNavaidLine(const NavaidLineValues& values);
+// The same composed in line's storage.
+void ComposeNavaidLine(const NavaidLineValues& values, std::string& line);
 
 // An ILS line's values, in layout order: frequency and heading in "%f".
 struct IlsLineValues {
@@ -45,6 +47,8 @@ struct IlsLineValues {
     std::string side{};  // the runway's side field
 };
 std::string ComposeIlsLine(const IlsLineValues& values);
+// The same composed in line's storage.
+void ComposeIlsLine(const IlsLineValues& values, std::string& line);
 
 // The bytes of a database file (Airport.nav, Navaids.nav, Ils.nav) as the database
 // builder writes it: the record count padded with blanks to the record width, then the
