@@ -34,6 +34,8 @@ void SceneryScan::Clear() {
     for (auto* hashes : {&navaids_.hashes, &airports_.hashes, &ils_.hashes}) hashes->clear();
     logs_.corrections.clear();
     logs_.invalidRunways.clear();
+    // A scan kept for later holds no storage other scans could use.
+    for (SpareLines* spare : {&spareNavaids_, &spareAirports_, &spareIls_}) spare->GiveBack();
 }
 
 void SceneryScan::AddUnknownLines(KnownLineIndexes& indexes, std::vector<std::string>& navaidLines,

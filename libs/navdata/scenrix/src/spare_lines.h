@@ -19,9 +19,10 @@ public:
 
     // A string whose storage holds a line of this kind when any is kept, else an empty one.
     std::string Next();
+    // Gives the batch's strings not used back to the kept storage.
+    void GiveBack();
 
 private:
-    void GiveBack();
 
     LineKind kind_;
     std::vector<std::string> batch_;
