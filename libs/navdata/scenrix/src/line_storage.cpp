@@ -26,6 +26,7 @@ std::size_t LineLength(LineKind kind) {
 }
 
 constexpr std::size_t kBatch = 256;
+constexpr std::size_t kCacheLine = 64;
 
 class Store {
 public:
@@ -97,6 +98,14 @@ std::string SpareLines::Next() {
     if (batch_.empty()) return {};
     std::string line = std::move(batch_.back());
     batch_.pop_back();
+    // The storage of lines replaced is seldom in the cache: the next is asked for while
+    // this one is filled.
+    if (!batch_.empty()) {
+        const char* const next = batch_.back().data();
+        for (std::size_t offset = 0; offset < LineLength(kind_); offset += kCacheLine) {
+            __builtin_prefetch(next + offset, 1);
+        }
+    }
     return line;
 }
 
