@@ -1,5 +1,6 @@
 #include "known_lines.h"
 
+#include <cstdint>
 #include <cstring>
 
 #include "aerodrex/airport_getters.h"
@@ -23,12 +24,28 @@ void PutField(std::array<char, N>& key, std::size_t offset, const char* field, s
     std::memcpy(key.data() + offset, field, width);
 }
 
+// Whether any of the first count bytes is zero, eight at a time without a branch for each:
+// a word has a zero byte exactly when (word - 0x01...) & ~word & 0x80... is not 0.
+bool HasZeroByte(const char* bytes, std::size_t count) {
+    constexpr std::uint64_t kOnes = 0x0101010101010101u;
+    constexpr std::uint64_t kHighBits = 0x8080808080808080u;
+    std::uint64_t zeros = 0;
+    std::size_t i = 0;
+    for (; i + sizeof(std::uint64_t) <= count; i += sizeof(std::uint64_t)) {
+        std::uint64_t word = 0;
+        std::memcpy(&word, bytes + i, sizeof word);
+        zeros |= (word - kOnes) & ~word & kHighBits;
+    }
+    for (; i < count; ++i) zeros |= bytes[i] == 0 ? 1u : 0u;
+    return zeros != 0;
+}
+
 }  // namespace
 
 // The getters read a line up to its first zero byte; a line without one that reaches
 // past the key's fields gives them its columns as they stand.
 bool HoldsColumns(const std::string& line, std::size_t end) {
-    return line.size() >= end && std::memchr(line.data(), 0, end) == nullptr;
+    return line.size() >= end && !HasZeroByte(line.data(), end);
 }
 
 NavaidKey MakeNavaidKey(const std::string& line) {

@@ -228,7 +228,10 @@ TEST(KnownLineKeysTest, ColumnsReadAsTheGettersCopyThem) {
     const std::string navaid = navdata::ComposeNavaidLine({.type = "VOR", .ident = "BNE", .frequency = 113.2});
     std::string zeroInFrequency = navaid;
     zeroInFrequency[50] = '\0';
-    const std::string navaidLines[] = {navaid, navaid + '\n', zeroInFrequency, navaid.substr(0, 60), ""};
+    std::string zeroEndingFrequency = navaid;  // the last byte tested, past the whole words
+    zeroEndingFrequency[62] = '\0';
+    const std::string navaidLines[] = {
+        navaid, navaid + '\n', zeroInFrequency, zeroEndingFrequency, navaid.substr(0, 60), ""};
     for (const std::string& line : navaidLines) {
         EXPECT_EQ(MakeNavaidKey(line), NavaidKeyByGetters(line)) << line;
     }
