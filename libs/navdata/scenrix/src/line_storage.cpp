@@ -1,6 +1,7 @@
 #include "scenrix/line_storage.h"
 
 #include <algorithm>
+#include <atomic>
 #include <iterator>
 #include <mutex>
 #include <utility>
@@ -40,6 +41,7 @@ public:
         {
             std::lock_guard lock(mutex_);
             unused = std::exchange(Of(kind), std::move(lines));
+            Counted(kind);
         }
         lines = {};
         if (unwanted.empty()) return unused;
@@ -47,13 +49,16 @@ public:
         return unwanted;
     }
 
+    // With nothing kept (a first scan) the threads do not queue for the lock at each line.
     void Take(LineKind kind, std::vector<std::string>& batch) {
+        if (held_[Index(kind)].load(std::memory_order_relaxed) == 0) return;
         std::lock_guard lock(mutex_);
         std::vector<std::string>& spare = Of(kind);
         const std::size_t count = std::min(kBatch, spare.size());
         batch.insert(batch.end(), std::make_move_iterator(spare.end() - static_cast<std::ptrdiff_t>(count)),
                      std::make_move_iterator(spare.end()));
         spare.resize(spare.size() - count);
+        Counted(kind);
     }
 
     void GiveBack(LineKind kind, std::vector<std::string>& batch) {
@@ -61,13 +66,18 @@ public:
         std::vector<std::string>& spare = Of(kind);
         spare.insert(spare.end(), std::make_move_iterator(batch.begin()), std::make_move_iterator(batch.end()));
         batch.clear();
+        Counted(kind);
     }
 
 private:
-    std::vector<std::string>& Of(LineKind kind) { return spare_[static_cast<std::size_t>(kind)]; }
+    static std::size_t Index(LineKind kind) { return static_cast<std::size_t>(kind); }
+    std::vector<std::string>& Of(LineKind kind) { return spare_[Index(kind)]; }
+    // Under the lock, after each change.
+    void Counted(LineKind kind) { held_[Index(kind)].store(Of(kind).size(), std::memory_order_relaxed); }
 
     std::mutex mutex_;
     std::vector<std::string> spare_[3];  // by kind
+    std::atomic<std::size_t> held_[3] = {};
 };
 
 Store& TheStore() {
