@@ -33,17 +33,6 @@ void CountriesInOrder::Add(std::string_view line) {
     if (seen_.insert(name).second) countries_.push_back(std::move(name));
 }
 
-CountryGathering::CountryGathering() : thread_([this] { Work(); }) {}
-
-CountryGathering::~CountryGathering() {
-    {
-        std::lock_guard lock(mutex_);
-        finishing_ = true;
-    }
-    ready_.notify_one();
-    if (thread_.joinable()) thread_.join();
-}
-
 void CountryGathering::Add(const std::vector<std::string>& lines, std::size_t from) {
     std::vector<std::string_view> texts;
     texts.reserve(lines.size() - from);
@@ -51,45 +40,14 @@ void CountryGathering::Add(const std::vector<std::string>& lines, std::size_t fr
         // A shorter line holds no country, and its text may move with the vector.
         if (lines[i].size() >= navdata::kAirportLineWidth) texts.emplace_back(lines[i]);
     }
-    if (texts.empty()) return;
-    {
-        std::lock_guard lock(mutex_);
-        waiting_.push_back(std::move(texts));
-    }
-    ready_.notify_one();
+    if (!texts.empty()) worker_.Add(std::move(texts));
 }
 
 std::vector<std::string> CountryGathering::Countries() {
-    {
-        std::lock_guard lock(mutex_);
-        finishing_ = true;
-    }
-    ready_.notify_one();
-    thread_.join();
-    if (failure_) std::rethrow_exception(failure_);
+    if (std::exception_ptr failure = worker_.Close()) std::rethrow_exception(failure);
     std::vector<std::string> countries = found_.Take();
     SortLinesByKey(countries);
     return countries;
-}
-
-void CountryGathering::Work() {
-    std::unique_lock lock(mutex_);
-    for (;;) {
-        ready_.wait(lock, [this] { return finishing_ || !waiting_.empty(); });
-        if (waiting_.empty()) return;
-        const std::vector<std::string_view> lines = std::move(waiting_.front());
-        waiting_.pop_front();
-        if (failure_) continue;
-        lock.unlock();
-        std::exception_ptr failure;
-        try {
-            for (std::string_view line : lines) found_.Add(line);
-        } catch (...) {
-            failure = std::current_exception();
-        }
-        lock.lock();
-        if (failure) failure_ = failure;
-    }
 }
 
 }  // namespace gathrel

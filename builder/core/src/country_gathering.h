@@ -2,15 +2,12 @@
 // the scan goes on, so that little is left to do once the last file is added.
 #pragma once
 
-#include <condition_variable>
-#include <deque>
-#include <exception>
-#include <mutex>
 #include <string>
 #include <string_view>
-#include <thread>
 #include <unordered_set>
 #include <vector>
+
+#include "platform/ordered_worker.h"
 
 namespace gathrel {
 
@@ -31,11 +28,6 @@ private:
 
 class CountryGathering {
 public:
-    CountryGathering();
-    // Waits for the lines handed over.
-    ~CountryGathering();
-    CountryGathering(const CountryGathering&) = delete;
-    CountryGathering& operator=(const CountryGathering&) = delete;
 
     // Gathers the countries of lines [from, end) of lines; their texts must stay where
     // they are until Countries returns (the vector may grow meanwhile).
@@ -44,15 +36,11 @@ public:
     std::vector<std::string> Countries();
 
 private:
-    void Work();
-
-    std::mutex mutex_;
-    std::condition_variable ready_;
-    std::deque<std::vector<std::string_view>> waiting_;
-    bool finishing_ = false;
-    std::exception_ptr failure_;
-    CountriesInOrder found_;
-    std::thread thread_;
+    CountriesInOrder found_;  // by the worker's thread alone, until Countries
+    // Declared after found_, so that it is done before found_ goes.
+    platform::OrderedWorker<std::vector<std::string_view>> worker_{[this](std::vector<std::string_view>& lines) {
+        for (std::string_view line : lines) found_.Add(line);
+    }};
 };
 
 }  // namespace gathrel

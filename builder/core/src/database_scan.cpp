@@ -4,7 +4,6 @@
 #include <thread>
 
 #include "country_gathering.h"
-#include "gathrel/line_sort.h"
 #include "scenery_read_ahead.h"
 #include "scenrix/scenery_reader.h"
 
@@ -36,14 +35,6 @@ std::size_t ThreadsAtOnce() {
 }
 
 }  // namespace
-
-std::vector<std::string> CountriesOfAirports(const std::vector<std::string>& airportLines) {
-    CountriesInOrder countries;
-    for (const std::string& line : airportLines) countries.Add(line);
-    std::vector<std::string> sorted = countries.Take();
-    SortLinesByKey(sorted);
-    return sorted;
-}
 
 ScanResult ScanScenery(const std::vector<SceneryFile>& files, ScanProgress& progress) {
     ScanResult result;

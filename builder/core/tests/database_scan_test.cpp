@@ -199,7 +199,7 @@ TEST_F(ScanTest, FilesReadAheadGiveWhatReadingThemOneByOneGives) {
 }
 
 // A long list: a country met only once, wherever it stands, is found, and each once.
-TEST(CountriesOfAirportsTest, LongListsFindEveryCountryOnce) {
+TEST(CountryGatheringTest, LongListsFindEveryCountryOnce) {
     constexpr int kLines = 70000;
     std::vector<std::string> lines;
     std::set<std::string> expected;
@@ -208,26 +208,30 @@ TEST(CountriesOfAirportsTest, LongListsFindEveryCountryOnce) {
         lines.push_back(navdata::ComposeAirportLine({.country = country, .ident = "X"}) + '\n');
         expected.insert(country);
     }
-    EXPECT_EQ(CountriesOfAirports(lines), std::vector<std::string>(expected.begin(), expected.end()));
+    CountryGathering gathering;
+    gathering.Add(lines, 0);
+    EXPECT_EQ(gathering.Countries(), std::vector<std::string>(expected.begin(), expected.end()));
 }
 
 // The countries gathered on a thread of their own while the list grows file by file
 // (and moves its lines) are those of the whole list; short lines hold none.
 TEST(CountryGatheringTest, GathersTheCountriesOfTheListAsItGrows) {
     std::vector<std::string> lines;
+    std::set<std::string> expected;
     CountryGathering gathering;
     for (int file = 0; file < 40; ++file) {
         const std::size_t before = lines.size();
         for (int i = 0; i < 250; ++i) {
             const std::string country = "Land " + std::to_string((file * 250 + i) / 3 % 701);
             lines.push_back(navdata::ComposeAirportLine({.country = country, .ident = "X"}) + '\n');
+            expected.insert(country);
         }
         lines.emplace_back("short");
         gathering.Add(lines, before);
     }
     const std::vector<std::string> countries = gathering.Countries();
     EXPECT_EQ(countries.size(), 701u);
-    EXPECT_EQ(countries, CountriesOfAirports(lines));
+    EXPECT_EQ(countries, std::vector<std::string>(expected.begin(), expected.end()));
 }
 
 TEST_F(ScanTest, CountryFileListsEachCountryOnceSortedAndLoaded) {

@@ -28,8 +28,4 @@ struct ScanResult {
 // Stops between two files when progress asks it to.
 ScanResult ScanScenery(const std::vector<SceneryFile>& files, ScanProgress& progress);
 
-// The countries of airport lines (with or without their line feed), trimmed, each
-// once, in the builder's order.
-std::vector<std::string> CountriesOfAirports(const std::vector<std::string>& airportLines);
-
 }  // namespace gathrel

@@ -204,20 +204,10 @@ bool ReportFile(SceneryFileRead& file, SceneryLogWriter* logs) {
         contents.logs.Write();
     } else {
         logs->queue().Add(std::move(contents.logs));
-        if (contents.message != Message::None) logs->queue().WaitUntilWritten();
+        if (contents.message != Message::None) logs->queue().writer.WaitUntilDone();
     }
     ShowMessage(contents.message);
     return true;
-}
-
-void AddFile(SceneryFileRead& file, SceneryLogWriter* logs, std::vector<std::string>& ilsLines,
-             std::vector<std::string>& navaidLines, std::vector<std::string>& airportLines,
-             std::vector<std::string>& knownNavaids, std::vector<std::string>& knownAirports) {
-    navaidLines.clear();
-    airportLines.clear();
-    if (!ReportFile(file, logs)) return;
-    detail::SceneryScan::AddUnknownLines(file.contents()->Scans(), KnownIndexes(), navaidLines, airportLines,
-                                         knownNavaids, knownAirports, ilsLines);
 }
 
 }  // namespace
@@ -225,14 +215,12 @@ void AddFile(SceneryFileRead& file, SceneryLogWriter* logs, std::vector<std::str
 int AddSceneryFile(SceneryFileRead& file, std::vector<std::string>& ilsLines, std::vector<std::string>& navaidLines,
                    std::vector<std::string>& airportLines, std::vector<std::string>& knownNavaids,
                    std::vector<std::string>& knownAirports) {
-    AddFile(file, nullptr, ilsLines, navaidLines, airportLines, knownNavaids, knownAirports);
-    return 0;
-}
-
-int AddSceneryFile(SceneryFileRead& file, SceneryLogWriter& logs, std::vector<std::string>& ilsLines,
-                   std::vector<std::string>& navaidLines, std::vector<std::string>& airportLines,
-                   std::vector<std::string>& knownNavaids, std::vector<std::string>& knownAirports) {
-    AddFile(file, &logs, ilsLines, navaidLines, airportLines, knownNavaids, knownAirports);
+    navaidLines.clear();
+    airportLines.clear();
+    if (ReportFile(file, nullptr)) {
+        detail::SceneryScan::AddUnknownLines(file.contents()->Scans(), KnownIndexes(), navaidLines, airportLines,
+                                             knownNavaids, knownAirports, ilsLines);
+    }
     return 0;
 }
 

@@ -85,11 +85,8 @@ private:
 SCENRIX_API int AddSceneryFile(SceneryFileRead& file, std::vector<std::string>& ilsLines,
                                std::vector<std::string>& navaidLines, std::vector<std::string>& airportLines,
                                std::vector<std::string>& knownNavaids, std::vector<std::string>& knownAirports);
-// The same, its logs handed to logs; a message is shown once the logs before it are written.
-SCENRIX_API int AddSceneryFile(SceneryFileRead& file, SceneryLogWriter& logs, std::vector<std::string>& ilsLines,
-                               std::vector<std::string>& navaidLines, std::vector<std::string>& airportLines,
-                               std::vector<std::string>& knownNavaids, std::vector<std::string>& knownAirports);
-// The same, the file's new navaid and airport lines appended to knownNavaids and
+// The same, its logs handed to logs (a message is shown once the logs before it are
+// written) and the file's new navaid and airport lines appended to knownNavaids and
 // knownAirports themselves, so that each line is moved once.
 SCENRIX_API void AppendSceneryFile(SceneryFileRead& file, SceneryLogWriter& logs, std::vector<std::string>& ilsLines,
                                    std::vector<std::string>& knownNavaids, std::vector<std::string>& knownAirports);
