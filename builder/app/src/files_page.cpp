@@ -6,6 +6,7 @@
 #include <QHBoxLayout>
 #include <QVBoxLayout>
 
+#include "gathrel/replace_question.h"
 #include "gathrel/scenery_files.h"
 #include "gathrelapp/busy_message.h"
 #include "icarune/icarune.h"
@@ -202,16 +203,20 @@ void CGathrelFiles::StartScan() {
     if (cdAndHardDisk_->isChecked()) request.driveRoots = gathrel::CdRomDriveRoots();
     scanReport_.reset();
     ShowProgress(true);
-    job_.Start(
-        [this, request](gathrel::ScanProgress& progress) { scanReport_ = gathrel::RunBglScan(request, progress); });
+    job_.Start([this, request](gathrel::ScanProgress& progress) {
+        gathrel::ScanReport report = gathrel::ScanForDatabases(request, progress);
+        if (report.outcome == gathrel::ScanOutcome::Found)
+            heldBeforeScan_ = gathrel::CountDatabaseRecords(request.targets);
+        scanReport_ = std::move(report);
+    });
     timer_.start(kTickMilliseconds);
 }
 
 void CGathrelFiles::StartMerge() {
     mergeReport_.reset();
     ShowProgress(true);
-    job_.Start([this, base = baseDirectory_, paths = paths_](gathrel::ScanProgress& progress) {
-        mergeReport_ = gathrel::RunListingsMerge(base, paths, progress);
+    job_.Start([this, paths = paths_](gathrel::ScanProgress& progress) {
+        mergeReport_ = gathrel::RunListingsMerge(paths, progress);
     });
     timer_.start(kTickMilliseconds);
 }
@@ -243,11 +248,16 @@ void CGathrelFiles::OnTick() {
     progress_->setValue(std::min(progress.Percent(), 100));
     percent_->setText(PercentText(progress.Percent()));
     help_->setText(QString::fromStdString(progress.Status()));
+    status_->setText(QString::fromStdString(progress.StatusLine()));
     if (done) TakeResult();
 }
 
 void CGathrelFiles::TakeResult() {
     timer_.stop();
+    if (scanReport_ && scanReport_->outcome == gathrel::ScanOutcome::Found) {
+        WriteOrKeepScan();
+        return;
+    }
     job_.Finish();
     ShowProgress(false);
     std::string message;
@@ -263,11 +273,34 @@ void CGathrelFiles::TakeResult() {
         if (mergeReport_->merged) {
             database_ = std::move(mergeReport_->database);
             database_.unsaved = true;  // sorted: written when the builder closes
-            status_->setText(QStringLiteral("Done"));
         }
         mergeReport_.reset();
     }
     if (!message.empty()) platform::MessageBox(message, {}, platform::MbIcon::Information);
+}
+
+// Asked while the job is still busy, so that nothing else starts meanwhile; the close
+// box may drop the scan while the question is open.
+void CGathrelFiles::WriteOrKeepScan() {
+    const std::string question = gathrel::ReplaceQuestion(heldBeforeScan_, gathrel::CountsOf(scanReport_->result));
+    const bool replace =
+        question.empty() || platform::MessageBox(question, {}, platform::MbIcon::Question, platform::MbButtons::YesNo,
+                                                 1) == platform::MbResult::Yes;
+    job_.Finish();
+    if (!scanReport_) return;
+    if (!replace) {
+        gathrel::DropScanResult(std::move(scanReport_->result));
+        scanReport_.reset();
+        ShowProgress(false);
+        return;
+    }
+    job_.Start([this](gathrel::ScanProgress& progress) {
+        // The scan's counters and full bar stay while its files are written.
+        progress.SetCounts(scanReport_->result.navaidLines.size(), scanReport_->result.airportLines.size());
+        progress.SetProgress(1, 1);
+        gathrel::WriteScanReport(*scanReport_, paths_, progress);
+    });
+    timer_.start(kTickMilliseconds);
 }
 
 }  // namespace gathrelapp

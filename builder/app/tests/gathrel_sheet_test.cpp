@@ -11,10 +11,14 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <chrono>
+#include <cstring>
+#include <map>
+#include <set>
 #include <thread>
 
 #include "fsinstall/installation.h"
 #include "fsinstall/sample_world.h"
+#include "gathrel/line_sort.h"
 #include "gathrelapp/gathrel_sheet.h"
 #include "gathrelapp/loader_app.h"
 #include "map/nav_database.h"
@@ -186,27 +190,131 @@ TEST_F(GathrelSheetTest, AScanAfterAMergeReplacesItsLinesAndClosingKeepsTheScan)
     const std::string scanned = DriveFile("Quillet/Navaids.nav");
     const std::string countries = DriveFile("Quillet/Country.nav");
     Control<QPushButton>(sheet, qtplatform::kIdOk)->click();
-    EXPECT_EQ(DriveFile("Quillet/Navaids.nav"), scanned);
+    // The scan's records again, below a bare count line.
+    const std::string saved = DriveFile("Quillet/Navaids.nav");
+    EXPECT_EQ(saved.substr(0, saved.find('\r')), std::to_string(sheet.Database().navaidLines.size()));
+    EXPECT_EQ(saved.substr(saved.find('\r')), scanned.substr(scanned.find('\r')));
     EXPECT_EQ(DriveFile("Quillet/Country.nav"), countries);
     EXPECT_EQ(scanned.find("MRG"), std::string::npos);
     EXPECT_EQ(countries.find("Atlantis"), std::string::npos);
 }
 
-TEST_F(GathrelSheetTest, AMergeIsSavedWhenTheSheetCloses) {
-    env_.writeFile("drive_c/Quillet/Navaids.txt", "Atlantis - Merged VOR\nVOR\tMRG\t113.40\tN1*0.0'\tE1*0.0'\t0\n");
+// The sorts show their last swap on the status line.
+TEST_F(GathrelSheetTest, AMergeIsSortedAndSavedWhenTheSheetCloses) {
+    env_.writeFile("drive_c/Quillet/Navaids.txt",
+                   "Sylvania - Other VOR\nVOR\tOTH\t113.40\tN1*0.0'\tE1*0.0'\t0\n"
+                   "Atlantis - Merged VOR\nVOR\tMRG\t113.40\tN1*0.0'\tE1*0.0'\t0\n");
     env_.writeFile("drive_c/Quillet/Airports.txt", "");
     CGathrelSheet sheet("C:\\Quillet\\");
     sheet.show();
     Control<QCheckBox>(sheet, Files::kLoadBgl)->click();
     Control<QPushButton>(sheet, Files::kCreateDb)->click();
     ASSERT_TRUE(WaitWhileBusy(sheet));
+    EXPECT_EQ(Control<QLabel>(sheet, Files::kStatus)->text(), "Swap Atlantis - Sylvania");
     EXPECT_FALSE(std::filesystem::exists(env_.driveC() / "Quillet" / "Navaids.nav"));
     Control<QPushButton>(sheet, qtplatform::kIdCancel)->click();
     trevalo::ResetLoadError();
     trevalo::NavDatabase database("C:\\Quillet\\");
     EXPECT_EQ(database.LoadNavaidFile(), 0);
-    ASSERT_EQ(database.navaidCount, 1);
-    EXPECT_EQ(DriveFile("Quillet/Country.nav"), "1\r\nAtlantis\t1\r\n");
+    ASSERT_EQ(database.navaidCount, 2);
+    EXPECT_EQ(DriveFile("Quillet/Country.nav"), "2\r\nAtlantis\t1\r\nSylvania\t1\r\n");
+}
+
+// Old databases that hold records: three airports, two navaids, two countries, no ILS.
+void WriteOldDatabases(platform::testing::TempEnvironment& env) {
+    std::string airports = "3\r\n";
+    for (const char* city : {"Alpha", "Bravo", "Charlie"})
+        airports += city + std::string(335 - std::strlen(city), ' ') + "\r\n";
+    env.writeFile("drive_c/Quillet/Airport.nav", airports);
+    env.writeFile("drive_c/Quillet/Navaids.nav",
+                  "2\r\n" + std::string(170, 'n') + "\r\n" + std::string(170, 'v') + "\r\n");
+    env.writeFile("drive_c/Quillet/Country.nav", "2\r\nAtlantis\t1\r\nSylvania\t0\r\n");
+}
+
+// Before a scan replaces databases that hold records the user is asked, with both counts
+// of each: No keeps every file as it was, also when the sheet closes; Yes replaces them.
+TEST_F(GathrelSheetTest, CreateDbAsksBeforeReplacingDatabasesThatHoldRecords) {
+    Install();
+    const fsinstall::SceneryContent world = fsinstall::SampleWorld();
+    std::size_t runways = 0;
+    std::set<std::string> countries;
+    for (const auto& airport : world.airports) {
+        runways += airport.runways.size();
+        countries.insert(airport.country);
+    }
+    const std::string question = platform::Format(
+        "Airport.nav holds 3 airports; the scan found %zu.\nNavaids.nav holds 2 navaids; the scan found %zu.\n"
+        "Country.nav holds 2 countries; the scan found %zu.\nReplace them?",
+        runways, world.ndbs.size() + world.vors.size(), countries.size());
+    const char* const files[] = {"Quillet/Airport.nav", "Quillet/Navaids.nav", "Quillet/Ils.nav",
+                                 "Quillet/Country.nav"};
+    for (const platform::MbResult answer : {platform::MbResult::No, platform::MbResult::Yes}) {
+        SCOPED_TRACE(answer == platform::MbResult::Yes ? "Yes" : "No");
+        std::filesystem::remove_all(env_.driveC() / "Quillet");
+        WriteOldDatabases(env_);
+        std::map<std::string, std::string> before;
+        for (const char* file : files) before[file] = DriveFile(file);
+        platform::MessageBoxRecorder boxes({answer});
+        CGathrelSheet sheet("C:\\Quillet\\");
+        sheet.show();
+        Control<QPushButton>(sheet, Files::kCreateDb)->click();
+        ASSERT_TRUE(WaitWhileBusy(sheet));
+        const auto shown = boxes.shown();
+        ASSERT_EQ(shown.size(), 1u);
+        EXPECT_EQ(shown[0].text, question);
+        EXPECT_EQ(shown[0].icon, platform::MbIcon::Question);
+        EXPECT_EQ(shown[0].buttons, platform::MbButtons::YesNo);
+        EXPECT_EQ(shown[0].defaultButton, 1);  // No
+        Control<QPushButton>(sheet, qtplatform::kIdOk)->click();
+        ASSERT_FALSE(sheet.isVisible());
+        if (answer == platform::MbResult::No) {
+            for (const char* file : files) EXPECT_EQ(DriveFile(file), before[file]) << file;
+            EXPECT_EQ(sheet.Database().airportLines.size(), 3u);
+        } else {
+            EXPECT_EQ(gathrel::CountDatabaseRecords(sheet.Paths()),
+                      (gathrel::DatabaseCounts{runways, world.ndbs.size() + world.vors.size(), 1, countries.size()}));
+        }
+    }
+}
+
+// OK after a scan writes its lines with bare count lines and makes the two listings, so a
+// later session's Create Db without Load BGL merges them (empty) and sorts the records.
+TEST_F(GathrelSheetTest, AfterAScanAndOkANewSessionMergesTheEmptyListings) {
+    Install();
+    std::vector<std::string> airports, navaids;
+    std::string ils, countries;
+    {
+        CGathrelSheet sheet("C:\\Quillet\\");
+        sheet.show();
+        Control<QPushButton>(sheet, Files::kCreateDb)->click();
+        ASSERT_TRUE(WaitWhileBusy(sheet));
+        airports = sheet.Database().airportLines;
+        navaids = sheet.Database().navaidLines;
+        ils = DriveFile("Quillet/Ils.nav");
+        countries = DriveFile("Quillet/Country.nav");
+        Control<QPushButton>(sheet, qtplatform::kIdOk)->click();
+    }
+    EXPECT_EQ(DriveFile("Quillet/Airport.nav"), gathrel::DatabaseFileBytes(airports, 0));
+    for (const char* listing : {"Navaids.txt", "Airports.txt"}) {
+        EXPECT_TRUE(std::filesystem::is_regular_file(env_.driveC() / "Quillet" / listing)) << listing;
+        EXPECT_EQ(DriveFile((std::string("Quillet/") + listing).c_str()), "");
+    }
+    boxes_.clear();
+    {
+        CGathrelSheet sheet("C:\\Quillet\\");
+        sheet.show();
+        Control<QCheckBox>(sheet, Files::kLoadBgl)->click();
+        Control<QPushButton>(sheet, Files::kCreateDb)->click();
+        ASSERT_TRUE(WaitWhileBusy(sheet));
+        EXPECT_TRUE(boxes_.texts().empty()) << boxes_.texts().front();
+        Control<QPushButton>(sheet, qtplatform::kIdOk)->click();
+    }
+    gathrel::SortLinesByKey(airports);
+    gathrel::SortLinesByKey(navaids);
+    EXPECT_EQ(DriveFile("Quillet/Airport.nav"), gathrel::DatabaseFileBytes(airports, 0));
+    EXPECT_EQ(DriveFile("Quillet/Navaids.nav"), gathrel::DatabaseFileBytes(navaids, 0));
+    EXPECT_EQ(DriveFile("Quillet/Ils.nav"), ils);
+    EXPECT_EQ(DriveFile("Quillet/Country.nav"), countries);
 }
 
 }  // namespace

@@ -6,7 +6,6 @@ namespace gathrel {
 
 namespace {
 
-constexpr const char* kSavingText = "Saving Data to File. Please wait";
 constexpr const char* kNothingFoundMessage =
     "No airport or navaid was found in the scenery files ('*.bgl').\n"
     "The databases were left as they were.";
@@ -15,7 +14,7 @@ constexpr const char* kWriteFailedMessage =
 
 }  // namespace
 
-ScanReport RunBglScan(const ScanRequest& request, ScanProgress& progress) {
+ScanReport ScanForDatabases(const ScanRequest& request, ScanProgress& progress) {
     ScanReport report;
     report.result = ScanScenery(FindSceneryFiles(request.sceneryFolder, request.driveRoots), progress);
     if (report.result.stopped) {
@@ -23,11 +22,20 @@ ScanReport RunBglScan(const ScanRequest& request, ScanProgress& progress) {
     } else if (report.result.FoundNothing()) {
         report.outcome = ScanOutcome::NothingFound;
     } else {
-        progress.SetStatus(kSavingText);
-        report.outcome = WriteScanDatabases(report.result, request.targets, report.failedPath)
-                             ? ScanOutcome::Written
-                             : ScanOutcome::WriteFailed;
+        report.outcome = ScanOutcome::Found;
     }
+    return report;
+}
+
+void WriteScanReport(ScanReport& report, const DatabasePaths& targets, ScanProgress& progress) {
+    if (report.outcome != ScanOutcome::Found) return;
+    report.outcome = WriteScanDatabases(report.result, targets, progress, report.failedPath) ? ScanOutcome::Written
+                                                                                             : ScanOutcome::WriteFailed;
+}
+
+ScanReport RunBglScan(const ScanRequest& request, ScanProgress& progress) {
+    ScanReport report = ScanForDatabases(request, progress);
+    WriteScanReport(report, request.targets, progress);
     return report;
 }
 
@@ -38,6 +46,7 @@ std::string ScanOutcomeMessage(const ScanReport& report) {
         case ScanOutcome::WriteFailed:
             return platform::Format(kWriteFailedMessage, report.failedPath.c_str());
         case ScanOutcome::Written:
+        case ScanOutcome::Found:
         case ScanOutcome::Stopped:
             break;
     }

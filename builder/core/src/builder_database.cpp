@@ -1,6 +1,7 @@
 #include "gathrel/builder_database.h"
 
 #include "gathrel/lines_freed_later.h"
+#include "platform/file_search.h"
 #include "platform/text.h"
 
 namespace gathrel {
@@ -46,18 +47,31 @@ void TakeScanResult(BuilderDatabase& database, ScanResult&& scan) {
     ReplaceLines(database.navaidLines, std::move(scan.navaidLines), scenrix::LineKind::Navaid);
     ReplaceLines(database.airportLines, std::move(scan.airportLines), scenrix::LineKind::Airport);
     FreeLinesLater(scenrix::KeepLineStorage(scenrix::LineKind::Ils, std::move(scan.ilsLines)));
-    database.unsaved = false;
+    // Written with padded count lines; closing writes them again with bare ones.
+    database.unsaved = true;
+}
+
+void DropScanResult(ScanResult&& scan) {
+    FreeLinesLater(scenrix::KeepLineStorage(scenrix::LineKind::Navaid, std::move(scan.navaidLines)));
+    FreeLinesLater(scenrix::KeepLineStorage(scenrix::LineKind::Airport, std::move(scan.airportLines)));
+    FreeLinesLater(scenrix::KeepLineStorage(scenrix::LineKind::Ils, std::move(scan.ilsLines)));
 }
 
 bool SaveBuilderDatabase(BuilderDatabase& database, const DatabasePaths& paths, std::string& failedPath) {
-    if (!database.unsaved) return true;
-    const std::string navaids = DatabaseFileBytes(database.navaidLines, 0);
-    const std::string airports = DatabaseFileBytes(database.airportLines, 0);
-    const std::string countries = navdata::CountryFileBytes(database.countries);
     std::vector<platform::FileReplacement> files;
-    if (!database.navaidLines.empty()) files.push_back({paths.navaids, navaids});
-    if (!database.airportLines.empty()) files.push_back({paths.airport, airports});
-    if (!database.countries.empty()) files.push_back({paths.country, countries});
+    // A merge reads both listings: they are there, empty, for the next one.
+    for (const std::string* listing : {&paths.navaidListing, &paths.airportListing}) {
+        if (!platform::FileExists(*listing)) files.push_back({*listing, {}});
+    }
+    std::string navaids, airports, countries;
+    if (database.unsaved) {
+        navaids = DatabaseFileBytes(database.navaidLines, 0);
+        airports = DatabaseFileBytes(database.airportLines, 0);
+        countries = navdata::CountryFileBytes(database.countries);
+        if (!database.navaidLines.empty()) files.push_back({paths.navaids, navaids});
+        if (!database.airportLines.empty()) files.push_back({paths.airport, airports});
+        if (!database.countries.empty()) files.push_back({paths.country, countries});
+    }
     if (!ReplaceDatabaseFiles(files, failedPath)) return false;
     database.unsaved = false;
     return true;

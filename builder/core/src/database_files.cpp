@@ -6,18 +6,44 @@
 #include "navdata/line_widths.h"
 #include "platform/files.h"
 #include "platform/paths.h"
+#include "platform/text.h"
 
 namespace gathrel {
 
 namespace {
 
 constexpr std::string_view kLineEnd = "\r\n";
+constexpr const char* kSavingText = "Saving Data to File. Please wait (%s)";
 
 // A line feed and the carriage returns before it: a record never ends in either.
 std::string_view WithoutLineFeed(std::string_view line) {
     if (!line.empty() && line.back() == '\n') line.remove_suffix(1);
     while (!line.empty() && line.back() == '\r') line.remove_suffix(1);
     return line;
+}
+
+// Each record line of a database's bytes, its count line left out, without its line end.
+template <class Visit>
+void ForEachRecord(std::string_view bytes, Visit visit) {
+    bool countLine = true;
+    while (!bytes.empty()) {
+        const std::size_t end = bytes.find('\n');
+        const std::string_view line = WithoutLineFeed(bytes.substr(0, end));
+        bytes = end == std::string_view::npos ? std::string_view() : bytes.substr(end + 1);
+        if (countLine) {
+            countLine = false;
+        } else if (!line.empty()) {
+            visit(line);
+        }
+    }
+}
+
+std::size_t RecordsIn(const std::string& windowsPath) {
+    std::string bytes;
+    if (!platform::ReadFileBytes(windowsPath, bytes)) return 0;
+    std::size_t records = 0;
+    ForEachRecord(bytes, [&](std::string_view) { ++records; });
+    return records;
 }
 
 std::string CountryBytes(const std::vector<std::string>& countries) {
@@ -33,7 +59,9 @@ DatabasePaths DatabasePathsIn(const std::string& baseDirectory) {
     return {platform::JoinWindowsPath(baseDirectory, kAirportFileName),
             platform::JoinWindowsPath(baseDirectory, kNavaidsFileName),
             platform::JoinWindowsPath(baseDirectory, kIlsFileName),
-            platform::JoinWindowsPath(baseDirectory, navdata::kCountryFileName)};
+            platform::JoinWindowsPath(baseDirectory, navdata::kCountryFileName),
+            platform::JoinWindowsPath(baseDirectory, kNavaidListingName),
+            platform::JoinWindowsPath(baseDirectory, kAirportListingName)};
 }
 
 std::string DatabaseFileBytes(const std::vector<std::string>& lines, std::size_t width) {
@@ -45,9 +73,13 @@ std::string DatabaseFileBytes(const std::vector<std::string>& lines, std::size_t
     return bytes;
 }
 
-bool WriteScanDatabases(const ScanResult& scan, const DatabasePaths& paths, std::string& failedPath) {
+bool WriteScanDatabases(const ScanResult& scan, const DatabasePaths& paths, ScanProgress& progress,
+                        std::string& failedPath) {
+    progress.SetStatus(platform::Format(kSavingText, "ILS"));
     const std::string ils = DatabaseFileBytes(scan.ilsLines, navdata::kIlsLineWidth);
+    progress.SetStatus(platform::Format(kSavingText, "NAV"));
     const std::string navaids = DatabaseFileBytes(scan.navaidLines, navdata::kNavaidLineWidth);
+    progress.SetStatus(platform::Format(kSavingText, "AIRP"));
     const std::string airports = DatabaseFileBytes(scan.airportLines, navdata::kAirportLineWidth);
     const std::string countries = CountryBytes(scan.countries);
     const std::vector<platform::FileReplacement> files = {
@@ -71,23 +103,21 @@ bool ReadDatabaseLines(const std::string& windowsPath, std::vector<std::string>&
     lines.clear();
     std::string bytes;
     if (!platform::ReadFileBytes(windowsPath, bytes)) return false;
-    std::string_view rest = bytes;
-    bool countLine = true;
-    while (!rest.empty()) {
-        const std::size_t end = rest.find('\n');
-        const std::string_view line = WithoutLineFeed(rest.substr(0, end));
-        rest = end == std::string_view::npos ? std::string_view() : rest.substr(end + 1);
-        if (countLine) {
-            countLine = false;
-            continue;
-        }
-        if (line.empty()) continue;
+    ForEachRecord(bytes, [&](std::string_view line) {
         std::string kept;
         kept.reserve(line.size() + 1);
         kept.append(line).push_back('\n');
         lines.push_back(std::move(kept));
-    }
+    });
     return true;
+}
+
+DatabaseCounts CountDatabaseRecords(const DatabasePaths& paths) {
+    return {RecordsIn(paths.airport), RecordsIn(paths.navaids), RecordsIn(paths.ils), RecordsIn(paths.country)};
+}
+
+DatabaseCounts CountsOf(const ScanResult& scan) {
+    return {scan.airportLines.size(), scan.navaidLines.size(), scan.ilsLines.size(), scan.countries.size()};
 }
 
 }  // namespace gathrel

@@ -1,6 +1,5 @@
 #include "gathrel/line_sort.h"
 
-#include <algorithm>
 #include <cctype>
 
 namespace gathrel {
@@ -11,9 +10,9 @@ std::string_view SortKey(std::string_view line) {
     return key;
 }
 
-void SortLinesByKey(std::vector<std::string>& lines) {
-    std::stable_sort(lines.begin(), lines.end(),
-                     [](const std::string& a, const std::string& b) { return SortKey(a) < SortKey(b); });
+void SortLinesByKey(std::vector<std::string>& lines, const SwapObserver& onSwap) {
+    SortByKey(
+        lines, [](const std::string& line) { return SortKey(line); }, onSwap);
 }
 
 }  // namespace gathrel

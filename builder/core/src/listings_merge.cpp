@@ -192,6 +192,30 @@ private:
     bool haveValues_ = false;
 };
 
+// The sorts' swaps on the status line: the first, one in every so many (a text for each
+// would cost more than the sort), and the last.
+class SwapStatus {
+public:
+    explicit SwapStatus(ScanProgress& progress) : progress_(progress) {}
+
+    void Swap(std::string_view smaller, std::string_view greater) {
+        smaller_.assign(smaller);
+        greater_.assign(greater);
+        if (swaps_++ % kShownEvery == 0) ShowLast();
+    }
+
+    void ShowLast() {
+        if (swaps_ > 0) progress_.SetStatusLine(platform::Format("Swap %s - %s", smaller_.c_str(), greater_.c_str()));
+    }
+
+private:
+    static constexpr std::size_t kShownEvery = 4096;
+    ScanProgress& progress_;
+    std::size_t swaps_ = 0;
+    std::string smaller_;
+    std::string greater_;
+};
+
 }  // namespace
 
 MergeCounts MergeListings(BuilderDatabase& database, std::string_view navaidListing, std::string_view airportListing,
@@ -205,13 +229,16 @@ MergeCounts MergeListings(BuilderDatabase& database, std::string_view navaidList
     return merger.counts;
 }
 
-void SortBuilderDatabase(BuilderDatabase& database) {
-    SortLinesByKey(database.airportLines);
-    std::stable_sort(database.countries.begin(), database.countries.end(),
-                     [](const navdata::CountryEntry& a, const navdata::CountryEntry& b) {
-                         return SortKey(a.name) < SortKey(b.name);
-                     });
-    SortLinesByKey(database.navaidLines);
+void SortBuilderDatabase(BuilderDatabase& database, ScanProgress& progress) {
+    SwapStatus swaps(progress);
+    const SwapObserver onSwap = [&](std::string_view smaller, std::string_view greater) {
+        swaps.Swap(smaller, greater);
+    };
+    SortLinesByKey(database.airportLines, onSwap);
+    SortByKey(
+        database.countries, [](const navdata::CountryEntry& entry) { return SortKey(entry.name); }, onSwap);
+    SortLinesByKey(database.navaidLines, onSwap);
+    swaps.ShowLast();
 }
 
 }  // namespace gathrel

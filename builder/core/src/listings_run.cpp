@@ -2,7 +2,6 @@
 
 #include "platform/file_search.h"
 #include "platform/files.h"
-#include "platform/paths.h"
 #include "platform/text.h"
 
 namespace gathrel {
@@ -23,7 +22,7 @@ bool ReadIfPresent(const std::string& path, std::vector<std::string>& lines) {
 
 }  // namespace
 
-MergeReport RunListingsMerge(const std::string& baseDirectory, const DatabasePaths& paths, ScanProgress& progress) {
+MergeReport RunListingsMerge(const DatabasePaths& paths, ScanProgress& progress) {
     MergeReport report;
     BuilderDatabase& database = report.database;
     progress.SetStatus("Loading Countries");
@@ -37,7 +36,7 @@ MergeReport RunListingsMerge(const std::string& baseDirectory, const DatabasePat
         return report;
     }
     std::string navaidListing;
-    if (!platform::ReadFileBytes(platform::JoinWindowsPath(baseDirectory, kNavaidListingName), navaidListing)) {
+    if (!platform::ReadFileBytes(paths.navaidListing, navaidListing)) {
         report.message = kNavaidListingMessage;
         return report;
     }
@@ -47,13 +46,14 @@ MergeReport RunListingsMerge(const std::string& baseDirectory, const DatabasePat
         return report;
     }
     std::string airportListing;
-    if (!platform::ReadFileBytes(platform::JoinWindowsPath(baseDirectory, kAirportListingName), airportListing)) {
+    if (!platform::ReadFileBytes(paths.airportListing, airportListing)) {
         report.message = kAirportListingMessage;
         return report;
     }
     report.counts = MergeListings(database, navaidListing, airportListing, progress);
     progress.SetStatus("Sorting");
-    SortBuilderDatabase(database);
+    progress.SetStatusLine("Done");
+    SortBuilderDatabase(database, progress);
     progress.SetProgress(1, 1);
     progress.SetStatus("Done");
     report.merged = true;

@@ -20,14 +20,18 @@ protected:
     DatabasePaths paths_ = DatabasePathsIn("C:\\Quillet\\");
 };
 
-TEST_F(BuilderDatabaseTest, ClosingWithoutChangesWritesNothing) {
+TEST_F(BuilderDatabaseTest, ClosingWithoutChangesLeavesTheDatabasesAndMakesTheListings) {
     env_.writeFile("drive_c/Quillet/Navaids.nav", "1     \r\n" + kNavaid.substr(0, 170) + "\r\n");
+    env_.writeFile("drive_c/Quillet/Airports.txt", "kept listing\n");
     BuilderDatabase database = LoadBuilderDatabase(paths_);
     ASSERT_EQ(database.navaidLines, std::vector<std::string>{kNavaid});
     std::string failed;
     EXPECT_TRUE(SaveBuilderDatabase(database, paths_, failed));
     EXPECT_EQ(File("Navaids.nav"), "1     \r\n" + kNavaid.substr(0, 170) + "\r\n");
     EXPECT_FALSE(std::filesystem::exists(env_.driveC() / "Quillet" / "Airport.nav"));
+    EXPECT_TRUE(std::filesystem::is_regular_file(env_.driveC() / "Quillet" / "Navaids.txt"));
+    EXPECT_EQ(File("Navaids.txt"), "");
+    EXPECT_EQ(File("Airports.txt"), "kept listing\n");
 }
 
 TEST_F(BuilderDatabaseTest, ChangesAreSavedWithABareCountAndCountries) {
@@ -56,7 +60,38 @@ TEST_F(BuilderDatabaseTest, AScanAfterAMergeReplacesItsLinesAndCountries) {
     EXPECT_EQ(database.countries, (std::vector<navdata::CountryEntry>{{"Scanned", true}}));
     EXPECT_TRUE(database.navaidLines.empty());
     EXPECT_EQ(database.airportLines.size(), 1u);
-    // The scan wrote them: closing does not write the merge's lines over them.
+}
+
+// The scan writes count lines padded to the record width; closing writes the same records
+// again below a bare count, each file through a temporary that keeps its mode.
+TEST_F(BuilderDatabaseTest, ClosingAfterAScanWritesItsLinesWithBareCounts) {
+    ScanResult scan;
+    scan.countries = {"Chile"};
+    scan.navaidLines = {kNavaid, kNavaid};
+    scan.airportLines = {std::string(335, 'a') + "\n"};
+    scan.ilsLines = {std::string(92, 'i')};
+    ScanProgress progress;
+    std::string failed;
+    ASSERT_TRUE(WriteScanDatabases(scan, paths_, progress, failed));
+    const std::string ils = File("Ils.nav");
+    const std::string countries = File("Country.nav");
+    ASSERT_EQ(File("Navaids.nav").substr(0, 172), "2" + std::string(169, ' ') + "\r\n");
+    const auto airportFile = env_.driveC() / "Quillet" / "Airport.nav";
+    std::filesystem::permissions(airportFile, std::filesystem::perms::owner_read | std::filesystem::perms::owner_write);
+
+    BuilderDatabase database = LoadBuilderDatabase(paths_);
+    TakeScanResult(database, std::move(scan));
+    ASSERT_TRUE(SaveBuilderDatabase(database, paths_, failed)) << failed;
+    EXPECT_EQ(File("Navaids.nav"), "2\r\n" + kNavaid.substr(0, 170) + "\r\n" + kNavaid.substr(0, 170) + "\r\n");
+    EXPECT_EQ(File("Airport.nav"), "1\r\n" + std::string(335, 'a') + "\r\n");
+    EXPECT_EQ(std::filesystem::status(airportFile).permissions() & std::filesystem::perms::all,
+              std::filesystem::perms::owner_read | std::filesystem::perms::owner_write);
+    EXPECT_EQ(File("Ils.nav"), ils);
+    EXPECT_EQ(File("Country.nav"), countries);
+    for (const char* listing : {"Navaids.txt", "Airports.txt"}) {
+        EXPECT_TRUE(std::filesystem::is_regular_file(env_.driveC() / "Quillet" / listing)) << listing;
+        EXPECT_EQ(File(listing), "");
+    }
     EXPECT_FALSE(database.unsaved);
 }
 

@@ -247,6 +247,28 @@ TEST_F(ScanTest, CountryFileListsEachCountryOnceSortedAndLoaded) {
     EXPECT_EQ(DriveFile("Quillet/Country.nav").substr(0, 3), std::to_string(expected.size()) + "\r\n");
 }
 
+// A scan is found first and written only when asked to: its status names each file as it
+// is saved, and the files hold what it found, as counted before a question.
+TEST_F(ScanTest, AFoundScanIsWrittenWhenAskedNamingEachFile) {
+    Install(fsinstall::SimulatorVersion::Fs2000, "C:\\FS2000");
+    const DatabasePaths paths = DatabasePathsIn("C:\\Quillet\\");
+    ScanReport report = ScanForDatabases(Request("C:\\FS2000"), progress_);
+    ASSERT_EQ(report.outcome, ScanOutcome::Found);
+    EXPECT_FALSE(std::filesystem::exists(env_.driveC() / "Quillet"));
+    EXPECT_EQ(CountDatabaseRecords(paths), DatabaseCounts{});
+
+    std::vector<std::string> statuses;
+    progress_.SetStatusListener([&](const std::string& status) { statuses.push_back(status); });
+    WriteScanReport(report, paths, progress_);
+    ASSERT_EQ(report.outcome, ScanOutcome::Written);
+    EXPECT_EQ(statuses, (std::vector<std::string>{"Saving Data to File. Please wait (ILS)",
+                                                  "Saving Data to File. Please wait (NAV)",
+                                                  "Saving Data to File. Please wait (AIRP)"}));
+    const DatabaseCounts found = CountsOf(report.result);
+    EXPECT_GT(found.airports * found.navaids * found.ils * found.countries, 0u);
+    EXPECT_EQ(CountDatabaseRecords(paths), found);
+}
+
 const char* const kOldFiles[] = {"Quillet/Airport.nav", "Quillet/Navaids.nav", "Quillet/Ils.nav",
                                  "Quillet/Country.nav"};
 

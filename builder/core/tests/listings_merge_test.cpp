@@ -83,8 +83,9 @@ TEST_F(MergeTest, AddsOnlyWhatIsNotThereAndEveryNewCountry) {
 TEST_F(MergeTest, SortsAirportsByCityAndNavaidsByCountry) {
     database_.countries = {{"Sylvania", true}};
     MergeListings(database_, kNavaids, kAirports, progress_);
-    SortBuilderDatabase(database_);
+    SortBuilderDatabase(database_, progress_);
     EXPECT_EQ(database_.countries.front().name, "Freedonia");
+    EXPECT_EQ(progress_.StatusLine(), "Swap Freedonia - Sylvania");
     EXPECT_EQ(NavaidCountryOf(database_.navaidLines.front()), "Freedonia");
     // Equal keys (the same city) keep their order: 27L before 09R.
     EXPECT_DOUBLE_EQ(GetAirportRunwayDegree(database_.airportLines[0].substr(0, 335).c_str()), 27.0);
@@ -94,10 +95,9 @@ TEST(ListingsMerge, AMissingListingStopsWithItsMessage) {
     platform::testing::TempEnvironment env;
     ScanProgress progress;
     const DatabasePaths paths = DatabasePathsIn("C:\\Quillet\\");
-    EXPECT_EQ(RunListingsMerge("C:\\Quillet\\", paths, progress).message,
-              "An error as occured while opening the\nNavaid text file");
+    EXPECT_EQ(RunListingsMerge(paths, progress).message, "An error as occured while opening the\nNavaid text file");
     env.writeFile("drive_c/Quillet/Navaids.txt", kNavaids);
-    const MergeReport report = RunListingsMerge("C:\\Quillet\\", paths, progress);
+    const MergeReport report = RunListingsMerge(paths, progress);
     EXPECT_FALSE(report.merged);
     EXPECT_EQ(report.message, "An error as occured while opening the\nAirports Text file");
     EXPECT_FALSE(std::filesystem::exists(env.driveC() / "Quillet" / "Country.nav"));
@@ -109,7 +109,7 @@ TEST(ListingsMerge, MergesIntoTheDatabasesOnDisk) {
     env.writeFile("drive_c/Quillet/Airports.txt", kAirports);
     env.writeFile("drive_c/Quillet/Country.nav", "1\r\nAtlantis\t0\r\n");
     ScanProgress progress;
-    const MergeReport report = RunListingsMerge("C:\\Quillet\\", DatabasePathsIn("C:\\Quillet\\"), progress);
+    const MergeReport report = RunListingsMerge(DatabasePathsIn("C:\\Quillet\\"), progress);
     ASSERT_TRUE(report.merged);
     EXPECT_EQ(report.message, "2 lines of the listings could not be read and were left out.");
     EXPECT_EQ(report.database.countries,

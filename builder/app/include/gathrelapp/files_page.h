@@ -1,7 +1,8 @@
 // "Files" (dialog 104): builds the databases. With "Load BGL" ticked "C&reate Db" scans
-// the simulator's scenery (and the CD-ROM drives) on the worker; without it, it merges
-// the text listings into the databases and sorts them. The page shows the worker's
-// counters and progress while it runs.
+// the simulator's scenery (and the CD-ROM drives) on the worker and, once the user has
+// agreed to replace databases that hold records, writes them there; without it, it
+// merges the text listings into the databases and sorts them. The page shows the
+// worker's counters and progress while it runs.
 #pragma once
 
 #include <QLabel>
@@ -68,6 +69,9 @@ private:
     void ShowProgress(bool shown);
     void OnTick();
     void TakeResult();
+    // Asks before the scan's lines replace databases that hold records; writes them on
+    // the worker, or drops them.
+    void WriteOrKeepScan();
 
     gathrel::BuilderDatabase& database_;
     const gathrel::DatabasePaths& paths_;
@@ -81,6 +85,7 @@ private:
     QString helpBeforeWork_;
     // Written by the worker, read once it has returned.
     std::optional<gathrel::ScanReport> scanReport_;
+    gathrel::DatabaseCounts heldBeforeScan_;
     std::optional<gathrel::MergeReport> mergeReport_;
 
     QLineEdit* createFilesIn_;

@@ -1,6 +1,7 @@
-// One "Create Db" over scenery: the files found, read, and the four databases written
-// only when the scan found something and ran to its end. The old databases stay in
-// every other case, and the outcome says which.
+// One "Create Db" over scenery: the files found and read, then the four databases
+// written, only when the scan found something and ran to its end. A caller that asks
+// the user first scans with ScanForDatabases and writes with WriteScanReport; the old
+// databases stay in every other case, and the outcome says which.
 #pragma once
 
 #include <string>
@@ -11,7 +12,8 @@
 
 namespace gathrel {
 
-enum class ScanOutcome { Written, NothingFound, WriteFailed, Stopped };
+// Found: read and not written yet.
+enum class ScanOutcome { Written, NothingFound, WriteFailed, Stopped, Found };
 
 struct ScanReport {
     ScanOutcome outcome = ScanOutcome::NothingFound;
@@ -25,9 +27,14 @@ struct ScanRequest {
     DatabasePaths targets;
 };
 
+// Finds and reads the scenery: Found, NothingFound or Stopped.
+ScanReport ScanForDatabases(const ScanRequest& request, ScanProgress& progress);
+// Writes a Found report's lines over the databases: Written or WriteFailed.
+void WriteScanReport(ScanReport& report, const DatabasePaths& targets, ScanProgress& progress);
+// Both, without asking.
 ScanReport RunBglScan(const ScanRequest& request, ScanProgress& progress);
 
-// What the user is told of an outcome other than Written (empty for Written).
+// What the user is told of an outcome other than Written and Found (empty for those).
 std::string ScanOutcomeMessage(const ScanReport& report);
 
 }  // namespace gathrel

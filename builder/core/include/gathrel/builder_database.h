@@ -1,7 +1,7 @@
 // The builder's one in-memory copy of its databases: the countries, the navaid lines and
 // the airport lines that the three pages share. Loaded from the base directory when the
 // builder starts, replaced by a scan or a merge, edited by the navaid page, and saved
-// when the builder closes if anything was left unwritten.
+// when the builder closes if anything was left unwritten or came from a scan.
 #pragma once
 
 #include <string>
@@ -17,7 +17,9 @@ struct BuilderDatabase {
     std::vector<navdata::CountryEntry> countries;
     std::vector<std::string> navaidLines;   // each ending in a line feed
     std::vector<std::string> airportLines;  // each ending in a line feed
-    bool unsaved = false;                   // changed since last written
+    // To be written on closing: changed since last written, or taken from a scan, whose
+    // files have count lines padded to the record width.
+    bool unsaved = false;
 
     // The country's entry, or nullptr; names compared after trimming.
     const navdata::CountryEntry* FindCountry(const std::string& name) const;
@@ -31,10 +33,14 @@ BuilderDatabase LoadBuilderDatabase(const DatabasePaths& paths);
 
 // Takes a written scan's lines: the scan rebuilt the countries from its own airports.
 void TakeScanResult(BuilderDatabase& database, ScanResult&& scan);
+// Drops the lines of a scan that was not written; their storage serves the next scan.
+void DropScanResult(ScanResult&& scan);
 
-// Writes Navaids.nav, Airport.nav and Country.nav from the lists (each count line a bare
-// number) as one change; a list that is empty leaves its file alone. False, with the
-// path at fault, when a file could not be replaced; the lists stay unsaved then.
+// Creates the empty listings Navaids.txt and Airports.txt where they are missing, and
+// writes what is unsaved: Navaids.nav, Airport.nav and Country.nav from the lists (each
+// count line a bare number) as one change, a list that is empty leaving its file alone.
+// False, with the path at fault, when a file could not be written; nothing is written
+// and the lists stay unsaved then.
 bool SaveBuilderDatabase(BuilderDatabase& database, const DatabasePaths& paths, std::string& failedPath);
 
 // Writes Navaids.nav alone from the navaid lines (a bare count line), as the navaid page

@@ -23,9 +23,6 @@
 
 namespace gathrel {
 
-inline constexpr const char* kNavaidListingName = "Navaids.txt";
-inline constexpr const char* kAirportListingName = "Airports.txt";
-
 struct MergeCounts {
     std::size_t navaidsAdded = 0;
     std::size_t airportsAdded = 0;
@@ -38,8 +35,10 @@ struct MergeCounts {
 MergeCounts MergeListings(BuilderDatabase& database, std::string_view navaidListing, std::string_view airportListing,
                           ScanProgress& progress);
 
-// The three sorts of the builder, in its order: airports, countries, navaids.
-void SortBuilderDatabase(BuilderDatabase& database);
+// The three sorts of the builder, in its order: airports, countries, navaids. The
+// status line shows their swaps as "Swap %s - %s", the smaller key first: now and then
+// while they run, and the last one when they end.
+void SortBuilderDatabase(BuilderDatabase& database, ScanProgress& progress);
 
 }  // namespace gathrel
 
@@ -52,9 +51,9 @@ struct MergeReport {
     MergeCounts counts;
 };
 
-// "Create Db" without scenery: the databases of the base directory as they are on disk
-// (a missing one is empty), the two listings merged into them and the lists sorted. A
-// listing that cannot be read stops it with its message.
-MergeReport RunListingsMerge(const std::string& baseDirectory, const DatabasePaths& paths, ScanProgress& progress);
+// "Create Db" without scenery: the databases as they are on disk (a missing one is
+// empty), the two listings merged into them and the lists sorted. A listing that cannot
+// be read stops it with its message.
+MergeReport RunListingsMerge(const DatabasePaths& paths, ScanProgress& progress);
 
 }  // namespace gathrel
