@@ -11,7 +11,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <chrono>
-#include <cstring>
 #include <map>
 #include <set>
 #include <thread>
@@ -220,11 +219,14 @@ TEST_F(GathrelSheetTest, AMergeIsSortedAndSavedWhenTheSheetCloses) {
     EXPECT_EQ(DriveFile("Quillet/Country.nav"), "2\r\nAtlantis\t1\r\nSylvania\t1\r\n");
 }
 
-// Old databases that hold records: three airports, two navaids, two countries, no ILS.
+// Old databases that hold records: two airports (the first with two runways), two
+// navaids, two countries, no ILS.
 void WriteOldDatabases(platform::testing::TempEnvironment& env) {
     std::string airports = "3\r\n";
-    for (const char* city : {"Alpha", "Bravo", "Charlie"})
-        airports += city + std::string(335 - std::strlen(city), ' ') + "\r\n";
+    for (const char* ident : {"AAAA", "AAAA", "BBBB"}) {
+        const std::string line = std::string(40, ' ') + "Atlantis" + std::string(72, ' ') + ident;
+        airports += line + std::string(335 - line.size(), ' ') + "\r\n";
+    }
     env.writeFile("drive_c/Quillet/Airport.nav", airports);
     env.writeFile("drive_c/Quillet/Navaids.nav",
                   "2\r\n" + std::string(170, 'n') + "\r\n" + std::string(170, 'v') + "\r\n");
@@ -236,16 +238,12 @@ void WriteOldDatabases(platform::testing::TempEnvironment& env) {
 TEST_F(GathrelSheetTest, CreateDbAsksBeforeReplacingDatabasesThatHoldRecords) {
     Install();
     const fsinstall::SceneryContent world = fsinstall::SampleWorld();
-    std::size_t runways = 0;
     std::set<std::string> countries;
-    for (const auto& airport : world.airports) {
-        runways += airport.runways.size();
-        countries.insert(airport.country);
-    }
+    for (const auto& airport : world.airports) countries.insert(airport.country);
     const std::string question = platform::Format(
-        "Airport.nav holds 3 airports; the scan found %zu.\nNavaids.nav holds 2 navaids; the scan found %zu.\n"
+        "Airport.nav holds 2 airports; the scan found %zu.\nNavaids.nav holds 2 navaids; the scan found %zu.\n"
         "Country.nav holds 2 countries; the scan found %zu.\nReplace them?",
-        runways, world.ndbs.size() + world.vors.size(), countries.size());
+        world.airports.size(), world.ndbs.size() + world.vors.size(), countries.size());
     const char* const files[] = {"Quillet/Airport.nav", "Quillet/Navaids.nav", "Quillet/Ils.nav",
                                  "Quillet/Country.nav"};
     for (const platform::MbResult answer : {platform::MbResult::No, platform::MbResult::Yes}) {
@@ -272,7 +270,8 @@ TEST_F(GathrelSheetTest, CreateDbAsksBeforeReplacingDatabasesThatHoldRecords) {
             EXPECT_EQ(sheet.Database().airportLines.size(), 3u);
         } else {
             EXPECT_EQ(gathrel::CountDatabaseRecords(sheet.Paths()),
-                      (gathrel::DatabaseCounts{runways, world.ndbs.size() + world.vors.size(), 1, countries.size()}));
+                      (gathrel::DatabaseCounts{world.airports.size(), world.ndbs.size() + world.vors.size(), 1,
+                                               countries.size()}));
         }
     }
 }

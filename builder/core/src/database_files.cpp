@@ -1,6 +1,9 @@
 #include "gathrel/database_files.h"
 
 #include <string_view>
+#include <unordered_set>
+
+#include "aerodrex/airport_line_layout.h"
 
 #include "navdata/country_file.h"
 #include "navdata/line_widths.h"
@@ -38,12 +41,42 @@ void ForEachRecord(std::string_view bytes, Visit visit) {
     }
 }
 
-std::size_t RecordsIn(const std::string& windowsPath) {
+// Airports told apart by their country and ident, so that each counts once.
+class AirportTally {
+public:
+    void Add(std::string_view line) {
+        keys_.insert(Field(line, aerodrex::airport_line::kCountry) + '\t' +
+                     Field(line, aerodrex::airport_line::kIdent));
+    }
+    std::size_t Count() const { return keys_.size(); }
+
+private:
+    template <class Spec>
+    static std::string Field(std::string_view line, const Spec& field) {
+        return line.size() <= field.column ? std::string()
+                                           : std::string(platform::TrimmedView(line.substr(field.column, field.width)));
+    }
+
+    std::unordered_set<std::string> keys_;
+};
+
+// The same for a file; a file that cannot be read has none.
+template <class Visit>
+void ForEachRecordIn(const std::string& windowsPath, Visit visit) {
     std::string bytes;
-    if (!platform::ReadFileBytes(windowsPath, bytes)) return 0;
+    if (platform::ReadFileBytes(windowsPath, bytes)) ForEachRecord(bytes, visit);
+}
+
+std::size_t RecordsIn(const std::string& windowsPath) {
     std::size_t records = 0;
-    ForEachRecord(bytes, [&](std::string_view) { ++records; });
+    ForEachRecordIn(windowsPath, [&](std::string_view) { ++records; });
     return records;
+}
+
+std::size_t AirportsIn(const std::string& windowsPath) {
+    AirportTally airports;
+    ForEachRecordIn(windowsPath, [&](std::string_view line) { airports.Add(line); });
+    return airports.Count();
 }
 
 std::string CountryBytes(const std::vector<std::string>& countries) {
@@ -113,11 +146,13 @@ bool ReadDatabaseLines(const std::string& windowsPath, std::vector<std::string>&
 }
 
 DatabaseCounts CountDatabaseRecords(const DatabasePaths& paths) {
-    return {RecordsIn(paths.airport), RecordsIn(paths.navaids), RecordsIn(paths.ils), RecordsIn(paths.country)};
+    return {AirportsIn(paths.airport), RecordsIn(paths.navaids), RecordsIn(paths.ils), RecordsIn(paths.country)};
 }
 
 DatabaseCounts CountsOf(const ScanResult& scan) {
-    return {scan.airportLines.size(), scan.navaidLines.size(), scan.ilsLines.size(), scan.countries.size()};
+    AirportTally airports;
+    for (const std::string& line : scan.airportLines) airports.Add(line);
+    return {airports.Count(), scan.navaidLines.size(), scan.ilsLines.size(), scan.countries.size()};
 }
 
 }  // namespace gathrel

@@ -22,7 +22,8 @@ struct DatabasePaths {
     std::string navaidListing, airportListing;
 };
 
-// How many records each database holds.
+// How many records each database holds; an airport counts once, whatever the number of
+// its runway lines.
 struct DatabaseCounts {
     std::size_t airports = 0, navaids = 0, ils = 0, countries = 0;
     bool operator==(const DatabaseCounts&) const = default;
