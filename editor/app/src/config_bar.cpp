@@ -8,6 +8,7 @@
 #include "platform/companion_program.h"
 #include "platform/file_search.h"
 #include "platform/message_box.h"
+#include "platform/text.h"
 #include "qtplatform/command_table.h"
 #include "qtplatform/feedback.h"
 #include "quillet/adventure_build.h"
@@ -64,6 +65,10 @@ void CConfigBar::OnCompile() {
             return;
         case BuildFailure::CompilerNotStarted:
             platform::MessageBox(kBuildCompilerMissingMessage, {}, platform::MbIcon::Stop);
+            return;
+        case BuildFailure::CompilerDidNotRun:
+            platform::MessageBox(platform::Format(kBuildCompilerDidNotRunMessage, compiler.c_str()), {},
+                                 platform::MbIcon::Stop);
             return;
         case BuildFailure::None:
             break;

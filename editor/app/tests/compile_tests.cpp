@@ -7,6 +7,7 @@
 #include "command_ids.h"
 #include "editor_fixture.h"
 #include "platform/process.h"
+#include "platform/text.h"
 #include "quillet/adventure_build.h"
 
 namespace quillet::testing {
@@ -109,6 +110,16 @@ TEST_F(CompileTest, AMissingCompilerStopsTheBuild) {
     Open(WriteSource("Adv/Flight.txt", kGoodSource));
     ASSERT_TRUE(Run(kCmdCompile));
     EXPECT_EQ(boxes_.texts(), std::vector<std::string>{kBuildCompilerMissingMessage});
+    EXPECT_TRUE(Listed().empty());
+}
+
+TEST_F(CompileTest, ACompilerThatDoesNotRunIsNamedAndNothingIsListed) {
+    platform::ProgramStartRecorder starts({{true, 127}});
+    Open(WriteSource("Adv/Flight.txt", kGoodSource));
+    ASSERT_TRUE(Run(kCmdCompile));
+    ASSERT_EQ(boxes_.texts(),
+              std::vector<std::string>{platform::Format(kBuildCompilerDidNotRunMessage, "C:\\Quillet\\DuzE.exe")});
+    EXPECT_EQ(boxes_.shown().front().icon, platform::MbIcon::Stop);
     EXPECT_TRUE(Listed().empty());
 }
 

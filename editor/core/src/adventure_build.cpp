@@ -18,6 +18,10 @@ constexpr const char* kCompiledFileName = "Build.adv";
 constexpr const char* kBuildFolderPrefix = "QuilletBuild";
 constexpr std::string_view kSourceExtension = ".txt";
 constexpr const char* kAdventureExtension = ".adv";
+// What a started program ends with when it cannot run: not executable, or its libraries
+// or interpreter missing.
+constexpr int kCannotExecuteExit = 126;
+constexpr int kCannotRunExit = 127;
 
 struct CopyLine {
     AdventureCopy code;
@@ -90,8 +94,12 @@ BuildOutcome BuildAdventure(const std::string& compiler, const std::string& docu
     if (!compilerRun.Start(compiler, " -e \"" + workSource + "\" build", folder.Path(), platform::ShowMode::Hidden))
         return {BuildFailure::CompilerNotStarted, {}};
     compilerRun.Wait();
-    return {BuildFailure::None, ListBuildResults(folder.File(kErrorFileName), workSource,
-                                                 folder.File(kCompiledFileName), title, documentPath)};
+    const std::string errorFile = folder.File(kErrorFileName);
+    const std::optional<int> exit = compilerRun.ExitCode();
+    if ((exit == kCannotExecuteExit || exit == kCannotRunExit) && !platform::FindFile(errorFile))
+        return {BuildFailure::CompilerDidNotRun, {}};
+    return {BuildFailure::None,
+            ListBuildResults(errorFile, workSource, folder.File(kCompiledFileName), title, documentPath)};
 }
 
 std::string FreeBuildSourcePath(const std::string& folder) {

@@ -5,6 +5,7 @@
 
 #include <filesystem>
 
+#include "platform/process.h"
 #include "testing/temp_environment.h"
 
 namespace quillet {
@@ -104,6 +105,26 @@ TEST_F(AdventureBuildTest, ACompilerThatDoesNotStartIsNoticed) {
     EXPECT_TRUE(outcome.listing.lines.empty());
     EXPECT_EQ(TempEnvironment::readFile(HostFile("Adv/Flight.adv")), "older build");
     EXPECT_TRUE(TempIsEmpty());
+}
+
+TEST_F(AdventureBuildTest, ACompilerThatEndsAsAProgramThatCannotRunIsNoticed) {
+    struct Case {
+        int exitCode;
+        BuildFailure failure;
+    };
+    const Case cases[] = {
+        {127, BuildFailure::CompilerDidNotRun},
+        {126, BuildFailure::CompilerDidNotRun},
+        {0, BuildFailure::None},  // ran and wrote nothing: listed as before
+    };
+    const std::string source = Source("Adv/Flight.txt", kGoodSource);
+    for (const Case& c : cases) {
+        platform::ProgramStartRecorder starts({{true, c.exitCode}});
+        const BuildOutcome outcome = BuildAdventure(kCompiler, source, "Flight.txt");
+        EXPECT_EQ(outcome.failure, c.failure) << c.exitCode;
+        EXPECT_EQ(outcome.listing.lines.empty(), c.failure != BuildFailure::None) << c.exitCode;
+        EXPECT_TRUE(TempIsEmpty());
+    }
 }
 
 TEST_F(AdventureBuildTest, AMissingAdventureOrSourceGivesItsCode) {

@@ -22,6 +22,10 @@ inline constexpr const char* kBuildSourceMissingMessage =
     "The file cannot be found and cannot be saved.\nEnsure that the file has a valid name and that you have\n"
     "read\\write access to the file\nThe build cannot be completed";
 inline constexpr const char* kBuildCompilerMissingMessage = "Can't or don't know how to build .ADV";
+// The compiler's path follows.
+inline constexpr const char* kBuildCompilerDidNotRunMessage =
+    "The compiler did not run:\n%s\nCheck that it and the libraries it needs are installed.\n"
+    "This build cannot be completed";
 
 // What CopyBuiltAdventure answers.
 enum class AdventureCopy { Created = 0, NotCompiled = 1, SourceMissing = 2, NotSource = 3 };
@@ -43,7 +47,9 @@ BuildListing ListBuildResults(const std::string& errorFile, const std::string& w
                               const std::string& compiledPath, const std::string& title,
                               const std::string& documentPath);
 
-enum class BuildFailure { None, NoWorkCopy, CompilerNotStarted };
+// CompilerDidNotRun: it started but ended as a program that cannot run does (code 126 or
+// 127), without an error list.
+enum class BuildFailure { None, NoWorkCopy, CompilerNotStarted, CompilerDidNotRun };
 struct BuildOutcome {
     BuildFailure failure = BuildFailure::None;
     BuildListing listing;
