@@ -1,6 +1,8 @@
 #include "editor_app.h"
 
 #include <QMdiArea>
+#include <QPrinter>
+#include <filesystem>
 
 #include "child_frame.h"
 #include "find_dlg.h"
@@ -10,6 +12,7 @@
 #include "platform/message_box.h"
 #include "platform/paths.h"
 #include "platform/text.h"
+#include "qtplatform/command_table.h"
 #include "qtplatform/file_chooser.h"
 #include "qtplatform/window_adapter.h"
 #include "quillet_doc.h"
@@ -30,6 +33,11 @@ bool SamePath(const std::string& a, const std::string& b) { return platform::Low
 bool IsFile(const std::string& path) {
     const auto found = platform::FindFile(path);
     return found && !found->isFolder;
+}
+
+bool IsFolder(const std::string& path) {
+    std::error_code error;
+    return std::filesystem::is_directory(platform::HostPath(path), error);
 }
 
 }  // namespace
@@ -60,6 +68,9 @@ bool CEditorApp::InitInstance(const QStringList& arguments) {
             OpenDocumentFile(path);
         }
     }
+    // The bars show the states of a document opened from the command line at once.
+    qtplatform::UpdateCommandUI(mainFrame_.get());
+    ShowTipAtStartup();
     return true;
 }
 
@@ -155,8 +166,7 @@ bool CEditorApp::DoSave(CQuilletDoc& document, bool askForName) {
         qtplatform::FileChooserRequest request;
         request.mode = qtplatform::FileChooserMode::Save;
         request.filter = kOpenFilter;
-        request.initialFolder =
-            path.empty() ? (lastFolder_.empty() ? BaseDirectory() : lastFolder_) : platform::WindowsFolderPart(path);
+        request.initialFolder = SaveFolderOf(document);
         request.fileName = path.empty() ? document.FileTitle() + kDefaultExtension : platform::WindowsNamePart(path);
         request.defaultExtension = std::string(kDefaultExtension).substr(1);
         request.confirmOverwrite = true;
@@ -167,6 +177,13 @@ bool CEditorApp::DoSave(CQuilletDoc& document, bool askForName) {
     if (!document.OnSaveDocument(path)) return false;
     AddRecentFile(path);
     return true;
+}
+
+// A folder that is gone would leave the dialog in the program's own working folder.
+std::string CEditorApp::SaveFolderOf(const CQuilletDoc& document) const {
+    if (document.GetPathName().empty()) return BaseDirectory();
+    const std::string folder = platform::WindowsFolderPart(document.GetPathName());
+    return IsFolder(folder) ? folder : BaseDirectory();
 }
 
 void CEditorApp::AddRecentFile(const std::string& path) {

@@ -13,6 +13,10 @@
 #include "recent_files.h"
 #include "view_host.h"
 
+QT_BEGIN_NAMESPACE
+class QPrinter;
+QT_END_NAMESPACE
+
 namespace quillet {
 
 class CChildFrame;
@@ -21,6 +25,10 @@ class MailHandOff;
 
 inline constexpr const char* kEditorTitle = "Quillet";
 inline constexpr const char* kSaveChangesQuestion = "Save changes to %s?";
+inline constexpr const char* kRefreshSaveQuestion =
+    "You need to save the file first,\nWould you like to save the current document";
+inline constexpr const char* kRefreshDiscardQuestion =
+    "%s has changes that are not saved.\nDiscard them and read the file again from the disk?";
 inline constexpr const char* kOpenFilter = "Adventure Files (*.Adf, *.txt)|*.adf;*.txt|Text Files (*.txt)|*.txt||";
 // New documents are proposed as sources: indentation and compiling need the extension.
 inline constexpr const char* kDefaultExtension = ".txt";
@@ -64,10 +72,17 @@ public:
     // The editor's commands that are not a bar's.
     void OnConfiguration();
     void OnCommands();
+    // Reads the current document's file again, after asking before changes are dropped.
     void OnRefreshDocument();
+    // The current view's Find; without a document the text is kept for Repeat Search.
+    void OnFind();
     void OnFileSendMail();
     void OnFilePrint(qtplatform::PrintTarget target);
+    void OnFilePrintSetup();
     void OnAppAbout();
+    // The next tip of the base directory's AdvTip.txt; at start-up only when the tips ask for it.
+    void ShowTipAtStartup();
+    void OnTipOfTheDay();
 
     // ViewHost.
     const CommandList& Commands() const override { return commands_; }
@@ -87,6 +102,11 @@ private:
     CQuilletDoc* AddDocument(const std::string& path);
     void OnFrameClosed(CQuilletDoc* document);
     CChildFrame* FrameOf(const CQuilletDoc& document) const;
+    std::string TipsPath() const;
+    // Where Save As opens: the document's folder, else the base directory.
+    std::string SaveFolderOf(const CQuilletDoc& document) const;
+    // The printer of this run: Print Setup's choices stay for the prints that follow.
+    QPrinter& Printer();
 
     std::unique_ptr<CMainFrame> mainFrame_;
     std::unique_ptr<CFindDlg> findDialog_;
@@ -98,6 +118,7 @@ private:
     std::string lastFolder_;
     int untitledCount_ = 0;
     std::unique_ptr<MailHandOff> mail_;
+    std::unique_ptr<QPrinter> printer_;
 };
 
 }  // namespace quillet

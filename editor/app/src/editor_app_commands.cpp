@@ -76,6 +76,7 @@ void CEditorApp::BindFileCommands() {
     BindCommand(frame, kCmdFilePrint, [this] { OnFilePrint(qtplatform::PrintTarget::Printer); });
     BindCommand(frame, kCmdFilePrintPreview, [this] { OnFilePrint(qtplatform::PrintTarget::Preview); });
     for (int id : {kCmdFilePrint, kCmdFilePrintPreview}) BindCommandUpdate(frame, id, whenDocument);
+    BindCommand(frame, kCmdFilePrintSetup, [this] { OnFilePrintSetup(); });
     for (int i = 0; i < kRecentFileCount; ++i) {
         BindCommand(frame, kCmdFileMruFirst + i, [this, i] {
             if (static_cast<std::size_t>(i) >= recent_.Paths().size()) return;
@@ -88,6 +89,7 @@ void CEditorApp::BindFileCommands() {
     }
     BindCommand(frame, kCmdAppExit, [frame] { frame->close(); });
     BindCommand(frame, kCmdAppAbout, [this] { OnAppAbout(); });
+    BindCommand(frame, kCmdTipOfTheDay, [this] { OnTipOfTheDay(); });
 }
 
 void CEditorApp::BindEditCommands() {
@@ -113,7 +115,6 @@ void CEditorApp::BindViewCommands() {
         void (*handler)(CQuilletView& view);
     };
     const ViewCommand viewCommands[] = {
-        {kCmdFind, [](CQuilletView& view) { view.OnFind(); }},
         {kCmdRepeatSearch, [](CQuilletView& view) { view.OnRepeatSearch(); }},
         {kCmdJumpToLine, [](CQuilletView& view) { view.OnJumpToLine(); }},
         {kCmdAutoTab, [](CQuilletView& view) { view.OnAutoTab(); }},
@@ -123,7 +124,8 @@ void CEditorApp::BindViewCommands() {
             if (currentView_ != nullptr) handler(*currentView_);
         });
     }
-    for (int id : {kCmdFind, kCmdJumpToLine}) BindCommandUpdate(frame, id, whenView);
+    BindCommand(frame, kCmdFind, [this] { OnFind(); });
+    BindCommandUpdate(frame, kCmdJumpToLine, whenView);
     BindCommandUpdate(frame, kCmdRepeatSearch, [this](CommandUI& ui) {
         ui.Enable(currentView_ != nullptr && !findDialog_->SearchText().empty());
     });

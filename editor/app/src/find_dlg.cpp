@@ -66,7 +66,8 @@ void CFindDlg::OnOK() {
         return;
     }
     Remember(text_);
-    if (search_ && search_(text_, Options())) {
+    // With no document to search, the text waits for Repeat Search.
+    if (!search_ || search_(text_, Options())) {
         EndDialog(Accepted);
         return;
     }

@@ -25,6 +25,7 @@ public:
     explicit CFindDlg(QWidget* parent = nullptr);
 
     // Shows the dialog modally with the proposal as its text; true when the text was found.
+    // Without a search (no document open) "&Find" keeps the text and closes.
     bool Run(const std::string& proposal, Search search);
 
     const std::string& SearchText() const { return text_; }

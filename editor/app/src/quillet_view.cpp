@@ -46,16 +46,24 @@ CQuilletView::~CQuilletView() {
 }
 
 bool CQuilletView::OnInitialUpdate() {
-    if (!document_.GetPathName().empty()) {
-        const qtplatform::WaitCursor wait;
-        if (!LoadFile(document_.GetPathName())) return false;
-        edit_->moveCursor(QTextCursor::Start);
-        host_.StartLabelScan(document_);
-    }
-    caretLineText_ = GetLineText(-1);
-    caretLineRevision_ = edit_->document()->revision();
+    if (!document_.GetPathName().empty() && !LoadDocumentFile()) return false;
+    KeepCaretLine();
     host_.OnViewActivated(*this);
     return true;
+}
+
+bool CQuilletView::LoadDocumentFile() {
+    const qtplatform::WaitCursor wait;
+    if (!LoadFile(document_.GetPathName())) return false;
+    edit_->moveCursor(QTextCursor::Start);
+    KeepCaretLine();
+    host_.StartLabelScan(document_);
+    return true;
+}
+
+void CQuilletView::KeepCaretLine() {
+    caretLineText_ = GetLineText(-1);
+    caretLineRevision_ = edit_->document()->revision();
 }
 
 bool CQuilletView::LoadFile(const std::string& path) {

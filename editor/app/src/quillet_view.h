@@ -37,6 +37,9 @@ public:
     bool OnInitialUpdate();
     // False when the file cannot be read (the view stays empty).
     bool LoadFile(const std::string& path);
+    // Loads the document's file in place of the text, puts the caret at the start and asks
+    // for a label scan. False, the text as it was, when the file cannot be read.
+    bool LoadDocumentFile();
 
     std::string Text() const;
     int LineCount() const;
@@ -65,6 +68,8 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
+    // The caret line's text as it stands, for the next change to compare with.
+    void KeepCaretLine();
     void OnKeyPressed();
     void AutoTab();
     void OnEditChange();

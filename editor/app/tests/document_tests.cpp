@@ -1,20 +1,25 @@
 // Documents and their views: loading, colouring, the modified mark, indentation after
-// Enter, saving each document's own text, and refreshing in place.
+// Enter, saving each document's own text, reading the file again, and printing.
 #include <sys/stat.h>
 
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QPageSetupDialog>
+#include <QPrinter>
+#include <QRadioButton>
 #include <QTextBlock>
 #include <QTextLayout>
 #include <filesystem>
 
 #include "command_ids.h"
 #include "editor_fixture.h"
+#include "platform/text.h"
 #include "qtplatform/file_chooser.h"
 #include "qtplatform/print_target.h"
 #include "quillet/command_list.h"
 #include "source_highlighter.h"
 #include "source_printing.h"
+#include "workstation_bar.h"
 
 namespace quillet::testing {
 namespace {
@@ -140,16 +145,76 @@ TEST_F(DocumentTest, DefinitionsAndUntitledDocumentsAreNotIndented) {
     EXPECT_EQ(ViewOf(source).Text(), "IF A\n");
 }
 
-TEST_F(DocumentTest, RefreshColoursTheTextAgainAsItStands) {
-    CQuilletDoc& document = Open(WriteSource("Adv/Flight.txt", "WAIT 5\r\n"));
-    TypeAtEnd(document, "typed");
-    EXPECT_TRUE(ColoursOfLine(document, 0).empty());
+class RefreshTest : public EditorTest {
+protected:
+    RefreshTest() : EditorTest({platform::MbResult::No, platform::MbResult::Yes, platform::MbResult::Yes}) {}
+};
+
+TEST_F(RefreshTest, TheFileIsReadAgainAndChangesGoOnlyWhenTheUserAgrees) {
+    CQuilletDoc& document = Open(WriteSource("Adv/Flight.txt", "old\r\n"));
+    // Regenerated on the disk while open: shown, and saved, as it now stands.
+    WriteSource("Adv/Flight.txt", "WAIT 5\r\n");
     ASSERT_EQ(app_.GetCommandList().AddCommand("WAIT"), AddCommandResult::Added);
     ASSERT_TRUE(Run(kCmdRefreshDocument));
+    EXPECT_EQ(ViewOf(document).Text(), "WAIT 5\n");
     EXPECT_EQ(ColoursOfLine(document, 0), (std::vector<std::pair<std::string, QColor>>{{"WAIT ", QColor(0, 0, 255)}}));
+    EXPECT_TRUE(boxes_.texts().empty());
+    ASSERT_TRUE(Run(kCmdFileSave));
+    EXPECT_EQ(ReadHost("Adv/Flight.txt"), "WAIT 5\r\n");
+
+    TypeAtEnd(document, "typed");
+    WriteSource("Adv/Flight.txt", "third\r\n");
+    ASSERT_TRUE(Run(kCmdRefreshDocument));  // No: the changes stay
     EXPECT_EQ(ViewOf(document).Text(), "WAIT 5\ntyped");
     EXPECT_TRUE(document.IsModified());
-    EXPECT_TRUE(boxes_.texts().empty());
+    ASSERT_TRUE(Run(kCmdRefreshDocument));  // Yes: the file as it is on the disk
+    EXPECT_EQ(ViewOf(document).Text(), "third\n");
+    EXPECT_EQ(document.GetTitle(), "Flight.txt");
+    const std::string discard = platform::Format(kRefreshDiscardQuestion, "Flight.txt");
+    ASSERT_EQ(boxes_.texts(), (std::vector<std::string>{discard, discard}));
+    EXPECT_EQ(boxes_.shown().front().buttons, platform::MbButtons::YesNo);
+    EXPECT_EQ(ReadHost("Adv/Flight.txt"), "third\r\n");
+
+    // A file gone from the disk is reported and the text stays.
+    std::filesystem::remove(env_.driveC() / "Adv/Flight.txt");
+    ASSERT_TRUE(Run(kCmdRefreshDocument));
+    EXPECT_EQ(boxes_.texts().back(), kCannotOpenDocumentMessage);
+    EXPECT_EQ(ViewOf(document).Text(), "third\n");
+}
+
+TEST_F(RefreshTest, AnUntitledDocumentIsSavedFirstWhenTheUserAgrees) {
+    std::filesystem::create_directories(env_.driveC() / "Adv");
+    CQuilletDoc& document = *app_.OnFileNew();
+    TypeAtEnd(document, "start:");
+    qtplatform::FileChooserRecorder files({std::nullopt, "C:\\Adv\\Trip.txt"});
+    for (int refresh = 0; refresh < 2; ++refresh) {  // No, then Yes with Save As cancelled
+        ASSERT_TRUE(Run(kCmdRefreshDocument));
+        EXPECT_TRUE(document.GetPathName().empty()) << refresh;
+        EXPECT_EQ(ViewOf(document).Text(), "start:") << refresh;
+    }
+    EXPECT_EQ(files.requests().size(), 1u);
+    ASSERT_TRUE(Run(kCmdRefreshDocument));
+    EXPECT_EQ(document.GetPathName(), "C:\\Adv\\Trip.txt");
+    EXPECT_EQ(ReadHost("Adv/Trip.txt"), "start:");
+    EXPECT_EQ(ViewOf(document).Text(), "start:");
+    EXPECT_FALSE(document.IsModified());
+    EXPECT_EQ(boxes_.texts(), std::vector<std::string>(3, kRefreshSaveQuestion));
+}
+
+TEST_F(DocumentTest, SaveAsOpensAtTheDocumentsFolderElseAtTheBaseDirectory) {
+    WriteSource("Other/B.txt", "b");
+    qtplatform::FileChooserRecorder files({"C:\\Other\\B.txt"});
+    ASSERT_TRUE(Run(kCmdFileOpen));
+    CQuilletDoc& opened = *app_.CurrentDocument();
+    ASSERT_TRUE(Run(kCmdFileSaveAs));
+    app_.OnFileNew();
+    ASSERT_TRUE(Run(kCmdFileSaveAs));
+    std::filesystem::remove_all(env_.driveC() / "Other");
+    EditOf(opened).setFocus();
+    ASSERT_TRUE(Run(kCmdFileSaveAs));
+    std::vector<std::string> folders;
+    for (std::size_t i = 1; i < files.requests().size(); ++i) folders.push_back(files.requests()[i].initialFolder);
+    EXPECT_EQ(folders, (std::vector<std::string>{"C:\\Other\\", "C:\\Quillet\\", "C:\\Quillet\\"}));
 }
 
 TEST_F(DocumentTest, TheTextPrintsAndPreviewsPageByPage) {
@@ -170,6 +235,29 @@ TEST_F(DocumentTest, TheTextPrintsAndPreviewsPageByPage) {
         for (int x = 0; x < first.width() && !inked; x += 2) inked = qGray(first.pixel(x, y)) < 128;
     EXPECT_TRUE(inked);
     EXPECT_EQ(printed.jobs()[1].request.target, qtplatform::PrintTarget::Preview);
+}
+
+TEST_F(DocumentTest, PrintSetupWorksWithNoDocumentAndItsChoicesReachThePrints) {
+    QPrinter* setUp = nullptr;
+    qtplatform::testing::WhenModalShown([&setUp](QWidget* modal) {
+        auto* dialog = qobject_cast<QPageSetupDialog*>(modal);
+        if (dialog == nullptr) {
+            static_cast<QDialog*>(modal)->reject();
+            return;
+        }
+        setUp = dialog->printer();
+        if (auto* landscape = dialog->findChild<QRadioButton*>(QStringLiteral("landscape"))) landscape->click();
+        dialog->accept();
+    });
+    ASSERT_TRUE(Run(kCmdFilePrintSetup));
+    ASSERT_NE(setUp, nullptr);
+    EXPECT_EQ(setUp->pageLayout().orientation(), QPageLayout::Landscape);
+    Open(WriteSource("Adv/Flight.txt", "start:\r\n"));
+    qtplatform::PrintRecorder printed;
+    ASSERT_TRUE(Run(kCmdFilePrint));
+    ASSERT_TRUE(Run(kCmdFilePrintPreview));
+    ASSERT_EQ(printed.jobs().size(), 2u);
+    for (const auto& job : printed.jobs()) EXPECT_EQ(job.request.printer, setUp);
 }
 
 TEST_F(DocumentTest, UndoOnlySaysItIsDisabled) {

@@ -29,6 +29,8 @@ protected:
     ~EditorTest() override { app_.ExitInstance(0); }
 
     void SetUp() override {
+        // The tip of the day at start-up is tested on its own.
+        settings_.WriteInt(trevalo::SettingId::TipStartUp, 1);
         ASSERT_TRUE(app_.InitInstance({}));
         app_.MainFrame()->activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(app_.MainFrame()));

@@ -92,6 +92,19 @@ TEST_F(SearchTest, RepeatSearchAtTheEndAsksToGoOnFromTheTop) {
     EXPECT_EQ(Selected(document), "GOSUB");
 }
 
+TEST_F(SearchTest, FindWithNoDocumentOpenKeepsTheTextForRepeatSearch) {
+    WhenModalShown([](QWidget* modal) {
+        qtplatform::FindControl<QComboBox>(modal, CFindDlg::kWhat)->setEditText(QStringLiteral("SETTIMER"));
+        static_cast<QDialog*>(modal)->accept();
+    });
+    ASSERT_TRUE(Run(kCmdFind));
+    EXPECT_TRUE(boxes_.texts().empty());
+    CQuilletDoc& document = Open(WriteSource("Adv/A.txt", "x = 1\r\n\tSETTIMER 5\r\n"));
+    ASSERT_TRUE(Run(kCmdRepeatSearch));
+    EXPECT_EQ(EditOf(document).textCursor().selectionStart(), 7);
+    EXPECT_EQ(Selected(document), "SETTIMER");
+}
+
 TEST_F(SearchTest, JumpToLineSelectsTheLineWholeKeptToTheLinesThereAre) {
     CQuilletDoc& document = Open(WriteSource("Adv/A.txt", "first line\r\nsecond\r\nlast"));
     for (const auto& [typed, selected] :
