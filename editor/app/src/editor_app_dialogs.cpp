@@ -23,8 +23,9 @@ namespace {
 
 constexpr const char* kReloadQuestion = "Would you like to reload the current Document";
 
-bool AskedYes(const std::string& question) {
-    return platform::MessageBox(question, {}, platform::MbIcon::Question, platform::MbButtons::YesNo) ==
+// defaultButton 1: Enter answers No.
+bool AskedYes(const std::string& question, int defaultButton = 0) {
+    return platform::MessageBox(question, {}, platform::MbIcon::Question, platform::MbButtons::YesNo, defaultButton) ==
            platform::MbResult::Yes;
 }
 
@@ -51,7 +52,7 @@ void CEditorApp::OnRefreshDocument() {
     if (document.GetPathName().empty())
         reload = AskedYes(kRefreshSaveQuestion) && DoSave(document, false) && !document.GetPathName().empty();
     else if (document.IsModified())
-        reload = AskedYes(platform::Format(kRefreshDiscardQuestion, document.FileTitle().c_str()));
+        reload = AskedYes(platform::Format(kRefreshDiscardQuestion, document.FileTitle().c_str()), 1);
     if (!reload) {
         view.Recolour();
         return;

@@ -2,6 +2,7 @@
 
 #include <QCheckBox>
 #include <QFormLayout>
+#include <QLabel>
 #include <QLineEdit>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -10,7 +11,6 @@
 #include "platform/text.h"
 #include "qtplatform/control_ids.h"
 #include "qtplatform/dialog_buttons.h"
-#include "qtplatform/static_text.h"
 #include "qtplatform/text.h"
 
 namespace quillet {
@@ -22,7 +22,10 @@ CFindDlg::CFindDlg(QWidget* parent) : Dialog(parent), what_(qtplatform::WithId(n
     what_->setMinimumContentsLength(30);
     auto* layout = new QVBoxLayout(this);
     auto* form = new QFormLayout;
-    form->addRow(qtplatform::NewStaticText("Fi&nd what:"), what_);
+    // With the combo box as its buddy the label shows "n" as its mnemonic, not a "&".
+    auto* label = new QLabel(QStringLiteral("Fi&nd what:"));
+    label->setBuddy(what_);
+    form->addRow(label, what_);
     layout->addLayout(form);
     layout->addWidget(qtplatform::WithId(new QCheckBox(QStringLiteral("Match &Case")), kMatchCase));
     layout->addWidget(qtplatform::WithId(new QCheckBox(QStringLiteral("Match &Whole word")), kWholeWord));

@@ -173,6 +173,7 @@ TEST_F(RefreshTest, TheFileIsReadAgainAndChangesGoOnlyWhenTheUserAgrees) {
     const std::string discard = platform::Format(kRefreshDiscardQuestion, "Flight.txt");
     ASSERT_EQ(boxes_.texts(), (std::vector<std::string>{discard, discard}));
     EXPECT_EQ(boxes_.shown().front().buttons, platform::MbButtons::YesNo);
+    EXPECT_EQ(boxes_.shown().front().defaultButton, 1);  // Enter keeps the changes
     EXPECT_EQ(ReadHost("Adv/Flight.txt"), "third\r\n");
 
     // A file gone from the disk is reported and the text stays.
