@@ -1,5 +1,6 @@
 #include "wx/layer_limits.h"
 
+#include <optional>
 #include <span>
 #include <string_view>
 
@@ -19,14 +20,21 @@ enum class Test {
     TopBelowBottom,  // value (a top) below other (its bottom)
 };
 
+// When a limit holds.
+enum class Holds {
+    WhenSet,      // a limit of 0 or a missing one is none
+    WhenPresent,  // a limit of 0 holds; a missing one is none
+    Always,       // a limit of 0 holds, and a missing one is 0
+};
+
 template <class Values>
 struct LimitCheck {
     Test test;
     int32_t Values::*value;
-    std::string_view key;           // the limit; for TopBelowBottom none
-    std::string_view message;       // "%d" stands for the limit
-    std::string_view alsoSet = {};  // a lower limit holds only while this key is set too
-    bool always = false;            // a limit of 0 holds too
+    std::string_view key;      // the limit; for TopBelowBottom none
+    std::string_view message;  // "%d" stands for the limit
+    Holds holds = Holds::WhenSet;
+    std::string_view whileSet = {};  // the limit holds only while this key is set too
     int32_t Values::*other = nullptr;
 };
 
@@ -36,19 +44,20 @@ using Checks = std::span<const LimitCheck<Values>>;
 constexpr std::string_view kMinimumAltitude = "The minimum altitude allowed is [%d]";
 constexpr std::string_view kMaximumAltitude = "The maximum altitude allowed is [%d]";
 
+// A cloud's lower limits hold, 0 too, while the upper limit of the same value is set.
 constexpr LimitCheck<CloudValues> kCloudChecks[] = {
-    {Test::Below, &CloudValues::rainBase, kBottomBase, kMinimumAltitude, kTopBase},
+    {Test::Below, &CloudValues::rainBase, kBottomBase, kMinimumAltitude, Holds::Always, kTopBase},
     {Test::Above, &CloudValues::rainBase, kTopBase, kMaximumAltitude},
-    {Test::Below, &CloudValues::deviation, kBottomDev, "The minimum deviation allowed is [%d]", kTopDev},
+    {Test::Below, &CloudValues::deviation, kBottomDev, "The minimum deviation allowed is [%d]", Holds::Always, kTopDev},
     {Test::Above, &CloudValues::deviation, kTopDev, "The maximum deviation allowed is [%d]"},
     {Test::TopBelowBottom,
      &CloudValues::top,
      {},
      "The bottom altitude cannot be more than the top altitude",
+     Holds::WhenSet,
      {},
-     false,
      &CloudValues::bottom},
-    {Test::Below, &CloudValues::bottom, kBottomAlt, kMinimumAltitude, kTopAlt},
+    {Test::Below, &CloudValues::bottom, kBottomAlt, kMinimumAltitude, Holds::Always, kTopAlt},
     {Test::Above, &CloudValues::top, kTopAlt, kMaximumAltitude},
 };
 
@@ -64,16 +73,16 @@ constexpr LimitCheck<VisibilityValues> kVisibilityChecks[] = {
      &VisibilityValues::top,
      {},
      "The bottom height is greater than the top height",
+     Holds::WhenSet,
      {},
-     false,
      &VisibilityValues::bottom},
     {Test::Above, &VisibilityValues::range, kRange, "The maximum range allowed is [%d]"},
-    {Test::Below, &VisibilityValues::bottom, kBottom, "The minumum height allowed is [%d]"},
-    {Test::Above, &VisibilityValues::top, kTop, "The maximum height allowed is [%d]"},
+    {Test::Below, &VisibilityValues::bottom, kBottom, "The minumum height allowed is [%d]", Holds::WhenPresent},
+    {Test::Above, &VisibilityValues::top, kTop, "The maximum height allowed is [%d]", Holds::WhenPresent},
 };
 
 constexpr LimitCheck<TemperatureValues> kTemperatureChecks[] = {
-    {Test::Below, &TemperatureValues::altitude, kBottomAlt, kMinimumAltitude, {}, true},
+    {Test::Below, &TemperatureValues::altitude, kBottomAlt, kMinimumAltitude, Holds::Always},
     {Test::Above, &TemperatureValues::altitude, kTopAlt, kMaximumAltitude},
     {Test::Below, &TemperatureValues::dayNightVariation, kBottomVar, "The minumum day night var allowed is [%d]"},
     {Test::Above, &TemperatureValues::dayNightVariation, kTopVar, "The maximum day night var allowed is [%d]"},
@@ -90,17 +99,29 @@ std::string WithNumber(std::string_view message, int32_t number) {
 }
 
 template <class Values>
-bool Breaks(const LimitCheck<Values>& check, const Values& values, const WeatherRules& rules, std::string_view section,
-            double limit) {
+bool Holding(const LimitCheck<Values>& check, const WeatherRules& rules, std::string_view section,
+             std::optional<double> limit) {
+    if (!check.whileSet.empty() && RuleLimit(rules, section, check.whileSet) == 0) return false;
+    switch (check.holds) {
+        case Holds::WhenSet:
+            return limit.value_or(0) != 0;
+        case Holds::WhenPresent:
+            return limit.has_value();
+        case Holds::Always:
+            return true;
+    }
+    return false;
+}
+
+template <class Values>
+bool Breaks(const LimitCheck<Values>& check, const Values& values, double limit) {
     const double value = values.*check.value;
     switch (check.test) {
         case Test::TopBelowBottom:
             return values.*check.value < values.*check.other;
         case Test::Above:
-            return limit != 0 && value > limit;
+            return value > limit;
         case Test::Below:
-            if (!check.always && limit == 0) return false;
-            if (!check.alsoSet.empty() && RuleLimit(rules, section, check.alsoSet) == 0) return false;
             return value < limit;
     }
     return false;
@@ -110,9 +131,13 @@ template <class Values>
 std::optional<std::string> FirstBroken(Checks<Values> checks, const Values& values, const WeatherRules& rules,
                                        std::string_view section) {
     for (const LimitCheck<Values>& check : checks) {
-        const double limit = check.key.empty() ? 0 : RuleLimit(rules, section, check.key);
-        if (Breaks(check, values, rules, section, limit))
-            return WithNumber(check.message, platform::SaturatingInt(limit));
+        if (check.test == Test::TopBelowBottom) {
+            if (Breaks(check, values, 0)) return std::string(check.message);
+            continue;
+        }
+        const std::optional<double> limit = PresentRuleLimit(rules, section, check.key);
+        if (Holding(check, rules, section, limit) && Breaks(check, values, limit.value_or(0)))
+            return WithNumber(check.message, platform::SaturatingInt(limit.value_or(0)));
     }
     return std::nullopt;
 }

@@ -60,6 +60,11 @@ double RuleLimit(const WeatherRules& rules, std::string_view section, std::strin
     return rules.GetRuleDouble(section, key, 0);
 }
 
+std::optional<double> PresentRuleLimit(const WeatherRules& rules, std::string_view section, std::string_view key) {
+    if (rules.GetRuleString(section, key, {}).empty()) return std::nullopt;
+    return RuleLimit(rules, section, key);
+}
+
 int32_t LayerMaximum(const WeatherRules& rules, WxLayerKind kind) {
     return std::max(0, platform::SaturatingInt(RuleLimit(rules, rules::SectionOf(kind), rules::kMax)));
 }

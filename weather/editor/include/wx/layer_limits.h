@@ -1,7 +1,9 @@
 // The checks a layer dialog makes on OK: the limits of the rules file for the values
 // entered, and, where layers may not overlap, the height of the layer before. Each check
 // gives the message the user sees, or nothing when the values pass. A limit of 0 or a
-// missing limit is no limit, except the temperature's lowest altitude, which always holds.
+// missing limit is no limit, except: a cloud's lowest rain base, deviation and bottom hold
+// (0 too) while their highest is set; the visibility's lowest and highest height hold
+// (0 too) when their keys are there; the temperature's lowest altitude always holds.
 #pragma once
 
 #include <cstdint>

@@ -38,6 +38,8 @@ int32_t ChoiceNumber(const RuleChoices& choices, std::string_view name);
 
 // A limit of the rules: 0 (no limit) when the key is missing.
 double RuleLimit(const WeatherRules& rules, std::string_view section, std::string_view key);
+// A limit of the rules; nullopt when the key is missing or its value empty.
+std::optional<double> PresentRuleLimit(const WeatherRules& rules, std::string_view section, std::string_view key);
 // The most layers of a kind ("max"); 0 means no maximum.
 int32_t LayerMaximum(const WeatherRules& rules, WxLayerKind kind);
 // Whether layers of a kind may overlap ("overlap", default false).
