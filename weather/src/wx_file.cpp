@@ -8,12 +8,21 @@
 #include "platform/paths.h"
 
 namespace wx {
+namespace {
+
+// NoFile when nothing is at the path, NotAFile when a folder or the like is.
+WxError FileAt(const std::string& path) {
+    if (path.empty()) return WxError::NoFile;
+    std::error_code error;
+    const std::filesystem::file_status status = std::filesystem::status(platform::HostPath(path), error);
+    if (!std::filesystem::exists(status)) return WxError::NoFile;
+    return std::filesystem::is_regular_file(status) ? WxError::None : WxError::NotAFile;
+}
+
+}  // namespace
 
 WxError LoadFile(const std::string& path, WxBytes& bytes) {
-    if (path.empty()) return WxError::NoFile;
-    const std::filesystem::path host = platform::HostPath(path);
-    std::error_code error;
-    if (!std::filesystem::is_regular_file(host, error)) return WxError::NoFile;
+    if (WxError error = FileAt(path); error != WxError::None) return error;
     std::string text;
     if (!platform::ReadFileBytes(path, text)) return WxError::Unreadable;
     bytes.resize(text.size());
@@ -23,6 +32,7 @@ WxError LoadFile(const std::string& path, WxBytes& bytes) {
 
 WxError ReplaceFile(const std::string& path, const WxBytes& bytes) {
     if (path.empty()) return WxError::NoFile;
+    if (FileAt(path) == WxError::NotAFile) return WxError::NotAFile;
     const std::string_view text(reinterpret_cast<const char*>(bytes.data()), bytes.size());
     return platform::ReplaceFileBytes(path, text) ? WxError::None : WxError::WriteFailed;
 }
@@ -80,6 +90,8 @@ std::string ErrorText(WxError error, const std::string& path) {
             return {};
         case WxError::NoFile:
             return "The weather file " + path + " could not be found.";
+        case WxError::NotAFile:
+            return path + " is not a file.\nPlease name a weather file.";
         case WxError::Unreadable:
             return "The weather file " + path + " could not be read.";
         case WxError::Damaged:

@@ -6,6 +6,7 @@
 
 #include <filesystem>
 
+#include "platform/files.h"
 #include "platform/paths.h"
 #include "testing/temp_environment.h"
 #include "wx/wx_units.h"
@@ -122,6 +123,15 @@ TEST_F(WxFileTest, FailuresLeaveTheFileAsItWas) {
     EXPECT_EQ(SetFilePressure(kPath, 0, 1.0f), WxError::WriteFailed);
     EXPECT_EQ(OnDisk(), kTwoRecords);
     EXPECT_EQ(FilesInFolder(), 1u);
+}
+
+TEST_F(WxFileTest, AFolderIsNotAFile) {
+    ASSERT_TRUE(platform::CreateDirectory(kPath));
+    WxRecord record;
+    EXPECT_EQ(ReadFileRecord(kPath, 0, record), WxError::NotAFile);
+    EXPECT_EQ(CreateGlobalFile(kPath), WxError::NotAFile);
+    EXPECT_EQ(AppendFileRecord(kPath, -1), WxError::NotAFile);
+    EXPECT_TRUE(std::filesystem::is_directory(platform::HostPath(kPath)));
 }
 
 TEST_F(WxFileTest, NoFileIsNoFile) {

@@ -5,6 +5,7 @@
 #include <QToolButton>
 #include <filesystem>
 
+#include "platform/files.h"
 #include "platform/paths.h"
 
 #include "wx/wx_codec.h"
@@ -98,6 +99,15 @@ TEST_F(WxDlgTest, AFileThatIsNoWeatherFileIsLeftAlone) {
     EXPECT_NE(boxes_.texts()[0].find("C:\\Quillet\\AdvWx.wx"), std::string::npos);
     EXPECT_EQ(dialog_->windowTitle(), "Weather Editor [No file selected]");
     EXPECT_EQ(platform::testing::TempEnvironment::readFile(platform::HostPath(kWeatherFile)), "no weather here");
+}
+
+TEST_F(WxDlgTest, AFolderOnTheCommandLineIsNotAFile) {
+    ASSERT_TRUE(platform::CreateDirectory(kWeatherFile));
+    Open();
+    EXPECT_EQ(boxes_.texts(),
+              (std::vector<std::string>{"C:\\Quillet\\AdvWx.wx is not a file.\nPlease name a weather file."}));
+    EXPECT_EQ(dialog_->windowTitle(), "Weather Editor [No file selected]");
+    EXPECT_TRUE(std::filesystem::is_directory(platform::HostPath(kWeatherFile)));
 }
 
 TEST_F(WxDlgTest, WithoutAFileNothingIsOpen) {

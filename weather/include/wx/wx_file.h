@@ -13,10 +13,10 @@
 
 namespace wx {
 
-// The whole file; NoFile when it does not exist.
+// The whole file; NoFile when it does not exist, NotAFile when a folder stands there.
 WxError LoadFile(const std::string& path, WxBytes& bytes);
-// Creates or replaces the file with bytes; WriteFailed when an existing file is
-// read-only or the replacement cannot be written.
+// Creates or replaces the file with bytes; NotAFile when a folder stands there,
+// WriteFailed when an existing file is read-only or the replacement cannot be written.
 WxError ReplaceFile(const std::string& path, const WxBytes& bytes);
 
 // Reads record n; recordCount (when given) receives the number of records.

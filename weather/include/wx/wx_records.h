@@ -18,6 +18,7 @@ namespace wx {
 enum class WxError {
     None,
     NoFile,         // no current file, or the file does not exist
+    NotAFile,       // a folder or another thing that is not a file stands at the path
     Unreadable,     // the file cannot be read
     Damaged,        // a count is negative or a record runs past the end of the file
     NoSuchRecord,   // the record number is past the last record
