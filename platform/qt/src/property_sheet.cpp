@@ -100,8 +100,9 @@ void PropertySheet::Create(QWidget* parent) {
 }
 
 bool PropertySheet::OnInitDialog() {
-    // Room for the largest page, whether its window exists yet or not.
-    QSize largest;
+    // Room for the largest page, whether its window exists yet or not; a page that places
+    // its controls by hand has no size hint and asks for none.
+    QSize largest(0, 0);
     for (const QPointer<PropertyPage>& page : pages_) {
         if (page) largest = largest.expandedTo(page->sizeHint());
     }

@@ -197,5 +197,42 @@ TEST(PropertySheetInABar, ACreatedSheetHasNoButtonsAndLivesThroughHidingTheBar) 
     EXPECT_EQ(sheet.journal, (Journal{"A init", "A set"}));
 }
 
+// Qt's warnings while it lives.
+class WarningCollector {
+public:
+    WarningCollector() {
+        Warnings().clear();
+        previous_ = qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& text) {
+            if (type != QtDebugMsg && type != QtInfoMsg) Warnings().push_back(text.toStdString());
+        });
+    }
+    ~WarningCollector() { qInstallMessageHandler(previous_); }
+    static std::vector<std::string>& Warnings() {
+        static std::vector<std::string> warnings;
+        return warnings;
+    }
+
+private:
+    QtMessageHandler previous_;
+};
+
+// A page without a layout, its control placed by hand, as the wizard's summary page.
+class HandPlacedPage : public PropertyPage {
+public:
+    HandPlacedPage() : PropertyPage("Placed") { (new QLineEdit(this))->setGeometry(0, 0, 80, 20); }
+};
+
+TEST(PropertySheetOfHandPlacedPages, RunsWithoutAWordOnTheConsole) {
+    QWidget parent;
+    HandPlacedPage page;
+    PropertySheet sheet("Sheet");
+    sheet.AddPage(page);
+    const WarningCollector collector;
+    sheet.Create(&parent);
+    parent.show();
+    EXPECT_TRUE(page.HasWindow());
+    EXPECT_EQ(WarningCollector::Warnings(), std::vector<std::string>{});
+}
+
 }  // namespace
 }  // namespace qtplatform
