@@ -1,13 +1,12 @@
 #include "shell/trevalo_app.h"
 
-#include <QDesktopServices>
-#include <QUrl>
-
 #include "platform/message_box.h"
+#include "platform/text.h"
 #include "program_closing.h"
 #include "qtplatform/command_table.h"
 #include "qtplatform/file_chooser.h"
 #include "qtplatform/text.h"
+#include "qtplatform/web_page.h"
 #include "qtplatform/window_adapter.h"
 #include "shell/about_dlg.h"
 #include "shell/child_frame.h"
@@ -180,7 +179,10 @@ void CTrevaloApp::OnFilePrintSetup() {
 }
 
 void CTrevaloApp::OnHome() {
-    QDesktopServices::openUrl(QUrl(qtplatform::ToQString(settings_.ReadString(SettingId::Home))));
+    const std::string address = settings_.ReadString(SettingId::Home);
+    if (!qtplatform::OpenWebPage(address))
+        platform::MessageBox(platform::Format(kWebPageNotOpenedMessage, address.c_str()), {},
+                             platform::MbIcon::Information);
 }
 
 void CTrevaloApp::OnFileOpenAdf() {

@@ -18,6 +18,7 @@
 #include "qtplatform/control_ids.h"
 #include "qtplatform/print_target.h"
 #include "qtplatform/testing/qt_test.h"
+#include "qtplatform/web_page.h"
 #include "quiet_startup.h"
 #include "shell/command_ids.h"
 #include "shell/main_frame.h"
@@ -164,6 +165,19 @@ TEST_F(PeripheryCommandsTest, PrintAndPreviewGoThroughThePrintSeam) {
     // An empty route: the flight-plan page alone.
     EXPECT_EQ(printed.jobs()[0].pageCount, 1);
     EXPECT_EQ(printed.jobs()[0].pages.size(), 1u);
+    app_.ExitInstance(0);
+}
+
+// Without a browser the user is told which page did not open.
+TEST_F(PeripheryCommandsTest, HomeOpensThePageOrSaysItCouldNot) {
+    Start(std::time(nullptr));
+    qtplatform::WebPageRecorder pages({true, false});
+    Trigger(kCmdHome);
+    EXPECT_TRUE(boxes_.texts().empty());
+    Trigger(kCmdHome);
+    EXPECT_EQ(pages.requests(), (std::vector<std::string>(2, "http://www.quillet-applications.example/")));
+    EXPECT_EQ(boxes_.texts(), std::vector<std::string>{"The page http://www.quillet-applications.example/ could not be "
+                                                       "opened.\nPlease make sure that a web browser is installed."});
     app_.ExitInstance(0);
 }
 

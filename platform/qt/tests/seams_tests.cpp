@@ -11,6 +11,7 @@
 #include "qtplatform/file_chooser.h"
 #include "qtplatform/print_target.h"
 #include "qtplatform/testing/qt_test.h"
+#include "qtplatform/web_page.h"
 #include "testing/temp_environment.h"
 
 namespace qtplatform {
@@ -26,6 +27,9 @@ void TypeIntoNextFileDialog(const std::string& host, int times = 1) {
         static_cast<QDialog*>(modal)->accept();
     });
 }
+
+// No browser is asked for a page without an address; the caller says the page did not open.
+TEST(WebPage, NoAddressIsNoPage) { EXPECT_FALSE(OpenWebPage("")); }
 
 TEST(FileChooser, TheClassLibrarysFiltersBecomeQtNameFilters) {
     struct Case {

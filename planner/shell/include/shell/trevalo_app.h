@@ -30,6 +30,8 @@ inline constexpr const char* kBuilderLibrariesMessage =
 // Around the path of a definition that File > Open 'Adf' could not read.
 inline constexpr const char* kAdventureNotOpenedIntro = "An error occured while opening the file,\n";
 inline constexpr const char* kAdventureNotOpenedOutro = ",\nPlease Ensure that the file is not write protected.";
+inline constexpr const char* kWebPageNotOpenedMessage =
+    "The page %s could not be opened.\nPlease make sure that a web browser is installed.";
 inline constexpr const char* kNoAirportMessage =
     "You have no airport loaded.\nAlthough it is allowed it also makes your system useless.\n"
     "To use the application properly you must have at least 1 airport.\n"
