@@ -2,17 +2,17 @@
 
 #include <QApplication>
 #include <QCheckBox>
-#include <QCoreApplication>
-#include <QEvent>
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QStyle>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "qtplatform/control_ids.h"
 #include "qtplatform/dialog_buttons.h"
+#include "qtplatform/text.h"
 
 namespace trevalo {
 namespace {
@@ -43,7 +43,7 @@ QFrame* TipPanel(QLabel* tipText) {
 
     tipText->setTextFormat(Qt::PlainText);
     tipText->setWordWrap(true);
-    tipText->setMinimumWidth(kTipWidth);
+    tipText->setFixedWidth(kTipWidth);
     tipText->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     auto* layout = new QVBoxLayout(panel);
     layout->addLayout(top);
@@ -58,10 +58,11 @@ CTipDlg::CTipDlg(const std::string& tipsPath, QWidget* parent)
       tip_(tipsPath),
       showAtStartUp_(tip_.ShowAtStartUp()),
       text_(tip_.Text()),
+      tipText_(qtplatform::WithId(new QLabel, kTipText)),
       nextTip_(qtplatform::WithId(new QPushButton(QStringLiteral("&Next Tip")), kNextTip)) {
     setWindowTitle(QStringLiteral("Tip of the Day"));
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(TipPanel(qtplatform::WithId(new QLabel, kTipText)), 1);
+    layout->addWidget(TipPanel(tipText_), 1);
     auto* bottom = new QHBoxLayout;
     bottom->addWidget(qtplatform::WithId(new QCheckBox(QStringLiteral("&Show Tips on StartUp")), kShowAtStartUp));
     bottom->addStretch(1);
@@ -73,16 +74,20 @@ CTipDlg::CTipDlg(const std::string& tipsPath, QWidget* parent)
 
 bool CTipDlg::OnInitDialog() {
     nextTip_->setEnabled(tip_.HasNext());
+    ReserveTipHeight();
     const bool result = Dialog::OnInitDialog();
-    FitToTip();
+    adjustSize();
     return result;
 }
 
-// The window was sized before the tip was known; a wrapped tip needs its own height.
-void CTipDlg::FitToTip() {
-    // The new text reaches the outer layout through posted layout requests.
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
-    adjustSize();
+// Room for the tallest of the texts the dialog may show, measured once at the tip's width.
+void CTipDlg::ReserveTipHeight() {
+    int height = 0;
+    for (const std::string& text : tip_.PossibleTexts()) {
+        tipText_->setText(qtplatform::ToQString(text));
+        height = std::max(height, tipText_->heightForWidth(kTipWidth));
+    }
+    tipText_->setMinimumHeight(height);
 }
 
 void CTipDlg::DoDataExchange(qtplatform::DataExchange& dx) {
@@ -97,7 +102,6 @@ void CTipDlg::OnNextTip() {
     // A file that turns out to hold no tip offers no next one.
     nextTip_->setEnabled(tip_.HasNext());
     UpdateData(false);
-    FitToTip();
 }
 
 void CTipDlg::OnOK() {

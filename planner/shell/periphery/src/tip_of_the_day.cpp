@@ -46,4 +46,10 @@ void TipOfTheDay::LoadTip() {
     text_ = kNoTipsText;
 }
 
+std::vector<std::string> TipOfTheDay::PossibleTexts() const {
+    std::vector<std::string> texts = reader_ ? reader_->AllTips() : std::vector<std::string>{};
+    if (texts.empty()) texts.push_back(text_);
+    return texts;
+}
+
 }  // namespace trevalo

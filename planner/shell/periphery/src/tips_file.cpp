@@ -46,6 +46,15 @@ std::optional<std::string> TipReader::NextTip() {
     return std::nullopt;
 }
 
+std::vector<std::string> TipReader::AllTips() const {
+    TipReader reader(bytes_);
+    std::vector<std::string> tips;
+    while (std::optional<std::string> piece = reader.ReadPiece()) {
+        if (!IsSkippedLineStart(piece->front())) tips.push_back(std::move(*piece));
+    }
+    return tips;
+}
+
 std::string TipTimeStamp(std::time_t modified) {
     char text[64] = {};
     std::tm local{};

@@ -51,6 +51,14 @@ TEST(TipReaderTest, StartsAtTheStoredPositionAndRefusesOneOutsideTheFile) {
     EXPECT_EQ(reader.NextTip(), "First");
 }
 
+TEST(TipReaderTest, AllTipsAreTheFilesTipsFromItsStart) {
+    TipReader reader("; tips\r\nFirst\r\n\r\n" + std::string(1000, 'x') + "\nLast");
+    ASSERT_TRUE(reader.Seek(9));
+    EXPECT_EQ(reader.AllTips(), (std::vector<std::string>{"First", std::string(999, 'x'), "x", "Last"}));
+    EXPECT_EQ(reader.Position(), 9);
+    EXPECT_TRUE(TipReader("; none\r\n").AllTips().empty());
+}
+
 TEST(TipTextTest, TypedTipsAreCleanedForOneLine) {
     struct Case {
         std::string typed;

@@ -1,5 +1,6 @@
 // "Tip of the Day": the next tip of AdvTip.txt each time it is shown, "&Next Tip" for
-// another, and whether tips show at start-up.
+// another, and whether tips show at start-up. It keeps one size, that of the longest tip,
+// so its buttons stay under the mouse from tip to tip.
 #pragma once
 
 #include <string>
@@ -30,11 +31,12 @@ protected:
 
 private:
     void OnNextTip();
-    void FitToTip();
+    void ReserveTipHeight();
 
     TipOfTheDay tip_;
     bool showAtStartUp_;
     std::string text_;
+    QLabel* tipText_;
     QPushButton* nextTip_;
 };
 

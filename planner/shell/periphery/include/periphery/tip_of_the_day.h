@@ -5,6 +5,7 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "periphery/tips_file.h"
 #include "shell/settings.h"
@@ -31,6 +32,8 @@ public:
     // A next tip can be asked for: the file was read and holds a tip.
     bool HasNext() const { return reader_ != nullptr && hasTips_; }
     void LoadTip();
+    // Every text the showing may give: each tip of the file, or the text shown without one.
+    std::vector<std::string> PossibleTexts() const;
 
 private:
     Settings settings_;

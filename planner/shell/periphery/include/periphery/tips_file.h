@@ -7,6 +7,7 @@
 #include <ctime>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace trevalo {
 
@@ -28,6 +29,8 @@ public:
     // The next tip from the position, going round to the start at most once; nullopt,
     // at the start, when the file holds no tip at all.
     std::optional<std::string> NextTip();
+    // Every tip of the file from its start, in order; the position stays.
+    std::vector<std::string> AllTips() const;
 
 private:
     // The next piece of a line without its line end; nullopt at the end of the file.
