@@ -246,8 +246,8 @@ void CWizardPage10::Apply(const LiveReading& reading) {
     }
     EnableLinkControls(true);
     values_.altitude = reading.values.altitude;
-    values_.latitude = reading.values.latitude;
-    values_.longitude = reading.values.longitude;
+    values_.latitude = ShownDegrees(reading.values.latitude);
+    values_.longitude = ShownDegrees(reading.values.longitude);
     values_.pause = reading.values.pause;
     values_.speed = reading.values.speed;
     time_ = reading.time;

@@ -80,6 +80,25 @@ TEST_F(RealTimePageTest, ShowingThePageReadsTheSimulatorInMetresAndIndicatedSpee
     EXPECT_EQ(Text(Page::kAltitude), "3281");
 }
 
+// The link's encoding leaves digits far below a metre: the page shows both coordinates
+// to the millionth of a degree, on a tick and on showing the page alike.
+TEST_F(RealTimePageTest, ThePositionIsShownToAMillionthOfADegree) {
+    RecordingLink::State state = link_.Get();
+    state.latitude = 47.451234567891234;
+    state.longitude = -122.29876543210987;
+    link_.Set(state);
+    Tick();
+    EXPECT_EQ(Text(Page::kLatitude), "47.451235");
+    EXPECT_EQ(Text(Page::kLongitude), "-122.298765");
+    state.latitude = -0.30000000000001137;
+    state.longitude = 179.99999999999997;
+    link_.Set(state);
+    sheet_.SetActivePage(0);
+    sheet_.SetActivePage(1);
+    EXPECT_EQ(Text(Page::kLatitude), "-0.3");
+    EXPECT_EQ(Text(Page::kLongitude), "180");
+}
+
 TEST_F(RealTimePageTest, TimerRefreshesOnlyTheActivePageAndShowingItForcesOne) {
     Tick();
     EXPECT_EQ(link_.Calls().front(), "IsRunning");
