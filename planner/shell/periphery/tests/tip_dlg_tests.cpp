@@ -71,7 +71,9 @@ TEST_F(TipDlgTest, KeepsOneSizeThatShowsTheLongestTipWhole) {
     const QPoint button = next->mapTo(&dialog, QPoint());
     for (int shown = 0; shown < 6; ++shown) {
         SCOPED_TRACE("showing " + std::to_string(shown));
-        if (shown % 3 == 0) EXPECT_EQ(text->text().toStdString(), words);
+        if (shown % 3 == 0) {
+            EXPECT_EQ(text->text().toStdString(), words);
+        }
         EXPECT_GE(text->height(), text->heightForWidth(text->width()));
         EXPECT_EQ(dialog.size(), size);
         EXPECT_EQ(next->mapTo(&dialog, QPoint()), button);
