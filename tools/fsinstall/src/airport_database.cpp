@@ -3,6 +3,7 @@
 #include <sqlite3.h>
 
 #include <algorithm>
+#include <cmath>
 #include <map>
 #include <memory>
 
@@ -53,6 +54,12 @@ int DesignatorOf(const std::string& endIdent) {
     }
 }
 
+// 360 as 0, as the scenery reader brings a heading.
+double HeadingFrom0To360(double degrees) {
+    const double heading = std::fmod(degrees, 360.0);
+    return heading < 0.0 ? heading + 360.0 : heading;
+}
+
 std::string Text(sqlite3_stmt* row, int column) {
     const unsigned char* text = sqlite3_column_text(row, column);
     return text == nullptr ? std::string() : reinterpret_cast<const char*>(text);
@@ -75,7 +82,7 @@ Runway MakeRunway(const Airport& airport, double elevationMetres, double variati
     runway.longitude = airport.longitude;
     if (!ends.empty()) {
         runway.designator = DesignatorOf(ends.front().ident);
-        runway.heading = ends.front().end.heading;
+        runway.heading = HeadingFrom0To360(ends.front().end.heading);
     }
     if (ends.size() == 1) {
         runway.latitude = ends.front().end.latitude;

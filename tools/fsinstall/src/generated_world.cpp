@@ -35,8 +35,10 @@ SceneryContent GeneratedWorld(int airports) {
             runway.designator = r;
             runway.start = RunwayEnd{runway.latitude - 0.005, runway.longitude, runway.heading};
             runway.end = RunwayEnd{runway.latitude + 0.005, runway.longitude, runway.heading + 180.0};
-            if (r == 0)
-                runway.ils = Ils{1, Numbered("I", a % 9999), 110.1, runway.latitude, runway.longitude, runway.heading};
+            if (r == 0) {
+                runway.ils = {Ils{IlsKind::WithGlideSlope, Numbered("I", a % 9999), 110.1, runway.latitude,
+                                  runway.longitude, runway.heading}};
+            }
             airport.runways.push_back(runway);
         }
         world.airports.push_back(airport);

@@ -3,9 +3,11 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
+#include <set>
 #include <vector>
 
 #include "fsinstall/scenery_writer.h"
+#include "platform/file_search.h"
 #include "platform/files.h"
 #include "platform/paths.h"
 #include "platform/settings_store.h"
@@ -59,16 +61,22 @@ std::string NumberedName(const char* prefix, std::size_t number) {
     return name;
 }
 
+// The scenery files of the world; scenery files of an earlier installation that it does
+// not write again are removed once the new ones are in place, so that a scan finds the
+// world written last and nothing more.
 bool WriteScenery(const InstallationOptions& options, const SceneryContent& world) {
     const std::string folder = In(options, kSceneryFolder);
     if (!platform::CreateDirectory(folder)) return false;
+    std::set<std::string> written;
+    const auto write = [&](const std::string& name, const SceneryContent& content, Compression compression) {
+        written.insert(name);
+        return WriteBytes(platform::JoinWindowsPath(folder, name), WriteSceneryFile(content, compression));
+    };
     std::size_t number = 0;
     for (const auto& airports : Chunks(world.airports, std::max<std::size_t>(1, options.airportsPerFile))) {
         SceneryContent content;
         content.airports = airports;
-        if (!WriteBytes(platform::JoinWindowsPath(folder, NumberedName("APT", number++)),
-                        WriteSceneryFile(content, Compression::Plain)))
-            return false;
+        if (!write(NumberedName("APT", number++), content, Compression::Plain)) return false;
     }
     const std::size_t perFile = std::max<std::size_t>(1, options.navaidsPerFile);
     const auto ndbs = Chunks(world.ndbs, perFile);
@@ -77,8 +85,11 @@ bool WriteScenery(const InstallationOptions& options, const SceneryContent& worl
         SceneryContent content;
         if (i < ndbs.size()) content.ndbs = ndbs[i];
         if (i < vors.size()) content.vors = vors[i];
-        if (!WriteBytes(platform::JoinWindowsPath(folder, NumberedName("NAV", i)),
-                        WriteSceneryFile(content, Compression::Compressed)))
+        if (!write(NumberedName("NAV", i), content, Compression::Compressed)) return false;
+    }
+    for (const platform::FoundFile& file : platform::FindFiles(platform::JoinWindowsPath(folder, "*.bgl"))) {
+        if (!file.isFolder && !written.contains(file.name) &&
+            !platform::DeleteFile(platform::JoinWindowsPath(folder, file.name)))
             return false;
     }
     return true;

@@ -44,7 +44,7 @@ SceneryContent SampleWorld() {
     springfield.longitude = -122.30;
     springfield.atisMegahertz = 118.25;
     Runway left = MakeRunway(47.45, -122.31, 160.0, 9800, 1, 0.012);
-    left.ils = Ils{1, "ISPF", 110.3, 47.44, -122.31, 160.0};
+    left.ils = {Ils{IlsKind::WithGlideSlope, "ISPF", 110.3, 47.44, -122.31, 160.0}};
     springfield.runways = {left, MakeRunway(47.45, -122.29, 160.0, 8500, 2, 0.010)};
 
     Airport oakey;

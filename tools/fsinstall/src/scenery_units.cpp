@@ -1,7 +1,10 @@
 #include "scenery_units.h"
 
+#include <algorithm>
 #include <cmath>
+#include <cstdint>
 
+#include "navdata/angle_text.h"
 #include "scenrix/scenery_layout.h"
 
 namespace fsinstall::detail {
@@ -33,6 +36,17 @@ double WrapLongitude(double degrees) {
     return wrapped - 180.0;
 }
 
+// The angle text's last digit is a ten-thousandth of a minute.
+constexpr double kAngleTextDigit = 1.0 / 600000.0;
+
+// The middle of the last digit of the angle text that a position has (text: the value
+// that text reads as, signed as the position): written there, within the scenery's fine
+// steps, the position reads back as the same text, also one whose double lies just
+// below a digit's edge (8.026 degrees shows 1.5599 minutes).
+double MiddleOfAngleTextDigit(double text, double degrees) {
+    return text + (degrees < 0.0 ? -kAngleTextDigit : kAngleTextDigit) / 2;
+}
+
 int Digit(double value, double unit) { return static_cast<int>(std::fmod(std::floor(value / unit + 1e-6), 10.0)); }
 
 }  // namespace
@@ -46,13 +60,16 @@ void PutLongitude24(ByteWriter& out, double degrees) {
 }
 
 void PutFacilityLatitude(ByteWriter& out, double degrees) {
-    const FixedPoint v = Split(degrees / layout::kFacilityLatitudeScale);
+    const double middle = MiddleOfAngleTextDigit(LatitudeTextDegrees(degrees), degrees);
+    const FixedPoint v = Split(middle / layout::kFacilityLatitudeScale);
     out.U16(v.fraction);
     out.U32(static_cast<std::uint32_t>(v.whole));
 }
 
 void PutFacilityLongitude(ByteWriter& out, double degrees) {
-    const FixedPoint v = Split(WrapLongitude(degrees) / layout::kFacilityLongitudeScale);
+    // The text of the value as given (wrapping changes its last bits); it counts west positive.
+    const double middle = MiddleOfAngleTextDigit(-LongitudeTextDegrees(degrees), degrees);
+    const FixedPoint v = Split(WrapLongitude(middle) / layout::kFacilityLongitudeScale);
     out.U16(v.fraction);
     out.U8(0);
     out.U24(static_cast<std::uint32_t>(v.whole) & 0xFFFFFFu);
@@ -82,6 +99,12 @@ void PutNdbFrequency(ByteWriter& out, double kilohertz) {
     out.U8(static_cast<std::uint8_t>(Digit(value, 10.0) << 4 | Digit(value, 1.0)));
     out.U8(static_cast<std::uint8_t>(std::floor(value / 100.0 + 1e-6)));
     out.U8(static_cast<std::uint8_t>(Digit(value, 0.1)));
+}
+
+void PutElevation(ByteWriter& out, double metres) {
+    const double rounded = std::isfinite(metres) ? std::round(metres) : 0.0;
+    const double whole = std::clamp(rounded, double{INT16_MIN}, double{INT16_MAX});
+    out.U16(static_cast<std::uint16_t>(static_cast<std::int16_t>(whole)));
 }
 
 }  // namespace fsinstall::detail

@@ -17,5 +17,7 @@ void PutAngle(ByteWriter& out, double degrees);
 void PutPackedFrequency(ByteWriter& out, double megahertz);
 // NDB bytes 1 to 3.
 void PutNdbFrequency(ByteWriter& out, double kilohertz);
+// A navaid's elevation: signed 16-bit whole metres, rounded and held to their range.
+void PutElevation(ByteWriter& out, double metres);
 
 }  // namespace fsinstall::detail

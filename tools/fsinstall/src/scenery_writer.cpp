@@ -28,7 +28,7 @@ void PutNdbRecord(ByteWriter& out, const Ndb& ndb) {
     detail::PutNdbFrequency(out, ndb.kilohertz);
     detail::PutLatitude24(out, ndb.latitude);
     detail::PutLongitude24(out, ndb.longitude);
-    out.U16(static_cast<std::uint16_t>(ndb.elevationMetres));
+    detail::PutElevation(out, ndb.elevationMetres);
     out.U8(0);
     out.FixedText(ndb.ident, layout::kIdentLength);
     out.FixedText(ndb.name, layout::kNameLength);
@@ -40,7 +40,7 @@ void PutVorRecord(ByteWriter& out, const Vor& vor) {
     out.Zeros(4);
     detail::PutLatitude24(out, vor.latitude);
     detail::PutLongitude24(out, vor.longitude);
-    out.U16(static_cast<std::uint16_t>(vor.elevationMetres));
+    detail::PutElevation(out, vor.elevationMetres);
     out.Zeros(2);
     out.FixedText(vor.ident, layout::kIdentLength);
     out.FixedText(vor.name, layout::kNameLength);
@@ -152,15 +152,15 @@ void PutRunway(ByteWriter& out, const Runway& runway) {
         out.U32(static_cast<std::uint32_t>(runway.surface));
         out.U32(0);  // the side field carries the variation
     }
-    if (runway.ils) {
+    for (const Ils& ils : runway.ils) {
         RecordWriter record(out, layout::kIlsRecord);
-        PutRecordPosition(out, runway.ils->latitude, runway.ils->longitude);
+        PutRecordPosition(out, ils.latitude, ils.longitude);
         out.Zeros(8);
-        detail::PutAngle(out, runway.ils->heading);
-        detail::PutPackedFrequency(out, runway.ils->megahertz);
-        out.U32(static_cast<std::uint32_t>(runway.ils->kind));
+        detail::PutAngle(out, ils.heading);
+        detail::PutPackedFrequency(out, ils.megahertz);
+        out.U32(static_cast<std::uint32_t>(ils.kind));
         out.Zeros(12);
-        out.Text(runway.ils->ident);
+        out.Text(ils.ident);
     }
     if (runway.start) PutRunwayEnd(out, *runway.start);
     if (runway.end) PutRunwayEnd(out, *runway.end);

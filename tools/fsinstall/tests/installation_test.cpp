@@ -65,6 +65,26 @@ TEST(InstallationPlannerTarget, FlightsFolderStoredForThePlanner) {
               "Quillet Flights");
 }
 
+// A world written over a larger one: the scenery files of the larger one that the new
+// world has no use for are gone, so that a scan finds the new world alone.
+TEST(InstallationRewrite, LeavesNoSceneryOfTheWorldBefore) {
+    platform::testing::TempEnvironment env;
+    InstallationOptions options;
+    options.folder = "C:\\Sim";
+    options.airportsPerFile = 1;
+    options.navaidsPerFile = 1;
+    ASSERT_TRUE(WriteInstallation(options, SampleWorld()));
+    SceneryContent smaller = SampleWorld();
+    smaller.airports.resize(1);
+    smaller.ndbs.clear();
+    smaller.vors.clear();
+    ASSERT_TRUE(WriteInstallation(options, smaller));
+    std::vector<std::string> names;
+    for (const platform::FoundFile& file : platform::FindFiles("C:\\Sim\\Scenery\\World\\scenery\\*.*"))
+        names.push_back(file.name);
+    EXPECT_EQ(names, std::vector<std::string>{"APT0000.bgl"});
+}
+
 // Every file of an installation, by its path below the root.
 std::map<std::string, std::string> Snapshot(const std::filesystem::path& root) {
     std::map<std::string, std::string> files;

@@ -146,7 +146,7 @@ TEST_F(SceneryReaderTest, AirportLinesKeepTheirColumns) {
     ASSERT_EQ(ils_.size(), 1u);
     const std::string& ils = ils_[0];
     ASSERT_EQ(ils.size(), 92u);
-    EXPECT_EQ(ils.substr(0, 22), "1 ISPF      KSPF      ");
+    EXPECT_EQ(ils.substr(0, 22), "4 ISPF      KSPF      ");
     EXPECT_NEAR(AngleTextToDegrees(ils.substr(22, 20).c_str()), 47.44, 2e-5);
     EXPECT_EQ(ils.substr(62), "110.300000160.000000L-5.000000");
     // Every end was in the scenery: nothing computed, nothing logged.

@@ -9,13 +9,14 @@
 
 namespace fsinstall {
 
+// Texts are single-byte; the scenery keeps 5 characters of an ident and 24 of a name.
 struct Ndb {
-    std::string ident;       // at most 5 characters
-    std::string name;        // at most 24 characters
+    std::string ident;
+    std::string name;
     double kilohertz = 0.0;  // tenths kept
     double latitude = 0.0;
     double longitude = 0.0;
-    int elevationMetres = 0;
+    double elevationMetres = 0.0;  // whole metres kept
 };
 
 enum class VorKind : std::uint8_t { Vor = 4, Ils = 5, IlsLong = 6 };
@@ -27,7 +28,7 @@ struct Vor {
     int channel = 0;  // 108.00 MHz + 0.05 MHz per channel
     double latitude = 0.0;
     double longitude = 0.0;
-    int elevationMetres = 0;
+    double elevationMetres = 0.0;  // whole metres kept
 };
 
 struct RunwayEnd {
@@ -36,13 +37,18 @@ struct RunwayEnd {
     double heading = 0.0;  // degrees true
 };
 
+// The ILS kinds of the airport records, as the planner tells them apart.
+enum class IlsKind : std::int32_t { WithGlideSlope = 4, LocalizerAlone = 5 };
+
 struct Ils {
-    int kind = 1;
+    IlsKind kind = IlsKind::WithGlideSlope;
     std::string ident;
     double megahertz = 0.0;
     double latitude = 0.0;
     double longitude = 0.0;
-    double heading = 0.0;
+    double heading = 0.0;  // the localizer's course, degrees true
+
+    bool operator==(const Ils&) const = default;
 };
 
 // Surface codes as the scenery stores them.
@@ -59,7 +65,7 @@ struct Runway {
     double magneticVariation = 0.0;
     std::optional<RunwayEnd> start;  // written as runway end records
     std::optional<RunwayEnd> end;
-    std::optional<Ils> ils;
+    std::vector<Ils> ils;  // of either end, each written after the runway
 };
 
 struct Airport {
