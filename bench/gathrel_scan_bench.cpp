@@ -1,7 +1,8 @@
 // The builder's scan (every scenery file read with the scenery reader, its lines
-// gathered, the countries found, the lines of the scan before replaced) of two stand-in
+// gathered, the countries found, the lines of the scan before replaced) of three stand-in
 // installations, each beside read(2) of the same files in the same run: one made from
-// the real airport data, one from the generated world.
+// the real airport data, one from the generated world, and the demo's as
+// scripts/make-demo writes it (its airports, navaids and ILS).
 #include <benchmark/benchmark.h>
 
 #include <fcntl.h>
@@ -83,6 +84,22 @@ const Installation& RealData() {
     return installation;
 }
 
+// Empty when scripts/make-demo has not written the demo. Drive E is the demo's drive C,
+// which the scan only reads.
+const Installation& Demo() {
+    static const Installation installation = [] {
+        BenchRoot();
+        const std::filesystem::path driveC = QUILLET_DEMO_DRIVE_C;
+        if (!std::filesystem::exists(driveC / "FS2002")) return Installation{};
+        ::setenv("QUILLET_DRIVE_E", driveC.c_str(), 1);
+        Installation found;
+        found.files = gathrel::FindSceneryFiles("E:\\FS2002", {});
+        for (const gathrel::SceneryFile& file : found.files) found.bytes += file.size;
+        return found;
+    }();
+    return installation;
+}
+
 double ProcessCpuSeconds() {
     rusage usage{};
     ::getrusage(RUSAGE_SELF, &usage);
@@ -92,7 +109,7 @@ double ProcessCpuSeconds() {
 
 void ReadEveryFile(benchmark::State& state, const Installation& installation) {
     if (installation.files.empty()) {
-        state.SkipWithError("no installation (airport data not fetched?)");
+        state.SkipWithError("no installation (airport data not fetched, or no demo made?)");
         return;
     }
     std::vector<char> buffer(1 << 20);
@@ -112,7 +129,7 @@ void ReadEveryFile(benchmark::State& state, const Installation& installation) {
 // first Create Db of a session does.
 void Scan(benchmark::State& state, const Installation& installation, bool first = false) {
     if (installation.files.empty()) {
-        state.SkipWithError("no installation (airport data not fetched?)");
+        state.SkipWithError("no installation (airport data not fetched, or no demo made?)");
         return;
     }
     // Each scan replaces the lines of the one before, as the builder's Files page does.
@@ -145,6 +162,9 @@ void Scan(benchmark::State& state, const Installation& installation, bool first 
 void BM_RealDataRead(benchmark::State& state) { ReadEveryFile(state, RealData()); }
 void BM_RealDataScan(benchmark::State& state) { Scan(state, RealData()); }
 void BM_RealDataFirstScan(benchmark::State& state) { Scan(state, RealData(), true); }
+void BM_DemoRead(benchmark::State& state) { ReadEveryFile(state, Demo()); }
+void BM_DemoScan(benchmark::State& state) { Scan(state, Demo()); }
+void BM_DemoFirstScan(benchmark::State& state) { Scan(state, Demo(), true); }
 void BM_GeneratedRead(benchmark::State& state) { ReadEveryFile(state, Generated()); }
 void BM_GeneratedScan(benchmark::State& state) { Scan(state, Generated()); }
 void BM_GeneratedFirstScan(benchmark::State& state) { Scan(state, Generated(), true); }
@@ -152,6 +172,9 @@ void BM_GeneratedFirstScan(benchmark::State& state) { Scan(state, Generated(), t
 BENCHMARK(BM_RealDataRead)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_RealDataScan)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_RealDataFirstScan)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_DemoRead)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_DemoScan)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_DemoFirstScan)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_GeneratedRead)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_GeneratedScan)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_GeneratedFirstScan)->Unit(benchmark::kMillisecond);

@@ -10,10 +10,9 @@ namespace demodata {
 
 std::string AirportLine(const fsinstall::Airport& airport, const fsinstall::Runway& runway);
 
-// UTF-8 text as single-byte Latin-1 when every character fits it ("Zürich" keeps its
-// ü); else the whole text as plain ASCII, letters without their marks ("Łódź" is
-// "Lodz"), and characters that cannot be written so as "?".
-std::string Latin1(const std::string& utf8);
+// The runway's side field: its side letter and the magnetic variation, which its ILS
+// lines repeat.
+std::string RunwaySideField(const fsinstall::Runway& runway);
 
 // The country as the airport line holds it, trimmed: what Country.nav must name.
 std::string CountryField(const std::string& country);

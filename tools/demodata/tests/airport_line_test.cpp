@@ -6,6 +6,7 @@
 #include "airport_lines.h"
 #include "demo_world.h"
 #include "map/nav_database.h"
+#include "single_byte_text.h"
 #include "testing/temp_environment.h"
 
 namespace demodata {
@@ -26,7 +27,9 @@ fsinstall::Airport SampleAirport() {
 trevalo::AirportRecord LoadedRunway(const fsinstall::Airport& airport) {
     platform::testing::TempEnvironment env;
     DemoCounts counts;
-    EXPECT_TRUE(WriteDemoWorld(env.driveC() / "Quillet", {airport}, {}, counts));
+    fsinstall::SceneryContent world;
+    world.airports = {airport};
+    EXPECT_TRUE(WriteDemoWorld(env.driveC() / "Quillet", world, {}, counts));
     trevalo::NavDatabase database("C:\\Quillet\\");
     EXPECT_EQ(database.LoadAirportFile(), 0);
     for (const auto& cell : database.airportGrid) {

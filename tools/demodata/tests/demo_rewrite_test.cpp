@@ -22,15 +22,21 @@ fsinstall::Airport AirportWithRunways(const std::string& ident, int runways) {
     return airport;
 }
 
+fsinstall::SceneryContent WorldOf(std::vector<fsinstall::Airport> airports) {
+    fsinstall::SceneryContent world;
+    world.airports = std::move(airports);
+    return world;
+}
+
 // A full disk or a kill in mid-write leaves the older databases whole, never cut short.
 TEST(DemoRewrite, AFailedRewriteKeepsTheOlderDatabases) {
     TempEnvironment env;
     const std::filesystem::path folder = env.driveC() / "Quillet";
     DemoCounts counts;
-    ASSERT_TRUE(WriteDemoWorld(folder, {AirportWithRunways("OLD1", 3)}, {}, counts));
+    ASSERT_TRUE(WriteDemoWorld(folder, WorldOf({AirportWithRunways("OLD1", 3)}), {}, counts));
     const std::string airports = TempEnvironment::readFile(folder / "Airport.nav");
     const std::string countries = TempEnvironment::readFile(folder / "Country.nav");
-    const std::vector<fsinstall::Airport> larger = {AirportWithRunways("NEW1", 8), AirportWithRunways("NEW2", 8)};
+    const fsinstall::SceneryContent larger = WorldOf({AirportWithRunways("NEW1", 8), AirportWithRunways("NEW2", 8)});
 
     for (AtFileSizeLimit atLimit : {AtFileSizeLimit::WriteFails, AtFileSizeLimit::WriterDies}) {
         const auto outcome = platform::testing::RunWithFileSizeLimit(airports.size(), atLimit, [&](std::string&) {

@@ -7,8 +7,8 @@
 namespace fsinstall {
 
 const char kUsage[] =
-    "usage: fsinstall <folder> [--fs2002] [--airports <airports.sqlite> [--every <n>]] [--no-key]\n"
-    "                 [--planner-flights <name>]\n"
+    "usage: fsinstall <folder> [--fs2002] [--airports <airports.sqlite> [--every <n>] [--navaids <nav.dat>]]\n"
+    "                 [--no-key] [--planner-flights <name>]\n"
     "Writes a stand-in simulator installation into <folder>, a Windows path such as C:\\FS2002.\n";
 
 namespace {
@@ -35,11 +35,12 @@ ParsedCommandLine ParseCommandLine(const std::vector<std::string>& args) {
             line.options.version = SimulatorVersion::Fs2002;
         } else if (arg == "--no-key") {
             line.options.writeInstallKey = false;
-        } else if (arg == "--planner-flights" || arg == "--airports" || arg == "--every") {
+        } else if (arg == "--planner-flights" || arg == "--airports" || arg == "--navaids" || arg == "--every") {
             const std::optional<std::string> given = value();
             if (!given) return Wrong(arg + " needs a value");
             if (arg == "--planner-flights") line.options.plannerFlightsFolder = *given;
             if (arg == "--airports") line.airportDatabase = *given;
+            if (arg == "--navaids") line.navaidFile = *given;
             if (arg == "--every") {
                 const std::optional<int> every = platform::ParseInt(*given);
                 if (!every || *every < 1) return Wrong("--every needs a whole number of 1 or more");
@@ -55,6 +56,7 @@ ParsedCommandLine ParseCommandLine(const std::vector<std::string>& args) {
         }
     }
     if (!haveFolder) return Wrong("no folder to install into");
+    if (!line.navaidFile.empty() && line.airportDatabase.empty()) return Wrong("--navaids needs --airports");
     return {CommandLineVerdict::Install, std::move(line), {}};
 }
 

@@ -1,10 +1,11 @@
 // fsinstall: writes a stand-in simulator installation into a folder (usage in
-// fsinstall/command_line.h). Without --airports the built-in sample world is written.
+// fsinstall/command_line.h). Without --airports the built-in sample world is written;
+// with it the demo's world: its airports and, with --navaids, its navaids and ILS.
 #include <cstdio>
 #include <string>
 #include <vector>
 
-#include "fsinstall/airport_database.h"
+#include "demodata/world_source.h"
 #include "fsinstall/command_line.h"
 #include "fsinstall/installation.h"
 #include "fsinstall/sample_world.h"
@@ -22,17 +23,22 @@ int main(int argc, char** argv) {
     const fsinstall::CommandLine& line = parsed.line;
     fsinstall::SceneryContent world = fsinstall::SampleWorld();
     if (!line.airportDatabase.empty()) {
-        auto airports = fsinstall::ReadAirportDatabase(line.airportDatabase, line.everyAirport);
-        if (!airports) {
-            std::fprintf(stderr, "fsinstall: cannot read %s\n", line.airportDatabase.c_str());
+        std::string error;
+        auto demo = demodata::ReadDemoWorld({line.airportDatabase, line.navaidFile, line.everyAirport}, error);
+        if (!demo) {
+            std::fprintf(stderr, "fsinstall: %s\n", error.c_str());
             return 1;
         }
-        world.airports = std::move(*airports);
+        world = std::move(demo->content);
     }
     if (!fsinstall::WriteInstallation(line.options, world)) {
         std::fprintf(stderr, "fsinstall: cannot write the installation in %s\n", line.options.folder.c_str());
         return 1;
     }
-    std::printf("fsinstall: %zu airports written to %s\n", world.airports.size(), line.options.folder.c_str());
+    std::size_t ils = 0;
+    for (const fsinstall::Airport& airport : world.airports)
+        for (const fsinstall::Runway& runway : airport.runways) ils += runway.ils.size();
+    std::printf("fsinstall: %zu airports, %zu NDBs, %zu VORs and %zu ILS written to %s\n", world.airports.size(),
+                world.ndbs.size(), world.vors.size(), ils, line.options.folder.c_str());
     return 0;
 }

@@ -33,6 +33,7 @@ TEST(CommandLine, TakesNoOptionForTheFolder) {
         {{"C:\\FS2002", "--airports"}, CommandLineVerdict::Wrong},
         {{"C:\\FS2002", "--airports", "a.sqlite", "--every", "0"}, CommandLineVerdict::Wrong},
         {{"C:\\FS2002", "--airports", "a.sqlite", "--every", "many"}, CommandLineVerdict::Wrong},
+        {{"C:\\FS2002", "--navaids", "nav.dat"}, CommandLineVerdict::Wrong},  // navaids need airports
         {{"C:\\FS2002", "D:\\FS2000"}, CommandLineVerdict::Wrong},
         {{"C:\\FS2002"}, CommandLineVerdict::Install},
     };
@@ -47,8 +48,8 @@ TEST(CommandLine, TakesNoOptionForTheFolder) {
 
 TEST(CommandLine, TakesEveryOptionInAnyOrder) {
     const ParsedCommandLine parsed =
-        ParseCommandLine({"--airports", "a.sqlite", "--no-key", "C:\\FS2002", "--every", "3", "--fs2002",
-                          "--planner-flights", "Quillet Adventures"});
+        ParseCommandLine({"--airports", "a.sqlite", "--no-key", "C:\\FS2002", "--navaids", "nav.dat", "--every", "3",
+                          "--fs2002", "--planner-flights", "Quillet Adventures"});
     ASSERT_EQ(parsed.verdict, CommandLineVerdict::Install) << parsed.problem;
     const CommandLine& line = parsed.line;
     EXPECT_EQ(line.options.folder, "C:\\FS2002");
@@ -57,6 +58,7 @@ TEST(CommandLine, TakesEveryOptionInAnyOrder) {
     EXPECT_EQ(line.options.plannerFlightsFolder, "Quillet Adventures");
     EXPECT_EQ(line.airportDatabase, "a.sqlite");
     EXPECT_EQ(line.everyAirport, 3);
+    EXPECT_EQ(line.navaidFile, "nav.dat");
 }
 
 // Run from a working folder of its own, with drive C and the settings in the test's

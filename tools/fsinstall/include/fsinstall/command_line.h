@@ -1,6 +1,6 @@
 // fsinstall's command line:
-//   fsinstall <folder> [--fs2002] [--airports <airports.sqlite> [--every <n>]] [--no-key]
-//             [--planner-flights <name>]
+//   fsinstall <folder> [--fs2002] [--airports <airports.sqlite> [--every <n>] [--navaids <nav.dat>]]
+//             [--no-key] [--planner-flights <name>]
 #pragma once
 
 #include <string>
@@ -14,6 +14,7 @@ struct CommandLine {
     InstallationOptions options;
     std::string airportDatabase;  // empty: the built-in sample world
     int everyAirport = 1;
+    std::string navaidFile;  // with an airport database only
 };
 
 enum class CommandLineVerdict {
