@@ -74,16 +74,17 @@ int UnwrappedShape(const MapShape& shape, const MapProjection& projection, doubl
     return beyond;
 }
 
-void FillClipped(DeviceContext& dc, const std::vector<Point>& points, const ClipBox& box, std::vector<Point>& clipped) {
+void FillClipped(DeviceContext& dc, const std::vector<Point>& points, const ClipBox& box, const WorldEdges& edges,
+                 std::vector<Point>& clipped) {
     if (points.size() == 2) {
         Point from = points[0], to = points[1];
-        if (!ClipLineToRect(from, to, box)) return;
+        if (edges.Along(from, to) || !ClipLineToRect(from, to, box)) return;
         dc.MoveTo(from);
         dc.LineTo(to);
         return;
     }
     ClipPolygonToRect(points, box, clipped);
-    if (clipped.size() > 2) DrawLandPolygon(dc, clipped);
+    if (clipped.size() > 2) DrawLandPolygon(dc, clipped, edges);
 }
 
 struct ShapeBuffers {
@@ -91,14 +92,14 @@ struct ShapeBuffers {
 };
 
 void DrawShape(DeviceContext& dc, const MapFrame& frame, const MapShape& shape, const ClipBox& box,
-               ShapeBuffers& buffers) {
+               const WorldEdges& edges, ShapeBuffers& buffers) {
     const std::vector<bool> keep = SeamPoints(shape);
     const int beyond = UnwrappedShape(shape, frame.projection, 0, frame.pixelMargin, keep, buffers.points);
-    FillClipped(dc, buffers.points, box, buffers.clipped);
+    FillClipped(dc, buffers.points, box, edges, buffers.clipped);
     // The part past the date line shows again on the world's other side.
     if (beyond != 0) {
         UnwrappedShape(shape, frame.projection, -beyond * kFullTurn, frame.pixelMargin, keep, buffers.points);
-        FillClipped(dc, buffers.points, box, buffers.clipped);
+        FillClipped(dc, buffers.points, box, edges, buffers.clipped);
     }
 }
 
@@ -144,9 +145,10 @@ void MapLayers::DrawMapShapes(DeviceContext& dc, const MapFrame& frame) const {
     const ClipBox client = ClipBox::FromRect(frame.client);
     const int widen = kShapeClipPixels * frame.pixelMargin;
     const ClipBox box{client.minX - widen, client.minY - widen, client.maxX + widen, client.maxY + widen};
+    const WorldEdges edges = WorldEdges::At(frame.projection, frame.pixelMargin);
     ShapeBuffers buffers;
     for (const MapShape& shape : database_.mapShapes) {
-        if (ShapeInView(shape, cells)) DrawShape(dc, frame, shape, box, buffers);
+        if (ShapeInView(shape, cells)) DrawShape(dc, frame, shape, box, edges, buffers);
     }
 }
 

@@ -2,12 +2,17 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <cstdlib>
 #include <cstring>
 
 namespace trevalo {
 namespace {
 
 using qtplatform::Point;
+
+// Land data closes the land round a pole at 89.999 degrees or at 90; no coast lies so near.
+constexpr double kPoleLatitude = 89.99 * 3600.0;  // arc-seconds
+constexpr double kDateLine = 180.0 * 3600.0;
 
 std::uint64_t BitsOf(double value) {
     std::uint64_t bits = 0;
@@ -65,11 +70,27 @@ std::vector<bool> SeamPoints(const MapShape& shape) {
     return ends;
 }
 
-void DrawLandPolygon(qtplatform::DeviceContext& dc, std::span<const Point> polygon) {
+WorldEdges WorldEdges::At(const MapProjection& projection, int tolerance) {
+    return {projection.LatToDevice(-kPoleLatitude), projection.LatToDevice(kPoleLatitude),
+            projection.LonToDevice(-kDateLine), projection.LonToDevice(kDateLine), tolerance};
+}
+
+bool WorldEdges::Along(Point from, Point to) const {
+    const auto onLine = [this](int a, int b, int line) {
+        return std::abs(a - line) <= tolerance && std::abs(b - line) <= tolerance;
+    };
+    return (from.y <= south && to.y <= south) || (from.y >= north && to.y >= north) ||
+           onLine(from.x, to.x, dateLineWest) || onLine(from.x, to.x, dateLineEast);
+}
+
+void DrawLandPolygon(qtplatform::DeviceContext& dc, std::span<const Point> polygon, const WorldEdges& edges) {
     std::vector<PointKey> keys;
     keys.reserve(polygon.size());
     for (const Point& point : polygon) keys.push_back(KeyOf(point));
-    const std::vector<bool> seams = SeamEdges(keys);
+    std::vector<bool> seams = SeamEdges(keys);
+    const std::size_t count = polygon.size();
+    for (std::size_t i = 0; i < count; ++i)
+        if (edges.Along(polygon[i], polygon[(i + 1) % count])) seams[i] = true;
     if (std::find(seams.begin(), seams.end(), true) == seams.end()) {
         dc.Polygon(polygon);
         return;

@@ -214,6 +214,54 @@ TEST_F(MapLayersTest, ALakeJoinedByABridgeShowsAsWaterWithoutTheBridge) {
     EXPECT_TRUE(blackNear(x0 + 150, y0));        // the lake's shore
 }
 
+// Land outlines close along the world's edges: round the south pole, and where an island
+// is cut at the date line. Neither edge is coast.
+TEST_F(MapLayersTest, EdgesAlongThePoleAndTheDateLineAreNoCoast) {
+    constexpr double kDeg = 3600.0;
+    constexpr double kPole = -89.999 * kDeg;  // where the world atlas closes the south pole
+    const QColor black(0, 0, 0);
+    struct Case {
+        const char* what;
+        std::vector<MapPoint> points;
+        MapPoint seam, coast;  // a point on the closing edge and one on the coast
+        bool alongX;           // the seam runs east-west
+    };
+    const Case cases[] = {
+        {"south pole",
+         {{4.95 * kDeg, -89.95 * kDeg}, {5.05 * kDeg, -89.95 * kDeg}, {5.05 * kDeg, kPole}, {4.95 * kDeg, kPole}},
+         {5 * kDeg, kPole},
+         {4.99 * kDeg, -89.95 * kDeg},
+         true},
+        {"date line",
+         {{179.95 * kDeg, -16.05 * kDeg},
+          {180 * kDeg, -16.05 * kDeg},
+          {180 * kDeg, -16.15 * kDeg},
+          {179.95 * kDeg, -16.15 * kDeg}},
+         {180 * kDeg, -16.1 * kDeg},
+         {179.97 * kDeg, -16.05 * kDeg},
+         false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        MapShape shape;
+        shape.points = c.points;
+        shape.minLongitude = -18, shape.maxLongitude = 18, shape.minLatitude = -9, shape.maxLatitude = 9;
+        database_.mapShapes = {shape};
+        const MapFrame frame = FrameAround(kArcSecondZoom, c.seam.longitude - 100, c.seam.latitude + 100);
+        const QImage image = Draw(frame, {});
+        // The outline is 3 units wide; the graticule's grey lies a few units off the seam.
+        const auto blackAcross = [&](const MapPoint& at) {
+            for (int d = -4; d <= 4; ++d) {
+                const double x = at.longitude + (c.alongX ? 0 : d), y = at.latitude + (c.alongX ? d : 0);
+                if (At(image, frame, x, y) == black) return true;
+            }
+            return false;
+        };
+        EXPECT_FALSE(blackAcross(c.seam));
+        EXPECT_TRUE(blackAcross(c.coast));
+    }
+}
+
 TEST(MapImageCacheTest, DrawsAgainOnlyWhenTheFrameChanges) {
     MapImageCache cache;
     MapFrame frame = ScreenFrame(3, {0, 0, 300, -200}, 2, {});
