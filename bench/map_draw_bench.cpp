@@ -163,12 +163,10 @@ void TimeZoom(const NavDatabase& database, const char* name, int zoom, double lo
     const std::vector<CRoutePoint> route = ShortRoute(database, longitude, latitude);
     MapImageCache cache;
     QImage window(kWidth, kHeight, QImage::Format_RGB32);
-    const auto draw = [&](qtplatform::DeviceContext& dc, const MapFrame& drawn) {
-        layers.DrawStatic(dc, drawn, std::nullopt);
-    };
+    const LabelPriorities priorities = LabelPrioritiesFor(route, std::nullopt);
     const auto paint = [&] {
         QPainter painter(&window);
-        painter.drawImage(0, 0, cache.Image(frame, window.size(), kDpi, std::nullopt, draw));
+        painter.drawImage(0, 0, layers.CachedImage(cache, frame, window.size(), kDpi, std::nullopt, priorities));
         qtplatform::DeviceContext dc(painter);
         PrepareMapDC(dc, frame);
         layers.DrawRoute(dc, frame, route);

@@ -171,16 +171,14 @@ MapFrame CTrevaloView::CurrentFrame() const {
 void CTrevaloView::OnDraw(QPainter& painter) {
     const MapFrame frame = CurrentFrame();
     labelFont_.Update(frame.projection.zoom);
-    const std::optional<qtplatform::Font>& font = labelFont_.Font();
-    const std::optional<int> fontHeight = font ? std::optional<int>(font->height) : std::nullopt;
-    const QImage& image = cache_.Image(
-        frame, viewport()->size(), Dpi(), fontHeight,
-        [&](qtplatform::DeviceContext& dc, const MapFrame& drawn) { layers_.DrawStatic(dc, drawn, font); });
-    painter.drawImage(0, 0, image);
+    const std::optional<PlanePosition>& plane = planeTimer_.Plane();
+    painter.drawImage(0, 0,
+                      layers_.CachedImage(cache_, frame, viewport()->size(), Dpi(), labelFont_.Font(),
+                                          LabelPrioritiesFor(route_.Points(), plane)));
     qtplatform::DeviceContext dc(painter);
     PrepareMapDC(dc, frame);
     layers_.DrawRoute(dc, frame, route_.Points());
-    if (const std::optional<PlanePosition>& plane = planeTimer_.Plane()) DrawSimulatorPlane(dc, frame, *plane);
+    if (plane) DrawSimulatorPlane(dc, frame, *plane);
     route_.ValidateTrip();
 }
 

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "map/runway_numbers.h"
+#include "map_labels.h"
 #include "map_markers.h"
 #include "shape_outline.h"
 
@@ -177,20 +178,14 @@ void MapLayers::DrawGraticule(DeviceContext& dc, const MapFrame& frame) const {
 void MapLayers::DrawAirports(DeviceContext& dc, const MapFrame& frame) const {
     dc.SelectPen({qtplatform::PenStyle::Solid, 0, kBlack});
     dc.SetTextColor(kBlack);
-    const bool idents = frame.zoom > kIdentZoom && frame.switches.airportIds;
     const bool numbers = frame.zoom > kRunwayNumberZoom && frame.switches.runwayNumbers;
     const VisibleCells cells = GetVisibleCells(frame.projection, frame.client);
-    // An airport has a record per runway, one after the other: its ident is written once.
-    const char* lastIdent = "";
     ForEachInCells(database_.airportGrid, cells, [&](const AirportRecord& airport) {
         if (airport.runway == 'H') {
             map_detail::DrawSquare(dc, frame, airport.x, airport.y, kHelipadHalfSide);
         } else {
             DrawWorldLine(dc, frame, airport.x1, airport.y1, airport.x2, airport.y2);
         }
-        if (idents && std::strcmp(lastIdent, airport.id) != 0 && map_detail::InView(frame, airport.x, airport.y))
-            dc.TextOut(frame.projection.ToLogical(airport.x, airport.y), airport.id);
-        lastIdent = airport.id;
         if (numbers) {
             const RunwayNumbers runway = RunwayNumbersFor(airport.heading, airport.magVar);
             if (map_detail::InView(frame, airport.x2, airport.y2))
@@ -201,4 +196,31 @@ void MapLayers::DrawAirports(DeviceContext& dc, const MapFrame& frame) const {
     });
 }
 
+const QImage& MapLayers::CachedImage(MapImageCache& cache, const MapFrame& frame, QSize pixels, int dpi,
+                                     const std::optional<qtplatform::Font>& labelFont,
+                                     const LabelPriorities& priorities) const {
+    const std::optional<int> fontHeight = labelFont ? std::optional<int>(labelFont->height) : std::nullopt;
+    const auto drawStatic = [&](DeviceContext& dc, const MapFrame& drawn) { DrawStatic(dc, drawn, labelFont); };
+    if (!ShowsLabels(frame)) return cache.Image(frame, pixels, dpi, fontHeight, drawStatic);
+    return cache.Image(frame, pixels, dpi, fontHeight, drawStatic, priorities,
+                       [&](DeviceContext& dc, const MapFrame& drawn) { DrawLabels(dc, drawn, labelFont, priorities); });
+}
+
+namespace map_detail {
+
+void GatherAirportLabels(const NavDatabase& database, const MapFrame& frame, const LabelPriorities& priorities,
+                         LabelLists& labels) {
+    if (frame.zoom <= kIdentZoom || !frame.switches.airports || !frame.switches.airportIds) return;
+    // An airport has a record per runway, one after the other: its ident is written once.
+    const char* lastIdent = "";
+    ForEachInCells(database.airportGrid, GetVisibleCells(frame.projection, frame.client),
+                   [&](const AirportRecord& airport) {
+                       if (std::strcmp(lastIdent, airport.id) != 0 && InView(frame, airport.x, airport.y))
+                           labels.Add(priorities.InRoute(airport.id),
+                                      {frame.projection.ToLogical(airport.x, airport.y), airport.id, kBlack});
+                       lastIdent = airport.id;
+                   });
+}
+
+}  // namespace map_detail
 }  // namespace trevalo

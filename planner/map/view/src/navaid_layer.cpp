@@ -2,6 +2,7 @@
 #include <cmath>
 #include <numbers>
 
+#include "map_labels.h"
 #include "map_markers.h"
 #include "mapview/map_layers.h"
 
@@ -33,6 +34,14 @@ struct NavaidStyle {
     double circleWithIdents;
 };
 
+const NavaidStyle kVorStyle{kBlue, kBlue, kVorRoseWithIdents};
+const NavaidStyle kNdbStyle{kDarkGreen, kGreen, kNdbCircleWithIdents};
+constexpr double kVorType = 1.0;
+constexpr double kNdbType = 2.0;
+constexpr double kDmeType = 3.0;
+
+bool IdentsShown(const MapFrame& frame) { return frame.zoom > kIdentZoom && frame.switches.navaidIds; }
+
 // A point at a bearing (degrees clockwise from north) and distance from a world point.
 void PointAt(double x, double y, double bearing, double distance, double& outX, double& outY) {
     const double radians = bearing * std::numbers::pi / 180.0;
@@ -44,15 +53,13 @@ void DrawVorOrNdb(DeviceContext& dc, const MapFrame& frame, const NavaidRecord& 
     dc.SelectPen({qtplatform::PenStyle::Solid, 0, style.pen});
     dc.SetTextColor(style.text);
     const bool radials = frame.switches.radials;
-    if (frame.zoom > kIdentZoom && frame.switches.navaidIds) {
+    if (IdentsShown(frame)) {
         if (radials) {
             map_detail::DrawMarker(dc, frame, navaid.x, navaid.y,
                                    static_cast<int>(frame.zoom * style.circleWithIdents));
         } else {
             map_detail::DrawDiamond(dc, frame, navaid.x, navaid.y, kSmallOutline);
         }
-        if (map_detail::InView(frame, navaid.x, navaid.y))
-            dc.TextOut(frame.projection.ToLogical(navaid.x, navaid.y), navaid.id);
         return;
     }
     if (radials) {
@@ -64,11 +71,8 @@ void DrawVorOrNdb(DeviceContext& dc, const MapFrame& frame, const NavaidRecord& 
 
 void DrawDme(DeviceContext& dc, const MapFrame& frame, const NavaidRecord& navaid) {
     dc.SelectPen({qtplatform::PenStyle::Dot, 0, kRed});
-    dc.SetTextColor(kRed);
     map_detail::DrawSquare(dc, frame, navaid.x, navaid.y, kDmeHalfSide);
     map_detail::DrawDiamond(dc, frame, navaid.x, navaid.y, kDmeHalfSide);
-    if (frame.zoom > kIdentZoom && frame.switches.navaidIds && map_detail::InView(frame, navaid.x, navaid.y))
-        dc.TextOut(frame.projection.ToLogical(navaid.x, navaid.y), navaid.id);
 }
 
 // The beam points away from the runway: a sector round the approach course with its
@@ -95,44 +99,82 @@ void DrawBeam(DeviceContext& dc, const MapFrame& frame, const IlsRecord& ils) {
 int IlsColumn(const IlsRecord& ils) { return static_cast<int>(ils.x / 36000) + kCenterColumn; }
 int IlsRow(const IlsRecord& ils) { return static_cast<int>(ils.y / 36000) + kCenterRow; }
 
-}  // namespace
-
-void MapLayers::DrawNavaids(DeviceContext& dc, const MapFrame& frame) const {
+// The navaids of the grid cells in view.
+template <class Visit>
+void ForEachNavaidInView(const NavDatabase& database, const MapFrame& frame, Visit visit) {
     const VisibleCells cells = GetVisibleCells(frame.projection, frame.client);
-    const NavaidStyle vor{kBlue, kBlue, kVorRoseWithIdents};
-    const NavaidStyle ndb{kDarkGreen, kGreen, kNdbCircleWithIdents};
     for (int column = cells.firstColumn; column <= cells.lastColumn; ++column) {
         for (int row = cells.firstRow; row <= cells.lastRow; ++row) {
-            for (const NavaidRecord& navaid : database_.navaidGrid[column * kGridRows + row]) {
-                if (navaid.type == 1.0 && frame.switches.vor) DrawVorOrNdb(dc, frame, navaid, vor);
-                if (navaid.type == 2.0 && frame.switches.ndb) DrawVorOrNdb(dc, frame, navaid, ndb);
-                if (navaid.type == 3.0) DrawDme(dc, frame, navaid);
-            }
+            for (const NavaidRecord& navaid : database.navaidGrid[column * kGridRows + row]) visit(navaid);
         }
     }
 }
 
-void MapLayers::DrawIlsCones(DeviceContext& dc, const MapFrame& frame) const {
+// The ILS records whose column or row is in view: a beam reaches 700 arc-seconds past
+// its cell. Entry 0 of the list is unused.
+template <class Visit>
+void ForEachIlsNearView(const NavDatabase& database, const MapFrame& frame, Visit visit) {
     const VisibleCells cells = GetVisibleCells(frame.projection, frame.client);
-    const bool idents = frame.zoom > kIdentZoom && frame.switches.airportIds;
-    for (std::size_t i = 1; i < database_.ils.size(); ++i) {
-        const IlsRecord& ils = database_.ils[i];
-        // Its column or its row in view: a beam reaches 700 arc-seconds past its cell.
-        if (!cells.ContainsColumn(IlsColumn(ils)) && !cells.ContainsRow(IlsRow(ils))) continue;
-        if (ils.type == kIlsBeam) {
-            if (frame.switches.ils) {
-                dc.SelectPen({qtplatform::PenStyle::Solid, 0, kGreen});
-                DrawBeam(dc, frame, ils);
-            }
-            if (idents && map_detail::InView(frame, ils.x, ils.y)) {
-                dc.SetTextColor(kDarkGreen);
-                dc.TextOut(frame.projection.ToLogical(ils.x, ils.y), ils.id);
-            }
+    for (std::size_t i = 1; i < database.ils.size(); ++i) {
+        const IlsRecord& ils = database.ils[i];
+        if (cells.ContainsColumn(IlsColumn(ils)) || cells.ContainsRow(IlsRow(ils))) visit(ils);
+    }
+}
+
+}  // namespace
+
+void MapLayers::DrawNavaids(DeviceContext& dc, const MapFrame& frame) const {
+    ForEachNavaidInView(database_, frame, [&](const NavaidRecord& navaid) {
+        if (navaid.type == kVorType && frame.switches.vor) DrawVorOrNdb(dc, frame, navaid, kVorStyle);
+        if (navaid.type == kNdbType && frame.switches.ndb) DrawVorOrNdb(dc, frame, navaid, kNdbStyle);
+        if (navaid.type == kDmeType) DrawDme(dc, frame, navaid);
+    });
+}
+
+void MapLayers::DrawIlsCones(DeviceContext& dc, const MapFrame& frame) const {
+    ForEachIlsNearView(database_, frame, [&](const IlsRecord& ils) {
+        if (ils.type == kIlsBeam && frame.switches.ils) {
+            dc.SelectPen({qtplatform::PenStyle::Solid, 0, kGreen});
+            DrawBeam(dc, frame, ils);
         } else if (ils.type == kIlsMarker) {
             dc.SelectPen({qtplatform::PenStyle::Solid, 0, kBlue});
             map_detail::DrawDiamond(dc, frame, ils.x, ils.y, kLocalizerMarkHalf);
         }
-    }
+    });
 }
 
+namespace map_detail {
+
+void GatherNavaidLabels(const NavDatabase& database, const MapFrame& frame, const LabelPriorities& priorities,
+                        LabelLists& labels) {
+    if (!IdentsShown(frame)) return;
+    ForEachNavaidInView(database, frame, [&](const NavaidRecord& navaid) {
+        qtplatform::ColorRef color = kRed;
+        if (navaid.type == kVorType) {
+            if (!frame.switches.vor) return;
+            color = kVorStyle.text;
+        } else if (navaid.type == kNdbType) {
+            if (!frame.switches.ndb) return;
+            color = kNdbStyle.text;
+        } else if (navaid.type != kDmeType) {
+            return;
+        }
+        if (InView(frame, navaid.x, navaid.y))
+            labels.Add(priorities.InRoute(navaid.id),
+                       {frame.projection.ToLogical(navaid.x, navaid.y), navaid.id, color});
+    });
+}
+
+void GatherIlsLabels(const NavDatabase& database, const MapFrame& frame, const LabelPriorities& priorities,
+                     LabelLists& labels) {
+    // Beams and their idents show above the ILS zoom; the idents follow the airport idents'
+    // switch, also with the beams switched off.
+    if (frame.zoom <= kIlsZoom || !frame.switches.airportIds) return;
+    ForEachIlsNearView(database, frame, [&](const IlsRecord& ils) {
+        if (ils.type == kIlsBeam && InView(frame, ils.x, ils.y))
+            labels.Add(priorities.InRoute(ils.id), {frame.projection.ToLogical(ils.x, ils.y), ils.id, kDarkGreen});
+    });
+}
+
+}  // namespace map_detail
 }  // namespace trevalo

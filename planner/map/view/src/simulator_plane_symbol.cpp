@@ -85,4 +85,20 @@ void DrawSimulatorPlane(qtplatform::DeviceContext& dc, const MapFrame& frame, co
     dc.SelectPen(previous);
 }
 
+platform::Rect PlaneSymbolExtent(const MapFrame& frame, const PlanePosition& plane) {
+    const qtplatform::Point centre = frame.projection.ToLogical(plane.x, plane.y);
+    platform::Rect extent{centre.x, centre.y, centre.x, centre.y};
+    for (const PlaneStroke& stroke : PlaneSymbol(plane, frame.zoom)) {
+        for (const qtplatform::Point end :
+             {frame.projection.ToLogical(stroke.x1, stroke.y1), frame.projection.ToLogical(stroke.x2, stroke.y2)}) {
+            extent.left = std::min(extent.left, end.x);
+            extent.right = std::max(extent.right, end.x);
+            extent.bottom = std::min(extent.bottom, end.y);
+            extent.top = std::max(extent.top, end.y);
+        }
+    }
+    const int pen = (kOutlineWidth + 1) / 2;
+    return {extent.left - pen, extent.top + pen, extent.right + pen, extent.bottom - pen};
+}
+
 }  // namespace trevalo

@@ -24,7 +24,8 @@ protected:
         const qtplatform::Point c = MapProjection::ForScreen(zoom).ToLogical(x, y);
         return ScreenFrame(zoom, {c.x - half_, c.y + half_, c.x + half_, c.y - half_}, 1, {});
     }
-    QImage Draw(const MapFrame& frame, const std::vector<CRoutePoint>& route) {
+    QImage Draw(const MapFrame& frame, const std::vector<CRoutePoint>& route,
+                const std::optional<PlanePosition>& plane = std::nullopt) {
         QImage image(2 * half_, 2 * half_, QImage::Format_RGB32);
         // 254 dots per inch: one pixel per logical unit.
         image.setDotsPerMeterX(10000);
@@ -33,6 +34,7 @@ protected:
         qtplatform::DeviceContext dc(painter);
         PrepareMapDC(dc, frame);
         layers_.DrawStatic(dc, frame, std::nullopt);
+        layers_.DrawLabels(dc, frame, std::nullopt, LabelPrioritiesFor(route, plane));
         layers_.DrawRoute(dc, frame, route);
         return image;
     }
@@ -174,6 +176,68 @@ TEST_F(MapLayersTest, LabelsAndBeamsAppearAboveTheirZooms) {
     }
 }
 
+// The hue of the ink in the box where a label written at a world point goes: black, blue
+// or green text, or none.
+enum class Ink { None, Black, Blue, Green, Mixed };
+Ink LabelInk(const QImage& image, const MapFrame& frame, double x, double y) {
+    const qtplatform::Point p = frame.projection.ToLogical(x, y);
+    const ClipBox box = ClipBox::FromRect(frame.client);
+    constexpr int kClearOfSymbol = 3, kRight = 80, kDown = 50, kHue = 60;
+    bool black = false, blue = false, green = false;
+    for (int dx = kClearOfSymbol; dx < kRight; ++dx) {
+        for (int dy = kClearOfSymbol; dy < kDown; ++dy) {
+            const QColor c = image.pixelColor(p.x - box.minX + dx, box.maxY - p.y + dy);
+            black = black || (c.red() < 100 && c.green() < 100 && c.blue() < 100);
+            blue = blue || c.blue() > std::max(c.red(), c.green()) + kHue;
+            green = green || c.green() > std::max(c.red(), c.blue()) + kHue;
+        }
+    }
+    if (black + blue + green > 1) return Ink::Mixed;
+    return black ? Ink::Black : blue ? Ink::Blue : green ? Ink::Green : Ink::None;
+}
+
+// An airport, a VOR and an NDB so close that their idents would print over each other.
+TEST_F(MapLayersTest, OneIdentOfThoseThatWouldOverlapIsWrittenTheRouteFirst) {
+    const double x0 = 50000, y0 = 50000, zoom = 100;  // a tenth of a logical unit per arc-second
+    AirportRecord airport;
+    std::strcpy(airport.id, "AAA");
+    airport.x = airport.x1 = airport.x2 = x0;
+    airport.y = airport.y1 = airport.y2 = y0;
+    database_.airportGrid[GridCell(x0, y0)].push_back(airport);
+    const auto navaid = [&](const char* id, double type, double dx, double dy) {
+        NavaidRecord record;
+        std::strcpy(record.id, id);
+        record.type = type;
+        record.x = x0 + dx, record.y = y0 + dy;
+        database_.navaidGrid[GridCell(record.x, record.y)].push_back(record);
+    };
+    navaid("VVV", 1, 0, 0);
+    navaid("NNN", 2, -30, 30);  // 3 units left of and above the others
+    const auto routeOf = [](const char* ident) {
+        CRoutePoint point = Point(0, 0, kPointVor);
+        point.ident = ident;
+        return std::vector<CRoutePoint>{point};
+    };
+    struct Case {
+        const char* what;
+        std::vector<CRoutePoint> route;
+        std::optional<PlanePosition> plane;
+        Ink ink;
+    };
+    const Case cases[] = {
+        {"airports before navaids", {}, std::nullopt, Ink::Black},
+        {"a route VOR first", routeOf("VVV"), std::nullopt, Ink::Blue},
+        {"a route NDB first", routeOf("NNN"), std::nullopt, Ink::Green},
+        {"none over the plane", routeOf("VVV"), PlanePosition{x0 + 100, y0 - 100, 90}, Ink::None},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        MapFrame frame = FrameAround(zoom, x0, y0);
+        frame.switches.radials = false;  // small navaid symbols, clear of the idents
+        EXPECT_EQ(LabelInk(Draw(frame, c.route, c.plane), frame, x0, y0), c.ink);
+    }
+}
+
 TEST_F(MapLayersTest, AnIlsBeamReachesTheViewFromAColumnOutsideIt) {
     // The view ends west of the 10-degree meridian at 36000; the ILS lies east of it, in a
     // column out of view but in a row in view, its beam pointing west into the view.
@@ -259,6 +323,37 @@ TEST_F(MapLayersTest, EdgesAlongThePoleAndTheDateLineAreNoCoast) {
         };
         EXPECT_FALSE(blackAcross(c.seam));
         EXPECT_TRUE(blackAcross(c.coast));
+    }
+}
+
+TEST(MapImageCacheTest, TheIdentsAloneAreWrittenAgainWhenWhatTheyGiveWayToChanges) {
+    MapImageCache cache;
+    MapFrame frame = ScreenFrame(100, {0, 0, 300, -200}, 2, {});
+    int labelled = 0;
+    const auto draw = [](qtplatform::DeviceContext&, const MapFrame&) {};
+    const auto label = [&](qtplatform::DeviceContext&, const MapFrame&) { ++labelled; };
+    CRoutePoint point;
+    point.ident = "KSPF";
+    const std::vector<CRoutePoint> route{point};
+    const struct {
+        const char* what;
+        LabelPriorities priorities;
+        bool frameMoves;
+        int draws, labelDraws;
+    } steps[] = {
+        {"first", {}, false, 1, 1},
+        {"unchanged", {}, false, 1, 1},
+        {"a route point added", LabelPrioritiesFor(route, std::nullopt), false, 1, 2},
+        {"the plane moved", LabelPrioritiesFor(route, PlanePosition{1, 2, 3}), false, 1, 3},
+        {"the map scrolled", LabelPrioritiesFor(route, PlanePosition{1, 2, 3}), true, 2, 4},
+    };
+    for (const auto& step : steps) {
+        SCOPED_TRACE(step.what);
+        if (step.frameMoves) frame.client = {10, 0, 310, -200};
+        cache.Image(frame, QSize(100, 80), 96, std::nullopt, draw, step.priorities, label);
+        EXPECT_EQ(cache.DrawCount(), step.draws);
+        EXPECT_EQ(cache.LabelDrawCount(), step.labelDraws);
+        EXPECT_EQ(labelled, step.labelDraws);
     }
 }
 

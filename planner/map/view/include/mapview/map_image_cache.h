@@ -1,12 +1,16 @@
 // The static layers of the map kept in an image of the client area: drawn again only when
 // the zoom, the part of the world in view, the switches, the size or the label font
-// change (or the cache is dropped), so that a route edit redraws only the route over it.
+// change (or the cache is dropped). The idents are kept in a second image, the first with
+// them written over it, drawn again from the first also when what they give way to (the
+// route's idents, the plane) changes: a route edit or a move of the plane writes the
+// idents again, and redraws no layer.
 #pragma once
 
 #include <QImage>
 #include <functional>
 #include <optional>
 
+#include "mapview/label_priorities.h"
 #include "mapview/map_frame.h"
 #include "qtplatform/device_context.h"
 
@@ -14,14 +18,19 @@ namespace trevalo {
 
 class MapImageCache {
 public:
-    using DrawStatic = std::function<void(qtplatform::DeviceContext& dc, const MapFrame& frame)>;
+    using Draw = std::function<void(qtplatform::DeviceContext& dc, const MapFrame& frame)>;
 
     // The image of the frame's client rectangle at the resolution; draws it when stale.
     const QImage& Image(const MapFrame& frame, QSize pixels, int dpi, std::optional<int> fontHeight,
-                        const DrawStatic& draw);
+                        const Draw& drawStatic);
+    // The same with the idents drawn over it by drawLabels.
+    const QImage& Image(const MapFrame& frame, QSize pixels, int dpi, std::optional<int> fontHeight,
+                        const Draw& drawStatic, const LabelPriorities& priorities, const Draw& drawLabels);
     void Invalidate() { valid_ = false; }
-    // Drawings made since construction (tests and the bench).
+    // Drawings of the static layers, and of the idents, made since construction (tests and
+    // the bench).
     int DrawCount() const { return draws_; }
+    int LabelDrawCount() const { return labelDraws_; }
 
 private:
     struct Key {
@@ -38,6 +47,9 @@ private:
     Key key_;
     bool valid_ = false;
     int draws_ = 0;
+    QImage labelled_;
+    std::optional<LabelPriorities> labelledFor_;  // none while labelled_ is stale
+    int labelDraws_ = 0;
 };
 
 // Sets up a device context of the metric mode over a painter so that the frame's client

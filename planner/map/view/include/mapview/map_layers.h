@@ -1,6 +1,7 @@
 // The map's layers drawn through the platform's device context: the static ones (the
 // background, the outline tiles, the graticule, airports, navaids and ILS beams, reached
-// through the 10-degree grid cells in view) and the route drawn over them.
+// through the 10-degree grid cells in view), the idents over them, and the route drawn
+// over both.
 #pragma once
 
 #include <optional>
@@ -10,7 +11,9 @@
 #include "map/nav_database.h"
 #include "map/route_point.h"
 #include "map/route_ports.h"
+#include "mapview/label_priorities.h"
 #include "mapview/map_frame.h"
+#include "mapview/map_image_cache.h"
 #include "qtplatform/device_context.h"
 
 namespace trevalo {
@@ -30,10 +33,22 @@ class MapLayers {
 public:
     explicit MapLayers(const NavDatabase& database) : database_(database) {}
 
-    // Background, outline tiles, graticule, airports, navaids and ILS beams. labelFont:
-    // the label font, or none to keep the device context's.
+    // Background, outline tiles, graticule, airports, navaids and ILS beams, without their
+    // idents. labelFont: the label font, or none to keep the device context's.
     void DrawStatic(qtplatform::DeviceContext& dc, const MapFrame& frame,
                     const std::optional<qtplatform::Font>& labelFont) const;
+    // The idents of airports, navaids and ILS where the zoom and the switches show them,
+    // each left out where it would cover one already written or the plane; the route's
+    // idents first, then the airports', the navaids' and the ILS'.
+    void DrawLabels(qtplatform::DeviceContext& dc, const MapFrame& frame,
+                    const std::optional<qtplatform::Font>& labelFont, const LabelPriorities& priorities) const;
+    // Whether the frame shows idents at all.
+    static bool ShowsLabels(const MapFrame& frame);
+    // The static layers with the idents over them at a resolution, from the cache unless
+    // the frame, the font or the priorities changed.
+    const QImage& CachedImage(MapImageCache& cache, const MapFrame& frame, QSize pixels, int dpi,
+                              const std::optional<qtplatform::Font>& labelFont,
+                              const LabelPriorities& priorities) const;
 
     void DrawMapShapes(qtplatform::DeviceContext& dc, const MapFrame& frame) const;
     void DrawGraticule(qtplatform::DeviceContext& dc, const MapFrame& frame) const;

@@ -33,5 +33,7 @@ struct PlaneStroke {
 std::vector<PlaneStroke> PlaneSymbol(const PlanePosition& plane, int zoom);
 
 void DrawSimulatorPlane(qtplatform::DeviceContext& dc, const MapFrame& frame, const PlanePosition& plane);
+// The logical rectangle the drawn symbol covers, its pens' widths included (y up).
+platform::Rect PlaneSymbolExtent(const MapFrame& frame, const PlanePosition& plane);
 
 }  // namespace trevalo
