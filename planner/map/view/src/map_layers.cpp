@@ -1,5 +1,6 @@
 #include "mapview/map_layers.h"
 
+#include <cmath>
 #include <cstdlib>
 #include <cstring>
 #include <string>
@@ -24,6 +25,10 @@ constexpr int kMaxGraticuleLongitude = 180;
 constexpr double kMapEdgeLatitude = 95.0;
 constexpr double kArcSecondsPerDegree = 3600.0;
 constexpr double kHelipadHalfSide = 5.0;
+// A runway line reaches at most a degree across the map. Ends farther apart are the
+// South Pole's, where the longitudes meet, or a record's wrong ends: such a line would
+// cross the map, and the airport is drawn as its mark.
+constexpr double kLongestRunwayLine = 3600.0;  // arc-seconds
 constexpr int kCenterColumn = 17;
 constexpr int kCenterRow = 8;
 // Shapes are clipped this many pixels outside the client area, so that the outline drawn
@@ -38,6 +43,11 @@ void DrawWorldRectangle(DeviceContext& dc, const MapFrame& frame, double west, d
     DrawWorldLine(dc, frame, east, north, east, south);
     DrawWorldLine(dc, frame, east, south, west, south);
     DrawWorldLine(dc, frame, west, south, west, north);
+}
+
+bool DrawnAsMark(const AirportRecord& airport) {
+    return airport.runway == 'H' || std::abs(airport.x2 - airport.x1) > kLongestRunwayLine ||
+           std::abs(airport.y2 - airport.y1) > kLongestRunwayLine;
 }
 
 bool ShapeInView(const MapShape& shape, const VisibleCells& cells) {
@@ -181,7 +191,7 @@ void MapLayers::DrawAirports(DeviceContext& dc, const MapFrame& frame) const {
     const bool numbers = frame.zoom > kRunwayNumberZoom && frame.switches.runwayNumbers;
     const VisibleCells cells = GetVisibleCells(frame.projection, frame.client);
     ForEachInCells(database_.airportGrid, cells, [&](const AirportRecord& airport) {
-        if (airport.runway == 'H') {
+        if (DrawnAsMark(airport)) {
             map_detail::DrawSquare(dc, frame, airport.x, airport.y, kHelipadHalfSide);
         } else {
             DrawWorldLine(dc, frame, airport.x1, airport.y1, airport.x2, airport.y2);

@@ -101,6 +101,42 @@ TEST_F(MapLayersTest, RunwaysOfTheCellsInViewAreDrawnAndOthersAreNot) {
     EXPECT_EQ(At(image, frame, 50050, 50100), kBackground);
 }
 
+// The South Pole's runway, whose ends lie 73 degrees of longitude apart where the
+// longitudes meet, and a record whose ends lie 7 degrees apart: neither is a line across
+// the map, each is the airport's mark.
+TEST_F(MapLayersTest, ARunwayWhoseEndsLieFarApartIsDrawnAsTheAirportsMark) {
+    constexpr double kDeg = 3600.0;
+    struct Case {
+        const char* what;
+        MapPoint end1, end2, reference;
+    };
+    const Case cases[] = {
+        {"at the pole",
+         {-150.06 * kDeg, -89.966 * kDeg},
+         {-77.07 * kDeg, -89.995 * kDeg},
+         {-113.5 * kDeg, -89.99 * kDeg}},
+        {"wrong ends", {-3.79 * kDeg, 40.37 * kDeg}, {3.78 * kDeg, 40.37 * kDeg}, {-3.5 * kDeg, 40.45 * kDeg}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        AirportRecord airport;
+        std::strcpy(airport.id, "ZZZZ");
+        airport.x1 = c.end1.longitude, airport.y1 = c.end1.latitude;
+        airport.x2 = c.end2.longitude, airport.y2 = c.end2.latitude;
+        airport.x = c.reference.longitude, airport.y = c.reference.latitude;
+        for (auto& cell : database_.airportGrid) cell.clear();
+        database_.airportGrid[GridCell(airport.x, airport.y)].push_back(airport);
+        const double midX = (airport.x1 + airport.x2) / 2, midY = (airport.y1 + airport.y2) / 2;
+        const MapFrame across = FrameAround(kArcSecondZoom, midX, midY);
+        const QImage image = Draw(across, {});
+        bool line = false;
+        for (int d = -2; d <= 2; ++d) line = line || At(image, across, midX, midY + d) == QColor(0, 0, 0);
+        EXPECT_FALSE(line);
+        const MapFrame mark = FrameAround(kArcSecondZoom, airport.x, airport.y);
+        EXPECT_EQ(At(Draw(mark, {}), mark, airport.x + 5, airport.y), QColor(0, 0, 0));  // the square's side
+    }
+}
+
 // Whether anything but the background lies in a box of pixels right of and below a world
 // point, where a label written at that point goes.
 bool InkBelowRight(const QImage& image, const MapFrame& frame, double x, double y, int right, int down) {
