@@ -178,8 +178,9 @@ void CTrevaloView::OnDraw(QPainter& painter) {
     qtplatform::DeviceContext dc(painter);
     PrepareMapDC(dc, frame);
     layers_.DrawRoute(dc, frame, route_.Points());
-    if (plane) DrawSimulatorPlane(dc, frame, *plane);
     route_.ValidateTrip();
+    layers_.DrawRouteMarks(dc, frame, route_.TripEntries());
+    if (plane) DrawSimulatorPlane(dc, frame, *plane);
 }
 
 void CTrevaloView::OnScrolled() { UpdateStatusPosition(); }

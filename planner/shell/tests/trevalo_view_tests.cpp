@@ -8,6 +8,7 @@
 #include <QMouseEvent>
 #include <QPushButton>
 
+#include "map/angle_text.h"
 #include "map/nav_database.h"
 #include "mapdialogs/holding_airports_dlg.h"
 #include "mapdialogs/holding_radio_dlg.h"
@@ -18,6 +19,8 @@
 #include "qtplatform/control_ids.h"
 #include "qtplatform/report_list.h"
 #include "qtplatform/testing/qt_test.h"
+#include "shell/command_ids.h"
+#include "shell/map_switch_commands.h"
 #include "shell/trevalo_doc.h"
 #include "testing/temp_environment.h"
 
@@ -192,6 +195,47 @@ TEST_F(TrevaloViewTest, ScaleToFitShowsTheWholeWorldAtTheLargestZoomThatFits) {
     EXPECT_LE(pixels(view_->GetZoom()), width + 1);
     EXPECT_GT(pixels(view_->GetZoom() + 1), width);
     EXPECT_EQ(view_->GetFullSize().cx, WorldSizeAtZoom(view_->GetZoom()).cx);
+}
+
+// The flight-plan page's route list, as the trip layer reads it.
+struct TripPage : FlightPlanPage {
+    std::vector<RouteListEntry> entries;
+    void SetRouteRecord(int, int, const std::string&, const std::string&, const std::string&, const std::string&,
+                        const std::string&, const std::string&, const std::string&) override {}
+    std::vector<RouteListEntry> RouteListEntries() const override { return entries; }
+};
+
+TEST_F(TrevaloViewTest, TheFlightPlansTripIsDrawnInRedWhileItsSwitchIsOn) {
+    // A trip from the middle of the map to a point 8 minutes east and 4 north of it.
+    const MapPoint from = view_->LogicalToWorld(view_->GetClientCenter());
+    const MapPoint to{from.longitude + 480, from.latitude + 240};
+    const auto entry = [](const MapPoint& at) {
+        // The page's longitudes count west-positive.
+        return RouteListEntry{"P", "U", FormatLatLon(at.latitude / 3600, true),
+                              FormatLatLon(-at.longitude / 3600, false)};
+    };
+    TripPage page;
+    page.entries = {entry(from), entry(to)};
+    view_->GetRoute().SetWizardPages(&page, nullptr);
+    const QColor red(255, 0, 0);
+    const auto redOnTheTrip = [&] {
+        const QImage shot = view_->viewport()->grab().toImage();
+        const QPoint middle =
+            view_->WorldToPixel((from.longitude + to.longitude) / 2, (from.latitude + to.latitude) / 2);
+        for (int dy = -2; dy <= 2; ++dy)
+            if (shot.pixelColor(middle + QPoint(0, dy)) == red) return true;
+        return false;
+    };
+    EXPECT_TRUE(redOnTheTrip());
+    const SwitchCommand* trip = nullptr;
+    for (const SwitchCommand& command : MapSwitchCommands())
+        if (command.id == kCmdShowPlaneTrip) trip = &command;
+    ASSERT_NE(trip, nullptr);
+    view_->OnToggleSwitch(*trip);
+    EXPECT_FALSE(redOnTheTrip());
+    view_->OnToggleSwitch(*trip);
+    EXPECT_TRUE(redOnTheTrip());
+    view_->GetRoute().SetWizardPages(nullptr, nullptr);
 }
 
 TEST_F(TrevaloViewTest, TheHoldingChoiceOfTheDialogIsStoredInTheRoute) {

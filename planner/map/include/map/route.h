@@ -52,6 +52,10 @@ public:
     // Hands every route point's record to the flight-plan page; a route that no longer
     // matches the loaded airports is emptied.
     void ValidateTrip();
+    // The flight-plan page's route list (the trip the map draws); empty without the page.
+    std::vector<RouteListEntry> TripEntries() const {
+        return flightPlan_ != nullptr ? flightPlan_->RouteListEntries() : std::vector<RouteListEntry>{};
+    }
 
     // Writes the route file (replacing the old one only when complete), then runs the
     // generation.

@@ -48,6 +48,7 @@ void MapLayers::DrawRoute(DeviceContext& dc, const MapFrame& frame, std::span<co
 
 void MapLayers::DrawRouteMarks(DeviceContext& dc, const MapFrame& frame,
                                const std::vector<RouteListEntry>& entries) const {
+    if (!frame.switches.planeTrip) return;
     dc.SelectPen({qtplatform::PenStyle::Solid, 0, kRed});
     const int radius = std::clamp(static_cast<int>(frame.zoom * kTripCirclePerZoom), kMinTripCircle, kMaxTripCircle);
     double lastX = 0, lastY = 0;

@@ -6,6 +6,7 @@
 #include <QPainter>
 #include <cstring>
 
+#include "map/angle_text.h"
 #include "mapview/map_image_cache.h"
 
 namespace trevalo {
@@ -83,6 +84,31 @@ TEST_F(MapLayersTest, ALoneNdbGetsADiamondAndNoLeg) {
     const QImage image = Draw(frame, route);
     EXPECT_EQ(At(image, frame, x0 + 50, y0 + 50), kGreen);   // on the diamond's edge
     EXPECT_EQ(At(image, frame, x0 - 150, y0), kBackground);  // no leg to the NDB
+}
+
+TEST_F(MapLayersTest, TheTripsPointsGetCirclesFromZoom59) {
+    const double x0 = 50000, y0 = 50000;
+    // The page's longitudes count west-positive.
+    const auto entry = [](double x, double y) {
+        return RouteListEntry{"P", "U", FormatLatLon(y / 3600, true), FormatLatLon(-x / 3600, false)};
+    };
+    const std::vector<RouteListEntry> trip = {entry(x0, y0), entry(x0 + 30000, y0)};
+    const QColor red(255, 0, 0);
+    for (const int zoom : {58, 59}) {
+        SCOPED_TRACE(zoom);
+        const MapFrame frame = FrameAround(zoom, x0, y0);
+        QImage image = Draw(frame, {});
+        {
+            QPainter painter(&image);
+            qtplatform::DeviceContext dc(painter);
+            PrepareMapDC(dc, frame);
+            layers_.DrawRouteMarks(dc, frame, trip);
+        }
+        const double logicalUnit = 1000.0 / zoom;                      // arc-seconds
+        EXPECT_EQ(At(image, frame, x0 + 100 * logicalUnit, y0), red);  // the line east
+        // The circle's radius is 10 units: its top above the first point.
+        EXPECT_EQ(At(image, frame, x0, y0 + 10 * logicalUnit) == red, zoom == 59);
+    }
 }
 
 TEST_F(MapLayersTest, RunwaysOfTheCellsInViewAreDrawnAndOthersAreNot) {

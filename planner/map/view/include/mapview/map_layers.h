@@ -58,7 +58,8 @@ public:
 
     // The route's legs and its lone navaids.
     void DrawRoute(qtplatform::DeviceContext& dc, const MapFrame& frame, std::span<const CRoutePoint> points) const;
-    // The flight-plan page's trip: red lines between its entries, with circles from zoom 59.
+    // The flight-plan page's trip, while its switch is on: red lines between its entries,
+    // with circles from zoom 59.
     void DrawRouteMarks(qtplatform::DeviceContext& dc, const MapFrame& frame,
                         const std::vector<RouteListEntry>& entries) const;
 
