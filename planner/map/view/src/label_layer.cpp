@@ -1,5 +1,6 @@
 // The map's idents: gathered from the layers, then written one by one where no ident lies
 // yet, the route's first; none covers the simulator's plane.
+#include <algorithm>
 #include <array>
 #include <string>
 
@@ -64,6 +65,9 @@ void MapLayers::DrawLabels(DeviceContext& dc, const MapFrame& frame, const std::
     if (!ShowsLabels(frame)) return;
     map_detail::LabelLists labels;
     map_detail::GatherAirportLabels(database_, frame, priorities, labels);
+    // Where idents crowd, the large airports keep theirs.
+    std::stable_sort(labels.others.begin(), labels.others.end(),
+                     [](const MapLabel& a, const MapLabel& b) { return a.rank > b.rank; });
     map_detail::GatherNavaidLabels(database_, frame, priorities, labels);
     map_detail::GatherIlsLabels(database_, frame, priorities, labels);
     if (labelFont) dc.SelectFont(*labelFont);

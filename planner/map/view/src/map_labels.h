@@ -15,13 +15,18 @@ struct MapLabel {
     qtplatform::Point anchor;  // the text's top-left corner, logical
     const char* text;
     qtplatform::ColorRef color;
+    double rank = 0;  // airports: the longest runway, the longer placed first
 };
 
 struct LabelLists {
     std::vector<MapLabel> route;   // idents of the route's points
     std::vector<MapLabel> others;  // airports', then navaids', then ILS idents
 
-    void Add(bool inRoute, const MapLabel& label) { (inRoute ? route : others).push_back(label); }
+    MapLabel& Add(bool inRoute, const MapLabel& label) {
+        std::vector<MapLabel>& list = inRoute ? route : others;
+        list.push_back(label);
+        return list.back();
+    }
 };
 
 // Each layer's idents at points in view, as its switches and the zoom show them.

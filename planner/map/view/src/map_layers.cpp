@@ -221,15 +221,22 @@ namespace map_detail {
 void GatherAirportLabels(const NavDatabase& database, const MapFrame& frame, const LabelPriorities& priorities,
                          LabelLists& labels) {
     if (frame.zoom <= kIdentZoom || !frame.switches.airports || !frame.switches.airportIds) return;
-    // An airport has a record per runway, one after the other: its ident is written once.
+    // An airport has a record per runway, one after the other: its ident is written once,
+    // ranked by its longest runway.
     const char* lastIdent = "";
-    ForEachInCells(database.airportGrid, GetVisibleCells(frame.projection, frame.client),
-                   [&](const AirportRecord& airport) {
-                       if (std::strcmp(lastIdent, airport.id) != 0 && InView(frame, airport.x, airport.y))
-                           labels.Add(priorities.InRoute(airport.id),
-                                      {frame.projection.ToLogical(airport.x, airport.y), airport.id, kBlack});
-                       lastIdent = airport.id;
-                   });
+    MapLabel* last = nullptr;
+    ForEachInCells(
+        database.airportGrid, GetVisibleCells(frame.projection, frame.client), [&](const AirportRecord& airport) {
+            if (std::strcmp(lastIdent, airport.id) == 0) {
+                if (last != nullptr) last->rank = std::max(last->rank, airport.length);
+                return;
+            }
+            lastIdent = airport.id;
+            last = nullptr;
+            if (InView(frame, airport.x, airport.y))
+                last = &labels.Add(priorities.InRoute(airport.id), {frame.projection.ToLogical(airport.x, airport.y),
+                                                                    airport.id, kBlack, airport.length});
+        });
 }
 
 }  // namespace map_detail

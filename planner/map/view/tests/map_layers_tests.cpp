@@ -300,6 +300,36 @@ TEST_F(MapLayersTest, OneIdentOfThoseThatWouldOverlapIsWrittenTheRouteFirst) {
     }
 }
 
+// A strip and a large airport whose idents would overlap: the one whose longest runway is
+// longer is written, whichever comes first in the database.
+TEST_F(MapLayersTest, OfTwoAirportsWhoseIdentsWouldOverlapTheLargerIsWritten) {
+    const double x0 = 50000, y0 = 50000;
+    const int zoom = 100;  // a tenth of a logical unit per arc-second
+    const auto airport = [&](const char* id, double x, double length) {
+        AirportRecord record;
+        std::strcpy(record.id, id);
+        record.x = record.x1 = record.x2 = x;
+        record.y = record.y1 = record.y2 = y0;
+        record.length = length;
+        database_.airportGrid[GridCell(x, y0)].push_back(record);
+    };
+    airport("STRP", x0 - 200, 600);  // 20 pixels west
+    airport("BIGG", x0, 3000);
+    airport("BIGG", x0, 12000);  // its second runway
+    const MapFrame frame = FrameAround(zoom, x0, y0);
+    const QImage image = Draw(frame, {});
+    const qtplatform::Point big = frame.projection.ToLogical(x0, y0);
+    const ClipBox box = ClipBox::FromRect(frame.client);
+    const auto inkInColumns = [&](int from, int to) {
+        for (int x = from; x < to; ++x)
+            for (int y = 3; y < 50; ++y)
+                if (image.pixelColor(big.x - box.minX + x, box.maxY - big.y + y) != kBackground) return true;
+        return false;
+    };
+    EXPECT_FALSE(inkInColumns(-17, -2));  // the strip's ident
+    EXPECT_TRUE(inkInColumns(3, 60));     // the large airport's
+}
+
 TEST_F(MapLayersTest, AnIlsBeamReachesTheViewFromAColumnOutsideIt) {
     // The view ends west of the 10-degree meridian at 36000; the ILS lies east of it, in a
     // column out of view but in a row in view, its beam pointing west into the view.
