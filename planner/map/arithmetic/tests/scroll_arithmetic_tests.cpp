@@ -1,8 +1,11 @@
 #include "maparithmetic/scroll_arithmetic.h"
 
 #include <climits>
+#include <cmath>
 
 #include <gtest/gtest.h>
+
+#include "maparithmetic/map_projection.h"
 
 namespace trevalo {
 namespace {
@@ -121,6 +124,56 @@ TEST_F(ScrollArithmeticTest, AZoomKeepsTheSameMapPointInTheMiddle) {
     EXPECT_EQ(view_.GetFullSize(), (LogicalSize{kWorldX * 2, kWorldY * 2}));
     view_.OnSize(1000, 500);
     EXPECT_EQ(view_.GetClientCenter(), (LogicalPoint{800000, 600000}));
+}
+
+// The map's zoom steps as the view makes them (metric mode at 96 dots per inch, a client
+// area of a maximised window): centred on a place, zooming in and out keeps the same map
+// point in the middle, within a pixel, wherever the place lies.
+TEST(ScrollArithmetic, ZoomStepsKeepTheMapPointInTheMiddle) {
+    constexpr double kUnitsPerPixel = 254.0 / 96;
+    constexpr double kDeg = 3600.0;
+    const struct {
+        const char* what;
+        double longitude, latitude;  // degrees
+        int zoom;
+    } places[] = {
+        {"an airport at a band's zoom", 0.236, 51.886, 3173},
+        {"the Go to Plane zoom", -122.3, 47.45, 64},
+        {"east of the date line", 179.95, -16.0, 40000},
+        {"west of the date line", -179.95, 65.0, 40000},
+        {"near the north pole", 20.0, 89.9, 400},
+        {"near the south pole", -100.0, -89.9, 400},
+        {"near the largest zoom", 2.35, 48.85, kMaxZoom / 2},
+    };
+    for (const auto& place : places) {
+        SCOPED_TRACE(place.what);
+        CourseScrollArithmetic view;
+        view.SetLogicalUnitsPerPixel(kUnitsPerPixel);
+        view.SetClientPixels(1475, 994);
+        int zoom = kUpdateZoom;
+        const auto setZoom = [&](int newZoom) {
+            zoom = newZoom;
+            const platform::Size world = WorldSizeAtZoom(zoom);
+            view.SetLargeScrollSizes(MappingMode::LowMetric, world.cx, world.cy);
+        };
+        const auto middle = [&] {
+            const MapProjection projection = MapProjection::ForScreen(zoom);
+            const LogicalPoint centre = view.GetClientCenter();
+            return std::pair{projection.DeviceToLon(centre.x), projection.DeviceToLat(centre.y)};
+        };
+        setZoom(kUpdateZoom);
+        setZoom(place.zoom);
+        view.CenterOnPoint(MapProjection::ForScreen(zoom).ToLogical(place.longitude * kDeg, place.latitude * kDeg));
+        const auto [x, y] = middle();
+        ASSERT_NEAR(x, place.longitude * kDeg, 1000.0 * kUnitsPerPixel / zoom);
+        for (const int step : {zoom * 2, zoom, zoom / 2, zoom}) {
+            setZoom(step);
+            const double pixel = 1000.0 * kUnitsPerPixel / zoom;  // arc-seconds
+            const auto [nowX, nowY] = middle();
+            EXPECT_NEAR(nowX, x, pixel) << "zoom " << zoom;
+            EXPECT_NEAR(nowY, y, pixel) << "zoom " << zoom;
+        }
+    }
 }
 
 TEST_F(ScrollArithmeticTest, ScrollingPastAnEndStopsThereAndBeeps) {
