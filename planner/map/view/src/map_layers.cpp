@@ -50,6 +50,13 @@ bool DrawnAsMark(const AirportRecord& airport) {
            std::abs(airport.y2 - airport.y1) > kLongestRunwayLine;
 }
 
+// A shape whose 10-degree box reaches the last cells round a pole or the date line.
+bool ReachesWorldEdges(const MapShape& shape) {
+    constexpr int kPoleRow = 8, kDateLineColumn = 17;
+    return shape.minLatitude <= -kPoleRow || shape.maxLatitude >= kPoleRow || shape.minLongitude <= -kDateLineColumn ||
+           shape.maxLongitude >= kDateLineColumn;
+}
+
 bool ShapeInView(const MapShape& shape, const VisibleCells& cells) {
     return shape.maxLongitude + kCenterColumn >= cells.firstColumn &&
            shape.minLongitude + kCenterColumn <= cells.lastColumn && shape.maxLatitude + kCenterRow >= cells.firstRow &&
@@ -85,11 +92,11 @@ int UnwrappedShape(const MapShape& shape, const MapProjection& projection, doubl
     return beyond;
 }
 
-void FillClipped(DeviceContext& dc, const std::vector<Point>& points, const ClipBox& box, const WorldEdges& edges,
+void FillClipped(DeviceContext& dc, const std::vector<Point>& points, const ClipBox& box, const WorldEdges* edges,
                  std::vector<Point>& clipped) {
     if (points.size() == 2) {
         Point from = points[0], to = points[1];
-        if (edges.Along(from, to) || !ClipLineToRect(from, to, box)) return;
+        if ((edges != nullptr && edges->Along(from, to)) || !ClipLineToRect(from, to, box)) return;
         dc.MoveTo(from);
         dc.LineTo(to);
         return;
@@ -103,7 +110,8 @@ struct ShapeBuffers {
 };
 
 void DrawShape(DeviceContext& dc, const MapFrame& frame, const MapShape& shape, const ClipBox& box,
-               const WorldEdges& edges, ShapeBuffers& buffers) {
+               const WorldEdges& worldEdges, ShapeBuffers& buffers) {
+    const WorldEdges* edges = ReachesWorldEdges(shape) ? &worldEdges : nullptr;
     const std::vector<bool> keep = SeamPoints(shape);
     const int beyond = UnwrappedShape(shape, frame.projection, 0, frame.pixelMargin, keep, buffers.points);
     FillClipped(dc, buffers.points, box, edges, buffers.clipped);

@@ -83,14 +83,14 @@ bool WorldEdges::Along(Point from, Point to) const {
            onLine(from.x, to.x, dateLineWest) || onLine(from.x, to.x, dateLineEast);
 }
 
-void DrawLandPolygon(qtplatform::DeviceContext& dc, std::span<const Point> polygon, const WorldEdges& edges) {
+void DrawLandPolygon(qtplatform::DeviceContext& dc, std::span<const Point> polygon, const WorldEdges* edges) {
     std::vector<PointKey> keys;
     keys.reserve(polygon.size());
     for (const Point& point : polygon) keys.push_back(KeyOf(point));
     std::vector<bool> seams = SeamEdges(keys);
     const std::size_t count = polygon.size();
-    for (std::size_t i = 0; i < count; ++i)
-        if (edges.Along(polygon[i], polygon[(i + 1) % count])) seams[i] = true;
+    for (std::size_t i = 0; edges != nullptr && i < count; ++i)
+        if (edges->Along(polygon[i], polygon[i + 1 < count ? i + 1 : 0])) seams[i] = true;
     if (std::find(seams.begin(), seams.end(), true) == seams.end()) {
         dc.Polygon(polygon);
         return;

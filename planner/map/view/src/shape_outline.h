@@ -39,8 +39,9 @@ struct WorldEdges {
 };
 
 // Fills the polygon with the selected brush and draws its outline with the selected
-// pen, seams and edges along the world's edges left out.
+// pen, seams and edges along the world's edges left out. edges: none for a polygon far
+// from them.
 void DrawLandPolygon(qtplatform::DeviceContext& dc, std::span<const qtplatform::Point> polygon,
-                     const WorldEdges& edges);
+                     const WorldEdges* edges);
 
 }  // namespace trevalo
