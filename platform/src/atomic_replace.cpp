@@ -57,27 +57,39 @@ void PrepareForWriting(char* data, size_t size) {
 
 }  // namespace
 
-bool PrepareReplacement(const std::filesystem::path& path, std::string_view bytes, bool legacyTemporaryNames,
+bool PrepareReplacement(const std::filesystem::path& path, const ContentWriter& write, const ReplaceOptions& options,
                         PreparedReplacement& prepared) {
     const std::optional<std::filesystem::path> target = FollowLinks(path);
     if (!target) return false;
     struct stat old {};
     const bool exists = ::stat(target->c_str(), &old) == 0;
     if (!exists && errno != ENOENT) return false;
+    if (exists && options.keepExisting) {
+        errno = EEXIST;
+        return false;
+    }
     if (exists && IsReadOnlyFile(*target)) return false;
     if (exists && S_ISDIR(old.st_mode)) {
         errno = EISDIR;
         return false;
     }
-    RemoveStaleTemporaries(*target, legacyTemporaryNames);
+    RemoveStaleTemporaries(*target, options.legacyTemporaryNames);
     auto temporary = std::make_unique<ReplaceTemporary>(*target);
     if (!temporary->ok()) return false;
-    if (!WriteAllBytes(temporary->fd(), bytes) || (exists && !KeepModeAndOwner(temporary->fd(), old)) ||
-        ::fsync(temporary->fd()) != 0)
-        return false;
+    const bool modeKept = exists ? KeepModeAndOwner(temporary->fd(), old)
+                                 : !options.newFileMode || ::fchmod(temporary->fd(), *options.newFileMode) == 0;
+    if (!write(temporary->fd()) || !modeKept || ::fsync(temporary->fd()) != 0) return false;
     prepared.target = *target;
     prepared.temporary = std::move(temporary);
+    prepared.keepExisting = options.keepExisting;
     return true;
+}
+
+bool PrepareReplacement(const std::filesystem::path& path, std::string_view bytes, bool legacyTemporaryNames,
+                        PreparedReplacement& prepared) {
+    return PrepareReplacement(
+        path, [bytes](int fd) { return WriteAllBytes(fd, bytes); },
+        {.legacyTemporaryNames = legacyTemporaryNames, .keepExisting = false, .newFileMode = std::nullopt}, prepared);
 }
 
 bool ReplaceFileAtomically(const std::filesystem::path& path, std::string_view bytes, bool legacyTemporaryNames) {

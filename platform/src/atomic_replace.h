@@ -7,8 +7,12 @@
 // the target are removed on the way (see replace_temporary.h).
 #pragma once
 
+#include <sys/types.h>
+
 #include <filesystem>
+#include <functional>
 #include <memory>
+#include <optional>
 #include <string_view>
 
 #include "replace_temporary.h"
@@ -20,11 +24,25 @@ namespace platform {
 struct PreparedReplacement {
     std::filesystem::path target;  // links followed
     std::unique_ptr<ReplaceTemporary> temporary;
+    bool keepExisting = false;
 
-    bool Commit() { return temporary->RenameOver(target); }
+    bool Commit() { return temporary->RenameOver(target, !keepExisting); }
+};
+
+// Writes the new content into the temporary; false with errno on failure.
+using ContentWriter = std::function<bool(int fd)>;
+
+struct ReplaceOptions {
+    bool legacyTemporaryNames = false;
+    // A target that exists is left alone and the replacement fails (EEXIST).
+    bool keepExisting = false;
+    // The mode of a target made new; none: 0666 less the umask.
+    std::optional<mode_t> newFileMode;
 };
 
 // On failure the old file is as it was and errno tells why.
+bool PrepareReplacement(const std::filesystem::path& target, const ContentWriter& write, const ReplaceOptions& options,
+                        PreparedReplacement& prepared);
 bool PrepareReplacement(const std::filesystem::path& target, std::string_view bytes, bool legacyTemporaryNames,
                         PreparedReplacement& prepared);
 

@@ -18,6 +18,7 @@ namespace platform {
 namespace {
 
 constexpr const char* kDefaultTempFolder = "C:\\Temp\\";
+constexpr mode_t kPermissionBits = 0777;
 
 std::optional<struct stat> StatOf(const std::string& windowsPath) {
     struct stat info {};
@@ -36,24 +37,60 @@ bool FailAfterClosing(int fd) {
 }  // namespace
 
 bool CopyFile(const std::string& from, const std::string& to, bool failIfExists) {
-    const auto options =
-        failIfExists ? std::filesystem::copy_options::none : std::filesystem::copy_options::overwrite_existing;
-    std::error_code error;
-    return std::filesystem::copy_file(HostPath(from), HostPath(to), options, error) && !error;
+    const int source = ::open(HostPath(from).c_str(), O_RDONLY | O_CLOEXEC);
+    if (source < 0) return false;
+    struct stat info {};
+    if (::fstat(source, &info) != 0) return FailAfterClosing(source);
+    if (S_ISDIR(info.st_mode)) {
+        errno = EISDIR;
+        return FailAfterClosing(source);
+    }
+    const ReplaceOptions options{
+        .legacyTemporaryNames = false, .keepExisting = failIfExists, .newFileMode = info.st_mode & kPermissionBits};
+    PreparedReplacement prepared;
+    if (!PrepareReplacement(
+            HostPath(to), [source](int target) { return CopyAllBytes(source, target); }, options, prepared) ||
+        !prepared.Commit())
+        return FailAfterClosing(source);
+    ::close(source);  // only read: its close changes nothing
+    return true;
 }
 
 bool DeleteFile(const std::string& windowsPath) {
     const std::filesystem::path host = HostPath(windowsPath);
     std::error_code error;
-    if (std::filesystem::is_directory(host, error)) return false;
-    return std::filesystem::remove(host, error);
+    if (std::filesystem::is_directory(host, error)) {
+        errno = EISDIR;
+        return false;
+    }
+    if (IsReadOnlyFile(host)) return false;
+    if (std::filesystem::remove(host, error)) return true;
+    errno = error ? error.value() : ENOENT;
+    return false;
+}
+
+ReplaceObstacle ObstacleToReplacing(const std::string& windowsPath) {
+    const std::filesystem::path host = HostPath(windowsPath);
+    struct stat info {};
+    if (::stat(host.c_str(), &info) != 0) return ReplaceObstacle::None;
+    if (S_ISDIR(info.st_mode)) return ReplaceObstacle::Folder;
+    if (IsReadOnlyFile(host)) return ReplaceObstacle::ReadOnly;
+    // The new file is renamed in beside the file a link names.
+    std::error_code error;
+    const std::filesystem::path file = std::filesystem::canonical(host, error);
+    const std::filesystem::path folder = (error ? host : file).parent_path();
+    if (::access(folder.empty() ? "." : folder.c_str(), W_OK | X_OK) != 0) return ReplaceObstacle::FolderReadOnly;
+    return ReplaceObstacle::None;
 }
 
 bool CreateDirectory(const std::string& windowsPath) {
     const std::filesystem::path host = HostPath(windowsPath);
     std::error_code error;
     std::filesystem::create_directories(host, error);
-    return std::filesystem::is_directory(host, error);
+    std::error_code ignored;
+    if (std::filesystem::is_directory(host, ignored)) return true;
+    errno = error ? error.value() : EEXIST;  // a file of that name
+    return false;
 }
 
 std::string TempFolder() {

@@ -151,9 +151,15 @@ bool ReplaceTemporary::GiveName(const std::filesystem::path& target) {
     return false;
 }
 
-bool ReplaceTemporary::RenameOver(const std::filesystem::path& target) {
+bool ReplaceTemporary::RenameOver(const std::filesystem::path& target, bool replace) {
     if (fd_ < 0 || (!named_ && !GiveName(target))) return false;
-    if (::rename(name_.c_str(), target.c_str()) != 0) return false;
+    if (replace) {
+        if (::rename(name_.c_str(), target.c_str()) != 0) return false;
+    } else {
+        // A second name that cannot exist already, then the temporary name goes.
+        if (::link(name_.c_str(), target.c_str()) != 0) return false;
+        ::unlink(name_.c_str());
+    }
     named_ = false;
     SyncFolder(FolderOf(target));
     return true;

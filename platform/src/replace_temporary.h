@@ -24,9 +24,10 @@ public:
 
     bool ok() const { return fd_ >= 0; }
     int fd() const { return fd_; }
-    // Names the file if it has no name yet and renames it over the target. On failure
-    // errno tells why.
-    bool RenameOver(const std::filesystem::path& target);
+    // Names the file if it has no name yet and renames it over the target; with replace
+    // false an existing target is kept and the rename fails (EEXIST). On failure errno
+    // tells why.
+    bool RenameOver(const std::filesystem::path& target, bool replace = true);
 
 private:
     bool GiveName(const std::filesystem::path& target);

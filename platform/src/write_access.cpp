@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <string>
 
 namespace platform {
 
@@ -30,6 +31,18 @@ bool WriteAllBytes(int fd, std::string_view bytes) {
         bytes.remove_prefix(static_cast<size_t>(written));
     }
     return true;
+}
+
+bool CopyAllBytes(int from, int to) {
+    constexpr size_t kChunk = 65536;
+    std::string buffer(kChunk, '\0');
+    for (;;) {
+        const ssize_t got = ::read(from, buffer.data(), buffer.size());
+        if (got < 0 && errno == EINTR) continue;
+        if (got < 0) return false;
+        if (got == 0) return true;
+        if (!WriteAllBytes(to, std::string_view(buffer.data(), static_cast<size_t>(got)))) return false;
+    }
 }
 
 }  // namespace platform

@@ -16,4 +16,7 @@ int OpenForWriting(const std::filesystem::path& host, int flags);
 // Writes every byte, going on after short writes; false on the first error (errno).
 bool WriteAllBytes(int fd, std::string_view bytes);
 
+// Copies what is left to read of one file into another; false on the first error (errno).
+bool CopyAllBytes(int from, int to);
+
 }  // namespace platform

@@ -150,6 +150,79 @@ TEST_F(AtomicReplaceTest, AppendIsAllOrNothing) {
     EXPECT_EQ(TempEnvironment::readFile(file_), before);
 }
 
+// A copy replaces its target as a replace does: the old file whole until the copy is.
+TEST_F(AtomicReplaceTest, ACopyReplacesItsTargetWholeOrNotAtAll) {
+    const std::string large(64 * 1024, 'c');
+    env_.writeFile("drive_c/Quillet/Large.flt", large);
+    ::chmod(file_.c_str(), 0600);
+    const auto copy = [](std::string&) { return CopyFile("C:\\Quillet\\Large.flt", kTarget, false) ? 0 : errno; };
+
+    const testing::ChildOutcome full = RunWithFileSizeLimit(4096, AtFileSizeLimit::WriteFails, copy);
+    EXPECT_EQ(full.exitCode, EFBIG);
+    EXPECT_EQ(TempEnvironment::readFile(file_), kOldContent);
+    const testing::ChildOutcome killed = RunWithFileSizeLimit(4096, AtFileSizeLimit::WriterDies, copy);
+    EXPECT_EQ(killed.signal, SIGXFSZ);
+    EXPECT_EQ(TempEnvironment::readFile(file_), kOldContent);
+    std::vector<std::string> left = Leftovers();
+    std::erase(left, "Large.flt");
+    EXPECT_TRUE(left.empty()) << left.front();
+
+    std::string report;
+    ASSERT_EQ(copy(report), 0);
+    EXPECT_EQ(TempEnvironment::readFile(file_), large);
+    EXPECT_EQ(Stat(file_).st_mode & 07777, 0600u);
+    // A new target takes the source's mode.
+    ::chmod(Beside("Large.flt").c_str(), 0640);
+    ASSERT_TRUE(CopyFile("C:\\Quillet\\Large.flt", "C:\\Quillet\\New.flt", true));
+    EXPECT_EQ(Stat(Beside("New.flt")).st_mode & 07777, 0640u);
+    EXPECT_FALSE(CopyFile("C:\\Quillet\\Large.flt", "C:\\Quillet\\New.flt", true));
+    EXPECT_EQ(errno, EEXIST);
+}
+
+// One rule for every writer: a read-only file or a folder is neither replaced, copied
+// over nor deleted, and the check made before a change of several files says so.
+TEST_F(AtomicReplaceTest, ReadOnlyFilesAndFoldersAreLeftAlone) {
+    env_.writeFile("drive_c/Quillet/Source.flt", "source");
+    const auto readOnly = env_.writeFile("drive_c/Quillet/Locked.flt", "locked");
+    ::chmod(readOnly.c_str(), 0444);
+    std::filesystem::create_directories(Beside("Folder.flt"));
+    std::filesystem::create_directories(Beside("Shut"));
+    const auto inShut = env_.writeFile("drive_c/Quillet/Shut/Trip.flt", "shut");
+    ::chmod(Beside("Shut").c_str(), 0555);
+    const bool privileged = ::geteuid() == 0;  // folder modes do not hold for a privileged writer
+
+    const struct {
+        const char* path;
+        ReplaceObstacle obstacle;
+        int error;
+    } cases[] = {
+        {"C:\\Quillet\\Locked.flt", ReplaceObstacle::ReadOnly, EACCES},
+        {"C:\\Quillet\\Folder.flt", ReplaceObstacle::Folder, EISDIR},
+        {"C:\\Quillet\\Shut\\Trip.flt", ReplaceObstacle::FolderReadOnly, EACCES},
+        {"C:\\Quillet\\current-user.reg", ReplaceObstacle::None, 0},
+        {"C:\\Quillet\\Missing.flt", ReplaceObstacle::None, 0},
+    };
+    for (const auto& test : cases) {
+        SCOPED_TRACE(test.path);
+        if (test.obstacle == ReplaceObstacle::FolderReadOnly && privileged) continue;
+        EXPECT_EQ(ObstacleToReplacing(test.path), test.obstacle);
+        if (test.obstacle == ReplaceObstacle::None) continue;
+        errno = 0;
+        EXPECT_FALSE(CopyFile("C:\\Quillet\\Source.flt", test.path, false));
+        EXPECT_EQ(errno, test.error);
+        errno = 0;
+        EXPECT_FALSE(ReplaceFileBytes(test.path, "new"));
+        EXPECT_EQ(errno, test.error);
+        errno = 0;
+        EXPECT_FALSE(DeleteFile(test.path));
+        EXPECT_EQ(errno, test.error);
+    }
+    EXPECT_EQ(TempEnvironment::readFile(readOnly), "locked");
+    EXPECT_TRUE(std::filesystem::is_directory(Beside("Folder.flt")));
+    EXPECT_EQ(TempEnvironment::readFile(inShut), "shut");
+    ::chmod(Beside("Shut").c_str(), 0755);
+}
+
 TEST_F(AtomicReplaceTest, AFileCutShortUnderItsReaderReadsAsItWasOpened) {
     const std::string content(3 * 4096 + 17, 'r');
     env_.writeFile("drive_c/Quillet/Airport.nav", content);

@@ -16,10 +16,25 @@
 namespace platform {
 
 // Copies a file's bytes. With failIfExists an existing target is left alone and the copy
-// fails; otherwise it is overwritten.
+// fails; otherwise it is replaced as ReplaceFileBytes replaces a file: a reader sees the
+// old file or the whole copy, the target keeps its mode and owner (a new one gets the
+// source's mode), and a read-only target or a folder is not replaced. On any failure the
+// old target stays as it was and errno tells why.
 PLATFORM_API bool CopyFile(const std::string& from, const std::string& to, bool failIfExists);
+// Deletes a file; a folder or a read-only file is not deleted (errno tells why).
 PLATFORM_API bool DeleteFile(const std::string& windowsPath);
-// Creates the folder and any missing parents; an existing folder counts as success.
+
+// What keeps the suite's writers from replacing or deleting a file, for a change of
+// several files that checks each before it touches any.
+enum class ReplaceObstacle {
+    None,            // the file can be replaced, or there is none
+    ReadOnly,        // the file is read-only
+    Folder,          // a folder has the file's name
+    FolderReadOnly,  // the folder that holds the file cannot be written
+};
+PLATFORM_API ReplaceObstacle ObstacleToReplacing(const std::string& windowsPath);
+// Creates the folder and any missing parents; an existing folder counts as success. On
+// failure errno tells why.
 PLATFORM_API bool CreateDirectory(const std::string& windowsPath);
 
 // The temporary folder as a path ending in a backslash, created on demand. It is
