@@ -7,9 +7,12 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <chrono>
+#include <condition_variable>
 #include <cstdlib>
+#include <mutex>
 #include <string_view>
 #include <thread>
 #include <utility>
@@ -25,7 +28,6 @@ namespace {
 
 constexpr std::string_view kWindowsSuffix = ".exe";
 constexpr int kSignalExitBase = 128;
-constexpr auto kLongestPollPause = std::chrono::milliseconds(10);
 
 bool IsExecutableFile(const std::filesystem::path& path) {
     struct stat info {};
@@ -103,23 +105,49 @@ std::optional<std::filesystem::path> ResolveProgram(const std::string& windowsPa
     return std::nullopt;
 }
 
+struct Process::Watch {
+    std::mutex mutex;
+    std::condition_variable ended;
+    bool running = true;
+    std::optional<int> exitCode;
+};
+
+namespace {
+
+// Runs on a thread of its own for each process started. It waits for the end without
+// reaping, then reaps under the watch's lock: while the watch says running, the id still
+// names this process (alive or not yet reaped), so it can be signalled safely.
+void ReapWhenEnded(pid_t pid, const std::shared_ptr<Process::Watch>& watch) {
+    siginfo_t info{};
+    while (::waitid(P_PID, static_cast<id_t>(pid), &info, WEXITED | WNOWAIT) < 0 && errno == EINTR) {
+    }
+    const std::lock_guard lock(watch->mutex);
+    int status = 0;
+    pid_t reaped = -1;
+    while ((reaped = ::waitpid(pid, &status, 0)) < 0 && errno == EINTR) {
+    }
+    watch->exitCode = reaped == pid ? ExitCodeOf(status) : -1;
+    watch->running = false;
+    watch->ended.notify_all();
+}
+
+}  // namespace
+
 Process::~Process() { Release(); }
 
 Process::Process(Process&& other) noexcept
     : pid_(std::exchange(other.pid_, -1)),
-      running_(std::exchange(other.running_, false)),
       leadsGroup_(std::exchange(other.leadsGroup_, false)),
-      recorded_(std::exchange(other.recorded_, false)),
-      exitCode_(std::exchange(other.exitCode_, std::nullopt)) {}
+      watch_(std::move(other.watch_)),
+      recordedExit_(std::exchange(other.recordedExit_, std::nullopt)) {}
 
 Process& Process::operator=(Process&& other) noexcept {
     if (this != &other) {
         Release();
         pid_ = std::exchange(other.pid_, -1);
-        running_ = std::exchange(other.running_, false);
         leadsGroup_ = std::exchange(other.leadsGroup_, false);
-        recorded_ = std::exchange(other.recorded_, false);
-        exitCode_ = std::exchange(other.exitCode_, std::nullopt);
+        watch_ = std::move(other.watch_);
+        recordedExit_ = std::exchange(other.recordedExit_, std::nullopt);
     }
     return *this;
 }
@@ -130,8 +158,7 @@ bool Process::Start(const std::string& programPath, const std::string& arguments
     if (const ProgramStartHandler handler = StartSlot().Current()) {
         const ProgramStartAnswer answer = handler({programPath, arguments, workingFolder, show});
         if (!answer.started) return false;
-        recorded_ = true;
-        exitCode_ = answer.exitCode;
+        recordedExit_ = answer.exitCode;
         return true;
     }
     const auto program = ResolveProgram(programPath);
@@ -149,63 +176,53 @@ bool Process::Start(const std::string& programPath, const std::string& arguments
                       environ) != 0)
         return false;
     pid_ = pid;
-    running_ = true;
     leadsGroup_ = show == ShowMode::Hidden;
-    return true;
-}
-
-bool Process::Reap(bool block) {
-    if (!running_) return true;
-    int status = 0;
-    pid_t result = 0;
-    do {
-        result = ::waitpid(pid_, &status, block ? 0 : WNOHANG);
-    } while (result < 0 && errno == EINTR);
-    if (result == 0) return false;
-    running_ = false;
-    exitCode_ = result == pid_ ? ExitCodeOf(status) : -1;
+    watch_ = std::make_shared<Watch>();
+    std::thread(ReapWhenEnded, pid, watch_).detach();
     return true;
 }
 
 bool Process::Wait() {
-    if (pid_ < 0) return recorded_;
-    return Reap(true);
-}
-
-bool Process::Wait(int timeoutMs) {
-    if (pid_ < 0) return recorded_;
-    const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
-    auto pause = std::chrono::milliseconds(1);
-    while (!Reap(false)) {
-        const auto now = std::chrono::steady_clock::now();
-        if (now >= deadline) return false;
-        std::this_thread::sleep_for(std::min<std::chrono::steady_clock::duration>(pause, deadline - now));
-        pause = std::min(pause * 2, kLongestPollPause);
-    }
+    if (!watch_) return recordedExit_.has_value();
+    std::unique_lock lock(watch_->mutex);
+    watch_->ended.wait(lock, [this] { return !watch_->running; });
     return true;
 }
 
-bool Process::IsRunning() { return pid_ >= 0 && !Reap(false); }
+bool Process::Wait(int timeoutMs) {
+    if (!watch_) return recordedExit_.has_value();
+    std::unique_lock lock(watch_->mutex);
+    return watch_->ended.wait_for(lock, std::chrono::milliseconds(std::max(timeoutMs, 0)),
+                                  [this] { return !watch_->running; });
+}
+
+bool Process::IsRunning() {
+    if (!watch_) return false;
+    const std::lock_guard lock(watch_->mutex);
+    return watch_->running;
+}
 
 bool Process::Terminate() {
-    if (!IsRunning()) return false;
-    ::kill(leadsGroup_ ? -pid_ : pid_, SIGKILL);
-    return Reap(true);
+    if (!watch_) return false;
+    {
+        const std::lock_guard lock(watch_->mutex);
+        if (!watch_->running) return false;
+        ::kill(leadsGroup_ ? -pid_ : pid_, SIGKILL);
+    }
+    return Wait();
+}
+
+std::optional<int> Process::ExitCode() const {
+    if (!watch_) return recordedExit_;
+    const std::lock_guard lock(watch_->mutex);
+    return watch_->exitCode;
 }
 
 void Process::Release() {
-    if (running_) {
-        std::thread([pid = pid_] {
-            int status = 0;
-            while (::waitpid(pid, &status, 0) < 0 && errno == EINTR) {
-            }
-        }).detach();
-    }
     pid_ = -1;
-    running_ = false;
     leadsGroup_ = false;
-    recorded_ = false;
-    exitCode_.reset();
+    watch_.reset();
+    recordedExit_.reset();
 }
 
 }  // namespace platform

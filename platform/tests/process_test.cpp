@@ -162,6 +162,26 @@ TEST_F(ProcessTest, UnwaitedProcessIsReapedInTheBackground) {
     EXPECT_TRUE(reaped);
 }
 
+// A companion program the user closes is reaped at once, while its Process is kept and
+// nobody asks about it: no zombie is left until the next question.
+TEST_F(ProcessTest, AProgramThatEndsIsReapedWhileItsProcessIsKept) {
+    for (const ShowMode show : {ShowMode::Shown, ShowMode::Hidden}) {
+        Process process;
+        ASSERT_TRUE(process.Start("/bin/sh", "-c \"exit 4\"", {}, show));
+        const auto id = static_cast<id_t>(process.Id());
+        // waitid with WNOWAIT looks without reaping: ECHILD once someone has reaped it.
+        bool reaped = false;
+        for (int i = 0; i < 300 && !reaped; ++i) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(10));
+            siginfo_t info{};
+            reaped = ::waitid(P_PID, id, &info, WEXITED | WNOHANG | WNOWAIT) < 0 && errno == ECHILD;
+        }
+        EXPECT_TRUE(reaped);
+        EXPECT_FALSE(process.IsRunning());
+        EXPECT_EQ(process.ExitCode(), 4);
+    }
+}
+
 // Under a recorder nothing starts: each start is kept and answered.
 TEST_F(ProcessTest, ARecorderAnswersStartsInsteadOfStartingThem) {
     ProgramStartRecorder recorder({{true, 3}, {false, 0}});

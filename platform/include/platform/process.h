@@ -7,13 +7,15 @@
 // desktop, looked for on the host's PATH ("xdg-email"). The argument
 // text is split into arguments by the Windows rules (see SplitCommandLine); it holds the
 // arguments only, the program itself is not repeated in it. A hidden program gets
-// /dev/null as its standard input and output. A process that is still running when its
-// Process object goes away is reaped in the background, so none is left as a zombie.
+// /dev/null as its standard input and output. Every process started is reaped in the
+// background as soon as it ends, whether or not anyone waits for it, so none is left as
+// a zombie (a companion program the user closes, one whose Process object went away).
 #pragma once
 
 #include <sys/types.h>
 #include <filesystem>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -87,17 +89,17 @@ public:
     pid_t Id() const { return pid_; }
     // The exit status once the process has ended; 128 + the signal number when a signal
     // ended it.
-    std::optional<int> ExitCode() const { return exitCode_; }
+    std::optional<int> ExitCode() const;
+
+    struct Watch;  // the reaper's view of one started process
 
 private:
-    bool Reap(bool block);
     void Release();
 
     pid_t pid_ = -1;
-    bool running_ = false;
     bool leadsGroup_ = false;
-    bool recorded_ = false;  // answered by a ProgramStartRecorder, never started
-    std::optional<int> exitCode_;
+    std::shared_ptr<Watch> watch_;     // none until a process was started
+    std::optional<int> recordedExit_;  // answered by a ProgramStartRecorder, never started
 };
 
 }  // namespace platform
