@@ -54,7 +54,11 @@ void EnsureMessagePump() {
     if (pump.isNull()) pump = new MessagePump(QCoreApplication::instance());
 }
 
+// Shows the window as the user left it before it was minimised or hidden (maximised
+// stays maximised), above the others and active.
 void BringToFront(QWidget* widget) {
+    if (widget->isMinimized()) widget->setWindowState(widget->windowState() & ~Qt::WindowMinimized);
+    widget->show();
     widget->raise();
     widget->activateWindow();
     // A dialog the window has open stays above it.

@@ -107,6 +107,28 @@ TEST_F(WindowAdapterTest, ActivationRequestBringsTheWindowToTheFront) {
     EXPECT_TRUE(testing::ProcessEventsUntil([&first] { return first.isActiveWindow(); }));
 }
 
+// Asked for again, a minimised program comes back as it was left: maximised stays so.
+TEST_F(WindowAdapterTest, ActivationRequestRestoresAMinimisedWindow) {
+    for (const bool maximised : {false, true}) {
+        SCOPED_TRACE(maximised ? "maximised" : "normal");
+        QWidget window;
+        const Hwnd handle = RegisterMainWindow(&window, kClass);
+        ASSERT_NE(handle, 0u);
+        if (maximised)
+            window.showMaximized();
+        else
+            window.show();
+        window.setWindowState(window.windowState() | Qt::WindowMinimized);
+        ASSERT_TRUE(window.isMinimized());
+
+        ASSERT_TRUE(platform::BringWindowToFront(handle));
+        EXPECT_TRUE(
+            testing::ProcessEventsUntil([&window] { return !window.isMinimized() && window.isActiveWindow(); }));
+        EXPECT_TRUE(window.isVisible());
+        EXPECT_EQ(window.isMaximized(), maximised);
+    }
+}
+
 TEST_F(WindowAdapterTest, ADialogTheWindowHasOpenStaysInFront) {
     QWidget window;
     QWidget other;
