@@ -38,8 +38,8 @@ MbResult ShowOnStderr(const MessageBoxRequest& request) {
 }  // namespace
 
 MbResult MessageBox(const std::string& text, const std::string& caption, MbIcon icon, MbButtons buttons,
-                    int defaultButton) {
-    MessageBoxRequest request{text, caption, icon, buttons, defaultButton};
+                    int defaultButton, MbTextEncoding encoding) {
+    MessageBoxRequest request{text, caption, icon, buttons, defaultButton, encoding};
     MessageBoxHandler handler;
     {
         std::lock_guard lock(State().mutex);

@@ -15,13 +15,17 @@ namespace platform {
 enum class MbIcon { None, Information, Question, Stop, Exclamation };
 enum class MbButtons { Ok, YesNo, YesNoCancel };
 enum class MbResult { Ok, Yes, No, Cancel };
+// The suite's texts are single-byte (Latin-1, byte for byte); a text that names what the
+// user typed beyond that code page is in UTF-8.
+enum class MbTextEncoding { Latin1, Utf8 };
 
 struct MessageBoxRequest {
     std::string text;
     std::string caption;  // already resolved: the program title when the caller gave none
     MbIcon icon = MbIcon::None;
     MbButtons buttons = MbButtons::Ok;
-    int defaultButton = 0;  // 0 = first button, 1 = second, 2 = third
+    int defaultButton = 0;                             // 0 = first button, 1 = second, 2 = third
+    MbTextEncoding encoding = MbTextEncoding::Latin1;  // the text's; the caption is Latin-1
 };
 
 using MessageBoxHandler = std::function<MbResult(const MessageBoxRequest&)>;
@@ -30,7 +34,8 @@ using MessageBoxHandler = std::function<MbResult(const MessageBoxRequest&)>;
 // program's title (SetProgramTitle). Without an installed handler the text goes to
 // stderr and the default button is returned.
 PLATFORM_API MbResult MessageBox(const std::string& text, const std::string& caption = {}, MbIcon icon = MbIcon::None,
-                                 MbButtons buttons = MbButtons::Ok, int defaultButton = 0);
+                                 MbButtons buttons = MbButtons::Ok, int defaultButton = 0,
+                                 MbTextEncoding encoding = MbTextEncoding::Latin1);
 
 // Installs the handler; returns the previous one. An empty handler restores the default.
 PLATFORM_API MessageBoxHandler SetMessageBoxHandler(MessageBoxHandler handler);

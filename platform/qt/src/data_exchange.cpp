@@ -96,9 +96,9 @@ void DataExchange::Fault(const std::string& what) {
 #endif
 }
 
-void DataExchange::Refuse(QWidget* control, const std::string& message) {
+void DataExchange::Refuse(QWidget* control, const std::string& message, platform::MbTextEncoding encoding) {
     failed_ = true;
-    platform::MessageBox(message, {}, platform::MbIcon::Exclamation);
+    platform::MessageBox(message, {}, platform::MbIcon::Exclamation, platform::MbButtons::Ok, 0, encoding);
     if (control == nullptr) return;
     control->setFocus();
     if (auto* edit = qobject_cast<QLineEdit*>(control)) edit->selectAll();
@@ -226,6 +226,25 @@ void DataExchange::MaxChars(const std::string& value, int count) {
     }
     if (value.size() <= static_cast<std::size_t>(count)) return;
     Refuse(lastControl_, Filled(kMaxCharsMessage, {NumberText(count)}));
+}
+
+void DataExchange::SingleByteChars() {
+    if (!saving() || failed_ || lastControl_ == nullptr) return;
+    QString text;
+    if (auto* edit = qobject_cast<QLineEdit*>(lastControl_))
+        text = edit->text();
+    else if (auto* plain = qobject_cast<QPlainTextEdit*>(lastControl_))
+        text = plain->toPlainText();
+    else if (auto* combo = qobject_cast<QComboBox*>(lastControl_))
+        text = combo->currentText();
+    else
+        return WrongType(lastControl_, "text control");
+    constexpr char32_t kLastSingleByte = 0xFF;
+    for (const char32_t character : text.toUcs4()) {
+        if (character <= kLastSingleByte) continue;
+        const std::string typed = QString::fromUcs4(&character, 1).toStdString();
+        return Refuse(lastControl_, Filled(kOutsideCodePageMessage, {typed}), platform::MbTextEncoding::Utf8);
+    }
 }
 
 }  // namespace qtplatform

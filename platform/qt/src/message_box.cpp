@@ -50,7 +50,9 @@ std::vector<ButtonChoice> ButtonsOf(MbButtons buttons) {
 }
 
 MbResult ShowOnGuiThread(const platform::MessageBoxRequest& request) {
-    QMessageBox box(ToQtIcon(request.icon), ToQString(request.caption), ToQString(request.text), QMessageBox::NoButton,
+    const QString text = request.encoding == platform::MbTextEncoding::Utf8 ? QString::fromStdString(request.text)
+                                                                            : ToQString(request.text);
+    QMessageBox box(ToQtIcon(request.icon), ToQString(request.caption), text, QMessageBox::NoButton,
                     QApplication::activeWindow());
     const std::vector<ButtonChoice> choices = ButtonsOf(request.buttons);
     for (const ButtonChoice& choice : choices) box.addButton(choice.qt);

@@ -63,6 +63,7 @@ protected:
         if (exchange) return exchange(dx);
         dx.Check(kFlag, flag);
         dx.Text(kName, name);
+        dx.SingleByteChars();
         dx.MaxChars(name, kLongestName);
         dx.Int(kCount, count);
         dx.MinMaxInt(count, 1, 99);
@@ -121,6 +122,7 @@ TEST_F(DataExchangeTest, ARefusedValueShowsTheStandardTextKeepsTheFocusAndRefuse
         int id;
         const char* typed;
         const char* message;
+        bool namesTyped = false;  // the message holds what was typed, in UTF-8
     };
     const Case cases[] = {
         {kCount, "twelve", "Please enter an integer."},
@@ -133,14 +135,23 @@ TEST_F(DataExchangeTest, ARefusedValueShowsTheStandardTextKeepsTheFocusAndRefuse
         {kRatio, "inf", "Please enter a number."},
         {kRatio, "1.5", "Please enter a number between 0 and 1."},
         {kRemarks, "twenty-one characters", "Enter no more than 20 characters."},
+        // Named as typed, not as the "?" that the single-byte text would hold.
+        {kName, "\u0141\u00f3d\u017a",
+         "The character \"\u0141\" cannot be used here.\nThe suite's files hold only the characters of the "
+         "Western European (Latin-1) code page.",
+         true},
+        {kName, "Hi \U0001F600",
+         "The character \"\U0001F600\" cannot be used here.\nThe suite's files hold only the characters of the "
+         "Western European (Latin-1) code page.",
+         true},
     };
     for (const Case& c : cases) {
         SampleDialog dialog;
         dialog.show();
         if (auto* edit = FindControl<QLineEdit>(&dialog, c.id))
-            edit->setText(QString::fromLatin1(c.typed));
+            edit->setText(QString::fromUtf8(c.typed));
         else
-            FindControl<QPlainTextEdit>(&dialog, c.id)->setPlainText(QString::fromLatin1(c.typed));
+            FindControl<QPlainTextEdit>(&dialog, c.id)->setPlainText(QString::fromUtf8(c.typed));
         FindControl<QRadioButton>(&dialog, kFirstChoice)->setChecked(true);
         boxes_.clear();
         dialog.accept();
@@ -148,6 +159,8 @@ TEST_F(DataExchangeTest, ARefusedValueShowsTheStandardTextKeepsTheFocusAndRefuse
         ASSERT_EQ(boxes_.shown().size(), 1u) << c.typed;
         EXPECT_EQ(boxes_.shown()[0].text, c.message);
         EXPECT_EQ(boxes_.shown()[0].icon, platform::MbIcon::Exclamation);
+        EXPECT_EQ(boxes_.shown()[0].encoding,
+                  c.namesTyped ? platform::MbTextEncoding::Utf8 : platform::MbTextEncoding::Latin1);
         EXPECT_EQ(dialog.focusWidget(), FindControl(&dialog, c.id)) << c.typed;
         EXPECT_EQ(dialog.choice, 2) << c.typed;  // the exchange stops at the refused value
     }
@@ -156,13 +169,16 @@ TEST_F(DataExchangeTest, ARefusedValueShowsTheStandardTextKeepsTheFocusAndRefuse
 TEST_F(DataExchangeTest, TheLimitsThemselvesAreTaken) {
     Edit(kCount)->setText("99");
     Edit(kRatio)->setText("1");
-    Edit(kName)->setText("ABCDEFGHI");  // the edit takes no more than the limit
+    Edit(kName)->setText(QString::fromUtf8("Z\u00fcrich\u00ff12"));  // Latin-1 to its last; no more than the limit
     Control<QPlainTextEdit>(kRemarks)->setPlainText(QString(kLongestRemarks, 'r'));
     dialog_.accept();
     EXPECT_EQ(dialog_.result(), QDialog::Accepted);
     EXPECT_EQ(dialog_.count, 99);
     EXPECT_EQ(dialog_.ratio, 1.0);
-    EXPECT_EQ(dialog_.name, "ABCDEFGH");
+    EXPECT_EQ(dialog_.name,
+              "Z\xfc"
+              "rich\xff"
+              "1");
 }
 
 TEST_F(DataExchangeTest, CancelTakesNothing) {

@@ -12,6 +12,8 @@
 #include <QWidget>
 #include <string>
 
+#include "platform/message_box.h"
+
 namespace qtplatform {
 
 // The standard texts of a refused value; %1 and %2 stand for the limits.
@@ -20,6 +22,9 @@ inline constexpr const char* kEnterIntegerRangeMessage = "Please enter an intege
 inline constexpr const char* kEnterNumberMessage = "Please enter a number.";
 inline constexpr const char* kEnterNumberRangeMessage = "Please enter a number between %1 and %2.";
 inline constexpr const char* kMaxCharsMessage = "Enter no more than %1 characters.";
+inline constexpr const char* kOutsideCodePageMessage =
+    "The character \"%1\" cannot be used here.\nThe suite's files hold only the characters of the Western European "
+    "(Latin-1) code page.";
 
 class DataExchange {
 public:
@@ -60,6 +65,10 @@ public:
     void MinMaxDouble(double value, double min, double max);
     // Reading: a longer text is refused. Showing: the edit takes no more characters.
     void MaxChars(const std::string& value, int count);
+    // Reading: a text with a character that the suite's single-byte texts cannot hold is
+    // refused, the message naming that character as typed (a text control's value would
+    // hold "?" in its place).
+    void SingleByteChars();
 
 private:
     // The control below the window with the id; nullptr once the exchange has failed or
@@ -70,7 +79,8 @@ private:
     template <class Value, class SpinBox>
     void NumberField(int id, Value& value, const char* refusal);
     // Shows the message, puts the focus on the control and stops the exchange.
-    void Refuse(QWidget* control, const std::string& message);
+    void Refuse(QWidget* control, const std::string& message,
+                platform::MbTextEncoding encoding = platform::MbTextEncoding::Latin1);
 
     QWidget& window_;
     Direction direction_;
