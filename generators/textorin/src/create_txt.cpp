@@ -6,6 +6,7 @@
 #include "adf/definition.h"
 #include "adventure_source.h"
 #include "file_error_cause.h"
+#include "platform/file_search.h"
 #include "platform/message_box.h"
 #include "platform/text.h"
 #include "platform/text_file.h"
@@ -16,7 +17,6 @@ namespace {
 using platform::MbButtons;
 using platform::MbIcon;
 using platform::MbResult;
-using platform::TextFile;
 
 constexpr const char* kOpenAdfFailed =
     "An error occured while opening the adf file\nIf the file was created you might be able to retry";
@@ -49,11 +49,11 @@ std::string ChooseSourcePath(const std::string& adfPath, const char* txtPath) {
 
 enum class SourceFile { Existing, New, Refused };
 
-// An existing source that can be written is replaced; otherwise the user is asked
-// whether to create it.
+// An existing source is replaced (one that cannot be written is reported as such when
+// the writing fails); only for a source that does not exist is the user asked whether
+// to create it.
 SourceFile CheckSource(const std::string& path) {
-    TextFile probe;
-    if (probe.Open(path, TextFile::Mode::ReadWrite)) return SourceFile::Existing;
+    if (platform::FindFile(path)) return SourceFile::Existing;
     if (platform::MessageBox(kAskCreate + path + ")", {}, MbIcon::Question, MbButtons::YesNo) != MbResult::Yes)
         return SourceFile::Refused;
     return SourceFile::New;

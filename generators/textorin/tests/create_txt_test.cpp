@@ -109,6 +109,7 @@ TEST_F(CreateTxtTest, RefusalsAndFailuresShowTheirMessages) {
 
 // A full disk, a read-only source, a kill in mid-write: false with the message of the
 // step that failed (cause 13 is a full disk, 5 a denied access) and the old source kept.
+// Only a source that is not there is asked about.
 TEST_F(CreateTxtTest, AFailedWriteKeepsTheOldSourceAndSaysSo) {
     using platform::testing::AtFileSizeLimit;
     constexpr std::uint64_t kLimit = 4096;
@@ -125,9 +126,10 @@ TEST_F(CreateTxtTest, AFailedWriteKeepsTheOldSourceAndSaysSo) {
         {"full disk, existing source", true, false, AtFileSizeLimit::WriteFails, 0,
          "An error occured while editing the existing file\nError Number 13\nThe system cannot continue."},
         {"full disk, new source", false, false, AtFileSizeLimit::WriteFails, 0,
+         "The file does not exist would you like to create it\n\n(C:\\Adv\\Trip.txt)\n"
          "An error occured while creating the new file\nError Number 13\nThe system cannot continue."},
         {"read-only source", true, true, AtFileSizeLimit::WriteFails, 0,
-         "An error occured while creating the new file\nError Number 5\nThe system cannot continue."},
+         "An error occured while editing the existing file\nError Number 5\nThe system cannot continue."},
         {"killed in mid-write", true, false, AtFileSizeLimit::WriterDies, -1, ""},
     };
     const std::filesystem::path source = Host("C:\\Adv\\Trip.txt");
@@ -139,7 +141,7 @@ TEST_F(CreateTxtTest, AFailedWriteKeepsTheOldSourceAndSaysSo) {
         const auto outcome = platform::testing::RunWithFileSizeLimit(kLimit, c.atLimit, [&](std::string& report) {
             platform::MessageBoxRecorder boxes({MbResult::Yes});
             const bool created = createTxt_(kAdfPath, nullptr, 1);
-            if (!boxes.shown().empty()) report = boxes.shown().back().text;
+            for (const std::string& text : boxes.texts()) report += (report.empty() ? "" : "\n") + text;
             return created ? 1 : 0;
         });
         EXPECT_EQ(outcome.exitCode, c.exitCode);
