@@ -3,9 +3,12 @@
 // FS2002 installations on the temporary drive.
 #include <gtest/gtest.h>
 
+#include <QLineEdit>
 #include <QMainWindow>
 #include <QStatusBar>
+#include <algorithm>
 #include <filesystem>
+#include <map>
 #include <set>
 
 #include "adf/adventure_definition.h"
@@ -17,10 +20,12 @@
 #include "generation/result_text.h"
 #include "platform/message_box.h"
 #include "platform/text.h"
+#include "qtplatform/control_ids.h"
 #include "route_fixture.h"
 #include "shell/compile_adventure.h"
 #include "shell/settings.h"
 #include "wizard/wizard_bar.h"
+#include "wizard/wizard_page1.h"
 
 namespace trevalo {
 namespace {
@@ -85,6 +90,19 @@ protected:
     }
     std::string Read(const std::string& relative) const {
         return platform::testing::TempEnvironment::readFile(env_.driveC() / relative);
+    }
+
+    // Every file of the folders the road writes (the adventure's, the simulators'), with
+    // its bytes.
+    std::map<std::string, std::string> Snapshot() const {
+        std::map<std::string, std::string> files;
+        for (const char* folder : {"Quillet/Trip", "FS2000/Adv", "FS2002/flights"}) {
+            if (!fs::is_directory(env_.driveC() / folder)) continue;
+            for (const auto& entry : fs::recursive_directory_iterator(env_.driveC() / folder))
+                files[fs::relative(entry.path(), env_.driveC()).string()] =
+                    entry.is_regular_file() ? platform::testing::TempEnvironment::readFile(entry.path()) : "(folder)";
+        }
+        return files;
     }
 
     bool withFs2000_ = true;
@@ -176,6 +194,83 @@ TEST_F(CreateAdventureTest, RefusalsStopBeforeAnyFileIsMade) {
     EXPECT_EQ(boxes_.shown().back().text, kAllCreatedText);
 }
 
+// A file that the road would replace or delete and cannot stops it before anything is
+// touched, in the adventure's folder or in the simulators': the message names the file
+// and why, and every file stays as it was.
+TEST_F(CreateAdventureTest, AFileThatCannotBeReplacedStopsTheRoadBeforeAnyChange) {
+    PressF7();
+    ASSERT_EQ(boxes_.shown().back().text, kAllCreatedText);
+    env_.writeFile("drive_c/Quillet/Trip/Notes.doc", "the author's notes");
+    const struct {
+        const char* name;
+        const char* file;  // below drive C
+        bool folder;       // made a folder, else read-only
+        const char* reason;
+    } cases[] = {
+        {"read-only source", "Quillet/Trip/Trip.txt", false, "it is read-only"},
+        {"read-only flight file", "Quillet/Trip/Trip.flt", false, "it is read-only"},
+        {"a file the rebuild deletes", "Quillet/Trip/Notes.doc", false, "it is read-only"},
+        {"a folder for the flight plan", "Quillet/Trip/Trip.pln", true, "it is a folder, not a file"},
+        {"FS2000's copy", "FS2000/Adv/Expert/Trip.bmp", false, "it is read-only"},
+        {"FS2000's sound", "FS2000/Adv/Wav/Adv0001.wav", false, "it is read-only"},
+        {"FS2002's copy", "FS2002/flights/Adventures/Trip.adv", false, "it is read-only"},
+    };
+    for (const auto& test : cases) {
+        SCOPED_TRACE(test.name);
+        const fs::path path = env_.driveC() / test.file;
+        ASSERT_TRUE(fs::is_regular_file(path));
+        const std::string kept = Read(test.file);
+        if (test.folder) {
+            fs::remove(path);
+            fs::create_directory(path);
+        } else {
+            fs::permissions(path, fs::perms::owner_read | fs::perms::group_read);
+        }
+        const std::map<std::string, std::string> before = Snapshot();
+        boxes_.clear();
+        PressF7();
+        std::string windowsPath = std::string("C:\\") + test.file;
+        std::replace(windowsPath.begin(), windowsPath.end(), '/', '\\');
+        EXPECT_EQ(boxes_.texts(), (std::vector<std::string>{kReplaceFolderQuestion,
+                                                            FileNotReplaceableMessage(windowsPath, test.reason)}));
+        EXPECT_EQ(boxes_.shown().back().icon, platform::MbIcon::Stop);
+        EXPECT_EQ(Snapshot(), before);
+        if (test.folder) {
+            fs::remove(path);
+            env_.writeFile(fs::path("drive_c") / test.file, kept);
+        } else {
+            fs::permissions(path, fs::perms::owner_write, fs::perm_options::add);
+        }
+    }
+    boxes_.clear();
+    PressF7();
+    EXPECT_EQ(boxes_.shown().back().text, kAllCreatedText);
+    EXPECT_FALSE(fs::exists(env_.driveC() / "Quillet/Trip/Notes.doc"));
+}
+
+// A title the folder cannot be named after: a letter beyond the single-byte code page is
+// named as typed; a file of the title's name is said to be in the way.
+TEST_F(CreateAdventureTest, ATitleThatCannotNameTheFolderSaysWhy) {
+    Sheet().SetActivePage(2);
+    auto* title = qtplatform::FindControl<QLineEdit>(Sheet().GetPage(0), CWizardPage1::kTitle);
+    ASSERT_NE(title, nullptr);
+    title->setText(QString::fromUtf8("\u0141\u00f3d\u017a"));
+    PressF7();
+    ASSERT_EQ(boxes_.shown().size(), 1u);
+    EXPECT_EQ(boxes_.shown()[0].text,
+              "The character \"\u0141\" cannot be used here.\nThe suite's files hold only the characters of the "
+              "Western European (Latin-1) code page.");
+    EXPECT_EQ(boxes_.shown()[0].encoding, platform::MbTextEncoding::Utf8);
+    EXPECT_EQ(Sheet().GetActiveIndex(), 0);
+
+    title->setText(QStringLiteral("Trip"));
+    env_.writeFile("drive_c/Quillet/Trip", "a file, not a folder");
+    boxes_.clear();
+    PressF7();
+    EXPECT_EQ(boxes_.texts(), (std::vector<std::string>{FileInTheWayMessage("C:\\Quillet\\Trip")}));
+    EXPECT_EQ(Read("Quillet/Trip"), "a file, not a folder");
+}
+
 // The definition built is read back into the values and the route; File > New sets the
 // values back to their defaults, the flight plan's with them.
 TEST_F(CreateAdventureTest, OpeningTheDefinitionBringsItBackAndNewForgetsIt) {
@@ -216,16 +311,17 @@ TEST_F(CreateAdventureTest, OpeningTheDefinitionBringsItBackAndNewForgetsIt) {
 // With FS2002 alone (the demo's installation) the adventure is not moved: its category
 // and sound folders are made beside it, and FS2002's flights folder gets the copies.
 // A library missing stops the road at its step with its one message: no result, no last
-// build; what was made before stays.
+// build; what was made before stays. Icarune tells where the install step copies to, so
+// without it nothing is made.
 TEST_F(CreateAdventureTest, AMissingLibraryStopsTheRoadWithItsMessage) {
     const struct {
         const char* textorin;
         const char* icarune;
         const char* missing;
-        bool sourceMade;
+        bool definitionMade;
     } cases[] = {
-        {"Textorin2.dll", "Icarune.dll", "A Dll, 'Textorin2.dll', is missing", false},
-        {"Textorin.dll", "Icarune2.dll", "A Dll, 'Icarune2.dll', is missing", true},
+        {"Textorin2.dll", "Icarune.dll", "A Dll, 'Textorin2.dll', is missing", true},
+        {"Textorin.dll", "Icarune2.dll", "A Dll, 'Icarune2.dll', is missing", false},
     };
     for (const auto& test : cases) {
         SCOPED_TRACE(test.missing);
@@ -245,8 +341,8 @@ TEST_F(CreateAdventureTest, AMissingLibraryStopsTheRoadWithItsMessage) {
         ASSERT_FALSE(boxes.shown().empty());
         EXPECT_EQ(boxes.shown().back().text.rfind(test.missing, 0), 0u) << boxes.shown().back().text;
         EXPECT_EQ(boxes.shown().back().caption, kMissingDllCaption);
-        EXPECT_TRUE(fs::exists(env_.driveC() / "Quillet/Trip/Trip.adf"));
-        EXPECT_EQ(fs::exists(env_.driveC() / "Quillet/Trip/Trip.txt"), test.sourceMade);
+        EXPECT_EQ(fs::exists(env_.driveC() / "Quillet/Trip/Trip.adf"), test.definitionMade);
+        EXPECT_FALSE(fs::exists(env_.driveC() / "Quillet/Trip/Trip.txt"));
         EXPECT_EQ(settings_.ReadString(SettingId::LastBuild), "");
     }
 }

@@ -47,20 +47,28 @@ bool AdventureGenerator::CreateAdventure(const GenerationRequest& request) {
                                                         ? std::nullopt
                                                         : std::optional<std::string>(adf::kPlaneDetailsMissingMessage);
     if (Refused(planeRefusal, request, kPlanePage)) return false;
-    const std::optional<AdventureFiles> files = MakeAdventureFolder(request.baseDirectory, title);
-    if (!files) return false;
-    const std::string adfPath = files->File(".adf");
-    if (!WriteDefinition({request.values, request.baseDirectory, request.routeFilePath, *files, request.estimate}))
+    const AdventureFiles files(request.baseDirectory, title);
+    const std::string adfPath = files.File(".adf");
+    // Where the install step copies to is known before anything is touched, so that its
+    // targets are checked with the folder's files.
+    const std::optional<InstallPlaces> places = FindInstallPlaces(adfPath, loadReg_);
+    if (!places) return false;
+    std::optional<AdventureFolder> folder = MakeAdventureFolder(
+        files, request.baseDirectory, InstallTargets(*places, request.baseDirectory, files.MadeNames()));
+    if (!folder) return false;
+    if (!WriteDefinition({request.values, request.baseDirectory, request.routeFilePath, files, request.estimate}))
         return false;
 
     CreateTxtFunction* createTxt = createTxt_.Get();
     if (createTxt == nullptr || !createTxt(adfPath.c_str(), nullptr, 1)) return false;
     const SituationFiles made = MakeSituationFiles(request, adfPath);
 
-    const std::optional<std::vector<std::string>> failedCopies =
-        InstallAdventure({adfPath, request.baseDirectory, request.compile}, loadReg_);
-    if (!failedCopies) return false;
-    platform::MessageBox(ResultText(title, made, *failedCopies), kResultCaption, MbIcon::Information);
+    const std::optional<std::vector<std::string>> failedInstall =
+        InstallAdventure({adfPath, request.baseDirectory, request.compile}, *places);
+    if (!failedInstall) return false;
+    std::vector<std::string>& failedCopies = folder->failedCopies;
+    failedCopies.insert(failedCopies.end(), failedInstall->begin(), failedInstall->end());
+    platform::MessageBox(ResultText(title, made, failedCopies), kResultCaption, MbIcon::Information);
     Settings().WriteString(SettingId::LastBuild, adfPath);
     return true;
 }

@@ -1,5 +1,8 @@
 #include "generation/install_step.h"
 
+#include <cerrno>
+
+#include "generation/file_problem.h"
 #include "platform/file_search.h"
 #include "platform/files.h"
 #include "platform/message_box.h"
@@ -16,11 +19,8 @@ constexpr int kFs2002 = 8;
 constexpr int kFolderBufferSize = 261;
 constexpr const char* kSoundPattern = "Wav\\Adv????.wav";
 
-struct Places {
-    std::string adventureFolder;  // the definition's folder, no final backslash
-    std::string root;             // the FS2000 folder when moving, else the adventure's folder
-    bool move = false;            // into FS2000's adventure folders
-};
+constexpr std::initializer_list<const char*> kNotMoved = {"txt", "adf"};
+constexpr std::initializer_list<const char*> kNotInFlights = {"txt", "adf", "bmp"};
 
 std::string InstallFolder(BoundFunction<LoadRegFunction>& loadReg, int version) {
     char folder[kFolderBufferSize] = {};
@@ -37,17 +37,28 @@ bool EndsWith(const std::string& text, const char* end) {
     return text.size() >= suffix.size() && text.compare(text.size() - suffix.size(), suffix.size(), suffix) == 0;
 }
 
-// The adventure's plain files whose lower-case names end in none of the extensions.
-std::vector<std::string> AdventureFiles(const std::string& folder, std::initializer_list<const char*> kept) {
-    std::vector<std::string> names;
-    for (const platform::FoundFile& found : platform::FindFiles(platform::JoinWindowsPath(folder, "*.*"))) {
-        if (found.isFolder) continue;
-        const std::string lowered = platform::LowerCased(found.name);
-        bool keep = false;
-        for (const char* extension : kept) keep = keep || EndsWith(lowered, extension);
-        if (!keep) names.push_back(found.name);
+// The names whose lower-case forms end in none of the extensions.
+std::vector<std::string> NamesWithout(const std::vector<std::string>& names,
+                                      std::initializer_list<const char*> extensions) {
+    std::vector<std::string> kept;
+    for (const std::string& name : names) {
+        const std::string lowered = platform::LowerCased(name);
+        bool excluded = false;
+        for (const char* extension : extensions) excluded = excluded || EndsWith(lowered, extension);
+        if (!excluded) kept.push_back(name);
     }
+    return kept;
+}
+
+std::vector<std::string> PlainFiles(const std::string& pattern) {
+    std::vector<std::string> names;
+    for (const platform::FoundFile& found : platform::FindFiles(pattern))
+        if (!found.isFolder) names.push_back(found.name);
     return names;
+}
+
+std::vector<std::string> SoundNames(const std::string& baseDirectory) {
+    return PlainFiles(baseDirectory + kSoundPattern);
 }
 
 // Copies each file of the folder into the destination, made when missing.
@@ -55,11 +66,20 @@ void CopyInto(const std::string& fromFolder, const std::vector<std::string>& nam
               std::vector<std::string>& failed) {
     if (names.empty()) return;
     const bool made = platform::CreateDirectory(destination);
+    const int folderFailure = errno;
     for (const std::string& name : names) {
-        if (!made || !platform::CopyFile(platform::JoinWindowsPath(fromFolder, name),
-                                         platform::JoinWindowsPath(destination, name), false))
-            failed.push_back(name + " to " + destination);
+        if (!made) {
+            failed.push_back(name + " to " + destination + " (" + WriteFailureText(folderFailure) + ")");
+        } else if (!platform::CopyFile(platform::JoinWindowsPath(fromFolder, name),
+                                       platform::JoinWindowsPath(destination, name), false)) {
+            failed.push_back(name + " to " + destination + " (" + WriteFailureText(errno) + ")");
+        }
     }
+}
+
+void AddTargets(const std::string& folder, const std::vector<std::string>& names, std::vector<std::string>& targets) {
+    if (folder.empty()) return;
+    for (const std::string& name : names) targets.push_back(platform::JoinWindowsPath(folder, name));
 }
 
 // A name the configuration could have listed: one folder directly under "flights".
@@ -82,58 +102,74 @@ std::string InstallCategory(const std::string& moveToDir) {
     return std::string(kMoveToDirCategories[static_cast<size_t>(index >= 0 && index < last ? index : last)].substr(1));
 }
 
-std::optional<std::vector<std::string>> InstallAdventure(const InstallRequest& request,
-                                                         BoundFunction<LoadRegFunction>& loadReg) {
+std::optional<InstallPlaces> FindInstallPlaces(const std::string& adfPath, BoundFunction<LoadRegFunction>& loadReg) {
     if (loadReg.Get() == nullptr) return std::nullopt;
     const Settings settings;
-    const std::string category = InstallCategory(settings.ReadString(SettingId::MoveToDir));
+    InstallPlaces places;
+    places.category = InstallCategory(settings.ReadString(SettingId::MoveToDir));
+    places.adventureFolder = WithoutFinalSeparator(platform::WindowsFolderPart(adfPath));
     const std::string fs2000 = InstallFolder(loadReg, kFs2000);
+    // Without FS2000 the adventure is not moved, whatever AutoMove says.
+    places.move = settings.IsSwitchOn(SettingId::AutoMove) && !fs2000.empty();
+    places.root = places.move ? WithoutFinalSeparator(fs2000) : places.adventureFolder;
+    if (settings.IsSwitchOn(SettingId::AutoMoveSound))
+        places.soundCopies = platform::JoinWindowsPath(places.root, places.move ? "Adv\\Wav" : "Wav");
+    if (places.move) places.fs2000Copies = platform::JoinWindowsPath(places.root, "Adv\\" + places.category);
+    places.compile = settings.IsSwitchOn(SettingId::AutoCreateAdv);
+    if (settings.IsSwitchOn(SettingId::AutoMoveFs2k2)) {
+        const std::string fs2002 = InstallFolder(loadReg, kFs2002);
+        const std::string name = settings.ReadString(SettingId::Fs2k2MoveTo);
+        if (!fs2002.empty() && !name.empty()) {
+            places.fs2002Copies = platform::JoinWindowsPath(fs2002, "flights\\" + name);
+            places.fs2002NameRefused = !IsFlightsFolderName(name);
+        }
+    }
+    return places;
+}
+
+std::vector<std::string> InstallTargets(const InstallPlaces& places, const std::string& baseDirectory,
+                                        const std::vector<std::string>& adventureFileNames) {
+    std::vector<std::string> targets;
+    AddTargets(places.soundCopies, SoundNames(baseDirectory), targets);
+    AddTargets(places.fs2000Copies, NamesWithout(adventureFileNames, kNotMoved), targets);
+    if (!places.fs2002NameRefused)
+        AddTargets(places.fs2002Copies, NamesWithout(adventureFileNames, kNotInFlights), targets);
+    return targets;
+}
+
+std::optional<std::vector<std::string>> InstallAdventure(const InstallRequest& request, const InstallPlaces& places) {
     if (!platform::FileExists(request.adfPath)) {
         platform::MessageBox(kInstallInternalErrorMessage, {}, platform::MbIcon::Information);
         return std::nullopt;
     }
-    Places places;
-    places.adventureFolder = WithoutFinalSeparator(platform::WindowsFolderPart(request.adfPath));
-    // Without FS2000 the adventure is not moved, whatever AutoMove says.
-    places.move = settings.IsSwitchOn(SettingId::AutoMove) && !fs2000.empty();
-    places.root = places.move ? WithoutFinalSeparator(fs2000) : places.adventureFolder;
     if (!places.move) {
-        platform::CreateDirectory(platform::JoinWindowsPath(places.root, category));
+        platform::CreateDirectory(platform::JoinWindowsPath(places.root, places.category));
         platform::CreateDirectory(platform::JoinWindowsPath(places.root, "Wav"));
     }
 
     std::vector<std::string> failed;
-    if (settings.IsSwitchOn(SettingId::AutoMoveSound)) {
-        std::vector<std::string> sounds;
-        for (const platform::FoundFile& found : platform::FindFiles(request.baseDirectory + kSoundPattern))
-            if (!found.isFolder) sounds.push_back(found.name);
-        CopyInto(request.baseDirectory + "Wav", sounds,
-                 platform::JoinWindowsPath(places.root, places.move ? "Adv\\Wav" : "Wav"), failed);
-    }
-    if (settings.IsSwitchOn(SettingId::AutoCreateAdv)) {
+    if (!places.soundCopies.empty())
+        CopyInto(request.baseDirectory + "Wav", SoundNames(request.baseDirectory), places.soundCopies, failed);
+    if (places.compile) {
         const std::string source = request.adfPath.substr(0, request.adfPath.size() - 3) + "txt";
         if (!request.compile(source)) {
             platform::MessageBox(kCompileFailedMessage, {}, platform::MbIcon::Information);
             return std::nullopt;
         }
     }
+    const std::string adventurePattern = platform::JoinWindowsPath(places.adventureFolder, "*.*");
     if (places.move) {
         if (!AdventureStillThere(request.adfPath)) return std::nullopt;
-        CopyInto(places.adventureFolder, AdventureFiles(places.adventureFolder, {"txt", "adf"}),
-                 platform::JoinWindowsPath(places.root, "Adv\\" + category), failed);
+        CopyInto(places.adventureFolder, NamesWithout(PlainFiles(adventurePattern), kNotMoved), places.fs2000Copies,
+                 failed);
     }
-    if (settings.IsSwitchOn(SettingId::AutoMoveFs2k2)) {
+    if (!places.fs2002Copies.empty()) {
         if (!AdventureStillThere(request.adfPath)) return std::nullopt;
-        const std::string fs2002 = InstallFolder(loadReg, kFs2002);
-        const std::string name = settings.ReadString(SettingId::Fs2k2MoveTo);
-        if (!fs2002.empty() && !name.empty()) {
-            const std::string destination = platform::JoinWindowsPath(fs2002, "flights\\" + name);
-            if (IsFlightsFolderName(name))
-                CopyInto(places.adventureFolder, AdventureFiles(places.adventureFolder, {"txt", "adf", "bmp"}),
-                         destination, failed);
-            else
-                failed.push_back("the adventure's files to " + destination + " (no folder of FS2002's flights)");
-        }
+        if (places.fs2002NameRefused)
+            failed.push_back("the adventure's files to " + places.fs2002Copies + " (no folder of FS2002's flights)");
+        else
+            CopyInto(places.adventureFolder, NamesWithout(PlainFiles(adventurePattern), kNotInFlights),
+                     places.fs2002Copies, failed);
     }
     return failed;
 }

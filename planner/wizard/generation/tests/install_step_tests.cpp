@@ -53,7 +53,9 @@ protected:
                                    env_.writeFile("drive_c/Quillet/Trip/Trip.adv", "ADVENTURE");
                                    return true;
                                }};
-        return InstallAdventure(request, loadReg_);
+        const std::optional<InstallPlaces> places = FindInstallPlaces(kAdf, loadReg_);
+        if (!places) return std::nullopt;
+        return InstallAdventure(request, *places);
     }
 
     platform::testing::TempEnvironment env_;
@@ -135,7 +137,7 @@ TEST_F(InstallStepTest, FailedCopiesAndFoldersAreNamed) {
     fs::create_directories(env_.driveC() / "FS2000/Adv/Other/Trip.flt");
     auto failed = Run();
     ASSERT_TRUE(failed.has_value());
-    EXPECT_EQ(*failed, (std::vector<std::string>{"Trip.flt to C:\\FS2000\\Adv\\Other"}));
+    EXPECT_EQ(*failed, (std::vector<std::string>{"Trip.flt to C:\\FS2000\\Adv\\Other (a folder has its name)"}));
     EXPECT_EQ(Files("FS2002/flights/New Flights"), kFlights);
 
     settings_.WriteString(SettingId::Fs2k2MoveTo, "..\\Elsewhere");

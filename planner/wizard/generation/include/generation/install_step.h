@@ -32,6 +32,28 @@ using LoadRegFunction = int(char* out, int version);
 // The category folder that Config/MoveToDir names: its text read as a number.
 std::string InstallCategory(const std::string& moveToDir);
 
+// Where the install step puts the adventure, as the settings and the simulators'
+// folders say; found before any file is touched, so that every target can be checked.
+struct InstallPlaces {
+    std::string adventureFolder;     // the definition's folder, no final backslash
+    std::string category;            // Config/MoveToDir's folder
+    bool move = false;               // into FS2000's adventure folders
+    std::string root;                // the FS2000 folder when moving, else the adventure's folder
+    std::string soundCopies;         // the folder the sounds go into; empty: not copied
+    std::string fs2000Copies;        // FS2000's Adv\<category>; empty: not moved
+    std::string fs2002Copies;        // FS2002's flights\<FS2K2MoveTo>; empty: no copies
+    bool fs2002NameRefused = false;  // FS2K2MoveTo names no folder of "flights"
+    bool compile = false;
+};
+
+// None once the "Missing DLL" message has been shown for Icarune or its LoadReg.
+std::optional<InstallPlaces> FindInstallPlaces(const std::string& adfPath, BoundFunction<LoadRegFunction>& loadReg);
+
+// Every file that the install step would replace: the sounds' copies and the copies of
+// the adventure's files named.
+std::vector<std::string> InstallTargets(const InstallPlaces& places, const std::string& baseDirectory,
+                                        const std::vector<std::string>& adventureFileNames);
+
 struct InstallRequest {
     std::string adfPath;
     std::string baseDirectory;  // with its final backslash
@@ -39,9 +61,8 @@ struct InstallRequest {
     std::function<bool(const std::string& sourcePath)> compile;
 };
 
-// The copies that failed, each "<file> to <folder>"; none when the step stopped (its
-// message shown: Icarune missing, the definition gone, the compile failed).
-std::optional<std::vector<std::string>> InstallAdventure(const InstallRequest& request,
-                                                         BoundFunction<LoadRegFunction>& loadReg);
+// The copies that failed, each "<file> to <folder> (<why>)"; none when the step stopped
+// (its message shown: the definition gone, the compile failed).
+std::optional<std::vector<std::string>> InstallAdventure(const InstallRequest& request, const InstallPlaces& places);
 
 }  // namespace trevalo
