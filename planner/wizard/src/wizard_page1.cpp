@@ -130,8 +130,7 @@ bool CWizardPage1::OnInitDialog() {
 }
 
 void CWizardPage1::DoDataExchange(qtplatform::DataExchange& dx) {
-    dx.Text(kTitle, values_.title);
-    dx.SingleByteChars();  // the folder and the files are named after it
+    dx.SingleByteText(kTitle, values_.title);  // the folder and the files are named after it
     dx.MaxChars(values_.title, adf::kMaxTitleLength);
     std::string description = WithoutCr(values_.description);
     dx.Text(kDescription, description);

@@ -86,7 +86,8 @@ bool CWizardSheet::TakePageValues() {
     for (int index = 0; index < GetPageCount(); ++index) {
         qtplatform::PropertyPage* page = GetPage(index);
         if (page->HasWindow() && !page->UpdateData(true)) {
-            SetActivePage(index);
+            // Made active again, a page would show its members over what was typed.
+            if (GetActiveIndex() != index) SetActivePage(index);
             return false;
         }
     }

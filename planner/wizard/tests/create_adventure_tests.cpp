@@ -251,10 +251,10 @@ TEST_F(CreateAdventureTest, AFileThatCannotBeReplacedStopsTheRoadBeforeAnyChange
 // A title the folder cannot be named after: a letter beyond the single-byte code page is
 // named as typed; a file of the title's name is said to be in the way.
 TEST_F(CreateAdventureTest, ATitleThatCannotNameTheFolderSaysWhy) {
-    Sheet().SetActivePage(2);
     auto* title = qtplatform::FindControl<QLineEdit>(Sheet().GetPage(0), CWizardPage1::kTitle);
     ASSERT_NE(title, nullptr);
-    title->setText(QString::fromUtf8("\u0141\u00f3d\u017a"));
+    const QString typed = QString::fromUtf8("\u0141\u00f3d\u017a");
+    title->setText(typed);
     PressF7();
     ASSERT_EQ(boxes_.shown().size(), 1u);
     EXPECT_EQ(boxes_.shown()[0].text,
@@ -262,6 +262,10 @@ TEST_F(CreateAdventureTest, ATitleThatCannotNameTheFolderSaysWhy) {
               "Western European (Latin-1) code page.");
     EXPECT_EQ(boxes_.shown()[0].encoding, platform::MbTextEncoding::Utf8);
     EXPECT_EQ(Sheet().GetActiveIndex(), 0);
+    // What was typed stays to be mended; the title taken is the one before.
+    EXPECT_EQ(title->text(), typed);
+    EXPECT_EQ(Sheet().Values().general.title, "Trip");
+    EXPECT_FALSE(fs::exists(env_.driveC() / "Quillet/Trip"));
 
     title->setText(QStringLiteral("Trip"));
     env_.writeFile("drive_c/Quillet/Trip", "a file, not a folder");

@@ -64,6 +64,30 @@ void SetTextOf(QWidget* control, const std::string& text) {
         static_cast<QLabel*>(control)->setText(ToQString(text));
 }
 
+// The text of a line edit, plain text edit, combo box (its current text) or static text;
+// none for another control.
+std::optional<QString> TextIn(QWidget* control) {
+    if (auto* edit = qobject_cast<QLineEdit*>(control)) return edit->text();
+    if (auto* plain = qobject_cast<QPlainTextEdit*>(control)) return plain->toPlainText();
+    if (auto* combo = qobject_cast<QComboBox*>(control)) return combo->currentText();
+    if (auto* label = qobject_cast<QLabel*>(control)) return label->text();
+    return std::nullopt;
+}
+
+bool ShowTextIn(QWidget* control, const QString& text) {
+    if (auto* edit = qobject_cast<QLineEdit*>(control))
+        edit->setText(text);
+    else if (auto* plain = qobject_cast<QPlainTextEdit*>(control))
+        plain->setPlainText(text);
+    else if (auto* combo = qobject_cast<QComboBox*>(control))
+        combo->setCurrentText(text);
+    else if (auto* label = qobject_cast<QLabel*>(control))
+        label->setText(text);
+    else
+        return false;
+    return true;
+}
+
 std::string NumberText(int value) { return std::to_string(value); }
 std::string NumberText(double value) { return platform::Format("%.15g", value); }
 
@@ -124,29 +148,28 @@ void DataExchange::Check(int id, bool& value) {
 void DataExchange::Text(int id, std::string& value) {
     QWidget* control = Find(id);
     if (control == nullptr) return;
-    if (auto* edit = qobject_cast<QLineEdit*>(control)) {
-        if (saving())
-            value = FromQString(edit->text());
-        else
-            edit->setText(ToQString(value));
-    } else if (auto* plain = qobject_cast<QPlainTextEdit*>(control)) {
-        if (saving())
-            value = FromQString(plain->toPlainText());
-        else
-            plain->setPlainText(ToQString(value));
-    } else if (auto* combo = qobject_cast<QComboBox*>(control)) {
-        if (saving())
-            value = FromQString(combo->currentText());
-        else
-            combo->setCurrentText(ToQString(value));
-    } else if (auto* label = qobject_cast<QLabel*>(control)) {
-        if (saving())
-            value = FromQString(label->text());
-        else
-            label->setText(ToQString(value));
+    if (!saving()) {
+        if (!ShowTextIn(control, ToQString(value))) WrongType(control, "text control");
+    } else if (const std::optional<QString> text = TextIn(control)) {
+        value = FromQString(*text);
     } else {
         WrongType(control, "text control");
     }
+}
+
+void DataExchange::SingleByteText(int id, std::string& value) {
+    if (!saving()) return Text(id, value);
+    QWidget* control = Find(id);
+    if (control == nullptr) return;
+    const std::optional<QString> text = TextIn(control);
+    if (!text) return WrongType(control, "text control");
+    constexpr char32_t kLastSingleByte = 0xFF;
+    for (const char32_t character : text->toUcs4()) {
+        if (character <= kLastSingleByte) continue;
+        const std::string typed = QString::fromUcs4(&character, 1).toStdString();
+        return Refuse(control, Filled(kOutsideCodePageMessage, {typed}), platform::MbTextEncoding::Utf8);
+    }
+    value = FromQString(*text);
 }
 
 template <class Value, class SpinBox>
@@ -226,25 +249,6 @@ void DataExchange::MaxChars(const std::string& value, int count) {
     }
     if (value.size() <= static_cast<std::size_t>(count)) return;
     Refuse(lastControl_, Filled(kMaxCharsMessage, {NumberText(count)}));
-}
-
-void DataExchange::SingleByteChars() {
-    if (!saving() || failed_ || lastControl_ == nullptr) return;
-    QString text;
-    if (auto* edit = qobject_cast<QLineEdit*>(lastControl_))
-        text = edit->text();
-    else if (auto* plain = qobject_cast<QPlainTextEdit*>(lastControl_))
-        text = plain->toPlainText();
-    else if (auto* combo = qobject_cast<QComboBox*>(lastControl_))
-        text = combo->currentText();
-    else
-        return WrongType(lastControl_, "text control");
-    constexpr char32_t kLastSingleByte = 0xFF;
-    for (const char32_t character : text.toUcs4()) {
-        if (character <= kLastSingleByte) continue;
-        const std::string typed = QString::fromUcs4(&character, 1).toStdString();
-        return Refuse(lastControl_, Filled(kOutsideCodePageMessage, {typed}), platform::MbTextEncoding::Utf8);
-    }
 }
 
 }  // namespace qtplatform

@@ -62,8 +62,7 @@ protected:
     void DoDataExchange(DataExchange& dx) override {
         if (exchange) return exchange(dx);
         dx.Check(kFlag, flag);
-        dx.Text(kName, name);
-        dx.SingleByteChars();
+        dx.SingleByteText(kName, name);
         dx.MaxChars(name, kLongestName);
         dx.Int(kCount, count);
         dx.MinMaxInt(count, 1, 99);
@@ -163,6 +162,9 @@ TEST_F(DataExchangeTest, ARefusedValueShowsTheStandardTextKeepsTheFocusAndRefuse
                   c.namesTyped ? platform::MbTextEncoding::Utf8 : platform::MbTextEncoding::Latin1);
         EXPECT_EQ(dialog.focusWidget(), FindControl(&dialog, c.id)) << c.typed;
         EXPECT_EQ(dialog.choice, 2) << c.typed;  // the exchange stops at the refused value
+        if (c.namesTyped) {
+            EXPECT_EQ(dialog.name, "EGLL");  // not what the text would hold
+        }
     }
 }
 
@@ -179,6 +181,26 @@ TEST_F(DataExchangeTest, TheLimitsThemselvesAreTaken) {
               "Z\xfc"
               "rich\xff"
               "1");
+}
+
+// Handlers that run while a refusal's box is up (a page's help shown when the refused
+// control gets the focus back) read the controls again: no second box for one refusal.
+TEST_F(DataExchangeTest, ARefusalIsShownOnceWhatEverReadsTheControlsMeanwhile) {
+    Edit(kCount)->setText("twelve");
+    int shown = 0;
+    const platform::MessageBoxHandler recorder =
+        platform::SetMessageBoxHandler([&](const platform::MessageBoxRequest&) {
+            if (++shown == 1) {
+                EXPECT_FALSE(dialog_.UpdateData(true));
+            }
+            return platform::MbResult::Ok;
+        });
+    EXPECT_FALSE(dialog_.UpdateData(true));
+    platform::SetMessageBoxHandler(recorder);
+    EXPECT_EQ(shown, 1);
+    // Once it is over, a new reading refuses again.
+    EXPECT_FALSE(dialog_.UpdateData(true));
+    EXPECT_EQ(boxes_.shown().size(), 1u);
 }
 
 TEST_F(DataExchangeTest, CancelTakesNothing) {

@@ -40,6 +40,10 @@ public:
     void Check(int id, bool& value);
     // Line edit, plain text edit, combo box (its current text) or static text.
     void Text(int id, std::string& value);
+    // The same for a text that must keep every character typed (one that names files):
+    // reading refuses a character beyond the single-byte code page, the message naming it
+    // as typed, where Text would take "?" in its place; the member keeps its value.
+    void SingleByteText(int id, std::string& value);
     // Line edit or static text holding a decimal integer, or a spin box.
     void Int(int id, int& value);
     // Line edit or static text holding a decimal number, or a spin box of reals.
@@ -65,10 +69,6 @@ public:
     void MinMaxDouble(double value, double min, double max);
     // Reading: a longer text is refused. Showing: the edit takes no more characters.
     void MaxChars(const std::string& value, int count);
-    // Reading: a text with a character that the suite's single-byte texts cannot hold is
-    // refused, the message naming that character as typed (a text control's value would
-    // hold "?" in its place).
-    void SingleByteChars();
 
 private:
     // The control below the window with the id; nullptr once the exchange has failed or

@@ -17,7 +17,8 @@ public:
 
     // false: the members into the controls. true: the controls into the members with
     // their checks; false when a value was refused (its message shown, its control
-    // focused; the members before it are already taken).
+    // focused; the members before it are already taken). Taking the controls again while
+    // they are being taken (from the refusal's box) is refused without a message.
     bool UpdateData(bool saveAndValidate = true);
 
 protected:
@@ -32,6 +33,7 @@ protected:
 
 private:
     QWidget& window_;
+    bool taking_ = false;  // inside UpdateData(true)
 };
 
 }  // namespace qtplatform
