@@ -118,6 +118,13 @@ TEST_F(GeneralPageTest, HelpTextsFollowTheFocusAndTheSwitches) {
         QApplication::sendEvent(Control(c.id), &focusIn);
         EXPECT_EQ(Help(), c.help) << c.id;
     }
+    // The focus that comes back with the window, after a menu or a message box, is no
+    // move of the user's: the help stays (and the controls are not read again).
+    for (const Qt::FocusReason reason : {Qt::ActiveWindowFocusReason, Qt::PopupFocusReason}) {
+        QFocusEvent back(QEvent::FocusIn, reason);
+        QApplication::sendEvent(Control(Page::kTitle), &back);
+        EXPECT_EQ(Help(), kStartTimeHelp) << reason;
+    }
     Click(Page::kAutoCoordination);
     EXPECT_EQ(Help(), kSwitchOnHelp);
     Click(Page::kSmokeSystem);
