@@ -6,8 +6,10 @@
 #include "adf/keys.h"
 #include "adf/route_file.h"
 #include "aerodrex/airport_getters.h"
+#include "aerodrex/airport_line_layout.h"
 #include "definition_text.h"
 #include "platform/numbers.h"
+#include "platform/text.h"
 
 namespace adf {
 namespace {
@@ -148,12 +150,11 @@ void ReadBriefing(const Definition& d, BriefingValues& b) {
     if (const std::string given = d.Value(keys::kBriefingTimeGiven); !Trim(given).empty()) b.userEstimate = given;
 }
 
-std::string AirportName(const std::string& line) {
-    char name[64] = {};
-    GetAirportName(name, line.c_str());
-    std::string text(name);
-    text.erase(text.find_last_not_of(' ') + 1);
-    return text;
+// The slot names its airport as the route point does: by the trimmed ident.
+std::string AirportIdent(const std::string& line) {
+    char ident[aerodrex::airport_line::kIdent.size()] = {};
+    GetAirportID(ident, line.c_str());
+    return platform::Trimmed(ident);
 }
 
 // Slot n is the route's n-th airport: departures get SIDs, landing airports STARs.
@@ -166,10 +167,11 @@ void ReadLandingSlots(const Definition& d, LandingValues& landing) {
         if (airport == nullptr) continue;
         if (slot >= landing.airports.size()) break;
         LandingSlot& s = landing.airports[slot];
-        s.airportName = AirportName(airport->airportLine);
+        s.airportName = AirportIdent(airport->airportLine);
         s.type = slot % 2 == 0 ? "SID" : "STAR";
-        if (airport->procedure) {
-            s.ident = airport->procedure->ident.empty() ? kNoProcedure : airport->procedure->ident;
+        // As the landing page keeps a choice: a procedure without legs is none.
+        if (airport->procedure && !airport->procedure->ident.empty() && !airport->procedure->legs.empty()) {
+            s.ident = airport->procedure->ident;
             s.legs = airport->procedure->legs;
             if (s.legs.size() > kPointsPerLandingSlot) s.legs.resize(kPointsPerLandingSlot);
         }

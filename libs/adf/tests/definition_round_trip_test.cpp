@@ -90,9 +90,9 @@ adf::WizardValues EveryValueChanged() {
                  .temperature = 71,
                  .dayTimeVariation = 9};
     v.landing.defaultLanding = 0;
-    v.landing.airports[0] = {"Springfield Regional", "SID", "SPF1", {"t01=DF:SPF:", "t02=TF:OT:"}};
-    v.landing.airports[1] = {"Otherton", "STAR", "OTR2", {"t01=TF:OT:"}};
-    v.landing.airports[2] = {"Thirdville", "SID", "N/A", {}};
+    v.landing.airports[0] = {"KSPF", "SID", "SPF1", {"t01=DF:SPF:", "t02=TF:OT:"}};
+    v.landing.airports[1] = {"KOTR", "STAR", "OTR2", {"t01=TF:OT:"}};
+    v.landing.airports[2] = {"KTRD", "SID", "N/A", {}};
     adf::EmergencyValues& e = v.emergency;
     e.failureChance = 55;
     for (auto item : adf::kFailureItems) e.*item = 1;

@@ -1,9 +1,6 @@
 #include "wizard/wizard_sheet.h"
 
-#include <algorithm>
-
 #include "adf/adventure_definition.h"
-#include "adf/route_file.h"
 #include "generation/default_files.h"
 #include "platform/message_box.h"
 #include "qtplatform/feedback.h"
@@ -11,24 +8,9 @@
 #include "shell/settings.h"
 #include "speed_fields.h"
 #include "wizardcore/briefing_estimate.h"
+#include "wizardcore/reopen_adventure.h"
 
 namespace trevalo {
-namespace {
-
-// The holding value of each route airport after the first, by its number among them; an
-// airport the definition gives none for asks for one still to be placed.
-void RestoreHoldings(const std::vector<adf::Holding>& holdings, std::vector<CRoutePoint>& points) {
-    int number = 0;
-    for (size_t i = 1; i < points.size(); ++i) {
-        if (!points[i].IsAirport()) continue;
-        ++number;
-        const auto holding = std::find_if(holdings.begin(), holdings.end(),
-                                          [number](const adf::Holding& h) { return h.number == number; });
-        points[i].holding = holding != holdings.end() && holding->value ? *holding->value : kHoldingNotPlaced;
-    }
-}
-
-}  // namespace
 
 CWizardSheet::CWizardSheet(const NavDatabase& database, Route& route, CompileFunction compile)
     : PropertySheet("CWizardSheet"),
@@ -133,9 +115,7 @@ bool CWizardSheet::LoadAdventure(const std::string& adfPath) {
     if (!definition.Load(adfPath)) return false;
     const qtplatform::WaitCursor wait;
     WithPageWindows([&] {
-        adf::ReadDefinition(definition, values_);
-        route_.ReadRouteLines(definition.Lines());
-        RestoreHoldings(adf::ReadRouteFile(definition.Lines()).holdings, route_.Points());
+        ReopenAdventure(definition, values_, route_);
         ShowValues();
     });
     return true;

@@ -4,6 +4,7 @@
 
 #include "adf/route_file.h"
 #include "aerodrex/airport_getters.h"
+#include "aerodrex/airport_line_layout.h"
 #include "beaconex/navaid_getters.h"
 #include "beaconex/navaid_line_layout.h"
 #include "map/angle_text.h"
@@ -47,7 +48,8 @@ public:
     }
 
 private:
-    static std::string NavaidField(void (*getter)(char*, const char*), size_t size, const std::string& line) {
+    // A field of a record line, trimmed.
+    static std::string Field(void (*getter)(char*, const char*), size_t size, const std::string& line) {
         std::string field(size, '\0');
         getter(field.data(), line.c_str());
         return platform::Trimmed(field.c_str());
@@ -56,11 +58,11 @@ private:
     std::optional<CRoutePoint> ReadNavaid(const adf::NavaidSection& section) const {
         using namespace beaconex::navaid_line;
         const std::string& line = section.navaidLine;
-        const std::string ident = NavaidField(GetNavaidsID, kIdent.size(), line);
-        const std::string name = NavaidField(GetNavaidsName, kName.size(), line);
-        const double type = NavaidTypeOfText(NavaidField(GetNavaidsType, kType.size(), line));
-        const double x = -ParseLatLonText(NavaidField(GetNavaidsLon, kLongitude.size(), line)) * kArcSecondsPerDegree;
-        const double y = ParseLatLonText(NavaidField(GetNavaidsLat, kLatitude.size(), line)) * kArcSecondsPerDegree;
+        const std::string ident = Field(GetNavaidsID, kIdent.size(), line);
+        const std::string name = Field(GetNavaidsName, kName.size(), line);
+        const double type = NavaidTypeOfText(Field(GetNavaidsType, kType.size(), line));
+        const double x = -ParseLatLonText(Field(GetNavaidsLon, kLongitude.size(), line)) * kArcSecondsPerDegree;
+        const double y = ParseLatLonText(Field(GetNavaidsLat, kLatitude.size(), line)) * kArcSecondsPerDegree;
         const int cell = GridCell(x, y);
         if (cell < 0 || cell >= kGridCells) {
             return std::nullopt;
@@ -88,9 +90,37 @@ private:
         return std::nullopt;
     }
 
-    // The first runway of the ident in the grid's order with the side and the heading.
-    const AirportRecord* FindAirport(const std::string& ident, char side, double heading) const {
-        for (const AirportRecord* airport : database_.AirportsWithIdent(ident)) {
+    static std::string_view WithoutTrailingBlanks(std::string_view line) {
+        while (!line.empty() && (line.back() == ' ' || line.back() == '\r')) line.remove_suffix(1);
+        return line;
+    }
+
+    // The runway the file's line was written from: the database's line equal to it, else
+    // the runway of the ident with the same side and heading text; when the database no
+    // longer holds either, the first of the ident with the side whose heading lies within
+    // a degree. Parallel runways share ident, side and nearly the heading: only the line
+    // tells them apart.
+    const AirportRecord* FindAirport(const std::string& line) const {
+        using namespace aerodrex::airport_line;
+        const std::string ident = Field(GetAirportID, kIdent.size(), line);
+        const char side = GetAirportRnw(line.c_str());
+        const std::vector<const AirportRecord*>& runways = database_.AirportsWithIdent(ident);
+        for (const AirportRecord* airport : runways) {
+            if (WithoutTrailingBlanks(database_.AirportLine(static_cast<int>(airport->number))) ==
+                WithoutTrailingBlanks(line)) {
+                return airport;
+            }
+        }
+        const std::string headingText = Field(GetAirportRunway, kRunwayHeading.size(), line);
+        for (const AirportRecord* airport : runways) {
+            const std::string own = database_.AirportLine(static_cast<int>(airport->number));
+            if (airport->runway == side && airport->id == ident &&
+                Field(GetAirportRunway, kRunwayHeading.size(), own) == headingText) {
+                return airport;
+            }
+        }
+        const double heading = GetAirportRunwayDegree(line.c_str());
+        for (const AirportRecord* airport : runways) {
             if (airport->runway == side && airport->id == ident &&
                 HeadingDifference(airport->heading, heading) < kAirportHeadingTolerance) {
                 return airport;
@@ -101,11 +131,7 @@ private:
 
     // SID/STAR, user waypoint and ILS lines are the wizard's, not read here.
     std::optional<CRoutePoint> ReadAirport(const adf::AirportSection& section) const {
-        const std::string& line = section.airportLine;
-        char identText[aerodrex::airport_line::kIdent.size()] = {};
-        GetAirportID(identText, line.c_str());
-        const AirportRecord* airport = FindAirport(platform::Trimmed(identText), GetAirportRnw(line.c_str()),
-                                                   GetAirportRunwayDegree(line.c_str()));
+        const AirportRecord* airport = FindAirport(section.airportLine);
         if (airport == nullptr) {
             return std::nullopt;
         }

@@ -1,7 +1,9 @@
 #include <filesystem>
+#include <functional>
 
 #include <gtest/gtest.h>
 
+#include "aerodrex/airport_line_layout.h"
 #include "map/route.h"
 #include "navdata/line_widths.h"
 #include "platform/message_box.h"
@@ -301,6 +303,51 @@ TEST_F(RouteFileTest, ReadingMatchesAirportsByIdentSideAndHeadingModulo360) {
     EXPECT_EQ(read->Points()[0].x, Airport(thr_).x2);
     EXPECT_EQ(read->Points()[0].course, 2.0);
     EXPECT_EQ(read->Points()[1].databaseNumber, ndbOt_);
+}
+
+// A runway comes back as the one its line was written from, also beside a parallel runway
+// within a degree of it; a line the database no longer holds is found by ident, side and
+// heading text, and failing those by the heading within a degree.
+TEST_F(RouteFileTest, ReadingFindsTheRunwayTheLineWasWrittenFrom) {
+    const int parallel = AddOthertonParallel();
+    auto changed = [](std::string line, size_t column, const std::string& text) {
+        return line.replace(column, text.size(), text);
+    };
+    const size_t elevationColumn = aerodrex::airport_line::kElevation.column;
+    const size_t headingColumn = aerodrex::airport_line::kRunwayHeading.column;
+    struct Case {
+        const char* what;
+        int written;
+        std::function<std::string(std::string)> edit;  // the airport line in the file
+        int read;
+    };
+    const Case cases[] = {
+        {"the first of two parallels", otr_, nullptr, otr_},
+        {"the second, longer parallel", parallel, nullptr, parallel},
+        {"its elevation changed since", parallel,
+         [&](std::string line) { return changed(std::move(line), elevationColumn, "99"); }, parallel},
+        {"its heading text no longer in the database", parallel,
+         [&](std::string line) { return changed(std::move(line), headingColumn, "180.3"); }, otr_},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        route_->Points() = {AirportPoint(*database_, spf_, true), AirportPoint(*database_, c.written, true)};
+        MessageBoxRecorder boxes({MbResult::No});
+        route_->OnCreateAdventure();
+        Lines lines = FileLines();
+        for (std::string& line : lines) {
+            if (c.edit && line == AirportLine(c.written)) line = c.edit(line);
+        }
+        std::string bytes;
+        for (const std::string& line : lines) bytes += line + "\r\n";
+        files_.WriteBaseFile(kRouteFileName, bytes);
+        const std::unique_ptr<Route> read = ReadBack();
+        ASSERT_EQ(read->Count(), 2);
+        const CRoutePoint& landing = read->Points()[1];
+        EXPECT_EQ(landing.databaseNumber, c.read);
+        EXPECT_EQ(landing.x, Airport(c.read).x2);
+        EXPECT_EQ(landing.y, Airport(c.read).y2);
+    }
 }
 
 TEST_F(RouteFileTest, ANavaidNotInTheDatabaseEmptiesTheRoute) {

@@ -86,6 +86,12 @@ protected:
     }
     void PickAirport(int number, const std::string& prefix) { PickAt(Airport(number).x, Airport(number).y, prefix); }
     void PickNavaid(int number, const std::string& prefix) { PickAt(Navaid(number).x, Navaid(number).y, prefix); }
+    // Adds to the world a longer runway of Otherton beside its first (side R, heading
+    // 180.5: within a degree of it) and loads the world again, with a new route; returns
+    // the runway's record number.
+    int AddOthertonParallel();
+    // A new route on the database, wired to the fakes.
+    void MakeRoute();
 
     FakeDialogs dialogs_;
     FakeHost host_;
