@@ -147,7 +147,10 @@ size_t ReadSection(Lines lines, size_t key, std::vector<RouteSection>& sections)
         }
         default:
             body.SkipRest();
-            sections.emplace_back(OtherSection{record});
+            if (record.starts_with(kDmeTag))
+                sections.emplace_back(OtherSection{.dmeLine = std::string(After(record, kDmeTag))});
+            else
+                sections.emplace_back(OtherSection{record});
             break;
     }
     return body.End();

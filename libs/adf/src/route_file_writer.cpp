@@ -1,4 +1,5 @@
 #include "adf/route_file.h"
+#include "definition_text.h"
 #include "platform/numbers.h"
 #include "platform/text.h"
 #include "route_words.h"
@@ -57,11 +58,12 @@ private:
         Add(platform::FixedText(start.longitude));
     }
 
+    // The procedure's texts are the user's: a line break in one cannot start a line.
     void WriteProcedure(const Procedure& procedure) {
         const bool star = procedure.kind == ProcedureKind::Star;
-        Add(star ? kStarIdentTag : kSidIdentTag, procedure.ident);
-        Add(star ? kStarNameTag : kSidNameTag, procedure.name);
-        for (const std::string& leg : procedure.legs) Add(kLegTag, leg);
+        Add(star ? kStarIdentTag : kSidIdentTag, FreeTextLine(procedure.ident));
+        Add(star ? kStarNameTag : kSidNameTag, FreeTextLine(procedure.name));
+        for (const std::string& leg : procedure.legs) Add(kLegTag, FreeTextLine(leg));
     }
 
     void WriteBody(const AirportSection& section) {
@@ -87,7 +89,10 @@ private:
     }
 
     void WriteBody(const OtherSection& section) {
-        if (section.recordLine) Add(*section.recordLine);
+        if (!section.dmeLine.empty())
+            Add(kDmeTag, section.dmeLine);
+        else if (section.recordLine)
+            Add(*section.recordLine);
     }
 
     std::vector<std::string> lines_;

@@ -21,6 +21,10 @@ inline constexpr std::string_view kVor2Tag = "[LPARAM]VOR2";
 inline constexpr std::string_view kToTag = "[LPARAM]TO";
 inline constexpr std::string_view kFromTag = "[LPARAM]FROM";
 
+// A DME point's section: its navaid record line after the tag, no other line. Readers
+// that know no DME points pass the line over.
+inline constexpr std::string_view kDmeTag = "[DME]";
+
 // Airport sections: the runway end and its heading ("%f") first.
 inline constexpr std::string_view kRunwayBeginTag = "[BEG]";
 inline constexpr std::string_view kRunwayEndTag = "[END]";

@@ -21,6 +21,12 @@ const std::string kNdb = [] {
     ndb.ident = "OT";
     return navdata::testing::SceneryNavaidLine(ndb);
 }();
+const std::string kDme = [] {
+    navdata::testing::NavaidFields dme;
+    dme.type = "DME";
+    dme.ident = "THD";
+    return navdata::testing::SceneryNavaidLine(dme);
+}();
 const std::string kIls = navdata::testing::SceneryIlsLine({});
 
 AirportSection Departure() {
@@ -51,6 +57,7 @@ RouteFile EveryKindOfSection() {
                      NavaidSection{kVor, 300, adf::VorRole::Vor1, adf::VorDirection::To},
                      NavaidSection{.navaidLine = kNdb},
                      OtherSection{},
+                     OtherSection{.dmeLine = kDme},
                      OtherSection{kIls},
                      Landing(),
                      AirportSection{.airportLine = kAirport}};
@@ -79,13 +86,21 @@ TEST(RouteFile, WritesTheSuitesLines) {
          {"NAVAIDINFO_300:", kAirport, "[BEG]90.500000", "[STAR_ID]OTR2", "[STAR_NM]OTHERTON TWO",
           "[SIDSTAR]t01=TF:OT:", "[SIDSTAR_EXTRA]46.500000:121.500000", "[SIDSTAR_EXTRA]-0.500000:-8.250000", "[ILS]",
           kIls, "[ENDSECTION]"}},
-        {"VOR, NDB and a point without a body",
+        {"VOR, NDB, DME and a point without a body",
          {{},
           {},
           {NavaidSection{kVor, 45, adf::VorRole::Vor1, adf::VorDirection::To}, NavaidSection{.navaidLine = kNdb},
-           OtherSection{}}},
-         {"NAVAIDINFO_300:", kVor, "[RADIAL_N]:-045-", "[LPARAM]VOR1", "[LPARAM]TO", "[ENDSECTION]",
-          "NAVAIDINFO_301:", kNdb, "[RADIAL_N]:-000-", "[ENDSECTION]", "NAVAIDINFO_302:"}},
+           OtherSection{.dmeLine = kDme}, OtherSection{}}},
+         {"NAVAIDINFO_300:", kVor, "[RADIAL_N]:-045-", "[LPARAM]VOR1", "[LPARAM]TO", "[ENDSECTION]", "NAVAIDINFO_301:",
+          kNdb, "[RADIAL_N]:-000-", "[ENDSECTION]", "NAVAIDINFO_302:", "[DME]" + kDme, "NAVAIDINFO_303:"}},
+        {"a procedure's texts kept on their lines",
+         {{},
+          {},
+          {AirportSection{
+              .airportLine = kAirport,
+              .procedure = adf::Procedure{adf::ProcedureKind::Sid, "SPF\n1", "ONE\tTWO", {"t01=DF:\r\nSPF:"}}}}},
+         {"NAVAIDINFO_300:", kAirport, "[BEG]0.000000", "[SID_ID]SPF 1", "[SID_NM]ONE TWO",
+          "[SIDSTAR]t01=DF:  SPF:", "[ENDSECTION]"}},
         {"holding and corrected start before the sections",
          {{{1, 2, HoldingPlace::Navaid, kVor}, {2, {}, HoldingPlace::Unknown, {}}},
           adf::CorrectedStart{47.5, -122.25},

@@ -147,6 +147,8 @@ void CWizardPage5::ResetAirportProcedures(int firstAirport) { ResetLandingSlots(
 
 void CWizardPage5::UpdateProcedures() { RebuildRouteProcedures(values_, route_.Points()); }
 
+std::vector<std::string> CWizardPage5::ProcedureLegs(int airport) const { return ProcedureLegLines(values_, airport); }
+
 bool CWizardPage5::HoldingEnabled() const { return keys_.holdingPatterns != 0; }
 
 }  // namespace trevalo

@@ -90,10 +90,12 @@ struct NavaidSection {
     bool operator==(const NavaidSection&) const = default;
 };
 
-// A section without tagged lines: the key line alone (the planner's DME and ILS
-// points), or a record line that is neither an airport's nor a navaid's.
+// A section without tagged lines: the key line alone (a point of no known kind), a DME
+// point ("[DME]" and its navaid line, which is no record line of the section: the
+// generators pass it over), or a record line that is neither an airport's nor a navaid's.
 struct OtherSection {
     std::optional<std::string> recordLine{};
+    std::string dmeLine{};
 
     bool operator==(const OtherSection&) const = default;
 };

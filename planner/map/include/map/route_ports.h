@@ -67,6 +67,9 @@ public:
     virtual void RefreshAirportList() = 0;
     // Brings the per-airport procedure data up to date with the route.
     virtual void UpdateProcedures() = 0;
+    // The leg lines of the procedure chosen for the route's airport (0-based among the
+    // route's airports), every one of them: a route point carries only the first ten.
+    virtual std::vector<std::string> ProcedureLegs(int airport) const = 0;
     virtual bool HoldingEnabled() const = 0;
 };
 

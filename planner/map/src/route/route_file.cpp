@@ -21,7 +21,14 @@ void Route::OnCreateAdventure() {
         database_,
         landing_ != nullptr && landing_->HoldingEnabled(),
         flightPlan_ != nullptr ? flightPlan_->RouteListEntries() : std::vector<RouteListEntry>{},
+        {},
     };
+    if (landing_ != nullptr) {
+        const int airports = AirportsBefore(Count());
+        for (int airport = 0; airport < airports; ++airport) {
+            inputs.procedureLegs.push_back(landing_->ProcedureLegs(airport));
+        }
+    }
     // The old file is replaced only by a complete new one: a stop keeps the previous route.
     const std::optional<adf::RouteFile> file = route_detail::ComposeRouteFile(inputs);
     if (!file) {

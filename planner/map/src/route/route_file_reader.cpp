@@ -26,15 +26,15 @@ public:
         RouteFileContents contents;
         for (const adf::RouteSection& section : file.sections) {
             const auto* airport = std::get_if<adf::AirportSection>(&section);
-            const auto* navaid = std::get_if<adf::NavaidSection>(&section);
-            if (airport == nullptr && navaid == nullptr) {
+            const std::optional<adf::NavaidSection> navaid = NavaidOf(section);
+            if (airport == nullptr && !navaid) {
                 continue;
             }
             if (contents.points.size() >= static_cast<size_t>(kMaxRoutePoints)) {
                 contents.status = RouteFileStatus::TooManyPoints;
                 return contents;
             }
-            if (navaid != nullptr) {
+            if (navaid) {
                 std::optional<CRoutePoint> point = ReadNavaid(*navaid);
                 if (!point) {
                     return {RouteFileStatus::NavaidMissing, {}};
@@ -48,6 +48,19 @@ public:
     }
 
 private:
+    // The navaid of a VOR's or an NDB's section, or of a DME point's, which has no radial,
+    // role or direction.
+    static std::optional<adf::NavaidSection> NavaidOf(const adf::RouteSection& section) {
+        if (const auto* navaid = std::get_if<adf::NavaidSection>(&section)) {
+            return *navaid;
+        }
+        const auto* other = std::get_if<adf::OtherSection>(&section);
+        if (other != nullptr && !other->dmeLine.empty()) {
+            return adf::NavaidSection{.navaidLine = other->dmeLine};
+        }
+        return std::nullopt;
+    }
+
     // A field of a record line, trimmed.
     static std::string Field(void (*getter)(char*, const char*), size_t size, const std::string& line) {
         std::string field(size, '\0');

@@ -174,6 +174,11 @@ private:
                                     .runwayHeading = point.course};
         if (point.HasProcedure()) {
             section.procedure = ProcedureOf(point.procedure);
+            // The landing page keeps every leg of the choice, the point the first ten.
+            const size_t airport = static_cast<size_t>(airportSections - 1);
+            if (airport < in_.procedureLegs.size() && !in_.procedureLegs[airport].empty()) {
+                section.procedure->legs = in_.procedureLegs[airport];
+            }
         }
         // Every second airport is a landing airport.
         if (airportSections % 2 == 0) {
@@ -197,6 +202,9 @@ private:
                 if (!AddAirportSection(point, ++airportSections)) {
                     return false;
                 }
+            } else if (point.type == kPointDme) {
+                file_.sections.emplace_back(
+                    adf::OtherSection{.dmeLine = in_.database.NavaidLine(static_cast<int>(point.databaseNumber))});
             } else {
                 file_.sections.emplace_back(adf::OtherSection{});
             }

@@ -18,6 +18,8 @@ struct RouteFileInputs {
     const NavDatabase& database;
     bool holdingEnabled = false;
     std::vector<RouteListEntry> routeList;  // the flight-plan page's route list
+    // The landing page's leg lines of each route airport's procedure.
+    std::vector<std::vector<std::string>> procedureLegs;
 };
 
 // nullopt when the writing stopped (a holding not placed, or Cancel at an ILS

@@ -85,7 +85,7 @@ TEST_F(RouteFileTest, WritesNdbAndDmeSections) {
     route_->Points() = {NavaidPoint(*database_, ndbOt_), NavaidPoint(*database_, dmeThd_)};
     route_->OnCreateAdventure();
     EXPECT_EQ(FileLines(), (Lines{"NAVAIDINFO_300:", NavaidLine(ndbOt_ - 1), "[RADIAL_N]:-000-", "[ENDSECTION]",
-                                  "NAVAIDINFO_301:"}));
+                                  "NAVAIDINFO_301:", "[DME]" + NavaidLine(dmeThd_ - 1)}));
 }
 
 TEST_F(RouteFileTest, HoldingLinesForEveryAirportAfterTheFirst) {
@@ -248,10 +248,14 @@ TEST_F(RouteFileTest, AnEmptyRouteGivesAnEmptyFileAndReadsBackEmpty) {
     EXPECT_EQ(ReadBack()->Count(), 0);
 }
 
-TEST_F(RouteFileTest, AirportsVorsAndNdbsReadBackAsWritten) {
-    route_->Points() = {AirportPoint(*database_, spf_, true), NavaidPoint(*database_, vorSpf_, 45, kVor1Role, true),
-                        NavaidPoint(*database_, ndbOt_),      AirportPoint(*database_, otr_, false),
-                        AirportPoint(*database_, otr_, true), NavaidPoint(*database_, vorOtr_, 300, kVor2Role, false),
+TEST_F(RouteFileTest, AirportsVorsNdbsAndDmesReadBackAsWritten) {
+    route_->Points() = {AirportPoint(*database_, spf_, true),
+                        NavaidPoint(*database_, vorSpf_, 45, kVor1Role, true),
+                        NavaidPoint(*database_, ndbOt_),
+                        NavaidPoint(*database_, dmeThd_),
+                        AirportPoint(*database_, otr_, false),
+                        AirportPoint(*database_, otr_, true),
+                        NavaidPoint(*database_, vorOtr_, 300, kVor2Role, false),
                         AirportPoint(*database_, thr_, true)};
     MessageBoxRecorder boxes({MbResult::No, MbResult::No});
     route_->OnCreateAdventure();

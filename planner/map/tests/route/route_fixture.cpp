@@ -51,18 +51,11 @@ void RouteWorldTest::MakeRoute() {
 
 int RouteWorldTest::AddOthertonParallel() {
     navdata::testing::AirportFields parallel;
-    parallel.name = "Otherton";
-    parallel.ident = "KOTR";
-    parallel.latitude = "N046* 00'00.00";
-    parallel.longitude = "W121* 00'00.00";
-    parallel.runwayHeading = "180.5";
-    parallel.runwayLength = 13780;
-    parallel.side = 'R';
-    parallel.magneticVariation = 0.0;
-    parallel.runwayStartLatitude = "N046* 00'40.00";
-    parallel.runwayEndLatitude = "N045* 59'20.00";
-    parallel.runwayStartLongitude = "W121* 00'20.00";
-    parallel.runwayEndLongitude = "W121* 00'21.00";
+    parallel.name = "Otherton", parallel.ident = "KOTR", parallel.side = 'R', parallel.magneticVariation = 0.0;
+    parallel.latitude = "N046* 00'00.00", parallel.longitude = "W121* 00'00.00";
+    parallel.runwayHeading = "180.5", parallel.runwayLength = 13780;
+    parallel.runwayStartLatitude = "N046* 00'40.00", parallel.runwayEndLatitude = "N045* 59'20.00";
+    parallel.runwayStartLongitude = "W121* 00'20.00", parallel.runwayEndLongitude = "W121* 00'21.00";
     const int number = files_.AddAirport(parallel);
     route_.reset();
     database_ = files_.Load();

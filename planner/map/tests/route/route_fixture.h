@@ -66,6 +66,7 @@ struct FakeLanding : LandingPage {
     void ResetAirportProcedures(int firstAirport) override { resets.push_back(firstAirport); }
     void RefreshAirportList() override { ++refreshes; }
     void UpdateProcedures() override { ++updates; }
+    std::vector<std::string> ProcedureLegs(int) const override { return {}; }
     bool HoldingEnabled() const override { return holding; }
 };
 

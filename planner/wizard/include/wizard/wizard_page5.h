@@ -50,6 +50,7 @@ public:
     void ResetAirportProcedures(int firstAirport) override;
     void RefreshAirportList() override;
     void UpdateProcedures() override;
+    std::vector<std::string> ProcedureLegs(int airport) const override;
     bool HoldingEnabled() const override;
 
 protected:

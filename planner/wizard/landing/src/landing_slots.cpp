@@ -148,6 +148,12 @@ void StoreProcedure(adf::LandingSlot& slot, const std::string& ident, std::span<
     slot.ident = slot.legs.empty() ? adf::kNoProcedure : ident;
 }
 
+std::vector<std::string> ProcedureLegLines(const adf::LandingValues& values, int airport) {
+    if (airport < 0 || airport >= SlotCount(values)) return {};
+    const std::vector<std::string>& legs = values.airports[static_cast<std::size_t>(airport)].legs;
+    return {legs.begin(), std::find(legs.begin(), legs.end(), std::string())};
+}
+
 std::vector<RouteRecord> ProcedureRouteRecords(const adf::LandingSlot& slot) {
     std::vector<RouteRecord> records;
     for (const std::string& line : slot.legs) {

@@ -58,6 +58,10 @@ std::optional<SidStarRequest> SelectionRequestFor(const adf::LandingValues& valu
 // empty ident, or a procedure without legs, is no procedure.
 void StoreProcedure(adf::LandingSlot& slot, const std::string& ident, std::span<const fileval> legs);
 
+// The leg lines of the route's n-th airport's procedure up to the first empty one, every
+// one the slot keeps; none past the slots.
+std::vector<std::string> ProcedureLegLines(const adf::LandingValues& values, int airport);
+
 // The slot's points as route records of the flight plan.
 std::vector<RouteRecord> ProcedureRouteRecords(const adf::LandingSlot& slot);
 
