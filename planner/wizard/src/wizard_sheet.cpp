@@ -98,11 +98,13 @@ void CWizardSheet::CreateAdventure() {
         const qtplatform::WaitCursor wait;
         // The plane page's cruise-speed text: empty, so no flying time, when not set.
         const std::string cruiseSpeed = PerformanceText(values_.plane.performance.cruiseSpeed);
+        // The definition gives the estimate of the route as it stands, as the briefing file does.
+        values_.briefing.computedEstimate = RouteEstimate(route_.Points(), cruiseSpeed);
         GenerationRequest request{values_,
                                   page3_.Model(),
                                   baseDirectory_,
                                   route_.RouteFilePath(),
-                                  RouteEstimate(route_.Points(), cruiseSpeed),
+                                  values_.briefing.computedEstimate,
                                   compile_,
                                   [this](const std::string& adfPath) { return page4_.CreateWeatherFile(adfPath); },
                                   [this](int page) { SetActivePage(page - 1); }};

@@ -67,6 +67,7 @@ protected:
         sheet_->ResetPages();
         Values().general.title = "Trip";
         Values().plane.performance = {.planeName = "C182", .vr = 60, .v1 = 55, .v2 = 65, .cruiseAltitude = 5000};
+        sheet_->ShowValues();
     }
     void SetRoute(std::vector<CRoutePoint> points) {
         route_->Points() = std::move(points);
@@ -143,6 +144,10 @@ TEST_F(ReopenRoundTripTest, CreateReopenAndCreateAgainWriteTheSameFiles) {
              points[2].holding = kNoHolding;
              points[3].holding = vorOtr_ - 1;  // the navaid's index in the navaid list
              SetRoute(points);
+         }},
+        {"a route picked on the map, the briefing page not shown since",
+         [this] {
+             route_->Points() = {AirportPoint(*database_, spf_, true), AirportPoint(*database_, thr_, true)};
          }},
         {"a corrected start",
          [this] {
