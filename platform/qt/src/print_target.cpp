@@ -29,7 +29,11 @@ bool PrintPages(QPagedPaintDevice& device, int resolution, const PrintJob& job, 
     drawRect.moveTo(0, 0);
     for (int page = first; page <= last; ++page) {
         if (page > first) device.newPage();
+        // Each page starts from the painter's first state: the preview carries a page's
+        // clip into the next one even after clipping was switched off.
+        painter.save();
         if (job.printPage) job.printPage(painter, page, drawRect);
+        painter.restore();
     }
     return painter.end();
 }

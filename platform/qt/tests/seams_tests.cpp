@@ -166,6 +166,35 @@ TEST(PrintTarget, ThePreviewShowsEveryPageAndACancelledPrintDialogPrintsNothing)
     EXPECT_EQ(drawn, 0);
 }
 
+// A page that ends clipped, as a chart's plan view does, leaves the next page whole.
+TEST(PrintTarget, EachPreviewPageStartsUnclipped) {
+    PrintJob job;
+    job.pageCount = 2;
+    job.printPage = [](QPainter& painter, int page, const QRect& drawRect) {
+        if (page == 1) {
+            painter.setClipRect(QRect(drawRect.center(), QSize(10, 10)));
+            painter.setClipping(false);
+            return;
+        }
+        painter.fillRect(QRect(drawRect.topLeft(), drawRect.size() / 4), Qt::red);
+    };
+    int redPixels = 0;
+    testing::WhenModalShown([&](QWidget* modal) {
+        auto* preview = modal->findChild<QPrintPreviewWidget*>();
+        ASSERT_NE(preview, nullptr);
+        preview->setViewMode(QPrintPreviewWidget::SinglePageView);
+        preview->setCurrentPage(2);
+        preview->fitInView();
+        const QImage shown = preview->grab().toImage();
+        for (int y = 0; y < shown.height(); ++y)
+            for (int x = 0; x < shown.width(); ++x)
+                if (shown.pixelColor(x, y) == Qt::red) ++redPixels;
+        static_cast<QDialog*>(modal)->reject();
+    });
+    EXPECT_TRUE(Print(To(PrintTarget::Preview), job));
+    EXPECT_GT(redPixels, 0);
+}
+
 TEST(PrintTarget, TheRecorderDrawsThePrintedJobsPages) {
     PrintRecorder recorder({false});
     EXPECT_FALSE(Print(To(PrintTarget::Printer), SquaresJob()));  // cancelled in the print dialog
