@@ -69,12 +69,17 @@ std::string ReportList::Cell(int row, int column) const {
 }
 
 int ReportList::AppendRow(const std::vector<std::string>& cells, std::int64_t key) {
-    const int row = InsertRow(RowCount(), cells.empty() ? std::string() : cells.front());
-    for (std::size_t column = 1; column < cells.size(); ++column) SetCell(row, static_cast<int>(column), cells[column]);
-    QTreeWidgetItem* item = topLevelItem(row);
-    for (int column = 0; column < columnCount(); ++column)
+    // The row is made whole before it joins the list: one change for the view to take in,
+    // not one per cell, which counts in lists of thousands of rows.
+    auto* item = new QTreeWidgetItem;
+    const int columns = std::max(columnCount(), 1);
+    for (int column = 0; column < columns; ++column) {
+        if (static_cast<std::size_t>(column) < cells.size()) item->setText(column, ToQString(cells[column]));
         item->setData(column, Qt::TextAlignmentRole, headerItem()->data(column, Qt::TextAlignmentRole));
-    SetRowKey(row, key);
+    }
+    item->setData(0, kKeyRole, QVariant::fromValue<qint64>(key));
+    const int row = RowCount();
+    addTopLevelItem(item);
     return row;
 }
 
