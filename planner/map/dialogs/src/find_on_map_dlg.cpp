@@ -38,12 +38,14 @@ constexpr CheckBoxEntry kCheckBoxes[] = {
 }  // namespace
 
 CFindOnMapDlg::CFindOnMapDlg(QWidget* parent)
-    : Dialog(parent), results_(qtplatform::WithId(new qtplatform::ReportList, kResults)) {
+    : Dialog(parent),
+      searchEdit_(qtplatform::WithId(new QLineEdit, kSearchText)),
+      results_(qtplatform::WithId(new qtplatform::ReportList, kResults)) {
     setWindowTitle(QStringLiteral("Find on Map"));
     auto* layout = new QVBoxLayout(this);
 
     auto* searchRow = new QHBoxLayout;
-    searchRow->addWidget(qtplatform::WithId(new QLineEdit, kSearchText));
+    searchRow->addWidget(searchEdit_);
     auto* find = qtplatform::WithId(new QPushButton(QStringLiteral("&Find")), kFind);
     searchRow->addWidget(find);
     layout->addLayout(searchRow);
@@ -83,7 +85,11 @@ bool CFindOnMapDlg::OnInitDialog() {
     SetUpColumns();
     resultKeys_.clear();
     chosenKey_.clear();
-    return Dialog::OnInitDialog();
+    const bool shown = Dialog::OnInitDialog();
+    // Each run starts at the search text, selected, so that the next ident replaces it.
+    searchEdit_->setFocus();
+    searchEdit_->selectAll();
+    return shown;
 }
 
 void CFindOnMapDlg::SetUpColumns() {

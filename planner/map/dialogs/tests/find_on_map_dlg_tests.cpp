@@ -163,13 +163,18 @@ TEST_F(FindOnMapDlgTest, OkWithASelectedRowChoosesItAndStaysOpenUntilClosed) {
     EXPECT_EQ(dialog_.ChosenKey(), kChelseaNdbKey);
 }
 
-TEST_F(FindOnMapDlgTest, ClosingWithoutChoosingAndReopeningLeaveNoKey) {
+TEST_F(FindOnMapDlgTest, ReopeningLeavesNoKeyAndTheTextReadyToBeTypedOver) {
     Search("SEA");
+    List().setFocus();
     testing::DoubleClickRow(List(), 0);
     ASSERT_FALSE(dialog_.ChosenKey().empty());
     dialog_.show();
     EXPECT_TRUE(dialog_.ChosenKey().empty());
     EXPECT_EQ(List().RowCount(), 0);
+    // The next ident typed goes into the search text, not into the emptied list.
+    auto* edit = Control<QLineEdit>(CFindOnMapDlg::kSearchText);
+    EXPECT_EQ(dialog_.focusWidget(), edit);
+    EXPECT_EQ(edit->selectedText(), "SEA");
     dialog_.reject();
     EXPECT_TRUE(dialog_.ChosenKey().empty());
 }

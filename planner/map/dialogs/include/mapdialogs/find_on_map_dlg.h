@@ -17,6 +17,8 @@
 #include "mapdialogs/find_on_map_key.h"
 #include "qtplatform/dialog.h"
 
+class QLineEdit;
+
 namespace qtplatform {
 class ReportList;
 }
@@ -69,6 +71,7 @@ private:
     std::string searchText_;
     std::vector<std::string> resultKeys_;
     std::string chosenKey_;
+    QLineEdit* searchEdit_;
     qtplatform::ReportList* results_;
 };
 
