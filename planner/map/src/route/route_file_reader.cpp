@@ -1,5 +1,6 @@
 #include "map/route_file_reader.h"
 
+#include <algorithm>
 #include <optional>
 
 #include "adf/route_file.h"
@@ -24,6 +25,9 @@ public:
 
     RouteFileContents Parse(const adf::RouteFile& file) const {
         RouteFileContents contents;
+        // A point is large (its procedure's legs), and copying one copies every leg: each is
+        // made once, in its place.
+        contents.points.reserve(std::min(file.sections.size(), static_cast<size_t>(kMaxRoutePoints)));
         for (const adf::RouteSection& section : file.sections) {
             const auto* airport = std::get_if<adf::AirportSection>(&section);
             const std::optional<adf::NavaidSection> navaid = NavaidOf(section);
@@ -34,14 +38,13 @@ public:
                 contents.status = RouteFileStatus::TooManyPoints;
                 return contents;
             }
+            CRoutePoint& point = contents.points.emplace_back();
             if (navaid) {
-                std::optional<CRoutePoint> point = ReadNavaid(*navaid);
-                if (!point) {
+                if (!ReadNavaid(*navaid, point)) {
                     return {RouteFileStatus::NavaidMissing, {}};
                 }
-                contents.points.push_back(std::move(*point));
-            } else if (std::optional<CRoutePoint> point = ReadAirport(*airport)) {
-                contents.points.push_back(std::move(*point));
+            } else if (!ReadAirport(*airport, point)) {
+                contents.points.pop_back();
             }
         }
         return contents;
@@ -68,7 +71,8 @@ private:
         return platform::Trimmed(field.c_str());
     }
 
-    std::optional<CRoutePoint> ReadNavaid(const adf::NavaidSection& section) const {
+    // Fills the route point of the navaid's section; false when the database lacks it.
+    bool ReadNavaid(const adf::NavaidSection& section, CRoutePoint& point) const {
         using namespace beaconex::navaid_line;
         const std::string& line = section.navaidLine;
         const std::string ident = Field(GetNavaidsID, kIdent.size(), line);
@@ -78,14 +82,13 @@ private:
         const double y = ParseLatLonText(Field(GetNavaidsLat, kLatitude.size(), line)) * kArcSecondsPerDegree;
         const int cell = GridCell(x, y);
         if (cell < 0 || cell >= kGridCells) {
-            return std::nullopt;
+            return false;
         }
         for (const NavaidRecord& navaid : database_.navaidGrid[static_cast<size_t>(cell)]) {
             if (platform::Trimmed(navaid.id) != ident || platform::Trimmed(navaid.name) != name ||
                 navaid.type != type) {
                 continue;
             }
-            CRoutePoint point;
             point.x = navaid.x;
             point.y = navaid.y;
             point.type = navaid.type;
@@ -98,9 +101,9 @@ private:
             if (section.direction) {
                 point.directionFlag = *section.direction == adf::VorDirection::To;
             }
-            return point;
+            return true;
         }
-        return std::nullopt;
+        return false;
     }
 
     static std::string_view WithoutTrailingBlanks(std::string_view line) {
@@ -143,12 +146,12 @@ private:
     }
 
     // SID/STAR, user waypoint and ILS lines are the wizard's, not read here.
-    std::optional<CRoutePoint> ReadAirport(const adf::AirportSection& section) const {
+    // Fills the route point of the airport's section; false when the database lacks it.
+    bool ReadAirport(const adf::AirportSection& section, CRoutePoint& point) const {
         const AirportRecord* airport = FindAirport(section.airportLine);
         if (airport == nullptr) {
-            return std::nullopt;
+            return false;
         }
-        CRoutePoint point;
         point.type = kPointAirport;
         point.databaseNumber = airport->number;
         point.ident = platform::Trimmed(airport->id);
@@ -156,7 +159,7 @@ private:
         point.x = section.runwayEnd ? airport->x2 : airport->x1;
         point.y = section.runwayEnd ? airport->y2 : airport->y1;
         point.course = section.runwayHeading;
-        return point;
+        return true;
     }
 
     const NavDatabase& database_;
