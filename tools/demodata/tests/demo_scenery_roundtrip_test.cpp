@@ -9,6 +9,7 @@
 #include "beaconex/navaid_line_layout.h"
 #include "database_comparison.h"
 #include "demo_world.h"
+#include "demodata/world_source.h"
 #include "fixture_world.h"
 #include "fsinstall/installation.h"
 #include "gathrel/bgl_scan.h"
@@ -128,16 +129,33 @@ TEST(DemoScenery, CreateDbGivesBackTheDemosRecords) {
     EXPECT_TRUE(boxes.texts().empty());
 }
 
-// The demo that scripts/make-demo wrote, when it is there.
+// The demo as scripts/make-demo writes it, from the fetched sources, when they are there.
+// It is made here, not read from build/demo, which the user may have changed since.
 TEST(DemoScenery, CreateDbGivesBackTheMadeDemosRecords) {
-    const std::filesystem::path demo = QUILLET_DEMO_DRIVE_C;
-    if (!std::filesystem::exists(demo / "FS2002")) GTEST_SKIP() << "no demo in " << demo << " (scripts/make-demo)";
+    const std::filesystem::path airports = QUILLET_AIRPORT_DATABASE;
+    if (!std::filesystem::exists(airports)) GTEST_SKIP() << "no " << airports << " (scripts/fetch-airport-data)";
     TempEnvironment env;
     platform::MessageBoxRecorder boxes;
-    ::setenv("QUILLET_DRIVE_E", demo.c_str(), 1);
-    CreateDb("E:\\FS2002");
-    ::unsetenv("QUILLET_DRIVE_E");
-    ExpectCreateDbGivesBack(demo / "Quillet", env.driveD() / "Scanned");
+    DemoWorldSources sources;
+    sources.airportDatabase = airports.string();
+    const std::filesystem::path navaids = QUILLET_NAVAID_FILE;
+    if (std::filesystem::exists(navaids)) {
+        const std::filesystem::path navDat = env.tempDir() / "nav.dat";
+        const std::string unpack = "gzip -dc '" + navaids.string() + "' > '" + navDat.string() + "'";
+        ASSERT_EQ(std::system(unpack.c_str()), 0) << unpack;
+        sources.navaidFile = navDat.string();
+    }
+    std::string error;
+    const std::optional<DemoWorld> world = ReadDemoWorld(sources, error);
+    ASSERT_TRUE(world) << error;
+    DemoCounts counts;
+    ASSERT_TRUE(WriteDemoWorld(env.driveC() / "Quillet", world->content, {}, counts));
+    fsinstall::InstallationOptions options;
+    options.folder = "C:\\FS2002";
+    options.version = fsinstall::SimulatorVersion::Fs2002;
+    ASSERT_TRUE(fsinstall::WriteInstallation(options, world->content));
+    CreateDb(options.folder);
+    ExpectCreateDbGivesBack(env.driveC() / "Quillet", env.driveD() / "Scanned");
 }
 
 }  // namespace
