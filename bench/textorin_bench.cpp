@@ -1,9 +1,15 @@
-// The adventure source of a 500-point route (airports, VORs, NDBs, holding on).
+// The adventure source of a 500-point route (airports, VORs, NDBs, holding on), beside a
+// plain read(2) of its definition's bytes.
 #include <benchmark/benchmark.h>
+
+#include <filesystem>
+#include <string>
+#include <vector>
 
 #include "adventure_source.h"
 #include "definition_builder.h"
 #include "record_lines.h"
+#include "world_files.h"
 
 namespace {
 
@@ -30,5 +36,19 @@ void BM_WriteAdventureSource500Points(benchmark::State& state) {
     state.SetLabel("target < 50 ms");
 }
 BENCHMARK(BM_WriteAdventureSource500Points)->Unit(benchmark::kMillisecond);
+
+void BM_ReadDefinitionBytes(benchmark::State& state) {
+    std::string bytes;
+    for (const std::string& line : FiveHundredPointRoute().Lines()) bytes += line + "\r\n";
+    const std::filesystem::path path = std::filesystem::temp_directory_path() / "textorin-bench-500.adf";
+    bench::WriteWorldFile(path, bytes);
+    const std::vector<std::filesystem::path> paths{path};
+    std::vector<char> buffer;
+    size_t total = 0;
+    for (auto _ : state) total = bench::ReadFilesPlainly(paths, buffer);
+    state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * total));
+    std::filesystem::remove(path);
+}
+BENCHMARK(BM_ReadDefinitionBytes)->Unit(benchmark::kMillisecond);
 
 }  // namespace

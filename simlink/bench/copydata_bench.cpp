@@ -1,5 +1,6 @@
 // Round trip of a 16-byte WM_COPYDATA request, as the simulator link sends it, to a
-// window served by a child process.
+// window served by a child process, beside a write and a plain read(2) of the same 16
+// bytes through a pipe in one process.
 #include <benchmark/benchmark.h>
 #include <signal.h>
 #include <sys/wait.h>
@@ -79,5 +80,26 @@ void BM_CopyDataRoundTrip(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_CopyDataRoundTrip)->Unit(benchmark::kMicrosecond);
+
+void BM_PipeWriteAndRead(benchmark::State& state) {
+    int ends[2];
+    if (::pipe(ends) != 0) {
+        state.SkipWithError("no pipe");
+        return;
+    }
+    const simlink::SimLinkRequest request{4, 1396, 0, simlink::kRead};
+    simlink::SimLinkRequest read{};
+    for (auto _ : state) {
+        if (::write(ends[1], &request, sizeof request) != sizeof request ||
+            ::read(ends[0], &read, sizeof read) != sizeof read) {
+            state.SkipWithError("pipe failed");
+            break;
+        }
+        benchmark::DoNotOptimize(read);
+    }
+    ::close(ends[0]);
+    ::close(ends[1]);
+}
+BENCHMARK(BM_PipeWriteAndRead)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
