@@ -1,11 +1,18 @@
-// Drawing the planner's map offscreen at 1920 by 1080: the static layers drawn afresh and
-// the frame of a route edit (the cached static image with the route over it), at world
-// zoom, at a regional zoom and where idents crowd (London at the Go to Plane zoom, the US
-// east coast), in milliseconds per frame (the median of the frames, steadier than the
-// mean on a busy machine). Uses the demo base directory when scripts/make-demo has
-// written it, else a generated world.
+// Drawing the planner's map offscreen at 1920 by 1080 with the view's label font: the
+// static layers and idents drawn afresh (what a scroll or zoom step pays), the idents
+// written again over the kept static layers (a route edit) and the kept image with the
+// route over it, at every zoom an author meets: the world, a region, the first zoom with
+// idents and compass roses, the Go to Plane zoom where idents crowd (London, the US east
+// coast) and the runway numbers' zoom over a large airport; first with the navaids and
+// ILS, then without them. Each figure is the median frame in milliseconds, steadier than
+// the mean on a busy machine, printed beside the 16 ms frame and beside a plain read(2)
+// of the map's files (the databases and the map tiles) in the same run. Uses the demo
+// base directory when scripts/make-demo has written it, else a generated world.
 //
 //   map_draw_bench                    prints the timings
+//   map_draw_bench --only=NAME        times only the frames of that name (for a profiler)
+//   map_draw_bench --images=DIR       also writes each timed image (static layers with the
+//                                     idents) to DIR/<navaids>-<name>-<zoom>.png
 //   map_draw_bench --screenshots=DIR  also writes the map view at three zooms with a
 //                                     short route to DIR/map-<zoom>.png (London, Paris,
 //                                     Brussels and Amsterdam on the demo data)
@@ -22,15 +29,19 @@
 #include <functional>
 #include <span>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "map/nav_database.h"
+#include "mapview/label_font.h"
 #include "mapview/map_image_cache.h"
 #include "mapview/map_layers.h"
 #include "navdata/angle_text.h"
 #include "navdata/line_widths.h"
 #include "navdata/record_lines.h"
 #include "navdata_testing/scenery_lines.h"
+#include "platform/file_search.h"
+#include "platform/paths.h"
 #include "qtplatform/device_context.h"
 #include "shell/trevalo_doc.h"
 #include "shell/trevalo_view.h"
@@ -48,6 +59,11 @@ constexpr int kFrames = 20;
 constexpr int kWorldZoom = 3;
 constexpr int kRegionalZoom = 60;
 constexpr int kGoToPlaneZoom = 64;
+// The first zoom that shows idents and compass roses, and the first of the runway
+// numbers on the way in from the world zoom by doubling.
+constexpr int kFirstIdentZoom = kIlsZoom + 1;
+constexpr int kRunwayNumbersZoom = 12288;
+constexpr double kFrameMilliseconds = 16.0;
 // The screenshots: the Channel coasts with a route of four capitals' airports, and Paris.
 constexpr int kDocsZoom = 110;
 constexpr int kCloseZoom = 400;
@@ -157,16 +173,54 @@ double MillisecondsPerFrame(const std::function<void()>& frame) {
     return times[kFrames / 2];
 }
 
-void TimeZoom(const NavDatabase& database, const char* name, int zoom, double longitude, double latitude) {
+// The files the map is drawn from, as host paths: the databases and the map tiles.
+std::vector<std::filesystem::path> MapFilePaths(bool navaids) {
+    std::vector<std::filesystem::path> paths;
+    std::vector<const char*> names{"Airport.nav"};
+    if (navaids) names.insert(names.end(), {"Navaids.nav", "Ils.nav"});
+    for (const char* name : names) paths.push_back(platform::HostPath(platform::JoinWindowsPath(kBaseDirectory, name)));
+    const std::string map = platform::JoinWindowsPath(kBaseDirectory, "Map");
+    for (const platform::FoundFile& tile : platform::FindFiles(platform::JoinWindowsPath(map, "*.tmp")))
+        paths.push_back(platform::HostPath(platform::JoinWindowsPath(map, tile.name)));
+    return paths;
+}
+
+struct Place {
+    const char* name;
+    int zoom;
+    double longitude, latitude;
+};
+
+constexpr Place kPlaces[] = {
+    {"world", kWorldZoom, 0.0, 0.0},          {"regional", kRegionalZoom, 10.0, 50.0},
+    {"idents", kFirstIdentZoom, 10.0, 50.0},  {"London", kGoToPlaneZoom, -0.2, 51.5},
+    {"US east", kGoToPlaneZoom, -75.0, 40.0}, {"Heathrow", kRunwayNumbersZoom, -0.46, 51.47},
+};
+
+struct Options {
+    std::string screenshots, images, only;
+};
+
+void TimePlace(const NavDatabase& database, const Place& place, const char* navaids, double read,
+               const Options& options) {
     const MapLayers layers(database);
-    const MapFrame frame = FrameAround(zoom, longitude, latitude);
-    const std::vector<CRoutePoint> route = ShortRoute(database, longitude, latitude);
+    const MapFrame frame = FrameAround(place.zoom, place.longitude, place.latitude);
+    const std::vector<CRoutePoint> route = ShortRoute(database, place.longitude, place.latitude);
     MapImageCache cache;
     QImage window(kWidth, kHeight, QImage::Format_RGB32);
-    const LabelPriorities priorities = LabelPrioritiesFor(route, std::nullopt);
+    // A route edit: the route's idents change, and the idents are written again.
+    const LabelPriorities priorities[] = {
+        LabelPrioritiesFor(route, std::nullopt),
+        LabelPrioritiesFor(std::span(route).first(route.empty() ? 0 : route.size() - 1), std::nullopt)};
+    LabelFont font;
+    font.Update(frame.projection.zoom);
+    int edits = 0;
+    const auto image = [&]() -> const QImage& {
+        return layers.CachedImage(cache, frame, window.size(), kDpi, font.Font(), priorities[edits % 2]);
+    };
     const auto paint = [&] {
         QPainter painter(&window);
-        painter.drawImage(0, 0, layers.CachedImage(cache, frame, window.size(), kDpi, std::nullopt, priorities));
+        painter.drawImage(0, 0, image());
         qtplatform::DeviceContext dc(painter);
         PrepareMapDC(dc, frame);
         layers.DrawRoute(dc, frame, route);
@@ -175,9 +229,32 @@ void TimeZoom(const NavDatabase& database, const char* name, int zoom, double lo
         cache.Invalidate();
         paint();
     });
+    const double edit = MillisecondsPerFrame([&] {
+        ++edits;
+        paint();
+    });
     const double cached = MillisecondsPerFrame(paint);
-    std::printf("%-8s zoom %5d: static layers drawn %7.2f ms/frame, route over the cached image %6.2f ms/frame\n", name,
-                zoom, fresh, cached);
+    std::printf("%-4s %-9s %6d %8.2f %5.0f %8.2f %8.2f %8.2f\n", navaids, place.name, place.zoom, fresh,
+                kFrameMilliseconds, read, edit, cached);
+    if (!options.images.empty()) {
+        const std::string path =
+            options.images + "/" + navaids + "-" + place.name + "-" + std::to_string(place.zoom) + ".png";
+        image().save(QString::fromStdString(path), "PNG");
+    }
+}
+
+// Every place's frames, beside the median read(2) of the map's files.
+void TimePlaces(const NavDatabase& database, bool navaids, const Options& options) {
+    const std::vector<std::filesystem::path> paths = MapFilePaths(navaids);
+    std::vector<char> buffer;
+    size_t bytes = 0;
+    const double read = MillisecondsPerFrame([&] { bytes = bench::ReadFilesPlainly(paths, buffer); });
+    std::printf("navaids %s: read(2) of the map's %zu files, %.1f MB: %.2f ms\n", navaids ? "on" : "off", paths.size(),
+                bytes / 1e6, read);
+    for (const Place& place : kPlaces) {
+        if (options.only.empty() || options.only == place.name)
+            TimePlace(database, place, navaids ? "on" : "off", read, options);
+    }
 }
 
 void WriteScreenshots(const std::string& folder, const char* driveC) {
@@ -209,10 +286,13 @@ void WriteScreenshots(const std::string& folder, const char* driveC) {
 int main(int argc, char** argv) {
     if (std::getenv("QT_QPA_PLATFORM") == nullptr) setenv("QT_QPA_PLATFORM", "offscreen", 1);
     QApplication application(argc, argv);
-    std::string screenshots;
+    Options options;
     for (int i = 1; i < argc; ++i) {
         const std::string argument = argv[i];
-        if (argument.rfind("--screenshots=", 0) == 0) screenshots = argument.substr(14);
+        for (auto [prefix, value] : {std::pair{"--screenshots=", &options.screenshots},
+                                     std::pair{"--images=", &options.images}, std::pair{"--only=", &options.only}}) {
+            if (argument.rfind(prefix, 0) == 0) *value = argument.substr(std::strlen(prefix));
+        }
     }
 
     std::filesystem::path driveC = QUILLET_DEMO_DRIVE_C;
@@ -227,14 +307,21 @@ int main(int argc, char** argv) {
     NavDatabase database(kBaseDirectory);
     database.StartLoaders();
     database.WaitForLoaders([](int) {});
-    std::printf("%d airports, %d navaids, %zu map tiles\n", database.airportCount, database.navaidCount,
-                database.mapShapes.size());
+    std::printf("%d airports, %d navaids, %zu ILS, %zu map tiles\n", database.airportCount, database.navaidCount,
+                database.ils.empty() ? 0 : database.ils.size() - 1, database.mapShapes.size());
+    std::printf(
+        "Milliseconds a frame, the median of %d: the static layers and idents drawn afresh (a scroll or\n"
+        "zoom step), the frame, a read(2) of the map's files, the idents written again over the\n"
+        "static layers (a route edit), the cached image with the route over it\n",
+        kFrames);
+    std::printf("nav  place       zoom   static frame  read(2)   idents   cached\n");
 
-    TimeZoom(database, "world", kWorldZoom, 0.0, 0.0);
-    TimeZoom(database, "regional", kRegionalZoom, 10.0, 50.0);
-    TimeZoom(database, "London", kGoToPlaneZoom, -0.2, 51.5);
-    TimeZoom(database, "US east", kGoToPlaneZoom, -75.0, 40.0);
-    if (!screenshots.empty()) WriteScreenshots(screenshots, driveC.c_str());
+    TimePlaces(database, true, options);
+    // The same world without navaids and ILS.
+    for (auto& cell : database.navaidGrid) cell.clear();
+    database.ils.resize(std::min<std::size_t>(database.ils.size(), 1));
+    TimePlaces(database, false, options);
+    if (!options.screenshots.empty()) WriteScreenshots(options.screenshots, driveC.c_str());
     if (!generated.empty()) std::filesystem::remove_all(generated);
     return 0;
 }
