@@ -9,7 +9,6 @@
 namespace trevalo {
 namespace {
 
-constexpr int kPerMille = 1000;
 constexpr int kCenterColumn = 17;
 constexpr int kCenterRow = 8;
 
@@ -30,14 +29,6 @@ platform::Size WorldSizeAtZoom(int zoom) {
 }
 
 MapProjection MapProjection::ForScreen(int zoom) { return {zoom, {0, WorldSizeAtZoom(zoom).cy}}; }
-
-int MapProjection::LonToDevice(double x) const {
-    return platform::MulDiv(static_cast<int>(std::trunc(kLongitudeOrigin + x)), zoom, kPerMille) - origin.x;
-}
-
-int MapProjection::LatToDevice(double y) const {
-    return platform::MulDiv(static_cast<int>(std::trunc(kLatitudeOrigin + y)), zoom, kPerMille) - origin.y;
-}
 
 double MapProjection::DeviceToLon(int logicalX) const {
     return platform::MulDiv(logicalX + origin.x, kPerMille, zoom) - kLongitudeOrigin;

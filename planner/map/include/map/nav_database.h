@@ -69,6 +69,11 @@ struct MapShape {
     std::vector<MapPoint> points;
     // Bounding box in units of 10 degrees, truncated toward zero.
     int32_t minLongitude = 200, minLatitude = 200, maxLongitude = -200, maxLatitude = -200;
+    // For each point, whether an edge that the outline walks both ways (the bridge to a
+    // lake) starts or ends there; empty when there is none. Found once, as the tile loads.
+    std::vector<bool> seamEnds;
+
+    void FindSeams();
 };
 
 // A grid of records, one list per cell of maparithmetic/map_grid.h.

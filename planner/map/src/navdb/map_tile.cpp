@@ -3,6 +3,9 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <cstring>
+
+#include "maparithmetic/polygon_seams.h"
 
 namespace trevalo {
 
@@ -25,7 +28,20 @@ int32_t LittleEndianInt32(const char* bytes) {
 
 int32_t CellOf(double degrees) { return static_cast<int32_t>(std::trunc(degrees * kCellsPerDegree)); }
 
+std::uint64_t BitsOf(double value) {
+    std::uint64_t bits = 0;
+    std::memcpy(&bits, &value, sizeof bits);
+    return bits;
+}
+
 }  // namespace
+
+void MapShape::FindSeams() {
+    std::vector<PointKey> keys;
+    keys.reserve(points.size());
+    for (const MapPoint& point : points) keys.push_back({BitsOf(point.longitude), BitsOf(point.latitude)});
+    seamEnds = SeamEnds(keys);
+}
 
 MapShape DecodeMapTile(std::string_view bytes) {
     MapShape shape;
@@ -39,6 +55,7 @@ MapShape DecodeMapTile(std::string_view bytes) {
         shape.minLatitude = std::min(shape.minLatitude, CellOf(latitude));
         shape.maxLatitude = std::max(shape.maxLatitude, CellOf(latitude));
     }
+    shape.FindSeams();
     return shape;
 }
 

@@ -4,6 +4,8 @@
 #include <array>
 #include <string>
 
+#include "ident_writer.h"
+#include "map_canvas.h"
 #include "map_labels.h"
 #include "maparithmetic/label_grid.h"
 #include "mapview/map_layers.h"
@@ -40,17 +42,12 @@ private:
     std::array<int, 256> widths_{};
 };
 
-void Place(DeviceContext& dc, const std::vector<MapLabel>& labels, LabelGrid& grid, LabelMeasure& measure,
-           qtplatform::ColorRef& color) {
+void Place(const std::vector<MapLabel>& labels, LabelGrid& grid, LabelMeasure& measure,
+           map_detail::IdentWriter& writer) {
     for (const MapLabel& label : labels) {
         const platform::Rect box{label.anchor.x, label.anchor.y, label.anchor.x + measure.Width(label.text),
                                  label.anchor.y - measure.Height()};
-        if (!grid.Claim(box)) continue;
-        if (label.color != color) {
-            color = label.color;
-            dc.SetTextColor(color);
-        }
-        dc.TextOut(label.anchor, label.text);
+        if (grid.Claim(box)) writer.Write(label.anchor, label.text, label.color);
     }
 }
 
@@ -60,7 +57,7 @@ bool MapLayers::ShowsLabels(const MapFrame& frame) {
     return frame.zoom > kIdentZoom && (frame.switches.airportIds || frame.switches.navaidIds);
 }
 
-void MapLayers::DrawLabels(DeviceContext& dc, const MapFrame& frame, const std::optional<qtplatform::Font>& labelFont,
+void MapLayers::DrawLabels(QPainter& painter, const MapFrame& frame, const std::optional<qtplatform::Font>& labelFont,
                            const LabelPriorities& priorities) const {
     if (!ShowsLabels(frame)) return;
     map_detail::LabelLists labels;
@@ -70,15 +67,13 @@ void MapLayers::DrawLabels(DeviceContext& dc, const MapFrame& frame, const std::
                      [](const MapLabel& a, const MapLabel& b) { return a.rank > b.rank; });
     map_detail::GatherNavaidLabels(database_, frame, priorities, labels);
     map_detail::GatherIlsLabels(database_, frame, priorities, labels);
-    if (labelFont) dc.SelectFont(*labelFont);
-    dc.SetBkMode(qtplatform::BackgroundMode::Transparent);
+    map_detail::MapCanvas canvas(painter, frame, labelFont);
     LabelGrid grid(frame.visible, kLabelCellPixels * frame.pixelMargin);
     if (priorities.plane) grid.Reserve(PlaneSymbolExtent(frame, *priorities.plane));
-    LabelMeasure measure(dc);
-    qtplatform::ColorRef color = map_colors::kBlack;
-    dc.SetTextColor(color);
-    Place(dc, labels.route, grid, measure, color);
-    Place(dc, labels.others, grid, measure, color);
+    LabelMeasure measure(canvas.Dc());
+    map_detail::IdentWriter writer(canvas);
+    Place(labels.route, grid, measure, writer);
+    Place(labels.others, grid, measure, writer);
 }
 
 }  // namespace trevalo

@@ -17,9 +17,7 @@ void SetResolution(QImage& image, int dpi) {
 
 void DrawOn(QImage& image, const MapFrame& frame, const MapImageCache::Draw& draw) {
     QPainter painter(&image);
-    qtplatform::DeviceContext dc(painter);
-    PrepareMapDC(dc, frame);
-    draw(dc, frame);
+    draw(painter, frame);
 }
 
 }  // namespace

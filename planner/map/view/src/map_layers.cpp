@@ -1,11 +1,14 @@
 #include "mapview/map_layers.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 #include <cstring>
 #include <string>
+#include <vector>
 
 #include "map/runway_numbers.h"
+#include "map_canvas.h"
 #include "map_labels.h"
 #include "map_markers.h"
 #include "shape_outline.h"
@@ -14,8 +17,7 @@ namespace trevalo {
 namespace {
 
 using namespace map_colors;
-using map_detail::DrawWorldLine;
-using qtplatform::DeviceContext;
+using map_detail::MapCanvas;
 using qtplatform::Point;
 
 constexpr int kShapePenWidth = 3;
@@ -37,14 +39,6 @@ constexpr int kShapeClipPixels = 4;
 constexpr double kHalfTurn = 180.0 * 3600.0;  // arc-seconds
 constexpr double kFullTurn = 2 * kHalfTurn;
 
-void DrawWorldRectangle(DeviceContext& dc, const MapFrame& frame, double west, double south, double east,
-                        double north) {
-    DrawWorldLine(dc, frame, west, north, east, north);
-    DrawWorldLine(dc, frame, east, north, east, south);
-    DrawWorldLine(dc, frame, east, south, west, south);
-    DrawWorldLine(dc, frame, west, south, west, north);
-}
-
 bool DrawnAsMark(const AirportRecord& airport) {
     return airport.runway == 'H' || std::abs(airport.x2 - airport.x1) > kLongestRunwayLine ||
            std::abs(airport.y2 - airport.y1) > kLongestRunwayLine;
@@ -56,6 +50,25 @@ bool ReachesWorldEdges(const MapShape& shape) {
     return shape.minLatitude <= -kPoleRow || shape.maxLatitude >= kPoleRow || shape.minLongitude <= -kDateLineColumn ||
            shape.maxLongitude >= kDateLineColumn;
 }
+
+// A runway as a line between its ends, or the airport's mark.
+template <class Lines>
+void DrawRunway(Lines& lines, const AirportRecord& airport) {
+    if (DrawnAsMark(airport)) {
+        map_detail::DrawSquare(lines, airport.x, airport.y, kHelipadHalfSide);
+    } else {
+        lines.WorldLine(airport.x1, airport.y1, airport.x2, airport.y2);
+    }
+}
+
+// World lines gathered in device pixels instead of drawn.
+struct DeviceLines {
+    const MapCanvas& canvas;
+    std::vector<QLine> lines;
+    void WorldLine(double x1, double y1, double x2, double y2) {
+        if (const std::optional<QLine> line = canvas.DeviceLine(x1, y1, x2, y2)) lines.push_back(*line);
+    }
+};
 
 bool ShapeInView(const MapShape& shape, const VisibleCells& cells) {
     return shape.maxLongitude + kCenterColumn >= cells.firstColumn &&
@@ -75,7 +88,8 @@ void AppendDistinct(std::vector<Point>& polygon, Point point, int pixel, bool ke
 // last one so that a shape across the date line stays in one piece; returns the turns
 // (+1 or -1) by which it reaches past either edge of the world, 0 when it does not.
 int UnwrappedShape(const MapShape& shape, const MapProjection& projection, double shift, int pixel,
-                   const std::vector<bool>& keep, std::vector<Point>& points) {
+                   std::vector<Point>& points) {
+    const std::vector<bool>& keep = shape.seamEnds;
     points.clear();
     double offset = 0;
     double last = 0;
@@ -87,38 +101,39 @@ int UnwrappedShape(const MapShape& shape, const MapProjection& projection, doubl
         last = longitude + offset;
         if (last > kHalfTurn) beyond = 1;
         if (last < -kHalfTurn) beyond = -1;
-        AppendDistinct(points, projection.ToLogical(last + shift, shape.points[i].latitude), pixel, keep[i]);
+        AppendDistinct(points, projection.ToLogical(last + shift, shape.points[i].latitude), pixel,
+                       !keep.empty() && keep[i]);
     }
     return beyond;
 }
 
-void FillClipped(DeviceContext& dc, const std::vector<Point>& points, const ClipBox& box, const WorldEdges* edges,
-                 std::vector<Point>& clipped) {
-    if (points.size() == 2) {
-        Point from = points[0], to = points[1];
-        if ((edges != nullptr && edges->Along(from, to)) || !ClipLineToRect(from, to, box)) return;
-        dc.MoveTo(from);
-        dc.LineTo(to);
-        return;
-    }
-    ClipPolygonToRect(points, box, clipped);
-    if (clipped.size() > 2) DrawLandPolygon(dc, clipped, edges);
-}
-
 struct ShapeBuffers {
     std::vector<Point> points, clipped;
+    LandBuffers land;
 };
 
-void DrawShape(DeviceContext& dc, const MapFrame& frame, const MapShape& shape, const ClipBox& box,
-               const WorldEdges& worldEdges, ShapeBuffers& buffers) {
+void FillClipped(MapCanvas& canvas, const ClipBox& box, const WorldEdges* edges, bool seams, ShapeBuffers& buffers) {
+    const std::vector<Point>& points = buffers.points;
+    if (points.size() == 2) {
+        const Point from = points[0], to = points[1];
+        if (edges == nullptr || !edges->Along(from, to)) canvas.Line(from, to, box);
+        return;
+    }
+    ClipPolygonToRect(points, box, buffers.clipped);
+    if (buffers.clipped.size() > 2) DrawLandPolygon(canvas, buffers.clipped, edges, seams, buffers.land);
+}
+
+void DrawShape(MapCanvas& canvas, const MapShape& shape, const ClipBox& box, const WorldEdges& worldEdges,
+               ShapeBuffers& buffers) {
+    const MapFrame& frame = canvas.Frame();
     const WorldEdges* edges = ReachesWorldEdges(shape) ? &worldEdges : nullptr;
-    const std::vector<bool> keep = SeamPoints(shape);
-    const int beyond = UnwrappedShape(shape, frame.projection, 0, frame.pixelMargin, keep, buffers.points);
-    FillClipped(dc, buffers.points, box, edges, buffers.clipped);
+    const int beyond = UnwrappedShape(shape, frame.projection, 0, frame.pixelMargin, buffers.points);
+    const bool seams = !shape.seamEnds.empty();
+    FillClipped(canvas, box, edges, seams, buffers);
     // The part past the date line shows again on the world's other side.
     if (beyond != 0) {
-        UnwrappedShape(shape, frame.projection, -beyond * kFullTurn, frame.pixelMargin, keep, buffers.points);
-        FillClipped(dc, buffers.points, box, edges, buffers.clipped);
+        UnwrappedShape(shape, frame.projection, -beyond * kFullTurn, frame.pixelMargin, buffers.points);
+        FillClipped(canvas, box, edges, seams, buffers);
     }
 }
 
@@ -145,21 +160,21 @@ MapFrame ScreenFrame(int zoom, const qtplatform::Rect& client, int pixelMargin, 
     return frame;
 }
 
-void MapLayers::DrawStatic(DeviceContext& dc, const MapFrame& frame,
+void MapLayers::DrawStatic(QPainter& painter, const MapFrame& frame,
                            const std::optional<qtplatform::Font>& labelFont) const {
-    dc.FillSolidRect(frame.visible, kBackground);
-    if (labelFont) dc.SelectFont(*labelFont);
-    dc.SetBkMode(qtplatform::BackgroundMode::Transparent);
-    DrawMapShapes(dc, frame);
-    DrawGraticule(dc, frame);
-    if (frame.switches.airports) DrawAirports(dc, frame);
-    DrawNavaids(dc, frame);
-    if (frame.zoom > kIlsZoom) DrawIlsCones(dc, frame);
+    MapCanvas canvas(painter, frame, labelFont);
+    canvas.Dc().FillSolidRect(frame.visible, kBackground);
+    DrawMapShapes(canvas);
+    DrawGraticule(canvas);
+    if (frame.switches.airports) DrawAirports(canvas);
+    DrawNavaids(canvas);
+    if (frame.zoom > kIlsZoom) DrawIlsCones(canvas);
 }
 
-void MapLayers::DrawMapShapes(DeviceContext& dc, const MapFrame& frame) const {
-    dc.SelectPen({qtplatform::PenStyle::Solid, kShapePenWidth, kBlack});
-    dc.SelectBrush({qtplatform::BrushStyle::Solid, kLand});
+void MapLayers::DrawMapShapes(MapCanvas& canvas) const {
+    const MapFrame& frame = canvas.Frame();
+    canvas.SelectPen({qtplatform::PenStyle::Solid, kShapePenWidth, kBlack});
+    canvas.Dc().SelectBrush({qtplatform::BrushStyle::Solid, kLand});
     const VisibleCells cells = GetVisibleCells(frame.projection, frame.client);
     const ClipBox client = ClipBox::FromRect(frame.client);
     const int widen = kShapeClipPixels * frame.pixelMargin;
@@ -167,61 +182,67 @@ void MapLayers::DrawMapShapes(DeviceContext& dc, const MapFrame& frame) const {
     const WorldEdges edges = WorldEdges::At(frame.projection, frame.pixelMargin);
     ShapeBuffers buffers;
     for (const MapShape& shape : database_.mapShapes) {
-        if (ShapeInView(shape, cells)) DrawShape(dc, frame, shape, box, edges, buffers);
+        if (ShapeInView(shape, cells)) DrawShape(canvas, shape, box, edges, buffers);
     }
 }
 
-void MapLayers::DrawGraticule(DeviceContext& dc, const MapFrame& frame) const {
+void MapLayers::DrawGraticule(MapCanvas& canvas) const {
     const qtplatform::Pen grey{qtplatform::PenStyle::Solid, 0, kGraticule};
     const qtplatform::Pen black{qtplatform::PenStyle::Solid, 0, kBlack};
     const double edge = kMapEdgeLatitude * kArcSecondsPerDegree;
     const double west = -kMaxGraticuleLongitude * kArcSecondsPerDegree;
     const double east = kMaxGraticuleLongitude * kArcSecondsPerDegree;
-    dc.SelectPen(grey);
+    canvas.SelectPen(grey);
     for (int n = kGraticuleStep; n <= kMaxGraticuleLatitude; n += kGraticuleStep) {
         const double latitude = n * kArcSecondsPerDegree;
-        DrawWorldRectangle(dc, frame, west, -latitude, east, latitude);
+        map_detail::DrawWorldRectangle(canvas, west, -latitude, east, latitude);
     }
-    dc.SelectPen(black);
-    DrawWorldLine(dc, frame, west, 0, east, 0);
-    dc.SelectPen(grey);
+    canvas.SelectPen(black);
+    canvas.WorldLine(west, 0, east, 0);
+    canvas.SelectPen(grey);
     for (int n = kGraticuleStep; n <= kMaxGraticuleLongitude; n += kGraticuleStep) {
         const double longitude = n * kArcSecondsPerDegree;
-        DrawWorldRectangle(dc, frame, -longitude, -edge, longitude, edge);
+        map_detail::DrawWorldRectangle(canvas, -longitude, -edge, longitude, edge);
     }
-    dc.SelectPen(black);
-    DrawWorldLine(dc, frame, 0, -edge, 0, edge);
+    canvas.SelectPen(black);
+    canvas.WorldLine(0, -edge, 0, edge);
 }
 
-void MapLayers::DrawAirports(DeviceContext& dc, const MapFrame& frame) const {
-    dc.SelectPen({qtplatform::PenStyle::Solid, 0, kBlack});
-    dc.SetTextColor(kBlack);
-    const bool numbers = frame.zoom > kRunwayNumberZoom && frame.switches.runwayNumbers;
+void MapLayers::DrawAirports(MapCanvas& canvas) const {
+    const MapFrame& frame = canvas.Frame();
+    canvas.SelectPen({qtplatform::PenStyle::Solid, 0, kBlack});
+    canvas.SetTextColor(kBlack);
     const VisibleCells cells = GetVisibleCells(frame.projection, frame.client);
+    if (frame.zoom <= kRunwayNumberZoom || !frame.switches.runwayNumbers) {
+        DrawRunwayLines(canvas, cells);
+        return;
+    }
     ForEachInCells(database_.airportGrid, cells, [&](const AirportRecord& airport) {
-        if (DrawnAsMark(airport)) {
-            map_detail::DrawSquare(dc, frame, airport.x, airport.y, kHelipadHalfSide);
-        } else {
-            DrawWorldLine(dc, frame, airport.x1, airport.y1, airport.x2, airport.y2);
-        }
-        if (numbers) {
-            const RunwayNumbers runway = RunwayNumbersFor(airport.heading, airport.magVar);
-            if (map_detail::InView(frame, airport.x2, airport.y2))
-                dc.TextOut(frame.projection.ToLogical(airport.x2, airport.y2), std::to_string(runway.endTwo));
-            if (map_detail::InView(frame, airport.x1, airport.y1))
-                dc.TextOut(frame.projection.ToLogical(airport.x1, airport.y1), std::to_string(runway.endOne));
-        }
+        DrawRunway(canvas, airport);
+        const RunwayNumbers runway = RunwayNumbersFor(airport.heading, airport.magVar);
+        if (map_detail::InView(frame, airport.x2, airport.y2))
+            canvas.Dc().TextOut(frame.projection.ToLogical(airport.x2, airport.y2), std::to_string(runway.endTwo));
+        if (map_detail::InView(frame, airport.x1, airport.y1))
+            canvas.Dc().TextOut(frame.projection.ToLogical(airport.x1, airport.y1), std::to_string(runway.endOne));
     });
+}
+
+// Without the runway numbers the layer is black lines alone, in any order.
+void MapLayers::DrawRunwayLines(MapCanvas& canvas, const VisibleCells& cells) const {
+    DeviceLines lines{canvas, {}};
+    ForEachInCells(database_.airportGrid, cells, [&](const AirportRecord& airport) { DrawRunway(lines, airport); });
+    canvas.DrawLinesInAnyOrder(lines.lines);
 }
 
 const QImage& MapLayers::CachedImage(MapImageCache& cache, const MapFrame& frame, QSize pixels, int dpi,
                                      const std::optional<qtplatform::Font>& labelFont,
                                      const LabelPriorities& priorities) const {
     const std::optional<int> fontHeight = labelFont ? std::optional<int>(labelFont->height) : std::nullopt;
-    const auto drawStatic = [&](DeviceContext& dc, const MapFrame& drawn) { DrawStatic(dc, drawn, labelFont); };
+    const auto drawStatic = [&](QPainter& painter, const MapFrame& drawn) { DrawStatic(painter, drawn, labelFont); };
     if (!ShowsLabels(frame)) return cache.Image(frame, pixels, dpi, fontHeight, drawStatic);
-    return cache.Image(frame, pixels, dpi, fontHeight, drawStatic, priorities,
-                       [&](DeviceContext& dc, const MapFrame& drawn) { DrawLabels(dc, drawn, labelFont, priorities); });
+    return cache.Image(
+        frame, pixels, dpi, fontHeight, drawStatic, priorities,
+        [&](QPainter& painter, const MapFrame& drawn) { DrawLabels(painter, drawn, labelFont, priorities); });
 }
 
 namespace map_detail {

@@ -25,6 +25,8 @@ Point Offset(Point centre, double degrees, double length) {
             centre.y + static_cast<int>(std::lround(std::cos(radians) * length))};
 }
 
+}  // namespace
+
 void DrawRose(DeviceContext& dc, const MapFrame& frame, Point centre) {
     dc.Ellipse({centre.x - kRoseRadius, centre.y + kRoseRadius, centre.x + kRoseRadius, centre.y - kRoseRadius});
     for (int degree = 0; degree < kHalfCircleDegrees; degree += kShortTickEvery) {
@@ -43,7 +45,9 @@ void DrawRose(DeviceContext& dc, const MapFrame& frame, Point centre) {
     dc.SetTextAlign(previous);
 }
 
-}  // namespace
+int MarkerRadius(const MapFrame& frame, int radius) {
+    return frame.zoom > kIlsZoom ? kRoseRadius : std::min(radius, kMaxMarkerRadius);
+}
 
 void DrawLogicalLine(DeviceContext& dc, const MapFrame& frame, Point from, Point to) {
     if (!ClipLineToRect(from, to, frame.VisibleBox())) return;
@@ -55,43 +59,18 @@ void DrawWorldLine(DeviceContext& dc, const MapFrame& frame, double x1, double y
     DrawLogicalLine(dc, frame, frame.projection.ToLogical(x1, y1), frame.projection.ToLogical(x2, y2));
 }
 
-void DrawDiamond(DeviceContext& dc, const MapFrame& frame, double x, double y, double half) {
-    DrawWorldLine(dc, frame, x, y + half, x + half, y);
-    DrawWorldLine(dc, frame, x + half, y, x, y - half);
-    DrawWorldLine(dc, frame, x, y - half, x - half, y);
-    DrawWorldLine(dc, frame, x - half, y, x, y + half);
-}
-
-void DrawSquare(DeviceContext& dc, const MapFrame& frame, double x, double y, double half) {
-    DrawWorldLine(dc, frame, x - half, y + half, x + half, y + half);
-    DrawWorldLine(dc, frame, x + half, y + half, x + half, y - half);
-    DrawWorldLine(dc, frame, x + half, y - half, x - half, y - half);
-    DrawWorldLine(dc, frame, x - half, y - half, x - half, y + half);
-}
-
-void DrawHollowCircle(DeviceContext& dc, const MapFrame& frame, double x, double y, int radius) {
-    const Point c = frame.projection.ToLogical(x, y);
+void DrawHollowCircle(DeviceContext& dc, Point centre, int radius) {
     const qtplatform::Brush previous = dc.SelectBrush({qtplatform::BrushStyle::Hollow});
-    dc.Ellipse({c.x - radius, c.y + radius, c.x + radius, c.y - radius});
+    dc.Ellipse({centre.x - radius, centre.y + radius, centre.x + radius, centre.y - radius});
     dc.SelectBrush(previous);
 }
 
 void DrawCircle(DeviceContext& dc, const MapFrame& frame, double x, double y, int radius) {
     if (!InView(frame, x, y)) return;
     radius = std::min(radius, kMaxCircleRadius);
-    DrawHollowCircle(dc, frame, x, y, radius);
-    if (frame.zoom > kIdentZoom) DrawHollowCircle(dc, frame, x, y, radius * 2 / 3);
-}
-
-void DrawMarker(DeviceContext& dc, const MapFrame& frame, double x, double y, int radius) {
-    if (!InView(frame, x, y)) return;
-    if (frame.zoom > kIlsZoom) {
-        const qtplatform::Brush previous = dc.SelectBrush({qtplatform::BrushStyle::Hollow});
-        DrawRose(dc, frame, frame.projection.ToLogical(x, y));
-        dc.SelectBrush(previous);
-        return;
-    }
-    DrawHollowCircle(dc, frame, x, y, std::min(radius, kMaxMarkerRadius));
+    const Point centre = frame.projection.ToLogical(x, y);
+    DrawHollowCircle(dc, centre, radius);
+    if (frame.zoom > kIdentZoom) DrawHollowCircle(dc, centre, radius * 2 / 3);
 }
 
 bool InView(const MapFrame& frame, double x, double y) {

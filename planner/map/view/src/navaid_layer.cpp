@@ -2,16 +2,19 @@
 #include <cmath>
 #include <numbers>
 
+#include "map_canvas.h"
 #include "map_labels.h"
 #include "map_markers.h"
 #include "mapview/map_layers.h"
+#include "navaid_marks.h"
 
 namespace trevalo {
 namespace {
 
 using namespace map_colors;
-using map_detail::DrawWorldLine;
-using qtplatform::DeviceContext;
+using map_detail::MapCanvas;
+using map_detail::NavaidMarks;
+using qtplatform::Point;
 
 constexpr double kSmallOutline = 20.0;   // arc-seconds, with idents shown
 constexpr double kLargeOutline = 275.0;  // arc-seconds, without idents
@@ -49,51 +52,60 @@ void PointAt(double x, double y, double bearing, double distance, double& outX, 
     outY = y + std::cos(radians) * distance;
 }
 
-void DrawVorOrNdb(DeviceContext& dc, const MapFrame& frame, const NavaidRecord& navaid, const NavaidStyle& style) {
-    dc.SelectPen({qtplatform::PenStyle::Solid, 0, style.pen});
-    dc.SetTextColor(style.text);
+void DrawVorOrNdb(MapCanvas& canvas, NavaidMarks& marks, const NavaidRecord& navaid, const NavaidStyle& style) {
+    const MapFrame& frame = canvas.Frame();
+    canvas.SelectPen({qtplatform::PenStyle::Solid, 0, style.pen});
     const bool radials = frame.switches.radials;
     if (IdentsShown(frame)) {
         if (radials) {
-            map_detail::DrawMarker(dc, frame, navaid.x, navaid.y,
-                                   static_cast<int>(frame.zoom * style.circleWithIdents));
+            marks.Draw(navaid.x, navaid.y, static_cast<int>(frame.zoom * style.circleWithIdents), style.pen,
+                       style.text);
         } else {
-            map_detail::DrawDiamond(dc, frame, navaid.x, navaid.y, kSmallOutline);
+            map_detail::DrawDiamond(canvas, navaid.x, navaid.y, kSmallOutline);
         }
         return;
     }
     if (radials) {
-        map_detail::DrawMarker(dc, frame, navaid.x, navaid.y, static_cast<int>(frame.zoom * kRoseWithoutIdents));
+        marks.Draw(navaid.x, navaid.y, static_cast<int>(frame.zoom * kRoseWithoutIdents), style.pen, style.text);
     } else {
-        map_detail::DrawDiamond(dc, frame, navaid.x, navaid.y, kLargeOutline);
+        map_detail::DrawDiamond(canvas, navaid.x, navaid.y, kLargeOutline);
     }
 }
 
-void DrawDme(DeviceContext& dc, const MapFrame& frame, const NavaidRecord& navaid) {
-    dc.SelectPen({qtplatform::PenStyle::Dot, 0, kRed});
-    map_detail::DrawSquare(dc, frame, navaid.x, navaid.y, kDmeHalfSide);
-    map_detail::DrawDiamond(dc, frame, navaid.x, navaid.y, kDmeHalfSide);
+void DrawDme(MapCanvas& canvas, const NavaidRecord& navaid) {
+    canvas.SelectPen({qtplatform::PenStyle::Dot, 0, kRed});
+    map_detail::DrawSquare(canvas, navaid.x, navaid.y, kDmeHalfSide);
+    map_detail::DrawDiamond(canvas, navaid.x, navaid.y, kDmeHalfSide);
 }
 
 // The beam points away from the runway: a sector round the approach course with its
 // centre line.
-void DrawBeam(DeviceContext& dc, const MapFrame& frame, const IlsRecord& ils) {
+void DrawBeam(MapCanvas& canvas, const IlsRecord& ils) {
     const double from = ils.heading + 180.0 - kBeamHalfWidth;
     const double step = 2.0 * kBeamHalfWidth / kBeamArcSteps;
     double lastX = 0, lastY = 0;
     PointAt(ils.x, ils.y, from, kBeamRadius, lastX, lastY);
-    DrawWorldLine(dc, frame, ils.x, ils.y, lastX, lastY);
+    canvas.WorldLine(ils.x, ils.y, lastX, lastY);
     for (int i = 1; i <= kBeamArcSteps; ++i) {
         double x = 0, y = 0;
         PointAt(ils.x, ils.y, from + i * step, kBeamRadius, x, y);
-        DrawWorldLine(dc, frame, lastX, lastY, x, y);
+        canvas.WorldLine(lastX, lastY, x, y);
         lastX = x;
         lastY = y;
     }
-    DrawWorldLine(dc, frame, lastX, lastY, ils.x, ils.y);
+    canvas.WorldLine(lastX, lastY, ils.x, ils.y);
     double centreX = 0, centreY = 0;
     PointAt(ils.x, ils.y, ils.heading + 180.0, kBeamRadius, centreX, centreY);
-    DrawWorldLine(dc, frame, ils.x, ils.y, centreX, centreY);
+    canvas.WorldLine(ils.x, ils.y, centreX, centreY);
+}
+
+// Whether nothing within the beam's reach of the point lies in view: its lines would all
+// be clipped away.
+bool BeamOutOfView(const MapFrame& frame, const IlsRecord& ils) {
+    const Point a = frame.projection.ToLogical(ils.x - kBeamRadius, ils.y - kBeamRadius);
+    const Point b = frame.projection.ToLogical(ils.x + kBeamRadius, ils.y + kBeamRadius);
+    const ClipBox visible = frame.VisibleBox();
+    return (ComputeOutCode(a, visible) & ComputeOutCode(b, visible)) != 0;
 }
 
 int IlsColumn(const IlsRecord& ils) { return static_cast<int>(ils.x / 36000) + kCenterColumn; }
@@ -123,22 +135,26 @@ void ForEachIlsNearView(const NavDatabase& database, const MapFrame& frame, Visi
 
 }  // namespace
 
-void MapLayers::DrawNavaids(DeviceContext& dc, const MapFrame& frame) const {
+void MapLayers::DrawNavaids(MapCanvas& canvas) const {
+    const MapFrame& frame = canvas.Frame();
+    NavaidMarks marks(canvas);
     ForEachNavaidInView(database_, frame, [&](const NavaidRecord& navaid) {
-        if (navaid.type == kVorType && frame.switches.vor) DrawVorOrNdb(dc, frame, navaid, kVorStyle);
-        if (navaid.type == kNdbType && frame.switches.ndb) DrawVorOrNdb(dc, frame, navaid, kNdbStyle);
-        if (navaid.type == kDmeType) DrawDme(dc, frame, navaid);
+        if (navaid.type == kVorType && frame.switches.vor) DrawVorOrNdb(canvas, marks, navaid, kVorStyle);
+        if (navaid.type == kNdbType && frame.switches.ndb) DrawVorOrNdb(canvas, marks, navaid, kNdbStyle);
+        if (navaid.type == kDmeType) DrawDme(canvas, navaid);
     });
 }
 
-void MapLayers::DrawIlsCones(DeviceContext& dc, const MapFrame& frame) const {
+void MapLayers::DrawIlsCones(MapCanvas& canvas) const {
+    const MapFrame& frame = canvas.Frame();
     ForEachIlsNearView(database_, frame, [&](const IlsRecord& ils) {
         if (ils.type == kIlsBeam && frame.switches.ils) {
-            dc.SelectPen({qtplatform::PenStyle::Solid, 0, kGreen});
-            DrawBeam(dc, frame, ils);
+            if (BeamOutOfView(frame, ils)) return;
+            canvas.SelectPen({qtplatform::PenStyle::Solid, 0, kGreen});
+            DrawBeam(canvas, ils);
         } else if (ils.type == kIlsMarker) {
-            dc.SelectPen({qtplatform::PenStyle::Solid, 0, kBlue});
-            map_detail::DrawDiamond(dc, frame, ils.x, ils.y, kLocalizerMarkHalf);
+            canvas.SelectPen({qtplatform::PenStyle::Solid, 0, kBlue});
+            map_detail::DrawDiamond(canvas, ils.x, ils.y, kLocalizerMarkHalf);
         }
     });
 }

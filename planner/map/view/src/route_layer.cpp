@@ -41,7 +41,8 @@ void MapLayers::DrawRoute(DeviceContext& dc, const MapFrame& frame, std::span<co
             lastSecond = &point;
         } else {
             dc.SelectPen(green);
-            map_detail::DrawDiamond(dc, frame, point.x, point.y, kLonePointHalf);
+            map_detail::DcLines lines{dc, frame};
+            map_detail::DrawDiamond(lines, point.x, point.y, kLonePointHalf);
         }
     }
 }

@@ -4,28 +4,18 @@
 // a land round a pole closes, or the cut of a land at the date line.
 #pragma once
 
-#include <cstdint>
+#include <QPolygon>
 #include <span>
-#include <utility>
 #include <vector>
 
-#include "map/nav_database.h"
+#include "map_canvas.h"
 #include "maparithmetic/map_projection.h"
-#include "qtplatform/device_context.h"
+#include "maparithmetic/polygon_seams.h"
 
 namespace trevalo {
 
-// A point as a key that equal points share exactly.
-using PointKey = std::pair<std::uint64_t, std::uint64_t>;
+// A logical point as a key that equal points share exactly.
 PointKey KeyOf(qtplatform::Point point);
-PointKey KeyOf(const MapPoint& point);
-
-// For each edge i (point i to point i + 1, the last back to the first), whether the
-// polygon also walks it the other way.
-std::vector<bool> SeamEdges(std::span<const PointKey> polygon);
-// Points at either end of a seam: the drawing keeps them however close they come to
-// their neighbours, so that the seam's two ways stay each other's reverse.
-std::vector<bool> SeamPoints(const MapShape& shape);
 
 // The world's edges in logical units at a projection.
 struct WorldEdges {
@@ -38,10 +28,16 @@ struct WorldEdges {
     bool Along(qtplatform::Point from, qtplatform::Point to) const;
 };
 
-// Fills the polygon with the selected brush and draws its outline with the selected
-// pen, seams and edges along the world's edges left out. edges: none for a polygon far
-// from them.
-void DrawLandPolygon(qtplatform::DeviceContext& dc, std::span<const qtplatform::Point> polygon,
-                     const WorldEdges* edges);
+// What the drawing of one polygon after another reuses.
+struct LandBuffers {
+    std::vector<PointKey> keys;
+    QPolygon device;
+};
+
+// Fills the polygon (logical units) with the selected brush and draws its outline with
+// the selected pen, seams and edges along the world's edges left out. edges: none for a
+// polygon far from them; shapeSeams: whether its shape has seams to look for.
+void DrawLandPolygon(map_detail::MapCanvas& canvas, std::span<const qtplatform::Point> polygon, const WorldEdges* edges,
+                     bool shapeSeams, LandBuffers& buffers);
 
 }  // namespace trevalo

@@ -32,10 +32,10 @@ protected:
         image.setDotsPerMeterX(10000);
         image.setDotsPerMeterY(10000);
         QPainter painter(&image);
+        layers_.DrawStatic(painter, frame, std::nullopt);
+        layers_.DrawLabels(painter, frame, std::nullopt, LabelPrioritiesFor(route, plane));
         qtplatform::DeviceContext dc(painter);
         PrepareMapDC(dc, frame);
-        layers_.DrawStatic(dc, frame, std::nullopt);
-        layers_.DrawLabels(dc, frame, std::nullopt, LabelPrioritiesFor(route, plane));
         layers_.DrawRoute(dc, frame, route);
         return image;
     }
@@ -354,6 +354,7 @@ TEST_F(MapLayersTest, ALakeJoinedByABridgeShowsAsWaterWithoutTheBridge) {
                     at(150, 150),   at(150, -150), at(-150, -150), at(-150, 150), at(50, 150),
                     at(50, 300),    at(-300, 300), at(-300, -300)};
     shape.minLongitude = shape.minLatitude = shape.maxLongitude = shape.maxLatitude = 0;
+    shape.FindSeams();
     database_.mapShapes = {shape};
     const MapFrame frame = FrameAround(500, x0, y0);  // half a logical unit per arc-second
     const QImage image = Draw(frame, {});
@@ -368,6 +369,21 @@ TEST_F(MapLayersTest, ALakeJoinedByABridgeShowsAsWaterWithoutTheBridge) {
     EXPECT_FALSE(blackNear(x0 + 50, y0 + 225));  // the bridge
     EXPECT_TRUE(blackNear(x0 - 300, y0));        // the coast
     EXPECT_TRUE(blackNear(x0 + 150, y0));        // the lake's shore
+}
+
+// A spit of land one point wide, whose two sides meet on the map's units though not in the
+// data: it is coast, drawn as a line, and no bridge.
+TEST_F(MapLayersTest, ASpitOfLandNarrowerThanAUnitIsCoast) {
+    const double x0 = 20000, y0 = 20000;  // away from the graticule
+    const auto at = [&](double dx, double dy) { return MapPoint{x0 + dx, y0 + dy}; };
+    MapShape shape;
+    shape.points = {at(-100, -100), at(100, -100), at(100, 100), at(0.4, 100), at(0, 200), at(0, 100), at(-100, 100)};
+    shape.minLongitude = shape.minLatitude = shape.maxLongitude = shape.maxLatitude = 0;
+    shape.FindSeams();
+    database_.mapShapes = {shape};
+    const MapFrame frame = FrameAround(kArcSecondZoom, x0, y0 + 100);
+    const QImage image = Draw(frame, {});
+    EXPECT_EQ(At(image, frame, x0, y0 + 150), QColor(0, 0, 0));
 }
 
 // Land outlines close along the world's edges: round the south pole, and where an island
@@ -422,8 +438,8 @@ TEST(MapImageCacheTest, TheIdentsAloneAreWrittenAgainWhenWhatTheyGiveWayToChange
     MapImageCache cache;
     MapFrame frame = ScreenFrame(100, {0, 0, 300, -200}, 2, {});
     int labelled = 0;
-    const auto draw = [](qtplatform::DeviceContext&, const MapFrame&) {};
-    const auto label = [&](qtplatform::DeviceContext&, const MapFrame&) { ++labelled; };
+    const auto draw = [](QPainter&, const MapFrame&) {};
+    const auto label = [&](QPainter&, const MapFrame&) { ++labelled; };
     CRoutePoint point;
     point.ident = "KSPF";
     const std::vector<CRoutePoint> route{point};
@@ -452,7 +468,7 @@ TEST(MapImageCacheTest, TheIdentsAloneAreWrittenAgainWhenWhatTheyGiveWayToChange
 TEST(MapImageCacheTest, DrawsAgainOnlyWhenTheFrameChanges) {
     MapImageCache cache;
     MapFrame frame = ScreenFrame(3, {0, 0, 300, -200}, 2, {});
-    const auto draw = [](qtplatform::DeviceContext&, const MapFrame&) {};
+    const auto draw = [](QPainter&, const MapFrame&) {};
     cache.Image(frame, QSize(100, 80), 96, std::nullopt, draw);
     cache.Image(frame, QSize(100, 80), 96, std::nullopt, draw);
     EXPECT_EQ(cache.DrawCount(), 1);

@@ -4,7 +4,10 @@
 // zoom limits, and the 10-degree grid cells in view.
 #pragma once
 
+#include <cmath>
+
 #include "platform/geometry.h"
+#include "platform/mul_div.h"
 
 namespace trevalo {
 
@@ -12,6 +15,7 @@ inline constexpr int kWorldWidth = 1296000;
 inline constexpr int kWorldHeight = 684000;
 inline constexpr int kLongitudeOrigin = 648000;
 inline constexpr int kLatitudeOrigin = 342000;
+inline constexpr int kPerMille = 1000;  // the zoom's unit
 
 inline constexpr int kMinZoom = 1;
 inline constexpr int kMaxZoom = 725501;
@@ -42,8 +46,13 @@ struct MapProjection {
 
     static MapProjection ForScreen(int zoom);
 
-    int LonToDevice(double x) const;
-    int LatToDevice(double y) const;
+    // Inline: a frame converts every point of every land outline in view.
+    int LonToDevice(double x) const {
+        return platform::MulDiv(static_cast<int>(std::trunc(kLongitudeOrigin + x)), zoom, kPerMille) - origin.x;
+    }
+    int LatToDevice(double y) const {
+        return platform::MulDiv(static_cast<int>(std::trunc(kLatitudeOrigin + y)), zoom, kPerMille) - origin.y;
+    }
     platform::Point ToLogical(double x, double y) const { return {LonToDevice(x), LatToDevice(y)}; }
     double DeviceToLon(int logicalX) const;
     double DeviceToLat(int logicalY) const;

@@ -7,6 +7,7 @@
 #pragma once
 
 #include <QImage>
+#include <QPainter>
 #include <functional>
 #include <optional>
 
@@ -18,7 +19,8 @@ namespace trevalo {
 
 class MapImageCache {
 public:
-    using Draw = std::function<void(qtplatform::DeviceContext& dc, const MapFrame& frame)>;
+    // Draws the frame with the painter on the image, from its top-left corner.
+    using Draw = std::function<void(QPainter& painter, const MapFrame& frame)>;
 
     // The image of the frame's client rectangle at the resolution; draws it when stale.
     const QImage& Image(const MapFrame& frame, QSize pixels, int dpi, std::optional<int> fontHeight,

@@ -1,0 +1,80 @@
+#include "ident_writer.h"
+
+#include <QFontMetrics>
+#include <QGlyphRun>
+#include <algorithm>
+#include <cstdlib>
+#include <string>
+
+namespace trevalo::map_detail {
+namespace {
+
+constexpr int kFirstPrintable = 32, kLastPrintable = 126;  // of ASCII: others go through TextOut
+
+// The font the device context writes with: its face, the height in pixels, the weight.
+QFont DeviceFont(const qtplatform::DeviceContext& dc, const qtplatform::Font& font) {
+    QFont device(QString::fromLatin1(font.face.data(), static_cast<qsizetype>(font.face.size())));
+    const int pixels = std::abs(dc.LPtoDP(qtplatform::Size{0, font.height}).cy);
+    if (pixels > 0) device.setPixelSize(pixels);
+    const int weight = font.weight == 0 ? qtplatform::kFontWeightNormal : std::clamp(font.weight, 100, 900);
+    device.setWeight(static_cast<QFont::Weight>(weight));
+    device.setItalic(font.italic);
+    return device;
+}
+
+}  // namespace
+
+IdentWriter::~IdentWriter() { canvas_.Painter().restore(); }
+
+IdentWriter::IdentWriter(MapCanvas& canvas)
+    : canvas_(canvas), font_(DeviceFont(canvas.Dc(), canvas.LabelFont().value_or(qtplatform::Font{}))) {
+    QPainter& painter = canvas.Painter();
+    painter.save();
+    // A font of the default size takes its size from the resolution, which the painter and
+    // a font's glyphs may each read their own way: all its texts go through TextOut.
+    if (font_.pixelSize() <= 0) return;
+    raw_ = QRawFont::fromFont(font_);
+    ascent_ = QFontMetrics(font_, painter.device()).ascent();
+    for (int c = kFirstPrintable; c <= kLastPrintable; ++c) {
+        const QChar character(static_cast<char16_t>(c));
+        int count = 1;
+        if (!raw_.glyphIndexesForChars(&character, 1, &glyphs_[static_cast<std::size_t>(c)], &count) || count != 1)
+            glyphs_[static_cast<std::size_t>(c)] = 0;
+    }
+}
+
+void IdentWriter::Write(qtplatform::Point point, const char* text, qtplatform::ColorRef colour) {
+    QList<quint32> glyphs;
+    for (const char* c = text; *c != '\0'; ++c) {
+        const quint32 glyph = glyphs_[static_cast<unsigned char>(*c)];
+        if (glyph == 0) {  // also every character where the font has no size
+            canvas_.SetTextColor(colour);
+            canvas_.Dc().TextOut(point, text);
+            return;
+        }
+        glyphs.append(glyph);
+    }
+    if (glyphs.isEmpty()) return;
+    QList<QPointF> positions(glyphs.size());
+    raw_.advancesForGlyphIndexes(glyphs.constData(), positions.data(), static_cast<int>(glyphs.size()),
+                                 QRawFont::KernedAdvances);
+    qreal x = 0;
+    for (QPointF& position : positions) {
+        const qreal advance = position.x();
+        position = QPointF(x, 0);
+        x += advance;
+    }
+    QGlyphRun run;
+    run.setRawFont(raw_);
+    run.setGlyphIndexes(glyphs);
+    run.setPositions(positions);
+    QPainter& painter = canvas_.Painter();
+    if (colour_ != colour) {
+        painter.setPen(qtplatform::ToQColor(colour));
+        colour_ = colour;
+    }
+    const qtplatform::Point device = canvas_.ToDevice(point);
+    painter.drawGlyphRun(QPointF(device.x, device.y + ascent_), run);
+}
+
+}  // namespace trevalo::map_detail
