@@ -1,6 +1,7 @@
 #include "maparithmetic/line_clipping.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "platform/mul_div.h"
 
@@ -92,15 +93,32 @@ Point Crossing(Point a, Point b, Edge edge, const ClipBox& box) {
     return {static_cast<int>(a.x + dx * (y - a.y) / dy), y};
 }
 
-void ClipToEdge(const std::vector<Point>& input, Edge edge, const ClipBox& box, std::vector<Point>& output) {
-    output.clear();
-    if (input.empty()) return;
-    Point previous = input.back();
+// The polygon as its points, each with the mark of the edge that ends at it.
+struct MarkedPolygon {
+    std::vector<Point> points;
+    std::vector<bool> marksIn;
+    void Clear() {
+        points.clear();
+        marksIn.clear();
+    }
+    void Add(Point point, bool markIn) {
+        points.push_back(point);
+        marksIn.push_back(markIn);
+    }
+};
+
+// A piece of an edge keeps its mark; the stretch along the clipping edge, which ends where
+// the polygon comes back in, is unmarked.
+void ClipToEdge(const MarkedPolygon& input, Edge edge, const ClipBox& box, MarkedPolygon& output) {
+    output.Clear();
+    if (input.points.empty()) return;
+    Point previous = input.points.back();
     bool previousInside = Inside(previous, edge, box);
-    for (const Point& current : input) {
-        const bool currentInside = Inside(current, edge, box);
-        if (currentInside != previousInside) output.push_back(Crossing(previous, current, edge, box));
-        if (currentInside) output.push_back(current);
+    for (std::size_t i = 0; i < input.points.size(); ++i) {
+        const Point current = input.points[i];
+        const bool currentInside = Inside(current, edge, box), mark = input.marksIn[i];
+        if (currentInside != previousInside) output.Add(Crossing(previous, current, edge, box), previousInside && mark);
+        if (currentInside) output.Add(current, mark);
         previous = current;
         previousInside = currentInside;
     }
@@ -108,13 +126,19 @@ void ClipToEdge(const std::vector<Point>& input, Edge edge, const ClipBox& box, 
 
 }  // namespace
 
-void ClipPolygonToRect(std::span<const Point> polygon, const ClipBox& box, std::vector<Point>& clipped) {
-    std::vector<Point> work(polygon.begin(), polygon.end());
+void ClipPolygonToRect(std::span<const Point> polygon, const std::vector<bool>& marks, const ClipBox& box,
+                       std::vector<Point>& clipped, std::vector<bool>& clippedMarks) {
+    const std::size_t n = polygon.size();
+    MarkedPolygon work, next;
+    for (std::size_t i = 0; i < n; ++i) work.Add(polygon[i], !marks.empty() && marks[(i + n - 1) % n]);
     for (const Edge edge : {Edge::Left, Edge::Right, Edge::Bottom, Edge::Top}) {
-        ClipToEdge(work, edge, box, clipped);
-        work.swap(clipped);
+        ClipToEdge(work, edge, box, next);
+        std::swap(work, next);
     }
-    clipped.swap(work);
+    const std::size_t m = work.points.size();
+    clipped = std::move(work.points);
+    clippedMarks.assign(m, false);
+    for (std::size_t i = 0; i < m; ++i) clippedMarks[i] = work.marksIn[(i + 1) % m];
 }
 
 }  // namespace trevalo

@@ -40,13 +40,4 @@ std::vector<bool> SeamEdges(std::span<const PointKey> polygon) {
     return seams;
 }
 
-std::vector<bool> SeamEnds(std::span<const PointKey> polygon) {
-    const std::vector<bool> seams = SeamEdges(polygon);
-    const std::size_t n = seams.size();
-    if (std::find(seams.begin(), seams.end(), true) == seams.end()) return {};
-    std::vector<bool> ends(n, false);
-    for (std::size_t i = 0; i < n; ++i) ends[i] = seams[i] || seams[(i + n - 1) % n];
-    return ends;
-}
-
 }  // namespace trevalo

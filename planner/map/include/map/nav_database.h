@@ -69,9 +69,10 @@ struct MapShape {
     std::vector<MapPoint> points;
     // Bounding box in units of 10 degrees, truncated toward zero.
     int32_t minLongitude = 200, minLatitude = 200, maxLongitude = -200, maxLatitude = -200;
-    // For each point, whether an edge that the outline walks both ways (the bridge to a
-    // lake) starts or ends there; empty when there is none. Found once, as the tile loads.
-    std::vector<bool> seamEnds;
+    // For each edge (point i to the next, the last to the first), whether the outline walks
+    // it both ways, as the bridge by which it takes a lake in; empty when none does. Found
+    // once, as the tile loads.
+    std::vector<bool> seams;
 
     void FindSeams();
 };

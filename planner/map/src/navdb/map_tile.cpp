@@ -40,7 +40,8 @@ void MapShape::FindSeams() {
     std::vector<PointKey> keys;
     keys.reserve(points.size());
     for (const MapPoint& point : points) keys.push_back({BitsOf(point.longitude), BitsOf(point.latitude)});
-    seamEnds = SeamEnds(keys);
+    seams = SeamEdges(keys);
+    if (std::find(seams.begin(), seams.end(), true) == seams.end()) seams.clear();
 }
 
 MapShape DecodeMapTile(std::string_view bytes) {

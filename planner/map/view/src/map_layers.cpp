@@ -36,19 +36,10 @@ constexpr int kCenterRow = 8;
 // Shapes are clipped this many pixels outside the client area, so that the outline drawn
 // along the clipped edge stays out of sight.
 constexpr int kShapeClipPixels = 4;
-constexpr double kHalfTurn = 180.0 * 3600.0;  // arc-seconds
-constexpr double kFullTurn = 2 * kHalfTurn;
 
 bool DrawnAsMark(const AirportRecord& airport) {
     return airport.runway == 'H' || std::abs(airport.x2 - airport.x1) > kLongestRunwayLine ||
            std::abs(airport.y2 - airport.y1) > kLongestRunwayLine;
-}
-
-// A shape whose 10-degree box reaches the last cells round a pole or the date line.
-bool ReachesWorldEdges(const MapShape& shape) {
-    constexpr int kPoleRow = 8, kDateLineColumn = 17;
-    return shape.minLatitude <= -kPoleRow || shape.maxLatitude >= kPoleRow || shape.minLongitude <= -kDateLineColumn ||
-           shape.maxLongitude >= kDateLineColumn;
 }
 
 // A runway as a line between its ends, or the airport's mark.
@@ -74,67 +65,6 @@ bool ShapeInView(const MapShape& shape, const VisibleCells& cells) {
     return shape.maxLongitude + kCenterColumn >= cells.firstColumn &&
            shape.minLongitude + kCenterColumn <= cells.lastColumn && shape.maxLatitude + kCenterRow >= cells.firstRow &&
            shape.minLatitude + kCenterRow <= cells.lastRow;
-}
-
-// A point within a pixel of the last one adds nothing to the drawing, unless it is kept.
-void AppendDistinct(std::vector<Point>& polygon, Point point, int pixel, bool keep) {
-    if (!keep && !polygon.empty() && std::abs(polygon.back().x - point.x) < pixel &&
-        std::abs(polygon.back().y - point.y) < pixel)
-        return;
-    polygon.push_back(point);
-}
-
-// The shape's points in logical units, each longitude taken within half a turn of the
-// last one so that a shape across the date line stays in one piece; returns the turns
-// (+1 or -1) by which it reaches past either edge of the world, 0 when it does not.
-int UnwrappedShape(const MapShape& shape, const MapProjection& projection, double shift, int pixel,
-                   std::vector<Point>& points) {
-    const std::vector<bool>& keep = shape.seamEnds;
-    points.clear();
-    double offset = 0;
-    double last = 0;
-    int beyond = 0;
-    for (std::size_t i = 0; i < shape.points.size(); ++i) {
-        const double longitude = shape.points[i].longitude;
-        if (i > 0 && longitude + offset - last > kHalfTurn) offset -= kFullTurn;
-        if (i > 0 && longitude + offset - last < -kHalfTurn) offset += kFullTurn;
-        last = longitude + offset;
-        if (last > kHalfTurn) beyond = 1;
-        if (last < -kHalfTurn) beyond = -1;
-        AppendDistinct(points, projection.ToLogical(last + shift, shape.points[i].latitude), pixel,
-                       !keep.empty() && keep[i]);
-    }
-    return beyond;
-}
-
-struct ShapeBuffers {
-    std::vector<Point> points, clipped;
-    LandBuffers land;
-};
-
-void FillClipped(MapCanvas& canvas, const ClipBox& box, const WorldEdges* edges, bool seams, ShapeBuffers& buffers) {
-    const std::vector<Point>& points = buffers.points;
-    if (points.size() == 2) {
-        const Point from = points[0], to = points[1];
-        if (edges == nullptr || !edges->Along(from, to)) canvas.Line(from, to, box);
-        return;
-    }
-    ClipPolygonToRect(points, box, buffers.clipped);
-    if (buffers.clipped.size() > 2) DrawLandPolygon(canvas, buffers.clipped, edges, seams, buffers.land);
-}
-
-void DrawShape(MapCanvas& canvas, const MapShape& shape, const ClipBox& box, const WorldEdges& worldEdges,
-               ShapeBuffers& buffers) {
-    const MapFrame& frame = canvas.Frame();
-    const WorldEdges* edges = ReachesWorldEdges(shape) ? &worldEdges : nullptr;
-    const int beyond = UnwrappedShape(shape, frame.projection, 0, frame.pixelMargin, buffers.points);
-    const bool seams = !shape.seamEnds.empty();
-    FillClipped(canvas, box, edges, seams, buffers);
-    // The part past the date line shows again on the world's other side.
-    if (beyond != 0) {
-        UnwrappedShape(shape, frame.projection, -beyond * kFullTurn, frame.pixelMargin, buffers.points);
-        FillClipped(canvas, box, edges, seams, buffers);
-    }
 }
 
 template <class Record, class Draw>
@@ -180,9 +110,9 @@ void MapLayers::DrawMapShapes(MapCanvas& canvas) const {
     const int widen = kShapeClipPixels * frame.pixelMargin;
     const ClipBox box{client.minX - widen, client.minY - widen, client.maxX + widen, client.maxY + widen};
     const WorldEdges edges = WorldEdges::At(frame.projection, frame.pixelMargin);
-    ShapeBuffers buffers;
+    LandBuffers buffers;
     for (const MapShape& shape : database_.mapShapes) {
-        if (ShapeInView(shape, cells)) DrawShape(canvas, shape, box, edges, buffers);
+        if (ShapeInView(shape, cells)) DrawLandShape(canvas, shape, box, edges, buffers);
     }
 }
 

@@ -1,21 +1,19 @@
 // Land shapes drawn as filled polygons. An edge that a shape walks both ways (the bridge
 // by which an outline takes a lake or an inland sea in) is no coast: the fill covers it
 // and the outline leaves it out. Nor is an edge along the world's edges: the line by which
-// a land round a pole closes, or the cut of a land at the date line.
+// a land round a pole closes, or the cut of a land at the date line. The bridges are found
+// once in the shape's data and carried through the projection and the clipping, so that a
+// frame compares no points.
 #pragma once
 
 #include <QPolygon>
-#include <span>
 #include <vector>
 
+#include "map/nav_database.h"
 #include "map_canvas.h"
 #include "maparithmetic/map_projection.h"
-#include "maparithmetic/polygon_seams.h"
 
 namespace trevalo {
-
-// A logical point as a key that equal points share exactly.
-PointKey KeyOf(qtplatform::Point point);
 
 // The world's edges in logical units at a projection.
 struct WorldEdges {
@@ -28,16 +26,18 @@ struct WorldEdges {
     bool Along(qtplatform::Point from, qtplatform::Point to) const;
 };
 
-// What the drawing of one polygon after another reuses.
+// What the drawing of one shape after another reuses.
 struct LandBuffers {
-    std::vector<PointKey> keys;
+    std::vector<qtplatform::Point> points, clipped;
+    std::vector<bool> seams, clippedSeams;  // for each edge of points, of clipped
     QPolygon device;
 };
 
-// Fills the polygon (logical units) with the selected brush and draws its outline with
-// the selected pen, seams and edges along the world's edges left out. edges: none for a
-// polygon far from them; shapeSeams: whether its shape has seams to look for.
-void DrawLandPolygon(map_detail::MapCanvas& canvas, std::span<const qtplatform::Point> polygon, const WorldEdges* edges,
-                     bool shapeSeams, LandBuffers& buffers);
+// Fills the shape with the selected brush and outlines its coast with the selected pen:
+// its points at the frame's projection, those within a pixel of the last left out, the
+// whole again on the world's other side where it reaches past the date line, each
+// clipped to the box (logical units).
+void DrawLandShape(map_detail::MapCanvas& canvas, const MapShape& shape, const ClipBox& box,
+                   const WorldEdges& worldEdges, LandBuffers& buffers);
 
 }  // namespace trevalo

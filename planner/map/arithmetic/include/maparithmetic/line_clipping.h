@@ -24,8 +24,11 @@ int ComputeOutCode(platform::Point point, const ClipBox& box);
 bool ClipLineToRect(platform::Point& from, platform::Point& to, const ClipBox& box);
 
 // Sutherland-Hodgman clipping of a closed polygon to the box: the parts outside are
-// folded onto its edges, so that the fill inside stays right. Writes into clipped.
-void ClipPolygonToRect(std::span<const platform::Point> polygon, const ClipBox& box,
-                       std::vector<platform::Point>& clipped);
+// folded onto its edges, so that the fill inside stays right. Each edge (point i to the
+// next, the last to the first) carries a mark: what is left of a marked edge stays
+// marked, the stretches along the box's edges are unmarked. Writes the clipped polygon's
+// points and marks.
+void ClipPolygonToRect(std::span<const platform::Point> polygon, const std::vector<bool>& marks, const ClipBox& box,
+                       std::vector<platform::Point>& clipped, std::vector<bool>& clippedMarks);
 
 }  // namespace trevalo

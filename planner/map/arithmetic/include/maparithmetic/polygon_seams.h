@@ -15,7 +15,5 @@ using PointKey = std::pair<std::uint64_t, std::uint64_t>;
 // For each edge i (point i to point i + 1, the last back to the first), whether the
 // polygon also walks it the other way.
 std::vector<bool> SeamEdges(std::span<const PointKey> polygon);
-// For each point, whether a seam starts or ends there; empty when the polygon has no seam.
-std::vector<bool> SeamEnds(std::span<const PointKey> polygon);
 
 }  // namespace trevalo
