@@ -10,7 +10,9 @@
 // base directory when scripts/make-demo has written it, else a generated world.
 //
 //   map_draw_bench                    prints the timings
-//   map_draw_bench --only=NAME        times only the frames of that name (for a profiler)
+//   map_draw_bench --only=NAME        times only the frames of that place, or of "on NAME"
+//                                     or "off NAME" with the navaids or without (for a
+//                                     profiler)
 //   map_draw_bench --images=DIR       also writes each timed image (static layers with the
 //                                     idents) to DIR/<navaids>-<name>-<zoom>.png
 //   map_draw_bench --screenshots=DIR  also writes the map view at three zooms with a
@@ -252,7 +254,8 @@ void TimePlaces(const NavDatabase& database, bool navaids, const Options& option
     std::printf("navaids %s: read(2) of the map's %zu files, %.1f MB: %.2f ms\n", navaids ? "on" : "off", paths.size(),
                 bytes / 1e6, read);
     for (const Place& place : kPlaces) {
-        if (options.only.empty() || options.only == place.name)
+        const std::string name = std::string(navaids ? "on " : "off ") + place.name;
+        if (options.only.empty() || options.only == place.name || options.only == name)
             TimePlace(database, place, navaids ? "on" : "off", read, options);
     }
 }

@@ -34,6 +34,7 @@ IdentWriter::IdentWriter(MapCanvas& canvas)
     // a font's glyphs may each read their own way: all its texts go through TextOut.
     if (font_.pixelSize() <= 0) return;
     raw_ = QRawFont::fromFont(font_);
+    run_.setRawFont(raw_);
     ascent_ = QFontMetrics(font_, painter.device()).ascent();
     for (int c = kFirstPrintable; c <= kLastPrintable; ++c) {
         const QChar character(static_cast<char16_t>(c));
@@ -44,37 +45,33 @@ IdentWriter::IdentWriter(MapCanvas& canvas)
 }
 
 void IdentWriter::Write(qtplatform::Point point, const char* text, qtplatform::ColorRef colour) {
-    QList<quint32> glyphs;
-    for (const char* c = text; *c != '\0'; ++c) {
+    int count = 0;
+    for (const char* c = text; *c != '\0'; ++c, ++count) {
         const quint32 glyph = glyphs_[static_cast<unsigned char>(*c)];
-        if (glyph == 0) {  // also every character where the font has no size
+        if (glyph == 0 || count == kLongest) {  // also every character where the font has no size
             canvas_.SetTextColor(colour);
             canvas_.Dc().TextOut(point, text);
             return;
         }
-        glyphs.append(glyph);
+        runGlyphs_[static_cast<std::size_t>(count)] = glyph;
     }
-    if (glyphs.isEmpty()) return;
-    QList<QPointF> positions(glyphs.size());
-    raw_.advancesForGlyphIndexes(glyphs.constData(), positions.data(), static_cast<int>(glyphs.size()),
-                                 QRawFont::KernedAdvances);
+    if (count == 0) return;
+    raw_.advancesForGlyphIndexes(runGlyphs_.data(), runPositions_.data(), count, QRawFont::KernedAdvances);
     qreal x = 0;
-    for (QPointF& position : positions) {
+    for (int i = 0; i < count; ++i) {
+        QPointF& position = runPositions_[static_cast<std::size_t>(i)];
         const qreal advance = position.x();
         position = QPointF(x, 0);
         x += advance;
     }
-    QGlyphRun run;
-    run.setRawFont(raw_);
-    run.setGlyphIndexes(glyphs);
-    run.setPositions(positions);
+    run_.setRawData(runGlyphs_.data(), runPositions_.data(), count);
     QPainter& painter = canvas_.Painter();
     if (colour_ != colour) {
         painter.setPen(qtplatform::ToQColor(colour));
         colour_ = colour;
     }
     const qtplatform::Point device = canvas_.ToDevice(point);
-    painter.drawGlyphRun(QPointF(device.x, device.y + ascent_), run);
+    painter.drawGlyphRun(QPointF(device.x, device.y + ascent_), run_);
 }
 
 }  // namespace trevalo::map_detail

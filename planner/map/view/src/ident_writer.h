@@ -5,6 +5,7 @@
 // height of its own, goes through TextOut.
 #pragma once
 
+#include <QGlyphRun>
 #include <QPainter>
 #include <QRawFont>
 #include <array>
@@ -31,6 +32,11 @@ private:
     QRawFont raw_;
     int ascent_ = 0;
     std::array<quint32, 256> glyphs_{};  // 0: none
+    // The text being written: its glyphs and their positions, which run_ points into.
+    static constexpr int kLongest = 64;
+    std::array<quint32, kLongest> runGlyphs_{};
+    std::array<QPointF, kLongest> runPositions_{};
+    QGlyphRun run_;
     std::optional<qtplatform::ColorRef> colour_;
 };
 

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "mapview/map_frame.h"
+#include "platform/mul_div.h"
 #include "qtplatform/device_context.h"
 
 namespace trevalo::map_detail {
@@ -25,7 +26,12 @@ public:
     const std::optional<qtplatform::Font>& LabelFont() const { return labelFont_; }
     qtplatform::DeviceContext& Dc() { return dc_; }
     QPainter& Painter() { return painter_; }
-    qtplatform::Point ToDevice(qtplatform::Point logical) const { return dc_.LPtoDP(logical); }
+    // The device context's LPtoDP in the map's mode, inline, as a frame converts a million
+    // points.
+    qtplatform::Point ToDevice(qtplatform::Point logical) const {
+        return {platform::MulDiv(logical.x - windowOrg_.x, dpiX_, kLoMetricPerInch) + viewportOrg_.x,
+                viewportOrg_.y - platform::MulDiv(logical.y - windowOrg_.y, dpiY_, kLoMetricPerInch)};
+    }
 
     // Selects the pen unless it is the one selected.
     void SelectPen(const qtplatform::Pen& pen);
@@ -41,6 +47,11 @@ public:
     void WorldLine(double x1, double y1, double x2, double y2);
     // The line between world points in device pixels, clipped; none when it is out of view.
     std::optional<QLine> DeviceLine(double x1, double y1, double x2, double y2) const;
+    // A line in device pixels in the selected pen. With a solid pen of one pixel, a line
+    // along a row or a column takes the pixels from its lower end up to, not taking, its
+    // higher end, as the painter draws it: they are filled as a rectangle, for a fraction of
+    // the cost of a graticule's long lines.
+    void DrawDeviceLine(const QLine& line);
     // Device lines in the selected pen whose order does not matter (one colour, nothing
     // else drawn among them), for the pixels that drawing each in turn takes: each line
     // once, and those of a single pixel (where a layer's thousand runways crowd into a few
@@ -48,12 +59,21 @@ public:
     void DrawLinesInAnyOrder(std::vector<QLine>& lines);
 
 private:
+    static constexpr int kLoMetricPerInch = 254;
+
+    // Pixels inside the device in the selected pen, written straight into an image.
+    void DrawPixels(const std::vector<QPoint>& pixels);
+
     QPainter& painter_;
     qtplatform::DeviceContext dc_;
     const MapFrame& frame_;
     std::optional<qtplatform::Font> labelFont_;
     ClipBox visible_;
+    qtplatform::Point windowOrg_, viewportOrg_;
+    int dpiX_, dpiY_;
     std::optional<qtplatform::Pen> pen_;
+    bool onePixelPen_ = false;  // solid, one pixel wide
+    QColor penColour_;
     std::optional<qtplatform::ColorRef> textColor_;
 };
 

@@ -11,15 +11,19 @@
 
 namespace trevalo::map_detail {
 
+// The image a painter draws on, when pixels may be written into it straight: 32-bit
+// pixels, no clip, no transform, source over, not shared with another image. None else.
+QImage* WritableImage(QPainter& painter);
+
 class Stamp {
 public:
     // picture: premultiplied ARGB; origin: its pixel that lands on the point copied to.
     Stamp(QImage picture, QPoint origin);
 
-    // Copies the drawn pixels into the painter's image with the origin on the device
-    // point, blending those partly covered (the edges of text) over what lies there. A
-    // painter on anything but a plain image draws the picture.
-    void CopyTo(QPainter& painter, QPoint point);
+    // Copies the drawn pixels into image, the painter's (WritableImage), with the origin on
+    // the device point, blending those partly covered (the edges of text) over what lies
+    // there; without an image the painter draws the picture.
+    void CopyTo(QImage* image, QPainter& painter, QPoint point);
 
 private:
     struct Pixel {

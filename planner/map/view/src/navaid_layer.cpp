@@ -54,22 +54,14 @@ void PointAt(double x, double y, double bearing, double distance, double& outX, 
 
 void DrawVorOrNdb(MapCanvas& canvas, NavaidMarks& marks, const NavaidRecord& navaid, const NavaidStyle& style) {
     const MapFrame& frame = canvas.Frame();
-    canvas.SelectPen({qtplatform::PenStyle::Solid, 0, style.pen});
-    const bool radials = frame.switches.radials;
-    if (IdentsShown(frame)) {
-        if (radials) {
-            marks.Draw(navaid.x, navaid.y, static_cast<int>(frame.zoom * style.circleWithIdents), style.pen,
-                       style.text);
-        } else {
-            map_detail::DrawDiamond(canvas, navaid.x, navaid.y, kSmallOutline);
-        }
+    const bool idents = IdentsShown(frame);
+    if (frame.switches.radials) {
+        const double radius = idents ? style.circleWithIdents : kRoseWithoutIdents;
+        marks.Draw(navaid.x, navaid.y, static_cast<int>(frame.zoom * radius), style.pen, style.text);
         return;
     }
-    if (radials) {
-        marks.Draw(navaid.x, navaid.y, static_cast<int>(frame.zoom * kRoseWithoutIdents), style.pen, style.text);
-    } else {
-        map_detail::DrawDiamond(canvas, navaid.x, navaid.y, kLargeOutline);
-    }
+    canvas.SelectPen({qtplatform::PenStyle::Solid, 0, style.pen});
+    map_detail::DrawDiamond(canvas, navaid.x, navaid.y, idents ? kSmallOutline : kLargeOutline);
 }
 
 void DrawDme(MapCanvas& canvas, const NavaidRecord& navaid) {

@@ -16,26 +16,29 @@ constexpr double kInchesPerMetre = 1.0 / 0.0254;
 constexpr char kWidestFigure[] = "27";  // of the rose's
 
 // The device rectangle in which the device context draws the ellipse of a circle (its
-// right and bottom edges kept outside, as Ellipse keeps them).
-QRect CircleOutline(const DeviceContext& dc, Point centre, int radius) {
-    const platform::Rect d =
-        dc.LPtoDP(platform::Rect{centre.x - radius, centre.y + radius, centre.x + radius, centre.y - radius});
-    const int left = std::min(d.left, d.right), top = std::min(d.top, d.bottom);
-    return QRect(left, top, std::max(d.left, d.right) - left, std::max(d.top, d.bottom) - top).adjusted(0, 0, -1, -1);
+// right and bottom edges kept outside, as Ellipse keeps them), through toDevice (the
+// device context's LPtoDP or the canvas's ToDevice).
+template <class ToDevice>
+QRect CircleOutline(const ToDevice& toDevice, Point centre, int radius) {
+    const Point a = toDevice(Point{centre.x - radius, centre.y + radius});
+    const Point b = toDevice(Point{centre.x + radius, centre.y - radius});
+    const int left = std::min(a.x, b.x), top = std::min(a.y, b.y);
+    return QRect(left, top, std::max(a.x, b.x) - left, std::max(a.y, b.y) - top).adjusted(0, 0, -1, -1);
 }
 
 // A logical centre whose circle the device context draws in a rectangle of the size: the
 // size depends on how the centre rounds to pixels, which repeats every inch.
 Point CentreOfOutline(const DeviceContext& dc, int radius, QSize size) {
+    const auto toDevice = [&dc](Point logical) { return dc.LPtoDP(logical); };
     Point centre{0, 0};
     for (int x = 0; x < kLoMetricPerInch; ++x) {
-        if (CircleOutline(dc, {x, 0}, radius).width() == size.width()) {
+        if (CircleOutline(toDevice, {x, 0}, radius).width() == size.width()) {
             centre.x = x;
             break;
         }
     }
     for (int y = 0; y < kLoMetricPerInch; ++y) {
-        if (CircleOutline(dc, {0, y}, radius).height() == size.height()) {
+        if (CircleOutline(toDevice, {0, y}, radius).height() == size.height()) {
             centre.y = y;
             break;
         }
@@ -45,19 +48,23 @@ Point CentreOfOutline(const DeviceContext& dc, int radius, QSize size) {
 
 }  // namespace
 
-NavaidMarks::NavaidMarks(MapCanvas& canvas) : canvas_(canvas), roses_(canvas.Frame().zoom > kIlsZoom) {}
+NavaidMarks::NavaidMarks(MapCanvas& canvas)
+    : canvas_(canvas), image_(WritableImage(canvas.Painter())), roses_(canvas.Frame().zoom > kIlsZoom) {}
 
 void NavaidMarks::Draw(double x, double y, int radius, qtplatform::ColorRef pen, qtplatform::ColorRef text) {
     const MapFrame& frame = canvas_.Frame();
     if (!InView(frame, x, y)) return;
     radius = MarkerRadius(frame, radius);
-    const QRect outline = CircleOutline(canvas_.Dc(), frame.projection.ToLogical(x, y), radius);
+    const auto toDevice = [this](Point logical) { return canvas_.ToDevice(logical); };
+    const QRect outline = CircleOutline(toDevice, frame.projection.ToLogical(x, y), radius);
     StampFor({pen, roses_ ? text : 0, radius, outline.width(), outline.height()})
-        .CopyTo(canvas_.Painter(), outline.topLeft());
+        .CopyTo(image_, canvas_.Painter(), outline.topLeft());
 }
 
 Stamp& NavaidMarks::StampFor(const Key& key) {
-    if (const auto found = stamps_.find(key); found != stamps_.end()) return found->second;
+    if (last_ != nullptr && lastKey_ == key) return *last_;
+    lastKey_ = key;
+    if (const auto found = stamps_.find(key); found != stamps_.end()) return *(last_ = &found->second);
     const auto [pen, text, radius, width, height] = key;
     const QPaintDevice& target = *canvas_.Painter().device();
     // Wide enough for the rose's figures beside its circle.
@@ -72,7 +79,7 @@ Stamp& NavaidMarks::StampFor(const Key& key) {
         DeviceContext dc(painter);
         dc.SetMapMode(qtplatform::MapMode::LoMetric);
         const Point centre = CentreOfOutline(dc, radius, QSize(width, height));
-        const QRect outline = CircleOutline(dc, centre, radius);
+        const QRect outline = CircleOutline([&dc](Point logical) { return dc.LPtoDP(logical); }, centre, radius);
         dc.SetViewportOrg({margin - outline.left(), margin - outline.top()});
         if (canvas_.LabelFont()) dc.SelectFont(*canvas_.LabelFont());
         dc.SetBkMode(qtplatform::BackgroundMode::Transparent);
@@ -88,7 +95,7 @@ Stamp& NavaidMarks::StampFor(const Key& key) {
             DrawHollowCircle(dc, centre, radius);
         }
     }
-    return stamps_.try_emplace(key, std::move(picture), QPoint(margin, margin)).first->second;
+    return *(last_ = &stamps_.try_emplace(key, std::move(picture), QPoint(margin, margin)).first->second);
 }
 
 }  // namespace trevalo::map_detail

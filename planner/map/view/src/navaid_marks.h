@@ -16,6 +16,7 @@ namespace trevalo::map_detail {
 
 class NavaidMarks {
 public:
+    // The painter keeps its clip and transform while the marks are drawn.
     explicit NavaidMarks(MapCanvas& canvas);
 
     // The navaid's marker at a world point, when in view: above the ILS zoom the compass
@@ -29,8 +30,11 @@ private:
     Stamp& StampFor(const Key& key);
 
     MapCanvas& canvas_;
+    QImage* image_;  // the painter's, when stamps may be written into it straight
     bool roses_;
     std::map<Key, Stamp> stamps_;
+    Key lastKey_;  // of last_, the stamp the navaid before took
+    Stamp* last_ = nullptr;
 };
 
 }  // namespace trevalo::map_detail

@@ -62,6 +62,24 @@ QImage DrawnOn(const Resolution& resolution, int zoom, const std::function<void(
     return image;
 }
 
+TEST(MapCanvasTest, ToDeviceIsTheDeviceContextsConversion) {
+    std::mt19937 random(3);
+    std::uniform_int_distribution<int> logical(-3000000, 3000000);
+    for (const Resolution& resolution : kResolutions) {
+        SCOPED_TRACE(resolution.what);
+        QImage image = Paper(resolution);
+        QPainter painter(&image);
+        const MapFrame frame = FrameOf(image, 60);
+        MapCanvas canvas(painter, frame, resolution.font);
+        for (int i = 0; i < 2000; ++i) {
+            const qtplatform::Point point{logical(random), logical(random)};
+            const qtplatform::Point expected = canvas.Dc().LPtoDP(point), device = canvas.ToDevice(point);
+            ASSERT_EQ(device.x, expected.x) << point.x;
+            ASSERT_EQ(device.y, expected.y) << point.y;
+        }
+    }
+}
+
 TEST(MapCanvasTest, LinesInAnyOrderTakeThePixelsOfDrawingEachInTurn) {
     // Runways at a low zoom: many of a pixel or none, some given twice, some past the edge.
     std::mt19937 random(7);
