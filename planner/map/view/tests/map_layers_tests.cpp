@@ -371,6 +371,31 @@ TEST_F(MapLayersTest, ALakeJoinedByABridgeShowsAsWaterWithoutTheBridge) {
     EXPECT_TRUE(blackNear(x0 + 150, y0));        // the lake's shore
 }
 
+// A land whose bridge to its lake runs aslant out of the view: where the clipping cuts the
+// bridge, its two ways must stay a bridge and draw no coast in view.
+TEST_F(MapLayersTest, ABridgeCutByTheViewsEdgeIsNoCoast) {
+    const double x0 = 20000, y0 = 20000;  // away from the graticule
+    const auto at = [&](double dx, double dy) { return MapPoint{x0 + dx, y0 + dy}; };
+    MapShape shape;
+    shape.points = {at(-1000, -1000), at(1000, -1000), at(1000, 1000),  at(60, 1000),  at(10, 150),
+                    at(150, 150),     at(150, -150),   at(-150, -150),  at(-150, 150), at(10, 150),
+                    at(60, 1000),     at(-1000, 1000), at(-1000, -1000)};
+    shape.minLongitude = shape.minLatitude = shape.maxLongitude = shape.maxLatitude = 0;
+    shape.FindSeams();
+    database_.mapShapes = {shape};
+    const QColor black(0, 0, 0);
+    // Views whose top edges cut the bridge at several heights.
+    for (const double top : {600.0, 650.0, 700.0, 750.0, 800.0}) {
+        SCOPED_TRACE(top);
+        const MapFrame frame = FrameAround(500, x0, y0 + top - 400);  // 400 arc-seconds to the top
+        const QImage image = Draw(frame, {});
+        for (double y = 200; y < top - 10; y += 10) {
+            const double x = 10 + 50 * (y - 150) / 850;  // on the bridge
+            for (int d = -4; d <= 4; ++d) EXPECT_NE(At(image, frame, x0 + x + d, y0 + y), black) << y;
+        }
+    }
+}
+
 // A spit of land one point wide, whose two sides meet on the map's units though not in the
 // data: it is coast, drawn as a line, and no bridge.
 TEST_F(MapLayersTest, ASpitOfLandNarrowerThanAUnitIsCoast) {
