@@ -13,7 +13,7 @@ namespace gathrel {
 
 namespace {
 
-constexpr navdata::FieldSpec kCountry = aerodrex::airport_line::kCountry;
+constexpr navdata::FieldLayout kCountry = aerodrex::airport_line::kCountry;
 
 }  // namespace
 

@@ -51,8 +51,8 @@ public:
     std::size_t Count() const { return keys_.size(); }
 
 private:
-    template <class Spec>
-    static std::string Field(std::string_view line, const Spec& field) {
+    template <class Layout>
+    static std::string Field(std::string_view line, const Layout& field) {
         return line.size() <= field.column ? std::string()
                                            : std::string(platform::TrimmedView(line.substr(field.column, field.width)));
     }

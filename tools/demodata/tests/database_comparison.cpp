@@ -76,13 +76,13 @@ std::vector<std::string> DatabaseRecords(const std::string& bytes) {
 
 namespace {
 
-std::string Field(const std::string& record, const navdata::FieldSpec& spec) {
-    return spec.column < record.size() ? record.substr(spec.column, spec.width) : std::string();
+std::string Field(const std::string& record, const navdata::FieldLayout& layout) {
+    return layout.column < record.size() ? record.substr(layout.column, layout.width) : std::string();
 }
 
 std::string KeyOf(const std::string& record, std::span<const NamedField> key) {
     std::string text;
-    for (const NamedField& field : key) text += Field(record, field.spec) + "|";
+    for (const NamedField& field : key) text += Field(record, field.layout) + "|";
     return text;
 }
 
@@ -111,7 +111,7 @@ Differences CompareDatabases(const std::string& demo, const std::string& scanned
         const std::string& other = *candidates.front();
         candidates.pop_front();
         for (const NamedField& field : fields) {
-            const std::string a = Field(record, field.spec), b = Field(other, field.spec);
+            const std::string a = Field(record, field.layout), b = Field(other, field.layout);
             if (a == b) continue;
             ++differences.fields[field.name];
             if (a.find_first_not_of(' ') == std::string::npos) ++differences.blankInDemo[field.name];

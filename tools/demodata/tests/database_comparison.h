@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "navdata/field_spec.h"
+#include "navdata/field_layout.h"
 
 namespace demodata::testing {
 
@@ -16,7 +16,7 @@ enum class FieldKind { Text, Angle, Number };
 
 struct NamedField {
     const char* name;
-    navdata::FieldSpec spec;
+    navdata::FieldLayout layout;
     FieldKind kind = FieldKind::Text;
 };
 

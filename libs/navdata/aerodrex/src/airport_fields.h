@@ -17,7 +17,7 @@ inline std::string_view AirportLineView(const char* line) {
 inline bool IsAirportLine(std::string_view line) { return line.size() == airport_line::kWidth; }
 
 // Copies a field that only airport lines are read for; out stays untouched otherwise.
-inline void CopyAirportOnlyField(char* out, std::string_view line, navdata::FieldSpec field) {
+inline void CopyAirportOnlyField(char* out, std::string_view line, navdata::FieldLayout field) {
     if (IsAirportLine(line)) navdata::CopyField(out, line, field);
 }
 

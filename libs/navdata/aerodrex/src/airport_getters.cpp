@@ -7,12 +7,12 @@ namespace {
 using navdata::CopyField;
 namespace layout = aerodrex::airport_line;
 
-void CopyAirportOnly(char* out, const char* line, navdata::FieldSpec field) {
+void CopyAirportOnly(char* out, const char* line, navdata::FieldLayout field) {
     aerodrex::CopyAirportOnlyField(out, aerodrex::AirportLineView(line), field);
 }
 
 // The numeric readers look no further than the field they convert.
-std::string_view LineUpTo(const char* line, navdata::FieldSpec field) {
+std::string_view LineUpTo(const char* line, navdata::FieldLayout field) {
     return navdata::BoundedLine(line, field.end());
 }
 

@@ -15,16 +15,16 @@
 namespace {
 
 namespace layout = aerodrex::airport_line;
-using navdata::FieldSpec;
+using navdata::FieldLayout;
 using navdata::testing::AirportFields;
 using navdata::testing::SceneryAirportLine;
 using platform::Trimmed;
 
-std::string FieldOf(const std::string& line, FieldSpec field) {
+std::string FieldOf(const std::string& line, FieldLayout field) {
     return Trimmed(line.substr(field.column, field.width));
 }
 
-std::string WithField(std::string line, FieldSpec field, const std::string& text) {
+std::string WithField(std::string line, FieldLayout field, const std::string& text) {
     line.replace(field.column, field.width, (text + std::string(field.width, ' ')).substr(0, field.width));
     return line;
 }
@@ -78,7 +78,7 @@ TEST(CAirportArrayLine, SceneryAndRecomposedLinesReadAlike) {
         const std::string scenery = SceneryAirportLine(f);
         const std::string composed = AddAndRecompose(scenery);
         ASSERT_EQ(composed.size(), layout::kWidth);
-        for (const FieldSpec& field : layout::kFields) {
+        for (const FieldLayout& field : layout::kFields) {
             EXPECT_EQ(FieldOf(composed, field), FieldOf(scenery, field)) << "column " << field.column;
         }
         EXPECT_EQ(GetAirportRunwayDegree(composed.c_str()), GetAirportRunwayDegree(scenery.c_str()));
@@ -91,7 +91,7 @@ TEST(CAirportArrayLine, SceneryAndRecomposedLinesReadAlike) {
 struct ComposedFieldCase {
     const char* label;
     AirportFields fields;
-    FieldSpec field;
+    FieldLayout field;
     std::string raw;  // the field's columns in the re-composed line, padding included
 };
 
@@ -113,7 +113,7 @@ TEST(CAirportArrayLine, ComposesFieldsWithTheirJustification) {
 }
 
 struct OverLongCase {
-    FieldSpec field;
+    FieldLayout field;
     std::string sceneryText;  // short in the line, long once written with "%f"
     std::string composedText;
 };
@@ -128,7 +128,7 @@ TEST(CAirportArrayLine, CutsOverLongValuesToTheirField) {
         const std::string scenery = WithField(SceneryAirportLine({}), c.field, c.sceneryText);
         const std::string composed = AddAndRecompose(scenery);
         ASSERT_EQ(composed.size(), layout::kWidth) << c.sceneryText;
-        for (const FieldSpec& field : layout::kFields) {
+        for (const FieldLayout& field : layout::kFields) {
             const std::string expected = field.column == c.field.column ? c.composedText : FieldOf(scenery, field);
             EXPECT_EQ(FieldOf(composed, field), expected) << c.sceneryText << " column " << field.column;
         }

@@ -21,7 +21,7 @@ using platform::Trimmed;
 struct TextGetterCase {
     const char* label;
     TextGetter getter;
-    navdata::FieldSpec field;
+    navdata::FieldLayout field;
     bool airportLinesOnly;
 };
 
@@ -58,7 +58,7 @@ TEST(AirportTextGetters, ReadTheSceneryValues) {
     const ExactLine line(SceneryAirportLine(f));
     const struct {
         TextGetter getter;
-        navdata::FieldSpec field;
+        navdata::FieldLayout field;
         std::string expected;
     } cases[] = {
         {GetAirportCity, layout::kCity, f.city},

@@ -10,7 +10,7 @@ namespace layout = beaconex::ils_line;
 namespace {
 
 // The field's columns as far as the line reaches, reading no further than the field.
-std::string_view Field(const char* line, navdata::FieldSpec field) {
+std::string_view Field(const char* line, navdata::FieldLayout field) {
     return navdata::FieldText(navdata::BoundedLine(line, field.end()), field);
 }
 

@@ -11,7 +11,7 @@ using platform::FixedText;
 
 namespace {
 
-float FieldValue(std::string_view line, navdata::FieldSpec field) {
+float FieldValue(std::string_view line, navdata::FieldLayout field) {
     return platform::NarrowToFloat(platform::LeadingDouble(FieldText(line, field)));
 }
 

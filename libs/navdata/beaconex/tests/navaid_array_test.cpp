@@ -13,7 +13,7 @@
 namespace {
 
 namespace layout = beaconex::navaid_line;
-using navdata::FieldSpec;
+using navdata::FieldLayout;
 using navdata::testing::NavaidFields;
 using navdata::testing::SceneryNavaidLine;
 using platform::Trimmed;
@@ -24,7 +24,7 @@ std::string Recomposed(const CNavaidArray& list, int i) {
     return out;
 }
 
-std::string FieldOf(const std::string& line, FieldSpec field) {
+std::string FieldOf(const std::string& line, FieldLayout field) {
     return Trimmed(line.substr(field.column, field.width));
 }
 
@@ -95,7 +95,7 @@ TEST(CNavaidArrayLine, NumbersAreWrittenWithSixDecimalsRightJustified) {
 }
 
 struct OverLongCase {
-    FieldSpec field;
+    FieldLayout field;
     const char* sceneryText;
     const char* composedText;
 };
@@ -114,7 +114,7 @@ TEST(CNavaidArrayLine, CutsOverLongValuesToTheirField) {
         list.Add(line.c_str(), 0, 0);
         const std::string composed = Recomposed(list, 0);
         ASSERT_EQ(composed.size(), layout::kWidth) << c.sceneryText;
-        for (const FieldSpec& field : layout::kFields) {
+        for (const FieldLayout& field : layout::kFields) {
             if (field.column == c.field.column) {
                 EXPECT_EQ(FieldOf(composed, field), c.composedText);
             } else if (field.column != layout::kFrequency.column && field.column != layout::kElevation.column) {

@@ -21,7 +21,7 @@ using platform::Trimmed;
 struct NavaidGetterCase {
     const char* label;
     TextGetter getter;
-    navdata::FieldSpec field;
+    navdata::FieldLayout field;
     std::string expected;  // trimmed, from the default scenery line
 };
 

@@ -2,7 +2,7 @@
 
 namespace navdata {
 
-void CopyField(char* out, std::string_view line, FieldSpec field) {
+void CopyField(char* out, std::string_view line, FieldLayout field) {
     const std::string_view text = FieldText(line, field);
     if (!text.empty()) std::memcpy(out, text.data(), text.size());
     std::memset(out + text.size(), ' ', field.width - text.size());

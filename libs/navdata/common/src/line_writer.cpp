@@ -13,33 +13,33 @@ LineWriter::LineWriter(char* out, std::size_t width) : out_(out) {
     out_[width] = '\0';
 }
 
-void LineWriter::PutRight(FieldSpec field, std::string_view text) const {
+void LineWriter::PutRight(FieldLayout field, std::string_view text) const {
     text = text.substr(0, field.width);
     if (!text.empty()) std::memcpy(out_ + field.end() - text.size(), text.data(), text.size());
 }
 
-void LineWriter::PutLeft(FieldSpec field, std::string_view text) const {
+void LineWriter::PutLeft(FieldLayout field, std::string_view text) const {
     text = text.substr(0, field.width);
     if (!text.empty()) std::memcpy(out_ + field.column, text.data(), text.size());
 }
 
-void LineWriter::PutLeftFixed(FieldSpec field, double value, int decimals) const {
+void LineWriter::PutLeftFixed(FieldLayout field, double value, int decimals) const {
     char text[platform::kFixedTextRoom];
     PutLeft(field, std::string_view(text, platform::WriteFixedText(value, decimals, text)));
 }
 
-void LineWriter::PutLeftInt(FieldSpec field, int value) const {
+void LineWriter::PutLeftInt(FieldLayout field, int value) const {
     char text[16];
     const auto [end, error] = std::to_chars(text, text + sizeof text, value);
     PutLeft(field, std::string_view(text, end));
 }
 
-void LineWriter::PutLeftLatitude(FieldSpec field, double degrees) const {
+void LineWriter::PutLeftLatitude(FieldLayout field, double degrees) const {
     char text[kAngleTextRoom];
     PutLeft(field, std::string_view(text, WriteLatitudeAngleText(degrees, text)));
 }
 
-void LineWriter::PutLeftLongitude(FieldSpec field, double degrees) const {
+void LineWriter::PutLeftLongitude(FieldLayout field, double degrees) const {
     char text[kAngleTextRoom];
     PutLeft(field, std::string_view(text, WriteLongitudeAngleText(degrees, text)));
 }

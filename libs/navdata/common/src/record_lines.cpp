@@ -46,15 +46,15 @@ static_assert(std::size(kAirportTexts) == std::size(airport::kFields));
 static_assert(std::tuple_size_v<AirportLineViews> == std::size(airport::kFields));
 
 // texts[i] left-justified in fields[i], on a line of blanks, in line's storage.
-void PutLeftJustifiedLine(std::size_t width, std::span<const FieldSpec> fields, std::span<const std::string_view> texts,
-                          std::string& line) {
+void PutLeftJustifiedLine(std::size_t width, std::span<const FieldLayout> fields,
+                          std::span<const std::string_view> texts, std::string& line) {
     line.resize(width + 1);
     const LineWriter writer(line.data(), width);
     for (std::size_t i = 0; i < fields.size(); ++i) writer.PutLeft(fields[i], texts[i]);
     line.resize(width);
 }
 
-std::string LeftJustifiedLine(std::size_t width, std::span<const FieldSpec> fields,
+std::string LeftJustifiedLine(std::size_t width, std::span<const FieldLayout> fields,
                               std::span<const std::string_view> texts) {
     std::string line;
     PutLeftJustifiedLine(width, fields, texts, line);

@@ -23,7 +23,7 @@ std::string_view WriteSideText(const ScannedRunway& runway, char* out) {
     return std::string_view(out, letter + platform::WriteFixedText(runway.variation, 6, out + letter));
 }
 
-void PutEnd(const navdata::LineWriter& out, navdata::FieldSpec latitude, navdata::FieldSpec longitude,
+void PutEnd(const navdata::LineWriter& out, navdata::FieldLayout latitude, navdata::FieldLayout longitude,
             const RunwayEndPoint& point) {
     if (!point.set) return;
     out.PutLeftLatitude(latitude, point.latitude);

@@ -26,14 +26,14 @@ struct FieldText {
 
 // A field of the line as its getter copies it (GetAirportLat and the like), from the
 // line measured once.
-FieldText Field(std::string_view line, navdata::FieldSpec columns) {
+FieldText Field(std::string_view line, navdata::FieldLayout columns) {
     FieldText field;
     navdata::CopyField(field.text, line, columns);
     return field;
 }
 
 // A runway end field, which only a whole airport line has (GetAirportLatBeg and the like).
-FieldText RunwayEndField(std::string_view line, navdata::FieldSpec columns) {
+FieldText RunwayEndField(std::string_view line, navdata::FieldLayout columns) {
     return line.size() == layout::kWidth ? Field(line, columns) : FieldText{};
 }
 

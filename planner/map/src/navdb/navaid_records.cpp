@@ -23,7 +23,7 @@ double NavaidTypeOf(const char* line) {
 double ArcSecondsOfField(const char* field) { return SignedArcSeconds(SplitAngleField(field, 0)); }
 
 // The ILS line's angle fields have no getter of their own.
-std::string IlsField(const char* line, navdata::FieldSpec field) {
+std::string IlsField(const char* line, navdata::FieldLayout field) {
     return std::string(line + field.column, field.width);
 }
 

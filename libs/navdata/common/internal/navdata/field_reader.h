@@ -5,7 +5,7 @@
 #include <cstring>
 #include <string_view>
 
-#include "navdata/field_spec.h"
+#include "navdata/field_layout.h"
 
 namespace navdata {
 
@@ -16,17 +16,17 @@ inline std::string_view BoundedLine(const char* line, std::size_t limit) {
 }
 
 // The characters of `field` that the line holds (shorter when the line ends inside it).
-inline std::string_view FieldText(std::string_view line, FieldSpec field) {
+inline std::string_view FieldText(std::string_view line, FieldLayout field) {
     if (field.column >= line.size()) return {};
     return line.substr(field.column, field.width);
 }
 
 // Copies the field's columns into out, blanks for missing ones, and terminates:
 // writes field.size() bytes.
-void CopyField(char* out, std::string_view line, FieldSpec field);
+void CopyField(char* out, std::string_view line, FieldLayout field);
 
 // Same, reading the caller's line only as far as the field reaches.
-inline void CopyField(char* out, const char* line, FieldSpec field) {
+inline void CopyField(char* out, const char* line, FieldLayout field) {
     CopyField(out, BoundedLine(line, field.end()), field);
 }
 

@@ -4,7 +4,7 @@
 
 #include <string_view>
 
-#include "navdata/field_spec.h"
+#include "navdata/field_layout.h"
 
 namespace navdata {
 
@@ -13,14 +13,14 @@ public:
     // Fills out with `width` blanks and a terminator (width + 1 bytes).
     LineWriter(char* out, std::size_t width);
 
-    void PutRight(FieldSpec field, std::string_view text) const;
-    void PutLeft(FieldSpec field, std::string_view text) const;
+    void PutRight(FieldLayout field, std::string_view text) const;
+    void PutLeft(FieldLayout field, std::string_view text) const;
     // The texts of platform::FixedText and IntText and of the angle texts, left-justified,
     // written without a string of their own.
-    void PutLeftFixed(FieldSpec field, double value, int decimals = 6) const;
-    void PutLeftInt(FieldSpec field, int value) const;
-    void PutLeftLatitude(FieldSpec field, double degrees) const;
-    void PutLeftLongitude(FieldSpec field, double degrees) const;
+    void PutLeftFixed(FieldLayout field, double value, int decimals = 6) const;
+    void PutLeftInt(FieldLayout field, int value) const;
+    void PutLeftLatitude(FieldLayout field, double degrees) const;
+    void PutLeftLongitude(FieldLayout field, double degrees) const;
 
 private:
     char* out_;

@@ -5,7 +5,7 @@
 
 namespace navdata {
 
-struct FieldSpec {
+struct FieldLayout {
     std::size_t column;
     std::size_t width;
 
@@ -16,9 +16,9 @@ struct FieldSpec {
 
 // True when the fields follow one another from column 0 and fill exactly `width`.
 template <std::size_t N>
-constexpr bool FieldsTile(const FieldSpec (&fields)[N], std::size_t width) {
+constexpr bool FieldsTile(const FieldLayout (&fields)[N], std::size_t width) {
     std::size_t next = 0;
-    for (const FieldSpec& f : fields) {
+    for (const FieldLayout& f : fields) {
         if (f.column != next) return false;
         next = f.end();
     }
