@@ -146,7 +146,9 @@ bool ReadDatabaseLines(const std::string& windowsPath, std::vector<std::string>&
 }
 
 DatabaseCounts CountDatabaseRecords(const DatabasePaths& paths) {
-    return {AirportsIn(paths.airport), RecordsIn(paths.navaids), RecordsIn(paths.ils), RecordsIn(paths.country)};
+    std::vector<navdata::CountryEntry> countries;  // as the builder reads them; none when unreadable
+    navdata::ReadCountryFile(paths.country, countries);
+    return {AirportsIn(paths.airport), RecordsIn(paths.navaids), RecordsIn(paths.ils), countries.size()};
 }
 
 DatabaseCounts CountsOf(const ScanResult& scan) {

@@ -179,7 +179,8 @@ void CTrevaloView::OnDraw(QPainter& painter) {
     PrepareMapDC(dc, frame);
     layers_.DrawRoute(dc, frame, route_.Points());
     route_.ValidateTrip();
-    layers_.DrawRouteMarks(dc, frame, route_.TripEntries());
+    // The trip's entries are copied only while the trip is shown.
+    if (frame.switches.planeTrip) layers_.DrawRouteMarks(dc, frame, route_.TripEntries());
     if (plane) DrawSimulatorPlane(dc, frame, *plane);
 }
 

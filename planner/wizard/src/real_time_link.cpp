@@ -1,7 +1,6 @@
 #include "wizard/real_time_link.h"
 
 #include <algorithm>
-#include <cmath>
 
 #include "simlinker/global_block.h"
 
@@ -38,11 +37,6 @@ double AltitudeInUnit(double metres, AltitudeUnit unit) {
 
 double MetresOfAltitude(double shown, AltitudeUnit unit) {
     return unit == AltitudeUnit::Metre ? shown : shown * kMetresPerFoot;
-}
-
-double ShownDegrees(double degrees) {
-    constexpr double kShownPerDegree = 1e6;
-    return std::round(degrees * kShownPerDegree) / kShownPerDegree;
 }
 
 double SteppedAltitude(double altitude, int delta) { return altitude + Step(delta); }

@@ -13,6 +13,7 @@
 #include <QTimeEdit>
 
 #include "platform/message_box.h"
+#include "platform/numbers.h"
 #include "qtplatform/control_ids.h"
 #include "qtplatform/feedback.h"
 #include "qtplatform/property_sheet.h"
@@ -246,8 +247,9 @@ void CWizardPage10::Apply(const LiveReading& reading) {
     }
     EnableLinkControls(true);
     values_.altitude = reading.values.altitude;
-    values_.latitude = ShownDegrees(reading.values.latitude);
-    values_.longitude = ShownDegrees(reading.values.longitude);
+    // To the millionth of a degree (about 0.1 m), so the link's binary encoding does not show.
+    values_.latitude = platform::FixedTextValue(reading.values.latitude, 6);
+    values_.longitude = platform::FixedTextValue(reading.values.longitude, 6);
     values_.pause = reading.values.pause;
     values_.speed = reading.values.speed;
     time_ = reading.time;

@@ -104,7 +104,6 @@ void CWizardSheet::CreateAdventure() {
                                   page3_.Model(),
                                   baseDirectory_,
                                   route_.RouteFilePath(),
-                                  values_.briefing.computedEstimate,
                                   compile_,
                                   [this](const std::string& adfPath) { return page4_.CreateWeatherFile(adfPath); },
                                   [this](int page) { SetActivePage(page - 1); }};

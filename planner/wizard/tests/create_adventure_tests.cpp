@@ -337,7 +337,6 @@ TEST_F(CreateAdventureTest, AMissingLibraryStopsTheRoadWithItsMessage) {
                                         Sheet().FlightPlanPage().Model(),
                                         "C:\\Quillet\\",
                                         route_->RouteFilePath(),
-                                        "N/A",
                                         [](const std::string& source) { return CompileAdventure(source); },
                                         nullptr,
                                         nullptr};

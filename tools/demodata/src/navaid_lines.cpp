@@ -11,9 +11,6 @@ namespace demodata {
 
 namespace {
 
-constexpr double kLowestVhfMegahertz = 108.0;
-constexpr double kMegahertzPerChannel = 0.05;
-
 int WholeFeet(double metres) { return static_cast<int>(std::lround(metres * scenrix::scenery::kFeetPerMetre)); }
 
 // 0 to below 360, as the reader brings the records' angles.
@@ -36,13 +33,14 @@ std::string NavaidLine(const fsinstall::Ndb& ndb) {
 }
 
 std::string NavaidLine(const fsinstall::Vor& vor) {
-    return navdata::ComposeNavaidLine({.type = vor.kind == fsinstall::VorKind::Vor ? "VOR" : "ILS",
-                                       .ident = vor.ident,
-                                       .frequency = kLowestVhfMegahertz + kMegahertzPerChannel * vor.channel,
-                                       .latitude = LatitudeToAngleText(vor.latitude),
-                                       .longitude = LongitudeToAngleText(vor.longitude),
-                                       .elevationFeet = WholeFeet(vor.elevationMetres),
-                                       .name = vor.name});
+    return navdata::ComposeNavaidLine(
+        {.type = vor.kind == fsinstall::VorKind::Vor ? "VOR" : "ILS",
+         .ident = vor.ident,
+         .frequency = scenrix::scenery::kLowestVorMhz + scenrix::scenery::kMhzPerChannel * vor.channel,
+         .latitude = LatitudeToAngleText(vor.latitude),
+         .longitude = LongitudeToAngleText(vor.longitude),
+         .elevationFeet = WholeFeet(vor.elevationMetres),
+         .name = vor.name});
 }
 
 std::string IlsLine(const fsinstall::Airport& airport, const fsinstall::Runway& runway, const fsinstall::Ils& ils) {

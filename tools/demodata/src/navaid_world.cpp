@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <map>
+#include <numbers>
 #include <optional>
 #include <string>
 #include <unordered_map>
@@ -14,7 +15,7 @@ namespace demodata {
 
 namespace {
 
-constexpr double kPi = 3.14159265358979323846;
+constexpr double kPi = std::numbers::pi;
 constexpr double kNmPerDegree = 60.0;
 // A DME this near a VOR of its ident is the VOR's own.
 constexpr double kSamePlaceNm = 1.0;

@@ -17,11 +17,7 @@ void Route::OnCreateAdventure() {
         landing_->UpdateProcedures();
     }
     route_detail::RouteFileInputs inputs{
-        points_,
-        database_,
-        landing_ != nullptr && landing_->HoldingEnabled(),
-        flightPlan_ != nullptr ? flightPlan_->RouteListEntries() : std::vector<RouteListEntry>{},
-        {},
+        points_, database_, landing_ != nullptr && landing_->HoldingEnabled(), TripEntries(), {},
     };
     if (landing_ != nullptr) {
         const int airports = AirportsBefore(Count());

@@ -2,40 +2,26 @@
 
 #include <QFontMetrics>
 #include <QGlyphRun>
-#include <algorithm>
-#include <cstdlib>
-#include <string>
 
 namespace trevalo::map_detail {
 namespace {
 
 constexpr int kFirstPrintable = 32, kLastPrintable = 126;  // of ASCII: others go through TextOut
 
-// The font the device context writes with: its face, the height in pixels, the weight.
-QFont DeviceFont(const qtplatform::DeviceContext& dc, const qtplatform::Font& font) {
-    QFont device(QString::fromLatin1(font.face.data(), static_cast<qsizetype>(font.face.size())));
-    const int pixels = std::abs(dc.LPtoDP(qtplatform::Size{0, font.height}).cy);
-    if (pixels > 0) device.setPixelSize(pixels);
-    const int weight = font.weight == 0 ? qtplatform::kFontWeightNormal : std::clamp(font.weight, 100, 900);
-    device.setWeight(static_cast<QFont::Weight>(weight));
-    device.setItalic(font.italic);
-    return device;
-}
-
 }  // namespace
 
 IdentWriter::~IdentWriter() { canvas_.Painter().restore(); }
 
-IdentWriter::IdentWriter(MapCanvas& canvas)
-    : canvas_(canvas), font_(DeviceFont(canvas.Dc(), canvas.LabelFont().value_or(qtplatform::Font{}))) {
+IdentWriter::IdentWriter(MapCanvas& canvas) : canvas_(canvas) {
     QPainter& painter = canvas.Painter();
+    const QFont font = canvas.Dc().DeviceFont();  // the label font the canvas selected
     painter.save();
     // A font of the default size takes its size from the resolution, which the painter and
     // a font's glyphs may each read their own way: all its texts go through TextOut.
-    if (font_.pixelSize() <= 0) return;
-    raw_ = QRawFont::fromFont(font_);
+    if (font.pixelSize() <= 0) return;
+    raw_ = QRawFont::fromFont(font);
     run_.setRawFont(raw_);
-    ascent_ = QFontMetrics(font_, painter.device()).ascent();
+    ascent_ = QFontMetrics(font, painter.device()).ascent();
     for (int c = kFirstPrintable; c <= kLastPrintable; ++c) {
         const QChar character(static_cast<char16_t>(c));
         int count = 1;

@@ -28,7 +28,6 @@ public:
 
 private:
     MapCanvas& canvas_;
-    QFont font_;
     QRawFont raw_;
     int ascent_ = 0;
     std::array<quint32, 256> glyphs_{};  // 0: none

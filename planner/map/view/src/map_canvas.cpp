@@ -97,7 +97,7 @@ void MapCanvas::DrawDeviceLine(const QLine& line) {
 }
 
 void MapCanvas::WorldLine(double x1, double y1, double x2, double y2) {
-    Line(frame_.projection.ToLogical(x1, y1), frame_.projection.ToLogical(x2, y2));
+    if (const std::optional<QLine> line = DeviceLine(x1, y1, x2, y2)) DrawDeviceLine(*line);
 }
 
 std::optional<QLine> MapCanvas::DeviceLine(double x1, double y1, double x2, double y2) const {

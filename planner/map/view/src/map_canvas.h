@@ -39,10 +39,8 @@ public:
     const qtplatform::Pen& Pen() const { return pen_.value(); }
     void SetTextColor(qtplatform::ColorRef color);
 
-    // A line in logical units, clipped to the box (the frame's visible rectangle unless
-    // given).
+    // A line in logical units, clipped to the box.
     void Line(qtplatform::Point from, qtplatform::Point to, const ClipBox& box);
-    void Line(qtplatform::Point from, qtplatform::Point to) { Line(from, to, visible_); }
     // A line between world points, converted and clipped.
     void WorldLine(double x1, double y1, double x2, double y2);
     // The line between world points in device pixels, clipped; none when it is out of view.

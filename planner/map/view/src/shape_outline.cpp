@@ -10,8 +10,7 @@ using qtplatform::Point;
 
 // Land data closes the land round a pole at 89.999 degrees or at 90; no coast lies so near.
 constexpr double kPoleLatitude = 89.99 * 3600.0;  // arc-seconds
-constexpr double kDateLine = 180.0 * 3600.0;
-constexpr double kHalfTurn = 180.0 * 3600.0;  // arc-seconds
+constexpr double kHalfTurn = 180.0 * 3600.0;      // arc-seconds
 constexpr double kFullTurn = 2 * kHalfTurn;
 
 // A shape whose 10-degree box reaches the last cells round a pole or the date line.
@@ -118,7 +117,7 @@ void FillClipped(map_detail::MapCanvas& canvas, const ClipBox& box, const WorldE
 
 WorldEdges WorldEdges::At(const MapProjection& projection, int tolerance) {
     return {projection.LatToDevice(-kPoleLatitude), projection.LatToDevice(kPoleLatitude),
-            projection.LonToDevice(-kDateLine), projection.LonToDevice(kDateLine), tolerance};
+            projection.LonToDevice(-kHalfTurn), projection.LonToDevice(kHalfTurn), tolerance};
 }
 
 bool WorldEdges::Along(Point from, Point to) const {

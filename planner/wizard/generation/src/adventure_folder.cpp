@@ -43,9 +43,10 @@ bool FolderMayBeUsed(const std::string& folder) {
 
 // Checks each file that the road will delete or replace; false after naming the first
 // that cannot be.
-bool EveryFileReplaceable(const AdventureFiles& files, const std::vector<std::string>& alsoReplaced) {
+bool EveryFileReplaceable(const AdventureFiles& files, const std::vector<std::string>& earlierBuild,
+                          const std::vector<std::string>& alsoReplaced) {
     std::vector<std::string> paths;
-    for (const std::string& name : EarlierBuild(files.Folder())) paths.push_back(files.Folder() + name);
+    for (const std::string& name : earlierBuild) paths.push_back(files.Folder() + name);
     for (const std::string& name : files.MadeNames()) paths.push_back(files.Folder() + name);
     paths.insert(paths.end(), alsoReplaced.begin(), alsoReplaced.end());
     for (const std::string& path : paths) {
@@ -95,13 +96,15 @@ std::string FileNotReplaceableMessage(const std::string& path, const std::string
 
 std::optional<AdventureFolder> MakeAdventureFolder(const AdventureFiles& files, const std::string& baseDirectory,
                                                    const std::vector<std::string>& alsoReplaced) {
-    if (!FolderMayBeUsed(files.Folder()) || !EveryFileReplaceable(files, alsoReplaced)) return std::nullopt;
+    if (!FolderMayBeUsed(files.Folder())) return std::nullopt;
+    const std::vector<std::string> earlierBuild = EarlierBuild(files.Folder());
+    if (!EveryFileReplaceable(files, earlierBuild, alsoReplaced)) return std::nullopt;
     errno = 0;
     if (!platform::CreateDirectory(files.Folder())) {
         platform::MessageBox(FolderNotMadeMessage(errno), {}, platform::MbIcon::Information);
         return std::nullopt;
     }
-    for (const std::string& name : EarlierBuild(files.Folder())) platform::DeleteFile(files.Folder() + name);
+    for (const std::string& name : earlierBuild) platform::DeleteFile(files.Folder() + name);
     return AdventureFolder{files, CopyDefaultFiles(baseDirectory, files)};
 }
 

@@ -29,7 +29,8 @@ bool WriteDefinition(const DefinitionInputs& inputs) {
         return false;
     }
     // The briefing's rows are in the definition whatever happens to its file.
-    if (!adf::WriteBriefingFile(inputs.files.File(".brf"), adf::ComposeBriefing(inputs.values, inputs.estimate)))
+    if (!adf::WriteBriefingFile(inputs.files.File(".brf"),
+                                adf::ComposeBriefing(inputs.values, inputs.values.briefing.computedEstimate)))
         platform::MessageBox(kBriefingNotCreatedMessage, kBriefingNotCreatedCaption, MbIcon::Information);
     return true;
 }

@@ -56,8 +56,7 @@ bool AdventureGenerator::CreateAdventure(const GenerationRequest& request) {
     std::optional<AdventureFolder> folder = MakeAdventureFolder(
         files, request.baseDirectory, InstallTargets(*places, request.baseDirectory, files.MadeNames()));
     if (!folder) return false;
-    if (!WriteDefinition({request.values, request.baseDirectory, request.routeFilePath, files, request.estimate}))
-        return false;
+    if (!WriteDefinition({request.values, request.baseDirectory, request.routeFilePath, files})) return false;
 
     CreateTxtFunction* createTxt = createTxt_.Get();
     if (createTxt == nullptr || !createTxt(adfPath.c_str(), nullptr, 1)) return false;

@@ -111,10 +111,10 @@ std::optional<InstallPlaces> FindInstallPlaces(const std::string& adfPath, Bound
     const std::string fs2000 = InstallFolder(loadReg, kFs2000);
     // Without FS2000 the adventure is not moved, whatever AutoMove says.
     places.move = settings.IsSwitchOn(SettingId::AutoMove) && !fs2000.empty();
-    places.root = places.move ? WithoutFinalSeparator(fs2000) : places.adventureFolder;
+    const std::string root = places.move ? WithoutFinalSeparator(fs2000) : places.adventureFolder;
     if (settings.IsSwitchOn(SettingId::AutoMoveSound))
-        places.soundCopies = platform::JoinWindowsPath(places.root, places.move ? "Adv\\Wav" : "Wav");
-    if (places.move) places.fs2000Copies = platform::JoinWindowsPath(places.root, "Adv\\" + places.category);
+        places.soundCopies = platform::JoinWindowsPath(root, places.move ? "Adv\\Wav" : "Wav");
+    if (places.move) places.fs2000Copies = platform::JoinWindowsPath(root, "Adv\\" + places.category);
     places.compile = settings.IsSwitchOn(SettingId::AutoCreateAdv);
     if (settings.IsSwitchOn(SettingId::AutoMoveFs2k2)) {
         const std::string fs2002 = InstallFolder(loadReg, kFs2002);
@@ -143,8 +143,8 @@ std::optional<std::vector<std::string>> InstallAdventure(const InstallRequest& r
         return std::nullopt;
     }
     if (!places.move) {
-        platform::CreateDirectory(platform::JoinWindowsPath(places.root, places.category));
-        platform::CreateDirectory(platform::JoinWindowsPath(places.root, "Wav"));
+        platform::CreateDirectory(platform::JoinWindowsPath(places.adventureFolder, places.category));
+        platform::CreateDirectory(platform::JoinWindowsPath(places.adventureFolder, "Wav"));
     }
 
     std::vector<std::string> failed;

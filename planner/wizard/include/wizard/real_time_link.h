@@ -19,10 +19,6 @@ enum class AltitudeUnit { Feet, Metre };
 double AltitudeInUnit(double metres, AltitudeUnit unit);
 double MetresOfAltitude(double shown, AltitudeUnit unit);
 
-// A position in degrees as the page shows it: to the millionth of a degree (about 0.1 m),
-// so that the digits of the link's binary encoding do not show.
-double ShownDegrees(double degrees);
-
 // A spin's step: a delta of 0 or less adds 1, a positive one subtracts 1; the interval
 // stays within 0 to 60 seconds.
 double SteppedAltitude(double altitude, int delta);

@@ -104,6 +104,8 @@ public:
     // Text at a reference point placed by the text alignment.
     void TextOut(Point point, const std::string& text);
     Size GetTextExtent(const std::string& text) const;
+    // The font TextOut writes with: the selected one at the device's size.
+    QFont DeviceFont() const;
 
     // Clipping, in logical units; the region only shrinks until ResetClip.
     void IntersectClipRect(const Rect& rect);
@@ -118,7 +120,6 @@ private:
     QRect OutlineRect(const Rect& logical) const;
     QPolygon DevicePolygon(std::span<const Point> points) const;
     void ApplyPenAndBrush();
-    QFont DeviceFont() const;
 
     QPainter& painter_;
     int dpiX_;

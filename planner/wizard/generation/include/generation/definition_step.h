@@ -26,7 +26,6 @@ struct DefinitionInputs {
     std::string baseDirectory;  // with its final backslash
     std::string routeFilePath;  // map_internal.adf, just written by the map view
     const AdventureFiles& files;
-    std::string estimate;  // the briefing's computed time estimate
 };
 
 // False, with its message, when the definition could not be written; a route file that

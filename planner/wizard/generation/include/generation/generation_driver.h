@@ -3,8 +3,8 @@
 // and copied into the simulator's folders as the settings say (install_step.h).
 //
 //   AdventureGenerator generator;   // one per wizard sheet: the libraries stay loaded
-//   generator.CreateAdventure({values, flightPlan, baseDirectory, routeFile, estimate, compile,
-//                              weather, showPage});
+//   generator.CreateAdventure({values, flightPlan, baseDirectory, routeFile, compile, weather,
+//                              showPage});
 #pragma once
 
 #include <functional>
@@ -28,7 +28,6 @@ struct GenerationRequest {
     FlightPlan& flightPlan;
     std::string baseDirectory;  // with its final backslash
     std::string routeFilePath;  // map_internal.adf, just written by the map view
-    std::string estimate;       // the briefing's computed time estimate
     // The compile step: true when the compiled adventure is beside the source.
     std::function<bool(const std::string& sourcePath)> compile;
     // The weather page's file (<title>.wx beside the definition); true when made.

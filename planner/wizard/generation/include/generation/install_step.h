@@ -38,7 +38,6 @@ struct InstallPlaces {
     std::string adventureFolder;     // the definition's folder, no final backslash
     std::string category;            // Config/MoveToDir's folder
     bool move = false;               // into FS2000's adventure folders
-    std::string root;                // the FS2000 folder when moving, else the adventure's folder
     std::string soundCopies;         // the folder the sounds go into; empty: not copied
     std::string fs2000Copies;        // FS2000's Adv\<category>; empty: not moved
     std::string fs2002Copies;        // FS2002's flights\<FS2K2MoveTo>; empty: no copies
